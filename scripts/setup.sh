@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing OSCILAB need.
+# Idempotent and quiet when everything is already there.
+set -euo pipefail
+
+PACKAGES=(
+  g++ cmake ninja-build pkg-config clang-format
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
+  libfreexl-dev
+  libeigen3-dev
+  poppler-utils
+  fonts-dejavu-core fonts-liberation
+)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Instalando paquetes: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
