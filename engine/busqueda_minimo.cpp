@@ -27,10 +27,13 @@ class Derivada {
 public:
     Derivada(const CoeficientesPotencia& c, int n) {
         for (int p = POTENCIA_MIN; p <= POTENCIA_MAX; ++p) {
-            const double a = factorDerivada(p, n) * c[indicePotencia(p)];
-            if (a == 0.0) {
+            const double factor = factorDerivada(p, n);
+            const double a = factor * c[indicePotencia(p)];
+            // A zero factor drops the term even when its coefficient is not a number.
+            if (factor == 0.0 || a == 0.0) {
                 continue;
             }
+            finita_ = finita_ && std::isfinite(a);
             if (a_.empty()) {
                 emin_ = p - n;
             }
@@ -38,6 +41,9 @@ public:
             a_.back() = a;
         }
     }
+
+    // False when a coefficient is infinite or not a number: then every value is too.
+    bool finita() const { return finita_; }
 
     double valor(double x) const {
         if (a_.empty()) {
@@ -80,6 +86,7 @@ public:
     }
 
 private:
+    bool finita_ = true;
     int emin_ = 0;
     std::vector<double> a_;
 };
@@ -185,6 +192,11 @@ Minimo buscaMinimo(const CoeficientesPotencia& COEFPOT, double limite) {
     double x = PASO_BUSQUEDA;
     double dAnterior = primera.valor(x);
     ++minimo.evaluaciones;
+    if (!primera.finita()) {
+        // V' is infinite or not a number at every point: the ratio of two neighbours is
+        // never <= 0, so the plain scan would run to the bound without stopping.
+        return minimo;
+    }
     long long salto = 2;
     int espera = 0;
     int esperaSiguiente = 1;

@@ -17,9 +17,15 @@ namespace {
 
 constexpr double PI = std::numbers::pi;
 
-std::string textoLimite(double limite) {
+std::string mensajeSinMinimo(double limite) {
+    std::string mensaje = "No se encuentra un mínimo en la curva ajustada";
+    if (!(limite > 0.0)) {
+        return mensaje + " (no hay distancias positivas en los datos)";
+    }
     // Whole bohr are enough to tell the user how far the search went.
-    return std::to_string(static_cast<long long>(std::floor(limite)));
+    return mensaje +
+           " (búsqueda hasta R = " + std::to_string(static_cast<long long>(std::floor(limite))) +
+           " bohr)";
 }
 
 } // namespace
@@ -95,9 +101,7 @@ Resultado CALCULA(const DatosEntrada& datos, std::ostream& curva) {
     const double limite = limiteBusqueda(datos.RMAX);
     const Minimo minimo = buscaMinimo(resultado.ajuste.COEFPOT, limite);
     if (!minimo.encontrado) {
-        throw ErrorMotor(Salida::SinMinimo,
-                         "No se encuentra un mínimo en la curva ajustada (búsqueda hasta R = " +
-                             textoLimite(limite) + " bohr)");
+        throw ErrorMotor(Salida::SinMinimo, mensajeSinMinimo(limite));
     }
     resultado.constantes = constantesMoleculares(datos, resultado.ajuste, minimo.x);
     const Constantes& k = resultado.constantes;

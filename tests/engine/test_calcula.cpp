@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <limits>
 #include <random>
 #include <sstream>
 
@@ -327,6 +328,55 @@ TEST(BusquedaMinimo, BulkAdditionsMatchOneAtATime) {
             }
             ASSERT_EQ(sumaRepetida(inicio, pasos), uno) << inicio << " + " << pasos;
         }
+    }
+}
+
+} // namespace curvifit
+
+namespace curvifit {
+
+TEST(BusquedaMinimo, NonFiniteCoefficientsEndTheSearchWithoutAMinimum) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double raro : {nan, inf, -inf}) {
+        CoeficientesPotencia c{};
+        c[indicePotencia(0)] = 1.96;
+        c[indicePotencia(1)] = -2.8;
+        c[indicePotencia(2)] = 1.0;
+        c[indicePotencia(-3)] = raro;
+        const Minimo paso = buscaMinimoPasoAPaso(c, 3.0);
+        const Minimo rapido = buscaMinimo(c, 3.0);
+        EXPECT_FALSE(paso.encontrado) << raro;
+        EXPECT_FALSE(rapido.encontrado) << raro;
+        EXPECT_EQ(rapido.evaluaciones, 1) << raro;
+        // A constant term takes no part in V': the parabola's minimum is still found.
+        c[indicePotencia(-3)] = 0.0;
+        c[indicePotencia(0)] = raro;
+        EXPECT_TRUE(buscaMinimo(c, 3.0).encontrado) << raro;
+        EXPECT_EQ(buscaMinimo(c, 3.0).x, buscaMinimoPasoAPaso(c, 3.0).x) << raro;
+    }
+}
+
+TEST(Calcula, NoPositiveDistancesGiveNoMinimum) {
+    DatosEntrada datos;
+    datos.POTUSADA[indicePotencia(0)] = 1;
+    datos.POTUSADA[indicePotencia(2)] = 1;
+    datos.NPOT = 2;
+    datos.MASARED = 1000.0;
+    datos.RDAT = {-3.0, -2.0, -1.0};
+    datos.EDAT = {9.0, 4.0, 1.0};
+    datos.VDAT = datos.EDAT;
+    datos.SIGMA = {1.0, 1.0, 1.0};
+    MINIMAX(datos.RDAT, datos.RMIN, datos.RMAX);
+    MINIMAX(datos.EDAT, datos.EMIN, datos.EMAX);
+    datos.RMALLA = mallaDistancias(datos.RMIN, datos.RMAX, 3);
+    std::ostringstream curva;
+    try {
+        CALCULA(datos, curva);
+        FAIL();
+    } catch (const ErrorMotor& error) {
+        EXPECT_EQ(error.salida(), Salida::SinMinimo);
+        EXPECT_NE(std::string(error.what()).find("no hay distancias positivas"), std::string::npos);
     }
 }
 

@@ -156,9 +156,16 @@ TEST(Svdcmp, NotANumberEndsWithinTheIterationLimit) {
     std::vector<double> W;
     Matriz V;
     testing::internal::CaptureStderr();
-    SVDCMP(U, W, V);
-    testing::internal::GetCapturedStderr();
+    const int sinConvergencia = SVDCMP(U, W, V);
+    const std::string mensajes = testing::internal::GetCapturedStderr();
     EXPECT_EQ(W.size(), 3u);
+    // Each value left unconverged is reported once, and the work goes on to the end.
+    EXPECT_GT(sinConvergencia, 0);
+    std::string esperado;
+    for (int i = 0; i < sinConvergencia; ++i) {
+        esperado += "No convergence in 30 iterations\n";
+    }
+    EXPECT_EQ(mensajes, esperado);
 }
 
 TEST(Svbksb, LeastSquaresSolutionMatchesEigenWhenWellPosed) {
