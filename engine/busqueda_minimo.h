@@ -25,15 +25,16 @@ struct Minimo {
 double limiteBusqueda(double RMAX);
 
 // x after the given number of additions of PASO_BUSQUEDA, bit for bit the same as adding
-// one step at a time (x > 0), at a cost that does not grow with the number of steps.
+// one step at a time (x > 0), at a cost that grows with the binades crossed, not the steps.
 double sumaRepetida(double x, long long pasos);
 
 // The scan itself, point by point: the reference for buscaMinimo.
 Minimo buscaMinimoPasoAPaso(const CoeficientesPotencia& COEFPOT, double limite);
 
 // The same grid point as buscaMinimoPasoAPaso, found faster: stretches of the grid where a
-// bound on V'' proves that the computed V' keeps one strict sign are crossed by the
-// additions alone, without evaluating the polynomial.
+// Taylor bound on the change of V' proves that the computed V' keeps one strict sign are
+// crossed without evaluating the polynomial at each point. Both scans evaluate V' and V''
+// by Horner's rule, so they see the same values at every grid point.
 Minimo buscaMinimo(const CoeficientesPotencia& COEFPOT, double limite);
 
 } // namespace curvifit
