@@ -10,6 +10,7 @@ PACKAGES=(
   libfreexl-dev
   libeigen3-dev
   poppler-utils
+  gfortran
   fonts-dejavu-core fonts-liberation
 )
 

@@ -1,0 +1,51 @@
+#include "abre_fich.h"
+
+#include "errores.h"
+
+#include <filesystem>
+
+namespace curvifit {
+
+namespace {
+
+void abreResultado(std::ofstream& fichero, const std::string& ruta, int unidad) {
+    fichero.open(ruta, std::ios::binary | std::ios::trunc);
+    if (!fichero) {
+        throw ErrorMotor(Salida::ResultadosNoAbiertos,
+                         "No se puede escribir el fichero de resultados " + ruta + " (unidad " +
+                             std::to_string(unidad) + ")");
+    }
+}
+
+} // namespace
+
+std::string nombreDocumento(const std::string& ARGUMENTO) {
+    std::string nombre = ARGUMENTO.substr(0, ANCHO_ARGUMENTO);
+    const std::size_t fin = nombre.find_last_not_of(' ');
+    nombre.erase(fin == std::string::npos ? 0 : fin + 1);
+    return nombre;
+}
+
+RutasFicheros rutasFicheros(const std::string& ARGUMENTO) {
+    const std::string nombre = nombreDocumento(ARGUMENTO);
+    return {"datos/" + nombre + ".qvd", "result/" + nombre + ".res", "result/" + nombre + ".scs"};
+}
+
+Ficheros ABRE_FICH(const std::string& ARGUMENTO) {
+    Ficheros ficheros;
+    ficheros.rutas = rutasFicheros(ARGUMENTO);
+    std::error_code error;
+    // A folder of that name opens as a stream on Linux but cannot be read as a file.
+    if (!std::filesystem::is_regular_file(ficheros.rutas.FICHDATOS, error)) {
+        throw errorFicheroNoEncontrado(ficheros.rutas.FICHDATOS);
+    }
+    ficheros.datos.open(ficheros.rutas.FICHDATOS, std::ios::binary);
+    if (!ficheros.datos) {
+        throw errorFicheroNoEncontrado(ficheros.rutas.FICHDATOS);
+    }
+    abreResultado(ficheros.res, ficheros.rutas.FICHRES, 3);
+    abreResultado(ficheros.scs, ficheros.rutas.FICHSCS, 4);
+    return ficheros;
+}
+
+} // namespace curvifit

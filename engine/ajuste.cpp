@@ -1,0 +1,124 @@
+#include "ajuste.h"
+
+#include "svd.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace curvifit {
+
+namespace {
+
+double evaluaBase(const std::vector<double>& a, const std::vector<double>& f) {
+    double suma = 0.0;
+    for (std::size_t k = 0; k < a.size() && k < f.size(); ++k) {
+        suma += a[k] * f[k];
+    }
+    return suma;
+}
+
+// Points this close to R = 0 cannot give a point-wise coefficient estimate.
+constexpr double DISTANCIA_NULA = 1e-10;
+
+} // namespace
+
+SolucionSVD SVDFIT(const std::vector<double>& x, const std::vector<double>& y,
+                   const std::vector<double>& sig, int m, const FuncionesBase& base) {
+    const int n = static_cast<int>(x.size());
+    Matriz U(n, m);
+    std::vector<double> b(n);
+    for (int i = 0; i < n; ++i) {
+        const std::vector<double> f = base(x[i]);
+        const double t = 1.0 / sig[i];
+        for (int j = 0; j < m; ++j) {
+            U(i, j) = f[j] * t;
+        }
+        b[i] = y[i] * t;
+    }
+    std::vector<double> W;
+    Matriz V;
+    SolucionSVD solucion;
+    solucion.sinConvergencia = SVDCMP(U, W, V);
+    double wmax = 0.0;
+    for (double w : W) {
+        wmax = std::max(wmax, w);
+    }
+    const double umbral = UMBRAL_SINGULAR * wmax;
+    for (double& w : W) {
+        if (w < umbral) {
+            w = 0.0;
+        }
+    }
+    solucion.a = SVBKSB(U, W, V, b);
+    for (int i = 0; i < n; ++i) {
+        const double residuo = (y[i] - evaluaBase(solucion.a, base(x[i]))) / sig[i];
+        solucion.CHISQ += residuo * residuo;
+    }
+    return solucion;
+}
+
+ErroresCoeficientes ERCOEF(const std::vector<double>& x, const std::vector<double>& y,
+                           const std::vector<double>& a, const FuncionesBase& base) {
+    const int n = static_cast<int>(x.size());
+    const int m = static_cast<int>(a.size());
+    std::vector<double> residuo(n, 0.0);
+    for (int i = 0; i < n; ++i) {
+        residuo[i] = evaluaBase(a, base(x[i])) - y[i];
+    }
+    ErroresCoeficientes errores;
+    // NSKIP keeps counting over all coefficients, and a pass ends at the first point at
+    // R = 0: each coefficient j uses the points before it, divided by x^j (j = position).
+    int NSKIP = 0;
+    for (int j = 1; j <= m; ++j) {
+        double suma = 0.0;
+        for (int i = 0; i < n; ++i) {
+            if (std::fabs(x[i]) <= DISTANCIA_NULA) {
+                ++NSKIP;
+                break;
+            }
+            suma += residuo[i] / potenciaEntera(x[i], j);
+        }
+        const double aj = a[j - 1];
+        const double media = aj + suma / static_cast<double>(n - NSKIP);
+        double varianza = 0.0;
+        for (int i = 0; i < n; ++i) {
+            if (std::fabs(x[i]) <= DISTANCIA_NULA) {
+                break;
+            }
+            const double desvio = aj + residuo[i] / potenciaEntera(x[i], j) - media;
+            varianza += desvio * desvio;
+        }
+        errores.MEDIACOEF.push_back(media);
+        errores.ERRCOEF.push_back(FACTOR_ERROR_PROBABLE *
+                                  std::sqrt(varianza / static_cast<double>(n - NSKIP - 1)));
+    }
+    return errores;
+}
+
+CoeficientesPotencia llenaCOEFPOT(const std::vector<double>& ACOEF,
+                                  const TablaPotencias& POTUSADA) {
+    CoeficientesPotencia COEFPOT{};
+    std::size_t j = 0;
+    for (int p = POTENCIA_MIN; p <= POTENCIA_MAX; ++p) {
+        if (POTUSADA[indicePotencia(p)] == 1 && j < ACOEF.size()) {
+            COEFPOT[indicePotencia(p)] = ACOEF[j];
+            ++j;
+        }
+    }
+    return COEFPOT;
+}
+
+Ajuste ajustaCurva(const DatosEntrada& datos) {
+    const FuncionesBase base = [&datos](double x) { return FUNBAS(x, datos.POTUSADA); };
+    const SolucionSVD solucion = SVDFIT(datos.RDAT, datos.EDAT, datos.SIGMA, datos.NPOT, base);
+    const ErroresCoeficientes errores = ERCOEF(datos.RDAT, datos.EDAT, solucion.a, base);
+    Ajuste ajuste;
+    ajuste.ACOEF = solucion.a;
+    ajuste.CHISQ = solucion.CHISQ;
+    ajuste.MEDIACOEF = errores.MEDIACOEF;
+    ajuste.ERRCOEF = errores.ERRCOEF;
+    ajuste.COEFPOT = llenaCOEFPOT(ajuste.ACOEF, datos.POTUSADA);
+    return ajuste;
+}
+
+} // namespace curvifit

@@ -1,0 +1,27 @@
+// CALCULA: the fit, the equilibrium distance, the molecular constants and the vibrational
+// levels, with their records appended to the curve file.
+#pragma once
+
+#include "datos_motor.h"
+
+#include <ostream>
+
+namespace curvifit {
+
+// 0.7 * sqrt(S2) of the energies, the fit evaluated at the grid distances RMALLA.
+double errorProbableEnergias(const DatosEntrada& datos, const Ajuste& ajuste);
+
+// Steps 4 to 8, 11 and 12 for the equilibrium distance x (bohr) found by the scan.
+Constantes constantesMoleculares(const DatosEntrada& datos, const Ajuste& ajuste, double x);
+
+// The 30 coefficients c_-15 .. c_14 and the energy error, one record each.
+void escribeCoeficientes(std::ostream& curva, const Ajuste& ajuste, double ERRPROBE);
+
+// The level-bar width and then every level energy, one record each.
+void escribeNiveles(std::ostream& curva, const Niveles& niveles);
+
+// Throws ErrorMotor (Salida::SinMinimo) when the fitted curve has no minimum within the
+// scan bound; nothing is appended to the curve file then.
+Resultado CALCULA(const DatosEntrada& datos, std::ostream& curva);
+
+} // namespace curvifit
