@@ -102,6 +102,7 @@ void frmgraficos::disponControles() {
     const DisposicionGraficos d = disposicionGraficos(size(), tamBoton, tamX, tamY, altoEsquina);
 
     marco_->setGeometry(d.marco);
+    marco_->ponAreaGrafico(d.grafico);
     grafico_->setGeometry(d.grafico);
     lby_->setGeometry(d.lby);
     lbx_->setGeometry(d.lbx);

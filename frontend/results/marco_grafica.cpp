@@ -21,12 +21,15 @@ void MarcoGrafica::ponMarcas(std::vector<QLineF> marcas) {
 
 void MarcoGrafica::paintEvent(QPaintEvent* evento) {
     QFrame::paintEvent(evento);
-    if (marcas_.empty()) {
-        return;
-    }
     QPainter pintor(this);
-    pintor.setPen(QPen(Qt::black, 0));
-    pintor.drawLines(marcas_.data(), static_cast<int>(marcas_.size()));
+    if (area_.isValid()) {
+        pintor.setPen(QPen(Qt::gray, 0));
+        pintor.drawRect(area_.adjusted(-1, -1, 0, 0));
+    }
+    if (!marcas_.empty()) {
+        pintor.setPen(QPen(Qt::black, 0));
+        pintor.drawLines(marcas_.data(), static_cast<int>(marcas_.size()));
+    }
 }
 
 } // namespace oscilab

@@ -15,12 +15,15 @@ public:
     // Drawn once, at load; they do not follow the view.
     void ponMarcas(std::vector<QLineF> marcas);
     const std::vector<QLineF>& marcas() const { return marcas_; }
+    // The plot area gets a thin outline, so that it stands out of the white frame.
+    void ponAreaGrafico(const QRect& area) { area_ = area; }
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
     std::vector<QLineF> marcas_;
+    QRect area_;
 };
 
 } // namespace oscilab
