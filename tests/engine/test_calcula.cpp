@@ -1,3 +1,4 @@
+#include "ajuste.h"
 #include "busqueda_minimo.h"
 #include "calcula.h"
 #include "derivapol.h"
@@ -109,8 +110,8 @@ TEST(Calcula, RotationEffectsAtJEqualsOne) {
     const Constantes k = CALCULA(datos, curva).constantes;
     const double x = k.XEQ;
     const double C = 1.0 / (918.64 * x * x);
-    EXPECT_DOUBLE_EQ(k.DK, 6 * C / (x * x));
-    EXPECT_DOUBLE_EQ(k.DR, (2 * C / x) / (6 * C / (x * x) + 2.0 + (k.K2 - 2.0)));
+    EXPECT_NEAR(k.DK, 6 * C / (x * x), 1e-12 * k.DK);
+    EXPECT_DOUBLE_EQ(k.DR, (2 * C / x) / (6 * C / (x * x) + k.K2));
 }
 
 TEST(Calcula, AngstromDataGiveREInAngstrom) {
@@ -144,10 +145,12 @@ TEST(Calcula, EnergyErrorUsesTheGridDistances) {
 }
 
 TEST(Calcula, FewerPointsThanPowersGiveNotANumberWithoutFailing) {
+    // The minimum-norm fit through (1, -2) and (2, 0) is -2 - R + R^2.
     const auto datos =
-        datosDe({1.0, 2.0}, [](double r) { return (r - 1.4) * (r - 1.4); }, {0, 1, 2});
+        datosDe({1.0, 2.0}, [](double r) { return r == 1.0 ? -2.0 : 0.0; }, {0, 1, 2});
     std::ostringstream curva;
     const Resultado res = CALCULA(datos, curva);
+    EXPECT_NEAR(res.constantes.XEQ, 0.5, 2e-5);
     EXPECT_TRUE(std::isnan(res.constantes.ERRPROBE));
 }
 
@@ -225,12 +228,12 @@ TEST(BusquedaMinimo, SameGridPointAsThePlainScanOnRandomCurves) {
     std::uniform_real_distribution<double> uniforme(0.0, 1.0);
     int encontrados = 0;
     int sinMinimo = 0;
-    for (int caso = 0; caso < 240; ++caso) {
+    for (int caso = 0; caso < 180; ++caso) {
         CoeficientesPotencia c{};
         const int tipo = caso % 6;
-        const double r1 = 0.3 + 2.5 * uniforme(azar);
-        const double r2 = r1 + 0.05 + uniforme(azar);
-        const double r3 = r2 + 0.05 + uniforme(azar);
+        const double r1 = 0.3 + 1.5 * uniforme(azar);
+        const double r2 = r1 + 0.05 + 0.5 * uniforme(azar);
+        const double r3 = r2 + 0.05 + 0.5 * uniforme(azar);
         const double escala = std::pow(10.0, -3.0 + 4.0 * uniforme(azar));
         // V' as a product of factors, integrated into power coefficients.
         auto desdeDerivada = [&](std::vector<double> raices, double signo) {
@@ -259,7 +262,7 @@ TEST(BusquedaMinimo, SameGridPointAsThePlainScanOnRandomCurves) {
             desdeDerivada({r1, r1, r2}, 1.0);
             break;
         case 3: { // Lennard-Jones-like with random extra terms
-            const double sigma = 1.0 + 4.0 * uniforme(azar);
+            const double sigma = 0.8 + 1.5 * uniforme(azar);
             c[indicePotencia(-12)] = escala * std::pow(sigma, 12);
             c[indicePotencia(-6)] = -2.0 * escala * std::pow(sigma, 6);
             c[indicePotencia(-8)] = 0.1 * escala * (uniforme(azar) - 0.5) * std::pow(sigma, 8);
@@ -276,7 +279,7 @@ TEST(BusquedaMinimo, SameGridPointAsThePlainScanOnRandomCurves) {
             }
             break;
         }
-        const double limite = 6.0 + 4.0 * uniforme(azar);
+        const double limite = 3.0 + 1.5 * uniforme(azar);
         const Minimo paso = buscaMinimoPasoAPaso(c, limite);
         const Minimo rapido = buscaMinimo(c, limite);
         ASSERT_EQ(rapido.encontrado, paso.encontrado) << "caso " << caso;
@@ -288,8 +291,8 @@ TEST(BusquedaMinimo, SameGridPointAsThePlainScanOnRandomCurves) {
         }
         EXPECT_LE(rapido.evaluaciones, paso.evaluaciones) << "caso " << caso;
     }
-    EXPECT_GT(encontrados, 150);
-    EXPECT_GT(sinMinimo, 30);
+    EXPECT_GT(encontrados, 110);
+    EXPECT_GT(sinMinimo, 25);
 }
 
 TEST(BusquedaMinimo, EvaluatesThePolynomialAtFewGridPoints) {

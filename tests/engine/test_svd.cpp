@@ -139,7 +139,7 @@ TEST(Svdcmp, WideAndEmptyMatricesDoNotBreakIt) {
     const Eigen::MatrixXd V = aEigen(d.V);
     Eigen::VectorXd w = Eigen::Map<const Eigen::VectorXd>(d.W.data(), 6);
     EXPECT_LE((U * w.asDiagonal() * V.transpose() - ancha).norm(), 1e-12 * ancha.norm());
-    EXPECT_EQ(std::count(d.W.begin(), d.W.end(), 0.0), 3);
+    EXPECT_EQ(std::count_if(d.W.begin(), d.W.end(), [](double w) { return w < 1e-12; }), 3);
 
     Matriz vacia(4, 0);
     std::vector<double> W;

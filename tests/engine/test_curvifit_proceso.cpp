@@ -1,0 +1,287 @@
+// The curvifit program as the front end starts it: a folder with datos/ and result/ as
+// the current directory, the document's name as the argument.
+#include "calcula.h"
+#include "errores.h"
+#include "leedatos.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace curvifit {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string leeFichero(const fs::path& ruta) {
+    std::ifstream fichero(ruta, std::ios::binary);
+    std::ostringstream contenido;
+    contenido << fichero.rdbuf();
+    return contenido.str();
+}
+
+void escribeFichero(const fs::path& ruta, const std::string& contenido) {
+    std::ofstream fichero(ruta, std::ios::binary);
+    fichero << contenido;
+}
+
+int cuentaLineas(const std::string& texto) {
+    int lineas = 0;
+    for (std::size_t i = 0; i + 1 < texto.size(); ++i) {
+        lineas += texto[i] == '\r' && texto[i + 1] == '\n';
+    }
+    return lineas;
+}
+
+struct Ejecucion {
+    int salida = -1;
+    std::string error;
+};
+
+// A scratch program folder with datos/ and result/, removed at the end of the test.
+class CarpetaPrograma {
+public:
+    CarpetaPrograma() {
+        std::string plantilla = (fs::temp_directory_path() / "curvifit_XXXXXX").string();
+        raiz_ = mkdtemp(plantilla.data());
+        fs::create_directory(raiz_ / "datos");
+        fs::create_directory(raiz_ / "result");
+    }
+    ~CarpetaPrograma() {
+        std::error_code error;
+        fs::remove_all(raiz_, error);
+    }
+
+    const fs::path& raiz() const { return raiz_; }
+    void datos(const std::string& nombre, const std::string& contenido) const {
+        escribeFichero(raiz_ / "datos" / (nombre + ".qvd"), contenido);
+    }
+    void copiaEjemplo(const std::string& nombre) const {
+        fs::copy_file(fs::path(OSCILAB_SOURCE_DIR) / "datos" / (nombre + ".qvd"),
+                      raiz_ / "datos" / (nombre + ".qvd"));
+    }
+    std::string informe(const std::string& nombre) const {
+        return leeFichero(raiz_ / "result" / (nombre + ".res"));
+    }
+    std::string curva(const std::string& nombre) const {
+        return leeFichero(raiz_ / "result" / (nombre + ".scs"));
+    }
+
+    // Runs curvifit with the arguments as the shell splits them.
+    Ejecucion ejecuta(const std::string& argumentos) const {
+        const fs::path errores = raiz_ / "stderr.txt";
+        const std::string orden = "cd '" + raiz_.string() +
+                                  "' && '" OSCILAB_PROGRAM_DIR "/curvifit' " + argumentos +
+                                  " 2> '" + errores.string() + "' < /dev/null";
+        const int estado = std::system(orden.c_str());
+        Ejecucion ejecucion;
+        ejecucion.salida = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+        ejecucion.error = leeFichero(errores);
+        return ejecucion;
+    }
+
+private:
+    fs::path raiz_;
+};
+
+const std::string CABECERA = "prueba\r\n0 1 2 \r\n1.0079   1.0079\r\nUA   UA\r\n";
+const std::string PUNTOS = "1.0   0.36\r\n1.2   0.04\r\n1.6   0.04\r\n2.0   0.36\r\n";
+
+int codigo(Salida salida) {
+    return static_cast<int>(salida);
+}
+
+} // namespace
+
+TEST(CurvifitProceso, H2WritesTheWholeReportAndCurveFile) {
+    CarpetaPrograma carpeta;
+    carpeta.copiaEjemplo("H2");
+    const Ejecucion ejecucion = carpeta.ejecuta("H2");
+    EXPECT_EQ(ejecucion.salida, 0);
+    EXPECT_EQ(ejecucion.error, "");
+
+    std::ifstream fichero(carpeta.raiz() / "datos" / "H2.qvd", std::ios::binary);
+    std::ostringstream curvaPropia;
+    const DatosEntrada datos = LEEDATOS(fichero, "H2", curvaPropia);
+    const Resultado resultado = CALCULA(datos, curvaPropia);
+    const int N = datos.NPUNTOS();
+    const int m = datos.NPOT;
+    const int k = static_cast<int>(resultado.niveles.energias.size());
+    EXPECT_EQ(cuentaLineas(carpeta.informe("H2")), 54 + m + N);
+    EXPECT_EQ(cuentaLineas(carpeta.curva("H2")), 2 * N + 32 + k);
+    EXPECT_EQ(carpeta.curva("H2"), curvaPropia.str());
+    EXPECT_GT(k, 0);
+}
+
+TEST(CurvifitProceso, TrailingBlanksAndExtraArgumentsNameTheSameFiles) {
+    CarpetaPrograma carpeta;
+    carpeta.datos("mol", CABECERA + PUNTOS);
+    EXPECT_EQ(carpeta.ejecuta("'mol   '").salida, 0);
+    const std::string informe = carpeta.informe("mol");
+    EXPECT_FALSE(informe.empty());
+    EXPECT_EQ(carpeta.ejecuta("mol extra").salida, 0);
+    EXPECT_EQ(carpeta.informe("mol"), informe);
+}
+
+TEST(CurvifitProceso, MissingDataFileLeavesEarlierResultsInPlace) {
+    CarpetaPrograma carpeta;
+    escribeFichero(carpeta.raiz() / "result" / "mol.res", "informe anterior");
+    escribeFichero(carpeta.raiz() / "result" / "mol.scs", "curva anterior");
+    const Ejecucion ejecucion = carpeta.ejecuta("mol");
+    EXPECT_EQ(ejecucion.salida, codigo(Salida::FicheroNoEncontrado));
+    EXPECT_EQ(ejecucion.error, "file not found, unit 10, file datos/mol.qvd\n");
+    EXPECT_EQ(carpeta.informe("mol"), "informe anterior");
+    EXPECT_EQ(carpeta.curva("mol"), "curva anterior");
+}
+
+TEST(CurvifitProceso, NoArgumentIsFileNotFound) {
+    CarpetaPrograma carpeta;
+    const Ejecucion ejecucion = carpeta.ejecuta("");
+    EXPECT_EQ(ejecucion.salida, codigo(Salida::FicheroNoEncontrado));
+    EXPECT_EQ(ejecucion.error, "file not found, unit 10, file datos/.qvd\n");
+}
+
+TEST(CurvifitProceso, ANameWithABlankArrivesAsTwoArguments) {
+    CarpetaPrograma carpeta;
+    carpeta.datos("my mol", CABECERA + PUNTOS);
+    const Ejecucion ejecucion = carpeta.ejecuta("my mol");
+    EXPECT_EQ(ejecucion.salida, codigo(Salida::FicheroNoEncontrado));
+    EXPECT_EQ(ejecucion.error, "file not found, unit 10, file datos/my.qvd\n");
+}
+
+TEST(CurvifitProceso, AFolderInPlaceOfTheDataFileIsNotFound) {
+    CarpetaPrograma carpeta;
+    fs::create_directory(carpeta.raiz() / "datos" / "mol.qvd");
+    EXPECT_EQ(carpeta.ejecuta("mol").salida, codigo(Salida::FicheroNoEncontrado));
+}
+
+TEST(CurvifitProceso, MissingResultFolderIsReported) {
+    CarpetaPrograma carpeta;
+    carpeta.datos("mol", CABECERA + PUNTOS);
+    fs::remove(carpeta.raiz() / "result");
+    const Ejecucion ejecucion = carpeta.ejecuta("mol");
+    EXPECT_EQ(ejecucion.salida, codigo(Salida::ResultadosNoAbiertos));
+    EXPECT_NE(ejecucion.error.find("result/mol.res"), std::string::npos);
+}
+
+TEST(CurvifitProceso, ALongerEarlierReportIsReplacedWhole) {
+    CarpetaPrograma carpeta;
+    carpeta.datos("mol", CABECERA + PUNTOS);
+    escribeFichero(carpeta.raiz() / "result" / "mol.res", std::string(100000, 'x'));
+    escribeFichero(carpeta.raiz() / "result" / "mol.scs", std::string(100000, 'x'));
+    EXPECT_EQ(carpeta.ejecuta("mol").salida, 0);
+    EXPECT_EQ(cuentaLineas(carpeta.informe("mol")), 54 + 3 + 4);
+    EXPECT_EQ(carpeta.informe("mol").find('x'), std::string::npos);
+    EXPECT_EQ(carpeta.curva("mol").find('x'), std::string::npos);
+}
+
+TEST(CurvifitProceso, MalformedFilesEndWithTheirMessageAndStatus) {
+    struct Caso {
+        std::string contenido;
+        Salida salida;
+        std::string mensaje; // start of the message on standard error
+    };
+    std::string muchos = CABECERA;
+    for (int i = 1; i <= 501; ++i) {
+        muchos += std::to_string(i) + " " + std::to_string(i) + "\r\n";
+    }
+    const std::string eof = "end-of-file during read, unit 10, file datos/mal.qvd\n";
+    const std::string sintaxis = "list-directed I/O syntax error, unit 10, file datos/mal.qvd\n";
+    const std::string conversion = "input conversion error, unit 10, file datos/mal.qvd\n";
+    const Caso casos[] = {
+        {"", Salida::ErrorLectura, eof},
+        {"titulo", Salida::ErrorLectura, eof},
+        {"titulo\r\n0 1 2 \r\n1.0079", Salida::ErrorLectura, eof},
+        {"titulo\r\n0 1 2 \r\n1.0079 1.0079\r\n", Salida::ErrorLectura, eof},
+        {CABECERA + PUNTOS + "\r\n", Salida::ErrorLectura, eof},
+        {CABECERA + PUNTOS + "2.2", Salida::ErrorLectura, eof},
+        {CABECERA + "1.0 uno\r\n" + PUNTOS, Salida::ErrorLectura, sintaxis},
+        {"titulo\r\n0 1 2 \r\nH H\r\nUA UA\r\n" + PUNTOS, Salida::ErrorLectura, sintaxis},
+        {CABECERA + "1.0 1E99999\r\n" + PUNTOS, Salida::ErrorLectura, conversion},
+        {CABECERA + "1.0,,0.36\r\n" + PUNTOS, Salida::ErrorLectura, sintaxis},
+        {"titulo\r\n0  1 \r\n1 1\r\nUA UA\r\n" + PUNTOS, Salida::ErrorLectura, sintaxis},
+        {"titulo\r\n 0 1\r\n1 1\r\nUA UA\r\n" + PUNTOS, Salida::ErrorLectura, sintaxis},
+        {"titulo\r\nx y\r\n1 1\r\nUA UA\r\n" + PUNTOS, Salida::ErrorLectura, sintaxis},
+        {"titulo\r\n0 1 15 \r\n1 1\r\nUA UA\r\n" + PUNTOS, Salida::DatosNoAdmitidos,
+         "Fichero de datos datos/mal.qvd: la potencia 15"},
+        {"titulo\r\n0 1 1 \r\n1 1\r\nUA UA\r\n" + PUNTOS, Salida::DatosNoAdmitidos,
+         "Fichero de datos datos/mal.qvd: la potencia 1 aparece"},
+        {muchos, Salida::DatosNoAdmitidos, "Fichero de datos datos/mal.qvd: tiene más de 500"},
+        {CABECERA, Salida::DatosNoAdmitidos, "Fichero de datos datos/mal.qvd: hacen falta"},
+        {CABECERA + "1.0 2.0\r\n", Salida::DatosNoAdmitidos,
+         "Fichero de datos datos/mal.qvd: hacen falta"},
+        {"titulo\r\n-1 0 \r\n1 1\r\nUA UA\r\n0 1\r\n1 2\r\n", Salida::DatosNoAdmitidos,
+         "Fichero de datos datos/mal.qvd: hay un punto con R = 0"},
+        {std::string("\0\xff\xfe\r\n\x01\r\n", 8), Salida::ErrorLectura, ""},
+    };
+    for (const Caso& caso : casos) {
+        CarpetaPrograma carpeta;
+        carpeta.datos("mal", caso.contenido);
+        const Ejecucion ejecucion = carpeta.ejecuta("mal");
+        EXPECT_EQ(ejecucion.salida, codigo(caso.salida)) << caso.contenido.substr(0, 80);
+        EXPECT_EQ(ejecucion.error.rfind(caso.mensaje, 0), 0u)
+            << ejecucion.error << " / " << caso.contenido.substr(0, 80);
+        EXPECT_EQ(carpeta.informe("mal"), "") << caso.contenido.substr(0, 80);
+    }
+}
+
+TEST(CurvifitProceso, TheCurveFileKeepsThePointsReadBeforeAnError) {
+    CarpetaPrograma carpeta;
+    carpeta.datos("mal", CABECERA + "1.0 0.36\r\n1.2 0.04\r\n1.6 x\r\n");
+    EXPECT_EQ(carpeta.ejecuta("mal").salida, codigo(Salida::ErrorLectura));
+    EXPECT_EQ(cuentaLineas(carpeta.curva("mal")), 4);
+}
+
+TEST(CurvifitProceso, ARepulsiveCurveEndsWithNoMinimum) {
+    CarpetaPrograma carpeta;
+    std::string contenido = "repulsiva\r\n-12 -6 0 \r\n39.948   39.948\r\nUA   UA\r\n";
+    for (int i = 0; i < 20; ++i) {
+        const double r = 2.0 + 0.5 * i;
+        contenido += std::to_string(r) + "   " + std::to_string(1.0 / std::pow(r, 6)) + "\r\n";
+    }
+    carpeta.datos("rep", contenido);
+    const Ejecucion ejecucion = carpeta.ejecuta("rep");
+    EXPECT_EQ(ejecucion.salida, codigo(Salida::SinMinimo));
+    EXPECT_EQ(ejecucion.error.rfind("No se encuentra un mínimo en la curva ajustada", 0), 0u)
+        << ejecucion.error;
+    EXPECT_EQ(carpeta.informe("rep"), "");
+    EXPECT_EQ(cuentaLineas(carpeta.curva("rep")), 40);
+}
+
+TEST(CurvifitProceso, FewerPointsThanPowersStillWriteAReport) {
+    CarpetaPrograma carpeta;
+    carpeta.datos("dos", CABECERA + "1.0   -2.0\r\n2.0   0.0\r\n");
+    EXPECT_EQ(carpeta.ejecuta("dos").salida, 0);
+    EXPECT_EQ(cuentaLineas(carpeta.informe("dos")), 54 + 3 + 2);
+    EXPECT_NE(carpeta.curva("dos").find("NaN"), std::string::npos);
+}
+
+TEST(CurvifitProceso, ExampleMoleculesComeCloseToTheExperimentalConstants) {
+    struct Referencia {
+        const char* nombre;
+        double re, we, wexe, be; // Angstrom and 1/cm
+    };
+    // A quartic over the whole curve is a rough fit: a few per cent is what it gives.
+    for (const Referencia& ref : {Referencia{"HF", 0.9168, 4138.3, 89.9, 20.956},
+                                  Referencia{"CO", 1.1283, 2169.8, 13.29, 1.9313}}) {
+        std::ifstream fichero(fs::path(OSCILAB_SOURCE_DIR) / "datos" /
+                                  (std::string(ref.nombre) + ".qvd"),
+                              std::ios::binary);
+        std::ostringstream curva;
+        const DatosEntrada datos = LEEDATOS(fichero, ref.nombre, curva);
+        const Constantes k = CALCULA(datos, curva).constantes;
+        const double reAngstrom = k.XEQ * 0.529177249;
+        EXPECT_NEAR(reAngstrom, ref.re, 0.02 * ref.re) << ref.nombre;
+        EXPECT_NEAR(k.NU, ref.we, 0.06 * ref.we) << ref.nombre;
+        EXPECT_NEAR(k.XNU, ref.wexe, 0.10 * ref.wexe) << ref.nombre;
+        EXPECT_NEAR(k.BE / k.FACFREC, ref.be, 0.04 * ref.be) << ref.nombre;
+    }
+}
+
+} // namespace curvifit
