@@ -42,6 +42,12 @@ Cifras redondeaSignificativas(double magnitud, int n) {
     return c;
 }
 
+std::string textoEntero(long long n) {
+    char texto[24];
+    const auto r = std::to_chars(texto, texto + sizeof texto, n);
+    return std::string(texto, r.ptr);
+}
+
 // Zero carries no sign, whatever its sign bit.
 bool llevaSigno(double v) {
     return std::signbit(v) && v != 0.0;
@@ -69,7 +75,7 @@ std::string noFinito(double v, int w) {
 // E gives way to a third digit when minimo is 2. Nothing when even that does not fit.
 std::optional<std::string> parteExponente(int exponente, int minimo) {
     const int magnitud = std::abs(exponente);
-    std::string digitos = std::to_string(magnitud);
+    std::string digitos = textoEntero(magnitud);
     const char signo = exponente < 0 ? '-' : '+';
     if (static_cast<int>(digitos.size()) < minimo) {
         digitos.insert(0, static_cast<std::size_t>(minimo) - digitos.size(), '0');
@@ -122,6 +128,9 @@ std::optional<std::string> cuerpoExponente(double v, int w, int d, int digitosEx
 
 // Gw.dEe with `blancos` trailing blanks after the fixed form.
 std::string general(double v, int w, int d, int digitosExponente, int blancos) {
+    if (d < 1) {
+        return asteriscos(w);
+    }
     if (!std::isfinite(v)) {
         return noFinito(v, w);
     }
@@ -135,11 +144,12 @@ std::string general(double v, int w, int d, int digitosExponente, int blancos) {
     if (!fijo) {
         return ajustaDerecha(cuerpoExponente(v, w, d, digitosExponente), w);
     }
-    const std::string campo = ajustaDerecha(cuerpoFijo(v, w - blancos, decimales), w - blancos);
-    if (campo.find('*') != std::string::npos) {
+    const int ancho = w - blancos;
+    const auto cuerpo = cuerpoFijo(v, ancho, decimales);
+    if (!cuerpo || static_cast<int>(cuerpo->size()) > ancho) {
         return asteriscos(w);
     }
-    return campo + espacios(blancos);
+    return ajustaDerecha(cuerpo, ancho) + espacios(blancos);
 }
 
 } // namespace
@@ -149,10 +159,13 @@ std::string espacios(int n) {
 }
 
 std::string formatoI(long long n, int w) {
-    return ajustaDerecha(std::to_string(n), w);
+    return ajustaDerecha(textoEntero(n), w);
 }
 
 std::string formatoF(double v, int w, int d) {
+    if (d < 0) {
+        return asteriscos(w);
+    }
     if (!std::isfinite(v)) {
         return noFinito(v, w);
     }
@@ -160,6 +173,9 @@ std::string formatoF(double v, int w, int d) {
 }
 
 std::string formato1PE(double v, int w, int d) {
+    if (d < 0) {
+        return asteriscos(w);
+    }
     if (!std::isfinite(v)) {
         return noFinito(v, w);
     }

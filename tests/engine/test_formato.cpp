@@ -174,6 +174,17 @@ TEST(RegistroCurva, FixedAndExponentForms) {
     EXPECT_EQ(registroCurva(1.4).size(), 26u);
 }
 
+TEST(Formato, MeaninglessDigitCountsGiveAsterisksNotACrash) {
+    EXPECT_EQ(formatoF(1.5, 5, -1), "*****");
+    EXPECT_EQ(formato1PE(1.5, 5, -1), "*****");
+    EXPECT_EQ(formatoG(1.5, 5, 0), "*****");
+    EXPECT_EQ(formatoG(1.5, 0, 2), "");
+    EXPECT_EQ(formatoI(7, 0), "");
+    EXPECT_EQ(espacios(-3), "");
+    EXPECT_EQ(espacios(3), "   ");
+    EXPECT_EQ(formatoI(-9223372036854775807LL - 1, 20), "-9223372036854775808");
+}
+
 TEST(RegistroCurva, EveryRecordHasTheSameWidthAndReadsBack) {
     std::mt19937_64 azar(7);
     std::uniform_real_distribution<double> mantisa(-10.0, 10.0);
