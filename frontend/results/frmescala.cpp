@@ -44,6 +44,8 @@ frmescala::frmescala(EstadoGlobal& estado, frmgraficos& graficos)
         auto* campo = new QLineEdit(this);
         campo->setObjectName(QStringLiteral("txtmm%1").arg(i + 1));
         campo->setAccessibleName(lb->text());
+        campo->setMinimumWidth(
+            campo->fontMetrics().horizontalAdvance(QStringLiteral("-0.00000000000000E-000")));
         campo->installEventFilter(this);
         lb->setBuddy(campo);
         rejilla->addWidget(lb, i, 0);
@@ -85,6 +87,9 @@ void frmescala::abre() {
     txtmm(2)->setText(textoGeneral(v.rmax));
     txtmm(3)->setText(textoGeneral(v.vmin));
     txtmm(4)->setText(textoGeneral(v.vmax));
+    for (QLineEdit* campo : txtmm_) {
+        campo->setCursorPosition(0); // the leading digits matter most
+    }
     graficos_.ponHabilitada(false);
     chky_->setCheckState(Qt::Checked);
     aplicaCasilla();
