@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
 namespace oscilab {
@@ -173,6 +174,9 @@ void GraficoCurva::mouseReleaseEvent(QMouseEvent* evento) {
 void GraficoCurva::aplica(const AccionRaton& accion) {
     if (accion.tooltip) {
         setToolTip(*accion.tooltip);
+        if (QToolTip::isVisible()) {
+            QToolTip::showText(QCursor::pos(), *accion.tooltip, this); // follow the pointer
+        }
     }
     if (accion.redibujar && dibujacurva(estado_.vista) && accion.conPuntosYNiveles) {
         dibujapuntos();

@@ -47,6 +47,8 @@ TEST_F(DialogoEscala, OpeningWithoutAViewShowsTheFullViewAndDisablesTheResultsWi
     EXPECT_EQ(d->txtmm(4)->text(), textoGeneral(estado.limites.vmax));
     EXPECT_NEAR(valornumerico(d->txtmm(3)->text()), estado.limites.vmin, 1e-13); // 15 digits
     EXPECT_FALSE(ventana->habilitada());
+    EXPECT_FALSE(ventana->grafico()->isEnabled()); // no zoom while the dialog is open
+    EXPECT_FALSE(ventana->findChild<QPushButton*>(QStringLiteral("btdaceptar"))->isEnabled());
     EXPECT_TRUE(d->isEnabled());
     EXPECT_EQ(casilla(d)->checkState(), Qt::Checked);
     EXPECT_FALSE(d->txtmm(3)->isEnabled());
