@@ -10,6 +10,7 @@
 #include "polinomio.h"
 #include "windows/mensajes.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
@@ -206,6 +207,16 @@ void frmgraficos::abreEscala() {
 
 frmescala* frmgraficos::dialogoEscala() const {
     return escala_.data();
+}
+
+void frmgraficos::closeEvent(QCloseEvent* evento) {
+    if (escala_ && !habilitada()) {
+        evento->ignore();
+        escala_->raise();
+        escala_->activateWindow();
+        return;
+    }
+    QWidget::closeEvent(evento);
 }
 
 bool frmgraficos::habilitada() const {

@@ -59,6 +59,10 @@ public slots:
     void imprimir();
     void abreEscala();
 
+protected:
+    // While the scale dialog is open the window stays: it takes no input then.
+    void closeEvent(QCloseEvent* evento) override;
+
 private:
     void disponControles();
     void muestraVista(const Caja& caja);

@@ -60,6 +60,19 @@ TEST_F(DialogoEscala, OpeningWithoutAViewShowsTheFullViewAndDisablesTheResultsWi
     EXPECT_TRUE(d->findChild<QLabel*>(QStringLiteral("Label4"))->isEnabled());
 }
 
+TEST_F(DialogoEscala, TheResultsWindowStaysWhileTheDialogIsOpen) {
+    frmescala* d = abre();
+    EXPECT_FALSE(ventana->close());
+    procesaBorrados();
+    ASSERT_TRUE(ventana);
+    EXPECT_EQ(ventana->dialogoEscala(), d);
+    pulsa(d, "btcancelar");
+    procesaBorrados();
+    EXPECT_TRUE(ventana->close());
+    procesaBorrados();
+    EXPECT_FALSE(ventana);
+}
+
 TEST_F(DialogoEscala, OpeningShowsTheLastViewChosen) {
     estado.vista = Caja{1.25, -1.2, 2.5, -1.1};
     frmescala* d = abre();
