@@ -24,6 +24,10 @@ struct Minimo {
 // Where the scan gives up for data whose largest distance is RMAX (bohr).
 double limiteBusqueda(double RMAX);
 
+// x after the given number of additions of PASO_BUSQUEDA, bit for bit the same as adding
+// one step at a time (x > 0), at a cost that does not grow with the number of steps.
+double sumaRepetida(double x, long long pasos);
+
 // The scan itself, point by point: the reference for buscaMinimo.
 Minimo buscaMinimoPasoAPaso(const CoeficientesPotencia& COEFPOT, double limite);
 

@@ -5,7 +5,9 @@ namespace curvifit {
 namespace {
 
 std::string conUnidad(const char* texto, const std::string& ruta) {
-    return std::string(texto) + ", unit " + std::to_string(UNIDAD_DATOS) + ", file " + ruta;
+    std::string mensaje(texto);
+    mensaje.append(", unit ").append(std::to_string(UNIDAD_DATOS)).append(", file ").append(ruta);
+    return mensaje;
 }
 
 } // namespace

@@ -308,3 +308,26 @@ TEST(BusquedaMinimo, EvaluatesThePolynomialAtFewGridPoints) {
 }
 
 } // namespace curvifit
+
+namespace curvifit {
+
+TEST(BusquedaMinimo, BulkAdditionsMatchOneAtATime) {
+    std::mt19937 azar(777);
+    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
+    std::vector<double> inicios{PASO_BUSQUEDA, 0.5 - 3e-5,  1.0 - 1e-5, 2.0 - 2.5e-5,
+                                4.0 - 1e-6,    32.0 - 7e-5, 0.125};
+    for (int i = 0; i < 40; ++i) {
+        inicios.push_back(std::pow(10.0, -5.0 + 6.7 * uniforme(azar)));
+    }
+    for (double inicio : inicios) {
+        for (long long pasos : {0LL, 1LL, 2LL, 3LL, 17LL, 1000LL, 123457LL, 1LL << 20}) {
+            double uno = inicio;
+            for (long long k = 0; k < pasos; ++k) {
+                uno += PASO_BUSQUEDA;
+            }
+            ASSERT_EQ(sumaRepetida(inicio, pasos), uno) << inicio << " + " << pasos;
+        }
+    }
+}
+
+} // namespace curvifit

@@ -1,0 +1,111 @@
+// Cost of a calculation: reading the data, the fit, the minimum search, the constants and
+// levels and the report, for an H2-like curve (20 points, powers 0..4) and an argon-dimer-
+// like curve (50 points, all 30 powers, minimum near 7 bohr); and the minimum search alone
+// against the plain point-by-point scan.
+#include "busqueda_minimo.h"
+#include "calcula.h"
+#include "escriberes.h"
+#include "leedatos.h"
+
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+using namespace curvifit;
+
+std::string numero(double v) {
+    char texto[64];
+    const auto fin = std::to_chars(texto, texto + sizeof texto, v);
+    return std::string(texto, fin.ptr);
+}
+
+std::string documento(const std::string& potencias, double masa, int n, double desde, double hasta,
+                      double (*V)(double)) {
+    std::string texto =
+        "banco\r\n" + potencias + "\r\n" + numero(masa) + "   " + numero(masa) + "\r\nUA   UA\r\n";
+    for (int i = 0; i < n; ++i) {
+        const double r = desde + (hasta - desde) * i / (n - 1);
+        texto += numero(r) + "   " + numero(V(r)) + "\r\n";
+    }
+    return texto;
+}
+
+double morseH2(double r) {
+    const double e = 1.0 - std::exp(-1.0282 * (r - 1.4011));
+    return 0.1745 * e * e - 1.1745;
+}
+
+// Lennard-Jones with the argon dimer's well: depth 99.5 1/cm at 7.1 bohr.
+double ljAr2(double r) {
+    const double De = 99.5 * 4.5563276e-06;
+    const double s6 = std::pow(7.1 / r, 6);
+    return De * (s6 * s6 - 2.0 * s6);
+}
+
+std::string todasLasPotencias() {
+    std::string texto;
+    for (int p = POTENCIA_MIN; p <= POTENCIA_MAX; ++p) {
+        texto += std::to_string(p) + " ";
+    }
+    return texto;
+}
+
+void calculoCompleto(benchmark::State& estado, const std::string& texto) {
+    for (auto _ : estado) {
+        std::istringstream datos(texto);
+        std::ostringstream curva;
+        std::ostringstream informe;
+        const DatosEntrada leidos = LEEDATOS(datos, "banco", curva);
+        const Resultado resultado = CALCULA(leidos, curva);
+        ESCRIBERES(informe, leidos, resultado);
+        benchmark::DoNotOptimize(informe.str().size());
+    }
+}
+
+void BM_CalculoH2(benchmark::State& estado) {
+    calculoCompleto(estado, documento("0 1 2 3 4 ", 1.0079, 20, 1.0, 2.9, morseH2));
+}
+BENCHMARK(BM_CalculoH2)->Unit(benchmark::kMicrosecond);
+
+void BM_CalculoAr2TreintaPotencias(benchmark::State& estado) {
+    calculoCompleto(estado, documento(todasLasPotencias(), 39.948, 50, 5.5, 15.0, ljAr2));
+}
+BENCHMARK(BM_CalculoAr2TreintaPotencias)->Unit(benchmark::kMicrosecond);
+
+// A Lennard-Jones curve with its minimum at Re bohr, as power coefficients.
+CoeficientesPotencia lennardJones(double Re) {
+    CoeficientesPotencia c{};
+    c[indicePotencia(-12)] = std::pow(Re, 12);
+    c[indicePotencia(-6)] = -2.0 * std::pow(Re, 6);
+    return c;
+}
+
+void BM_BusquedaMinimo(benchmark::State& estado) {
+    const CoeficientesPotencia c = lennardJones(static_cast<double>(estado.range(0)));
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(buscaMinimo(c, 50.0).x);
+    }
+}
+BENCHMARK(BM_BusquedaMinimo)
+    ->Arg(2)
+    ->Arg(4)
+    ->Arg(8)
+    ->Arg(16)
+    ->Arg(32)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_BusquedaMinimoPasoAPaso(benchmark::State& estado) {
+    const CoeficientesPotencia c = lennardJones(static_cast<double>(estado.range(0)));
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(buscaMinimoPasoAPaso(c, 50.0).x);
+    }
+}
+BENCHMARK(BM_BusquedaMinimoPasoAPaso)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
