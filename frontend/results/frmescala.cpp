@@ -1,0 +1,168 @@
+#include "frmescala.h"
+
+#include "formato_numeros.h"
+#include "frmgraficos.h"
+#include "grafico_curva.h"
+#include "polinomio.h"
+#include "windows/mensajes.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace oscilab {
+
+namespace {
+
+const char* const nombresEtiquetas[4] = {"Label1", "Label2", "Label3", "Label4"};
+const char* const textosEtiquetas[4] = {"R mínimo:", "R máximo:", "V(R) mínimo:", "V(R) máximo:"};
+
+void avisoEscala(QWidget* padre, const QString& texto) {
+    avisar(padre, texto, QStringLiteral("OSCILAB"), IconoMensaje::Ninguno);
+}
+
+} // namespace
+
+frmescala::frmescala(EstadoGlobal& estado, frmgraficos& graficos)
+    : QDialog(&graficos, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), estado_(estado),
+      graficos_(graficos) {
+    setObjectName(QStringLiteral("frmescala"));
+    setWindowTitle(QStringLiteral("Escala"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+
+    auto* rejilla = new QGridLayout;
+    for (int i = 0; i < 4; ++i) {
+        auto* lb = new QLabel(QString::fromUtf8(textosEtiquetas[i]), this);
+        lb->setObjectName(QString::fromLatin1(nombresEtiquetas[i]));
+        auto* campo = new QLineEdit(this);
+        campo->setObjectName(QStringLiteral("txtmm%1").arg(i + 1));
+        campo->setAccessibleName(lb->text());
+        campo->setMinimumWidth(
+            campo->fontMetrics().horizontalAdvance(QStringLiteral("-0.00000000000000E-000")));
+        campo->installEventFilter(this);
+        lb->setBuddy(campo);
+        rejilla->addWidget(lb, i, 0);
+        rejilla->addWidget(campo, i, 1);
+        etiquetas_[static_cast<std::size_t>(i)] = lb;
+        txtmm_[static_cast<std::size_t>(i)] = campo;
+    }
+    chky_ = new QCheckBox(QStringLiteral("Escala V(R) automática"), this);
+    chky_->setObjectName(QStringLiteral("chky"));
+    btaceptar_ = new QPushButton(QStringLiteral("&Aceptar"), this);
+    btaceptar_->setObjectName(QStringLiteral("btaceptar"));
+    btcancelar_ = new QPushButton(QStringLiteral("&Cancelar"), this);
+    btcancelar_->setObjectName(QStringLiteral("btcancelar"));
+    for (QPushButton* bt : {btaceptar_, btcancelar_}) {
+        bt->setAutoDefault(false);
+    }
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(btaceptar_);
+    botones->addWidget(btcancelar_);
+    auto* columna = new QVBoxLayout(this);
+    columna->addLayout(rejilla);
+    columna->addWidget(chky_);
+    columna->addLayout(botones);
+    setFixedSize(qMax(217, sizeHint().width()), qMax(207, sizeHint().height()));
+
+    connect(chky_, &QCheckBox::clicked, this, &frmescala::aplicaCasilla);
+    connect(btaceptar_, &QPushButton::clicked, this, &frmescala::aceptar);
+    connect(btcancelar_, &QPushButton::clicked, this, &frmescala::reject);
+    aplicaCasilla();
+}
+
+void frmescala::abre() {
+    if (estado_.vista.esNula()) {
+        estado_.vista = estado_.limites;
+    }
+    const Caja& v = estado_.vista;
+    txtmm(1)->setText(textoGeneral(v.rmin));
+    txtmm(2)->setText(textoGeneral(v.rmax));
+    txtmm(3)->setText(textoGeneral(v.vmin));
+    txtmm(4)->setText(textoGeneral(v.vmax));
+    for (QLineEdit* campo : txtmm_) {
+        campo->setCursorPosition(0); // the leading digits matter most
+    }
+    graficos_.ponHabilitada(false);
+    chky_->setCheckState(Qt::Checked);
+    aplicaCasilla();
+    show();
+}
+
+void frmescala::aplicaCasilla() {
+    const Qt::CheckState estado = chky_->checkState();
+    if (estado == Qt::PartiallyChecked) {
+        return;
+    }
+    const bool manual = estado == Qt::Unchecked;
+    for (std::size_t i : {2u, 3u}) {
+        etiquetas_[i]->setEnabled(manual);
+        txtmm_[i]->setEnabled(manual);
+    }
+}
+
+void frmescala::aceptar() {
+    const double rmin = valornumerico(txtmm(1)->text());
+    const double rmax = valornumerico(txtmm(2)->text());
+    if (rmax <= rmin) {
+        avisoEscala(this, QStringLiteral("El valor de R máximo debe ser mayor que R mínimo"));
+        return;
+    }
+    const Qt::CheckState automatica = chky_->checkState();
+    double vmin = 0.0;
+    double vmax = 0.0;
+    if (automatica == Qt::Unchecked) {
+        vmin = valornumerico(txtmm(3)->text());
+        vmax = valornumerico(txtmm(4)->text());
+        if (vmax <= vmin) {
+            avisoEscala(this,
+                        QStringLiteral("El valor de V(R) máximo debe ser mayor que V(R) mínimo"));
+            return;
+        }
+    }
+    Caja& vista = estado_.vista;
+    vista.rmin = rmin;
+    vista.rmax = rmax;
+    if (automatica == Qt::Unchecked) {
+        vista.vmin = vmin;
+        vista.vmax = vmax;
+    } else if (automatica == Qt::Checked) {
+        escalaauto(vista, estado_.coeficientes, muestrasEnAncho(graficos_.grafico()->anchoTwips()));
+    }
+    graficos_.ponHabilitada(true);
+    graficos_.grafico()->dibujacurva(vista);
+    done(QDialog::Accepted);
+}
+
+void frmescala::reject() {
+    graficos_.ponHabilitada(true);
+    QDialog::reject();
+}
+
+bool frmescala::eventFilter(QObject* objeto, QEvent* evento) {
+    auto* campo = qobject_cast<QLineEdit*>(objeto);
+    if (campo == nullptr) {
+        return QDialog::eventFilter(objeto, evento);
+    }
+    if (evento->type() == QEvent::FocusIn) {
+        // After the click that gave the focus has placed the cursor.
+        QTimer::singleShot(0, campo, &QLineEdit::selectAll);
+    } else if (evento->type() == QEvent::KeyPress) {
+        const QString texto = static_cast<QKeyEvent*>(evento)->text();
+        // Printable keys go through the numeric filter; editing and shortcut keys pass.
+        if (!texto.isEmpty() && texto.at(0).unicode() >= 32 &&
+            validanumfloat(texto.at(0).unicode(), campo->text()) == 0) {
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+} // namespace oscilab

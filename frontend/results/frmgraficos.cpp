@@ -1,0 +1,234 @@
+#include "frmgraficos.h"
+
+#include "curva.h"
+#include "diagnostico.h"
+#include "disposicion_graficos.h"
+#include "formato_numeros.h"
+#include "frmescala.h"
+#include "grafico_curva.h"
+#include "marco_grafica.h"
+#include "polinomio.h"
+#include "windows/mensajes.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace oscilab {
+
+namespace {
+
+constexpr int anchoVentana = 800;
+constexpr int altoVentana = 600;
+
+QLabel* etiqueta(const char* nombre, const QString& texto, Qt::Alignment alineacion,
+                 QWidget* padre) {
+    auto* lb = new QLabel(texto, padre);
+    lb->setObjectName(QString::fromLatin1(nombre));
+    lb->setAlignment(alineacion | Qt::AlignVCenter);
+    return lb;
+}
+
+QPushButton* boton(const char* nombre, const QString& texto, QWidget* padre) {
+    auto* bt = new QPushButton(texto, padre);
+    bt->setObjectName(QString::fromLatin1(nombre));
+    bt->setAutoDefault(false);
+    return bt;
+}
+
+QFont fuenteInforme() {
+    QFont fuente(QStringLiteral("Courier"), 10);
+    fuente.setStyleHint(QFont::TypeWriter);
+    fuente.setFixedPitch(true);
+    if (!QFontInfo(fuente).fixedPitch()) {
+        fuente = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fuente.setPointSize(10);
+    }
+    return fuente;
+}
+
+} // namespace
+
+frmgraficos::frmgraficos(EstadoGlobal& estado, std::function<int()> chequeadatos,
+                         QWidget* principal)
+    : QWidget(principal, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), estado_(estado),
+      chequeadatos_(std::move(chequeadatos)) {
+    setObjectName(QStringLiteral("frmgraficos"));
+    setWindowTitle(QStringLiteral("Gráficos"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    marco_ = new MarcoGrafica(this);
+    grafico_ = new GraficoCurva(estado_, marco_);
+    QFont pequena = font();
+    pequena.setPointSize(8);
+    x0y1_ = etiqueta("x0y1", QStringLiteral("Label2"), Qt::AlignRight, marco_);
+    x0y0y_ = etiqueta("x0y0y", QStringLiteral("Label1"), Qt::AlignRight, marco_);
+    x0y0x_ = etiqueta("x0y0x", QStringLiteral("Label1"), Qt::AlignLeft, marco_);
+    x1y0_ = etiqueta("x1y0", QStringLiteral("Label3"), Qt::AlignRight, marco_);
+    for (QLabel* esquina : {x0y1_, x0y0y_, x0y0x_, x1y0_}) {
+        esquina->setFont(pequena);
+    }
+    lby_ = etiqueta("lby", QStringLiteral("V(R) (u.a.)"), Qt::AlignHCenter, marco_);
+    lbx_ = etiqueta("lbx", QStringLiteral("R (u.a.)"), Qt::AlignHCenter, marco_);
+
+    rtxtdatos_ = new QPlainTextEdit(this);
+    rtxtdatos_->setObjectName(QStringLiteral("rtxtdatos"));
+    rtxtdatos_->setAccessibleName(QStringLiteral("Informe de resultados"));
+    rtxtdatos_->setReadOnly(true);
+    rtxtdatos_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    rtxtdatos_->setFont(fuenteInforme());
+
+    btprint_ = boton("btprint", QStringLiteral("&Imprimir"), this);
+    btescala_ = boton("btescala", QStringLiteral("&Escala"), this);
+    btdaceptar_ = boton("btdaceptar", QStringLiteral("&Aceptar"), this);
+    connect(btprint_, &QPushButton::clicked, this, &frmgraficos::imprimir);
+    connect(btescala_, &QPushButton::clicked, this, &frmgraficos::abreEscala);
+    connect(btdaceptar_, &QPushButton::clicked, this, &QWidget::close);
+    connect(grafico_, &GraficoCurva::vistaDibujada, this, &frmgraficos::muestraVista);
+
+    disponControles();
+}
+
+frmgraficos::~frmgraficos() = default;
+
+void frmgraficos::disponControles() {
+    setFixedSize(anchoVentana, altoVentana);
+    const QSize tamBoton(qMax(90, btprint_->sizeHint().width()), btprint_->sizeHint().height());
+    const QSize tamX = lbx_->sizeHint();
+    const QSize tamY = lby_->sizeHint();
+    const int altoEsquina = x0y1_->sizeHint().height();
+    const DisposicionGraficos d = disposicionGraficos(size(), tamBoton, tamX, tamY, altoEsquina);
+
+    marco_->setGeometry(d.marco);
+    marco_->ponAreaGrafico(d.grafico);
+    grafico_->setGeometry(d.grafico);
+    lby_->setGeometry(d.lby);
+    lbx_->setGeometry(d.lbx);
+    x0y1_->setGeometry(d.x0y1);
+    x0y0y_->setGeometry(d.x0y0y);
+    x0y0x_->setGeometry(d.x0y0x);
+    x1y0_->setGeometry(d.x1y0);
+    rtxtdatos_->setGeometry(d.informe);
+    btprint_->setGeometry(d.imprimir);
+    btescala_->setGeometry(d.escala);
+    btdaceptar_->setGeometry(d.aceptar);
+
+    const double margen = 50.0 * logicalDpiX() / 1440.0; // 50 twips
+    marco_->ponMarcas(
+        marcasEjes(d.grafico, d.x0y1.width(), d.marco.height(), d.lbx.height(), margen));
+}
+
+void frmgraficos::muestraVista(const Caja& caja) {
+    x0y0x_->setText(formatoEsquina(caja.rmin));
+    x1y0_->setText(formatoEsquina(caja.rmax));
+    x0y0y_->setText(formatoEsquina(caja.vmin));
+    x0y1_->setText(formatoEsquina(caja.vmax));
+}
+
+void frmgraficos::cargaResultados() {
+    const QString ruta = estado_.dirresult + estado_.nombrebase + QStringLiteral(".scs");
+    const int npuntos = chequeadatos_ ? chequeadatos_() : 0;
+    LecturaCurva lectura = leecurva(ruta, npuntos);
+    const DatosCurva& datos = lectura.datos;
+    for (int k = -15; k <= 14; ++k) {
+        estado_.ponCoeficiente(k, datos.coeficientes[static_cast<std::size_t>(k + 15)]);
+    }
+    if (datos.errorenergia) {
+        estado_.errorenergia = *datos.errorenergia;
+    }
+    grafico_->ponCurva(datos);
+    if (!lectura.ok()) {
+        avisar(this, lectura.error, QStringLiteral("Advertencia"), IconoMensaje::Exclamacion);
+    }
+
+    const auto limites =
+        calculalimites(datos.puntos, estado_.coeficientes, muestrasEnAncho(grafico_->anchoTwips()));
+    if (!limites) {
+        return; // nothing to draw without points
+    }
+    estado_.limites = *limites;
+    if (grafico_->dibujacurva(estado_.limites)) {
+        grafico_->dibujapuntos();
+        grafico_->dibujaniveles();
+    }
+    const Diagnostico aviso =
+        diagnostico(datos.puntos, datos.niveles.size(), estado_.limites, estado_.errorenergia);
+    if (aviso.codigo != 0) {
+        avisar(this, aviso.mensaje, QStringLiteral("Advertencia"), IconoMensaje::Stop);
+    }
+}
+
+bool frmgraficos::cargaInforme(const QString& ruta) {
+    QFile fichero(ruta);
+    if (!fichero.open(QIODevice::ReadOnly)) {
+        rtxtdatos_->clear();
+        avisar(this, QStringLiteral("No se puede leer el informe %1.").arg(ruta),
+               QStringLiteral("Advertencia"), IconoMensaje::Exclamacion);
+        return false;
+    }
+    QString texto = QString::fromLatin1(fichero.readAll());
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    rtxtdatos_->setPlainText(texto);
+    return true;
+}
+
+const QImage& frmgraficos::imagenGrafica() const {
+    return grafico_->imagen();
+}
+
+QRect frmgraficos::geometriaMarco() const {
+    return marco_->geometry();
+}
+
+QRect frmgraficos::geometriaGrafico() const {
+    return grafico_->geometry();
+}
+
+QString frmgraficos::textoInforme() const {
+    return rtxtdatos_->toPlainText();
+}
+
+void frmgraficos::imprimir() {
+    avisar(this, QStringLiteral("Esta función todavía no está disponible."), QString(),
+           IconoMensaje::Informacion);
+}
+
+void frmgraficos::abreEscala() {
+    if (escala_) {
+        escala_->raise();
+        return;
+    }
+    escala_ = new frmescala(estado_, *this);
+    escala_->abre();
+}
+
+frmescala* frmgraficos::dialogoEscala() const {
+    return escala_.data();
+}
+
+void frmgraficos::closeEvent(QCloseEvent* evento) {
+    if (escala_ && !habilitada()) {
+        evento->ignore();
+        escala_->raise();
+        escala_->activateWindow();
+        return;
+    }
+    QWidget::closeEvent(evento);
+}
+
+bool frmgraficos::habilitada() const {
+    return marco_->isEnabled();
+}
+
+void frmgraficos::ponHabilitada(bool si) {
+    // The scale dialog is a child window; only the window's own controls are disabled.
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{marco_, rtxtdatos_, btprint_, btescala_, btdaceptar_}) {
+        control->setEnabled(si);
+    }
+}
+
+} // namespace oscilab

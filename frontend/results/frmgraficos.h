@@ -1,0 +1,87 @@
+// The results window "Gráficos": the plot of the points, the fitted curve and the levels
+// above the engine's report, with the buttons "&Imprimir", "&Escala" and "&Aceptar".
+//
+// Use: create it after a calculation (it lays itself out at 800 by 600 pixels and draws
+// the tick marks), call cargaResultados() (reads and deletes the curve file of
+// estado.nombrebase, draws, warns about a poor fit), cargaInforme() with the report's
+// path, then show() it. It is not modal and destroys itself on "&Aceptar".
+#pragma once
+
+#include "windows/estado_global.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace oscilab {
+
+class GraficoCurva;
+class MarcoGrafica;
+class frmescala;
+
+class frmgraficos : public QWidget {
+    Q_OBJECT
+public:
+    // `chequeadatos` is the main window's document check; it gives the point count.
+    frmgraficos(EstadoGlobal& estado, std::function<int()> chequeadatos,
+                QWidget* principal = nullptr);
+    ~frmgraficos() override;
+
+    // The load sequence: leecurva, calculalimites, the full view with points and levels,
+    // and the fit diagnostics (at most one warning).
+    void cargaResultados();
+    // Shows the report file, Latin-1 text, in the report box; false after a message when
+    // it cannot be read.
+    bool cargaInforme(const QString& ruta);
+
+    // For printing: the plot's persistent picture, the frame picture's geometry in the
+    // window, the plot area's geometry in the frame, and the report's text. The corner
+    // labels and captions are children of the frame named x0y1, x0y0x, x0y0y, x1y0, lbx
+    // and lby.
+    const QImage& imagenGrafica() const;
+    QRect geometriaMarco() const;
+    QRect geometriaGrafico() const;
+    QString textoInforme() const;
+
+    GraficoCurva* grafico() const { return grafico_; }
+    // The scale dialog while it is open.
+    frmescala* dialogoEscala() const;
+    // False while the scale dialog is open: the window takes no input then.
+    bool habilitada() const;
+    void ponHabilitada(bool si);
+
+public slots:
+    void imprimir();
+    void abreEscala();
+
+protected:
+    // While the scale dialog is open the window stays: it takes no input then.
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void disponControles();
+    void muestraVista(const Caja& caja);
+
+    EstadoGlobal& estado_;
+    std::function<int()> chequeadatos_;
+    MarcoGrafica* marco_ = nullptr;
+    GraficoCurva* grafico_ = nullptr;
+    QLabel* x0y1_ = nullptr;
+    QLabel* x0y0y_ = nullptr;
+    QLabel* x0y0x_ = nullptr;
+    QLabel* x1y0_ = nullptr;
+    QLabel* lbx_ = nullptr;
+    QLabel* lby_ = nullptr;
+    QPlainTextEdit* rtxtdatos_ = nullptr;
+    QPushButton* btprint_ = nullptr;
+    QPushButton* btescala_ = nullptr;
+    QPushButton* btdaceptar_ = nullptr;
+    QPointer<frmescala> escala_;
+};
+
+} // namespace oscilab

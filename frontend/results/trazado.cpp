@@ -1,0 +1,139 @@
+#include "trazado.h"
+
+#include <cmath>
+
+namespace oscilab {
+
+QPointF Escala::aPixel(double r, double v) const {
+    const double x = (r - caja_.rmin) / (caja_.rmax - caja_.rmin) * pixeles_.width();
+    const double y = (caja_.vmax - v) / (caja_.vmax - caja_.vmin) * pixeles_.height();
+    return {x, y};
+}
+
+double Escala::rDePixel(double x) const {
+    return caja_.rmin + x / pixeles_.width() * (caja_.rmax - caja_.rmin);
+}
+
+double Escala::vDePixel(double y) const {
+    return caja_.vmax - y / pixeles_.height() * (caja_.vmax - caja_.vmin);
+}
+
+std::optional<QLineF> recorta(QPointF a, QPointF b, const QRectF& zona) {
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) ||
+        !std::isfinite(b.y())) {
+        return std::nullopt;
+    }
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    double t0 = 0.0;
+    double t1 = 1.0;
+    // One test per edge: p * t <= q keeps the part of the segment inside that edge.
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - zona.left(), zona.right() - a.x(), a.y() - zona.top(),
+                         zona.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0) {
+            if (t > t1) {
+                return std::nullopt;
+            }
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) {
+                return std::nullopt;
+            }
+            t1 = std::min(t1, t);
+        }
+    }
+    return QLineF(a.x() + t0 * dx, a.y() + t0 * dy, a.x() + t1 * dx, a.y() + t1 * dy);
+}
+
+namespace {
+
+// Somewhat larger than the plot area, so that clipped lines still reach its edges.
+QRectF zonaDeRecorte(const Escala& escala) {
+    return QRectF(QPointF(0.0, 0.0), escala.pixeles()).adjusted(-4.0, -4.0, 4.0, 4.0);
+}
+
+bool dibujable(double v) {
+    return std::isfinite(v) && v < limiteGrafica;
+}
+
+} // namespace
+
+TrazoCurva trazacurva(const Polinomio& f, const Escala& escala, int n) {
+    TrazoCurva trazo;
+    const Caja& caja = escala.caja();
+    const QRectF zona = zonaDeRecorte(escala);
+    const double paso = (caja.rmax - caja.rmin) / n;
+    double r = caja.rmin;
+    double rprev = r;
+    double vprev = f(r);
+    trazo.rcentro = r;
+    trazo.segmentos.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        r += paso;
+        const double v = f(r);
+        if (std::isfinite(v) && v < vprev) {
+            trazo.rcentro = r;
+        }
+        if (dibujable(v) && dibujable(vprev)) {
+            if (auto s = recorta(escala.aPixel(rprev, vprev), escala.aPixel(r, v), zona)) {
+                trazo.segmentos.push_back(*s);
+            }
+        }
+        rprev = r;
+        vprev = v;
+    }
+    return trazo;
+}
+
+std::vector<QLineF> marca(const Escala& escala, double r, double v) {
+    const Caja& c = escala.caja();
+    const double w = c.rmax - c.rmin;
+    const double h = c.vmax - c.vmin;
+    const QRectF zona = zonaDeRecorte(escala);
+    std::vector<QLineF> trazos;
+    for (const auto& [a, b] :
+         {std::pair{escala.aPixel(r - 0.005 * w, v), escala.aPixel(r + 0.005 * w, v)},
+          std::pair{escala.aPixel(r, v - 0.015 * h), escala.aPixel(r, v + 0.015 * h)}}) {
+        if (auto s = recorta(a, b, zona)) {
+            trazos.push_back(*s);
+        }
+    }
+    return trazos;
+}
+
+std::optional<QLineF> barraNivel(const Escala& escala, double rcentro, double anchonivel,
+                                 double nivel) {
+    return recorta(escala.aPixel(rcentro - anchonivel / 4.0, nivel),
+                   escala.aPixel(rcentro + anchonivel / 4.0, nivel), zonaDeRecorte(escala));
+}
+
+std::vector<QLineF> marcasEjes(const QRect& plot, int anchoEtiquetaY, int altoMarco,
+                               int altoEtiquetaX, double margen) {
+    std::vector<QLineF> marcas;
+    const double izquierda = plot.x();
+    const double arriba = plot.y();
+    const double ancho = plot.width();
+    const double alto = plot.height();
+    const double abajo = arriba + alto;
+    for (int i = 0; i <= 10; ++i) {
+        const double y = arriba + i * alto / 10.0;
+        marcas.emplace_back(anchoEtiquetaY + margen, y, izquierda + margen, y);
+    }
+    const double fin = abajo + (altoMarco - abajo - altoEtiquetaX) / 2.0 - margen;
+    for (int i = 0; i <= 10; ++i) {
+        const double x = izquierda + i * ancho / 10.0;
+        marcas.emplace_back(x, abajo, x, fin);
+    }
+    return marcas;
+}
+
+} // namespace oscilab

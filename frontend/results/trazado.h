@@ -1,0 +1,62 @@
+// Geometry of the plot: user coordinates (R, V) to pixels and back, the sampled curve
+// as clipped line segments, the crosses, the level bars and the tick marks.
+#pragma once
+
+#include "polinomio.h"
+#include "windows/estado_global.h"
+
+#include <QLineF>
+#include <QRect>
+#include <QSizeF>
+#include <optional>
+#include <vector>
+
+namespace oscilab {
+
+// Values at or above this are not drawn, and views wider or taller are refused.
+inline constexpr double limiteGrafica = 1e8;
+
+// The user scale of the plot area: left edge R min, right edge R max, top edge V max,
+// bottom edge V min (V grows upward).
+class Escala {
+public:
+    Escala() = default;
+    Escala(const Caja& caja, QSizeF pixeles) : caja_(caja), pixeles_(pixeles) {}
+
+    QPointF aPixel(double r, double v) const;
+    double rDePixel(double x) const;
+    double vDePixel(double y) const;
+    const Caja& caja() const { return caja_; }
+    QSizeF pixeles() const { return pixeles_; }
+
+private:
+    Caja caja_{0.0, 0.0, 1.0, 1.0};
+    QSizeF pixeles_{1.0, 1.0};
+};
+
+// The segment from a to b cut to `zona` (Liang-Barsky); empty when it lies outside.
+std::optional<QLineF> recorta(QPointF a, QPointF b, const QRectF& zona);
+
+struct TrazoCurva {
+    std::vector<QLineF> segmentos; // in pixels, already clipped
+    double rcentro = 0.0;          // R of the last sample lower than the one before it
+};
+
+// The curve sampled n times from R min over the scale's box. A segment is drawn only
+// when both ends are finite and below 1e8; samples that are not finite are skipped.
+TrazoCurva trazacurva(const Polinomio& f, const Escala& escala, int n);
+
+// The two strokes of a cross at (r, v): 1 % of the view's width across, 3 % of its
+// height tall.
+std::vector<QLineF> marca(const Escala& escala, double r, double v);
+
+// A level bar at energy `nivel`, half `anchonivel` long, centred on `rcentro`.
+std::optional<QLineF> barraNivel(const Escala& escala, double rcentro, double anchonivel,
+                                 double nivel);
+
+// Tick marks on the frame: eleven rows left of the plot area and eleven columns below
+// it, dividing it in ten parts. `margen` is 50 twips in pixels.
+std::vector<QLineF> marcasEjes(const QRect& plot, int anchoEtiquetaY, int altoMarco,
+                               int altoEtiquetaX, double margen);
+
+} // namespace oscilab

@@ -1,0 +1,154 @@
+#include "ejecucion.h"
+
+#include "results/frmgraficos.h"
+#include "windows/mensajes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace oscilab {
+
+namespace {
+
+const QString extension = QStringLiteral(".qvd");
+
+QString carpetaNormalizada(const QString& carpeta) {
+    const QFileInfo info(carpeta);
+    const QString canonica = info.canonicalFilePath();
+    return canonica.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonica;
+}
+
+// The engine's messages: UTF-8 when they are valid UTF-8, else Latin-1. The last lines
+// only, so that the message box stays readable.
+QString textoError(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString texto = utf8.decode(bytes);
+    if (utf8.hasError()) {
+        texto = QString::fromLatin1(bytes);
+    }
+    texto = texto.trimmed();
+    constexpr qsizetype maximo = 2000;
+    if (texto.size() > maximo) {
+        texto = QStringLiteral("...") + texto.right(maximo);
+    }
+    return texto;
+}
+
+void borraResultadosAnteriores(const QStringList& rutas, QString& error) {
+    for (const QString& ruta : rutas) {
+        if (QFile::exists(ruta) && !QFile::remove(ruta)) {
+            error = QStringLiteral("No se puede borrar el fichero de resultados anterior %1; "
+                                   "no se ejecuta el cálculo.")
+                        .arg(ruta);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+NombreEjecucion nombreDeEjecucion(const QString& fichero, const QString& dirdatos) {
+    NombreEjecucion r;
+    if (fichero.isEmpty()) {
+        r.error = QStringLiteral("Debes guardar el documento antes de ejecutar el cálculo.");
+        return r;
+    }
+    const QFileInfo info(fichero);
+    const QString nombre = info.fileName();
+    if (!nombre.endsWith(extension) || nombre.size() == extension.size()) {
+        r.error = QStringLiteral("El fichero de datos %1 debe tener la extensión \".qvd\" para "
+                                 "ejecutar el cálculo. Guárdalo con \"Guardar como...\".")
+                      .arg(fichero);
+        return r;
+    }
+    if (carpetaNormalizada(info.absolutePath()) != carpetaNormalizada(dirdatos)) {
+        r.error = QStringLiteral("El fichero de datos %1 no está en la carpeta de datos del "
+                                 "programa. Para ejecutar el cálculo, guárdalo con \"Guardar "
+                                 "como...\" en la carpeta %2")
+                      .arg(fichero, QDir::toNativeSeparators(dirdatos));
+        return r;
+    }
+    r.nombrebase = nombre.left(nombre.size() - extension.size());
+    return r;
+}
+
+QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor, bool hayInforme,
+                     bool hayCurva) {
+    QString mensaje;
+    if (!resultado.iniciado) {
+        mensaje = QStringLiteral("No se ha podido iniciar el programa de cálculo %1: %2")
+                      .arg(motor, resultado.errorInicio);
+    } else if (!resultado.terminoBien) {
+        mensaje = QStringLiteral("El programa de cálculo ha terminado de forma anormal; el "
+                                 "cálculo no se ha completado.");
+    } else if (resultado.codigoSalida != 0) {
+        mensaje = QStringLiteral("El programa de cálculo ha terminado con un error (código %1); "
+                                 "el cálculo no se ha completado.")
+                      .arg(resultado.codigoSalida);
+    } else if (!hayInforme || !hayCurva) {
+        mensaje = QStringLiteral("El programa de cálculo no ha escrito %1; no hay resultados que "
+                                 "mostrar.")
+                      .arg(!hayInforme ? QStringLiteral("el informe de resultados")
+                                       : QStringLiteral("el fichero de la curva"));
+    } else {
+        return {};
+    }
+    const QString errores = textoError(resultado.errorEstandar);
+    if (!errores.isEmpty()) {
+        mensaje += QStringLiteral("\n\nMensajes del programa de cálculo:\n") + errores;
+    }
+    return mensaje;
+}
+
+bool ejecutarCalculo(QWidget* principal, EstadoGlobal& estado, std::function<int()> chequeadatos,
+                     std::function<void(bool)> habilitaEjecutar, QPointer<frmgraficos>& ventana) {
+    const NombreEjecucion nombre = nombreDeEjecucion(estado.fichero, estado.dirdatos);
+    if (!nombre.error.isEmpty()) {
+        avisar(principal, nombre.error, QString(), IconoMensaje::Exclamacion);
+        return false;
+    }
+    // The window of an earlier run shows that run's results: it goes before this one.
+    delete ventana.data();
+
+    estado.nombrebase = nombre.nombrebase;
+    const QString informe = estado.dirresult + estado.nombrebase + QStringLiteral(".res");
+    const QString curva = estado.dirresult + estado.nombrebase + QStringLiteral(".scs");
+    QString error;
+    borraResultadosAnteriores({informe, curva}, error);
+    if (!error.isEmpty()) {
+        avisar(principal, error, QString(), IconoMensaje::Stop);
+        return false;
+    }
+
+    QDir trabajo(estado.dirdatos); // the engine works in the folder above datos/
+    trabajo.cdUp();
+    const QString motor = estado.dirprograma + QStringLiteral("curvifit");
+    QPointer<QWidget> guarda(principal);
+    if (habilitaEjecutar) {
+        habilitaEjecutar(false);
+    }
+    const ResultadoLanzamiento resultado =
+        lanzaryesperar(motor, {estado.nombrebase}, trabajo.absolutePath());
+    if (principal != nullptr && guarda.isNull()) {
+        return false; // the main window went away while the engine ran
+    }
+    if (habilitaEjecutar) {
+        habilitaEjecutar(true);
+    }
+
+    const QString fallo =
+        mensajeFallo(resultado, motor, QFile::exists(informe), QFile::exists(curva));
+    if (!fallo.isEmpty()) {
+        avisar(principal, fallo, QString(), IconoMensaje::Stop);
+        return false;
+    }
+    ventana = new frmgraficos(estado, std::move(chequeadatos), principal);
+    ventana->cargaResultados();
+    ventana->cargaInforme(informe);
+    ventana->show();
+    return true;
+}
+
+} // namespace oscilab

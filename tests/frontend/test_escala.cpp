@@ -1,0 +1,233 @@
+// The scale dialog over a results window loaded with the H2 example.
+#include "results/formato_numeros.h"
+#include "results/frmescala.h"
+#include "results/grafico_curva.h"
+#include "support/resultados_prueba.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace oscilab {
+namespace {
+
+class DialogoEscala : public prueba::VentanaResultados {
+protected:
+    void SetUp() override {
+        VentanaResultados::SetUp();
+        ventana->cargaResultados();
+        mensajes.mostrados.clear();
+        ventana->show();
+    }
+    frmescala* abre() {
+        QTest::mouseClick(ventana->findChild<QPushButton*>(QStringLiteral("btescala")),
+                          Qt::LeftButton);
+        return ventana->dialogoEscala();
+    }
+    static void escribe(QLineEdit* campo, const QString& texto) { campo->setText(texto); }
+    static void pulsa(frmescala* d, const char* boton) {
+        QTest::mouseClick(d->findChild<QPushButton*>(QLatin1String(boton)), Qt::LeftButton);
+    }
+    static QCheckBox* casilla(frmescala* d) {
+        return d->findChild<QCheckBox*>(QStringLiteral("chky"));
+    }
+};
+
+TEST_F(DialogoEscala, OpeningWithoutAViewShowsTheFullViewAndDisablesTheResultsWindow) {
+    estado.vista = Caja{};
+    frmescala* d = abre();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_FALSE(d->isModal());
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("Escala"));
+    EXPECT_EQ(estado.vista, estado.limites);
+    EXPECT_EQ(d->txtmm(1)->text(), textoGeneral(estado.limites.rmin));
+    EXPECT_EQ(d->txtmm(4)->text(), textoGeneral(estado.limites.vmax));
+    EXPECT_NEAR(valornumerico(d->txtmm(3)->text()), estado.limites.vmin, 1e-13); // 15 digits
+    EXPECT_FALSE(ventana->habilitada());
+    EXPECT_FALSE(ventana->grafico()->isEnabled()); // no zoom while the dialog is open
+    EXPECT_FALSE(ventana->findChild<QPushButton*>(QStringLiteral("btdaceptar"))->isEnabled());
+    EXPECT_TRUE(d->isEnabled());
+    EXPECT_EQ(casilla(d)->checkState(), Qt::Checked);
+    EXPECT_FALSE(d->txtmm(3)->isEnabled());
+    EXPECT_FALSE(d->txtmm(4)->isEnabled());
+    EXPECT_FALSE(d->findChild<QLabel*>(QStringLiteral("Label3"))->isEnabled());
+    EXPECT_TRUE(d->txtmm(1)->isEnabled());
+    casilla(d)->click();
+    EXPECT_TRUE(d->txtmm(3)->isEnabled());
+    EXPECT_TRUE(d->findChild<QLabel*>(QStringLiteral("Label4"))->isEnabled());
+}
+
+TEST_F(DialogoEscala, TheResultsWindowStaysWhileTheDialogIsOpen) {
+    frmescala* d = abre();
+    EXPECT_FALSE(ventana->close());
+    procesaBorrados();
+    ASSERT_TRUE(ventana);
+    EXPECT_EQ(ventana->dialogoEscala(), d);
+    pulsa(d, "btcancelar");
+    procesaBorrados();
+    EXPECT_TRUE(ventana->close());
+    procesaBorrados();
+    EXPECT_FALSE(ventana);
+}
+
+TEST_F(DialogoEscala, OpeningShowsTheLastViewChosen) {
+    estado.vista = Caja{1.25, -1.2, 2.5, -1.1};
+    frmescala* d = abre();
+    EXPECT_EQ(d->txtmm(1)->text(), QStringLiteral("1.25"));
+    EXPECT_EQ(d->txtmm(2)->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(d->txtmm(3)->text(), QStringLiteral("-1.2"));
+    EXPECT_EQ(d->txtmm(4)->text(), QStringLiteral("-1.1"));
+}
+
+TEST_F(DialogoEscala, AutomaticRangeKeepsAtLeastThePreviousVRange) {
+    estado.vista = Caja{};
+    frmescala* d = abre();
+    const Caja completa = estado.limites;
+    escribe(d->txtmm(1), QStringLiteral("2"));
+    escribe(d->txtmm(2), QStringLiteral("3"));
+    escribe(d->txtmm(3), QStringLiteral("5")); // reversed, disabled: ignored
+    escribe(d->txtmm(4), QStringLiteral("-5"));
+    pulsa(d, "btaceptar");
+    procesaBorrados();
+    EXPECT_EQ(ventana->dialogoEscala(), nullptr);
+    EXPECT_TRUE(mensajes.mostrados.empty());
+    EXPECT_EQ(estado.vista.rmin, 2.0);
+    EXPECT_EQ(estado.vista.rmax, 3.0);
+    EXPECT_LE(estado.vista.vmin, completa.vmin);
+    EXPECT_GE(estado.vista.vmax, completa.vmax);
+    EXPECT_TRUE(ventana->habilitada());
+    EXPECT_EQ(ventana->grafico()->escala().caja(), estado.vista);
+}
+
+TEST_F(DialogoEscala, ManualRangeSetsTheViewAndDrawsTheCurveAlone) {
+    frmescala* d = abre();
+    casilla(d)->click();
+    escribe(d->txtmm(1), QStringLiteral("1.2"));
+    escribe(d->txtmm(2), QStringLiteral("1.6"));
+    escribe(d->txtmm(3), QStringLiteral("-1.18"));
+    escribe(d->txtmm(4), QStringLiteral("-1.16"));
+    pulsa(d, "btaceptar");
+    EXPECT_EQ(estado.vista, (Caja{1.2, -1.18, 1.6, -1.16}));
+    EXPECT_EQ(ventana->grafico()->escala().caja(), estado.vista);
+    const QImage& img = ventana->imagenGrafica();
+    int verdes = 0;
+    for (int x = 0; x < img.width(); ++x) {
+        for (int y = 0; y < img.height(); ++y) {
+            verdes += img.pixelColor(x, y) == QColor(0, 128, 0) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(verdes, 0);
+}
+
+TEST_F(DialogoEscala, RangesThatAreNotIncreasingAreRefusedAndTheDialogStays) {
+    estado.vista = Caja{1.25, -1.2, 2.5, -1.1};
+    frmescala* d = abre();
+    escribe(d->txtmm(1), QStringLiteral("2"));
+    escribe(d->txtmm(2), QStringLiteral("2"));
+    pulsa(d, "btaceptar");
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_EQ(mensajes.mostrados[0].texto,
+              QStringLiteral("El valor de R máximo debe ser mayor que R mínimo"));
+    EXPECT_EQ(mensajes.mostrados[0].titulo, QStringLiteral("OSCILAB"));
+    EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Ninguno);
+    escribe(d->txtmm(2), QString()); // not a number: 0
+    pulsa(d, "btaceptar");
+    EXPECT_EQ(mensajes.mostrados.size(), 2u);
+    escribe(d->txtmm(2), QStringLiteral("3"));
+    casilla(d)->click();
+    escribe(d->txtmm(3), QStringLiteral("-1"));
+    escribe(d->txtmm(4), QStringLiteral("-1.5"));
+    pulsa(d, "btaceptar");
+    ASSERT_EQ(mensajes.mostrados.size(), 3u);
+    EXPECT_EQ(mensajes.mostrados[2].texto,
+              QStringLiteral("El valor de V(R) máximo debe ser mayor que V(R) mínimo"));
+    EXPECT_EQ(estado.vista, (Caja{1.25, -1.2, 2.5, -1.1}));
+    EXPECT_EQ(ventana->dialogoEscala(), d);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_FALSE(ventana->habilitada());
+}
+
+TEST_F(DialogoEscala, EscapeCancelsLeavingViewAndPlotAlone) {
+    estado.vista = Caja{1.25, -1.2, 2.5, -1.1};
+    const Caja dibujada = ventana->grafico()->escala().caja();
+    frmescala* d = abre();
+    escribe(d->txtmm(1), QStringLiteral("2"));
+    QTest::keyClick(d, Qt::Key_Escape);
+    procesaBorrados();
+    EXPECT_EQ(ventana->dialogoEscala(), nullptr);
+    EXPECT_EQ(estado.vista, (Caja{1.25, -1.2, 2.5, -1.1}));
+    EXPECT_EQ(ventana->grafico()->escala().caja(), dibujada);
+    EXPECT_TRUE(ventana->habilitada());
+    d = abre();
+    pulsa(d, "btcancelar");
+    procesaBorrados();
+    EXPECT_EQ(ventana->dialogoEscala(), nullptr);
+    EXPECT_TRUE(ventana->habilitada());
+}
+
+TEST_F(DialogoEscala, FieldsTakeOnlyNumericKeys) {
+    frmescala* d = abre();
+    QLineEdit* campo = d->txtmm(1);
+    campo->setFocus();
+    campo->clear();
+    QTest::keyClicks(campo, QStringLiteral("-1a.5e.2 x"));
+    EXPECT_EQ(campo->text(), QStringLiteral("-1.52"));
+    QTest::keyClick(campo, Qt::Key_Backspace);
+    EXPECT_EQ(campo->text(), QStringLiteral("-1.5"));
+}
+
+TEST(ValidaNumFloat, KeysThatPassAndKeysThatDoNot) {
+    for (int tecla : std::initializer_list<int>{'0', '9', 8, '.', '-', 13, 25, 28}) {
+        EXPECT_EQ(validanumfloat(tecla, QStringLiteral("12")), tecla) << tecla;
+    }
+    for (int tecla : std::initializer_list<int>{'a', 'E', 'e', ',', ' ', '+', 24, 29, 22}) {
+        EXPECT_EQ(validanumfloat(tecla, QStringLiteral("12")), 0) << tecla;
+    }
+    EXPECT_EQ(validanumfloat('.', QStringLiteral("1.2")), 0);
+    // With two points already, every key is refused.
+    EXPECT_EQ(validanumfloat('5', QStringLiteral("1.2.3")), 0);
+    EXPECT_EQ(validanumfloat('-', QStringLiteral("--1")), '-');
+}
+
+TEST(NumerosDeLaEscala, LeadingNumberAndGeneralForm) {
+    EXPECT_EQ(valornumerico(QStringLiteral("  1.5abc")), 1.5);
+    EXPECT_EQ(valornumerico(QStringLiteral("-2.5E-1")), -0.25);
+    EXPECT_EQ(valornumerico(QStringLiteral("+.5")), 0.5);
+    EXPECT_EQ(valornumerico(QStringLiteral("abc")), 0.0);
+    EXPECT_EQ(valornumerico(QStringLiteral("inf")), 0.0);
+    EXPECT_EQ(valornumerico(QStringLiteral("-")), 0.0);
+    EXPECT_EQ(valornumerico(QString()), 0.0);
+    for (double x : {1.0, -1.1745848, 0.1 + 0.2, 1e-7, 123456789012345.0, -3e20}) {
+        EXPECT_NEAR(valornumerico(textoGeneral(x)), x, std::abs(x) * 1e-14);
+    }
+    EXPECT_EQ(textoGeneral(1.5), QStringLiteral("1.5"));
+    EXPECT_EQ(textoGeneral(0.1 + 0.2), QStringLiteral("0.3"));
+}
+
+TEST(FormatosDeLaGrafica, CornerLabelsAndTooltip) {
+    EXPECT_EQ(formatoEsquina(1234567.891), QStringLiteral("1,234,567.8910"));
+    EXPECT_EQ(formatoEsquina(-1.17458), QStringLiteral("-1.1746"));
+    EXPECT_EQ(formatoEsquina(0.0), QStringLiteral("0.0000"));
+    EXPECT_EQ(formatoEsquina(-0.00001), QStringLiteral("0.0000"));
+    EXPECT_EQ(formatoEsquina(999.99999), QStringLiteral("1,000.0000"));
+    EXPECT_EQ(formatoEsquina(-123456.5), QStringLiteral("-123,456.5000"));
+    EXPECT_EQ(formatoTooltip(1234567.891), QStringLiteral("1234567.8910"));
+    EXPECT_EQ(formatoTooltip(-0.25), QStringLiteral("-0.2500"));
+}
+
+TEST(NumeroCompleto, WholeFieldsOnly) {
+    EXPECT_EQ(numeroCompleto("0.533240010440964E-003"), 0.533240010440964e-3);
+    EXPECT_EQ(numeroCompleto("+3"), 3.0);
+    EXPECT_FALSE(numeroCompleto("3x"));
+    EXPECT_FALSE(numeroCompleto("+-3"));
+    EXPECT_FALSE(numeroCompleto(""));
+    EXPECT_FALSE(numeroCompleto("nan"));
+    EXPECT_FALSE(numeroCompleto("Infinity"));
+    EXPECT_FALSE(numeroCompleto("1e999"));
+}
+
+} // namespace
+} // namespace oscilab

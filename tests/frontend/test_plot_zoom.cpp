@@ -1,0 +1,310 @@
+// The zoom state machine, the plot geometry and the plot widget under the mouse.
+#include "results/grafico_curva.h"
+#include "results/trazado.h"
+#include "results/zoom.h"
+#include "support/guiones.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace oscilab {
+namespace {
+
+const Caja completa{0.5, -2.0, 4.5, 2.0};
+
+struct Maquina {
+    Caja vista;
+    Caja limites = completa;
+    ZoomGrafico zoom{vista, limites};
+};
+
+TEST(ZoomGrafico, LeftDragFromUpperLeftToLowerRightChoosesTheRectangle) {
+    Maquina m;
+    EXPECT_FALSE(m.zoom.pulsar(botonIzquierdo, 1.0, 1.5).redibujar);
+    EXPECT_TRUE(m.zoom.punteado());
+    const AccionRaton mov = m.zoom.mover(botonIzquierdo, 2.0, 0.5);
+    EXPECT_TRUE(mov.bandaCambiada);
+    EXPECT_FALSE(mov.tooltip.has_value());
+    ASSERT_TRUE(m.zoom.recuadro());
+    EXPECT_EQ(*m.zoom.recuadro(), (Caja{1.0, 1.5, 2.0, 0.5}));
+    m.zoom.mover(botonIzquierdo, 3.0, -0.5);
+    EXPECT_EQ(*m.zoom.recuadro(), (Caja{1.0, 1.5, 3.0, -0.5}));
+    const AccionRaton fin = m.zoom.soltar(botonIzquierdo, 3.0, -0.5);
+    EXPECT_TRUE(fin.redibujar);
+    EXPECT_FALSE(fin.conPuntosYNiveles); // the curve alone
+    EXPECT_EQ(m.vista, (Caja{1.0, -0.5, 3.0, 1.5}));
+    EXPECT_FALSE(m.zoom.recuadro());
+    EXPECT_FALSE(m.zoom.punteado());
+}
+
+TEST(ZoomGrafico, DragInTheOppositeDirectionGivesTheSameView) {
+    Maquina a;
+    a.zoom.pulsar(botonIzquierdo, 1.0, 1.5);
+    a.zoom.soltar(botonIzquierdo, 3.0, -0.5);
+    Maquina b;
+    b.zoom.pulsar(botonIzquierdo, 3.0, -0.5);
+    b.zoom.mover(botonIzquierdo, 2.0, 0.0);
+    EXPECT_TRUE(b.zoom.soltar(botonIzquierdo, 1.0, 1.5).redibujar);
+    EXPECT_EQ(a.vista, b.vista);
+    // The other two diagonals too.
+    Maquina c;
+    c.zoom.pulsar(botonIzquierdo, 1.0, -0.5);
+    c.zoom.soltar(botonIzquierdo, 3.0, 1.5);
+    Maquina d;
+    d.zoom.pulsar(botonIzquierdo, 3.0, 1.5);
+    d.zoom.soltar(botonIzquierdo, 1.0, -0.5);
+    EXPECT_EQ(c.vista, a.vista);
+    EXPECT_EQ(d.vista, a.vista);
+}
+
+TEST(ZoomGrafico, ClickWithoutMovementDrawsNothingAndLeavesAZeroBox) {
+    Maquina m;
+    m.vista = Caja{1, 2, 3, 4};
+    m.zoom.pulsar(botonIzquierdo, 1.25, -0.75);
+    const AccionRaton fin = m.zoom.soltar(botonIzquierdo, 1.25, -0.75);
+    EXPECT_FALSE(fin.redibujar);
+    EXPECT_EQ(m.vista, (Caja{1.25, -0.75, 1.25, -0.75}));
+    EXPECT_TRUE(m.zoom.punteado()); // until a release that redraws
+    // A drag of zero height draws nothing either.
+    m.zoom.pulsar(botonIzquierdo, 1.0, 0.0);
+    EXPECT_FALSE(m.zoom.soltar(botonIzquierdo, 2.0, 0.0).redibujar);
+}
+
+TEST(ZoomGrafico, RightClickGoesBackToTheFullViewWithPointsAndLevels) {
+    Maquina m;
+    m.zoom.pulsar(botonIzquierdo, 1.0, 1.5);
+    m.zoom.soltar(botonIzquierdo, 3.0, -0.5);
+    m.zoom.pulsar(botonDerecho, 2.0, 0.0);
+    EXPECT_EQ(m.vista, completa);
+    const AccionRaton mov = m.zoom.mover(botonDerecho, 2.5, 0.5);
+    EXPECT_FALSE(mov.tooltip.has_value());
+    EXPECT_FALSE(mov.bandaCambiada);
+    const AccionRaton fin = m.zoom.soltar(botonDerecho, 2.5, 0.5);
+    EXPECT_TRUE(fin.redibujar);
+    EXPECT_TRUE(fin.conPuntosYNiveles);
+    EXPECT_EQ(m.vista, completa);
+}
+
+TEST(ZoomGrafico, MiddleClickRedrawsTheCurrentViewCurveOnly) {
+    Maquina m;
+    m.zoom.pulsar(botonIzquierdo, 1.0, 1.5);
+    m.zoom.soltar(botonIzquierdo, 3.0, -0.5);
+    const Caja zoom = m.vista;
+    m.zoom.pulsar(botonCentral, 2.0, 0.0);
+    EXPECT_FALSE(m.zoom.mover(botonCentral, 2.2, 0.1).tooltip.has_value());
+    const AccionRaton fin = m.zoom.soltar(botonCentral, 2.2, 0.1);
+    EXPECT_TRUE(fin.redibujar);
+    EXPECT_FALSE(fin.conPuntosYNiveles);
+    EXPECT_EQ(m.vista, zoom);
+}
+
+TEST(ZoomGrafico, AnewDragNeverShowsTheRectangleOfTheLastOne) {
+    Maquina m;
+    m.zoom.pulsar(botonIzquierdo, 1.0, 1.5);
+    m.zoom.mover(botonIzquierdo, 3.0, -0.5);
+    // Released outside any redraw (zero height), then a new press.
+    m.zoom.soltar(botonIzquierdo, 3.0, 1.5);
+    EXPECT_FALSE(m.zoom.recuadro());
+    m.zoom.pulsar(botonIzquierdo, 2.0, 0.0);
+    EXPECT_FALSE(m.zoom.recuadro());
+    m.zoom.mover(botonIzquierdo, 2.5, -1.0);
+    EXPECT_EQ(*m.zoom.recuadro(), (Caja{2.0, 0.0, 2.5, -1.0}));
+}
+
+TEST(ZoomGrafico, MovesWithoutButtonsOrWithACombinationGiveTheTooltip) {
+    Maquina m;
+    EXPECT_EQ(m.zoom.mover(ningunBoton, 1.5, -0.25).tooltip,
+              std::optional<QString>(QStringLiteral("(1.5000,-0.2500)")));
+    EXPECT_EQ(m.zoom.mover(botonIzquierdo | botonDerecho, 12345.6789, 0.00004).tooltip,
+              std::optional<QString>(QStringLiteral("(12345.6789,0.0000)")));
+    EXPECT_FALSE(m.zoom.mover(botonIzquierdo, 1.0, 1.0).tooltip.has_value());
+}
+
+TEST(Escala, MapsUserCoordinatesBothWays) {
+    const Escala e(Caja{1.0, -2.0, 3.0, 2.0}, QSizeF(200, 100));
+    EXPECT_EQ(e.aPixel(1.0, 2.0), QPointF(0, 0));
+    EXPECT_EQ(e.aPixel(3.0, -2.0), QPointF(200, 100));
+    EXPECT_EQ(e.aPixel(2.0, 0.0), QPointF(100, 50));
+    EXPECT_DOUBLE_EQ(e.rDePixel(50), 1.5);
+    EXPECT_DOUBLE_EQ(e.vDePixel(25), 1.0);
+}
+
+TEST(Recorta, CutsSegmentsToTheZoneAndDropsThoseOutside) {
+    const QRectF zona(0, 0, 10, 10);
+    EXPECT_EQ(*recorta({-5, 5}, {15, 5}, zona), QLineF(0, 5, 10, 5));
+    EXPECT_EQ(*recorta({2, 2}, {3, 4}, zona), QLineF(2, 2, 3, 4));
+    EXPECT_FALSE(recorta({-5, -5}, {-1, 20}, zona));
+    EXPECT_FALSE(recorta({11, 0}, {20, 10}, zona));
+    const auto lejos = recorta({5, -1e15}, {5, 1e15}, zona);
+    ASSERT_TRUE(lejos);
+    EXPECT_EQ(*lejos, QLineF(5, 0, 5, 10));
+    EXPECT_FALSE(recorta({0, 0}, {NAN, 1}, zona));
+}
+
+TEST(TrazaCurva, SamplesFromRMinAndCentresTheLevelsOnTheLowestSample) {
+    Coeficientes c{};
+    c[20] = 2.25; // (R - 1.5)^2 = R^2 - 3R + 2.25
+    c[21] = -3.0;
+    c[22] = 1.0;
+    const Escala e(Caja{1.0, -1.0, 2.0, 1.0}, QSizeF(100, 100));
+    const TrazoCurva t = trazacurva(Polinomio(c), e, 4);
+    EXPECT_EQ(t.segmentos.size(), 4u);
+    EXPECT_DOUBLE_EQ(t.rcentro, 1.5);
+    EXPECT_NEAR(t.segmentos.front().p1().x(), 0.0, 1e-12);
+    EXPECT_NEAR(t.segmentos.back().p2().x(), 100.0, 1e-9);
+}
+
+TEST(TrazaCurva, ValuesAtOrAbove1e8AndUndefinedSamplesAreNotDrawn) {
+    Coeficientes c{};
+    c[19] = 1.0; // 1/R over [-1, 1]: samples -0.5, 0, 0.5, 1
+    const Escala e(Caja{-1.0, -3.0, 1.0, 3.0}, QSizeF(100, 100));
+    const TrazoCurva t = trazacurva(Polinomio(c), e, 4);
+    // (-1 .. -0.5) drawn; the two segments touching R = 0 left out; (0.5 .. 1) drawn.
+    EXPECT_EQ(t.segmentos.size(), 2u);
+    Coeficientes alto{};
+    alto[20] = 1e8; // V = 1e8 everywhere: nothing is drawn
+    EXPECT_TRUE(trazacurva(Polinomio(alto), Escala(Caja{1, 0, 2, 2e8}, QSizeF(10, 10)), 5)
+                    .segmentos.empty());
+    alto[20] = 0.99e8;
+    EXPECT_EQ(
+        trazacurva(Polinomio(alto), Escala(Caja{1, 0, 2, 2e8}, QSizeF(10, 10)), 5).segmentos.size(),
+        5u);
+}
+
+TEST(Marcas, CrossesLevelBarsAndTicks) {
+    const Escala e(Caja{0.0, 0.0, 2.0, 1.0}, QSizeF(200, 100));
+    const auto cruz = marca(e, 1.0, 0.5);
+    ASSERT_EQ(cruz.size(), 2u);
+    EXPECT_EQ(cruz[0], QLineF(99, 50, 101, 50)); // 1 % of the width across
+    EXPECT_NEAR(cruz[1].length(), 3.0, 1e-9);    // 3 % of the height tall
+    const auto barra = barraNivel(e, 1.0, 0.4, 0.25);
+    ASSERT_TRUE(barra);
+    EXPECT_EQ(*barra, QLineF(90, 75, 110, 75)); // half the width value long
+    const auto marcas = marcasEjes(QRect(80, 20, 600, 240), 72, 300, 16, 3.0);
+    ASSERT_EQ(marcas.size(), 22u);
+    EXPECT_EQ(marcas[0], QLineF(75, 20, 83, 20));
+    EXPECT_EQ(marcas[10], QLineF(75, 260, 83, 260));
+    EXPECT_EQ(marcas[11], QLineF(80, 260, 80, 260 + (300 - 260 - 16) / 2.0 - 3.0));
+    EXPECT_EQ(marcas[21].x1(), 680.0);
+}
+
+// The widget: a parabola with its minimum at R = 1.5 over the full view 1..2.
+class GraficoPrueba : public ::testing::Test {
+protected:
+    void SetUp() override {
+        estado.coeficientes = {};
+        estado.ponCoeficiente(0, 2.25);
+        estado.ponCoeficiente(1, -3.0);
+        estado.ponCoeficiente(2, 1.0);
+        estado.limites = Caja{1.0, -0.05, 2.0, 0.3};
+        estado.vista = Caja{};
+        grafico.resize(200, 100);
+        DatosCurva d;
+        d.puntos = {{1.2, 0.09}, {1.8, 0.09}};
+        d.niveles = {0.1, 0.2};
+        d.anchonivel = 0.4;
+        grafico.ponCurva(d);
+        ASSERT_TRUE(grafico.dibujacurva(estado.limites));
+        grafico.dibujapuntos();
+        grafico.dibujaniveles();
+    }
+    QColor color(double r, double v) const {
+        const QPointF p = grafico.escala().aPixel(r, v);
+        return grafico.imagen().pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
+    }
+    QPoint pixel(double r, double v) const { return grafico.escala().aPixel(r, v).toPoint(); }
+
+    prueba::MensajesGuionizados mensajes;
+    EstadoGlobal estado;
+    GraficoCurva grafico{estado};
+};
+
+TEST_F(GraficoPrueba, FullViewShowsCurvePointsAndLevels) {
+    EXPECT_EQ(grafico.imagen().size(), QSize(200, 100));
+    EXPECT_NEAR(estado.rcentro, 1.5, 0.01);
+    // The level bar at V = 0.2 is 0.2 long around rcentro; points are green crosses.
+    EXPECT_EQ(color(1.5, 0.2), QColor(255, 0, 0));
+    EXPECT_EQ(color(1.2, 0.09), QColor(0, 128, 0));
+    EXPECT_EQ(color(1.95, 0.0), QColor(Qt::white));
+    int azules = 0;
+    for (int x = 0; x < 200; ++x) {
+        for (int y = 0; y < 100; ++y) {
+            azules += grafico.imagen().pixelColor(x, y) == QColor(0, 0, 255) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(azules, 150);
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(GraficoPrueba, LeftDragZoomsToTheCurveAloneAndRightClickRestores) {
+    QTest::mousePress(&grafico, Qt::LeftButton, {}, pixel(1.1, 0.25));
+    QTest::mouseMove(&grafico, pixel(1.3, 0.15)); // buttons state is not set by mouseMove
+    QMouseEvent mov(QEvent::MouseMove, QPointF(pixel(1.3, 0.15)), QPointF(), Qt::NoButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&grafico, &mov);
+    ASSERT_TRUE(grafico.zoom().recuadro());
+    QTest::mouseRelease(&grafico, Qt::LeftButton, {}, pixel(1.3, 0.15));
+    EXPECT_NEAR(estado.vista.rmin, 1.1, 0.01);
+    EXPECT_NEAR(estado.vista.rmax, 1.3, 0.01);
+    EXPECT_NEAR(estado.vista.vmin, 0.15, 0.005);
+    EXPECT_NEAR(estado.vista.vmax, 0.25, 0.005);
+    EXPECT_EQ(grafico.escala().caja(), estado.vista);
+    EXPECT_NE(color(1.5, 0.2), QColor(255, 0, 0)); // levels gone (and out of view)
+    QTest::mouseClick(&grafico, Qt::RightButton, {}, QPoint(50, 50));
+    EXPECT_EQ(estado.vista, estado.limites);
+    EXPECT_EQ(color(1.5, 0.2), QColor(255, 0, 0));
+    EXPECT_EQ(color(1.2, 0.09), QColor(0, 128, 0));
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(GraficoPrueba, MiddleClickRedrawsTheCurveWithoutPoints) {
+    QTest::mouseClick(&grafico, Qt::MiddleButton, {}, QPoint(50, 50));
+    EXPECT_EQ(estado.vista, Caja{}); // no view chosen: nothing to redraw
+    EXPECT_EQ(color(1.2, 0.09), QColor(0, 128, 0));
+    estado.vista = estado.limites;
+    QTest::mouseClick(&grafico, Qt::MiddleButton, {}, QPoint(50, 50));
+    EXPECT_NE(color(1.2, 0.09), QColor(0, 128, 0));
+}
+
+TEST_F(GraficoPrueba, TooltipShowsThePointerCoordinates) {
+    // Pixel (100, 30) of 200 by 100 over R 1..2, V -0.05..0.3.
+    QMouseEvent mov(QEvent::MouseMove, QPointF(100, 30), QPointF(), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(&grafico, &mov);
+    EXPECT_EQ(grafico.toolTip(), QStringLiteral("(1.5000,0.1950)"));
+}
+
+TEST_F(GraficoPrueba, ViewsBeyond1e8AreReportedAndTheFullViewTakesOver) {
+    estado.vista = Caja{1.0, -1e9, 2.0, 1e9};
+    EXPECT_TRUE(grafico.dibujacurva(estado.vista));
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_EQ(mensajes.mostrados[0].texto,
+              QStringLiteral("El intervalo en el eje y tiende a infinito.\nElige otro intervalo"));
+    EXPECT_EQ(mensajes.mostrados[0].titulo, QStringLiteral("Advertencia"));
+    EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Stop);
+    EXPECT_EQ(estado.vista, estado.limites);
+    EXPECT_EQ(grafico.escala().caja(), estado.limites);
+    // Both, y first, when the box is not the view itself (the full view at load).
+    Caja enorme{-1e9, -1e9, 1e9, 1e9};
+    grafico.dibujacurva(enorme);
+    ASSERT_EQ(mensajes.mostrados.size(), 3u);
+    EXPECT_TRUE(mensajes.mostrados[1].texto.contains(QStringLiteral("eje y")));
+    EXPECT_TRUE(mensajes.mostrados[2].texto.contains(QStringLiteral("eje x")));
+}
+
+TEST_F(GraficoPrueba, ZeroSpansAreRefusedWithAMessageAndZeroRMinMoves) {
+    Caja plana{1.0, 0.5, 2.0, 0.5};
+    const Caja antes = grafico.escala().caja();
+    EXPECT_FALSE(grafico.dibujacurva(plana));
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("eje y es nulo")));
+    EXPECT_EQ(grafico.escala().caja(), antes);
+    Caja cero{0.0, -1.0, 2.0, 1.0};
+    EXPECT_TRUE(grafico.dibujacurva(cero));
+    EXPECT_DOUBLE_EQ(cero.rmin, 0.01);
+}
+
+} // namespace
+} // namespace oscilab

@@ -1,0 +1,256 @@
+// The Run command with a stand-in engine, and end to end with the real curvifit.
+#include "results/frmgraficos.h"
+#include "run/ejecucion.h"
+#include "support/guiones.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace oscilab {
+namespace {
+
+QString ejemplo(const char* nombre) {
+    return QStringLiteral(OSCILAB_SOURCE_DIR "/tests/frontend/datos/") + QLatin1String(nombre);
+}
+
+bool escribe(const QString& ruta, const QByteArray& datos) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    f.write(datos);
+    return true;
+}
+
+// A program folder in a temporary directory: datos/, result/, and an engine.
+class Ejecucion : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        const QString base = dir.path() + QStringLiteral("/programa con blancos/");
+        ASSERT_TRUE(QDir().mkpath(base + QStringLiteral("datos")));
+        ASSERT_TRUE(QDir().mkpath(base + QStringLiteral("result")));
+        estado.dirprograma = base;
+        estado.dirdatos = base + QStringLiteral("datos/");
+        estado.dirresult = base + QStringLiteral("result/");
+        estado.fichero = estado.dirdatos + QStringLiteral("H2.qvd");
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd"), estado.fichero));
+    }
+    void TearDown() override { delete ventana.data(); }
+
+    // Stand-in engine: records its arguments and folder, then runs `cuerpo`.
+    void motorFalso(const QByteArray& cuerpo) {
+        const QString ruta = estado.dirprograma + QStringLiteral("curvifit");
+        ASSERT_TRUE(escribe(ruta, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > llamada\n"
+                                  "pwd >> llamada\n" +
+                                      cuerpo + "\n"));
+        QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // An engine that writes the example report and curve file of H2.
+    void motorCorrecto() {
+        motorFalso("cp '" + ejemplo("H2.res").toLocal8Bit() + "' \"result/$1.res\"\ncp '" +
+                   ejemplo("H2.scs").toLocal8Bit() + "' \"result/$1.scs\"\nexit 0");
+    }
+    QByteArray llamada() {
+        QFile f(estado.dirprograma + QStringLiteral("llamada"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    bool ejecuta() {
+        return ejecutarCalculo(
+            nullptr, estado, [] { return 20; }, [this](bool si) { habilitaciones.push_back(si); },
+            ventana);
+    }
+    QString res() const { return estado.dirresult + estado.nombrebase + QStringLiteral(".res"); }
+    QString scs() const { return estado.dirresult + estado.nombrebase + QStringLiteral(".scs"); }
+
+    QTemporaryDir dir;
+    prueba::MensajesGuionizados mensajes;
+    EstadoGlobal estado;
+    QPointer<frmgraficos> ventana;
+    std::vector<bool> habilitaciones;
+};
+
+TEST(NombreDeEjecucion, BareNameOfAFileDirectlyInTheDataFolder) {
+    QTemporaryDir dir;
+    const QString datos = dir.path() + QStringLiteral("/datos/");
+    QDir().mkpath(datos);
+    EXPECT_EQ(nombreDeEjecucion(datos + QStringLiteral("H2.qvd"), datos).nombrebase,
+              QStringLiteral("H2"));
+    EXPECT_EQ(nombreDeEjecucion(datos + QStringLiteral("mi molécula v1.2.qvd"), datos).nombrebase,
+              QStringLiteral("mi molécula v1.2"));
+    // The same folder written differently.
+    EXPECT_EQ(
+        nombreDeEjecucion(dir.path() + QStringLiteral("/datos/../datos//CO.qvd"), datos).nombrebase,
+        QStringLiteral("CO"));
+}
+
+TEST(NombreDeEjecucion, FilesElsewhereOrWithoutTheExtensionAreRefused) {
+    QTemporaryDir dir;
+    const QString datos = dir.path() + QStringLiteral("/datos/");
+    QDir().mkpath(datos + QStringLiteral("sub"));
+    NombreEjecucion n = nombreDeEjecucion(datos + QStringLiteral("sub/H2.qvd"), datos);
+    EXPECT_TRUE(n.nombrebase.isEmpty());
+    EXPECT_TRUE(n.error.contains(QStringLiteral("Guardar como")));
+    EXPECT_TRUE(n.error.contains(datos)) << n.error.toStdString();
+    EXPECT_FALSE(nombreDeEjecucion(QStringLiteral("/tmp/H2.qvd"), datos).error.isEmpty());
+    EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral("H2.QVD"), datos).error.isEmpty());
+    EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral("H2.txt"), datos).error.isEmpty());
+    EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral(".qvd"), datos).error.isEmpty());
+    EXPECT_FALSE(nombreDeEjecucion(QString(), datos).error.isEmpty());
+}
+
+TEST_F(Ejecucion, SuccessShowsTheNewResultsAndConsumesTheCurveFile) {
+    motorCorrecto();
+    ASSERT_TRUE(ejecuta());
+    EXPECT_EQ(estado.nombrebase, QStringLiteral("H2"));
+    EXPECT_EQ(llamada(), QByteArray("1|H2|") +
+                             QFile::encodeName(QDir(estado.dirprograma).canonicalPath()) + "\n");
+    EXPECT_EQ(habilitaciones, (std::vector<bool>{false, true}));
+    ASSERT_TRUE(ventana);
+    EXPECT_TRUE(ventana->isVisible());
+    EXPECT_FALSE(ventana->isModal());
+    EXPECT_TRUE(ventana->textoInforme().contains(QStringLiteral("AJUSTE MINIMOCUADRÁTICO:")));
+    EXPECT_TRUE(ventana->textoInforme().contains(QStringLiteral("·(V+1/2)")));
+    EXPECT_FALSE(QFile::exists(scs()));
+    EXPECT_TRUE(QFile::exists(res()));
+    EXPECT_NEAR(estado.coeficiente(4), 0.0408945316903939, 1e-15);
+    EXPECT_LT(estado.limites.rmin, 1.0);
+    for (const auto& m : mensajes.mostrados) {
+        EXPECT_EQ(m.titulo, QStringLiteral("Advertencia")) << m.texto.toStdString();
+    }
+}
+
+TEST_F(Ejecucion, ANameWithBlanksIsOneArgument) {
+    const QString otro = estado.dirdatos + QStringLiteral("H2 con blancos.qvd");
+    ASSERT_TRUE(QFile::rename(estado.fichero, otro));
+    estado.fichero = otro;
+    motorCorrecto();
+    ASSERT_TRUE(ejecuta());
+    EXPECT_TRUE(llamada().startsWith("1|H2 con blancos|"));
+    EXPECT_TRUE(QFile::exists(estado.dirresult + QStringLiteral("H2 con blancos.res")));
+}
+
+TEST_F(Ejecucion, AFailingEngineIsReportedWithItsMessagesAndNoWindow) {
+    // Results of an earlier run must not pass for this one.
+    ASSERT_TRUE(escribe(estado.dirresult + QStringLiteral("H2.res"), "viejo"));
+    ASSERT_TRUE(escribe(estado.dirresult + QStringLiteral("H2.scs"), "1 2"));
+    motorFalso("echo 'Error de lectura en datos/H2.qvd' >&2; exit 2");
+    EXPECT_FALSE(ejecuta());
+    EXPECT_FALSE(ventana);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    const QString texto = mensajes.mostrados[0].texto;
+    EXPECT_TRUE(texto.contains(QStringLiteral("código 2"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("Error de lectura en datos/H2.qvd")));
+    EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Stop);
+    EXPECT_FALSE(QFile::exists(estado.dirresult + QStringLiteral("H2.res")));
+    EXPECT_FALSE(QFile::exists(estado.dirresult + QStringLiteral("H2.scs")));
+    EXPECT_EQ(habilitaciones, (std::vector<bool>{false, true}));
+}
+
+TEST_F(Ejecucion, StaleOutputsAreNotShownWhenTheEngineWritesNothing) {
+    ASSERT_TRUE(escribe(estado.dirresult + QStringLiteral("H2.res"), "viejo"));
+    ASSERT_TRUE(escribe(estado.dirresult + QStringLiteral("H2.scs"), "1 2"));
+    motorFalso("exit 0");
+    EXPECT_FALSE(ejecuta());
+    EXPECT_FALSE(ventana);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("no ha escrito el informe")));
+}
+
+TEST_F(Ejecucion, AMissingCurveFileIsAFailure) {
+    motorFalso("cp '" + ejemplo("H2.res").toLocal8Bit() + "' \"result/$1.res\"; exit 0");
+    EXPECT_FALSE(ejecuta());
+    EXPECT_FALSE(ventana);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("fichero de la curva")));
+}
+
+TEST_F(Ejecucion, AnEngineThatCannotStartOrCrashesIsAFailure) {
+    EXPECT_FALSE(ejecuta()); // no curvifit in the folder
+    EXPECT_FALSE(ventana);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("No se ha podido iniciar")));
+    motorCorrecto();
+    motorFalso("cp '" + ejemplo("H2.res").toLocal8Bit() + "' result/H2.res; cp '" +
+               ejemplo("H2.scs").toLocal8Bit() + "' result/H2.scs; kill -SEGV $$");
+    EXPECT_FALSE(ejecuta());
+    EXPECT_FALSE(ventana);
+    ASSERT_EQ(mensajes.mostrados.size(), 2u);
+    EXPECT_TRUE(mensajes.mostrados[1].texto.contains(QStringLiteral("forma anormal")));
+}
+
+TEST_F(Ejecucion, ADocumentOutsideTheDataFolderIsRefusedWithoutRunning) {
+    const QString fuera = dir.filePath(QStringLiteral("H2.qvd"));
+    ASSERT_TRUE(QFile::copy(estado.fichero, fuera));
+    estado.fichero = fuera;
+    motorCorrecto();
+    EXPECT_FALSE(ejecuta());
+    EXPECT_TRUE(llamada().isEmpty());
+    EXPECT_TRUE(habilitaciones.empty());
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(estado.dirdatos));
+}
+
+TEST_F(Ejecucion, ARunWhileAWindowIsOpenShowsTheNewCalculationCompletely) {
+    motorCorrecto();
+    ASSERT_TRUE(ejecuta());
+    QPointer<frmgraficos> primera = ventana;
+    const QImage antes = primera->imagenGrafica().copy();
+    // The second run writes another report and a curve file with other coefficients.
+    QByteArray curva;
+    {
+        QFile f(ejemplo("H2.scs"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        curva = f.readAll();
+    }
+    QList<QByteArray> lineas = curva.split('\n');
+    lineas[40 + 17] = " 0.001\r"; // c_2 grows
+    ASSERT_TRUE(escribe(dir.filePath(QStringLiteral("otra.scs")), lineas.join('\n')));
+    ASSERT_TRUE(escribe(dir.filePath(QStringLiteral("otro.res")), "SEGUNDO INFORME\r\n"));
+    motorFalso("cp '" + dir.filePath(QStringLiteral("otro.res")).toLocal8Bit() +
+               "' result/H2.res; cp '" + dir.filePath(QStringLiteral("otra.scs")).toLocal8Bit() +
+               "' result/H2.scs");
+    ASSERT_TRUE(ejecuta());
+    EXPECT_FALSE(primera); // the old window is gone
+    ASSERT_TRUE(ventana);
+    EXPECT_EQ(ventana->textoInforme(), QStringLiteral("SEGUNDO INFORME\n"));
+    EXPECT_DOUBLE_EQ(estado.coeficiente(2), 0.001);
+    EXPECT_NE(ventana->imagenGrafica(), antes);
+}
+
+// End to end with the real engine on the example H2.
+TEST_F(Ejecucion, RealEngineOnH2) {
+    const QString motor = estado.dirprograma + QStringLiteral("curvifit");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(OSCILAB_PROGRAM_DIR "/curvifit"), motor));
+    ASSERT_TRUE(ejecuta()) << (mensajes.mostrados.empty()
+                                   ? std::string()
+                                   : mensajes.mostrados.back().texto.toStdString());
+    ASSERT_TRUE(ventana);
+    EXPECT_TRUE(ventana->textoInforme().startsWith(
+        QStringLiteral("\nPARAMETROS MOLECULARES CALCULADOS:\n")));
+    EXPECT_TRUE(ventana->textoInforme().contains(QStringLiteral("AJUSTE MINIMOCUADRÁTICO:")));
+    EXPECT_FALSE(QFile::exists(scs()));
+    EXPECT_TRUE(QFile::exists(res()));
+    // A Morse curve of H2: minimum near R = 1.40 bohr, V = -1.1745 hartree.
+    EXPECT_NEAR(estado.rcentro, 1.40, 0.05);
+    EXPECT_LT(estado.limites.vmin, -1.1745);
+    EXPECT_GT(estado.limites.vmax, -1.07);
+}
+
+TEST_F(Ejecucion, RealEngineFailingOnABadDataFile) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(OSCILAB_PROGRAM_DIR "/curvifit"),
+                            estado.dirprograma + QStringLiteral("curvifit")));
+    ASSERT_TRUE(escribe(estado.fichero, "Roto\r\n0 1 2 \r\nuno dos\r\n"));
+    EXPECT_FALSE(ejecuta());
+    EXPECT_FALSE(ventana);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("Mensajes del programa")))
+        << mensajes.mostrados[0].texto.toStdString();
+}
+
+} // namespace
+} // namespace oscilab

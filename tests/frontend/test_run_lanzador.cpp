@@ -1,0 +1,99 @@
+// The launcher: start, wait with the event loop running, exit status, standard error.
+#include "run/lanzador.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace oscilab {
+namespace {
+
+// Writes an executable shell script into `dir`.
+QString guion(const QTemporaryDir& dir, const QString& nombre, const QByteArray& cuerpo) {
+    const QString ruta = dir.filePath(nombre);
+    QFile f(ruta);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\n" + cuerpo + "\n");
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return ruta;
+}
+
+QByteArray contenido(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(no existe)");
+}
+
+TEST(LanzarYEsperar, ReturnsTheExitStatusAndTheStandardError) {
+    QTemporaryDir dir;
+    const QString bien = guion(dir, QStringLiteral("bien"), "echo salida; exit 0");
+    ResultadoLanzamiento r = lanzaryesperar(bien, {}, dir.path());
+    EXPECT_TRUE(r.iniciado);
+    EXPECT_TRUE(r.terminoBien);
+    EXPECT_EQ(r.codigoSalida, 0);
+    EXPECT_TRUE(r.exito());
+    EXPECT_TRUE(r.errorEstandar.isEmpty()); // standard output is not mixed in
+
+    const QString mal =
+        guion(dir, QStringLiteral("mal"), "echo 'No se puede abrir datos/X.qvd' >&2; exit 3");
+    r = lanzaryesperar(mal, {}, dir.path());
+    EXPECT_TRUE(r.iniciado);
+    EXPECT_TRUE(r.terminoBien);
+    EXPECT_EQ(r.codigoSalida, 3);
+    EXPECT_FALSE(r.exito());
+    EXPECT_EQ(r.errorEstandar, QByteArray("No se puede abrir datos/X.qvd\n"));
+}
+
+TEST(LanzarYEsperar, PassesEachArgumentAsIsInTheWorkingFolder) {
+    QTemporaryDir dir;
+    QTemporaryDir trabajo;
+    const QString eco =
+        guion(dir, QStringLiteral("eco"), "printf '%s|' \"$#\" \"$@\" > argumentos; pwd > carpeta");
+    const ResultadoLanzamiento r =
+        lanzaryesperar(eco, {QStringLiteral("mi fichero $HOME 'x'")}, trabajo.path());
+    ASSERT_TRUE(r.exito());
+    EXPECT_EQ(contenido(trabajo.filePath(QStringLiteral("argumentos"))),
+              QByteArray("1|mi fichero $HOME 'x'|"));
+    EXPECT_EQ(contenido(trabajo.filePath(QStringLiteral("carpeta"))).trimmed(),
+              QFile::encodeName(QFileInfo(trabajo.path()).canonicalFilePath()));
+}
+
+TEST(LanzarYEsperar, AMissingProgramIsReportedAsNotStarted) {
+    QTemporaryDir dir;
+    const ResultadoLanzamiento r =
+        lanzaryesperar(dir.filePath(QStringLiteral("no-existe")), {}, dir.path());
+    EXPECT_FALSE(r.iniciado);
+    EXPECT_FALSE(r.exito());
+    EXPECT_FALSE(r.errorInicio.isEmpty());
+}
+
+TEST(LanzarYEsperar, ACrashIsNotAnOrdinaryEnd) {
+    QTemporaryDir dir;
+    const QString cae = guion(dir, QStringLiteral("cae"), "echo antes >&2; kill -SEGV $$");
+    const ResultadoLanzamiento r = lanzaryesperar(cae, {}, dir.path());
+    EXPECT_TRUE(r.iniciado);
+    EXPECT_FALSE(r.terminoBien);
+    EXPECT_FALSE(r.exito());
+    EXPECT_EQ(r.errorEstandar, QByteArray("antes\n"));
+}
+
+TEST(LanzarYEsperar, EventsAreProcessedWhileWaiting) {
+    QTemporaryDir dir;
+    // The program waits until the timer, fired during the wait, leaves a file for it.
+    const QString espera =
+        guion(dir, QStringLiteral("espera"), "while [ ! -f senal ]; do sleep 0.05; done; exit 7");
+    bool disparado = false;
+    QTimer::singleShot(50, [&] {
+        disparado = true;
+        QFile senal(dir.filePath(QStringLiteral("senal")));
+        ASSERT_TRUE(senal.open(QIODevice::WriteOnly));
+    });
+    const ResultadoLanzamiento r = lanzaryesperar(espera, {}, dir.path());
+    EXPECT_TRUE(disparado);
+    EXPECT_EQ(r.codigoSalida, 7);
+}
+
+} // namespace
+} // namespace oscilab
