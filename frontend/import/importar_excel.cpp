@@ -36,6 +36,13 @@ private:
     bool abierto_ = false;
 };
 
+// Password-protected workbooks cannot be read.
+bool estaCifrado(const void* libro) {
+    unsigned int cifrado = 0;
+    return freexl_get_info(libro, FREEXL_BIFF_PASSWORD, &cifrado) != FREEXL_OK ||
+           cifrado == FREEXL_BIFF_OBFUSCATED;
+}
+
 int numeroDeHojas(const void* libro) {
     unsigned int hojas = 0;
     if (freexl_get_info(libro, FREEXL_BIFF_SHEET_COUNT, &hojas) != FREEXL_OK) {
@@ -88,7 +95,7 @@ ResultadoImportacion importarexcel(const QString& ruta) {
         return resultado;
     }
     const int hojas = numeroDeHojas(libro.manejador());
-    if (hojas <= 0) {
+    if (hojas <= 0 || estaCifrado(libro.manejador())) {
         return resultado;
     }
     int hoja = 0; // the first sheet where the workbook records no active one

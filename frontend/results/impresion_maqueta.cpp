@@ -1,5 +1,6 @@
 #include "results/impresion_maqueta.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace oscilab {
@@ -22,7 +23,7 @@ void MaquetaInforme::imprime(const QString& texto, bool finLinea) {
     x_ += s_.anchoTexto(texto);
     if (finLinea) {
         x_ = 0.0;
-        y_ += s_.altoLinea();
+        y_ += std::max(s_.altoLinea(), 1.0); // a broken font must not stall the page filling
     }
 }
 

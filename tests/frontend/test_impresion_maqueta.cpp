@@ -223,6 +223,14 @@ TEST(ImpresionMaqueta, BlanksKeepColumnsAndCarriageReturnsPrintNothing) {
     EXPECT_DOUBLE_EQ(p.conTexto("12")[0].y, kFinCabecera + 240.0);
 }
 
+TEST(ImpresionMaqueta, ZeroFontMetricsStillEndTheJob) {
+    Impresion p;
+    p.r.linea = 0.0;
+    p.r.celda = 0.0;
+    p.imprime("uno dos\r\n\ttres\r\n");
+    EXPECT_EQ(p.pies().size(), 1u);
+}
+
 // A plot composition in window pixels: area 200x100 at (60, 20), lbx 30 px below it.
 ComposicionGrafico composicion(const QString& texto) {
     ComposicionGrafico c;
