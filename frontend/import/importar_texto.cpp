@@ -139,7 +139,11 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
             return resultado;
         }
         resultado.filasVisitadas.push_back(n);
-        const auto campos = camposDeLinea(decodificaLinea(*bytes), delimitador);
+        QByteArray linea = *bytes;
+        if (n == 1 && linea.startsWith("\xEF\xBB\xBF")) {
+            linea.remove(0, 3); // a UTF-8 byte order mark is not part of the first value
+        }
+        const auto campos = camposDeLinea(decodificaLinea(linea), delimitador);
         if (!campos) {
             resultado.fallo = true;
             return resultado;

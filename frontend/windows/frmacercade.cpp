@@ -87,6 +87,7 @@ void frmacercade::construye(const DatosInstalacion& datos) {
     imagen->setObjectName(QStringLiteral("Image1"));
     imagen->setGeometry(0, 0, px(1215), px(3870));
     imagen->setPixmap(dibujoCurvaPotencial(imagen->size()));
+    imagen->setAccessibleName(QStringLiteral("Curva de energía potencial"));
 
     const int x = px(1380);
     const int ancho = width() - x - px(150);

@@ -63,6 +63,7 @@ void frmSplash::construye(const DatosInstalacion& datos) {
     imagen->setObjectName(QStringLiteral("Image1"));
     imagen->setGeometry(0, 0, px(2730), px(4770));
     imagen->setPixmap(dibujoCurvaPotencial(imagen->size()));
+    imagen->setAccessibleName(QStringLiteral("Curva de energía potencial"));
 
     auto* marco = new QFrame(this);
     marco->setObjectName(QStringLiteral("fraMainFrame"));
@@ -100,6 +101,7 @@ void frmSplash::construye(const DatosInstalacion& datos) {
     icono->setObjectName(QStringLiteral("Picture2"));
     icono->setGeometry(marco->width() - px(750), marco->height() - px(750), px(480), px(480));
     icono->setPixmap(iconoPrograma().pixmap(icono->size()));
+    icono->setAccessibleName(QStringLiteral("Icono de OSCILAB"));
 
     for (const char* nombre : kCierranAlPulsar) {
         findChild<QWidget*>(QString::fromLatin1(nombre))->installEventFilter(this);

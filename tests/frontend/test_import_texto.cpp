@@ -171,6 +171,13 @@ TEST_F(ImportTexto, Latin1AndUtf8AccentsAreBothKept) {
               Par("Distancia", "Energía"));
 }
 
+TEST_F(ImportTexto, Utf8ByteOrderMarkIsDropped) {
+    EXPECT_EQ(fila1("\xEF\xBB\xBF"
+                    "1.5;2",
+                    ";"),
+              Par("1.5", "2"));
+}
+
 TEST_F(ImportTexto, BinaryFileWithoutLineEndsFailsWithoutHanging) {
     QByteArray basura;
     for (int i = 0; i < 300000; ++i) {
