@@ -3,6 +3,8 @@
 #include "windows/dialogos_fichero.h"
 #include "windows/mensajes.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -116,6 +118,15 @@ ResultadoImpresion imprimirResultados(QWidget* padre, const QString& informe,
             dialogosFichero().guardar(padre, QStringLiteral("Guardar el informe en PDF"), propuesto,
                                       QStringLiteral("Documentos PDF (*.pdf)"));
         if (!ruta) {
+            return ResultadoImpresion::Cancelada;
+        }
+        // The save dialog leaves the overwrite question to the program.
+        if (QFileInfo::exists(*ruta) &&
+            mensajes().mostrar(padre,
+                               QStringLiteral("El fichero %1 ya existe. ¿Desea reemplazarlo?")
+                                   .arg(QDir::toNativeSeparators(*ruta)),
+                               tituloImpresora(), IconoMensaje::Pregunta,
+                               BotonesMensaje::SiNo) != Respuesta::Si) {
             return ResultadoImpresion::Cancelada;
         }
         impresora.setOutputFormat(QPrinter::PdfFormat);

@@ -190,6 +190,33 @@ TEST_F(ImpresionComando, CancellingTheSaveDialogWritesNothing) {
     EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
 }
 
+TEST_F(ImpresionComando, AnExistingPdfIsReplacedOnlyWhenTheUserAgrees) {
+    const QString ruta = dir_.filePath("existente.pdf");
+    {
+        QFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("documento del usuario");
+    }
+    mensajes_.responder(Respuesta::No); // without the plot
+    mensajes_.responder(Respuesta::No); // do not replace
+    dialogos_.elegir(ruta);
+    EXPECT_EQ(imprimirResultados(nullptr, informeDePrueba(), "H2", graficoDePrueba()),
+              ResultadoImpresion::Cancelada);
+    ASSERT_EQ(mensajes_.mostrados.size(), 2u);
+    EXPECT_TRUE(mensajes_.mostrados[1].texto.endsWith("ya existe. ¿Desea reemplazarlo?"));
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "documento del usuario");
+    f.close();
+
+    mensajes_.responder(Respuesta::No);
+    mensajes_.responder(Respuesta::Si);
+    dialogos_.elegir(ruta);
+    EXPECT_EQ(imprimirResultados(nullptr, informeDePrueba(), "H2", graficoDePrueba()),
+              ResultadoImpresion::Impresa);
+    EXPECT_GE(paginasDe(ruta), 2);
+}
+
 TEST_F(ImpresionComando, UnwritablePdfIsReported) {
     mensajes_.responder(Respuesta::No);
     dialogos_.elegir(dir_.filePath("no/existe/informe.pdf"));
