@@ -84,9 +84,14 @@ private:
         if (elecciones_.empty()) {
             return std::nullopt;
         }
-        auto r = elecciones_.front();
+        // Copied as a plain QString: GCC misreads a copied optional<QString> as uninitialised.
+        const bool elegida = elecciones_.front().has_value();
+        const QString ruta = elegida ? *elecciones_.front() : QString();
         elecciones_.pop_front();
-        return r;
+        if (!elegida) {
+            return std::nullopt;
+        }
+        return ruta;
     }
     std::deque<std::optional<QString>> elecciones_;
 };

@@ -1,0 +1,41 @@
+// The two import commands of the main window ("Importar datos de Excel" and "Importar
+// datos separados por ..."): unit check, file choice, reading, writing the table and
+// marking the document changed, with the import's messages.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace oscilab {
+
+// What an import needs from the main window.
+class DestinoImportacion {
+public:
+    virtual ~DestinoImportacion() = default;
+    // The unit check; shows its own message and returns false when a unit is missing.
+    virtual bool compruebaunidades() = 0;
+    // Makes (fila, column 0) the table's current cell before that row is written.
+    virtual void filaActual(int fila) { (void)fila; }
+    // Writes one cell: fila 1..50, columna 1 (R) or 2 (V(R)).
+    virtual void escribeCelda(int fila, int columna, const QString& texto) = 0;
+    // After a successful import: disable the run command and set `cambios`.
+    virtual void documentoCambiado() = 0;
+};
+
+enum class OrigenImportacion { Excel, Texto };
+
+QString tituloImportacion();         // "Importar datos"
+QString mensajeSeleccionCancelada(); // "Seleccion cancelada"
+QString mensajeErrorImportacion();   // "Se ha producido un error al abrir el archivo"
+// The tooltip of the text-import button for the delimiter last chosen from the list.
+QString tooltipImportarTexto(const QString& delimitador);
+// The open dialog's filter for each import.
+QString filtroImportacion(OrigenImportacion origen);
+
+// Runs one import command. `carpetaInicial` is the program folder; `delimitador` is the
+// delimiter box's current text (used by the text import only).
+void importarDatos(QWidget* padre, OrigenImportacion origen, const QString& carpetaInicial,
+                   const QString& delimitador, DestinoImportacion& destino);
+
+} // namespace oscilab

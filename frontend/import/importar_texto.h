@@ -1,0 +1,27 @@
+// Reading a delimited text file into the point table's texts: each line gives R and V(R)
+// of one row, rows 1 to 50 in file order.
+#pragma once
+
+#include "import/celdas_importadas.h"
+
+#include <QString>
+#include <optional>
+
+namespace oscilab {
+
+// The two texts that one line puts into its row. `v` is empty when the line yields a
+// single field: the R text is still written, then the import fails.
+struct CamposLinea {
+    QString r;
+    std::optional<QString> v;
+};
+
+// Splits one line by the delimiter text (whole text, letter case ignored). std::nullopt
+// when the line yields no field at all (an empty line): nothing is written.
+std::optional<CamposLinea> camposDeLinea(const QString& linea, const QString& delimitador);
+
+// Reads the file at `ruta`. The file is closed on every path; reading is bounded, so
+// binary or huge files end in a failure instead of a hang.
+ResultadoImportacion importartexto(const QString& ruta, const QString& delimitador);
+
+} // namespace oscilab

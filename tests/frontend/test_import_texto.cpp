@@ -1,0 +1,216 @@
+#include "import/importar_texto.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace oscilab {
+namespace {
+
+class ImportTexto : public ::testing::Test {
+protected:
+    QString fichero(const QByteArray& contenido) {
+        const QString ruta = dir_.filePath(QStringLiteral("f%1.txt").arg(++n_));
+        QFile f(ruta);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contenido);
+        return ruta;
+    }
+    // Imports one line (CR LF ended) and returns the texts of row 1.
+    std::pair<QString, QString> fila1(const QByteArray& linea, const QString& d) {
+        const auto r = importartexto(fichero(linea + "\r\n"), d);
+        EXPECT_FALSE(r.fallo) << linea.constData();
+        const auto* a = r.celda(1, 1);
+        const auto* b = r.celda(1, 2);
+        return {a ? a->texto : QStringLiteral("<nada>"), b ? b->texto : QStringLiteral("<nada>")};
+    }
+    using Par = std::pair<QString, QString>;
+
+    QTemporaryDir dir_;
+    int n_ = 0;
+};
+
+TEST_F(ImportTexto, SemicolonSplitsTheTwoValues) {
+    EXPECT_EQ(fila1("1.25;-0.5", ";"), Par("1.25", "-0.5"));
+}
+
+TEST_F(ImportTexto, SpaceDelimiterIgnoresRunsAndLeadingAndTrailingBlanks) {
+    EXPECT_EQ(fila1("   1.25     -0.5   ", " "), Par("1.25", "-0.5"));
+}
+
+TEST_F(ImportTexto, SpaceDelimiterLeadingBlankRepeatsTheOnlyNumber) {
+    EXPECT_EQ(fila1(" 1.25", " "), Par("1.25", "1.25"));
+}
+
+TEST_F(ImportTexto, SpaceDelimiterTrailingBlankGivesZero) {
+    EXPECT_EQ(fila1("1.25 ", " "), Par("1.25", "0"));
+}
+
+TEST_F(ImportTexto, CommaWithEmptyFirstFieldGivesZero) {
+    EXPECT_EQ(fila1(",-0.5", ","), Par("0", "-0.5"));
+}
+
+TEST_F(ImportTexto, CommaAtTheEndGivesZero) {
+    EXPECT_EQ(fila1("1.25,", ","), Par("1.25", "0"));
+}
+
+TEST_F(ImportTexto, CommaEmptyMiddleFieldGivesZeroAndThirdIsIgnored) {
+    EXPECT_EQ(fila1("1.25,,7", ","), Par("1.25", "0"));
+}
+
+TEST_F(ImportTexto, FieldsAfterTheSecondAreIgnored) {
+    EXPECT_EQ(fila1("1.25,-0.5,9", ","), Par("1.25", "-0.5"));
+}
+
+TEST_F(ImportTexto, DecimalCommasWithCommaDelimiterAreSplitAsTheyStand) {
+    EXPECT_EQ(fila1("1,25;-0,5", ","), Par("1", "25;-0"));
+}
+
+TEST_F(ImportTexto, HeadingLineIsImportedAsText) {
+    EXPECT_EQ(fila1("R;V", ";"), Par("R", "V"));
+}
+
+TEST_F(ImportTexto, DelimiterIsMatchedAsAWholeTextIgnoringCase) {
+    EXPECT_EQ(fila1("1.5xY-2", "Xy"), Par("1.5", "-2"));
+    const auto r = importartexto(fichero("1.5x-2\r\n"), "xy");
+    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.celda(1, 1)->texto, "1.5x-2");
+}
+
+TEST_F(ImportTexto, OnlyBlanksAreTrimmedNotTabs) {
+    EXPECT_EQ(fila1("  1.5 ;\t2 ", ";"), Par("1.5", "\t2"));
+}
+
+TEST_F(ImportTexto, ThreeSpacesWithSpaceDelimiterGiveZeros) {
+    EXPECT_EQ(fila1("   ", " "), Par("0", "0"));
+}
+
+TEST_F(ImportTexto, LinesEndAtCrOrCrLfAndALoneLfStaysInTheLine) {
+    const auto r = importartexto(fichero("1;2\r3;4\r\n5;6\n7"), ";");
+    EXPECT_FALSE(r.fallo);
+    ASSERT_EQ(r.celdas.size(), 6u);
+    EXPECT_EQ(r.celda(2, 1)->texto, "3");
+    EXPECT_EQ(r.celda(3, 2)->texto, "6\n7");
+}
+
+TEST_F(ImportTexto, RowsAreWrittenInFileOrderRForEachRowFirst) {
+    const auto r = importartexto(fichero("1;2\r\n3;4\r\n"), ";");
+    const std::vector<CeldaImportada> esperadas{{1, 1, "1"}, {1, 2, "2"}, {2, 1, "3"}, {2, 2, "4"}};
+    EXPECT_EQ(r.celdas, esperadas);
+    EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2}));
+}
+
+TEST_F(ImportTexto, LastLineWithOrWithoutLineBreakImportsWithoutError) {
+    EXPECT_FALSE(importartexto(fichero("1;2\r\n3;4\r\n"), ";").fallo);
+    EXPECT_FALSE(importartexto(fichero("1;2\r\n3;4"), ";").fallo);
+}
+
+TEST_F(ImportTexto, TrailingBlankLineFailsAfterTheEarlierLines) {
+    const auto r = importartexto(fichero("1;2\r\n3;4\r\n\r\n"), ";");
+    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.celdas.size(), 4u);
+    EXPECT_EQ(r.celda(2, 2)->texto, "4");
+    EXPECT_EQ(r.celda(3, 1), nullptr);
+}
+
+TEST_F(ImportTexto, SixtyLinesFillFiftyRowsThenFail) {
+    QByteArray contenido;
+    for (int i = 1; i <= 60; ++i) {
+        contenido += QByteArray::number(i) + ";" + QByteArray::number(-i) + "\r\n";
+    }
+    const auto r = importartexto(fichero(contenido), ";");
+    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.celdas.size(), 100u);
+    EXPECT_EQ(r.celda(50, 1)->texto, "50");
+    EXPECT_EQ(r.celda(50, 2)->texto, "-50");
+    EXPECT_EQ(r.filasVisitadas.back(), 50);
+}
+
+TEST_F(ImportTexto, FiftyLinesAreTheMostThatImportCleanly) {
+    QByteArray contenido;
+    for (int i = 1; i <= 50; ++i) {
+        contenido += QByteArray::number(i) + ";1\r\n";
+    }
+    EXPECT_FALSE(importartexto(fichero(contenido), ";").fallo);
+}
+
+TEST_F(ImportTexto, LineWithoutTheDelimiterWritesRThenFails) {
+    const auto r = importartexto(fichero("1;2\r\n3 4\r\n5;6\r\n"), ";");
+    EXPECT_TRUE(r.fallo);
+    ASSERT_EQ(r.celdas.size(), 3u);
+    EXPECT_EQ(r.celda(2, 1)->texto, "3 4");
+    EXPECT_EQ(r.celda(2, 2), nullptr);
+}
+
+TEST_F(ImportTexto, EmptyDelimiterFailsOnTheFirstLine) {
+    const auto r = importartexto(fichero("1;2\r\n"), "");
+    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.celda(1, 2), nullptr);
+}
+
+TEST_F(ImportTexto, EmptyFileImportsNothingWithoutError) {
+    const auto r = importartexto(fichero(""), ";");
+    EXPECT_FALSE(r.fallo);
+    EXPECT_TRUE(r.celdas.empty());
+}
+
+TEST_F(ImportTexto, MissingFileFails) {
+    const auto r = importartexto(dir_.filePath("no_existe.txt"), ";");
+    EXPECT_TRUE(r.fallo);
+    EXPECT_TRUE(r.celdas.empty());
+}
+
+TEST_F(ImportTexto, Latin1AndUtf8AccentsAreBothKept) {
+    EXPECT_EQ(fila1("Distancia;Energ\xC3\xAD"
+                    "a",
+                    ";"),
+              Par("Distancia", "Energía"));
+    EXPECT_EQ(fila1("Distancia;Energ\xED"
+                    "a",
+                    ";"),
+              Par("Distancia", "Energía"));
+}
+
+TEST_F(ImportTexto, Utf8ByteOrderMarkIsDropped) {
+    EXPECT_EQ(fila1("\xEF\xBB\xBF"
+                    "1.5;2",
+                    ";"),
+              Par("1.5", "2"));
+}
+
+TEST_F(ImportTexto, BinaryFileWithoutLineEndsFailsWithoutHanging) {
+    QByteArray basura;
+    for (int i = 0; i < 300000; ++i) {
+        const char c = static_cast<char>((i * 131) % 256);
+        basura += c == '\r' ? 'x' : c;
+    }
+    const auto r = importartexto(fichero(basura), ";");
+    EXPECT_TRUE(r.fallo);
+    EXPECT_TRUE(r.celdas.empty());
+}
+
+TEST_F(ImportTexto, HugeFileStopsAtTheFiftyFirstLine) {
+    QByteArray linea(1000, 'x');
+    linea += ";1\r\n";
+    QByteArray contenido;
+    for (int i = 0; i < 5000; ++i) {
+        contenido += linea;
+    }
+    const auto r = importartexto(fichero(contenido), ";");
+    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.celdas.size(), 100u);
+}
+
+TEST(CamposDeLinea, EmptyLineYieldsNoField) {
+    EXPECT_FALSE(camposDeLinea("", ";").has_value());
+}
+
+TEST(CamposDeLinea, BlankOnlyFieldIsTrimmedToEmptyNotZero) {
+    const auto c = camposDeLinea(" ;5", ";");
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->r, "");
+    EXPECT_EQ(c->v, QString("5"));
+}
+
+} // namespace
+} // namespace oscilab
