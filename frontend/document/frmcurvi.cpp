@@ -55,7 +55,10 @@ int codigoTecla(const QKeyEvent* evento) {
 } // namespace
 
 frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), estado_(estado) {
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint),
+      estado_(estado) {
     setObjectName(QStringLiteral("frmcurvi"));
     setWindowTitle(nombreprograma_);
     creaMenusYBarra();
@@ -160,6 +163,10 @@ bool frmcurvi::compruebaunidades() {
 void frmcurvi::habilitaEjecutar(bool habilitado) {
     btejecuta_->setEnabled(habilitado);
     barra_.at(QStringLiteral("ejecutar"))->setEnabled(habilitado);
+}
+
+QString frmcurvi::delimitador() const {
+    return CMBlimitador_->currentText();
 }
 
 bool frmcurvi::ejecutarHabilitado() const {

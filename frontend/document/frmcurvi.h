@@ -55,6 +55,8 @@ public:
     void ponTextoCelda(int fila, int columna, const QString& texto);
     frmajuste* ajuste() const { return frmajuste_; }
     QAction* botonBarra(const QString& clave) const;
+    // The field delimiter of the text import: the current text of CMBlimitador.
+    QString delimitador() const;
     QString titulodoc() const { return titulodoc_; }
     // The mass box (1 or 2) that an element clicked in the periodic table fills.
     int atomoactivo() const { return atomoactivo_; }

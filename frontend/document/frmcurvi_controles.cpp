@@ -308,7 +308,7 @@ void frmcurvi::creaControles() {
     izquierda->addWidget(creaDatos(), 1);
 
     frmtp_ = new TablaPeriodica(central);
-    derecha->addWidget(frmtp_);
+    derecha->addWidget(frmtp_, 0, Qt::AlignHCenter);
     derecha->addWidget(creaUnidadesYAjuste(), 1);
 
     columnas->addLayout(izquierda);

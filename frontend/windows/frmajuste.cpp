@@ -43,7 +43,9 @@ QWidget* leyenda(QWidget* padre) {
 } // namespace
 
 frmajuste::frmajuste(EstadoGlobal& estado, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), estado_(estado) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      estado_(estado) {
     setObjectName(QStringLiteral("frmajuste"));
     setWindowTitle(QStringLiteral("Potencias incluidas en el ajuste"));
     // This dialog shows no icon.

@@ -4,7 +4,9 @@
 #include "windows/frmajuste.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
@@ -264,7 +266,11 @@ TEST_F(TablaElementos, PanelHidesAgainWhenTheTimerFires) {
     EXPECT_FALSE(tabla->panel()->isVisible());
     EXPECT_EQ(tabla->temporizador()->interval(), 3000);
     EXPECT_FALSE(tabla->temporizador()->isActive());
-    tabla->apunta(99);
+    // The mouse coming over a button points at its element.
+    QToolButton* einstenio = hijo<QToolButton>(QStringLiteral("lbatomos(99)"));
+    EXPECT_EQ(einstenio->text(), QStringLiteral("Es"));
+    QEnterEvent entrada(QPointF(2, 2), QPointF(2, 2), einstenio->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(einstenio, &entrada);
     EXPECT_TRUE(tabla->panel()->isVisible());
     EXPECT_TRUE(tabla->temporizador()->isActive());
     EXPECT_EQ(etiqueta(QStringLiteral("lbventnombre"))->text(), QStringLiteral("Einstenio"));
