@@ -21,7 +21,8 @@ bool creaCarpetasTrabajo(const QString& base) {
     QDir dir;
     return dir.mkpath(base + QStringLiteral("datos")) &&
            dir.mkpath(base + QStringLiteral("result")) &&
-           QFileInfo(base + QStringLiteral("datos")).isWritable();
+           QFileInfo(base + QStringLiteral("datos")).isWritable() &&
+           QFileInfo(base + QStringLiteral("result")).isWritable();
 }
 
 void copiaEjemplos(const QString& desde, const QString& hacia) {

@@ -349,6 +349,8 @@ void frmcurvi::nuevodocumento() {
     Lbpot_->setText(potenciasIniciales);
     estado_.limites = Caja{};
     estado_.vista = Caja{};
+    // An empty document has nothing to run, whatever was open before.
+    habilitaEjecutar(false);
     cambios = false;
 }
 

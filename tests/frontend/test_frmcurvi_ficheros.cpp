@@ -250,7 +250,8 @@ TEST_F(Abrir, AtomNamesFromTheElementTableAndUnitWords) {
 
 TEST_F(Abrir, CancelledDialogLeavesAnEmptyUntitledDocument) {
     llenaDocumento(7);
-    ventana->cambios = false;
+    guardaComo(QStringLiteral("a.qvd"));
+    ASSERT_TRUE(ventana->ejecutarHabilitado());
     dialogos.elegir(std::nullopt);
     accion(QStringLiteral("mnuabrir"))->trigger();
     EXPECT_EQ(mensajes.textos(), QStringList{QStringLiteral("Seleccion cancelada")});
