@@ -35,7 +35,8 @@ const QString sinTitulo = QStringLiteral("(Sin Título)");
 const QString potenciasIniciales = QStringLiteral("0 1 2 3 4");
 
 // Character code of a key as a typed character: Enter 13, backspace 8, else the character.
-// -1 for keys that type nothing (arrows and the like), which are not filtered.
+// -1 for keys that type nothing (arrows, Tab, Delete, copy and select-all), which pass
+// unfiltered.
 int codigoTecla(const QKeyEvent* evento) {
     switch (evento->key()) {
     case Qt::Key_Return:
@@ -45,8 +46,15 @@ int codigoTecla(const QKeyEvent* evento) {
         return 8;
     case Qt::Key_Escape:
         return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return -1;
     default:
         break;
+    }
+    if (evento->matches(QKeySequence::Copy) || evento->matches(QKeySequence::SelectAll)) {
+        return -1;
     }
     const QString texto = evento->text();
     return texto.isEmpty() ? -1 : texto[0].unicode();

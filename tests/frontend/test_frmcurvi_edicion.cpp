@@ -117,6 +117,20 @@ TEST_F(EditorCeldas, LettersAndASecondPointAreRefused) {
     QLineEdit* dato = caja(QStringLiteral("textdato"));
     QTest::keyClicks(dato, QStringLiteral("1.2e.5x-"));
     EXPECT_EQ(dato->text(), QStringLiteral("1.25-"));
+    // Keys that type nothing are not filtered; pasting is refused like any control key.
+    QTest::keyClick(dato, Qt::Key_Home);
+    QTest::keyClick(dato, Qt::Key_Delete);
+    EXPECT_EQ(dato->text(), QStringLiteral(".25-"));
+    QTest::keyClick(dato, Qt::Key_Backspace);
+    QTest::keyClick(dato, Qt::Key_End);
+    QTest::keyClick(dato, Qt::Key_Backspace);
+    EXPECT_EQ(dato->text(), QStringLiteral(".25"));
+    dato->selectAll();
+    QTest::keyClick(dato, Qt::Key_C, Qt::ControlModifier);
+    dato->deselect();
+    QTest::keyClick(dato, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dato->text(), QStringLiteral(".25"));
+    EXPECT_TRUE(mensajes.mostrados.empty());
 }
 
 TEST_F(EditorCeldas, KeysBeforeUnitsAreRefusedWithTheUnitsMessage) {
