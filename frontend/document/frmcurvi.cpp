@@ -123,7 +123,7 @@ void frmcurvi::conectaControles() {
     for (const auto& [opcion, conversion] : unidades) {
         connect(opcion, &QRadioButton::toggled, this, [this, c = conversion](bool elegido) {
             if (elegido) {
-                cambiaUnidad(c.first, static_cast<int>(c.second));
+                cambiaUnidad(c.first, c.second);
             }
         });
     }
@@ -595,11 +595,11 @@ void frmcurvi::ponModo(int modo) {
     ssrdel_->setChecked(modogrid_ == 2);
 }
 
-void frmcurvi::cambiaUnidad(int columna, int conversion) {
+void frmcurvi::cambiaUnidad(int columna, Conversion conversion) {
     for (int r = 1; r <= filasTabla; ++r) {
         const QString texto = textoCelda(r, columna);
         if (!texto.isEmpty()) {
-            ponTextoCelda(r, columna, convierteCelda(texto, static_cast<Conversion>(conversion)));
+            ponTextoCelda(r, columna, convierteCelda(texto, conversion));
         }
     }
     celdaActual(1, std::max(grid_->currentColumn(), 0) + 1);

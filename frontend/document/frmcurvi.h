@@ -3,6 +3,7 @@
 #pragma once
 
 #include "document/chequeo_datos.h"
+#include "document/textos_numero.h"
 
 #include <QMainWindow>
 
@@ -116,7 +117,7 @@ private:
     void btdatoClick();
     bool teclaDato(int tecla);
     void editafila();
-    void cambiaUnidad(int columna, int conversion);
+    void cambiaUnidad(int columna, Conversion conversion);
     void ponUnidades(QRadioButton* elegido, QRadioButton* otro, bool activo);
     void eligeElemento(const QString& masa, const QString& nombre);
     void masaCambiada(int atomo, const QString& texto);
