@@ -1,0 +1,54 @@
+#include "carpetas.h"
+
+#include "windows/estado_global.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace oscilab {
+
+namespace {
+
+QString conBarra(QString carpeta) {
+    if (!carpeta.endsWith(QLatin1Char('/'))) {
+        carpeta += QLatin1Char('/');
+    }
+    return carpeta;
+}
+
+bool creaCarpetasTrabajo(const QString& base) {
+    QDir dir;
+    return dir.mkpath(base + QStringLiteral("datos")) &&
+           dir.mkpath(base + QStringLiteral("result")) &&
+           QFileInfo(base + QStringLiteral("datos")).isWritable() &&
+           QFileInfo(base + QStringLiteral("result")).isWritable();
+}
+
+void copiaEjemplos(const QString& desde, const QString& hacia) {
+    const QDir origen(desde);
+    const QStringList ejemplos =
+        origen.entryList({QStringLiteral("*.qvd")}, QDir::Files | QDir::Readable);
+    for (const QString& nombre : ejemplos) {
+        if (!QFileInfo::exists(hacia + nombre)) {
+            QFile::copy(origen.filePath(nombre), hacia + nombre);
+        }
+    }
+}
+
+} // namespace
+
+void preparaCarpetas(EstadoGlobal& estado, const QString& carpetaPrograma) {
+    estado.dirprograma = conBarra(carpetaPrograma);
+    QString base = estado.dirprograma;
+    if (!creaCarpetasTrabajo(base)) {
+        base = conBarra(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        creaCarpetasTrabajo(base);
+        copiaEjemplos(estado.dirprograma + QStringLiteral("datos"),
+                      base + QStringLiteral("datos/"));
+    }
+    estado.dirdatos = base + QStringLiteral("datos/");
+    estado.dirresult = base + QStringLiteral("result/");
+}
+
+} // namespace oscilab

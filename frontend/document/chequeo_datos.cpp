@@ -1,0 +1,109 @@
+#include "chequeo_datos.h"
+
+#include "document/textos_numero.h"
+
+#include <utility>
+#include <vector>
+
+namespace oscilab {
+
+namespace {
+
+struct Fila {
+    double r = 0.0;
+    double v = 0.0;
+    std::array<QString, 2> textos;
+
+    bool esPunto() const { return r != 0.0 && v != 0.0; }
+    bool esVacia() const { return r == 0.0 && v == 0.0; }
+};
+
+// Exchange sort by R: row k goes before row i only when its R is strictly smaller.
+void ordenaPorR(std::vector<Fila>& puntos) {
+    for (std::size_t i = 0; i < puntos.size(); ++i) {
+        for (std::size_t k = i + 1; k < puntos.size(); ++k) {
+            if (puntos[k].r < puntos[i].r) {
+                std::swap(puntos[i], puntos[k]);
+            }
+        }
+    }
+}
+
+} // namespace
+
+PuntosOrdenados ordenaPuntos(const CeldasTabla& celdas) {
+    std::vector<Fila> filas;
+    int ultimoPunto = -1;
+    for (int i = 0; i < filasTabla; ++i) {
+        const auto& t = celdas[static_cast<std::size_t>(i)];
+        filas.push_back({valorInicial(t[0]), valorInicial(t[1]), t});
+        if (filas.back().esPunto()) {
+            ultimoPunto = i;
+        }
+    }
+    std::vector<Fila> puntos;
+    std::vector<Fila> resto; // incomplete rows above the last point, then all rows below it
+    for (int i = 0; i < filasTabla; ++i) {
+        const Fila& f = filas[static_cast<std::size_t>(i)];
+        if (f.esPunto()) {
+            puntos.push_back(f);
+        } else if (i > ultimoPunto || !f.esVacia()) {
+            resto.push_back(f);
+        }
+    }
+    ordenaPorR(puntos);
+
+    PuntosOrdenados resultado;
+    resultado.n = static_cast<int>(puntos.size());
+    std::size_t fila = 0;
+    for (const Fila& p : puntos) {
+        resultado.celdas[fila++] = {textoGeneral(p.r), textoGeneral(p.v)};
+    }
+    for (const Fila& f : resto) {
+        resultado.celdas[fila++] = f.textos;
+    }
+    return resultado;
+}
+
+ResultadoChequeo evaluaChequeo(int n, int m, bool hayTitulo, bool hayMasa1, bool hayMasa2) {
+    ResultadoChequeo r;
+    r.codigo = n;
+    if (!hayMasa2) {
+        r.codigo = 300;
+    }
+    if (!hayMasa1) {
+        r.codigo = 200;
+    }
+    if (!hayTitulo) {
+        r.codigo = 100;
+    }
+    switch (r.codigo) {
+    case 100:
+        r.mensaje = QStringLiteral("Debes introducir un título para el archivo");
+        r.foco = FocoChequeo::Titulo;
+        return r;
+    case 200:
+        r.mensaje = QStringLiteral("Debes introducir la masa atómica del átomo1");
+        r.foco = FocoChequeo::Masa1;
+        return r;
+    case 300:
+        r.mensaje = QStringLiteral("Debes introducir la masa atómica del átomo2");
+        r.foco = FocoChequeo::Masa2;
+        return r;
+    default:
+        break;
+    }
+    r.permiteEjecutar = n >= m;
+    if (n == m + 1) {
+        r.mensaje = QStringLiteral("Pocos puntos. Quizás no sean suficientes para hacer\n"
+                                   "significativo es ajuste minimo-cuadrático");
+    } else if (n == m) {
+        r.mensaje = QStringLiteral("El número de puntos es mínimo y la curva pasa por ellos");
+    } else if (n < m) {
+        r.mensaje = QStringLiteral("Para ajustar este polinomio hace falta como mínimo %1 puntos")
+                        .arg(m + 1);
+    }
+    return r;
+}
+
+} // namespace oscilab

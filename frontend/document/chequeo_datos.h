@@ -1,0 +1,39 @@
+// The checks made before every save: the point table is compacted and sorted, and the
+// document is judged complete or not, with the message the user is given.
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace oscilab {
+
+constexpr int filasTabla = 50;
+
+// Texts of the point table: [row 0..49][0 = R, 1 = V].
+using CeldasTabla = std::array<std::array<QString, 2>, filasTabla>;
+
+struct PuntosOrdenados {
+    CeldasTabla celdas; // the table as it is to be shown and written
+    int n = 0;          // rows 0..n-1 hold the points
+};
+
+// A row is a point when its R and V both read as non-zero numbers. The points go to the
+// top of the table sorted by ascending R (equal R keep their order) and rewritten in the
+// general text form; empty rows above the last point are removed. Rows with only one of
+// the two values are kept, after the points, so that they are not written as points.
+PuntosOrdenados ordenaPuntos(const CeldasTabla& celdas);
+
+enum class FocoChequeo { Ninguno, Titulo, Masa1, Masa2 };
+
+struct ResultadoChequeo {
+    int codigo = 0;  // 100, 200, 300, or the number of points
+    QString mensaje; // empty when nothing is to be said
+    bool permiteEjecutar = false;
+    FocoChequeo foco = FocoChequeo::Ninguno;
+};
+
+// n points, m included powers, and which of the title and masses are filled in.
+ResultadoChequeo evaluaChequeo(int n, int m, bool hayTitulo, bool hayMasa1, bool hayMasa2);
+
+} // namespace oscilab

@@ -1,0 +1,212 @@
+#include "fichero_datos.h"
+
+#include <QSaveFile>
+
+#include <charconv>
+
+namespace oscilab {
+
+namespace {
+
+const QByteArray finLinea = QByteArrayLiteral("\r\n");
+const QByteArray tresBlancos = QByteArrayLiteral("   ");
+
+QByteArray latin1(const QString& texto) {
+    return texto.toLatin1();
+}
+
+std::optional<int> potenciaDePalabra(const QString& palabra) {
+    const QByteArray bytes = palabra.toLatin1();
+    const char* inicio = bytes.constData();
+    const char* fin = inicio + bytes.size();
+    if (inicio != fin && *inicio == '+') {
+        ++inicio;
+    }
+    int p = 0;
+    const auto r = std::from_chars(inicio, fin, p);
+    if (r.ec != std::errc() || r.ptr != fin || p < -15 || p > 14) {
+        return std::nullopt;
+    }
+    return p;
+}
+
+} // namespace
+
+QByteArray bytesFicheroDatos(const ContenidoFichero& c) {
+    QByteArray bytes;
+    bytes += latin1(c.titulo) + finLinea;
+    bytes += latin1(c.lineaPotencias) + ' ' + finLinea;
+    bytes += latin1(c.masa1) + tresBlancos + latin1(c.masa2) + finLinea;
+    bytes += QByteArray(c.distanciaUA ? "UA" : "Angstrom") + tresBlancos +
+             QByteArray(c.energiaUA ? "UA" : "eV") + finLinea;
+    for (const auto& [r, v] : c.puntos) {
+        bytes += latin1(r) + tresBlancos + latin1(v) + finLinea;
+    }
+    return bytes;
+}
+
+bool escribeFicheroDatos(const QString& ruta, const ContenidoFichero& contenido) {
+    QSaveFile fichero(ruta);
+    fichero.setDirectWriteFallback(false);
+    if (!fichero.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const QByteArray bytes = bytesFicheroDatos(contenido);
+    if (fichero.write(bytes) != bytes.size()) {
+        fichero.cancelWriting();
+        return false;
+    }
+    return fichero.commit();
+}
+
+QString textoPotencias(const std::array<int, 30>& potencias) {
+    QString texto;
+    for (int k = 0; k < 30; ++k) {
+        if (potencias[static_cast<std::size_t>(k)] == 1) {
+            texto += QLatin1Char(' ') + QString::number(k - 15);
+        }
+    }
+    return texto;
+}
+
+QString sinBlancosIniciales(const QString& texto) {
+    qsizetype i = 0;
+    while (i < texto.size() && texto[i] == QLatin1Char(' ')) {
+        ++i;
+    }
+    return texto.mid(i);
+}
+
+bool LectorPalabras::leeCaracter(char& c) {
+    if (posicion_ >= bytes_.size()) {
+        return false;
+    }
+    c = bytes_[posicion_++];
+    return true;
+}
+
+std::optional<QString> LectorPalabras::leeCampo() {
+    if (posicion_ >= bytes_.size()) {
+        return std::nullopt;
+    }
+    // The whole line, without its end.
+    qsizetype fin = bytes_.indexOf('\n', posicion_);
+    const qsizetype siguiente = fin < 0 ? bytes_.size() : fin + 1;
+    if (fin < 0) {
+        fin = bytes_.size();
+    }
+    if (fin > posicion_ && bytes_[fin - 1] == '\r') {
+        --fin;
+    }
+    QString linea = QString::fromLatin1(bytes_.mid(posicion_, fin - posicion_));
+    posicion_ = siguiente;
+
+    qsizetype i = 0;
+    while (i < linea.size() && linea[i] == QLatin1Char(' ')) {
+        ++i;
+    }
+    if (i < linea.size() && linea[i] == QLatin1Char('"')) {
+        const qsizetype cierre = linea.indexOf(QLatin1Char('"'), i + 1);
+        return cierre < 0 ? linea.mid(i + 1) : linea.mid(i + 1, cierre - i - 1);
+    }
+    const qsizetype coma = linea.indexOf(QLatin1Char(','), i);
+    return coma < 0 ? linea.mid(i) : linea.mid(i, coma - i);
+}
+
+std::optional<Palabra> LectorPalabras::leepalabra() {
+    if (actual_ == ' ') {
+        do {
+            if (!leeCaracter(actual_)) {
+                return std::nullopt;
+            }
+        } while (actual_ == ' ');
+        --posicion_;
+    }
+    Palabra palabra;
+    QByteArray texto;
+    while (true) {
+        if (actual_ == ' ' && !texto.isEmpty()) {
+            palabra.fin = FinPalabra::Blanco;
+            break;
+        }
+        if (!leeCaracter(actual_)) {
+            // A last word without line end still counts; nothing at all is the end.
+            if (texto.isEmpty()) {
+                return std::nullopt;
+            }
+            palabra.fin = FinPalabra::FinFichero;
+            break;
+        }
+        if (actual_ == '\r' || actual_ == '\n') {
+            palabra.fin = FinPalabra::FinLinea;
+            break;
+        }
+        // Blanks before a word (a line that starts with blanks) do not make an empty word:
+        // only a line end does, and that is what ends the powers list.
+        if (actual_ == ' ' && !texto.isEmpty()) {
+            palabra.fin = FinPalabra::Blanco;
+            break;
+        }
+        if (actual_ != ' ') {
+            texto += actual_;
+        }
+    }
+    // Over the line feed of a CR LF pair; an LF alone has already ended the line.
+    if (palabra.fin == FinPalabra::FinLinea && actual_ == '\r' && posicion_ < bytes_.size() &&
+        bytes_[posicion_] == '\n') {
+        ++posicion_;
+    }
+    palabra.texto = QString::fromLatin1(texto);
+    return palabra;
+}
+
+FicheroLeido leeFicheroDatos(const QByteArray& bytes, char& caracteractual) {
+    FicheroLeido leido;
+    LectorPalabras lector(bytes, caracteractual);
+    leido.titulo = lector.leeCampo();
+    if (!leido.titulo) {
+        return leido;
+    }
+    leido.potencias.emplace();
+    for (int i = 0; i < 30; ++i) {
+        const auto palabra = lector.leepalabra();
+        if (!palabra) {
+            return leido;
+        }
+        if (palabra->texto.isEmpty()) {
+            break;
+        }
+        const auto p = potenciaDePalabra(palabra->texto);
+        if (!p) {
+            return leido;
+        }
+        leido.potencias->push_back(*p);
+        // A powers line written without its trailing blank still ends at its line end.
+        if (palabra->fin != FinPalabra::Blanco) {
+            break;
+        }
+    }
+    for (auto* destino : {&leido.masas, &leido.unidades}) {
+        for (int i = 0; i < 2; ++i) {
+            const auto palabra = lector.leepalabra();
+            if (!palabra) {
+                return leido;
+            }
+            destino->push_back(palabra->texto);
+        }
+    }
+    for (int i = 0; i < 100; ++i) {
+        const auto palabra = lector.leepalabra();
+        if (!palabra) {
+            break;
+        }
+        leido.celdas.push_back(palabra->texto);
+    }
+    return leido;
+}
+
+bool esUnidadAtomica(const QString& palabra) {
+    return palabra == QLatin1String("ua") || palabra == QLatin1String("UA");
+}
+
+} // namespace oscilab

@@ -1,0 +1,679 @@
+#include "document/frmcurvi.h"
+
+#include "document/elementos.h"
+#include "document/fichero_datos.h"
+#include "document/tabla_periodica.h"
+#include "document/textos_numero.h"
+#include "windows/dialogos_fichero.h"
+#include "windows/estado_global.h"
+#include "windows/frmajuste.h"
+#include "windows/mensajes.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+
+namespace oscilab {
+
+namespace {
+
+const QString filtroDatos = QStringLiteral("Archivos de datos (*.qvd);;Todos los archivos (*)");
+const QString sinTitulo = QStringLiteral("(Sin Título)");
+const QString potenciasIniciales = QStringLiteral("0 1 2 3 4");
+
+// Character code of a key as a typed character: Enter 13, backspace 8, else the character.
+// -1 for keys that type nothing (arrows, Tab, Delete, copy and select-all), which pass
+// unfiltered.
+int codigoTecla(const QKeyEvent* evento) {
+    switch (evento->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return -1;
+    default:
+        break;
+    }
+    if (evento->matches(QKeySequence::Copy) || evento->matches(QKeySequence::SelectAll)) {
+        return -1;
+    }
+    const QString texto = evento->text();
+    return texto.isEmpty() ? -1 : texto[0].unicode();
+}
+
+} // namespace
+
+frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint),
+      estado_(estado) {
+    setObjectName(QStringLiteral("frmcurvi"));
+    setWindowTitle(nombreprograma_);
+    creaMenusYBarra();
+    creaControles();
+
+    estado_.fichero.clear();
+    atomoactivo_ = 1;
+    titulodoc_ = sinTitulo;
+    ponTitulo(titulodoc_);
+    celdaActual(1, 1);
+    alCambiarCelda();
+    modogrid_ = 0;
+    textdato_->clear();
+    CMBlimitador_->setCurrentIndex(0);
+
+    frmajuste_ = new frmajuste(estado_, this);
+    conectaControles();
+    frmajuste_->desmarcarTodas();
+    for (int i = 15; i <= 19; ++i) {
+        frmajuste_->grado(i)->setChecked(true);
+    }
+    Lbpot_->setText(potenciasIniciales);
+    habilitaEjecutar(false);
+    cambios = false;
+
+    adjustSize();
+    setFixedSize(size());
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
+        move(pantalla->availableGeometry().center() - rect().center());
+    }
+}
+
+frmcurvi::~frmcurvi() = default;
+
+void frmcurvi::conectaControles() {
+    connect(textnombre_, &QLineEdit::textChanged, this, &frmcurvi::marcaCambio);
+    for (int i = 0; i < 2; ++i) {
+        connect(textmatom_[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
+                [this, i](const QString& texto) { masaCambiada(i + 1, texto); });
+    }
+    // Only what the user types is an edit; moving through the table refills the editor.
+    connect(textdato_, &QLineEdit::textEdited, this, &frmcurvi::marcaCambio);
+    connect(btdato_, &QPushButton::clicked, this, &frmcurvi::btdatoClick);
+    connect(grid_, &QTableWidget::currentCellChanged, this, &frmcurvi::alCambiarCelda);
+    connect(grid_, &QTableWidget::cellClicked, this, &frmcurvi::editafila);
+    connect(ssradd_, &QToolButton::clicked, this, [this] { ponModo(modogrid_ == 0 ? 1 : 0); });
+    connect(ssrdel_, &QToolButton::clicked, this, [this] { ponModo(modogrid_ > 0 ? 0 : 2); });
+    const std::pair<QRadioButton*, std::pair<int, Conversion>> unidades[] = {
+        {optdist_[0], {1, Conversion::AngstromABohr}},
+        {optdist_[1], {1, Conversion::BohrAAngstrom}},
+        {optener_[0], {2, Conversion::EvAHartree}},
+        {optener_[1], {2, Conversion::HartreeAEv}},
+    };
+    for (const auto& [opcion, conversion] : unidades) {
+        connect(opcion, &QRadioButton::toggled, this, [this, c = conversion](bool elegido) {
+            if (elegido) {
+                cambiaUnidad(c.first, c.second);
+            }
+        });
+    }
+    connect(btgrado_, &QPushButton::clicked, frmajuste_, &frmajuste::mostrar);
+    connect(frmajuste_, &frmajuste::potenciasCambiadas, this, &frmcurvi::muestraPotencias);
+    connect(frmtp_, &TablaPeriodica::elementoElegido, this, &frmcurvi::eligeElemento);
+    connect(CMBlimitador_, &QComboBox::activated, this, [this] {
+        BTimport_->setToolTip(QStringLiteral("Importar datos separados por ") +
+                              CMBlimitador_->currentText());
+    });
+    connect(btejecuta_, &QPushButton::clicked, this, &frmcurvi::ejecutar);
+    connect(BTNexcel_, &QToolButton::clicked, this, &frmcurvi::importarHoja);
+    connect(BTimport_, &QToolButton::clicked, this, &frmcurvi::importarTexto);
+}
+
+// ---- Public members ----
+
+bool frmcurvi::validanumfloat(int& tecla, const QString& cadena) {
+    return oscilab::validanumfloat(tecla, cadena);
+}
+
+float frmcurvi::Convsng(const QString& cadena) {
+    return oscilab::Convsng(cadena);
+}
+
+void frmcurvi::cambiapuntocoma(int direccion, QString& cadena) {
+    oscilab::cambiapuntocoma(direccion, cadena);
+}
+
+bool frmcurvi::compruebaunidades() {
+    const QString titulo = QStringLiteral("Unidades");
+    if (!optdist_[0]->isChecked() && !optdist_[1]->isChecked()) {
+        avisar(this, QStringLiteral("Debes elegir las unidades para la distancia"), titulo,
+               IconoMensaje::Informacion);
+        return false;
+    }
+    if (!optener_[0]->isChecked() && !optener_[1]->isChecked()) {
+        avisar(this, QStringLiteral("Debes elegir las unidades para la energía"), titulo,
+               IconoMensaje::Informacion);
+        return false;
+    }
+    return true;
+}
+
+void frmcurvi::habilitaEjecutar(bool habilitado) {
+    btejecuta_->setEnabled(habilitado);
+    barra_.at(QStringLiteral("ejecutar"))->setEnabled(habilitado);
+}
+
+QString frmcurvi::delimitador() const {
+    return CMBlimitador_->currentText();
+}
+
+bool frmcurvi::ejecutarHabilitado() const {
+    return btejecuta_->isEnabled();
+}
+
+QString frmcurvi::textoCelda(int fila, int columna) const {
+    const QTableWidgetItem* item = grid_->item(fila - 1, columna - 1);
+    return item != nullptr ? item->text() : QString();
+}
+
+void frmcurvi::ponTextoCelda(int fila, int columna, const QString& texto) {
+    QTableWidgetItem* item = grid_->item(fila - 1, columna - 1);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        grid_->setItem(fila - 1, columna - 1, item);
+    }
+    item->setText(texto);
+    if (grid_->currentRow() == fila - 1 && grid_->currentColumn() == columna - 1) {
+        alCambiarCelda();
+    }
+}
+
+QAction* frmcurvi::botonBarra(const QString& clave) const {
+    const auto it = barra_.find(clave);
+    return it != barra_.end() ? it->second : nullptr;
+}
+
+int frmcurvi::chequeadatos() {
+    CeldasTabla celdas;
+    for (int r = 1; r <= filasTabla; ++r) {
+        celdas[static_cast<std::size_t>(r - 1)] = {textoCelda(r, 1), textoCelda(r, 2)};
+    }
+    const PuntosOrdenados puntos = ordenaPuntos(celdas);
+    for (int r = 1; r <= filasTabla; ++r) {
+        const auto& fila = puntos.celdas[static_cast<std::size_t>(r - 1)];
+        ponTextoCelda(r, 1, fila[0]);
+        ponTextoCelda(r, 2, fila[1]);
+    }
+    celdaActual(1, 1);
+
+    const ResultadoChequeo r =
+        evaluaChequeo(puntos.n, estado_.numeroPotencias(), !textnombre_->text().isEmpty(),
+                      !textmatom_[0]->text().isEmpty(), !textmatom_[1]->text().isEmpty());
+    ultimoChequeoPermite_ = r.permiteEjecutar;
+    if (!r.mensaje.isEmpty()) {
+        avisar(this, r.mensaje, QString(), IconoMensaje::Exclamacion);
+    }
+    enfoca(r.foco);
+    habilitaEjecutar(r.permiteEjecutar);
+    return r.codigo;
+}
+
+// ---- Commands ----
+
+void frmcurvi::noDisponible() {
+    avisar(this, QStringLiteral("Esta función todavía no está disponible."), QString(),
+           IconoMensaje::Informacion);
+}
+
+void frmcurvi::ejecutar() {
+    noDisponible();
+}
+
+void frmcurvi::importarTexto() {
+    noDisponible();
+}
+
+void frmcurvi::importarHoja() {
+    noDisponible();
+}
+
+void frmcurvi::muestraayuda() {
+    noDisponible();
+}
+
+void frmcurvi::acercade() {
+    noDisponible();
+}
+
+void frmcurvi::despachaBarra(const QString& clave) {
+    if (clave == QLatin1String("nuevo")) {
+        nuevo();
+    } else if (clave == QLatin1String("abrir")) {
+        abrir();
+    } else if (clave == QLatin1String("guardar")) {
+        guardar();
+    } else if (clave == QLatin1String("ejecutar")) {
+        ejecutar();
+    } else if (clave == QLatin1String("acercade")) {
+        acercade();
+    } else if (clave == QLatin1String("ayuda")) {
+        muestraayuda();
+    } else if (clave == QLatin1String("salir")) {
+        salir();
+    }
+}
+
+void frmcurvi::nuevo() {
+    if (cambios && !preguntarguardarcambios()) {
+        return;
+    }
+    nuevodocumento();
+    habilitaEjecutar(false);
+}
+
+void frmcurvi::abrir() {
+    if (cambios && !preguntarguardarcambios()) {
+        return;
+    }
+    nuevodocumento();
+    if (abrirfichero()) {
+        habilitaEjecutar(true);
+    }
+}
+
+void frmcurvi::guardar() {
+    if (!cambios) {
+        return;
+    }
+    if (estado_.fichero.isEmpty()) {
+        guardaComo();
+    } else if (guardarfichero() == Guardado::Error) {
+        informaErrorGuardar();
+    }
+    // Only a file that holds the document, with enough points for its powers, may be run.
+    if (!cambios) {
+        habilitaEjecutar(ultimoChequeoPermite_);
+    }
+}
+
+void frmcurvi::guardarComo() {
+    guardaComo();
+}
+
+void frmcurvi::salir() {
+    close();
+}
+
+void frmcurvi::closeEvent(QCloseEvent* evento) {
+    if (cambios && !preguntarguardarcambios()) {
+        evento->ignore();
+        return;
+    }
+    evento->accept();
+    frmajuste_->hide();
+    emit programaTerminado();
+}
+
+// ---- The document and its file ----
+
+void frmcurvi::ponTitulo(const QString& nombre) {
+    setWindowTitle(nombreprograma_ + QLatin1Char('-') + nombre);
+}
+
+void frmcurvi::marcaCambio() {
+    cambios = true;
+    habilitaEjecutar(false);
+}
+
+void frmcurvi::nuevodocumento() {
+    estado_.fichero.clear();
+    titulodoc_ = sinTitulo;
+    ponTitulo(titulodoc_);
+    textnombre_->clear();
+    textmatom_[0]->clear();
+    textmatom_[1]->clear();
+    textdato_->clear();
+    for (int r = 1; r <= filasTabla; ++r) {
+        ponTextoCelda(r, 1, QString());
+        ponTextoCelda(r, 2, QString());
+    }
+    celdaActual(1, 1);
+    ponUnidades(optdist_[0], optdist_[1], false);
+    ponUnidades(optener_[0], optener_[1], false);
+    frmajuste_->desmarcarTodas();
+    for (int i = 15; i <= 19; ++i) {
+        frmajuste_->grado(i)->setChecked(true);
+    }
+    Lbpot_->setText(potenciasIniciales);
+    estado_.limites = Caja{};
+    estado_.vista = Caja{};
+    // An empty document has nothing to run, whatever was open before.
+    habilitaEjecutar(false);
+    cambios = false;
+}
+
+bool frmcurvi::preguntarguardarcambios() {
+    const Respuesta respuesta =
+        mensajes().mostrar(this,
+                           QStringLiteral("Se ha cambiado el archivo ") + titulodoc_ +
+                               QStringLiteral("\n¿Desea guardar los cambios actuales?"),
+                           QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
+    if (respuesta == Respuesta::No) {
+        return true;
+    }
+    if (respuesta != Respuesta::Si) {
+        return false;
+    }
+    guardar();
+    // The command that asked goes on only when the changes are safe on disk.
+    return !cambios;
+}
+
+ContenidoFichero frmcurvi::contenido(int puntos) const {
+    ContenidoFichero c;
+    c.titulo = textnombre_->text();
+    c.lineaPotencias = Lbpot_->text();
+    c.masa1 = textmatom_[0]->text();
+    c.masa2 = textmatom_[1]->text();
+    c.distanciaUA = optdist_[0]->isChecked();
+    c.energiaUA = optener_[0]->isChecked();
+    for (int r = 1; r <= puntos; ++r) {
+        c.puntos.push_back({textoCelda(r, 1), textoCelda(r, 2)});
+    }
+    return c;
+}
+
+frmcurvi::Guardado frmcurvi::guardarfichero() {
+    const int n = chequeadatos();
+    if (n == 100 || n == 200 || n == 300) {
+        return Guardado::Invalido;
+    }
+    if (QFileInfo::exists(estado_.fichero)) {
+        const Respuesta r = mensajes().mostrar(
+            this, QStringLiteral("¿Desea sobrescribir el archivo ") + estado_.fichero + '?',
+            QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
+        if (r != Respuesta::Si) {
+            // The file on disk is not the document: it must not be run.
+            marcaCambio();
+            return Guardado::NoSobrescrito;
+        }
+    }
+    Lbpot_->setText(sinBlancosIniciales(Lbpot_->text()));
+    if (!escribeFicheroDatos(estado_.fichero, contenido(n))) {
+        return Guardado::Error;
+    }
+    celdaActual(1, 1);
+    cambios = false;
+    return Guardado::Escrito;
+}
+
+void frmcurvi::informaErrorGuardar() {
+    avisar(this,
+           QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") + estado_.fichero,
+           QString(), IconoMensaje::Exclamacion);
+    marcaCambio();
+}
+
+bool frmcurvi::guardaComo() {
+    textnombre_->setText(textnombre_->text().replace(QLatin1Char(' '), QLatin1Char('_')));
+    const auto ruta = dialogosFichero().guardar(
+        this, QStringLiteral("Guardar como"), estado_.dirdatos + textnombre_->text(), filtroDatos);
+    if (!ruta) {
+        return false;
+    }
+    QString fichero = *ruta;
+    // Only the file's own name decides: folders with a point in their names are common here.
+    if (!QFileInfo(fichero).fileName().contains(QLatin1Char('.'))) {
+        fichero += QStringLiteral(".qvd");
+    }
+    estado_.fichero = fichero;
+    ponTitulo(fichero);
+    const Guardado resultado = guardarfichero();
+    if (resultado == Guardado::Error) {
+        informaErrorGuardar();
+    }
+    return resultado == Guardado::Escrito;
+}
+
+bool frmcurvi::abrirfichero() {
+    const auto ruta =
+        dialogosFichero().abrir(this, QStringLiteral("Abrir"), estado_.dirdatos, filtroDatos);
+    if (!ruta) {
+        avisar(this, QStringLiteral("Seleccion cancelada"), QString(), IconoMensaje::Informacion);
+        cambios = false;
+        return false;
+    }
+    estado_.fichero = *ruta;
+    QFile fichero(*ruta);
+    if (!fichero.open(QIODevice::ReadOnly)) {
+        avisar(this, QStringLiteral("Se ha producido un error al abrir el archivo"), QString(),
+               IconoMensaje::Informacion);
+        cambios = false;
+        return false;
+    }
+    const QByteArray bytes = fichero.readAll();
+    titulodoc_ = estado_.fichero;
+    ponTitulo(titulodoc_);
+    aplicaFichero(leeFicheroDatos(bytes, caracteractual_));
+    celdaActual(1, 1);
+    cambios = false;
+    return true;
+}
+
+void frmcurvi::aplicaFichero(const FicheroLeido& leido) {
+    if (!leido.titulo) {
+        return;
+    }
+    textnombre_->setText(*leido.titulo);
+    if (!leido.potencias) {
+        return;
+    }
+    frmajuste_->desmarcarTodas();
+    Lbpot_->setText(QString());
+    for (int p : *leido.potencias) {
+        frmajuste_->grado(p + 15)->setChecked(true);
+    }
+    for (std::size_t a = 0; a < leido.masas.size(); ++a) {
+        textmatom_[a]->setText(leido.masas[a]);
+    }
+    if (leido.masas.size() == 2) {
+        for (std::size_t a = 0; a < 2; ++a) {
+            if (const int z = elementoDeTextoMasa(leido.masas[a]); z != 0) {
+                lbato_[a]->setText(elemento(z).nombre);
+            }
+        }
+    }
+    if (!leido.unidades.empty()) {
+        const bool ua = esUnidadAtomica(leido.unidades[0]);
+        ponUnidades(ua ? optdist_[0] : optdist_[1], ua ? optdist_[1] : optdist_[0], true);
+    }
+    if (leido.unidades.size() == 2) {
+        const bool ua = esUnidadAtomica(leido.unidades[1]);
+        ponUnidades(ua ? optener_[0] : optener_[1], ua ? optener_[1] : optener_[0], true);
+    }
+    for (std::size_t i = 0; i < leido.celdas.size(); ++i) {
+        const int fila = static_cast<int>(i / 2) + 1;
+        const int columna = static_cast<int>(i % 2) + 1;
+        celdaActual(fila, columna);
+        ponTextoCelda(fila, columna, leido.celdas[i]);
+    }
+}
+
+// ---- Editing ----
+
+void frmcurvi::celdaActual(int fila, int columna) {
+    grid_->setCurrentCell(fila - 1, columna - 1);
+}
+
+void frmcurvi::alCambiarCelda() {
+    const int fila = std::max(grid_->currentRow(), 0) + 1;
+    const int columna = std::max(grid_->currentColumn(), 0) + 1;
+    const QString cabecera = grid_->horizontalHeaderItem(columna - 1)->text();
+    Label1_->setText(cabecera + QLatin1Char('-') + QString::number(fila) + QLatin1Char(':'));
+    textdato_->setText(textoCelda(fila, columna));
+    if (textdato_->hasFocus()) {
+        textdato_->selectAll();
+    }
+}
+
+void frmcurvi::btdatoClick() {
+    const int fila = std::max(grid_->currentRow(), 0) + 1;
+    const int columna = std::max(grid_->currentColumn(), 0) + 1;
+    const QString texto = textdato_->text();
+    if (texto.isEmpty()) {
+        // Emptying a cell that held a value is a change too.
+        if (!textoCelda(fila, columna).isEmpty()) {
+            ponTextoCelda(fila, columna, QString());
+            marcaCambio();
+        }
+        return;
+    }
+    ponTextoCelda(fila, columna, texto);
+    if (columna == 1) {
+        celdaActual(fila, 2);
+    } else {
+        celdaActual(fila < filasTabla ? fila + 1 : fila, 1);
+    }
+    textdato_->setFocus();
+    textdato_->selectAll();
+    cambios = true;
+}
+
+bool frmcurvi::teclaDato(int tecla) {
+    validanumfloat(tecla, textdato_->text());
+    if (!compruebaunidades()) {
+        tecla = 0;
+    }
+    if (tecla == 13) {
+        btdatoClick();
+        return false;
+    }
+    return tecla != 0;
+}
+
+void frmcurvi::editafila() {
+    if (modogrid_ == 0) {
+        return;
+    }
+    const int fila = grid_->currentRow() + 1;
+    const int columna = grid_->currentColumn() + 1;
+    if (modogrid_ == 1) {
+        for (int k = filasTabla - 1; k >= fila; --k) {
+            ponTextoCelda(k + 1, 1, textoCelda(k, 1));
+            ponTextoCelda(k + 1, 2, textoCelda(k, 2));
+        }
+        ponTextoCelda(fila, 1, QString());
+        ponTextoCelda(fila, 2, QString());
+    } else {
+        for (int k = fila; k < filasTabla; ++k) {
+            ponTextoCelda(k, 1, textoCelda(k + 1, 1));
+            ponTextoCelda(k, 2, textoCelda(k + 1, 2));
+        }
+        ponTextoCelda(filasTabla, 1, QString());
+        ponTextoCelda(filasTabla, 2, QString());
+    }
+    celdaActual(fila, columna);
+    alCambiarCelda();
+    // Inserting or removing a row changes the document.
+    marcaCambio();
+    textdato_->setFocus();
+}
+
+void frmcurvi::ponModo(int modo) {
+    modogrid_ = modo;
+    ssradd_->setChecked(modogrid_ == 1);
+    ssrdel_->setChecked(modogrid_ == 2);
+}
+
+void frmcurvi::cambiaUnidad(int columna, Conversion conversion) {
+    for (int r = 1; r <= filasTabla; ++r) {
+        const QString texto = textoCelda(r, columna);
+        if (!texto.isEmpty()) {
+            ponTextoCelda(r, columna, convierteCelda(texto, conversion));
+        }
+    }
+    celdaActual(1, std::max(grid_->currentColumn(), 0) + 1);
+    alCambiarCelda();
+    marcaCambio();
+}
+
+void frmcurvi::ponUnidades(QRadioButton* elegido, QRadioButton* otro, bool activo) {
+    if (!activo) {
+        // Option buttons cannot be switched off one by one while they exclude each other.
+        elegido->setAutoExclusive(false);
+        otro->setAutoExclusive(false);
+        elegido->setChecked(false);
+        otro->setChecked(false);
+        elegido->setAutoExclusive(true);
+        otro->setAutoExclusive(true);
+        return;
+    }
+    elegido->setChecked(true);
+}
+
+void frmcurvi::masaCambiada(int atomo, const QString& texto) {
+    marcaCambio();
+    if (texto.isEmpty()) {
+        lbato_[static_cast<std::size_t>(atomo - 1)]->setText(QStringLiteral("Atomo %1").arg(atomo));
+    }
+}
+
+void frmcurvi::eligeElemento(const QString& masa, const QString& nombre) {
+    const auto i = static_cast<std::size_t>(atomoactivo_ - 1);
+    textmatom_[i]->setText(masa);
+    lbato_[i]->setText(nombre);
+    cambios = true;
+}
+
+void frmcurvi::muestraPotencias(const QString& lbpot) {
+    Lbpot_->setText(lbpot);
+    marcaCambio();
+}
+
+void frmcurvi::enfoca(FocoChequeo foco) {
+    switch (foco) {
+    case FocoChequeo::Titulo:
+        textnombre_->setFocus();
+        break;
+    case FocoChequeo::Masa1:
+        textmatom_[0]->setFocus();
+        break;
+    case FocoChequeo::Masa2:
+        textmatom_[1]->setFocus();
+        break;
+    case FocoChequeo::Ninguno:
+        break;
+    }
+}
+
+bool frmcurvi::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == textdato_ && evento->type() == QEvent::KeyPress) {
+        const int tecla = codigoTecla(static_cast<QKeyEvent*>(evento));
+        return tecla >= 0 && !teclaDato(tecla);
+    }
+    if (objeto == textdato_ && evento->type() == QEvent::FocusIn) {
+        QTimer::singleShot(0, textdato_, &QLineEdit::selectAll);
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (objeto == textmatom_[static_cast<std::size_t>(i)] &&
+            evento->type() == QEvent::MouseButtonPress) {
+            atomoactivo_ = i + 1;
+        }
+    }
+    if ((objeto == optener_[0] || objeto == optener_[1]) && evento->type() == QEvent::KeyPress) {
+        cambios = true;
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+} // namespace oscilab

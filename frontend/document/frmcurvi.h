@@ -1,0 +1,159 @@
+// The main window: the document (title, masses, units, powers, points), its file commands
+// and the checks made before a save. The document lives in the window's controls.
+#pragma once
+
+#include "document/chequeo_datos.h"
+#include "document/textos_numero.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QToolButton;
+
+namespace oscilab {
+
+struct EstadoGlobal;
+class frmajuste;
+class TablaPeriodica;
+struct ContenidoFichero;
+struct FicheroLeido;
+
+class frmcurvi : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmcurvi(EstadoGlobal& estado, QWidget* parent = nullptr);
+    ~frmcurvi() override;
+
+    // True while the document has unsaved changes.
+    bool cambios = false;
+
+    // Compacts, sorts and rewrites the points, then checks the document. Returns 100, 200
+    // or 300 (title, mass 1, mass 2 missing; already reported) or the number of points.
+    int chequeadatos();
+    // Numeric key filter; `tecla` becomes 0 when refused.
+    static bool validanumfloat(int& tecla, const QString& cadena);
+    static float Convsng(const QString& cadena);
+    static void cambiapuntocoma(int direccion, QString& cadena);
+    // False, after saying which, when a distance or an energy unit is still to be chosen.
+    bool compruebaunidades();
+    // The run command: button btejecuta and toolbar button "ejecutar", always together.
+    void habilitaEjecutar(bool habilitado);
+    bool ejecutarHabilitado() const;
+
+    EstadoGlobal& estado() { return estado_; }
+    QTableWidget* grid() const { return grid_; }
+    // Cell text of the point table; fila 1..50, columna 1 (R) or 2 (V).
+    QString textoCelda(int fila, int columna) const;
+    void ponTextoCelda(int fila, int columna, const QString& texto);
+    frmajuste* ajuste() const { return frmajuste_; }
+    QAction* botonBarra(const QString& clave) const;
+    // The field delimiter of the text import: the current text of CMBlimitador.
+    QString delimitador() const;
+    QString titulodoc() const { return titulodoc_; }
+    // The mass box (1 or 2) that an element clicked in the periodic table fills.
+    int atomoactivo() const { return atomoactivo_; }
+    // 0 no row edit, 1 insert mode, 2 delete mode.
+    int modogrid() const { return modogrid_; }
+
+public slots:
+    // Commands of other parts of the program, wired up as they are built.
+    void ejecutar();
+    void importarTexto();
+    void importarHoja();
+    void muestraayuda();
+    void acercade();
+
+    void nuevo();
+    void abrir();
+    void guardar();
+    void guardarComo();
+    void salir();
+
+signals:
+    // The window has closed for good: the program should end.
+    void programaTerminado();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    enum class Guardado { Escrito, Invalido, NoSobrescrito, Error };
+
+    // Building the window (frmcurvi_controles.cpp).
+    void creaMenusYBarra();
+    void creaControles();
+    QWidget* creaTitulo();
+    QWidget* creaMasas();
+    QWidget* creaDatos();
+    QWidget* creaUnidadesYAjuste();
+    void conectaControles();
+
+    void nuevodocumento();
+    bool preguntarguardarcambios();
+    Guardado guardarfichero();
+    bool guardaComo();
+    bool abrirfichero();
+    void aplicaFichero(const FicheroLeido& leido);
+    ContenidoFichero contenido(int puntos) const;
+    void informaErrorGuardar();
+
+    void ponTitulo(const QString& nombre);
+    void marcaCambio();
+    void despachaBarra(const QString& clave);
+    void noDisponible();
+
+    void celdaActual(int fila, int columna);
+    void alCambiarCelda();
+    void btdatoClick();
+    bool teclaDato(int tecla);
+    void editafila();
+    void cambiaUnidad(int columna, Conversion conversion);
+    void ponUnidades(QRadioButton* elegido, QRadioButton* otro, bool activo);
+    void eligeElemento(const QString& masa, const QString& nombre);
+    void masaCambiada(int atomo, const QString& texto);
+    void ponModo(int modo);
+    void muestraPotencias(const QString& lbpot);
+    void enfoca(FocoChequeo foco);
+
+    EstadoGlobal& estado_;
+    QString nombreprograma_ = QStringLiteral("OSCILAB");
+    QString titulodoc_;
+    char caracteractual_ = '\0';
+    int atomoactivo_ = 1;
+    int modogrid_ = 0;
+    bool ultimoChequeoPermite_ = false;
+
+    QLineEdit* textnombre_ = nullptr;
+    std::array<QLineEdit*, 2> textmatom_{};
+    std::array<QLabel*, 2> lbato_{};
+    QPushButton* btejecuta_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLineEdit* textdato_ = nullptr;
+    QPushButton* btdato_ = nullptr;
+    QTableWidget* grid_ = nullptr;
+    QToolButton* BTNexcel_ = nullptr;
+    QToolButton* BTimport_ = nullptr;
+    QComboBox* CMBlimitador_ = nullptr;
+    QToolButton* ssradd_ = nullptr;
+    QToolButton* ssrdel_ = nullptr;
+    TablaPeriodica* frmtp_ = nullptr;
+    std::array<QRadioButton*, 2> optdist_{};
+    std::array<QRadioButton*, 2> optener_{};
+    QLabel* Lbpot_ = nullptr;
+    QPushButton* btgrado_ = nullptr;
+    frmajuste* frmajuste_ = nullptr;
+    std::map<QString, QAction*> barra_;
+    QAction* mnusalir_ = nullptr;
+};
+
+} // namespace oscilab

@@ -1,0 +1,319 @@
+// Building the main window's menus, toolbar and controls, with the names, captions and
+// tooltips by which the rest of the program and its tests find them.
+#include "document/frmcurvi.h"
+
+#include "document/tabla_periodica.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace oscilab {
+
+namespace {
+
+// A small picture made of a short text, for the picture buttons of the points frame.
+QIcon iconoTexto(const QString& texto, const QColor& color) {
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter pintor(&pixmap);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(QPen(color.darker(150), 1));
+    pintor.setBrush(color.lighter(170));
+    pintor.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 3, 3);
+    QFont fuente = pintor.font();
+    fuente.setBold(true);
+    fuente.setPixelSize(texto.size() > 2 ? 8 : 15);
+    pintor.setFont(fuente);
+    pintor.setPen(color.darker(200));
+    pintor.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, texto);
+    return QIcon(pixmap);
+}
+
+QGroupBox* marco(const char* nombre, const QString& titulo, QWidget* padre) {
+    auto* m = new QGroupBox(titulo, padre);
+    m->setObjectName(QString::fromLatin1(nombre));
+    return m;
+}
+
+QToolButton* botonImagen(const char* nombre, const QString& consejo, const QIcon& icono,
+                         QWidget* padre) {
+    auto* b = new QToolButton(padre);
+    b->setObjectName(QString::fromLatin1(nombre));
+    b->setToolTip(consejo);
+    b->setAccessibleName(consejo);
+    b->setIcon(icono);
+    b->setIconSize(QSize(24, 24));
+    return b;
+}
+
+int pixeles(const QWidget* w, int twips) {
+    return twips * w->logicalDpiX() / 1440;
+}
+
+} // namespace
+
+void frmcurvi::creaMenusYBarra() {
+    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivos"));
+    archivo->setObjectName(QStringLiteral("mnuarchivo"));
+    auto item = [this](QMenu* menu, const char* nombre, const QString& texto) {
+        QAction* a = menu->addAction(texto);
+        a->setObjectName(QString::fromLatin1(nombre));
+        return a;
+    };
+    connect(item(archivo, "mnunuevo", QStringLiteral("&Nuevo")), &QAction::triggered, this,
+            &frmcurvi::nuevo);
+    connect(item(archivo, "mnuabrir", QStringLiteral("&Abrir")), &QAction::triggered, this,
+            &frmcurvi::abrir);
+    archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea"));
+    connect(item(archivo, "mnuguardar", QStringLiteral("&Guardar")), &QAction::triggered, this,
+            &frmcurvi::guardar);
+    connect(item(archivo, "mnuguardarcomo", QStringLiteral("G&uardar como...")),
+            &QAction::triggered, this, &frmcurvi::guardarComo);
+    archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea1"));
+    mnusalir_ = item(archivo, "mnusalir", QStringLiteral("&Salir"));
+    // The program's one shortcut leaves it; it does not save.
+    mnusalir_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnusalir_->setShortcutContext(Qt::ApplicationShortcut);
+    connect(mnusalir_, &QAction::triggered, this, &frmcurvi::salir);
+
+    QMenu* ayudas = menuBar()->addMenu(QStringLiteral("Ay&uda"));
+    ayudas->setObjectName(QStringLiteral("mnuayudas"));
+    connect(item(ayudas, "mnuacercade", QStringLiteral("A&cerca de...")), &QAction::triggered, this,
+            &frmcurvi::acercade);
+    connect(item(ayudas, "mnuayuda", QStringLiteral("Ay&uda")), &QAction::triggered, this,
+            &frmcurvi::muestraayuda);
+
+    auto* barra = addToolBar(QStringLiteral("Barra de herramientas"));
+    barra->setObjectName(QStringLiteral("Toolbar1"));
+    barra->setMovable(false);
+    barra->setFloatable(false);
+    barra->setIconSize(QSize(32, 32));
+    const struct {
+        const char* clave;
+        const char* consejo;
+        QStyle::StandardPixmap icono;
+    } botones[] = {
+        {"nuevo", "Nuevo Archivo", QStyle::SP_FileIcon},
+        {"abrir", "Abrir Archivo", QStyle::SP_DialogOpenButton},
+        {"guardar", "Guardar Archivo", QStyle::SP_DialogSaveButton},
+        {"ejecutar", "Ejecutar", QStyle::SP_MediaPlay},
+        {"acercade", "Acerca de ...", QStyle::SP_MessageBoxInformation},
+        {"ayuda", "Ayuda", QStyle::SP_DialogHelpButton},
+        {"salir", "Salir", QStyle::SP_DialogCloseButton},
+    };
+    for (const auto& b : botones) {
+        const QString clave = QString::fromLatin1(b.clave);
+        QAction* a = barra->addAction(style()->standardIcon(b.icono), QString::fromUtf8(b.consejo));
+        a->setObjectName(QStringLiteral("Toolbar1_") + clave);
+        a->setToolTip(QString::fromUtf8(b.consejo));
+        a->setData(clave);
+        barra_[clave] = a;
+    }
+    connect(barra, &QToolBar::actionTriggered, this,
+            [this](QAction* a) { despachaBarra(a->data().toString()); });
+}
+
+QWidget* frmcurvi::creaTitulo() {
+    auto* titulo = marco("SSFrame1", QStringLiteral("Título"), this);
+    auto* capaTitulo = new QVBoxLayout(titulo);
+    textnombre_ = new QLineEdit(titulo);
+    textnombre_->setObjectName(QStringLiteral("textnombre"));
+    textnombre_->setToolTip(QStringLiteral("Comentario / Título del archivo de datos"));
+    textnombre_->setAccessibleName(textnombre_->toolTip());
+    capaTitulo->addWidget(textnombre_);
+    return titulo;
+}
+
+QWidget* frmcurvi::creaMasas() {
+    auto* masas = marco("SSFrame2", QStringLiteral("Masas Atómicas"), this);
+    auto* rejilla = new QGridLayout(masas);
+    for (int i = 0; i < 2; ++i) {
+        auto* etiqueta = new QLabel(QStringLiteral("Atomo %1:").arg(i + 1), masas);
+        etiqueta->setObjectName(QStringLiteral("lbato(%1)").arg(i + 1));
+        etiqueta->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Praseodimio ")));
+        auto* caja = new QLineEdit(masas);
+        caja->setObjectName(QStringLiteral("textmatom(%1)").arg(i + 1));
+        caja->setToolTip(QStringLiteral(
+            "Haz click en esta casilla y seleccina un átomo de la tabla periódica."));
+        caja->setAccessibleName(etiqueta->text());
+        caja->installEventFilter(this);
+        auto* umas = new QLabel(QStringLiteral("UMAS"), masas);
+        umas->setObjectName(QStringLiteral("Label%1").arg(i + 2));
+        rejilla->addWidget(etiqueta, 0, i * 3);
+        rejilla->addWidget(caja, 0, i * 3 + 1);
+        rejilla->addWidget(umas, 0, i * 3 + 2);
+        lbato_[static_cast<std::size_t>(i)] = etiqueta;
+        textmatom_[static_cast<std::size_t>(i)] = caja;
+    }
+    return masas;
+}
+
+QWidget* frmcurvi::creaDatos() {
+    auto* datos = marco("SSFrame3", QStringLiteral("Datos"), this);
+    auto* capa = new QVBoxLayout(datos);
+
+    Label1_ = new QLabel(datos);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    capa->addWidget(Label1_);
+    auto* editor = new QHBoxLayout;
+    textdato_ = new QLineEdit(datos);
+    textdato_->setObjectName(QStringLiteral("textdato"));
+    textdato_->setToolTip(
+        QStringLiteral("En esta casilla se introducen los datos de la tabla adjunta"));
+    textdato_->setAccessibleName(textdato_->toolTip());
+    textdato_->installEventFilter(this);
+    btdato_ = new QPushButton(QStringLiteral("Aceptar"), datos);
+    btdato_->setObjectName(QStringLiteral("btdato"));
+    btdato_->setAutoDefault(false);
+    editor->addWidget(textdato_, 1);
+    editor->addWidget(btdato_);
+    capa->addLayout(editor);
+
+    grid_ = new QTableWidget(filasTabla, 2, datos);
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setAccessibleName(QStringLiteral("Tabla de puntos"));
+    grid_->setHorizontalHeaderLabels({QStringLiteral("Distancia"), QStringLiteral("Energía")});
+    QStringList numeros;
+    for (int r = 1; r <= filasTabla; ++r) {
+        numeros << QString::number(r);
+    }
+    grid_->setVerticalHeaderLabels(numeros);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int ancho = fontMetrics().horizontalAdvance(QStringLiteral("-1.12903150420"));
+    grid_->setColumnWidth(0, std::max(pixeles(this, 1000), ancho));
+    grid_->setColumnWidth(1, std::max(pixeles(this, 1100), ancho + 8));
+    grid_->verticalHeader()->setMinimumWidth(pixeles(this, 250));
+    grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    for (int r = 0; r < filasTabla; ++r) {
+        for (int c = 0; c < 2; ++c) {
+            grid_->setItem(r, c, new QTableWidgetItem);
+        }
+    }
+    grid_->setFixedWidth(grid_->verticalHeader()->sizeHint().width() + grid_->columnWidth(0) +
+                         grid_->columnWidth(1) + grid_->verticalScrollBar()->sizeHint().width() +
+                         2 * grid_->frameWidth());
+    capa->addWidget(grid_, 1);
+
+    auto* botones = new QHBoxLayout;
+    BTNexcel_ = botonImagen("BTNexcel", QStringLiteral("Importar datos de Excel"),
+                            iconoTexto(QStringLiteral("XLS"), QColor(30, 130, 60)), datos);
+    BTimport_ = botonImagen("BTimport", QStringLiteral("Importar datos separados por ,"),
+                            iconoTexto(QStringLiteral("TXT"), QColor(40, 80, 160)), datos);
+    BTimport_->setAccessibleName(QStringLiteral("Importar datos separados"));
+    CMBlimitador_ = new QComboBox(datos);
+    CMBlimitador_->setObjectName(QStringLiteral("CMBlimitador"));
+    CMBlimitador_->setEditable(true);
+    CMBlimitador_->addItems({QStringLiteral(","), QStringLiteral(";"), QStringLiteral(" ")});
+    CMBlimitador_->setCurrentIndex(0);
+    CMBlimitador_->setAccessibleName(QStringLiteral("Separador"));
+    CMBlimitador_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 24);
+    ssradd_ = botonImagen("ssradd", QStringLiteral("Inserta nuevos puntos"),
+                          iconoTexto(QStringLiteral("+"), QColor(40, 140, 40)), datos);
+    ssrdel_ = botonImagen("ssrdel", QStringLiteral("Elimina puntos existentes"),
+                          iconoTexto(QStringLiteral("−"), QColor(180, 40, 40)), datos);
+    ssradd_->setCheckable(true);
+    ssrdel_->setCheckable(true);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{BTNexcel_, BTimport_, CMBlimitador_, ssradd_, ssrdel_}) {
+        botones->addWidget(w);
+    }
+    botones->addStretch();
+    capa->addLayout(botones);
+    return datos;
+}
+
+QWidget* frmcurvi::creaUnidadesYAjuste() {
+    auto* fila = new QWidget(this);
+    auto* capa = new QHBoxLayout(fila);
+    capa->setContentsMargins(0, 0, 0, 0);
+
+    auto* unidades = marco("SSFrame4", QStringLiteral("Unidades"), fila);
+    auto* capaUnidades = new QHBoxLayout(unidades);
+    auto opciones = [unidades, capaUnidades](const char* nombreMarco, const QString& titulo,
+                                             const char* nombre, const QString& ua,
+                                             const QString& otra, std::array<QRadioButton*, 2>& o) {
+        auto* m = marco(nombreMarco, titulo, unidades);
+        auto* v = new QVBoxLayout(m);
+        const QString textos[] = {ua, otra};
+        for (int i = 0; i < 2; ++i) {
+            auto* b = new QRadioButton(textos[i], m);
+            b->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(nombre)).arg(i + 1));
+            v->addWidget(b);
+            o[static_cast<std::size_t>(i)] = b;
+        }
+        capaUnidades->addWidget(m);
+    };
+    opciones("SSFrame5", QStringLiteral("Distancia"), "optdist", QStringLiteral("U.A."),
+             QStringLiteral("ANGSTROM"), optdist_);
+    opciones("SSFrame6", QStringLiteral("Energía"), "optener", QStringLiteral("U.A."),
+             QStringLiteral("e.V."), optener_);
+    for (QRadioButton* b : optener_) {
+        b->installEventFilter(this);
+    }
+    capa->addWidget(unidades);
+
+    auto* ajuste = marco("SSFrame7", QStringLiteral("Tipo de ajuste"), fila);
+    auto* capaAjuste = new QVBoxLayout(ajuste);
+    Lbpot_ = new QLabel(QStringLiteral("0 1 2 3 4"), ajuste);
+    Lbpot_->setObjectName(QStringLiteral("Lbpot"));
+    Lbpot_->setAlignment(Qt::AlignCenter);
+    Lbpot_->setWordWrap(true);
+    Lbpot_->setFrameShape(QFrame::StyledPanel);
+    btgrado_ = new QPushButton(QStringLiteral("Cambiar tipo de ajuste"), ajuste);
+    btgrado_->setObjectName(QStringLiteral("btgrado"));
+    btgrado_->setAutoDefault(false);
+    capaAjuste->addWidget(Lbpot_, 1);
+    capaAjuste->addWidget(btgrado_);
+    capa->addWidget(ajuste, 1);
+    return fila;
+}
+
+void frmcurvi::creaControles() {
+    auto* central = new QWidget(this);
+    auto* columnas = new QHBoxLayout(central);
+
+    auto* izquierda = new QVBoxLayout;
+    auto* derecha = new QVBoxLayout;
+    izquierda->addWidget(creaTitulo());
+    derecha->addWidget(creaMasas());
+
+    btejecuta_ = new QPushButton(QStringLiteral("Ejecutar"), central);
+    btejecuta_->setObjectName(QStringLiteral("btejecuta"));
+    btejecuta_->setToolTip(QStringLiteral("Ejecuta el programa de cálculo"));
+    btejecuta_->setAutoDefault(false);
+    QFont negrita = btejecuta_->font();
+    negrita.setBold(true);
+    btejecuta_->setFont(negrita);
+    btejecuta_->setMinimumHeight(fontMetrics().height() * 2);
+    izquierda->addWidget(btejecuta_);
+    izquierda->addWidget(creaDatos(), 1);
+
+    frmtp_ = new TablaPeriodica(central);
+    derecha->addWidget(frmtp_, 0, Qt::AlignHCenter);
+    derecha->addWidget(creaUnidadesYAjuste(), 1);
+
+    columnas->addLayout(izquierda);
+    columnas->addLayout(derecha);
+    setCentralWidget(central);
+}
+
+} // namespace oscilab

@@ -1,0 +1,122 @@
+#include "tabla_periodica.h"
+
+#include "document/elementos.h"
+#include "document/textos_numero.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
+
+namespace oscilab {
+
+namespace {
+
+// 255 twips at the screen's resolution, but never so small that "Lw" does not fit.
+int ladoBoton(const QWidget* w) {
+    const int desdeTwips = 255 * w->logicalDpiX() / 1440;
+    return std::max(desdeTwips, w->fontMetrics().height() + 8);
+}
+
+} // namespace
+
+TablaPeriodica::TablaPeriodica(QWidget* parent)
+    : QGroupBox(QStringLiteral("Tabla Periódica"), parent) {
+    setObjectName(QStringLiteral("frmtp"));
+    const int lado = ladoBoton(this);
+    const int margen = lado / 2;
+    const int arriba = fontMetrics().height() + 4;
+    // The two rows of lanthanides and actinides stand apart by 45/255 of a square.
+    const int separacion = lado * 45 / 255;
+    for (int z = 1; z <= numeroElementos; ++z) {
+        const Elemento e = elemento(z);
+        const Casilla c = casillaElemento(z);
+        auto* b = new QToolButton(this);
+        b->setObjectName(QStringLiteral("lbatomos(%1)").arg(z));
+        b->setText(e.simbolo);
+        b->setAccessibleName(e.nombre);
+        b->setAutoRaise(false);
+        const int y = arriba + lado * (c.fila - 1) + (c.fila >= 8 ? separacion : 0);
+        b->setGeometry(margen + lado * (c.columna - 1), y, lado, lado);
+        b->installEventFilter(this);
+        b->setMouseTracking(true);
+        connect(b, &QToolButton::clicked, this, [this, z] {
+            apunta(z);
+            emit elementoElegido(lbventmato_->text(), lbventnombre_->text());
+        });
+        lbatomos_[static_cast<std::size_t>(z - 1)] = b;
+    }
+    setFixedSize(2 * margen + 18 * lado, arriba + 9 * lado + separacion + margen);
+    creaPanel(lado, margen);
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer"));
+    timer_->setInterval(3000);
+    connect(timer_, &QTimer::timeout, this, [this] {
+        lbventana_->hide();
+        timer_->stop();
+    });
+}
+
+void TablaPeriodica::creaPanel(int lado, int margen) {
+    lbventana_ = new QWidget(this);
+    lbventana_->setObjectName(QStringLiteral("lbventana"));
+    lbventana_->setAutoFillBackground(true);
+    QPalette paleta = lbventana_->palette();
+    paleta.setColor(QPalette::Window, QColor(255, 255, 204));
+    paleta.setColor(QPalette::WindowText, Qt::black);
+    lbventana_->setPalette(paleta);
+    auto* rejilla = new QGridLayout(lbventana_);
+    rejilla->setContentsMargins(6, 2, 6, 2);
+    rejilla->setVerticalSpacing(0);
+    const char* titulos[] = {"Nombre:", "Masa atómica:", "Carga nuclear:"};
+    QLabel** valores[] = {&lbventnombre_, &lbventmato_, &lbventcn_};
+    const char* nombresValor[] = {"lbventnombre", "lbventmato", "lbventcn"};
+    for (int i = 0; i < 3; ++i) {
+        auto* titulo = new QLabel(QString::fromUtf8(titulos[i]), lbventana_);
+        titulo->setObjectName(QStringLiteral("lbvent%1").arg(i + 1));
+        auto* valor = new QLabel(lbventana_);
+        valor->setObjectName(QString::fromLatin1(nombresValor[i]));
+        QFont negrita = valor->font();
+        negrita.setBold(true);
+        valor->setFont(negrita);
+        rejilla->addWidget(titulo, i, 0);
+        rejilla->addWidget(valor, i, 1);
+        *valores[i] = valor;
+    }
+    // Over the gap of periods 1 to 3, between the second and the thirteenth columns.
+    const int arriba = lbatomos_[0]->y();
+    lbventana_->setGeometry(margen + lado * 2 + lado / 4, arriba, lado * 10 - lado / 2, lado * 3);
+    lbventana_->hide();
+}
+
+QToolButton* TablaPeriodica::boton(int z) const {
+    return lbatomos_.at(static_cast<std::size_t>(z - 1));
+}
+
+void TablaPeriodica::apunta(int z) {
+    const Elemento e = elemento(z);
+    lbventnombre_->setText(e.nombre);
+    lbventcn_->setText(QString::number(e.z));
+    QString masa = textoGeneralSimple(e.masa);
+    cambiapuntocoma(-1, masa);
+    lbventmato_->setText(masa);
+    lbventana_->show();
+    lbventana_->raise();
+    timer_->start();
+}
+
+bool TablaPeriodica::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove) {
+        for (int z = 1; z <= numeroElementos; ++z) {
+            if (objeto == lbatomos_[static_cast<std::size_t>(z - 1)]) {
+                apunta(z);
+                break;
+            }
+        }
+    }
+    return QGroupBox::eventFilter(objeto, evento);
+}
+
+} // namespace oscilab

@@ -1,0 +1,45 @@
+// The periodic table of the main window: 103 element buttons, the panel that shows the
+// element being pointed at, and the timer that hides that panel again.
+#pragma once
+
+#include <QGroupBox>
+
+#include <array>
+
+class QLabel;
+class QTimer;
+class QToolButton;
+
+namespace oscilab {
+
+class TablaPeriodica : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit TablaPeriodica(QWidget* parent = nullptr);
+
+    QToolButton* boton(int z) const;
+    QWidget* panel() const { return lbventana_; }
+    QTimer* temporizador() const { return timer_; }
+
+    // Shows name, mass and atomic number of element z in the panel for three seconds.
+    void apunta(int z);
+
+signals:
+    // The mass text and name of the element clicked, as the panel shows them.
+    void elementoElegido(const QString& masa, const QString& nombre);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void creaPanel(int lado, int margen);
+
+    std::array<QToolButton*, 103> lbatomos_{};
+    QWidget* lbventana_ = nullptr;
+    QLabel* lbventnombre_ = nullptr;
+    QLabel* lbventmato_ = nullptr;
+    QLabel* lbventcn_ = nullptr;
+    QTimer* timer_ = nullptr;
+};
+
+} // namespace oscilab

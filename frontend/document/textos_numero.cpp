@@ -1,0 +1,250 @@
+#include "textos_numero.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace oscilab {
+
+namespace {
+
+bool esDigito(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool esBlanco(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+double leeDouble(const std::string& texto) {
+    double valor = 0.0;
+    const auto r = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+    return r.ec == std::errc() ? valor : 0.0;
+}
+
+// Scans the exponent part "E[+-]digits" starting at `i`; appends it to `salida` in from_chars
+// form and returns the position after it, or `i` when no complete exponent follows.
+qsizetype leeExponente(const QString& texto, qsizetype i, std::string& salida) {
+    if (i >= texto.size()) {
+        return i;
+    }
+    const QChar letra = texto[i].toUpper();
+    if (letra != QLatin1Char('E') && letra != QLatin1Char('D')) {
+        return i;
+    }
+    qsizetype j = i + 1;
+    std::string exponente = "e";
+    if (j < texto.size() && (texto[j] == QLatin1Char('+') || texto[j] == QLatin1Char('-'))) {
+        exponente += texto[j] == QLatin1Char('-') ? "-" : "+";
+        ++j;
+    }
+    const qsizetype inicioDigitos = j;
+    while (j < texto.size() && esDigito(texto[j])) {
+        exponente += static_cast<char>(texto[j].unicode());
+        ++j;
+    }
+    if (j == inicioDigitos) {
+        return i;
+    }
+    salida += exponente;
+    return j;
+}
+
+// Splits the 15 (or 7) significant digits of |valor| into digits and decimal exponent.
+void cifrasSignificativas(double valor, int precision, std::string& cifras, int& exponente) {
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(valor),
+                                 std::chars_format::scientific, precision - 1);
+    const std::string texto(buffer, r.ptr);
+    const auto posE = texto.find('e');
+    cifras.clear();
+    for (std::size_t i = 0; i < posE; ++i) {
+        if (texto[i] != '.') {
+            cifras += texto[i];
+        }
+    }
+    const char* inicio = texto.data() + posE + 1;
+    if (*inicio == '+') {
+        ++inicio;
+    }
+    std::from_chars(inicio, texto.data() + texto.size(), exponente);
+    while (cifras.size() > 1 && cifras.back() == '0') {
+        cifras.pop_back();
+    }
+}
+
+QString formaGeneral(double valor, int precision, int exponenteMaximo) {
+    if (valor == 0.0 || !std::isfinite(valor)) {
+        return std::isfinite(valor) ? QStringLiteral("0") : QString();
+    }
+    std::string cifras;
+    int exponente = 0;
+    cifrasSignificativas(valor, precision, cifras, exponente);
+    std::string texto = valor < 0 ? "-" : "";
+    if (exponente < -4 || exponente >= exponenteMaximo) {
+        texto += cifras.substr(0, 1);
+        if (cifras.size() > 1) {
+            texto += "." + cifras.substr(1);
+        }
+        const int absoluto = std::abs(exponente);
+        texto += exponente < 0 ? "E-" : "E+";
+        texto += (absoluto < 10 ? "0" : "") + std::to_string(absoluto);
+    } else if (exponente < 0) {
+        texto += "0." + std::string(static_cast<std::size_t>(-exponente - 1), '0') + cifras;
+    } else {
+        const auto enteras = static_cast<std::size_t>(exponente) + 1;
+        if (cifras.size() <= enteras) {
+            texto += cifras + std::string(enteras - cifras.size(), '0');
+        } else {
+            texto += cifras.substr(0, enteras) + "." + cifras.substr(enteras);
+        }
+    }
+    return QString::fromLatin1(texto.c_str());
+}
+
+} // namespace
+
+bool validanumfloat(int& tecla, const QString& cadena) {
+    int puntos = static_cast<int>(cadena.count(QLatin1Char('.')));
+    if (tecla == 46) {
+        ++puntos;
+    }
+    const bool permitida = (tecla >= 48 && tecla <= 57) || tecla == 8 || tecla == 46 ||
+                           tecla == 45 || tecla == 13 || (tecla >= 25 && tecla <= 28);
+    if (!permitida || puntos >= 2) {
+        tecla = 0;
+    }
+    return tecla != 0;
+}
+
+float Convsng(const QString& cadena) {
+    if (cadena.contains(QLatin1Char(','))) {
+        bool ok = false;
+        const float valor = QLocale::c().toFloat(cadena, &ok);
+        return ok ? valor : 0.0f;
+    }
+    std::string mantisa;
+    bool negativo = false;
+    bool hayPunto = false;
+    qsizetype i = 0;
+    for (; i < cadena.size(); ++i) {
+        const QChar c = cadena[i];
+        if (c == QLatin1Char('-')) {
+            negativo = true;
+        } else if (esDigito(c)) {
+            mantisa += static_cast<char>(c.unicode());
+        } else if (c == QLatin1Char('.') && !hayPunto) {
+            hayPunto = true;
+            mantisa += '.';
+        } else {
+            break;
+        }
+    }
+    if (mantisa.empty() || mantisa == ".") {
+        return 0.0f;
+    }
+    leeExponente(cadena, i, mantisa);
+    float valor = 0.0f;
+    std::from_chars(mantisa.data(), mantisa.data() + mantisa.size(), valor);
+    return negativo ? -valor : valor;
+}
+
+void cambiapuntocoma(int direccion, QString& cadena) {
+    if (direccion == 1) {
+        cadena.replace(QLatin1Char('.'), QLatin1Char(','));
+    } else if (direccion == -1) {
+        cadena.replace(QLatin1Char(','), QLatin1Char('.'));
+    } else {
+        cadena.clear();
+    }
+}
+
+double valorInicial(const QString& cadena) {
+    QString limpio;
+    for (QChar c : cadena) {
+        if (!esBlanco(c)) {
+            limpio += c;
+        }
+    }
+    std::string numero;
+    qsizetype i = 0;
+    if (i < limpio.size() && (limpio[i] == QLatin1Char('-') || limpio[i] == QLatin1Char('+'))) {
+        if (limpio[i] == QLatin1Char('-')) {
+            numero += '-';
+        }
+        ++i;
+    }
+    bool hayCifra = false;
+    bool hayPunto = false;
+    for (; i < limpio.size(); ++i) {
+        const QChar c = limpio[i];
+        if (esDigito(c)) {
+            hayCifra = true;
+            numero += static_cast<char>(c.unicode());
+        } else if (c == QLatin1Char('.') && !hayPunto) {
+            hayPunto = true;
+            numero += '.';
+        } else {
+            break;
+        }
+    }
+    if (!hayCifra) {
+        return 0.0;
+    }
+    leeExponente(limpio, i, numero);
+    return leeDouble(numero);
+}
+
+QString textoGeneral(double valor) {
+    return formaGeneral(valor, 15, 15);
+}
+
+QString textoGeneralSimple(float valor) {
+    return formaGeneral(static_cast<double>(valor), 7, 7);
+}
+
+QString formatoDecimales(double valor, int decimales) {
+    char buffer[400];
+    const auto r =
+        std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::fixed, decimales);
+    std::string texto(buffer, r.ptr);
+    if (texto.find('.') == std::string::npos) {
+        texto += '.';
+    }
+    while (texto.back() == '0') {
+        texto.pop_back();
+    }
+    if (texto.find_first_not_of("-0.") == std::string::npos) {
+        texto = "0.";
+    }
+    return QString::fromLatin1(texto.c_str());
+}
+
+float factorConversion(Conversion c) {
+    switch (c) {
+    case Conversion::AngstromABohr:
+        return 1.889726f;
+    case Conversion::BohrAAngstrom:
+        return 0.5291772f;
+    case Conversion::EvAHartree:
+        return 0.03674931f;
+    case Conversion::HartreeAEv:
+        return 27.211395f;
+    }
+    return 1.0f;
+}
+
+int decimalesConversion(Conversion c) {
+    return c == Conversion::AngstromABohr || c == Conversion::BohrAAngstrom ? 5 : 10;
+}
+
+QString convierteCelda(const QString& texto, Conversion c) {
+    const float producto = Convsng(texto) * factorConversion(c);
+    QString resultado = formatoDecimales(static_cast<double>(producto), decimalesConversion(c));
+    cambiapuntocoma(-1, resultado);
+    return resultado;
+}
+
+} // namespace oscilab

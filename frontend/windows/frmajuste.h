@@ -1,0 +1,41 @@
+// The degree dialog: one check box per power of R from -15 to 14. It keeps the shared
+// power flags up to date and tells the main window when the choice changes.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+
+namespace oscilab {
+
+struct EstadoGlobal;
+
+class frmajuste : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmajuste(EstadoGlobal& estado, QWidget* parent = nullptr);
+
+    // Check box of index i (power i - 15).
+    QCheckBox* grado(int i) const;
+
+    // Checks the boxes of the included powers and shows the dialog without blocking.
+    void mostrar();
+
+    // Clears every flag and unchecks every box.
+    void desmarcarTodas();
+
+signals:
+    // Raised on every change of a box, by the user or by code, with the rebuilt label
+    // text (one blank before each included power).
+    void potenciasCambiadas(const QString& lbpot);
+
+private:
+    void actualiza(int i);
+
+    EstadoGlobal& estado_;
+    std::array<QCheckBox*, 30> grado_{};
+};
+
+} // namespace oscilab

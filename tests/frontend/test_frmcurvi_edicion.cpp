@@ -1,0 +1,429 @@
+#include "document/tabla_periodica.h"
+#include "document/textos_numero.h"
+#include "support/ventana_prueba.h"
+#include "windows/frmajuste.h"
+
+#include <QCheckBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QEnterEvent>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace oscilab::prueba {
+
+using Inicio = VentanaPrueba;
+
+TEST_F(Inicio, CaptionControlsAndInitialState) {
+    EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-(Sin Título)"));
+    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    EXPECT_FALSE(hijo<QPushButton>(QStringLiteral("btejecuta"))->isEnabled());
+    EXPECT_FALSE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4"));
+    EXPECT_EQ(estado.numeroPotencias(), 5);
+    EXPECT_EQ(estado.potencias[15], 1);
+    EXPECT_EQ(estado.potencias[19], 1);
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Atomo 1:"));
+    EXPECT_EQ(etiqueta(QStringLiteral("Label1"))->text(), QStringLiteral("Distancia-1:"));
+    EXPECT_EQ(ventana->grid()->objectName(), QStringLiteral("grid"));
+    EXPECT_EQ(ventana->grid()->rowCount(), 50);
+    EXPECT_EQ(ventana->grid()->horizontalHeaderItem(1)->text(), QStringLiteral("Energía"));
+    EXPECT_EQ(ventana->grid()->verticalHeaderItem(49)->text(), QStringLiteral("50"));
+    for (const char* nombre : {"optdist(1)", "optdist(2)", "optener(1)", "optener(2)"}) {
+        EXPECT_FALSE(opcion(QString::fromLatin1(nombre))->isChecked()) << nombre;
+    }
+    auto* limitador = hijo<QComboBox>(QStringLiteral("CMBlimitador"));
+    ASSERT_EQ(limitador->count(), 3);
+    EXPECT_EQ(limitador->itemText(2), QStringLiteral(" "));
+    EXPECT_EQ(limitador->currentText(), QStringLiteral(","));
+    EXPECT_EQ(hijo<QToolButton>(QStringLiteral("BTimport"))->toolTip(),
+              QStringLiteral("Importar datos separados por ,"));
+    EXPECT_EQ(hijo<QToolButton>(QStringLiteral("ssradd"))->toolTip(),
+              QStringLiteral("Inserta nuevos puntos"));
+    EXPECT_EQ(
+        caja(QStringLiteral("textmatom(2)"))->toolTip(),
+        QStringLiteral("Haz click en esta casilla y seleccina un átomo de la tabla periódica."));
+    EXPECT_FALSE(ventana->ajuste()->isVisible());
+    EXPECT_EQ(ventana->atomoactivo(), 1);
+}
+
+TEST_F(Inicio, MenusAndToolbarByKey) {
+    EXPECT_EQ(accion(QStringLiteral("mnusalir"))->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_TRUE(accion(QStringLiteral("mnuguardar"))->shortcut().isEmpty());
+    EXPECT_EQ(accion(QStringLiteral("mnuguardarcomo"))->text(), QStringLiteral("G&uardar como..."));
+    const QStringList claves = {"nuevo",    "abrir", "guardar", "ejecutar",
+                                "acercade", "ayuda", "salir"};
+    const QList<QAction*> botones = hijo<QToolBar>(QStringLiteral("Toolbar1"))->actions();
+    ASSERT_EQ(botones.size(), 7);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(botones[i]->data().toString(), claves[i]);
+        EXPECT_EQ(ventana->botonBarra(claves[i]), botones[i]);
+    }
+    EXPECT_EQ(botones[3]->toolTip(), QStringLiteral("Ejecutar"));
+    EXPECT_EQ(botones[4]->toolTip(), QStringLiteral("Acerca de ..."));
+}
+
+TEST_F(Inicio, PlaceholderCommandsSaySoThroughTheMessageSeam) {
+    ventana->botonBarra(QStringLiteral("ayuda"))->trigger();
+    accion(QStringLiteral("mnuacercade"))->trigger();
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("BTimport")), Qt::LeftButton);
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("BTNexcel")), Qt::LeftButton);
+    ASSERT_EQ(mensajes.mostrados.size(), 4u);
+    for (const auto& m : mensajes.mostrados) {
+        EXPECT_EQ(m.texto, QStringLiteral("Esta función todavía no está disponible."));
+    }
+}
+
+TEST_F(Inicio, ChoosingTheSemicolonRenamesTheImportTooltip) {
+    auto* limitador = hijo<QComboBox>(QStringLiteral("CMBlimitador"));
+    limitador->setCurrentIndex(1);
+    emit limitador->activated(1);
+    EXPECT_EQ(hijo<QToolButton>(QStringLiteral("BTimport"))->toolTip(),
+              QStringLiteral("Importar datos separados por ;"));
+}
+
+using EditorCeldas = VentanaPrueba;
+
+TEST_F(EditorCeldas, TypingREnterVEnterWalksTheTable) {
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    opcion(QStringLiteral("optener(2)"))->setChecked(true);
+    ventana->cambios = false;
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    QTest::keyClicks(dato, QStringLiteral("1.5"));
+    QTest::keyClick(dato, Qt::Key_Return);
+    EXPECT_EQ(etiqueta(QStringLiteral("Label1"))->text(), QStringLiteral("Energía-1:"));
+    QTest::keyClicks(dato, QStringLiteral("-0.25"));
+    QTest::keyClick(dato, Qt::Key_Enter);
+    QTest::keyClicks(dato, QStringLiteral("2"));
+    QTest::keyClick(dato, Qt::Key_Return);
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1.5"));
+    EXPECT_EQ(celda(1, 2), QStringLiteral("-0.25"));
+    EXPECT_EQ(celda(2, 1), QStringLiteral("2"));
+    EXPECT_EQ(ventana->grid()->currentRow(), 1);
+    EXPECT_EQ(ventana->grid()->currentColumn(), 1);
+    EXPECT_EQ(etiqueta(QStringLiteral("Label1"))->text(), QStringLiteral("Energía-2:"));
+    EXPECT_TRUE(ventana->cambios);
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(EditorCeldas, LettersAndASecondPointAreRefused) {
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    QTest::keyClicks(dato, QStringLiteral("1.2e.5x-"));
+    EXPECT_EQ(dato->text(), QStringLiteral("1.25-"));
+    // Keys that type nothing are not filtered; pasting is refused like any control key.
+    QTest::keyClick(dato, Qt::Key_Home);
+    QTest::keyClick(dato, Qt::Key_Delete);
+    EXPECT_EQ(dato->text(), QStringLiteral(".25-"));
+    QTest::keyClick(dato, Qt::Key_Backspace);
+    QTest::keyClick(dato, Qt::Key_End);
+    QTest::keyClick(dato, Qt::Key_Backspace);
+    EXPECT_EQ(dato->text(), QStringLiteral(".25"));
+    dato->selectAll();
+    QTest::keyClick(dato, Qt::Key_C, Qt::ControlModifier);
+    dato->deselect();
+    QTest::keyClick(dato, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dato->text(), QStringLiteral(".25"));
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(EditorCeldas, KeysBeforeUnitsAreRefusedWithTheUnitsMessage) {
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    QTest::keyClicks(dato, QStringLiteral("12"));
+    EXPECT_TRUE(dato->text().isEmpty());
+    ASSERT_EQ(mensajes.mostrados.size(), 2u);
+    EXPECT_EQ(mensajes.mostrados[0].texto,
+              QStringLiteral("Debes elegir las unidades para la distancia"));
+    EXPECT_EQ(mensajes.mostrados[0].titulo, QStringLiteral("Unidades"));
+    EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Informacion);
+    opcion(QStringLiteral("optdist(2)"))->setChecked(true);
+    QTest::keyClicks(dato, QStringLiteral("3"));
+    EXPECT_EQ(mensajes.mostrados.back().texto,
+              QStringLiteral("Debes elegir las unidades para la energía"));
+    EXPECT_TRUE(dato->text().isEmpty());
+}
+
+TEST_F(EditorCeldas, EnterInTheLastRowStaysThere) {
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    ventana->grid()->setCurrentCell(49, 1);
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    QTest::keyClicks(dato, QStringLiteral("-1"));
+    QTest::keyClick(dato, Qt::Key_Return);
+    EXPECT_EQ(celda(50, 2), QStringLiteral("-1"));
+    EXPECT_EQ(ventana->grid()->currentRow(), 49);
+    EXPECT_EQ(ventana->grid()->currentColumn(), 0);
+}
+
+TEST_F(EditorCeldas, AcceptingAnEmptyEditorEmptiesTheCellOnly) {
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    ventana->ponTextoCelda(3, 1, QStringLiteral("7"));
+    ventana->grid()->setCurrentCell(2, 0);
+    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), QStringLiteral("7"));
+    ventana->cambios = false;
+    caja(QStringLiteral("textdato"))->clear();
+    QTest::mouseClick(hijo<QPushButton>(QStringLiteral("btdato")), Qt::LeftButton);
+    EXPECT_TRUE(celda(3, 1).isEmpty());
+    EXPECT_EQ(ventana->grid()->currentRow(), 2);
+    EXPECT_TRUE(ventana->cambios);
+}
+
+TEST_F(EditorCeldas, InsertAndDeleteModesOnAClick) {
+    for (int i = 1; i <= 50; ++i) {
+        ventana->ponTextoCelda(i, 1, QString::number(i));
+    }
+    auto pulsaFila = [this](int fila) {
+        QTableWidgetItem* item = ventana->grid()->item(fila - 1, 0);
+        ventana->grid()->scrollToItem(item);
+        QTest::mouseClick(ventana->grid()->viewport(), Qt::LeftButton, {},
+                          ventana->grid()->visualItemRect(item).center());
+    };
+    pulsaFila(2); // no mode: nothing moves
+    EXPECT_EQ(celda(2, 1), QStringLiteral("2"));
+
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("ssradd")), Qt::LeftButton);
+    EXPECT_EQ(ventana->modogrid(), 1);
+    pulsaFila(2);
+    EXPECT_TRUE(celda(2, 1).isEmpty());
+    EXPECT_EQ(celda(3, 1), QStringLiteral("2"));
+    EXPECT_EQ(celda(50, 1), QStringLiteral("49")); // row 50's value is lost
+    EXPECT_TRUE(ventana->cambios);
+
+    // The delete button switches any mode off first, then on.
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("ssrdel")), Qt::LeftButton);
+    EXPECT_EQ(ventana->modogrid(), 0);
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("ssrdel")), Qt::LeftButton);
+    EXPECT_EQ(ventana->modogrid(), 2);
+    EXPECT_TRUE(hijo<QToolButton>(QStringLiteral("ssrdel"))->isChecked());
+    EXPECT_FALSE(hijo<QToolButton>(QStringLiteral("ssradd"))->isChecked());
+    pulsaFila(2);
+    EXPECT_EQ(celda(2, 1), QStringLiteral("2"));
+    EXPECT_EQ(celda(49, 1), QStringLiteral("49"));
+    EXPECT_TRUE(celda(50, 1).isEmpty());
+    EXPECT_EQ(ventana->grid()->currentRow(), 1);
+}
+
+using Unidades = VentanaPrueba;
+
+TEST_F(Unidades, SwitchingDistanceUnitConvertsTheColumn) {
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    ventana->ponTextoCelda(1, 1, QStringLiteral("2"));
+    ventana->ponTextoCelda(2, 1, QStringLiteral("1.5E-05"));
+    ventana->ponTextoCelda(1, 2, QStringLiteral("-1"));
+    ventana->grid()->setCurrentCell(4, 1);
+    ventana->cambios = false;
+    opcion(QStringLiteral("optdist(2)"))->setChecked(true);
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1.05835"));
+    EXPECT_EQ(celda(2, 1), QStringLiteral("0.00001"));
+    EXPECT_EQ(celda(1, 2), QStringLiteral("-1"));
+    EXPECT_TRUE(celda(3, 1).isEmpty());
+    EXPECT_EQ(ventana->grid()->currentRow(), 0);
+    EXPECT_TRUE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    EXPECT_EQ(celda(1, 1), convierteCelda(QStringLiteral("1.05835"), Conversion::AngstromABohr));
+}
+
+TEST_F(Unidades, SwitchingEnergyUnitConvertsTheSecondColumn) {
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    ventana->ponTextoCelda(1, 1, QStringLiteral("1"));
+    ventana->ponTextoCelda(1, 2, QStringLiteral("-0.5"));
+    opcion(QStringLiteral("optener(2)"))->setChecked(true);
+    const float esperado = -0.5f * 27.211395f;
+    EXPECT_EQ(celda(1, 2), formatoDecimales(static_cast<double>(esperado), 10));
+    EXPECT_TRUE(celda(1, 2).startsWith(QStringLiteral("-13.6056")));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1"));
+}
+
+using TablaElementos = VentanaPrueba;
+
+TEST_F(TablaElementos, ClickingOxygenFillsTheActiveMassBox) {
+    auto* tabla = hijo<TablaPeriodica>(QStringLiteral("frmtp"));
+    QTest::mouseClick(caja(QStringLiteral("textmatom(1)")), Qt::LeftButton);
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("lbatomos(8)")), Qt::LeftButton);
+    EXPECT_EQ(caja(QStringLiteral("textmatom(1)"))->text(), QStringLiteral("15.999"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Oxígeno"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbventnombre"))->text(), QStringLiteral("Oxígeno"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbventmato"))->text(), QStringLiteral("15.999"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbventcn"))->text(), QStringLiteral("8"));
+    EXPECT_TRUE(tabla->panel()->isVisible());
+    EXPECT_TRUE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    // The same atom is replaced until the other mass box is clicked.
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("lbatomos(1)")), Qt::LeftButton);
+    EXPECT_EQ(caja(QStringLiteral("textmatom(1)"))->text(), QStringLiteral("1.0079"));
+    EXPECT_TRUE(caja(QStringLiteral("textmatom(2)"))->text().isEmpty());
+    QTest::mouseClick(caja(QStringLiteral("textmatom(2)")), Qt::LeftButton);
+    EXPECT_EQ(ventana->atomoactivo(), 2);
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("lbatomos(17)")), Qt::LeftButton);
+    EXPECT_EQ(caja(QStringLiteral("textmatom(2)"))->text(), QStringLiteral("35.453"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Cloro"));
+}
+
+TEST_F(TablaElementos, EmptyingAMassBoxRenamesItsAtom) {
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("lbatomos(8)")), Qt::LeftButton);
+    caja(QStringLiteral("textmatom(1)"))->clear();
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Atomo 1"));
+}
+
+TEST_F(TablaElementos, PanelHidesAgainWhenTheTimerFires) {
+    auto* tabla = hijo<TablaPeriodica>(QStringLiteral("frmtp"));
+    EXPECT_FALSE(tabla->panel()->isVisible());
+    EXPECT_EQ(tabla->temporizador()->interval(), 3000);
+    EXPECT_FALSE(tabla->temporizador()->isActive());
+    // The mouse coming over a button points at its element.
+    QToolButton* einstenio = hijo<QToolButton>(QStringLiteral("lbatomos(99)"));
+    EXPECT_EQ(einstenio->text(), QStringLiteral("Es"));
+    QEnterEvent entrada(QPointF(2, 2), QPointF(2, 2), einstenio->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(einstenio, &entrada);
+    EXPECT_TRUE(tabla->panel()->isVisible());
+    EXPECT_TRUE(tabla->temporizador()->isActive());
+    EXPECT_EQ(etiqueta(QStringLiteral("lbventnombre"))->text(), QStringLiteral("Einstenio"));
+    tabla->temporizador()->setInterval(1);
+    tabla->apunta(99);
+    QTRY_VERIFY_WITH_TIMEOUT(!tabla->panel()->isVisible(), 5000);
+    EXPECT_FALSE(tabla->temporizador()->isActive());
+}
+
+using Ajuste = VentanaPrueba;
+
+TEST_F(Ajuste, DegreeDialogUpdatesLbpotAndDisablesTheRun) {
+    ventana->habilitaEjecutar(true);
+    ventana->cambios = false;
+    QTest::mouseClick(hijo<QPushButton>(QStringLiteral("btgrado")), Qt::LeftButton);
+    frmajuste* dialogo = ventana->ajuste();
+    EXPECT_TRUE(dialogo->isVisible());
+    EXPECT_FALSE(dialogo->isModal());
+    EXPECT_EQ(dialogo->windowTitle(), QStringLiteral("Potencias incluidas en el ajuste"));
+    QCheckBox* menosUno = dialogo->grado(14);
+    EXPECT_EQ(menosUno->text(), QStringLiteral("Potencia -1"));
+    EXPECT_EQ(dialogo->grado(0)->text(), QStringLiteral("Potencia -15"));
+    EXPECT_EQ(dialogo->grado(29)->text(), QStringLiteral("Potencia 14"));
+    QTest::mouseClick(menosUno, Qt::LeftButton);
+    EXPECT_TRUE(menosUno->isChecked());
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" -1 0 1 2 3 4"));
+    EXPECT_EQ(estado.potencias[14], 1);
+    EXPECT_EQ(menosUno->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    EXPECT_FALSE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());
+    EXPECT_TRUE(ventana->cambios);
+
+    QTest::mouseClick(menosUno, Qt::LeftButton);
+    EXPECT_NE(menosUno->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 0 1 2 3 4"));
+
+    // "Aceptar" only hides it; the choice stays.
+    QTest::mouseClick(hijo<QPushButton>(QStringLiteral("btaceptar")), Qt::LeftButton);
+    EXPECT_FALSE(dialogo->isVisible());
+    dialogo->grado(15)->setChecked(false);
+    QTest::mouseClick(hijo<QPushButton>(QStringLiteral("btgrado")), Qt::LeftButton);
+    EXPECT_FALSE(dialogo->grado(15)->isChecked());
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 1 2 3 4"));
+}
+
+TEST_F(Ajuste, UncheckingEverythingLeavesAnEmptyLabel) {
+    for (int i = 0; i < 30; ++i) {
+        ventana->ajuste()->grado(i)->setChecked(false);
+    }
+    EXPECT_TRUE(etiqueta(QStringLiteral("Lbpot"))->text().isEmpty());
+    EXPECT_EQ(estado.numeroPotencias(), 0);
+}
+
+using Chequeo = VentanaPrueba;
+
+TEST_F(Chequeo, CountsAndMessagesForDefaultPowers) {
+    const struct {
+        int puntos;
+        const char* mensaje;
+        bool ejecutar;
+    } casos[] = {
+        {7, nullptr, true},
+        {6,
+         "Pocos puntos. Quizás no sean suficientes para hacer\nsignificativo es ajuste "
+         "minimo-cuadrático",
+         true},
+        {5, "El número de puntos es mínimo y la curva pasa por ellos", true},
+        {4, "Para ajustar este polinomio hace falta como mínimo 6 puntos", false},
+    };
+    for (const auto& caso : casos) {
+        ventana->ponTextoCelda(caso.puntos + 1, 1, QString());
+        ventana->ponTextoCelda(caso.puntos + 1, 2, QString());
+        llenaDocumento(caso.puntos);
+        mensajes.mostrados.clear();
+        EXPECT_EQ(ventana->chequeadatos(), caso.puntos);
+        if (caso.mensaje == nullptr) {
+            EXPECT_TRUE(mensajes.mostrados.empty());
+        } else {
+            ASSERT_EQ(mensajes.mostrados.size(), 1u);
+            EXPECT_EQ(mensajes.mostrados[0].texto, QString::fromUtf8(caso.mensaje));
+            EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Exclamacion);
+            EXPECT_TRUE(mensajes.mostrados[0].titulo.isEmpty());
+        }
+        EXPECT_EQ(ventana->ejecutarHabilitado(), caso.ejecutar) << caso.puntos;
+    }
+}
+
+TEST_F(Chequeo, MissingTitleIsReportedFirstAndTakesTheFocus) {
+    llenaDocumento(7, QString());
+    caja(QStringLiteral("textmatom(1)"))->clear();
+    ventana->activateWindow();
+    EXPECT_EQ(ventana->chequeadatos(), 100);
+    EXPECT_EQ(mensajes.textos().last(),
+              QStringLiteral("Debes introducir un título para el archivo"));
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    caja(QStringLiteral("textnombre"))->setText(QStringLiteral("t"));
+    EXPECT_EQ(ventana->chequeadatos(), 200);
+    caja(QStringLiteral("textmatom(1)"))->setText(QStringLiteral("1"));
+    caja(QStringLiteral("textmatom(2)"))->clear();
+    EXPECT_EQ(ventana->chequeadatos(), 300);
+    EXPECT_EQ(mensajes.textos().last(),
+              QStringLiteral("Debes introducir la masa atómica del átomo2"));
+}
+
+TEST_F(Chequeo, TableIsCompactedSortedAndRewritten) {
+    llenaDocumento(0);
+    ventana->ponTextoCelda(1, 1, QStringLiteral("3.0"));
+    ventana->ponTextoCelda(1, 2, QStringLiteral("-0.30"));
+    ventana->ponTextoCelda(3, 1, QStringLiteral("1"));
+    ventana->ponTextoCelda(3, 2, QStringLiteral("-.00001"));
+    ventana->ponTextoCelda(4, 1, QStringLiteral("2"));
+    ventana->ponTextoCelda(4, 2, QStringLiteral("0"));
+    ventana->grid()->setCurrentCell(10, 1);
+    EXPECT_EQ(ventana->chequeadatos(), 2);
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1"));
+    EXPECT_EQ(celda(1, 2), QStringLiteral("-1E-05"));
+    EXPECT_EQ(celda(2, 1), QStringLiteral("3"));
+    EXPECT_EQ(celda(2, 2), QStringLiteral("-0.3"));
+    EXPECT_EQ(celda(3, 1), QStringLiteral("2"));
+    EXPECT_EQ(ventana->grid()->currentRow(), 0);
+    EXPECT_EQ(ventana->grid()->currentColumn(), 0);
+    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), QStringLiteral("1"));
+}
+
+TEST_F(Chequeo, NumbersKeepThePointUnderADecimalCommaLocale) {
+    const QLocale antes;
+    QLocale::setDefault(QLocale(QLocale::German));
+    llenaDocumento(0);
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    QTest::keyClicks(dato, QStringLiteral("1.5"));
+    QTest::keyClick(dato, Qt::Key_Return);
+    QTest::keyClicks(dato, QStringLiteral("-0.125"));
+    QTest::keyClick(dato, Qt::Key_Return);
+    ventana->chequeadatos();
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1.5"));
+    EXPECT_EQ(celda(1, 2), QStringLiteral("-0.125"));
+    opcion(QStringLiteral("optdist(2)"))->setChecked(true);
+    EXPECT_EQ(celda(1, 1), QStringLiteral("0.79377"));
+    QLocale::setDefault(antes);
+}
+
+} // namespace oscilab::prueba

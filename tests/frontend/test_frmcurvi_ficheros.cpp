@@ -1,0 +1,370 @@
+#include "support/ventana_prueba.h"
+#include "windows/frmajuste.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace oscilab::prueba {
+
+namespace {
+
+const QString preguntaCambios =
+    QStringLiteral("Se ha cambiado el archivo (Sin Título)\n¿Desea guardar los cambios actuales?");
+
+} // namespace
+
+using Guardar = VentanaPrueba;
+
+TEST_F(Guardar, SaveAsWritesTheFileByteForByteAndEnablesRun) {
+    llenaDocumento(7, QStringLiteral("H2 test"));
+    guardaComo(QStringLiteral("h2test"));
+    const QString fichero = ruta(QStringLiteral("h2test.qvd"));
+    EXPECT_EQ(estado.fichero, fichero);
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2_test"));
+    EXPECT_EQ(dialogos.iniciales.value(0), estado.dirdatos + QStringLiteral("H2_test"));
+    EXPECT_EQ(dialogos.filtros.value(0),
+              QStringLiteral("Archivos de datos (*.qvd);;Todos los archivos (*)"));
+    EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-") + fichero);
+    EXPECT_EQ(bytesDe(fichero), QByteArray("H2_test\r\n0 1 2 3 4 \r\n1.0079   1.0079\r\nUA   UA\r\n"
+                                           "1   -1.1\r\n1.1   -1.2\r\n1.2   -1.3\r\n1.3   -1.4\r\n"
+                                           "1.4   -1.5\r\n1.5   -1.6\r\n1.6   -1.7\r\n"));
+    EXPECT_FALSE(ventana->cambios);
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
+    EXPECT_TRUE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(Guardar, SavedFileHasTheLayoutOfTheExampleDocuments) {
+    llenaDocumento(7);
+    guardaComo(QStringLiteral("forma.qvd"));
+    const QList<QByteArray> nuestras = bytesDe(ruta(QStringLiteral("forma.qvd"))).split('\n');
+    const QList<QByteArray> ejemplo =
+        bytesDe(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd")).split('\n');
+    // Powers, masses and units lines are identical; every line ends in CR LF.
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(nuestras[i], ejemplo[i]) << i;
+    }
+    for (int i = 0; i + 1 < nuestras.size(); ++i) {
+        EXPECT_TRUE(nuestras[i].endsWith('\r')) << i;
+        if (i >= 4) {
+            EXPECT_EQ(nuestras[i].count("   "), 1) << i;
+        }
+    }
+    EXPECT_TRUE(nuestras.last().isEmpty());
+}
+
+TEST_F(Guardar, PowersMinusOneToTwoInAngstromAndEv) {
+    llenaDocumento(0);
+    opcion(QStringLiteral("optdist(2)"))->setChecked(true);
+    opcion(QStringLiteral("optener(2)"))->setChecked(true);
+    ventana->ajuste()->desmarcarTodas();
+    for (int p : {-1, 0, 1, 2}) {
+        ventana->ajuste()->grado(p + 15)->setChecked(true);
+    }
+    for (int i = 1; i <= 6; ++i) {
+        ventana->ponTextoCelda(i, 1, QString::number(i));
+        ventana->ponTextoCelda(i, 2, QStringLiteral("-2"));
+    }
+    guardaComo(QStringLiteral("p.qvd"));
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("-1 0 1 2"));
+    EXPECT_EQ(
+        bytesDe(ruta(QStringLiteral("p.qvd"))),
+        QByteArray("H2\r\n-1 0 1 2 \r\n1.0079   1.0079\r\nAngstrom   eV\r\n1   -2\r\n2   -2\r\n"
+                   "3   -2\r\n4   -2\r\n5   -2\r\n6   -2\r\n"));
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
+}
+
+TEST_F(Guardar, NameWithoutExtensionGetsQvdEvenInsideADottedFolder) {
+    QDir(carpeta.path()).mkdir(QStringLiteral("mis.datos"));
+    llenaDocumento(7);
+    guardaComo(QStringLiteral("mis.datos/molecula"));
+    EXPECT_EQ(estado.fichero, ruta(QStringLiteral("mis.datos/molecula.qvd")));
+    EXPECT_TRUE(QFile::exists(estado.fichero));
+}
+
+TEST_F(Guardar, PlainSaveOfAnUnchangedDocumentDoesNothing) {
+    llenaDocumento(7);
+    guardaComo(QStringLiteral("a.qvd"));
+    caja(QStringLiteral("textnombre"))->setText(QStringLiteral("otro"));
+    ventana->cambios = false;
+    accion(QStringLiteral("mnuguardar"))->trigger();
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    EXPECT_TRUE(mensajes.mostrados.empty());
+    EXPECT_TRUE(bytesDe(ruta(QStringLiteral("a.qvd"))).startsWith("H2\r\n"));
+}
+
+TEST_F(Guardar, OverwriteQuestionYesAndNo) {
+    llenaDocumento(7);
+    guardaComo(QStringLiteral("a.qvd"));
+    caja(QStringLiteral("textnombre"))->setText(QStringLiteral("cambiado"));
+    mensajes.responder(Respuesta::No);
+    ventana->botonBarra(QStringLiteral("guardar"))->trigger();
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_EQ(mensajes.mostrados[0].texto, QStringLiteral("¿Desea sobrescribir el archivo ") +
+                                               ruta(QStringLiteral("a.qvd")) + QLatin1Char('?'));
+    EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Pregunta);
+    EXPECT_TRUE(ventana->cambios);
+    // The file on disk is the old document: it must not be run.
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    EXPECT_TRUE(bytesDe(ruta(QStringLiteral("a.qvd"))).startsWith("H2\r\n"));
+
+    mensajes.responder(Respuesta::Si);
+    ventana->botonBarra(QStringLiteral("guardar"))->trigger();
+    EXPECT_FALSE(ventana->cambios);
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
+    EXPECT_TRUE(bytesDe(ruta(QStringLiteral("a.qvd"))).startsWith("cambiado\r\n"));
+}
+
+TEST_F(Guardar, TooFewPointsAreWrittenButNotRun) {
+    llenaDocumento(4);
+    guardaComo(QStringLiteral("pocos.qvd"));
+    EXPECT_TRUE(QFile::exists(ruta(QStringLiteral("pocos.qvd"))));
+    EXPECT_EQ(
+        mensajes.textos(),
+        QStringList{QStringLiteral("Para ajustar este polinomio hace falta como mínimo 6 puntos")});
+    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    // A plain Save afterwards does not enable it either.
+    caja(QStringLiteral("textnombre"))->setText(QStringLiteral("otro"));
+    mensajes.responder(Respuesta::Si);
+    accion(QStringLiteral("mnuguardar"))->trigger();
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+}
+
+TEST_F(Guardar, ValidationFailureWritesNothing) {
+    llenaDocumento(7);
+    caja(QStringLiteral("textmatom(2)"))->clear();
+    guardaComo(QStringLiteral("b.qvd"));
+    EXPECT_FALSE(QFile::exists(ruta(QStringLiteral("b.qvd"))));
+    EXPECT_EQ(mensajes.textos(),
+              QStringList{QStringLiteral("Debes introducir la masa atómica del átomo2")});
+    EXPECT_TRUE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+}
+
+TEST_F(Guardar, WriteFailuresAreReportedAndKeepTheOldFile) {
+    llenaDocumento(7);
+    guardaComo(QStringLiteral("no/existe/c.qvd"));
+    EXPECT_EQ(mensajes.textos(),
+              QStringList{QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") +
+                          ruta(QStringLiteral("no/existe/c.qvd"))});
+    EXPECT_TRUE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+
+    // A plain Save that cannot write says the same, and the previous file stays.
+    mensajes.mostrados.clear();
+    guardaComo(QStringLiteral("d.qvd"));
+    const QByteArray antes = bytesDe(ruta(QStringLiteral("d.qvd")));
+    ASSERT_FALSE(antes.isEmpty());
+    QFile::remove(ruta(QStringLiteral("d.qvd")));
+    QDir(carpeta.path()).mkdir(QStringLiteral("d.qvd")); // a folder in the file's place
+    caja(QStringLiteral("textnombre"))->setText(QStringLiteral("otro"));
+    mensajes.responder(Respuesta::Si);
+    accion(QStringLiteral("mnuguardar"))->trigger();
+    EXPECT_EQ(mensajes.textos().last(),
+              QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") +
+                  ruta(QStringLiteral("d.qvd")));
+    EXPECT_EQ(mensajes.mostrados.back().icono, IconoMensaje::Exclamacion);
+    EXPECT_TRUE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+}
+
+TEST_F(Guardar, CancellingSaveAsIsSilent) {
+    llenaDocumento(7, QStringLiteral("a b"));
+    dialogos.elegir(std::nullopt);
+    accion(QStringLiteral("mnuguardarcomo"))->trigger();
+    EXPECT_TRUE(mensajes.mostrados.empty());
+    EXPECT_TRUE(ventana->cambios);
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("a_b"));
+    EXPECT_TRUE(estado.fichero.isEmpty());
+}
+
+using Abrir = VentanaPrueba;
+
+TEST_F(Abrir, ExampleDocumentLoadsAndEnablesRun) {
+    const QString h2 = QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd");
+    dialogos.elegir(h2);
+    ventana->botonBarra(QStringLiteral("abrir"))->trigger();
+    EXPECT_EQ(dialogos.iniciales.value(0), estado.dirdatos);
+    EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-") + h2);
+    EXPECT_EQ(ventana->titulodoc(), h2);
+    EXPECT_TRUE(caja(QStringLiteral("textnombre"))->text().startsWith(QStringLiteral("H2 estado")));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Hidrógeno"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Hidrógeno"));
+    EXPECT_TRUE(opcion(QStringLiteral("optdist(1)"))->isChecked());
+    EXPECT_TRUE(opcion(QStringLiteral("optener(1)"))->isChecked());
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 0 1 2 3 4"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1.0"));
+    EXPECT_EQ(celda(1, 2), QStringLiteral("-1.1290315042"));
+    EXPECT_FALSE(celda(20, 1).isEmpty());
+    EXPECT_TRUE(celda(50, 1).isEmpty());
+    EXPECT_EQ(ventana->grid()->currentRow(), 0);
+    EXPECT_FALSE(ventana->cambios);
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(Abrir, SaveThenReopenGivesTheSameDocument) {
+    llenaDocumento(9, QStringLiteral("ida"));
+    ventana->ajuste()->grado(10)->setChecked(true);
+    opcion(QStringLiteral("optener(2)"))->setChecked(true);
+    guardaComo(QStringLiteral("ida.qvd"));
+    const QByteArray escrito = bytesDe(ruta(QStringLiteral("ida.qvd")));
+    const auto potencias = estado.potencias;
+    ventana->cambios = false;
+    dialogos.elegir(ruta(QStringLiteral("ida.qvd")));
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    EXPECT_EQ(estado.potencias, potencias);
+    EXPECT_TRUE(opcion(QStringLiteral("optener(2)"))->isChecked());
+    EXPECT_TRUE(opcion(QStringLiteral("optdist(1)"))->isChecked());
+    // Saving the reopened document under a new name gives the same bytes.
+    ventana->cambios = true;
+    guardaComo(QStringLiteral("vuelta.qvd"));
+    EXPECT_EQ(bytesDe(ruta(QStringLiteral("vuelta.qvd"))), escrito);
+}
+
+TEST_F(Abrir, AtomNamesFromTheElementTableAndUnitWords) {
+    escribeBytes(ruta(QStringLiteral("hcl.qvd")),
+                 "HCl\r\n0 1 2 \r\n1.0079   35.453\r\nua   eV\r\n1   -1\r\n2   -2\r\n");
+    dialogos.elegir(ruta(QStringLiteral("hcl.qvd")));
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Hidrógeno"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Cloro"));
+    EXPECT_TRUE(opcion(QStringLiteral("optdist(1)"))->isChecked());
+    EXPECT_TRUE(opcion(QStringLiteral("optener(2)"))->isChecked());
+    EXPECT_EQ(celda(2, 2), QStringLiteral("-2"));
+    EXPECT_TRUE(celda(3, 1).isEmpty());
+
+    escribeBytes(ruta(QStringLiteral("pesados.qvd")), "x\n0 \n210   1.008\nAngstrom   UA\n");
+    dialogos.elegir(ruta(QStringLiteral("pesados.qvd")));
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Polonio"));
+    // No element has 1.008: the label keeps its caption.
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Atomo 2"));
+    EXPECT_TRUE(opcion(QStringLiteral("optdist(2)"))->isChecked());
+    EXPECT_TRUE(opcion(QStringLiteral("optener(1)"))->isChecked());
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 0"));
+}
+
+TEST_F(Abrir, CancelledDialogLeavesAnEmptyUntitledDocument) {
+    llenaDocumento(7);
+    guardaComo(QStringLiteral("a.qvd"));
+    ASSERT_TRUE(ventana->ejecutarHabilitado());
+    dialogos.elegir(std::nullopt);
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    EXPECT_EQ(mensajes.textos(), QStringList{QStringLiteral("Seleccion cancelada")});
+    EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Informacion);
+    EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-(Sin Título)"));
+    EXPECT_TRUE(caja(QStringLiteral("textnombre"))->text().isEmpty());
+    EXPECT_TRUE(celda(1, 1).isEmpty());
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+}
+
+TEST_F(Abrir, UnreadableFileIsReported) {
+    dialogos.elegir(ruta(QStringLiteral("no-existe.qvd")));
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    EXPECT_EQ(mensajes.textos(),
+              QStringList{QStringLiteral("Se ha producido un error al abrir el archivo")});
+    EXPECT_EQ(estado.fichero, ruta(QStringLiteral("no-existe.qvd")));
+    EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-(Sin Título)"));
+    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+}
+
+using PreguntaCambios = VentanaPrueba;
+
+TEST_F(PreguntaCambios, NewWithNoDiscardsTheChanges) {
+    llenaDocumento(7);
+    ventana->ajuste()->grado(0)->setChecked(true);
+    estado.limites = {1, 2, 3, 4};
+    mensajes.responder(Respuesta::No);
+    accion(QStringLiteral("mnunuevo"))->trigger();
+    EXPECT_EQ(mensajes.textos(), QStringList{preguntaCambios});
+    EXPECT_EQ(mensajes.mostrados[0].botones, BotonesMensaje::SiNo);
+    EXPECT_TRUE(caja(QStringLiteral("textnombre"))->text().isEmpty());
+    EXPECT_TRUE(celda(1, 1).isEmpty());
+    EXPECT_FALSE(opcion(QStringLiteral("optdist(1)"))->isChecked());
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Atomo 1"));
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4"));
+    EXPECT_EQ(estado.potencias[0], 0);
+    EXPECT_EQ(estado.numeroPotencias(), 5);
+    EXPECT_TRUE(estado.limites.esNula());
+    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+}
+
+TEST_F(PreguntaCambios, NewWithYesSavesFirst) {
+    llenaDocumento(7);
+    mensajes.responder(Respuesta::Si);
+    dialogos.elegir(ruta(QStringLiteral("guardado.qvd")));
+    ventana->botonBarra(QStringLiteral("nuevo"))->trigger();
+    EXPECT_TRUE(QFile::exists(ruta(QStringLiteral("guardado.qvd"))));
+    EXPECT_TRUE(caja(QStringLiteral("textnombre"))->text().isEmpty());
+    EXPECT_TRUE(estado.fichero.isEmpty());
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+}
+
+TEST_F(PreguntaCambios, YesThenCancelledStopsNewOpenAndExit) {
+    llenaDocumento(7);
+    QSignalSpy terminado(ventana.get(), &frmcurvi::programaTerminado);
+    for (const char* orden : {"mnunuevo", "mnuabrir", "mnusalir"}) {
+        mensajes.responder(Respuesta::Si);
+        dialogos.elegir(std::nullopt); // the Save as dialog is cancelled
+        accion(QString::fromLatin1(orden))->trigger();
+        EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2")) << orden;
+        EXPECT_EQ(celda(7, 1), QStringLiteral("1.6")) << orden;
+        EXPECT_TRUE(ventana->cambios) << orden;
+    }
+    EXPECT_TRUE(ventana->isVisible());
+    EXPECT_EQ(terminado.count(), 0);
+    // Only the three Save as dialogs were shown: no Open dialog.
+    EXPECT_EQ(dialogos.iniciales.size(), 3);
+}
+
+TEST_F(PreguntaCambios, YesThenValidationFailureStopsToo) {
+    llenaDocumento(7);
+    caja(QStringLiteral("textmatom(1)"))->clear();
+    guardaComo(QStringLiteral("nunca.qvd"));
+    mensajes.responder(Respuesta::Si);
+    ventana->close();
+    EXPECT_TRUE(ventana->isVisible());
+    EXPECT_FALSE(QFile::exists(ruta(QStringLiteral("nunca.qvd"))));
+}
+
+TEST_F(PreguntaCambios, ExitWithNoClosesEverything) {
+    llenaDocumento(7);
+    QTest::mouseClick(hijo<QPushButton>(QStringLiteral("btgrado")), Qt::LeftButton);
+    QSignalSpy terminado(ventana.get(), &frmcurvi::programaTerminado);
+    mensajes.responder(Respuesta::No);
+    ventana->botonBarra(QStringLiteral("salir"))->trigger();
+    EXPECT_EQ(mensajes.textos(), QStringList{preguntaCambios});
+    EXPECT_FALSE(ventana->isVisible());
+    EXPECT_FALSE(ventana->ajuste()->isVisible());
+    EXPECT_EQ(terminado.count(), 1);
+}
+
+TEST_F(PreguntaCambios, CtrlSLeavesAndNeverSaves) {
+    llenaDocumento(7);
+    guardaComo(QStringLiteral("e.qvd"));
+    const QByteArray antes = bytesDe(ruta(QStringLiteral("e.qvd")));
+    caja(QStringLiteral("textnombre"))->setText(QStringLiteral("sin guardar"));
+    ventana->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    mensajes.responder(Respuesta::No);
+    QTest::keyClick(caja(QStringLiteral("textnombre")), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(ventana->isVisible());
+    EXPECT_EQ(mensajes.textos().last(),
+              QStringLiteral("Se ha cambiado el archivo (Sin Título)\n¿Desea guardar los cambios "
+                             "actuales?"));
+    EXPECT_EQ(bytesDe(ruta(QStringLiteral("e.qvd"))), antes);
+}
+
+TEST_F(PreguntaCambios, UnchangedDocumentClosesWithoutAsking) {
+    ventana->close();
+    EXPECT_FALSE(ventana->isVisible());
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+} // namespace oscilab::prueba
