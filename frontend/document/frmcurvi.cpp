@@ -4,7 +4,13 @@
 #include "document/fichero_datos.h"
 #include "document/tabla_periodica.h"
 #include "document/textos_numero.h"
+#include "import/importacion.h"
+#include "results/frmgraficos.h"
+#include "run/ejecucion.h"
+#include "windows/ayuda.h"
+#include "windows/datos_instalacion.h"
 #include "windows/dialogos_fichero.h"
+#include "windows/frmacercade.h"
 #include "windows/estado_global.h"
 #include "windows/frmajuste.h"
 #include "windows/mensajes.h"
@@ -230,29 +236,56 @@ int frmcurvi::chequeadatos() {
 
 // ---- Commands ----
 
-void frmcurvi::noDisponible() {
-    avisar(this, QStringLiteral("Esta función todavía no está disponible."), QString(),
-           IconoMensaje::Informacion);
+namespace {
+
+// The point table as an import sees it.
+class DestinoTabla : public DestinoImportacion {
+public:
+    explicit DestinoTabla(frmcurvi& ventana) : ventana_(ventana) {}
+    bool compruebaunidades() override { return ventana_.compruebaunidades(); }
+    void filaActual(int fila) override { ventana_.grid()->setCurrentCell(fila - 1, 0); }
+    void escribeCelda(int fila, int columna, const QString& texto) override {
+        ventana_.ponTextoCelda(fila, columna, texto);
+    }
+    void documentoCambiado() override {
+        ventana_.habilitaEjecutar(false);
+        ventana_.cambios = true;
+    }
+
+private:
+    frmcurvi& ventana_;
+};
+
+} // namespace
+
+frmgraficos* frmcurvi::graficos() const {
+    return frmgraficos_.data();
 }
 
 void frmcurvi::ejecutar() {
-    noDisponible();
+    if (ejecutarCalculo(
+            this, estado_, [this] { return chequeadatos(); },
+            [this](bool habilitado) { habilitaEjecutar(habilitado); }, frmgraficos_)) {
+        cambios = false;
+    }
 }
 
 void frmcurvi::importarTexto() {
-    noDisponible();
+    DestinoTabla destino(*this);
+    importarDatos(this, OrigenImportacion::Texto, estado_.dirprograma, delimitador(), destino);
 }
 
 void frmcurvi::importarHoja() {
-    noDisponible();
+    DestinoTabla destino(*this);
+    importarDatos(this, OrigenImportacion::Excel, estado_.dirprograma, delimitador(), destino);
 }
 
 void frmcurvi::muestraayuda() {
-    noDisponible();
+    oscilab::muestraayuda(ficheroAyuda(estado_.dirprograma), this);
 }
 
 void frmcurvi::acercade() {
-    noDisponible();
+    muestraAcercade(leeDatosInstalacion(ficheroInstalacion(estado_.dirprograma)), this);
 }
 
 void frmcurvi::despachaBarra(const QString& clave) {

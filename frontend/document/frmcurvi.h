@@ -6,6 +6,7 @@
 #include "document/textos_numero.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <map>
@@ -23,6 +24,7 @@ namespace oscilab {
 
 struct EstadoGlobal;
 class frmajuste;
+class frmgraficos;
 class TablaPeriodica;
 struct ContenidoFichero;
 struct FicheroLeido;
@@ -55,6 +57,8 @@ public:
     QString textoCelda(int fila, int columna) const;
     void ponTextoCelda(int fila, int columna, const QString& texto);
     frmajuste* ajuste() const { return frmajuste_; }
+    // The results window of the last run, while it is open.
+    frmgraficos* graficos() const;
     QAction* botonBarra(const QString& clave) const;
     // The field delimiter of the text import: the current text of CMBlimitador.
     QString delimitador() const;
@@ -65,7 +69,7 @@ public:
     int modogrid() const { return modogrid_; }
 
 public slots:
-    // Commands of other parts of the program, wired up as they are built.
+    // Run, imports, help and about box.
     void ejecutar();
     void importarTexto();
     void importarHoja();
@@ -110,7 +114,6 @@ private:
     void ponTitulo(const QString& nombre);
     void marcaCambio();
     void despachaBarra(const QString& clave);
-    void noDisponible();
 
     void celdaActual(int fila, int columna);
     void alCambiarCelda();
@@ -152,6 +155,7 @@ private:
     QLabel* Lbpot_ = nullptr;
     QPushButton* btgrado_ = nullptr;
     frmajuste* frmajuste_ = nullptr;
+    QPointer<frmgraficos> frmgraficos_; // results of the last run, while open
     std::map<QString, QAction*> barra_;
     QAction* mnusalir_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "import/importar_excel.h"
 
+#include "document/textos_numero.h"
 #include "import/hoja_activa_xls.h"
 
 #include <QFile>
@@ -76,16 +77,6 @@ std::optional<QString> textoCelda(const void* libro, unsigned int fila, unsigned
 }
 
 } // namespace
-
-QString textoGeneral(double valor) {
-    std::array<char, 64> bufer{};
-    const auto [fin, error] = std::to_chars(bufer.data(), bufer.data() + bufer.size(), valor,
-                                            std::chars_format::general, 15);
-    if (error != std::errc()) {
-        return QString();
-    }
-    return QString::fromLatin1(bufer.data(), fin - bufer.data()).toUpper();
-}
 
 ResultadoImportacion importarexcel(const QString& ruta) {
     ResultadoImportacion resultado;

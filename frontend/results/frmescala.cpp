@@ -1,5 +1,6 @@
 #include "frmescala.h"
 
+#include "document/textos_numero.h"
 #include "formato_numeros.h"
 #include "frmgraficos.h"
 #include "grafico_curva.h"
@@ -109,8 +110,8 @@ void frmescala::aplicaCasilla() {
 }
 
 void frmescala::aceptar() {
-    const double rmin = valornumerico(txtmm(1)->text());
-    const double rmax = valornumerico(txtmm(2)->text());
+    const double rmin = valorInicial(txtmm(1)->text());
+    const double rmax = valorInicial(txtmm(2)->text());
     if (rmax <= rmin) {
         avisoEscala(this, QStringLiteral("El valor de R máximo debe ser mayor que R mínimo"));
         return;
@@ -119,8 +120,8 @@ void frmescala::aceptar() {
     double vmin = 0.0;
     double vmax = 0.0;
     if (automatica == Qt::Unchecked) {
-        vmin = valornumerico(txtmm(3)->text());
-        vmax = valornumerico(txtmm(4)->text());
+        vmin = valorInicial(txtmm(3)->text());
+        vmax = valorInicial(txtmm(4)->text());
         if (vmax <= vmin) {
             avisoEscala(this,
                         QStringLiteral("El valor de V(R) máximo debe ser mayor que V(R) mínimo"));
@@ -157,8 +158,8 @@ bool frmescala::eventFilter(QObject* objeto, QEvent* evento) {
     } else if (evento->type() == QEvent::KeyPress) {
         const QString texto = static_cast<QKeyEvent*>(evento)->text();
         // Printable keys go through the numeric filter; editing and shortcut keys pass.
-        if (!texto.isEmpty() && texto.at(0).unicode() >= 32 &&
-            validanumfloat(texto.at(0).unicode(), campo->text()) == 0) {
+        int tecla = texto.isEmpty() ? 0 : texto.at(0).unicode();
+        if (tecla >= 32 && !validanumfloat(tecla, campo->text())) {
             return true;
         }
     }

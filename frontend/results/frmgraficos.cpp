@@ -6,6 +6,7 @@
 #include "formato_numeros.h"
 #include "frmescala.h"
 #include "grafico_curva.h"
+#include "impresion.h"
 #include "marco_grafica.h"
 #include "polinomio.h"
 #include "windows/mensajes.h"
@@ -37,17 +38,6 @@ QPushButton* boton(const char* nombre, const QString& texto, QWidget* padre) {
     bt->setObjectName(QString::fromLatin1(nombre));
     bt->setAutoDefault(false);
     return bt;
-}
-
-QFont fuenteInforme() {
-    QFont fuente(QStringLiteral("Courier"), 10);
-    fuente.setStyleHint(QFont::TypeWriter);
-    fuente.setFixedPitch(true);
-    if (!QFontInfo(fuente).fixedPitch()) {
-        fuente = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        fuente.setPointSize(10);
-    }
-    return fuente;
 }
 
 } // namespace
@@ -191,9 +181,33 @@ QString frmgraficos::textoInforme() const {
     return rtxtdatos_->toPlainText();
 }
 
+namespace {
+
+EtiquetaGrafico etiquetaImpresa(const QLabel* etiqueta) {
+    return {etiqueta->text(), etiqueta->geometry()};
+}
+
+} // namespace
+
+ComposicionGrafico frmgraficos::composicion() const {
+    ComposicionGrafico c;
+    c.imagenGrafico = grafico_->imagen();
+    c.marco = marco_->size();
+    c.areaGrafico = grafico_->geometry();
+    c.x0y1 = etiquetaImpresa(x0y1_);
+    c.x0y0y = etiquetaImpresa(x0y0y_);
+    c.x0y0x = etiquetaImpresa(x0y0x_);
+    c.x1y0 = etiquetaImpresa(x1y0_);
+    c.lbx = etiquetaImpresa(lbx_);
+    c.lby = etiquetaImpresa(lby_);
+    c.fuenteEtiquetas = x0y1_->font();
+    c.puntosPorPulgada = logicalDpiX();
+    return c;
+}
+
 void frmgraficos::imprimir() {
-    avisar(this, QStringLiteral("Esta función todavía no está disponible."), QString(),
-           IconoMensaje::Informacion);
+    imprimirResultados(this, textoInforme(), estado_.nombrebase, composicion(),
+                       estado_.dirresult);
 }
 
 void frmgraficos::abreEscala() {

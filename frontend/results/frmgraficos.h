@@ -7,6 +7,7 @@
 // path, then show() it. It is not modal and destroys itself on "&Aceptar".
 #pragma once
 
+#include "results/impresion_grafico.h"
 #include "windows/estado_global.h"
 
 #include <QImage>
@@ -47,6 +48,8 @@ public:
     QRect geometriaMarco() const;
     QRect geometriaGrafico() const;
     QString textoInforme() const;
+    // The plot as "&Imprimir" prints it on the first page.
+    ComposicionGrafico composicion() const;
 
     GraficoCurva* grafico() const { return grafico_; }
     // The scale dialog while it is open.

@@ -2,7 +2,10 @@
 
 #include "document/carpetas.h"
 #include "document/frmcurvi.h"
+#include "windows/datos_instalacion.h"
+#include "windows/dibujos.h"
 #include "windows/estado_global.h"
+#include "windows/frmsplash.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -10,6 +13,7 @@
 #include <QTranslator>
 
 #include <clocale>
+#include <memory>
 
 namespace oscilab {
 
@@ -25,13 +29,22 @@ void preparaIdiomaYNumeros(QApplication& app) {
 
 int arrancaOscilab(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("oscilab"));
+    QApplication::setWindowIcon(iconoPrograma());
     preparaIdiomaYNumeros(app);
     EstadoGlobal estado;
     preparaCarpetas(estado, QApplication::applicationDirPath());
-    frmcurvi principal(estado);
-    QObject::connect(&principal, &frmcurvi::programaTerminado, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
-    principal.show();
+
+    // The splash hands over to the main window once, after five seconds or a click.
+    std::unique_ptr<frmcurvi> principal;
+    auto* splash = new frmSplash(
+        [&] {
+            principal = std::make_unique<frmcurvi>(estado);
+            QObject::connect(principal.get(), &frmcurvi::programaTerminado, &app,
+                             &QApplication::quit, Qt::QueuedConnection);
+            principal->show();
+        },
+        leeDatosInstalacion(ficheroInstalacion(estado.dirprograma)));
+    splash->show();
     return app.exec();
 }
 

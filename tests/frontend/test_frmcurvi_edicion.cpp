@@ -68,17 +68,6 @@ TEST_F(Inicio, MenusAndToolbarByKey) {
     EXPECT_EQ(botones[4]->toolTip(), QStringLiteral("Acerca de ..."));
 }
 
-TEST_F(Inicio, PlaceholderCommandsSaySoThroughTheMessageSeam) {
-    ventana->botonBarra(QStringLiteral("ayuda"))->trigger();
-    accion(QStringLiteral("mnuacercade"))->trigger();
-    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("BTimport")), Qt::LeftButton);
-    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("BTNexcel")), Qt::LeftButton);
-    ASSERT_EQ(mensajes.mostrados.size(), 4u);
-    for (const auto& m : mensajes.mostrados) {
-        EXPECT_EQ(m.texto, QStringLiteral("Esta función todavía no está disponible."));
-    }
-}
-
 TEST_F(Inicio, ChoosingTheSemicolonRenamesTheImportTooltip) {
     auto* limitador = hijo<QComboBox>(QStringLiteral("CMBlimitador"));
     limitador->setCurrentIndex(1);

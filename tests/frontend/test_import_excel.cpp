@@ -1,3 +1,4 @@
+#include "document/textos_numero.h"
 #include "import/hoja_activa_xls.h"
 #include "import/importar_excel.h"
 
@@ -82,19 +83,6 @@ TEST(ImportExcel, TextFileNamedXlsFails) {
     f.write("1.5;2\r\n");
     f.close();
     EXPECT_TRUE(importarexcel(ruta).fallo);
-}
-
-TEST(ImportExcel, GeneralTextFormOfNumbers) {
-    EXPECT_EQ(textoGeneral(1.5), "1.5");
-    EXPECT_EQ(textoGeneral(-0.5), "-0.5");
-    EXPECT_EQ(textoGeneral(2.0), "2");
-    EXPECT_EQ(textoGeneral(0.1), "0.1");
-    EXPECT_EQ(textoGeneral(0.0001), "0.0001");
-    EXPECT_EQ(textoGeneral(0.00001), "1E-05");
-    EXPECT_EQ(textoGeneral(123456789012345.0), "123456789012345");
-    EXPECT_EQ(textoGeneral(1e15), "1E+15");
-    EXPECT_EQ(textoGeneral(1.0 / 3.0), "0.333333333333333");
-    EXPECT_EQ(textoGeneral(0.0), "0");
 }
 
 TEST(HojaActivaXls, TabsOfTheFixtures) {

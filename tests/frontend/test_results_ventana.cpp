@@ -165,12 +165,15 @@ TEST_F(VentanaResultados, TheReportIsLatin1TextShownAsIs) {
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
 }
 
-TEST_F(VentanaResultados, AceptarDestroysTheWindowAndImprimirIsNotReadyYet) {
+TEST_F(VentanaResultados, ImprimirAsksFirstAndAceptarDestroysTheWindow) {
     ventana->show();
+    mensajes.responder(Respuesta::Cancelar);
     QTest::mouseClick(ventana->findChild<QPushButton*>(QStringLiteral("btprint")), Qt::LeftButton);
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_EQ(mensajes.mostrados[0].texto,
-              QStringLiteral("Esta función todavía no está disponible."));
+              QStringLiteral("¿Quiere imprimir los resultados con el gráfico?"));
+    EXPECT_EQ(mensajes.mostrados[0].titulo, QStringLiteral("Impresora"));
+    EXPECT_EQ(mensajes.mostrados[0].botones, BotonesMensaje::SiNoCancelar);
     QTest::mouseClick(ventana->findChild<QPushButton*>(QStringLiteral("btdaceptar")),
                       Qt::LeftButton);
     procesaBorrados();
