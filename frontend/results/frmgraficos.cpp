@@ -206,8 +206,7 @@ ComposicionGrafico frmgraficos::composicion() const {
 }
 
 void frmgraficos::imprimir() {
-    imprimirResultados(this, textoInforme(), estado_.nombrebase, composicion(),
-                       estado_.dirresult);
+    imprimirResultados(this, textoInforme(), estado_.nombrebase, composicion(), estado_.dirresult);
 }
 
 void frmgraficos::abreEscala() {

@@ -123,8 +123,8 @@ TEST_F(ProgramaCompleto, TypedDocumentSavedInDatosRunsAndShowsItsResults) {
     ASSERT_NE(resultados, nullptr) << mensajes.textos().join(QStringLiteral(" | ")).toStdString();
     EXPECT_TRUE(resultados->isVisible());
     EXPECT_EQ(estado.nombrebase, QStringLiteral("Morse"));
-    EXPECT_TRUE(resultados->textoInforme().contains(
-        QStringLiteral("PARAMETROS MOLECULARES CALCULADOS:")));
+    EXPECT_TRUE(
+        resultados->textoInforme().contains(QStringLiteral("PARAMETROS MOLECULARES CALCULADOS:")));
     EXPECT_TRUE(resultados->textoInforme().contains(QStringLiteral("MINIMOCUADRÁTICO")));
     EXPECT_FALSE(QFile::exists(estado.dirresult + QStringLiteral("Morse.scs")));
     EXPECT_TRUE(QFile::exists(estado.dirresult + QStringLiteral("Morse.res")));
