@@ -43,7 +43,7 @@ frmescala::frmescala(EstadoGlobal& estado, frmgraficos& graficos)
         auto* lb = new QLabel(QString::fromUtf8(textosEtiquetas[i]), this);
         lb->setObjectName(QString::fromLatin1(nombresEtiquetas[i]));
         auto* campo = new QLineEdit(this);
-        campo->setObjectName(QStringLiteral("txtmm%1").arg(i + 1));
+        campo->setObjectName(QStringLiteral("txtmm(%1)").arg(i + 1));
         campo->setAccessibleName(lb->text());
         campo->setMinimumWidth(
             campo->fontMetrics().horizontalAdvance(QStringLiteral("-0.00000000000000E-000")));

@@ -116,6 +116,15 @@ void frmgraficos::muestraVista(const Caja& caja) {
     x1y0_->setText(formatoEsquina(caja.rmax));
     x0y0y_->setText(formatoEsquina(caja.vmin));
     x0y1_->setText(formatoEsquina(caja.vmax));
+    // The R labels hug their text, the left one from the plot's left edge and the right one
+    // up to its right edge: the printed plot writes each label from its left edge, so a
+    // wider R max label would print well inside the axis.
+    QRect izquierda = x0y0x_->geometry();
+    izquierda.setWidth(x0y0x_->sizeHint().width());
+    x0y0x_->setGeometry(izquierda);
+    QRect derecha = x1y0_->geometry();
+    derecha.setLeft(derecha.right() + 1 - x1y0_->sizeHint().width());
+    x1y0_->setGeometry(derecha);
 }
 
 void frmgraficos::cargaResultados() {

@@ -29,6 +29,11 @@ const QImage& ComponedorGrafico::componer(const ComposicionGrafico& c, double es
     if (lienzo_.size() != tamano) {
         lienzo_ = QImage(tamano, QImage::Format_RGB32);
     }
+    // The labels' fonts at the window's resolution, so that their text keeps its size
+    // against the plot as on the screen.
+    const int puntosPorMetro = qRound(c.puntosPorPulgada / 0.0254);
+    lienzo_.setDotsPerMeterX(puntosPorMetro);
+    lienzo_.setDotsPerMeterY(puntosPorMetro);
     lienzo_.fill(Qt::white);
     if (c.vacia()) {
         return lienzo_;

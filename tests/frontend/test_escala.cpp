@@ -56,6 +56,9 @@ TEST_F(DialogoEscala, OpeningWithoutAViewShowsTheFullViewAndDisablesTheResultsWi
     EXPECT_FALSE(d->txtmm(4)->isEnabled());
     EXPECT_FALSE(d->findChild<QLabel*>(QStringLiteral("Label3"))->isEnabled());
     EXPECT_TRUE(d->txtmm(1)->isEnabled());
+    for (int i = 1; i <= 4; ++i) { // named like the main window's control arrays
+        EXPECT_EQ(d->findChild<QLineEdit*>(QStringLiteral("txtmm(%1)").arg(i)), d->txtmm(i));
+    }
     casilla(d)->click();
     EXPECT_TRUE(d->txtmm(3)->isEnabled());
     EXPECT_TRUE(d->findChild<QLabel*>(QStringLiteral("Label4"))->isEnabled());

@@ -281,5 +281,37 @@ TEST(ImpresionGrafico, PrintedSizeIsTheFrameInTwips) {
     EXPECT_EQ(g.imagen.size(), QSize(600, 360));
 }
 
+// Horizontal ink extent of the rows from `desde` down, in a composed picture.
+int anchoTinta(const QImage& img, int desde) {
+    int izquierda = img.width();
+    int derecha = -1;
+    for (int y = desde; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            if (img.pixelColor(x, y) != QColor(Qt::white)) {
+                izquierda = std::min(izquierda, x);
+                derecha = std::max(derecha, x);
+            }
+        }
+    }
+    return derecha - izquierda + 1;
+}
+
+TEST(ImpresionGrafico, LabelsKeepTheWindowsTextSizeWhateverItsResolution) {
+    // The caption lbx alone, in the rows below the ticks: its text is twice as wide on a
+    // window of twice the resolution, as it is on that window's screen.
+    auto soloLbx = [](double ppp) {
+        ComposicionGrafico c = composicion(QString());
+        c.lbx.texto = QStringLiteral("RRRR");
+        c.fuenteEtiquetas.setPointSize(8);
+        c.puntosPorPulgada = ppp;
+        ComponedorGrafico comp;
+        return anchoTinta(comp.componer(c, 1.0), 148);
+    };
+    const int normal = soloLbx(96.0);
+    const int doble = soloLbx(192.0);
+    ASSERT_GT(normal, 10);
+    EXPECT_NEAR(double(doble) / normal, 2.0, 0.25);
+}
+
 } // namespace
 } // namespace oscilab

@@ -92,6 +92,37 @@ TEST_F(VentanaResultados, LoadingReadsTheCurveFileOnceAndDrawsTheFullView) {
     EXPECT_GT(rojos, 14 * 10);
 }
 
+TEST_F(VentanaResultados, ThePrintedRLabelsStandAtTheEndsOfTheAxis) {
+    ventana->cargaResultados();
+    const ComposicionGrafico c = ventana->composicion();
+    // On screen: R min from the plot's left edge, R max up to its right edge.
+    EXPECT_EQ(c.x0y0x.rect.left(), c.areaGrafico.left());
+    EXPECT_EQ(c.x1y0.rect.right(), c.areaGrafico.right());
+    // Printed from each label's left edge, R max must end at the axis' right end too, not
+    // start a quarter of the axis before it.
+    ComponedorGrafico comp;
+    const QImage& img = comp.componer(c, 1.0);
+    const QRect& area = c.areaGrafico;
+    auto tinta = [&](int x0, int x1) {
+        for (int x = x0; x <= x1; ++x) {
+            for (int y = c.x1y0.rect.top(); y <= c.x1y0.rect.bottom(); ++y) {
+                if (img.pixelColor(x, y) != QColor(Qt::white)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(tinta(area.right() - 8, area.right() - 1));
+    // Between the ticks at 7/10 and 8/10 of the axis, where a wide label used to begin.
+    EXPECT_FALSE(
+        tinta(area.left() + area.width() * 755 / 1000, area.left() + area.width() * 785 / 1000));
+    // A narrower view keeps the right edge.
+    estado.vista = Caja{1.0, -1.2, 1.5, -1.0};
+    ventana->grafico()->dibujacurva(estado.vista);
+    EXPECT_EQ(ventana->composicion().x1y0.rect.right(), area.right());
+}
+
 TEST_F(VentanaResultados, AtMostOneDiagnosticWarning) {
     ventana->cargaResultados();
     // The H2 example: 20 points from 1 to 2.9 bohr, 14 levels, small error. Its first
