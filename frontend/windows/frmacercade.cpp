@@ -135,7 +135,8 @@ void frmacercade::construye(const DatosInstalacion& datos) {
 
 bool frmacercade::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto->objectName() == QLatin1String("lblweb") &&
-        evento->type() == QEvent::MouseButtonRelease) {
+        evento->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
         abreWeb_(QUrl::fromUserInput(web_)); // a failure to open the browser is not reported
         return true;
     }

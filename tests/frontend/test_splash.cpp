@@ -95,6 +95,22 @@ TEST(Splash, NoTextIsClipped) {
     }
 }
 
+TEST(Splash, ARightClickOrADragOffTheControlDoesNotClose) {
+    int abiertas = 0;
+    QPointer<frmSplash> s = new frmSplash([&] { ++abiertas; });
+    s->show();
+    auto* imagen = s->findChild<QWidget*>("Image1");
+    ASSERT_NE(imagen, nullptr);
+    QTest::mouseClick(imagen, Qt::RightButton);
+    QTest::mousePress(imagen, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(imagen, Qt::LeftButton, {}, QPoint(imagen->width() + 40, 5));
+    EXPECT_EQ(abiertas, 0);
+    QTest::mouseClick(imagen, Qt::LeftButton);
+    EXPECT_EQ(abiertas, 1);
+    borraPendientes();
+    EXPECT_TRUE(s.isNull());
+}
+
 TEST(Splash, MainWindowOpensAtTheFifthTickOnly) {
     int abiertas = 0;
     QPointer<frmSplash> s = new frmSplash([&] { ++abiertas; });
