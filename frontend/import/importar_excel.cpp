@@ -2,6 +2,7 @@
 
 #include "document/textos_numero.h"
 #include "import/hoja_activa_xls.h"
+#include "import/lectura_aislada.h"
 
 #include <QFile>
 #include <freexl.h>
@@ -14,6 +15,8 @@ namespace oscilab {
 namespace {
 
 constexpr int kFilasTabla = 50;
+// A workbook of 50 rows reads in milliseconds; far longer means the parser is stuck.
+constexpr std::chrono::milliseconds kLecturaMaxima{20000};
 
 // Owns a FreeXL handle, which must be closed even when opening failed.
 class LibroXls {
@@ -76,9 +79,7 @@ std::optional<QString> textoCelda(const void* libro, unsigned int fila, unsigned
     }
 }
 
-} // namespace
-
-ResultadoImportacion importarexcel(const QString& ruta) {
+ResultadoImportacion leeLibro(const QString& ruta) {
     ResultadoImportacion resultado;
     resultado.fallo = true;
     LibroXls libro(ruta);
@@ -116,6 +117,19 @@ ResultadoImportacion importarexcel(const QString& ruta) {
     }
     resultado.fallo = false;
     return resultado;
+}
+
+} // namespace
+
+ResultadoImportacion importarexcel(const QString& ruta) {
+    // FreeXL trusts the file's structure: a damaged workbook can crash it, so it reads the
+    // file once in a child process before the real reading here.
+    if (!lecturaTerminaSinRomperse([&ruta] { (void)leeLibro(ruta); }, kLecturaMaxima)) {
+        ResultadoImportacion fallida;
+        fallida.fallo = true;
+        return fallida;
+    }
+    return leeLibro(ruta);
 }
 
 } // namespace oscilab

@@ -39,7 +39,8 @@ QString decodificaLinea(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
 }
 
-// Sequential line reader: a line ends at CR or CR LF; a lone LF belongs to the line.
+// Sequential line reader: a line ends at CR, CR LF or a lone LF (files written on this
+// platform end their lines with LF alone); CR LF is one line end, not two.
 class LectorLineas {
 public:
     explicit LectorLineas(QFile& fichero) : fichero_(fichero) {}
@@ -64,6 +65,9 @@ public:
                 if (rellena() && pos_ < bufer_.size() && bufer_[pos_] == '\n') {
                     ++pos_;
                 }
+                return linea;
+            }
+            if (c == '\n') {
                 return linea;
             }
             linea.append(c);

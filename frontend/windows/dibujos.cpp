@@ -5,37 +5,63 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <utility>
 
 namespace oscilab {
 
 namespace {
 
-// A Morse curve in the unit square: x in 0..1 left to right, y in 0..1 top to bottom.
-double morse(double x) {
-    const double u = 1.0 - std::exp(-4.0 * (x - 0.28));
-    return 0.25 + 0.55 * u * u;
+// A Morse curve in the unit square, x from left to right and y from top to bottom: the
+// well's minimum sits low and the curve rises to the repulsive wall on the left and to the
+// dissociation limit on the right, as an energy axis growing upward shows it.
+constexpr double kXMinimo = 0.28;
+constexpr double kAnchura = 4.0;
+constexpr double kYMinimo = 0.85; // the bottom of the well
+constexpr double kProfundidad = 0.6;
+
+// Energy above the minimum in units of the well depth (1 at dissociation).
+double energiaMorse(double x) {
+    const double u = 1.0 - std::exp(-kAnchura * (x - kXMinimo));
+    return u * u;
+}
+
+double alturaDeEnergia(double energia) {
+    return kYMinimo - kProfundidad * energia;
+}
+
+// The two distances where the curve reaches `energia` (0 <= energia < 1).
+std::pair<double, double> puntosDeRetorno(double energia) {
+    const double u = std::sqrt(energia);
+    return {kXMinimo - std::log(1.0 + u) / kAnchura, kXMinimo - std::log(1.0 - u) / kAnchura};
 }
 
 void dibujaCurva(QPainter& p, const QRectF& r, double grosor) {
+    auto punto = [&r](double x, double y) {
+        return QPointF(r.left() + x * r.width(), r.top() + y * r.height());
+    };
     QPainterPath camino;
     for (int i = 0; i <= 200; ++i) {
-        const double x = 0.12 + 0.86 * i / 200.0;
-        const QPointF punto(r.left() + x * r.width(),
-                            r.top() + std::min(1.0, morse(x)) * r.height());
-        if (i == 0) {
-            camino.moveTo(punto);
+        const double x = 0.04 + 0.94 * i / 200.0;
+        const double y = alturaDeEnergia(energiaMorse(x));
+        if (y < 0.02) {
+            continue; // the wall leaves the picture at the top
+        }
+        if (camino.elementCount() == 0) {
+            camino.moveTo(punto(x, y));
         } else {
-            camino.lineTo(punto);
+            camino.lineTo(punto(x, y));
         }
     }
     p.setPen(QPen(QColor(0, 0, 255), grosor));
     p.drawPath(camino);
+    // The lowest vibrational levels, each a bar between its two turning points.
     p.setPen(QPen(QColor(255, 0, 0), grosor * 0.75));
     for (int v = 0; v < 5; ++v) {
-        const double y = 0.25 + 0.55 * (1.0 - std::pow(1.0 - (v + 0.5) / 6.0, 2.0));
-        const double mitad = 0.05 + 0.045 * v;
-        p.drawLine(QPointF(r.left() + (0.3 - mitad) * r.width(), r.top() + y * r.height()),
-                   QPointF(r.left() + (0.3 + mitad * 1.6) * r.width(), r.top() + y * r.height()));
+        const double base = 1.0 - (v + 0.5) / 6.0;
+        const double energia = 1.0 - base * base;
+        const auto [dentro, fuera] = puntosDeRetorno(energia);
+        const double y = alturaDeEnergia(energia);
+        p.drawLine(punto(dentro, y), punto(std::min(fuera, 0.98), y));
     }
 }
 

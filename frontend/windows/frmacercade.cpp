@@ -135,8 +135,9 @@ void frmacercade::construye(const DatosInstalacion& datos) {
 
 bool frmacercade::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto->objectName() == QLatin1String("lblweb") &&
-        evento->type() == QEvent::MouseButtonRelease) {
-        abreWeb_(QUrl(web_)); // a failure to open the browser is not reported
+        evento->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+        abreWeb_(QUrl::fromUserInput(web_)); // a failure to open the browser is not reported
         return true;
     }
     return QDialog::eventFilter(objeto, evento);

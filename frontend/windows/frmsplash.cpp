@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -121,7 +122,11 @@ bool frmSplash::eventFilter(QObject* objeto, QEvent* evento) {
             return true; // kept from reaching the frame behind
         }
     }
-    if (evento->type() == QEvent::MouseButtonPress) {
+    // A click is a left-button press and release over the same control.
+    const auto* raton = static_cast<QMouseEvent*>(evento);
+    auto* control = qobject_cast<QWidget*>(objeto);
+    if (evento->type() == QEvent::MouseButtonRelease && raton->button() == Qt::LeftButton &&
+        control != nullptr && control->rect().contains(raton->position().toPoint())) {
         cierra();
     }
     return true;

@@ -76,6 +76,73 @@ TEST(AcercaDe, WebLabelOpensTheAddress) {
     EXPECT_EQ(abierta, QUrl(DatosInstalacion().web));
 }
 
+TEST(AcercaDe, FontsAndColours) {
+    frmacercade a;
+    const auto* titulo = a.findChild<QLabel*>("lblTitle");
+    ASSERT_NE(titulo, nullptr);
+    EXPECT_EQ(titulo->font().families().value(0), "Book Antiqua");
+    EXPECT_DOUBLE_EQ(titulo->font().pointSizeF(), 24);
+    EXPECT_TRUE(titulo->font().bold());
+    EXPECT_EQ(titulo->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    for (const char* nombre : {"Label1", "Label2", "lblweb"}) {
+        const auto* e = a.findChild<QLabel*>(nombre);
+        ASSERT_NE(e, nullptr) << nombre;
+        EXPECT_EQ(e->palette().color(QPalette::WindowText), QColor(0, 0, 255)) << nombre;
+        EXPECT_NE(e->cursor().shape(), Qt::ArrowCursor) << nombre;
+    }
+    EXPECT_FALSE(a.windowIcon().isNull());
+}
+
+TEST(AcercaDe, NoTextIsClippedOrCovered) {
+    frmacercade a;
+    QList<const QWidget*> controles;
+    for (const QLabel* e : a.findChildren<QLabel*>()) {
+        if (e->text().isEmpty()) {
+            continue;
+        }
+        EXPECT_LE(e->sizeHint().width(), e->width()) << e->objectName().toStdString();
+        EXPECT_LE(e->sizeHint().height(), e->height()) << e->objectName().toStdString();
+        controles << e;
+    }
+    for (const QPushButton* b : a.findChildren<QPushButton*>()) {
+        EXPECT_LE(b->sizeHint().width(), b->width()) << b->objectName().toStdString();
+        EXPECT_LE(b->geometry().bottom(), a.height()) << b->objectName().toStdString();
+        controles << b;
+    }
+    for (const QWidget* x : controles) {
+        for (const QWidget* y : controles) {
+            if (x != y && x->objectName() < y->objectName()) {
+                EXPECT_FALSE(x->geometry().intersects(y->geometry()))
+                    << x->objectName().toStdString() << " / " << y->objectName().toStdString();
+            }
+        }
+    }
+}
+
+TEST(AcercaDe, EnterPressesAceptar) {
+    QPointer<frmacercade> a = new frmacercade();
+    a->show();
+    a->findChild<QPushButton*>("cmdSysInfo")->setFocus();
+    QTest::keyClick(a.data(), Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(a.isNull());
+}
+
+TEST(AcercaDe, AWebAddressWithoutSchemeStillOpens) {
+    DatosInstalacion datos;
+    datos.web = QStringLiteral("www.ejemplo.example/oscilab");
+    frmacercade a(datos);
+    QUrl abierta;
+    a.ponAbridorWeb([&](const QUrl& u) {
+        abierta = u;
+        return true;
+    });
+    a.show();
+    QTest::mouseClick(a.findChild<QWidget*>("lblweb"), Qt::LeftButton);
+    EXPECT_EQ(abierta.scheme(), "http");
+    EXPECT_EQ(abierta.host(), "www.ejemplo.example");
+}
+
 TEST(AcercaDe, AcceptAndEscapeCloseAndDestroyTheBox) {
     QPointer<frmacercade> a = new frmacercade();
     a->show();

@@ -1,7 +1,10 @@
 #include "support/guiones.h"
 #include "windows/ayuda.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -51,10 +54,58 @@ TEST(Ayuda, InstalledHelpOpensNonModalAtItsTableOfContents) {
     v->close();
 }
 
-TEST(Ayuda, HelpCoversTheDocumentUnitsRunReportPlotAndPrinting) {
+QString leeAyudaInstalable() {
     QFile f(ficheroAyuda(QStringLiteral(OSCILAB_SOURCE_DIR "/frontend/programa/")));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(f.readAll());
+}
+
+// The report of the real engine for the HF example, with runs of blanks made single.
+QString informeHF(const QTemporaryDir& dir) {
+    const QString base = dir.path() + QStringLiteral("/");
+    EXPECT_TRUE(QDir().mkpath(base + QStringLiteral("datos")));
+    EXPECT_TRUE(QDir().mkpath(base + QStringLiteral("result")));
+    EXPECT_TRUE(QFile::copy(QStringLiteral(OSCILAB_PROGRAM_DIR "/datos/HF.qvd"),
+                            base + QStringLiteral("datos/HF.qvd")));
+    QProcess motor;
+    motor.setWorkingDirectory(base);
+    motor.start(QStringLiteral(OSCILAB_PROGRAM_DIR "/curvifit"), {QStringLiteral("HF")});
+    EXPECT_TRUE(motor.waitForFinished(60000));
+    QFile res(base + QStringLiteral("result/HF.res"));
+    EXPECT_TRUE(res.open(QIODevice::ReadOnly));
+    return QString::fromLatin1(res.readAll()).simplified();
+}
+
+// Every report line the help names (the upper-case names of its report section) must be
+// spelt as the engine prints it, so that a reader can find it in the report.
+TEST(Ayuda, ReportLinesNamedByTheHelpAreThoseTheEnginePrints) {
+    const QString html = leeAyudaInstalable();
+    const qsizetype inicio = html.indexOf(QStringLiteral("name=\"informe\""));
+    const qsizetype fin = html.indexOf(QStringLiteral("name=\"grafico\""));
+    ASSERT_GT(inicio, 0);
+    ASSERT_GT(fin, inicio);
+    const QString seccion = html.mid(inicio, fin - inicio);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString informe = informeHF(dir);
+    ASSERT_FALSE(informe.isEmpty());
+
+    // The first cell of each table row and every bold text name report lines.
+    const QRegularExpression nombre(QStringLiteral("<(tr><td|b)>([^<]+)</(td|b)>"));
+    QStringList nombrados;
+    for (const auto& m : nombre.globalMatch(seccion)) {
+        for (const QString& parte : m.captured(2).simplified().split(QStringLiteral(", "))) {
+            nombrados << parte;
+        }
+    }
+    EXPECT_GE(nombrados.size(), 12) << nombrados.join(u'|').toStdString();
+    for (const QString& n : nombrados) {
+        EXPECT_TRUE(informe.contains(n)) << n.toStdString();
+    }
+}
+
+TEST(Ayuda, HelpCoversTheDocumentUnitsRunReportPlotAndPrinting) {
+    const QString html = leeAyudaInstalable();
     for (const char* tema : {"name=\"indice\"",
                              "name=\"documento\"",
                              "name=\"unidades\"",

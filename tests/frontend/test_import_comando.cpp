@@ -74,7 +74,9 @@ TEST_F(ImportComando, ThreeLinesOverTenPointsChangeRowsOneToThreeOnly) {
     EXPECT_FALSE(tabla_.ejecutarHabilitado);
     EXPECT_EQ(tabla_.filasActuales, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(dialogos_.iniciales, QStringList{"/prog/"});
-    EXPECT_EQ(dialogos_.filtros.front(), filtroImportacion(OrigenImportacion::Texto));
+    // Text files first, then data files, then every file (Linux names need no extension).
+    EXPECT_EQ(dialogos_.filtros.front(), "Archivos de Texto (*.txt);;Archivos de datos (*.dat);;"
+                                         "Todos los archivos (*)");
 }
 
 TEST_F(ImportComando, EmptyFileStillMarksTheDocumentChanged) {

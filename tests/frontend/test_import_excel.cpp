@@ -1,8 +1,12 @@
 #include "document/textos_numero.h"
 #include "import/hoja_activa_xls.h"
 #include "import/importar_excel.h"
+#include "import/lectura_aislada.h"
 
 #include <QFile>
+#include <csignal>
+#include <cstdlib>
+#include <unistd.h>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -105,6 +109,79 @@ TEST(HojaActivaXls, ActiveTabMapsOntoWorksheetIndex) {
     EXPECT_EQ(hojaActivaEntreHojas({1, {true, false}}, 1), std::nullopt); // chart active
     EXPECT_EQ(hojaActivaEntreHojas({5, {true, true}}, 2), std::nullopt);  // out of range
     EXPECT_EQ(hojaActivaEntreHojas({0, {true, true}}, 7), std::nullopt);  // counts disagree
+}
+
+} // namespace
+} // namespace oscilab
+
+namespace oscilab {
+namespace {
+
+// Damaged copies of a real workbook (bytes overwritten at spread-out places, the file cut
+// short at many lengths) end in a failure or a clean import, never in a crash or a hang.
+TEST(ImportExcel, DamagedWorkbooksNeverCrash) {
+    QFile original(fixture("segunda_hoja_activa.xls"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    ASSERT_GT(bytes.size(), 1024);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("danado.xls"));
+    auto prueba = [&](const QByteArray& contenido) {
+        QFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(contenido);
+        f.close();
+        const auto r = importarexcel(ruta);
+        EXPECT_TRUE(r.fallo || r.celdas.size() == 100u);
+        EXPECT_LE(r.celdas.size(), 100u);
+    };
+    std::uint32_t semilla = 12345;
+    auto aleatorio = [&semilla] {
+        semilla = semilla * 1664525u + 1013904223u;
+        return semilla >> 8;
+    };
+    for (int caso = 0; caso < 300; ++caso) {
+        QByteArray danado = bytes;
+        for (int k = 0; k < 8; ++k) {
+            danado[aleatorio() % danado.size()] = static_cast<char>(aleatorio() & 0xFF);
+        }
+        prueba(danado);
+    }
+    for (qsizetype largo = 0; largo < bytes.size(); largo += 97) {
+        prueba(bytes.left(largo));
+    }
+}
+
+} // namespace
+} // namespace oscilab
+
+namespace oscilab {
+namespace {
+
+TEST(LecturaAislada, AReadingThatEndsIsReportedAsSurvived) {
+    EXPECT_TRUE(lecturaTerminaSinRomperse([] {}, std::chrono::seconds(30)));
+}
+
+TEST(LecturaAislada, ACrashOrAnAbortIsReportedAndTheCallerLivesOn) {
+    EXPECT_FALSE(lecturaTerminaSinRomperse([] { std::raise(SIGSEGV); }, std::chrono::seconds(30)));
+    EXPECT_FALSE(lecturaTerminaSinRomperse([] { std::abort(); }, std::chrono::seconds(30)));
+}
+
+TEST(LecturaAislada, AReadingThatNeverEndsIsStopped) {
+    EXPECT_FALSE(lecturaTerminaSinRomperse(
+        [] {
+            for (;;) {
+                pause();
+            }
+        },
+        std::chrono::milliseconds(200)));
+}
+
+TEST(LecturaAislada, TheChildsWorkDoesNotReachTheCaller) {
+    int contador = 0;
+    EXPECT_TRUE(lecturaTerminaSinRomperse([&contador] { ++contador; }, std::chrono::seconds(30)));
+    EXPECT_EQ(contador, 0); // the reading ran in the child, not here
 }
 
 } // namespace

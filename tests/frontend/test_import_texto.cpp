@@ -85,12 +85,59 @@ TEST_F(ImportTexto, ThreeSpacesWithSpaceDelimiterGiveZeros) {
     EXPECT_EQ(fila1("   ", " "), Par("0", "0"));
 }
 
-TEST_F(ImportTexto, LinesEndAtCrOrCrLfAndALoneLfStaysInTheLine) {
-    const auto r = importartexto(fichero("1;2\r3;4\r\n5;6\n7"), ";");
+TEST_F(ImportTexto, LfOnlyFileImportsOneRowPerLine) {
+    const auto r = importartexto(fichero("1.4;-1.1\n1.5;-1.2\n1.6;-1.3\n"), ";");
     EXPECT_FALSE(r.fallo);
     ASSERT_EQ(r.celdas.size(), 6u);
+    EXPECT_EQ(r.celda(1, 1)->texto, "1.4");
+    EXPECT_EQ(r.celda(1, 2)->texto, "-1.1");
+    EXPECT_EQ(r.celda(3, 1)->texto, "1.6");
+    EXPECT_EQ(r.celda(3, 2)->texto, "-1.3");
+    EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(ImportTexto, CrCrLfAndLfEachEndOneLine) {
+    const auto r = importartexto(fichero("1;2\r3;4\r\n5;6\n7;8"), ";");
+    EXPECT_FALSE(r.fallo);
+    ASSERT_EQ(r.celdas.size(), 8u);
     EXPECT_EQ(r.celda(2, 1)->texto, "3");
-    EXPECT_EQ(r.celda(3, 2)->texto, "6\n7");
+    EXPECT_EQ(r.celda(2, 2)->texto, "4"); // CR LF is one line end, not two
+    EXPECT_EQ(r.celda(3, 2)->texto, "6");
+    EXPECT_EQ(r.celda(4, 1)->texto, "7");
+    EXPECT_EQ(r.celda(4, 2)->texto, "8");
+}
+
+TEST_F(ImportTexto, LfThenCrAreTwoLineEnds) {
+    const auto r = importartexto(fichero("1;2\n\r3;4\n"), ";");
+    EXPECT_TRUE(r.fallo); // the empty line between them yields no field
+    EXPECT_EQ(r.celdas.size(), 2u);
+    EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2}));
+}
+
+TEST_F(ImportTexto, LfLastLineWithOrWithoutLineBreakImportsWithoutError) {
+    EXPECT_FALSE(importartexto(fichero("1;2\n3;4\n"), ";").fallo);
+    EXPECT_FALSE(importartexto(fichero("1;2\n3;4"), ";").fallo);
+    EXPECT_FALSE(importartexto(fichero("1;2\r3;4\r"), ";").fallo);
+}
+
+TEST_F(ImportTexto, LfTrailingBlankLineFailsAfterTheEarlierLines) {
+    const auto r = importartexto(fichero("1;2\n3;4\n\n"), ";");
+    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.celdas.size(), 4u);
+    EXPECT_EQ(r.celda(2, 2)->texto, "4");
+    EXPECT_EQ(r.celda(3, 1), nullptr);
+    EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(ImportTexto, LfSixtyLinesFillFiftyRowsThenFail) {
+    QByteArray contenido;
+    for (int i = 1; i <= 60; ++i) {
+        contenido += QByteArray::number(i) + " " + QByteArray::number(-i) + "\n";
+    }
+    const auto r = importartexto(fichero(contenido), " ");
+    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.celdas.size(), 100u);
+    EXPECT_EQ(r.celda(50, 2)->texto, "-50");
 }
 
 TEST_F(ImportTexto, RowsAreWrittenInFileOrderRForEachRowFirst) {
@@ -182,7 +229,7 @@ TEST_F(ImportTexto, BinaryFileWithoutLineEndsFailsWithoutHanging) {
     QByteArray basura;
     for (int i = 0; i < 300000; ++i) {
         const char c = static_cast<char>((i * 131) % 256);
-        basura += c == '\r' ? 'x' : c;
+        basura += c == '\r' || c == '\n' ? 'x' : c;
     }
     const auto r = importartexto(fichero(basura), ";");
     EXPECT_TRUE(r.fallo);
