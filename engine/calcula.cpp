@@ -99,11 +99,11 @@ Resultado CALCULA(const DatosEntrada& datos, std::ostream& curva) {
     Resultado resultado;
     resultado.ajuste = ajustaCurva(datos);
     const double limite = limiteBusqueda(datos.RMAX);
-    const Minimo minimo = buscaMinimo(resultado.ajuste.COEFPOT, limite);
-    if (!minimo.encontrado) {
+    const std::optional<double> x = buscaMinimo(resultado.ajuste.COEFPOT, limite);
+    if (!x) {
         throw ErrorMotor(Salida::SinMinimo, mensajeSinMinimo(limite));
     }
-    resultado.constantes = constantesMoleculares(datos, resultado.ajuste, minimo.x);
+    resultado.constantes = constantesMoleculares(datos, resultado.ajuste, *x);
     const Constantes& k = resultado.constantes;
     escribeCoeficientes(curva, resultado.ajuste, k.ERRPROBE);
     resultado.niveles = NIVELVIBRA(k.NU, k.XNU, k.K2, k.EEQ, datos.EMAX);
