@@ -121,4 +121,21 @@ Ajuste ajustaCurva(const DatosEntrada& datos) {
     return ajuste;
 }
 
+double energiaAjustada(const std::vector<double>& ACOEF, const TablaPotencias& POTUSADA, double r) {
+    return evaluaBase(ACOEF, FUNBAS(r, POTUSADA));
+}
+
+double cuasivarianza(const DatosEntrada& datos, const std::vector<double>& ACOEF,
+                     const std::vector<double>& distancias) {
+    const int N = datos.NPUNTOS();
+    double S = 0.0;
+    double SW = 0.0;
+    for (int i = 0; i < N; ++i) {
+        const double d = energiaAjustada(ACOEF, datos.POTUSADA, distancias[i]) - datos.EDAT[i];
+        S += d * d / datos.SIGMA[i];
+        SW += 1.0 / datos.SIGMA[i];
+    }
+    return N == datos.NPOT ? 0.0 : S / (static_cast<double>(N - datos.NPOT) * SW);
+}
+
 } // namespace curvifit

@@ -196,6 +196,8 @@ TEST(Escriberes, QuasiVarianceIsZeroWhenPointsEqualCoefficients) {
     d.POTUSADA[indicePotencia(3)] = 1;
     Resultado r = resultadoEjemplo();
     r.ajuste.ACOEF.push_back(0.0);
+    r.ajuste.MEDIACOEF.push_back(0.0);
+    r.ajuste.ERRCOEF.push_back(0.0);
     const auto l = lineasInforme(d, r);
     const std::size_t m = 4, n = 4;
     EXPECT_EQ(l[32 + m + n + 2], "CUASIVARIANZA MUESTRAL:    0.00000    ");
