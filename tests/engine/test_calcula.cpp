@@ -104,6 +104,43 @@ TEST(Calcula, ExactParabola) {
     EXPECT_EQ(cuentaRegistros(curva.str()), 32);
 }
 
+TEST(Calcula, CurveRecordsFollowThePointsInTheirOrder) {
+    // A Lennard-Jones-like fit with a negative power: every coefficient goes to the record
+    // of its power, then the energy error, the level-bar width and the levels.
+    const auto lj = [](double r) {
+        return 0.01 * (std::pow(2.0 / r, 12) - 2 * std::pow(2.0 / r, 6));
+    };
+    const auto datos = datosDe(equiespaciados(1.8, 4.0, 12), lj, {-12, -6, 0, 1});
+    std::ostringstream curva;
+    const Resultado res = CALCULA(datos, curva);
+    std::vector<std::string> registros;
+    std::istringstream lector(curva.str());
+    for (std::string linea; std::getline(lector, linea);) {
+        ASSERT_EQ(linea.back(), '\r');
+        linea.pop_back();
+        registros.push_back(linea);
+    }
+    const std::size_t k = res.niveles.energias.size();
+    ASSERT_GT(k, 0u);
+    ASSERT_EQ(registros.size(), 32 + k);
+    for (int p = POTENCIA_MIN; p <= POTENCIA_MAX; ++p) {
+        const double c = res.ajuste.COEFPOT[indicePotencia(p)];
+        EXPECT_EQ(registros[static_cast<std::size_t>(p + 15)], registroCurva(c)) << p;
+        EXPECT_EQ(c != 0.0, p == -12 || p == -6 || p == 0 || p == 1) << p;
+    }
+    EXPECT_EQ(res.ajuste.COEFPOT[indicePotencia(-12)], res.ajuste.ACOEF[0]);
+    EXPECT_EQ(res.ajuste.COEFPOT[indicePotencia(1)], res.ajuste.ACOEF[3]);
+    EXPECT_EQ(registros[30], registroCurva(res.constantes.ERRPROBE));
+    EXPECT_EQ(registros[31], registroCurva(res.niveles.ANCHONIVEL));
+    for (std::size_t v = 0; v < k; ++v) {
+        EXPECT_EQ(registros[32 + v], registroCurva(res.niveles.energias[v])) << v;
+    }
+    // The levels were computed from the constants of this minimum.
+    EXPECT_DOUBLE_EQ(res.niveles.energias[0],
+                     res.constantes.EEQ +
+                         (0.5 * res.constantes.NU - 0.25 * res.constantes.XNU) * 4.5563276e-06);
+}
+
 TEST(Calcula, RotationEffectsAtJEqualsOne) {
     const auto datos = datosDe(equiespaciados(1.0, 2.0, 6),
                                [](double r) { return (r - 1.4) * (r - 1.4); }, {0, 1, 2});

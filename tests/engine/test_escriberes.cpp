@@ -101,6 +101,14 @@ TEST(Escriberes, DistanceInBohrOrAngstrom) {
     d.UNIDIST = "ANGSTROM";
     r.constantes.RE = 0.74085;
     EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO =   0.74085 (ANGSTROMS)   1.40000 (BOHR)");
+    // The factor of this line is 0.529177 in double precision: neither the reading
+    // factor 0.529177249 nor the single-precision 0.52917701 of the rotation lines.
+    d.UNIDIST = "UA      ";
+    r.constantes.RE = 1000.0;
+    EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO = 529.17700 (ANGSTROMS)1000.00000 (BOHR)");
+    d.UNIDIST = "ANGSTROM";
+    r.constantes.RE = 529.177;
+    EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO = 529.17700 (ANGSTROMS)1000.00000 (BOHR)");
 }
 
 TEST(Escriberes, SinglePrecisionConversionConstants) {
