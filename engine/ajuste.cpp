@@ -37,8 +37,7 @@ SolucionSVD SVDFIT(const std::vector<double>& x, const std::vector<double>& y,
     }
     std::vector<double> W;
     Matriz V;
-    SolucionSVD solucion;
-    solucion.sinConvergencia = SVDCMP(U, W, V);
+    SVDCMP(U, W, V); // an unconverged value is reported there and the fit goes on
     double wmax = 0.0;
     for (double w : W) {
         wmax = std::max(wmax, w);
@@ -49,6 +48,7 @@ SolucionSVD SVDFIT(const std::vector<double>& x, const std::vector<double>& y,
             w = 0.0;
         }
     }
+    SolucionSVD solucion;
     solucion.a = SVBKSB(U, W, V, b);
     for (int i = 0; i < n; ++i) {
         const double residuo = (y[i] - evaluaBase(solucion.a, base(x[i]))) / sig[i];

@@ -19,7 +19,6 @@ constexpr double FACTOR_ERROR_PROBABLE = 0.7;
 struct SolucionSVD {
     std::vector<double> a;
     double CHISQ = 0.0;
-    int sinConvergencia = 0;
 };
 
 SolucionSVD SVDFIT(const std::vector<double>& x, const std::vector<double>& y,
