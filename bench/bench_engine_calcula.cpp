@@ -1,7 +1,8 @@
 // Cost of a calculation: reading the data, the fit, the minimum search, the constants and
 // levels and the report, for an H2-like curve (20 points, powers 0..4) and an argon-dimer-
-// like curve (50 points, all 30 powers, minimum near 7 bohr); and the minimum search alone,
-// whose cost grows with the equilibrium distance (one grid point per 1e-05 bohr).
+// like curve (50 points from 5.5 to 15 bohr, all 30 powers; the data's minimum lies at
+// 7.1 bohr, the fitted curve's, where the scan stops, at 9.4 bohr); and the minimum search
+// alone, whose cost grows with the equilibrium distance (one grid point per 1e-05 bohr).
 #include "busqueda_minimo.h"
 #include "calcula.h"
 #include "escriberes.h"
