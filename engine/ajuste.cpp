@@ -37,8 +37,7 @@ SolucionSVD SVDFIT(const std::vector<double>& x, const std::vector<double>& y,
     }
     std::vector<double> W;
     Matriz V;
-    SolucionSVD solucion;
-    solucion.sinConvergencia = SVDCMP(U, W, V);
+    SVDCMP(U, W, V); // an unconverged value is reported there and the fit goes on
     double wmax = 0.0;
     for (double w : W) {
         wmax = std::max(wmax, w);
@@ -49,6 +48,7 @@ SolucionSVD SVDFIT(const std::vector<double>& x, const std::vector<double>& y,
             w = 0.0;
         }
     }
+    SolucionSVD solucion;
     solucion.a = SVBKSB(U, W, V, b);
     for (int i = 0; i < n; ++i) {
         const double residuo = (y[i] - evaluaBase(solucion.a, base(x[i]))) / sig[i];
@@ -119,6 +119,23 @@ Ajuste ajustaCurva(const DatosEntrada& datos) {
     ajuste.ERRCOEF = errores.ERRCOEF;
     ajuste.COEFPOT = llenaCOEFPOT(ajuste.ACOEF, datos.POTUSADA);
     return ajuste;
+}
+
+double energiaAjustada(const std::vector<double>& ACOEF, const TablaPotencias& POTUSADA, double r) {
+    return evaluaBase(ACOEF, FUNBAS(r, POTUSADA));
+}
+
+double cuasivarianza(const DatosEntrada& datos, const std::vector<double>& ACOEF,
+                     const std::vector<double>& distancias) {
+    const int N = datos.NPUNTOS();
+    double S = 0.0;
+    double SW = 0.0;
+    for (int i = 0; i < N; ++i) {
+        const double d = energiaAjustada(ACOEF, datos.POTUSADA, distancias[i]) - datos.EDAT[i];
+        S += d * d / datos.SIGMA[i];
+        SW += 1.0 / datos.SIGMA[i];
+    }
+    return N == datos.NPOT ? 0.0 : S / (static_cast<double>(N - datos.NPOT) * SW);
 }
 
 } // namespace curvifit

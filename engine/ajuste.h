@@ -19,7 +19,6 @@ constexpr double FACTOR_ERROR_PROBABLE = 0.7;
 struct SolucionSVD {
     std::vector<double> a;
     double CHISQ = 0.0;
-    int sinConvergencia = 0;
 };
 
 SolucionSVD SVDFIT(const std::vector<double>& x, const std::vector<double>& y,
@@ -38,5 +37,14 @@ CoeficientesPotencia llenaCOEFPOT(const std::vector<double>& ACOEF, const TablaP
 
 // SVDFIT, ERCOEF and COEFPOT for the data of LEEDATOS.
 Ajuste ajustaCurva(const DatosEntrada& datos);
+
+// The fitted energy at distance r: the sum of ACOEF(j) times the j-th included power of r.
+double energiaAjustada(const std::vector<double>& ACOEF, const TablaPotencias& POTUSADA, double r);
+
+// Quasi-variance of the fit: the sum of (fit(distancias(i)) - EDAT(i))^2 / SIGMA(i) over
+// (N - NPOT) times the sum of 1 / SIGMA(i); 0 when N = NPOT. The energy error compares
+// EDAT(i) with the fit at the grid distance RMALLA(i), the report at the point's own RDAT(i).
+double cuasivarianza(const DatosEntrada& datos, const std::vector<double>& ACOEF,
+                     const std::vector<double>& distancias);
 
 } // namespace curvifit

@@ -31,24 +31,10 @@ std::string mensajeSinMinimo(double limite) {
 } // namespace
 
 double errorProbableEnergias(const DatosEntrada& datos, const Ajuste& ajuste) {
-    const int N = datos.NPUNTOS();
-    double S = 0.0;
-    double SW = 0.0;
-    for (int i = 0; i < N; ++i) {
-        const std::vector<double> f = FUNBAS(datos.RMALLA[i], datos.POTUSADA);
-        double ajustado = 0.0;
-        for (std::size_t j = 0; j < ajuste.ACOEF.size() && j < f.size(); ++j) {
-            ajustado += ajuste.ACOEF[j] * f[j];
-        }
-        const double d = ajustado - datos.EDAT[i];
-        S += d * d / datos.SIGMA[i];
-        SW += 1.0 / datos.SIGMA[i];
-    }
-    const double S2 = N == datos.NPOT ? 0.0 : S / (static_cast<double>(N - datos.NPOT) * SW);
-    return 0.7 * std::sqrt(S2);
+    return FACTOR_ERROR_PROBABLE * std::sqrt(cuasivarianza(datos, ajuste.ACOEF, datos.RMALLA));
 }
 
-Constantes constantesMoleculares(const DatosEntrada& datos, const Ajuste& ajuste, double x) {
+Constantes constantesEquilibrio(const DatosEntrada& datos, const Ajuste& ajuste, double x) {
     Constantes k;
     const double mu = datos.MASARED;
     k.XEQ = x;
@@ -68,17 +54,25 @@ Constantes constantesMoleculares(const DatosEntrada& datos, const Ajuste& ajuste
         (10.0 * k.BE * x2 * k.K3 * k.K3 / (6.0 * PI * WE2) - k.K4) * BE2 * x4 / (8.0 * PI * WE2);
     k.NU = k.WE / k.FACFREC;
     k.XNU = k.WEXE / k.FACFREC;
+    return k;
+}
+
+void constantesRotacion(Constantes& k, double MASARED) {
+    const double x = k.XEQ;
+    const double x2 = x * x;
+    const double x4 = x2 * x2;
+    const double WE2 = k.WE * k.WE;
+    const double BE2 = k.BE * k.BE;
     k.ALFA = -(2.0 * BE2 / k.WE) * (2.0 * x2 * x * k.BE * k.K3 / (2.0 * PI * WE2) + 3.0);
     k.Y00 =
         (k.K4 - 14.0 * k.K3 * k.K3 * x2 * k.BE / (18.0 * PI * WE2)) * BE2 * x4 / (32.0 * PI * WE2);
     k.DE = 4.0 * BE2 * k.BE / WE2;
     // Rotation in J = 1: the centrifugal term J(J+1)/(2 mu R^2) with J(J+1) = 2.
-    const double C = 2.0 / (2.0 * mu * x2);
+    const double C = 2.0 / (2.0 * MASARED * x2);
     const double F1 = -2.0 * C / x;
     const double KEFF = 6.0 * C / x2 + k.K2;
     k.DR = -F1 / KEFF;
     k.DK = KEFF - k.K2;
-    return k;
 }
 
 void escribeCoeficientes(std::ostream& curva, const Ajuste& ajuste, double ERRPROBE) {
@@ -99,15 +93,17 @@ Resultado CALCULA(const DatosEntrada& datos, std::ostream& curva) {
     Resultado resultado;
     resultado.ajuste = ajustaCurva(datos);
     const double limite = limiteBusqueda(datos.RMAX);
-    const Minimo minimo = buscaMinimo(resultado.ajuste.COEFPOT, limite);
-    if (!minimo.encontrado) {
+    const std::optional<double> x = buscaMinimo(resultado.ajuste.COEFPOT, limite);
+    if (!x) {
         throw ErrorMotor(Salida::SinMinimo, mensajeSinMinimo(limite));
     }
-    resultado.constantes = constantesMoleculares(datos, resultado.ajuste, minimo.x);
-    const Constantes& k = resultado.constantes;
+    Constantes& k = resultado.constantes;
+    k = constantesEquilibrio(datos, resultado.ajuste, *x);
     escribeCoeficientes(curva, resultado.ajuste, k.ERRPROBE);
+    // The levels need only the constants up to the anharmonicity.
     resultado.niveles = NIVELVIBRA(k.NU, k.XNU, k.K2, k.EEQ, datos.EMAX);
     escribeNiveles(curva, resultado.niveles);
+    constantesRotacion(k, datos.MASARED);
     return resultado;
 }
 

@@ -11,8 +11,12 @@ namespace curvifit {
 // 0.7 * sqrt(S2) of the energies, the fit evaluated at the grid distances RMALLA.
 double errorProbableEnergias(const DatosEntrada& datos, const Ajuste& ajuste);
 
-// Steps 4 to 8, 11 and 12 for the equilibrium distance x (bohr) found by the scan.
-Constantes constantesMoleculares(const DatosEntrada& datos, const Ajuste& ajuste, double x);
+// The constants at the equilibrium distance x (bohr) found by the scan, up to the
+// anharmonicity: RE, EEQ, ERRPROBE, the force constants, BE, WE, WEXE, NU and XNU.
+Constantes constantesEquilibrio(const DatosEntrada& datos, const Ajuste& ajuste, double x);
+
+// ALFA, Y00, DE and the effect of rotation at J = 1 (DR, DK), from the constants above.
+void constantesRotacion(Constantes& k, double MASARED);
 
 // The 30 coefficients c_-15 .. c_14 and the energy error, one record each.
 void escribeCoeficientes(std::ostream& curva, const Ajuste& ajuste, double ERRPROBE);

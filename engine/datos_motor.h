@@ -40,7 +40,7 @@ struct DatosEntrada {
     std::vector<double> RMALLA;
 
     int NPUNTOS() const { return static_cast<int>(RDAT.size()); }
-    bool enAngstrom() const { return UNIDIST.rfind("ANGSTROM", 0) == 0; }
+    bool enAngstrom() const { return UNIDIST == "ANGSTROM"; }
 };
 
 // SVDFIT, ERCOEF and the power table built from them.

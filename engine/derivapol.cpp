@@ -10,16 +10,34 @@ double factorDerivada(int p, int n) {
     return factor;
 }
 
-double DERIVAPOL(const CoeficientesPotencia& c, double x, int n) {
-    double suma = 0.0;
+Derivada::Derivada(const CoeficientesPotencia& c, int n) {
     for (int p = POTENCIA_MIN; p <= POTENCIA_MAX; ++p) {
-        const double coeficiente = c[indicePotencia(p)];
         const double factor = factorDerivada(p, n);
-        if (coeficiente != 0.0 && factor != 0.0) {
-            suma += factor * coeficiente * potenciaEntera(x, p - n);
+        const double a = factor * c[indicePotencia(p)];
+        if (factor == 0.0 || a == 0.0) {
+            continue;
         }
+        if (a_.empty()) {
+            emin_ = p - n;
+        }
+        a_.resize(static_cast<std::size_t>(p - n - emin_ + 1), 0.0);
+        a_.back() = a;
     }
-    return suma;
+}
+
+double Derivada::valor(double x) const {
+    if (a_.empty()) {
+        return 0.0;
+    }
+    double suma = 0.0;
+    for (std::size_t k = a_.size(); k-- > 0;) {
+        suma = suma * x + a_[k];
+    }
+    return suma * potenciaEntera(x, emin_);
+}
+
+double DERIVAPOL(const CoeficientesPotencia& c, double x, int n) {
+    return Derivada(c, n).valor(x);
 }
 
 } // namespace curvifit

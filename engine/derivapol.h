@@ -3,13 +3,28 @@
 
 #include "datos_motor.h"
 
-namespace curvifit {
+#include <vector>
 
-// The n-th derivative at x: sum over p of p(p-1)...(p-n+1) c_p x^(p-n) (n = 0 gives V(x)).
-// Terms with a zero coefficient or a zero factor contribute nothing and are skipped.
-double DERIVAPOL(const CoeficientesPotencia& c, double x, int n);
+namespace curvifit {
 
 // p(p-1)...(p-n+1), n factors.
 double factorDerivada(int p, int n);
+
+// The n-th derivative as sum of a_k x^(emin + k), set up once and evaluated by Horner's
+// rule: the search for the minimum evaluates it at millions of points. Terms with a zero
+// coefficient or a zero factor contribute nothing and are dropped (a zero factor drops the
+// term even when its coefficient is not a number).
+class Derivada {
+public:
+    Derivada(const CoeficientesPotencia& c, int n);
+    double valor(double x) const;
+
+private:
+    int emin_ = 0;
+    std::vector<double> a_;
+};
+
+// The n-th derivative at x: sum over p of p(p-1)...(p-n+1) c_p x^(p-n) (n = 0 gives V(x)).
+double DERIVAPOL(const CoeficientesPotencia& c, double x, int n);
 
 } // namespace curvifit

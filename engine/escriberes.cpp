@@ -1,9 +1,9 @@
 #include "escriberes.h"
 
+#include "ajuste.h"
 #include "formato.h"
 
 #include <cmath>
-#include <limits>
 
 namespace curvifit {
 
@@ -14,12 +14,6 @@ constexpr double BOHR_A_ANGSTROM = 0.529177;
 constexpr double BOHR_A_ANGSTROM_SIMPLE = 0.5291770100593567;
 constexpr double MILIDINAS_SIMPLE = 15.569100379943848;
 
-const double INDEFINIDO = std::numeric_limits<double>::quiet_NaN();
-
-double elemento(const std::vector<double>& v, std::size_t i, double porDefecto) {
-    return i < v.size() ? v[i] : porDefecto;
-}
-
 std::vector<int> potenciasIncluidas(const TablaPotencias& POTUSADA) {
     std::vector<int> p;
     for (int potencia = POTENCIA_MIN; potencia <= POTENCIA_MAX; ++potencia) {
@@ -28,16 +22,6 @@ std::vector<int> potenciasIncluidas(const TablaPotencias& POTUSADA) {
         }
     }
     return p;
-}
-
-// The fitted energy at distance r.
-double energiaAjustada(double r, const DatosEntrada& datos, const std::vector<double>& ACOEF) {
-    const std::vector<double> f = FUNBAS(r, datos.POTUSADA);
-    double suma = 0.0;
-    for (std::size_t j = 0; j < f.size(); ++j) {
-        suma += elemento(ACOEF, j, INDEFINIDO) * f[j];
-    }
-    return suma;
 }
 
 void constantes(std::vector<std::string>& l, const DatosEntrada& datos, const Resultado& res) {
@@ -88,10 +72,9 @@ void coeficientes(std::vector<std::string>& l, const DatosEntrada& datos, const 
     l.push_back("");
     const std::vector<int> potencias = potenciasIncluidas(datos.POTUSADA);
     for (std::size_t j = 0; j < potencias.size(); ++j) {
-        l.push_back("X**" + formatoI(potencias[j], 3) + espacios(1) +
-                    formatoG(elemento(a.ACOEF, j, INDEFINIDO), 14, 6) + espacios(1) + "( MEDIA:" +
-                    formatoG(elemento(a.MEDIACOEF, j, INDEFINIDO), 14, 7) + espacios(1) +
-                    "ERROR PROB.:" + formatoG(elemento(a.ERRCOEF, j, INDEFINIDO), 14, 8) + ")");
+        l.push_back("X**" + formatoI(potencias[j], 3) + espacios(1) + formatoG(a.ACOEF[j], 14, 6) +
+                    espacios(1) + "( MEDIA:" + formatoG(a.MEDIACOEF[j], 14, 7) + espacios(1) +
+                    "ERROR PROB.:" + formatoG(a.ERRCOEF[j], 14, 8) + ")");
     }
     l.push_back("");
     l.push_back("");
@@ -101,28 +84,21 @@ void coeficientes(std::vector<std::string>& l, const DatosEntrada& datos, const 
 void puntos(std::vector<std::string>& l, const DatosEntrada& datos, const Ajuste& a) {
     l.push_back(" I      R          S           E             ECAL          DESV");
     l.push_back(std::string(68, '-'));
-    const int n = datos.NPUNTOS();
-    double S = 0.0;
-    double SW = 0.0;
-    for (int i = 0; i < n; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        const double r = datos.RDAT[k];
-        const double e = elemento(datos.EDAT, k, INDEFINIDO);
-        const double sigma = elemento(datos.SIGMA, k, 1.0);
-        const double ecal = energiaAjustada(r, datos, a.ACOEF);
-        const double desv = ecal - e;
-        S += desv * desv / sigma;
-        SW += 1.0 / sigma;
-        l.push_back(formatoI(i + 1, 2) + espacios(1) + formatoG(r, 13, 6) + espacios(1) +
-                    formatoG(sigma, 8, 3) + espacios(1) + formatoG(e, 13, 6) + espacios(1) +
-                    formatoG(ecal, 14, 6) + espacios(1) + formatoG(desv, 12, 6));
+    for (std::size_t i = 0; i < datos.RDAT.size(); ++i) {
+        const double r = datos.RDAT[i];
+        const double ecal = energiaAjustada(a.ACOEF, datos.POTUSADA, r);
+        const double desv = ecal - datos.EDAT[i];
+        l.push_back(formatoI(static_cast<long long>(i) + 1, 2) + espacios(1) + formatoG(r, 13, 6) +
+                    espacios(1) + formatoG(datos.SIGMA[i], 8, 3) + espacios(1) +
+                    formatoG(datos.EDAT[i], 13, 6) + espacios(1) + formatoG(ecal, 14, 6) +
+                    espacios(1) + formatoG(desv, 12, 6));
     }
-    const double S2 = n == datos.NPOT ? 0.0 : S / ((n - datos.NPOT) * SW);
+    const double S2 = cuasivarianza(datos, a.ACOEF, datos.RDAT);
     l.push_back("");
     l.push_back("");
     l.push_back("CUASIVARIANZA MUESTRAL: " + formatoG(S2, 14, 6));
     l.push_back("");
-    l.push_back("ERROR PROBABLE:" + formatoG(0.7 * std::sqrt(S2), 14, 6));
+    l.push_back("ERROR PROBABLE:" + formatoG(FACTOR_ERROR_PROBABLE * std::sqrt(S2), 14, 6));
     l.push_back("");
     l.push_back("");
 }

@@ -195,10 +195,9 @@ std::string formatoG(double v, int w, int d) {
 
 std::string registroCurva(double v) {
     // The fixed form covers [0.1, 1e15); zero takes the exponent form.
-    if (v == 0.0) {
-        return " " + ajustaDerecha(cuerpoExponente(0.0, 25, 15, 3), 25);
-    }
-    return " " + general(v, 25, 15, 3, 5);
+    const std::string campo =
+        v == 0.0 ? ajustaDerecha(cuerpoExponente(0.0, 25, 15, 3), 25) : general(v, 25, 15, 3, 5);
+    return espacios(1) + campo;
 }
 
 } // namespace curvifit

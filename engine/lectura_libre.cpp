@@ -96,8 +96,7 @@ Convertido<int> convierteEntero(std::string_view texto) {
         return {};
     }
     long long valor = 0;
-    const auto [fin, error] = std::from_chars(texto.data() + i, texto.data() + texto.size(), valor);
-    (void)fin;
+    const auto error = std::from_chars(texto.data() + i, texto.data() + texto.size(), valor).ec;
     if (negativo) {
         valor = -valor;
     }

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <limits>
-#include <random>
+#include <numbers>
+#include <optional>
 #include <sstream>
 
 namespace curvifit {
@@ -102,6 +102,43 @@ TEST(Calcula, ExactParabola) {
     // Harmonic fit: no level; 30 coefficients, the energy error and the width.
     EXPECT_EQ(res.niveles.energias.size(), 0u);
     EXPECT_EQ(cuentaRegistros(curva.str()), 32);
+}
+
+TEST(Calcula, CurveRecordsFollowThePointsInTheirOrder) {
+    // A Lennard-Jones-like fit with a negative power: every coefficient goes to the record
+    // of its power, then the energy error, the level-bar width and the levels.
+    const auto lj = [](double r) {
+        return 0.01 * (std::pow(2.0 / r, 12) - 2 * std::pow(2.0 / r, 6));
+    };
+    const auto datos = datosDe(equiespaciados(1.8, 4.0, 12), lj, {-12, -6, 0, 1});
+    std::ostringstream curva;
+    const Resultado res = CALCULA(datos, curva);
+    std::vector<std::string> registros;
+    std::istringstream lector(curva.str());
+    for (std::string linea; std::getline(lector, linea);) {
+        ASSERT_EQ(linea.back(), '\r');
+        linea.pop_back();
+        registros.push_back(linea);
+    }
+    const std::size_t k = res.niveles.energias.size();
+    ASSERT_GT(k, 0u);
+    ASSERT_EQ(registros.size(), 32 + k);
+    for (int p = POTENCIA_MIN; p <= POTENCIA_MAX; ++p) {
+        const double c = res.ajuste.COEFPOT[indicePotencia(p)];
+        EXPECT_EQ(registros[static_cast<std::size_t>(p + 15)], registroCurva(c)) << p;
+        EXPECT_EQ(c != 0.0, p == -12 || p == -6 || p == 0 || p == 1) << p;
+    }
+    EXPECT_EQ(res.ajuste.COEFPOT[indicePotencia(-12)], res.ajuste.ACOEF[0]);
+    EXPECT_EQ(res.ajuste.COEFPOT[indicePotencia(1)], res.ajuste.ACOEF[3]);
+    EXPECT_EQ(registros[30], registroCurva(res.constantes.ERRPROBE));
+    EXPECT_EQ(registros[31], registroCurva(res.niveles.ANCHONIVEL));
+    for (std::size_t v = 0; v < k; ++v) {
+        EXPECT_EQ(registros[32 + v], registroCurva(res.niveles.energias[v])) << v;
+    }
+    // The levels were computed from the constants of this minimum.
+    EXPECT_DOUBLE_EQ(res.niveles.energias[0],
+                     res.constantes.EEQ +
+                         (0.5 * res.constantes.NU - 0.25 * res.constantes.XNU) * 4.5563276e-06);
 }
 
 TEST(Calcula, RotationEffectsAtJEqualsOne) {
@@ -211,149 +248,126 @@ TEST(Calcula, AConstantCurveHasNoMinimum) {
     EXPECT_THROW(CALCULA(datos, curva), ErrorMotor);
 }
 
+namespace {
+
+// The scan written out term by term with std::pow, as the search is defined: the reference
+// for the behavioural cases below.
+std::optional<double> escaneoDeReferencia(const CoeficientesPotencia& c, double limite) {
+    const auto derivada = [&c](double x, int n) {
+        double suma = 0.0;
+        for (int p = POTENCIA_MIN; p <= POTENCIA_MAX; ++p) {
+            suma += factorDerivada(p, n) * c[indicePotencia(p)] * std::pow(x, p - n);
+        }
+        return suma;
+    };
+    double x = 1e-05;
+    double dAnterior = derivada(x, 1);
+    while (true) {
+        x = x + 1e-05;
+        if (x > limite) {
+            return std::nullopt;
+        }
+        const double d = derivada(x, 1);
+        if (derivada(x, 2) > 0.0 && dAnterior / d <= 0.0) {
+            return x;
+        }
+        dAnterior = d;
+    }
+}
+
+// Coefficients of the polynomial V with V(0) = -0.3 whose slope V' has the coefficients
+// `pendiente` (ascending powers) times the factors (R - raiz).
+CoeficientesPotencia desdePendiente(std::vector<double> pendiente,
+                                    const std::vector<double>& raices) {
+    for (double r : raices) {
+        std::vector<double> nuevo(pendiente.size() + 1, 0.0);
+        for (std::size_t i = 0; i < pendiente.size(); ++i) {
+            nuevo[i + 1] += pendiente[i];
+            nuevo[i] -= r * pendiente[i];
+        }
+        pendiente = nuevo;
+    }
+    CoeficientesPotencia c{};
+    for (std::size_t i = 0; i < pendiente.size(); ++i) {
+        c[indicePotencia(static_cast<int>(i) + 1)] = pendiente[i] / static_cast<double>(i + 1);
+    }
+    c[indicePotencia(0)] = -0.3;
+    return c;
+}
+
+CoeficientesPotencia parabola() {
+    CoeficientesPotencia c{};
+    c[indicePotencia(0)] = 1.96;
+    c[indicePotencia(1)] = -2.8;
+    c[indicePotencia(2)] = 1.0;
+    return c;
+}
+
+} // namespace
+
 TEST(BusquedaMinimo, TheBoundIsTwiceTheDataRangeAndAtMostFiftyBohr) {
     EXPECT_EQ(limiteBusqueda(3.0), 6.0);
     EXPECT_EQ(limiteBusqueda(40.0), 50.0);
     EXPECT_EQ(limiteBusqueda(-1.0), -2.0);
-    CoeficientesPotencia parabola{};
-    parabola[indicePotencia(0)] = 1.96;
-    parabola[indicePotencia(1)] = -2.8;
-    parabola[indicePotencia(2)] = 1.0;
-    EXPECT_FALSE(buscaMinimo(parabola, 1.3).encontrado);
-    EXPECT_TRUE(buscaMinimo(parabola, 1.5).encontrado);
-    EXPECT_FALSE(buscaMinimo(parabola, -2.0).encontrado);
+    EXPECT_FALSE(buscaMinimo(parabola(), 1.3));
+    EXPECT_TRUE(buscaMinimo(parabola(), 1.5));
+    EXPECT_FALSE(buscaMinimo(parabola(), -2.0));
 }
 
-TEST(BusquedaMinimo, SameGridPointAsThePlainScanOnRandomCurves) {
-    std::mt19937 azar(12345);
-    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
-    int encontrados = 0;
-    int sinMinimo = 0;
-    for (int caso = 0; caso < 180; ++caso) {
-        CoeficientesPotencia c{};
-        const int tipo = caso % 6;
-        const double r1 = 0.3 + 1.5 * uniforme(azar);
-        const double r2 = r1 + 0.05 + 0.5 * uniforme(azar);
-        const double r3 = r2 + 0.05 + 0.5 * uniforme(azar);
-        const double escala = std::pow(10.0, -3.0 + 4.0 * uniforme(azar));
-        // V' as a product of factors, integrated into power coefficients.
-        auto desdeDerivada = [&](std::vector<double> raices, double signo) {
-            std::vector<double> d{signo * escala}; // coefficients of V' by ascending power
-            for (double r : raices) {
-                std::vector<double> nuevo(d.size() + 1, 0.0);
-                for (std::size_t i = 0; i < d.size(); ++i) {
-                    nuevo[i + 1] += d[i];
-                    nuevo[i] -= r * d[i];
-                }
-                d = nuevo;
-            }
-            for (std::size_t i = 0; i < d.size(); ++i) {
-                c[indicePotencia(static_cast<int>(i) + 1)] = d[i] / static_cast<double>(i + 1);
-            }
-            c[indicePotencia(0)] = -uniforme(azar);
-        };
-        switch (tipo) {
-        case 0: // a single minimum
-            desdeDerivada({r1}, 1.0);
-            break;
-        case 1: // a maximum before the minimum
-            desdeDerivada({r1, r2, r3}, -1.0);
-            break;
-        case 2: // an inflection (double root) before the minimum
-            desdeDerivada({r1, r1, r2}, 1.0);
-            break;
-        case 3: { // Lennard-Jones-like with random extra terms
-            const double sigma = 0.8 + 1.5 * uniforme(azar);
-            c[indicePotencia(-12)] = escala * std::pow(sigma, 12);
-            c[indicePotencia(-6)] = -2.0 * escala * std::pow(sigma, 6);
-            c[indicePotencia(-8)] = 0.1 * escala * (uniforme(azar) - 0.5) * std::pow(sigma, 8);
-            c[indicePotencia(1)] = 1e-6 * escala * uniforme(azar);
-            break;
-        }
-        case 4: // purely repulsive: no minimum within the bound
-            c[indicePotencia(-6)] = escala;
-            c[indicePotencia(-1)] = escala * uniforme(azar);
-            break;
-        default: // all thirty powers with small random coefficients
-            for (int p = POTENCIA_MIN; p <= POTENCIA_MAX; ++p) {
-                c[indicePotencia(p)] = (uniforme(azar) - 0.5) * std::pow(0.5, std::abs(p));
-            }
-            break;
-        }
-        const double limite = 3.0 + 1.5 * uniforme(azar);
-        const Minimo paso = buscaMinimoPasoAPaso(c, limite);
-        const Minimo rapido = buscaMinimo(c, limite);
-        ASSERT_EQ(rapido.encontrado, paso.encontrado) << "caso " << caso;
-        if (paso.encontrado) {
-            ASSERT_EQ(rapido.x, paso.x) << "caso " << caso;
-            ++encontrados;
-        } else {
-            ++sinMinimo;
-        }
-        EXPECT_LE(rapido.evaluaciones, paso.evaluaciones) << "caso " << caso;
+TEST(BusquedaMinimo, TheGridPointJustPastTheChangeOfSlope) {
+    // The grid is built by repeated addition, so its points are not exact multiples of
+    // 1e-05: the result must be the very point the additions reach.
+    const std::optional<double> x = buscaMinimo(parabola(), 3.0);
+    ASSERT_TRUE(x);
+    EXPECT_GE(*x, 1.4);
+    EXPECT_LT(*x, 1.4 + 1e-05);
+    double y = 1e-05;
+    while (y < 1.4 - 1e-06) {
+        y += 1e-05;
     }
-    EXPECT_GT(encontrados, 110);
-    EXPECT_GT(sinMinimo, 25);
+    EXPECT_EQ(*x, y);
+    EXPECT_EQ(*x, escaneoDeReferencia(parabola(), 3.0));
 }
 
-TEST(BusquedaMinimo, EvaluatesThePolynomialAtFewGridPoints) {
-    CoeficientesPotencia c{};
-    c[indicePotencia(-12)] = std::pow(7.0, 12);
-    c[indicePotencia(-6)] = -2.0 * std::pow(7.0, 6);
-    const Minimo paso = buscaMinimoPasoAPaso(c, 30.0);
-    const Minimo rapido = buscaMinimo(c, 30.0);
-    ASSERT_TRUE(rapido.encontrado);
-    EXPECT_EQ(rapido.x, paso.x);
-    EXPECT_NEAR(rapido.x, 7.0, 2e-5);
-    EXPECT_LT(rapido.evaluaciones * 100, paso.evaluaciones);
-}
-
-} // namespace curvifit
-
-namespace curvifit {
-
-TEST(BusquedaMinimo, BulkAdditionsMatchOneAtATime) {
-    std::mt19937 azar(777);
-    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
-    std::vector<double> inicios{PASO_BUSQUEDA, 0.5 - 3e-5,  1.0 - 1e-5, 2.0 - 2.5e-5,
-                                4.0 - 1e-6,    32.0 - 7e-5, 0.125};
-    for (int i = 0; i < 40; ++i) {
-        inicios.push_back(std::pow(10.0, -5.0 + 6.7 * uniforme(azar)));
+TEST(BusquedaMinimo, MaximaAndInflectionsBeforeTheMinimumArePassedOver) {
+    const std::vector<std::pair<CoeficientesPotencia, double>> casos{
+        // Two minima, at 0.6 and 1.5, with a maximum between: the first one stops the scan.
+        {desdePendiente({1.0}, {0.6, 1.0, 1.5}), 0.6},
+        // Rising from the start, a maximum at 0.7, then the minimum at 1.3.
+        {desdePendiente({1.0}, {0.7, 1.3}), 1.3},
+        // An inflection at 0.8 where the slope almost vanishes, then the minimum at 1.6.
+        {desdePendiente({0.64 + 1e-6, -1.6, 1.0}, {1.6}), 1.6},
+        // Falling with a change of curvature at 1.0, then the minimum at 2.0.
+        {desdePendiente({2.0, -2.0, 1.0}, {2.0}), 2.0},
+    };
+    for (const auto& [c, minimo] : casos) {
+        const std::optional<double> x = buscaMinimo(c, 3.0);
+        ASSERT_TRUE(x) << minimo;
+        EXPECT_GE(*x, minimo) << minimo;
+        EXPECT_LT(*x, minimo + 1e-05) << minimo;
+        EXPECT_EQ(x, escaneoDeReferencia(c, 3.0)) << minimo;
     }
-    for (double inicio : inicios) {
-        for (long long pasos : {0LL, 1LL, 2LL, 3LL, 17LL, 1000LL, 123457LL, 1LL << 20}) {
-            double uno = inicio;
-            for (long long k = 0; k < pasos; ++k) {
-                uno += PASO_BUSQUEDA;
-            }
-            ASSERT_EQ(sumaRepetida(inicio, pasos), uno) << inicio << " + " << pasos;
-        }
-    }
+    // Lennard-Jones with its minimum at 7 bohr, as in a rare-gas dimer.
+    CoeficientesPotencia lj{};
+    lj[indicePotencia(-12)] = std::pow(7.0, 12);
+    lj[indicePotencia(-6)] = -2.0 * std::pow(7.0, 6);
+    const std::optional<double> x = buscaMinimo(lj, 30.0);
+    ASSERT_TRUE(x);
+    EXPECT_GE(*x, 7.0 - 1e-9);
+    EXPECT_LT(*x, 7.0 + 1e-05);
 }
-
-} // namespace curvifit
-
-namespace curvifit {
 
 TEST(BusquedaMinimo, NonFiniteCoefficientsEndTheSearchWithoutAMinimum) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     for (double raro : {nan, inf, -inf}) {
-        CoeficientesPotencia c{};
-        c[indicePotencia(0)] = 1.96;
-        c[indicePotencia(1)] = -2.8;
-        c[indicePotencia(2)] = 1.0;
+        CoeficientesPotencia c = parabola();
         c[indicePotencia(-3)] = raro;
-        const Minimo paso = buscaMinimoPasoAPaso(c, 3.0);
-        const Minimo rapido = buscaMinimo(c, 3.0);
-        EXPECT_FALSE(paso.encontrado) << raro;
-        EXPECT_FALSE(rapido.encontrado) << raro;
-        EXPECT_EQ(rapido.evaluaciones, 1) << raro;
+        EXPECT_FALSE(buscaMinimo(c, 3.0)) << raro;
         // A constant term takes no part in V': the parabola's minimum is still found.
         c[indicePotencia(-3)] = 0.0;
         c[indicePotencia(0)] = raro;
-        EXPECT_TRUE(buscaMinimo(c, 3.0).encontrado) << raro;
-        EXPECT_EQ(buscaMinimo(c, 3.0).x, buscaMinimoPasoAPaso(c, 3.0).x) << raro;
+        EXPECT_EQ(buscaMinimo(c, 3.0), buscaMinimo(parabola(), 3.0)) << raro;
     }
 }
 

@@ -101,6 +101,14 @@ TEST(Escriberes, DistanceInBohrOrAngstrom) {
     d.UNIDIST = "ANGSTROM";
     r.constantes.RE = 0.74085;
     EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO =   0.74085 (ANGSTROMS)   1.40000 (BOHR)");
+    // The factor of this line is 0.529177 in double precision: neither the reading
+    // factor 0.529177249 nor the single-precision 0.52917701 of the rotation lines.
+    d.UNIDIST = "UA      ";
+    r.constantes.RE = 1000.0;
+    EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO = 529.17700 (ANGSTROMS)1000.00000 (BOHR)");
+    d.UNIDIST = "ANGSTROM";
+    r.constantes.RE = 529.177;
+    EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO = 529.17700 (ANGSTROMS)1000.00000 (BOHR)");
 }
 
 TEST(Escriberes, SinglePrecisionConversionConstants) {
@@ -196,6 +204,8 @@ TEST(Escriberes, QuasiVarianceIsZeroWhenPointsEqualCoefficients) {
     d.POTUSADA[indicePotencia(3)] = 1;
     Resultado r = resultadoEjemplo();
     r.ajuste.ACOEF.push_back(0.0);
+    r.ajuste.MEDIACOEF.push_back(0.0);
+    r.ajuste.ERRCOEF.push_back(0.0);
     const auto l = lineasInforme(d, r);
     const std::size_t m = 4, n = 4;
     EXPECT_EQ(l[32 + m + n + 2], "CUASIVARIANZA MUESTRAL:    0.00000    ");

@@ -270,16 +270,27 @@ TEST(Ercoef, PointEstimatesUseThePositionAsExponent) {
     }
 }
 
-TEST(Ercoef, APointAtZeroEndsThePassAndCountsOncePerCoefficient) {
-    const std::vector<double> x{1.0, 0.0, 2.0, 3.0};
-    const std::vector<double> y{1.0, 0.0, 2.0, 3.0};
-    const std::vector<double> a{0.0, 1.0};
+TEST(Ercoef, NskipAccumulatesAndBothPassesStopAtTheFirstPointAtZero) {
+    // Residuals that do not vanish, and points after the one at R = 0 that would change
+    // every sum if a pass skipped that point instead of ending there.
+    const std::vector<double> x{1.0, 2.0, 1e-11, 4.0, 5.0};
+    const std::vector<double> y{1.0, 0.5, 3.0, -7.0, 11.0};
+    const std::vector<double> a{0.5, 0.25};
     const FuncionesBase base = [](double r) { return std::vector<double>{1.0, r}; };
     const ErroresCoeficientes e = ERCOEF(x, y, a, base);
-    // Exact fit: every residual is 0; the means are the coefficients. For the second
-    // coefficient NSKIP is already 2, so the variance is divided by 4 - 2 - 1 = 1.
-    EXPECT_EQ(e.MEDIACOEF, a);
-    EXPECT_EQ(e.ERRCOEF, (std::vector<double>{0.0, 0.0}));
+    // fit - y at the two points before R = 0: 0.5 + 0.25 - 1 and 0.5 + 0.5 - 0.5.
+    const double r1 = -0.25;
+    const double r2 = 0.5;
+    // First coefficient: NSKIP = 1, estimates a + r / x.
+    const double media1 = 0.5 + (r1 / 1.0 + r2 / 2.0) / 4.0;
+    const double var1 = std::pow(0.5 + r1 - media1, 2) + std::pow(0.5 + r2 / 2.0 - media1, 2);
+    // Second coefficient: NSKIP is already 2, estimates a + r / x^2.
+    const double media2 = 0.25 + (r1 / 1.0 + r2 / 4.0) / 3.0;
+    const double var2 = std::pow(0.25 + r1 - media2, 2) + std::pow(0.25 + r2 / 4.0 - media2, 2);
+    EXPECT_DOUBLE_EQ(e.MEDIACOEF[0], media1);
+    EXPECT_DOUBLE_EQ(e.ERRCOEF[0], 0.7 * std::sqrt(var1 / 3.0));
+    EXPECT_DOUBLE_EQ(e.MEDIACOEF[1], media2);
+    EXPECT_DOUBLE_EQ(e.ERRCOEF[1], 0.7 * std::sqrt(var2 / 2.0));
 }
 
 TEST(Coefpot, CoefficientsGoToTheirPowers) {
