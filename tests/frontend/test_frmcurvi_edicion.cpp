@@ -3,8 +3,9 @@
 #include "support/ventana_prueba.h"
 #include "windows/frmajuste.h"
 
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QLocale>
@@ -106,7 +107,7 @@ TEST_F(EditorCeldas, LettersAndASecondPointAreRefused) {
     QLineEdit* dato = caja(QStringLiteral("textdato"));
     QTest::keyClicks(dato, QStringLiteral("1.2e.5x-"));
     EXPECT_EQ(dato->text(), QStringLiteral("1.25-"));
-    // Keys that type nothing are not filtered; pasting is refused like any control key.
+    // Keys that type nothing are not filtered.
     QTest::keyClick(dato, Qt::Key_Home);
     QTest::keyClick(dato, Qt::Key_Delete);
     EXPECT_EQ(dato->text(), QStringLiteral(".25-"));
@@ -114,12 +115,59 @@ TEST_F(EditorCeldas, LettersAndASecondPointAreRefused) {
     QTest::keyClick(dato, Qt::Key_End);
     QTest::keyClick(dato, Qt::Key_Backspace);
     EXPECT_EQ(dato->text(), QStringLiteral(".25"));
-    dato->selectAll();
-    QTest::keyClick(dato, Qt::Key_C, Qt::ControlModifier);
-    dato->deselect();
-    QTest::keyClick(dato, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(dato->text(), QStringLiteral(".25"));
     EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(EditorCeldas, ControlKeysAreFilteredLikeAnyCharacter) {
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    QTest::keyClicks(dato, QStringLiteral("1.25"));
+    // Ctrl+C, Ctrl+A and Ctrl+V type the control codes 3, 1 and 22: none of them passes.
+    auto control = [dato](Qt::Key tecla, char codigo) {
+        QKeyEvent pulsada(QEvent::KeyPress, tecla, Qt::ControlModifier,
+                          QString(QChar::fromLatin1(codigo)));
+        QApplication::sendEvent(dato, &pulsada);
+    };
+    QGuiApplication::clipboard()->setText(QStringLiteral("previo"));
+    dato->selectAll();
+    control(Qt::Key_C, 3);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("previo"));
+    dato->deselect();
+    dato->setCursorPosition(0);
+    control(Qt::Key_A, 1);
+    EXPECT_FALSE(dato->hasSelectedText());
+    dato->end(false);
+    control(Qt::Key_V, 22);
+    EXPECT_EQ(dato->text(), QStringLiteral("1.25"));
+    EXPECT_TRUE(mensajes.mostrados.empty());
+    // Without units each of them also brings the units message.
+    opcion(QStringLiteral("optener(1)"))->setAutoExclusive(false);
+    opcion(QStringLiteral("optener(1)"))->setChecked(false);
+    control(Qt::Key_C, 3);
+    EXPECT_EQ(mensajes.textos(),
+              QStringList{QStringLiteral("Debes elegir las unidades para la energía")});
+}
+
+TEST_F(EditorCeldas, MovingToAnotherCellIsAChangeOfTheEditor) {
+    dialogos.elegir(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd"));
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    ASSERT_TRUE(ventana->ejecutarHabilitado());
+    ASSERT_FALSE(ventana->cambios);
+    // Row 1 again: the editor keeps its text, nothing changes.
+    ventana->grid()->setCurrentCell(0, 0);
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
+    // Writing the current cell shows the new text without counting as a typed edit.
+    ventana->ponTextoCelda(1, 1, QStringLiteral("1.05"));
+    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), QStringLiteral("1.05"));
+    EXPECT_FALSE(ventana->cambios);
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
+    // Another cell puts another text into the editor.
+    ventana->grid()->setCurrentCell(2, 1);
+    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), celda(3, 2));
+    EXPECT_TRUE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    EXPECT_FALSE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());
 }
 
 TEST_F(EditorCeldas, KeysBeforeUnitsAreRefusedWithTheUnitsMessage) {
@@ -174,8 +222,12 @@ TEST_F(EditorCeldas, InsertAndDeleteModesOnAClick) {
         QTest::mouseClick(ventana->grid()->viewport(), Qt::LeftButton, {},
                           ventana->grid()->visualItemRect(item).center());
     };
-    pulsaFila(2); // no mode: nothing moves
+    ventana->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    pulsaFila(2); // no mode: nothing moves, and the editor is ready for the value
     EXPECT_EQ(celda(2, 1), QStringLiteral("2"));
+    EXPECT_EQ(celda(3, 1), QStringLiteral("3"));
+    EXPECT_TRUE(caja(QStringLiteral("textdato"))->hasFocus());
 
     QTest::mouseClick(hijo<QToolButton>(QStringLiteral("ssradd")), Qt::LeftButton);
     EXPECT_EQ(ventana->modogrid(), 1);
