@@ -1,3 +1,4 @@
+#include "document/elementos.h"
 #include "document/tabla_periodica.h"
 #include "document/textos_numero.h"
 #include "support/ventana_prueba.h"
@@ -13,6 +14,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <map>
 
 namespace oscilab::prueba {
 
@@ -308,6 +311,64 @@ TEST_F(TablaElementos, ClickingOxygenFillsTheActiveMassBox) {
     QTest::mouseClick(hijo<QToolButton>(QStringLiteral("lbatomos(17)")), Qt::LeftButton);
     EXPECT_EQ(caja(QStringLiteral("textmatom(2)"))->text(), QStringLiteral("35.453"));
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Cloro"));
+}
+
+TEST(TablaPeriodicaDibujo, ButtonsStandInThePeriodicTableLayout) {
+    TablaPeriodica tabla;
+    EXPECT_EQ(tabla.title(), QStringLiteral("Tabla Periódica"));
+    // Each row of the table: the column of its first symbol and the symbols from there on.
+    const struct {
+        int fila;
+        int columna;
+        const char* simbolos;
+    } filas[] = {
+        {1, 1, "H"},
+        {1, 18, "He"},
+        {2, 1, "Li Be"},
+        {2, 13, "B C N O F Ne"},
+        {3, 1, "Na Mg"},
+        {3, 13, "Al Si P S Cl Ar"},
+        {4, 1, "K Ca Sc Ti V Cr Mn Fe Co Ni Cu Zn Ga Ge As Se Br Kr"},
+        {5, 1, "Rb Sr Y Zr Nb Mo Tc Ru Rh Pd Ag Cd In Sn Sb Te I Xe"},
+        {6, 1, "Cs Ba La"},
+        {6, 4, "Hf Ta W Re Os Ir Pt Au Hg Tl Pb Bi Po At Rn"},
+        {7, 1, "Fr Ra Ac"},
+        {8, 3, "Ce Pr Nd Pm Sm Eu Gd Tb Dy Ho Er Tm Yb Lu"},
+        {9, 3, "Th Pa U Np Pu Am Cm Bk Cf Es Fm Md No Lw"},
+    };
+    const QRect h = tabla.boton(1)->geometry();
+    const int lado = h.width();
+    EXPECT_EQ(h.height(), lado);
+    // The two lower rows stand apart by a small gap: 45 of 255 twips.
+    const int hueco = tabla.boton(58)->y() - h.y() - 7 * lado;
+    EXPECT_GT(hueco, 0);
+    EXPECT_LT(hueco, lado / 2);
+    std::map<QString, std::pair<int, int>> casillas;
+    for (int z = 1; z <= numeroElementos; ++z) {
+        const QToolButton* b = tabla.boton(z);
+        EXPECT_EQ(b->objectName(), QStringLiteral("lbatomos(%1)").arg(z));
+        EXPECT_EQ(b->size(), QSize(lado, lado)) << z;
+        EXPECT_TRUE(tabla.rect().contains(b->geometry())) << z;
+        const int dx = b->x() - h.x();
+        int dy = b->y() - h.y();
+        if (dy >= 7 * lado) {
+            dy -= hueco;
+        }
+        EXPECT_EQ(dx % lado, 0) << z;
+        EXPECT_EQ(dy % lado, 0) << z;
+        casillas[b->text()] = {dy / lado + 1, dx / lado + 1};
+    }
+    int total = 0;
+    for (const auto& f : filas) {
+        int columna = f.columna;
+        for (const QString& s : QString::fromLatin1(f.simbolos).split(QLatin1Char(' '))) {
+            EXPECT_EQ(casillas[s], std::make_pair(f.fila, columna)) << s.toStdString();
+            ++columna;
+            ++total;
+        }
+    }
+    EXPECT_EQ(total, numeroElementos);
+    EXPECT_EQ(casillas.size(), static_cast<std::size_t>(numeroElementos));
 }
 
 TEST_F(TablaElementos, EmptyingAMassBoxRenamesItsAtom) {
