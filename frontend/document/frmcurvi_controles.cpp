@@ -153,14 +153,17 @@ QWidget* frmcurvi::creaMasas() {
             "Haz click en esta casilla y seleccina un átomo de la tabla periódica."));
         caja->setAccessibleName(etiqueta->text());
         caja->installEventFilter(this);
+        caja->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000.00000")) + 12);
         auto* umas = new QLabel(QStringLiteral("UMAS"), masas);
         umas->setObjectName(QStringLiteral("Label%1").arg(i + 2));
-        rejilla->addWidget(etiqueta, 0, i * 3);
-        rejilla->addWidget(caja, 0, i * 3 + 1);
-        rejilla->addWidget(umas, 0, i * 3 + 2);
+        // Columns 0-2 hold atom 1, 4-6 atom 2; column 3 keeps "UMAS" apart from the next name.
+        rejilla->addWidget(etiqueta, 0, i * 4);
+        rejilla->addWidget(caja, 0, i * 4 + 1);
+        rejilla->addWidget(umas, 0, i * 4 + 2);
         lbato_[static_cast<std::size_t>(i)] = etiqueta;
         textmatom_[static_cast<std::size_t>(i)] = caja;
     }
+    rejilla->setColumnMinimumWidth(3, fontMetrics().horizontalAdvance(QStringLiteral("MM")));
     return masas;
 }
 
