@@ -704,7 +704,13 @@ bool frmcurvi::eventFilter(QObject* objeto, QEvent* evento) {
             atomoactivo_ = i + 1;
         }
     }
-    if ((objeto == optener_[0] || objeto == optener_[1]) && evento->type() == QEvent::KeyPress) {
+    // A character typed into the title, a mass box or an energy option marks the document
+    // changed, even when it leaves the text as it was (Ctrl+C, for instance).
+    const bool marcaTecla = objeto == textnombre_ || objeto == textmatom_[0] ||
+                            objeto == textmatom_[1] || objeto == optener_[0] ||
+                            objeto == optener_[1];
+    if (marcaTecla && evento->type() == QEvent::KeyPress &&
+        codigoTecla(static_cast<QKeyEvent*>(evento)) >= 0) {
         cambios = true;
     }
     return QMainWindow::eventFilter(objeto, evento);

@@ -136,6 +136,7 @@ QWidget* frmcurvi::creaTitulo() {
     textnombre_->setObjectName(QStringLiteral("textnombre"));
     textnombre_->setToolTip(QStringLiteral("Comentario / Título del archivo de datos"));
     textnombre_->setAccessibleName(textnombre_->toolTip());
+    textnombre_->installEventFilter(this);
     capaTitulo->addWidget(textnombre_);
     return titulo;
 }

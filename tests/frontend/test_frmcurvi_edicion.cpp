@@ -254,6 +254,27 @@ TEST_F(EditorCeldas, InsertAndDeleteModesOnAClick) {
     EXPECT_EQ(ventana->grid()->currentRow(), 1);
 }
 
+TEST_F(EditorCeldas, TypedCharactersMarkTheDocumentChangedButMovingKeysDoNot) {
+    llenaDocumento(7);
+    guardaComo(QStringLiteral("teclas.qvd"));
+    ASSERT_FALSE(ventana->cambios);
+    ASSERT_TRUE(ventana->ejecutarHabilitado());
+    for (const char* nombre : {"textnombre", "textmatom(1)", "textmatom(2)", "optener(1)"}) {
+        QWidget* w = hijo<QWidget>(QString::fromLatin1(nombre));
+        QTest::keyClick(w, Qt::Key_Left);
+        QTest::keyClick(w, Qt::Key_Tab);
+        EXPECT_FALSE(ventana->cambios) << nombre;
+        // Ctrl+C types the control code 3 and leaves the text as it was.
+        QKeyEvent copia(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier,
+                        QString(QChar::fromLatin1(3)));
+        QApplication::sendEvent(w, &copia);
+        EXPECT_TRUE(ventana->cambios) << nombre;
+        EXPECT_TRUE(ventana->ejecutarHabilitado()) << nombre;
+        ventana->cambios = false;
+    }
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2"));
+}
+
 using Unidades = VentanaPrueba;
 
 TEST_F(Unidades, SwitchingDistanceUnitConvertsTheColumn) {
