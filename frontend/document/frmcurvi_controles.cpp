@@ -88,8 +88,9 @@ void frmcurvi::creaMenusYBarra() {
     archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea1"));
     mnusalir_ = item(archivo, "mnusalir", QStringLiteral("&Salir"));
     // The program's one shortcut leaves it; it does not save.
+    // Only while the main window is active: in the other windows Ctrl+S means nothing.
     mnusalir_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnusalir_->setShortcutContext(Qt::ApplicationShortcut);
+    mnusalir_->setShortcutContext(Qt::WindowShortcut);
     connect(mnusalir_, &QAction::triggered, this, &frmcurvi::salir);
 
     QMenu* ayudas = menuBar()->addMenu(QStringLiteral("Ay&uda"));
