@@ -9,7 +9,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QGroupBox>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -53,6 +55,96 @@ TEST_F(Inicio, CaptionControlsAndInitialState) {
         QStringLiteral("Haz click en esta casilla y seleccina un átomo de la tabla periódica."));
     EXPECT_FALSE(ventana->ajuste()->isVisible());
     EXPECT_EQ(ventana->atomoactivo(), 1);
+}
+
+TEST_F(Inicio, EveryControlOfTheCatalogueWithItsCaption) {
+    const std::pair<const char*, const char*> marcos[] = {
+        {"SSFrame1", "Título"},         {"SSFrame2", "Masas Atómicas"}, {"SSFrame3", "Datos"},
+        {"SSFrame4", "Unidades"},       {"SSFrame5", "Distancia"},      {"SSFrame6", "Energía"},
+        {"SSFrame7", "Tipo de ajuste"}, {"frmtp", "Tabla Periódica"},
+    };
+    for (const auto& [nombre, titulo] : marcos) {
+        EXPECT_EQ(hijo<QGroupBox>(QString::fromLatin1(nombre))->title(), QString::fromUtf8(titulo))
+            << nombre;
+    }
+    const std::pair<const char*, const char*> etiquetas[] = {
+        {"lbato(1)", "Atomo 1:"},
+        {"lbato(2)", "Atomo 2:"},
+        {"Label2", "UMAS"},
+        {"Label3", "UMAS"},
+        {"lbvent1", "Nombre:"},
+        {"lbvent2", "Masa atómica:"},
+        {"lbvent3", "Carga nuclear:"},
+        {"lbventnombre", ""},
+        {"lbventmato", ""},
+        {"lbventcn", ""},
+        {"Lbpot", "0 1 2 3 4"},
+    };
+    for (const auto& [nombre, texto] : etiquetas) {
+        EXPECT_EQ(etiqueta(QString::fromLatin1(nombre))->text(), QString::fromUtf8(texto))
+            << nombre;
+    }
+    const std::pair<const char*, const char*> botones[] = {
+        {"btejecuta", "Ejecutar"}, {"btdato", "Aceptar"}, {"btgrado", "Cambiar tipo de ajuste"}};
+    for (const auto& [nombre, texto] : botones) {
+        EXPECT_EQ(hijo<QPushButton>(QString::fromLatin1(nombre))->text(), QString::fromUtf8(texto))
+            << nombre;
+    }
+    EXPECT_EQ(hijo<QPushButton>(QStringLiteral("btejecuta"))->toolTip(),
+              QStringLiteral("Ejecuta el programa de cálculo"));
+    const std::pair<const char*, const char*> opciones[] = {{"optdist(1)", "U.A."},
+                                                            {"optdist(2)", "ANGSTROM"},
+                                                            {"optener(1)", "U.A."},
+                                                            {"optener(2)", "e.V."}};
+    for (const auto& [nombre, texto] : opciones) {
+        EXPECT_EQ(opcion(QString::fromLatin1(nombre))->text(), QString::fromUtf8(texto)) << nombre;
+    }
+    const std::pair<const char*, const char*> consejos[] = {
+        {"textnombre", "Comentario / Título del archivo de datos"},
+        {"textmatom(1)", "Haz click en esta casilla y seleccina un átomo de la tabla periódica."},
+        {"textdato", "En esta casilla se introducen los datos de la tabla adjunta"},
+    };
+    for (const auto& [nombre, texto] : consejos) {
+        EXPECT_EQ(caja(QString::fromLatin1(nombre))->toolTip(), QString::fromUtf8(texto)) << nombre;
+    }
+    const std::pair<const char*, const char*> imagenes[] = {
+        {"BTNexcel", "Importar datos de Excel"},
+        {"ssradd", "Inserta nuevos puntos"},
+        {"ssrdel", "Elimina puntos existentes"},
+    };
+    for (const auto& [nombre, texto] : imagenes) {
+        EXPECT_EQ(hijo<QToolButton>(QString::fromLatin1(nombre))->toolTip(),
+                  QString::fromUtf8(texto))
+            << nombre;
+    }
+    EXPECT_EQ(ventana->grid()->horizontalHeaderItem(0)->text(), QStringLiteral("Distancia"));
+    EXPECT_EQ(ventana->grid()->verticalHeaderItem(0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), QString());
+    EXPECT_FALSE(hijo<QWidget>(QStringLiteral("lbventana"))->isVisible());
+    EXPECT_FALSE(hijo<QTimer>(QStringLiteral("Timer"))->isActive());
+    const std::pair<const char*, const char*> menus[] = {
+        {"mnunuevo", "&Nuevo"},     {"mnuabrir", "&Abrir"},
+        {"mnuguardar", "&Guardar"}, {"mnuguardarcomo", "G&uardar como..."},
+        {"mnusalir", "&Salir"},     {"mnuacercade", "A&cerca de..."},
+        {"mnuayuda", "Ay&uda"},
+    };
+    for (const auto& [nombre, texto] : menus) {
+        EXPECT_EQ(accion(QString::fromLatin1(nombre))->text(), QString::fromUtf8(texto)) << nombre;
+    }
+    EXPECT_EQ(hijo<QMenu>(QStringLiteral("mnuarchivo"))->title(), QStringLiteral("&Archivos"));
+    EXPECT_EQ(hijo<QMenu>(QStringLiteral("mnuayudas"))->title(), QStringLiteral("Ay&uda"));
+    const char* consejosBarra[] = {"Nuevo Archivo", "Abrir Archivo", "Guardar Archivo",
+                                   "Ejecutar",      "Acerca de ...", "Ayuda",
+                                   "Salir"};
+    const QList<QAction*> barra = hijo<QToolBar>(QStringLiteral("Toolbar1"))->actions();
+    ASSERT_EQ(barra.size(), 7);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(barra[i]->toolTip(), QString::fromUtf8(consejosBarra[i])) << i;
+    }
+    // Only the run command is off at start.
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(barra[i]->isEnabled(), i != 3) << i;
+    }
 }
 
 TEST_F(Inicio, MenusAndToolbarByKey) {
