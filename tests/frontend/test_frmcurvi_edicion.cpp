@@ -545,6 +545,41 @@ TEST_F(Ajuste, DegreeDialogUpdatesLbpotAndDisablesTheRun) {
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 1 2 3 4"));
 }
 
+TEST_F(Ajuste, SixColumnsOfFiveTheLegendAndTheAcceptButton) {
+    frmajuste* dialogo = ventana->ajuste();
+    dialogo->mostrar();
+    for (int i = 0; i < 30; ++i) {
+        const QCheckBox* caja = dialogo->grado(i);
+        EXPECT_EQ(caja->objectName(), QStringLiteral("grado(%1)").arg(i));
+        EXPECT_EQ(caja->text(), QStringLiteral("Potencia %1").arg(i - 15));
+        const QCheckBox* primeraDeSuColumna = dialogo->grado(i - i % 5);
+        EXPECT_EQ(caja->x(), primeraDeSuColumna->x()) << i;
+        if (i % 5 > 0) {
+            EXPECT_GT(caja->y(), dialogo->grado(i - 1)->y()) << i;
+        }
+        if (i >= 5) {
+            EXPECT_GT(caja->x(), dialogo->grado(i - 5)->x()) << i;
+            EXPECT_EQ(caja->y(), dialogo->grado(i - 5)->y()) << i;
+        }
+        // Red exactly while included.
+        EXPECT_EQ(caja->palette().color(QPalette::WindowText) == QColor(Qt::red), caja->isChecked())
+            << i;
+    }
+    const std::pair<const char*, const char*> leyenda[] = {
+        {"lcoef", "a"}, {"lsubcoef", "0"}, {"lr", "R"}, {"lsupcoef", "0"}};
+    for (const auto& [nombre, texto] : leyenda) {
+        const QLabel* l = dialogo->findChild<QLabel*>(QString::fromLatin1(nombre));
+        ASSERT_NE(l, nullptr) << nombre;
+        EXPECT_EQ(l->text(), QString::fromLatin1(texto));
+    }
+    const auto* aceptar = dialogo->findChild<QPushButton*>(QStringLiteral("btaceptar"));
+    ASSERT_NE(aceptar, nullptr);
+    EXPECT_EQ(aceptar->text(), QStringLiteral("&Aceptar"));
+    // Lower right: below the boxes and right of the legend.
+    EXPECT_GT(aceptar->y(), dialogo->grado(29)->y());
+    EXPECT_GT(aceptar->x(), dialogo->findChild<QLabel*>(QStringLiteral("lsupcoef"))->x());
+}
+
 TEST_F(Ajuste, UncheckingEverythingLeavesAnEmptyLabel) {
     for (int i = 0; i < 30; ++i) {
         ventana->ajuste()->grado(i)->setChecked(false);
