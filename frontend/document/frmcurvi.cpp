@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -40,9 +41,9 @@ const QString filtroDatos = QStringLiteral("Archivos de datos (*.qvd);;Todos los
 const QString sinTitulo = QStringLiteral("(Sin Título)");
 const QString potenciasIniciales = QStringLiteral("0 1 2 3 4");
 
-// Character code of a key as a typed character: Enter 13, backspace 8, else the character.
-// -1 for keys that type nothing (arrows, Tab, Delete, copy and select-all), which pass
-// unfiltered.
+// Character code of a key as a typed character: Enter 13, backspace 8, else the character
+// (control keys such as Ctrl+C or Ctrl+V give their control codes and are filtered like any
+// other). -1 for keys that type nothing (arrows, Tab, Delete), which pass unfiltered.
 int codigoTecla(const QKeyEvent* evento) {
     switch (evento->key()) {
     case Qt::Key_Return:
@@ -58,9 +59,6 @@ int codigoTecla(const QKeyEvent* evento) {
         return -1;
     default:
         break;
-    }
-    if (evento->matches(QKeySequence::Copy) || evento->matches(QKeySequence::SelectAll)) {
-        return -1;
     }
     const QString texto = evento->text();
     return texto.isEmpty() ? -1 : texto[0].unicode();
@@ -113,8 +111,8 @@ void frmcurvi::conectaControles() {
         connect(textmatom_[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
                 [this, i](const QString& texto) { masaCambiada(i + 1, texto); });
     }
-    // Only what the user types is an edit; moving through the table refills the editor.
-    connect(textdato_, &QLineEdit::textEdited, this, &frmcurvi::marcaCambio);
+    // Any change of the editor's text counts, also when moving to a cell refills it.
+    connect(textdato_, &QLineEdit::textChanged, this, &frmcurvi::marcaCambio);
     connect(btdato_, &QPushButton::clicked, this, &frmcurvi::btdatoClick);
     connect(grid_, &QTableWidget::currentCellChanged, this, &frmcurvi::alCambiarCelda);
     connect(grid_, &QTableWidget::cellClicked, this, &frmcurvi::editafila);
@@ -200,6 +198,8 @@ void frmcurvi::ponTextoCelda(int fila, int columna, const QString& texto) {
     }
     item->setText(texto);
     if (grid_->currentRow() == fila - 1 && grid_->currentColumn() == columna - 1) {
+        // The editor keeps showing the current cell; writing a cell is not an edit of it.
+        const QSignalBlocker silencio(textdato_);
         alCambiarCelda();
     }
 }
@@ -596,6 +596,7 @@ bool frmcurvi::teclaDato(int tecla) {
 
 void frmcurvi::editafila() {
     if (modogrid_ == 0) {
+        textdato_->setFocus();
         return;
     }
     const int fila = grid_->currentRow() + 1;
@@ -703,7 +704,13 @@ bool frmcurvi::eventFilter(QObject* objeto, QEvent* evento) {
             atomoactivo_ = i + 1;
         }
     }
-    if ((objeto == optener_[0] || objeto == optener_[1]) && evento->type() == QEvent::KeyPress) {
+    // A character typed into the title, a mass box or an energy option marks the document
+    // changed, even when it leaves the text as it was (Ctrl+C, for instance).
+    const bool marcaTecla = objeto == textnombre_ || objeto == textmatom_[0] ||
+                            objeto == textmatom_[1] || objeto == optener_[0] ||
+                            objeto == optener_[1];
+    if (marcaTecla && evento->type() == QEvent::KeyPress &&
+        codigoTecla(static_cast<QKeyEvent*>(evento)) >= 0) {
         cambios = true;
     }
     return QMainWindow::eventFilter(objeto, evento);

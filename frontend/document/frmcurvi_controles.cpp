@@ -88,8 +88,9 @@ void frmcurvi::creaMenusYBarra() {
     archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea1"));
     mnusalir_ = item(archivo, "mnusalir", QStringLiteral("&Salir"));
     // The program's one shortcut leaves it; it does not save.
+    // Only while the main window is active: in the other windows Ctrl+S means nothing.
     mnusalir_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnusalir_->setShortcutContext(Qt::ApplicationShortcut);
+    mnusalir_->setShortcutContext(Qt::WindowShortcut);
     connect(mnusalir_, &QAction::triggered, this, &frmcurvi::salir);
 
     QMenu* ayudas = menuBar()->addMenu(QStringLiteral("Ay&uda"));
@@ -136,6 +137,7 @@ QWidget* frmcurvi::creaTitulo() {
     textnombre_->setObjectName(QStringLiteral("textnombre"));
     textnombre_->setToolTip(QStringLiteral("Comentario / Título del archivo de datos"));
     textnombre_->setAccessibleName(textnombre_->toolTip());
+    textnombre_->installEventFilter(this);
     capaTitulo->addWidget(textnombre_);
     return titulo;
 }
@@ -153,14 +155,17 @@ QWidget* frmcurvi::creaMasas() {
             "Haz click en esta casilla y seleccina un átomo de la tabla periódica."));
         caja->setAccessibleName(etiqueta->text());
         caja->installEventFilter(this);
+        caja->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000.00000")) + 12);
         auto* umas = new QLabel(QStringLiteral("UMAS"), masas);
         umas->setObjectName(QStringLiteral("Label%1").arg(i + 2));
-        rejilla->addWidget(etiqueta, 0, i * 3);
-        rejilla->addWidget(caja, 0, i * 3 + 1);
-        rejilla->addWidget(umas, 0, i * 3 + 2);
+        // Columns 0-2 hold atom 1, 4-6 atom 2; column 3 keeps "UMAS" apart from the next name.
+        rejilla->addWidget(etiqueta, 0, i * 4);
+        rejilla->addWidget(caja, 0, i * 4 + 1);
+        rejilla->addWidget(umas, 0, i * 4 + 2);
         lbato_[static_cast<std::size_t>(i)] = etiqueta;
         textmatom_[static_cast<std::size_t>(i)] = caja;
     }
+    rejilla->setColumnMinimumWidth(3, fontMetrics().horizontalAdvance(QStringLiteral("MM")));
     return masas;
 }
 

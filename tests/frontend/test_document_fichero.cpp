@@ -196,6 +196,19 @@ TEST(LeeFichero, DoubleBlanksOnThePowersLineAreSkipped) {
     EXPECT_TRUE(l.celdas.empty());
 }
 
+TEST(LeeFichero, BlanksAtTheStartOfALineMakeNoEmptyWord) {
+    // A mass typed with a leading blank is written as it is; reading it back must not shift
+    // every later word by one.
+    char actual = '\r'; // as a previous file leaves it
+    const FicheroLeido l =
+        leeFicheroDatos(" t\r\n \r\n 1.0079   2\r\nUA   eV\r\n  1   -1\r\n", actual);
+    EXPECT_EQ(l.titulo, QStringLiteral("t"));
+    EXPECT_TRUE(l.potencias->empty());
+    EXPECT_EQ(l.masas, (std::vector<QString>{"1.0079", "2"}));
+    EXPECT_EQ(l.unidades, (std::vector<QString>{"UA", "eV"}));
+    EXPECT_EQ(l.celdas, (std::vector<QString>{"1", "-1"}));
+}
+
 TEST(LeeFichero, FewerThanFiftyPointsAndAMissingLastLineEnd) {
     const FicheroLeido l = lee("t\r\n0 \r\n1 2\r\nUA   UA\r\n1   -1\r\n2   -0.5");
     EXPECT_EQ(l.celdas, (std::vector<QString>{"1", "-1", "2", "-0.5"}));

@@ -1,17 +1,23 @@
+#include "document/elementos.h"
 #include "document/tabla_periodica.h"
 #include "document/textos_numero.h"
 #include "support/ventana_prueba.h"
 #include "windows/frmajuste.h"
 
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QGroupBox>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <map>
 
 namespace oscilab::prueba {
 
@@ -49,6 +55,96 @@ TEST_F(Inicio, CaptionControlsAndInitialState) {
         QStringLiteral("Haz click en esta casilla y seleccina un átomo de la tabla periódica."));
     EXPECT_FALSE(ventana->ajuste()->isVisible());
     EXPECT_EQ(ventana->atomoactivo(), 1);
+}
+
+TEST_F(Inicio, EveryControlOfTheCatalogueWithItsCaption) {
+    const std::pair<const char*, const char*> marcos[] = {
+        {"SSFrame1", "Título"},         {"SSFrame2", "Masas Atómicas"}, {"SSFrame3", "Datos"},
+        {"SSFrame4", "Unidades"},       {"SSFrame5", "Distancia"},      {"SSFrame6", "Energía"},
+        {"SSFrame7", "Tipo de ajuste"}, {"frmtp", "Tabla Periódica"},
+    };
+    for (const auto& [nombre, titulo] : marcos) {
+        EXPECT_EQ(hijo<QGroupBox>(QString::fromLatin1(nombre))->title(), QString::fromUtf8(titulo))
+            << nombre;
+    }
+    const std::pair<const char*, const char*> etiquetas[] = {
+        {"lbato(1)", "Atomo 1:"},
+        {"lbato(2)", "Atomo 2:"},
+        {"Label2", "UMAS"},
+        {"Label3", "UMAS"},
+        {"lbvent1", "Nombre:"},
+        {"lbvent2", "Masa atómica:"},
+        {"lbvent3", "Carga nuclear:"},
+        {"lbventnombre", ""},
+        {"lbventmato", ""},
+        {"lbventcn", ""},
+        {"Lbpot", "0 1 2 3 4"},
+    };
+    for (const auto& [nombre, texto] : etiquetas) {
+        EXPECT_EQ(etiqueta(QString::fromLatin1(nombre))->text(), QString::fromUtf8(texto))
+            << nombre;
+    }
+    const std::pair<const char*, const char*> botones[] = {
+        {"btejecuta", "Ejecutar"}, {"btdato", "Aceptar"}, {"btgrado", "Cambiar tipo de ajuste"}};
+    for (const auto& [nombre, texto] : botones) {
+        EXPECT_EQ(hijo<QPushButton>(QString::fromLatin1(nombre))->text(), QString::fromUtf8(texto))
+            << nombre;
+    }
+    EXPECT_EQ(hijo<QPushButton>(QStringLiteral("btejecuta"))->toolTip(),
+              QStringLiteral("Ejecuta el programa de cálculo"));
+    const std::pair<const char*, const char*> opciones[] = {{"optdist(1)", "U.A."},
+                                                            {"optdist(2)", "ANGSTROM"},
+                                                            {"optener(1)", "U.A."},
+                                                            {"optener(2)", "e.V."}};
+    for (const auto& [nombre, texto] : opciones) {
+        EXPECT_EQ(opcion(QString::fromLatin1(nombre))->text(), QString::fromUtf8(texto)) << nombre;
+    }
+    const std::pair<const char*, const char*> consejos[] = {
+        {"textnombre", "Comentario / Título del archivo de datos"},
+        {"textmatom(1)", "Haz click en esta casilla y seleccina un átomo de la tabla periódica."},
+        {"textdato", "En esta casilla se introducen los datos de la tabla adjunta"},
+    };
+    for (const auto& [nombre, texto] : consejos) {
+        EXPECT_EQ(caja(QString::fromLatin1(nombre))->toolTip(), QString::fromUtf8(texto)) << nombre;
+    }
+    const std::pair<const char*, const char*> imagenes[] = {
+        {"BTNexcel", "Importar datos de Excel"},
+        {"ssradd", "Inserta nuevos puntos"},
+        {"ssrdel", "Elimina puntos existentes"},
+    };
+    for (const auto& [nombre, texto] : imagenes) {
+        EXPECT_EQ(hijo<QToolButton>(QString::fromLatin1(nombre))->toolTip(),
+                  QString::fromUtf8(texto))
+            << nombre;
+    }
+    EXPECT_EQ(ventana->grid()->horizontalHeaderItem(0)->text(), QStringLiteral("Distancia"));
+    EXPECT_EQ(ventana->grid()->verticalHeaderItem(0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), QString());
+    EXPECT_FALSE(hijo<QWidget>(QStringLiteral("lbventana"))->isVisible());
+    EXPECT_FALSE(hijo<QTimer>(QStringLiteral("Timer"))->isActive());
+    const std::pair<const char*, const char*> menus[] = {
+        {"mnunuevo", "&Nuevo"},     {"mnuabrir", "&Abrir"},
+        {"mnuguardar", "&Guardar"}, {"mnuguardarcomo", "G&uardar como..."},
+        {"mnusalir", "&Salir"},     {"mnuacercade", "A&cerca de..."},
+        {"mnuayuda", "Ay&uda"},
+    };
+    for (const auto& [nombre, texto] : menus) {
+        EXPECT_EQ(accion(QString::fromLatin1(nombre))->text(), QString::fromUtf8(texto)) << nombre;
+    }
+    EXPECT_EQ(hijo<QMenu>(QStringLiteral("mnuarchivo"))->title(), QStringLiteral("&Archivos"));
+    EXPECT_EQ(hijo<QMenu>(QStringLiteral("mnuayudas"))->title(), QStringLiteral("Ay&uda"));
+    const char* consejosBarra[] = {"Nuevo Archivo", "Abrir Archivo", "Guardar Archivo",
+                                   "Ejecutar",      "Acerca de ...", "Ayuda",
+                                   "Salir"};
+    const QList<QAction*> barra = hijo<QToolBar>(QStringLiteral("Toolbar1"))->actions();
+    ASSERT_EQ(barra.size(), 7);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(barra[i]->toolTip(), QString::fromUtf8(consejosBarra[i])) << i;
+    }
+    // Only the run command is off at start.
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(barra[i]->isEnabled(), i != 3) << i;
+    }
 }
 
 TEST_F(Inicio, MenusAndToolbarByKey) {
@@ -106,7 +202,7 @@ TEST_F(EditorCeldas, LettersAndASecondPointAreRefused) {
     QLineEdit* dato = caja(QStringLiteral("textdato"));
     QTest::keyClicks(dato, QStringLiteral("1.2e.5x-"));
     EXPECT_EQ(dato->text(), QStringLiteral("1.25-"));
-    // Keys that type nothing are not filtered; pasting is refused like any control key.
+    // Keys that type nothing are not filtered.
     QTest::keyClick(dato, Qt::Key_Home);
     QTest::keyClick(dato, Qt::Key_Delete);
     EXPECT_EQ(dato->text(), QStringLiteral(".25-"));
@@ -114,12 +210,59 @@ TEST_F(EditorCeldas, LettersAndASecondPointAreRefused) {
     QTest::keyClick(dato, Qt::Key_End);
     QTest::keyClick(dato, Qt::Key_Backspace);
     EXPECT_EQ(dato->text(), QStringLiteral(".25"));
-    dato->selectAll();
-    QTest::keyClick(dato, Qt::Key_C, Qt::ControlModifier);
-    dato->deselect();
-    QTest::keyClick(dato, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(dato->text(), QStringLiteral(".25"));
     EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(EditorCeldas, ControlKeysAreFilteredLikeAnyCharacter) {
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    QTest::keyClicks(dato, QStringLiteral("1.25"));
+    // Ctrl+C, Ctrl+A and Ctrl+V type the control codes 3, 1 and 22: none of them passes.
+    auto control = [dato](Qt::Key tecla, char codigo) {
+        QKeyEvent pulsada(QEvent::KeyPress, tecla, Qt::ControlModifier,
+                          QString(QChar::fromLatin1(codigo)));
+        QApplication::sendEvent(dato, &pulsada);
+    };
+    QGuiApplication::clipboard()->setText(QStringLiteral("previo"));
+    dato->selectAll();
+    control(Qt::Key_C, 3);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("previo"));
+    dato->deselect();
+    dato->setCursorPosition(0);
+    control(Qt::Key_A, 1);
+    EXPECT_FALSE(dato->hasSelectedText());
+    dato->end(false);
+    control(Qt::Key_V, 22);
+    EXPECT_EQ(dato->text(), QStringLiteral("1.25"));
+    EXPECT_TRUE(mensajes.mostrados.empty());
+    // Without units each of them also brings the units message.
+    opcion(QStringLiteral("optener(1)"))->setAutoExclusive(false);
+    opcion(QStringLiteral("optener(1)"))->setChecked(false);
+    control(Qt::Key_C, 3);
+    EXPECT_EQ(mensajes.textos(),
+              QStringList{QStringLiteral("Debes elegir las unidades para la energía")});
+}
+
+TEST_F(EditorCeldas, MovingToAnotherCellIsAChangeOfTheEditor) {
+    dialogos.elegir(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd"));
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    ASSERT_TRUE(ventana->ejecutarHabilitado());
+    ASSERT_FALSE(ventana->cambios);
+    // Row 1 again: the editor keeps its text, nothing changes.
+    ventana->grid()->setCurrentCell(0, 0);
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
+    // Writing the current cell shows the new text without counting as a typed edit.
+    ventana->ponTextoCelda(1, 1, QStringLiteral("1.05"));
+    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), QStringLiteral("1.05"));
+    EXPECT_FALSE(ventana->cambios);
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
+    // Another cell puts another text into the editor.
+    ventana->grid()->setCurrentCell(2, 1);
+    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), celda(3, 2));
+    EXPECT_TRUE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    EXPECT_FALSE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());
 }
 
 TEST_F(EditorCeldas, KeysBeforeUnitsAreRefusedWithTheUnitsMessage) {
@@ -174,8 +317,12 @@ TEST_F(EditorCeldas, InsertAndDeleteModesOnAClick) {
         QTest::mouseClick(ventana->grid()->viewport(), Qt::LeftButton, {},
                           ventana->grid()->visualItemRect(item).center());
     };
-    pulsaFila(2); // no mode: nothing moves
+    ventana->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    pulsaFila(2); // no mode: nothing moves, and the editor is ready for the value
     EXPECT_EQ(celda(2, 1), QStringLiteral("2"));
+    EXPECT_EQ(celda(3, 1), QStringLiteral("3"));
+    EXPECT_TRUE(caja(QStringLiteral("textdato"))->hasFocus());
 
     QTest::mouseClick(hijo<QToolButton>(QStringLiteral("ssradd")), Qt::LeftButton);
     EXPECT_EQ(ventana->modogrid(), 1);
@@ -197,6 +344,27 @@ TEST_F(EditorCeldas, InsertAndDeleteModesOnAClick) {
     EXPECT_EQ(celda(49, 1), QStringLiteral("49"));
     EXPECT_TRUE(celda(50, 1).isEmpty());
     EXPECT_EQ(ventana->grid()->currentRow(), 1);
+}
+
+TEST_F(EditorCeldas, TypedCharactersMarkTheDocumentChangedButMovingKeysDoNot) {
+    llenaDocumento(7);
+    guardaComo(QStringLiteral("teclas.qvd"));
+    ASSERT_FALSE(ventana->cambios);
+    ASSERT_TRUE(ventana->ejecutarHabilitado());
+    for (const char* nombre : {"textnombre", "textmatom(1)", "textmatom(2)", "optener(1)"}) {
+        QWidget* w = hijo<QWidget>(QString::fromLatin1(nombre));
+        QTest::keyClick(w, Qt::Key_Left);
+        QTest::keyClick(w, Qt::Key_Tab);
+        EXPECT_FALSE(ventana->cambios) << nombre;
+        // Ctrl+C types the control code 3 and leaves the text as it was.
+        QKeyEvent copia(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier,
+                        QString(QChar::fromLatin1(3)));
+        QApplication::sendEvent(w, &copia);
+        EXPECT_TRUE(ventana->cambios) << nombre;
+        EXPECT_TRUE(ventana->ejecutarHabilitado()) << nombre;
+        ventana->cambios = false;
+    }
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2"));
 }
 
 using Unidades = VentanaPrueba;
@@ -258,6 +426,64 @@ TEST_F(TablaElementos, ClickingOxygenFillsTheActiveMassBox) {
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Cloro"));
 }
 
+TEST(TablaPeriodicaDibujo, ButtonsStandInThePeriodicTableLayout) {
+    TablaPeriodica tabla;
+    EXPECT_EQ(tabla.title(), QStringLiteral("Tabla Periódica"));
+    // Each row of the table: the column of its first symbol and the symbols from there on.
+    const struct {
+        int fila;
+        int columna;
+        const char* simbolos;
+    } filas[] = {
+        {1, 1, "H"},
+        {1, 18, "He"},
+        {2, 1, "Li Be"},
+        {2, 13, "B C N O F Ne"},
+        {3, 1, "Na Mg"},
+        {3, 13, "Al Si P S Cl Ar"},
+        {4, 1, "K Ca Sc Ti V Cr Mn Fe Co Ni Cu Zn Ga Ge As Se Br Kr"},
+        {5, 1, "Rb Sr Y Zr Nb Mo Tc Ru Rh Pd Ag Cd In Sn Sb Te I Xe"},
+        {6, 1, "Cs Ba La"},
+        {6, 4, "Hf Ta W Re Os Ir Pt Au Hg Tl Pb Bi Po At Rn"},
+        {7, 1, "Fr Ra Ac"},
+        {8, 3, "Ce Pr Nd Pm Sm Eu Gd Tb Dy Ho Er Tm Yb Lu"},
+        {9, 3, "Th Pa U Np Pu Am Cm Bk Cf Es Fm Md No Lw"},
+    };
+    const QRect h = tabla.boton(1)->geometry();
+    const int lado = h.width();
+    EXPECT_EQ(h.height(), lado);
+    // The two lower rows stand apart by a small gap: 45 of 255 twips.
+    const int hueco = tabla.boton(58)->y() - h.y() - 7 * lado;
+    EXPECT_GT(hueco, 0);
+    EXPECT_LT(hueco, lado / 2);
+    std::map<QString, std::pair<int, int>> casillas;
+    for (int z = 1; z <= numeroElementos; ++z) {
+        const QToolButton* b = tabla.boton(z);
+        EXPECT_EQ(b->objectName(), QStringLiteral("lbatomos(%1)").arg(z));
+        EXPECT_EQ(b->size(), QSize(lado, lado)) << z;
+        EXPECT_TRUE(tabla.rect().contains(b->geometry())) << z;
+        const int dx = b->x() - h.x();
+        int dy = b->y() - h.y();
+        if (dy >= 7 * lado) {
+            dy -= hueco;
+        }
+        EXPECT_EQ(dx % lado, 0) << z;
+        EXPECT_EQ(dy % lado, 0) << z;
+        casillas[b->text()] = {dy / lado + 1, dx / lado + 1};
+    }
+    int total = 0;
+    for (const auto& f : filas) {
+        int columna = f.columna;
+        for (const QString& s : QString::fromLatin1(f.simbolos).split(QLatin1Char(' '))) {
+            EXPECT_EQ(casillas[s], std::make_pair(f.fila, columna)) << s.toStdString();
+            ++columna;
+            ++total;
+        }
+    }
+    EXPECT_EQ(total, numeroElementos);
+    EXPECT_EQ(casillas.size(), static_cast<std::size_t>(numeroElementos));
+}
+
 TEST_F(TablaElementos, EmptyingAMassBoxRenamesItsAtom) {
     QTest::mouseClick(hijo<QToolButton>(QStringLiteral("lbatomos(8)")), Qt::LeftButton);
     caja(QStringLiteral("textmatom(1)"))->clear();
@@ -317,6 +543,41 @@ TEST_F(Ajuste, DegreeDialogUpdatesLbpotAndDisablesTheRun) {
     QTest::mouseClick(hijo<QPushButton>(QStringLiteral("btgrado")), Qt::LeftButton);
     EXPECT_FALSE(dialogo->grado(15)->isChecked());
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 1 2 3 4"));
+}
+
+TEST_F(Ajuste, SixColumnsOfFiveTheLegendAndTheAcceptButton) {
+    frmajuste* dialogo = ventana->ajuste();
+    dialogo->mostrar();
+    for (int i = 0; i < 30; ++i) {
+        const QCheckBox* caja = dialogo->grado(i);
+        EXPECT_EQ(caja->objectName(), QStringLiteral("grado(%1)").arg(i));
+        EXPECT_EQ(caja->text(), QStringLiteral("Potencia %1").arg(i - 15));
+        const QCheckBox* primeraDeSuColumna = dialogo->grado(i - i % 5);
+        EXPECT_EQ(caja->x(), primeraDeSuColumna->x()) << i;
+        if (i % 5 > 0) {
+            EXPECT_GT(caja->y(), dialogo->grado(i - 1)->y()) << i;
+        }
+        if (i >= 5) {
+            EXPECT_GT(caja->x(), dialogo->grado(i - 5)->x()) << i;
+            EXPECT_EQ(caja->y(), dialogo->grado(i - 5)->y()) << i;
+        }
+        // Red exactly while included.
+        EXPECT_EQ(caja->palette().color(QPalette::WindowText) == QColor(Qt::red), caja->isChecked())
+            << i;
+    }
+    const std::pair<const char*, const char*> leyenda[] = {
+        {"lcoef", "a"}, {"lsubcoef", "0"}, {"lr", "R"}, {"lsupcoef", "0"}};
+    for (const auto& [nombre, texto] : leyenda) {
+        const QLabel* l = dialogo->findChild<QLabel*>(QString::fromLatin1(nombre));
+        ASSERT_NE(l, nullptr) << nombre;
+        EXPECT_EQ(l->text(), QString::fromLatin1(texto));
+    }
+    const auto* aceptar = dialogo->findChild<QPushButton*>(QStringLiteral("btaceptar"));
+    ASSERT_NE(aceptar, nullptr);
+    EXPECT_EQ(aceptar->text(), QStringLiteral("&Aceptar"));
+    // Lower right: below the boxes and right of the legend.
+    EXPECT_GT(aceptar->y(), dialogo->grado(29)->y());
+    EXPECT_GT(aceptar->x(), dialogo->findChild<QLabel*>(QStringLiteral("lsupcoef"))->x());
 }
 
 TEST_F(Ajuste, UncheckingEverythingLeavesAnEmptyLabel) {

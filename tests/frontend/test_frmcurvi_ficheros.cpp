@@ -361,6 +361,19 @@ TEST_F(PreguntaCambios, CtrlSLeavesAndNeverSaves) {
     EXPECT_EQ(bytesDe(ruta(QStringLiteral("e.qvd"))), antes);
 }
 
+TEST_F(PreguntaCambios, CtrlSInTheDegreeDialogDoesNotLeave) {
+    QSignalSpy terminado(ventana.get(), &frmcurvi::programaTerminado);
+    QTest::mouseClick(hijo<QPushButton>(QStringLiteral("btgrado")), Qt::LeftButton);
+    frmajuste* dialogo = ventana->ajuste();
+    dialogo->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialogo));
+    QTest::keyClick(dialogo->grado(0), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(ventana->isVisible());
+    EXPECT_TRUE(dialogo->isVisible());
+    EXPECT_EQ(terminado.count(), 0);
+    // In the main window it leaves: CtrlSLeavesAndNeverSaves.
+}
+
 TEST_F(PreguntaCambios, UnchangedDocumentClosesWithoutAsking) {
     ventana->close();
     EXPECT_FALSE(ventana->isVisible());
