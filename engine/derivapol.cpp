@@ -1,5 +1,7 @@
 #include "derivapol.h"
 
+#include <cmath>
+
 namespace curvifit {
 
 double factorDerivada(int p, int n) {
@@ -34,6 +36,26 @@ double Derivada::valor(double x) const {
         suma = suma * x + a_[k];
     }
     return suma * potenciaEntera(x, emin_);
+}
+
+bool Derivada::finita() const {
+    for (double a : a_) {
+        if (!std::isfinite(a)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+double Derivada::cotaTerminos(double lo, double hi) const {
+    double cota = 0.0;
+    for (std::size_t k = 0; k < a_.size(); ++k) {
+        const int e = emin_ + static_cast<int>(k);
+        if (a_[k] != 0.0) {
+            cota += std::fabs(a_[k]) * potenciaEntera(e < 0 ? lo : hi, e);
+        }
+    }
+    return cota;
 }
 
 double DERIVAPOL(const CoeficientesPotencia& c, double x, int n) {

@@ -19,6 +19,13 @@ public:
     Derivada(const CoeficientesPotencia& c, int n);
     double valor(double x) const;
 
+    // False when a coefficient is infinite or not a number: then no value is finite.
+    bool finita() const;
+
+    // Sum over the terms of |a_k| max(lo^e, hi^e), for 0 < lo <= hi: each power is
+    // monotone there, so this bounds the sum of the terms' magnitudes anywhere in [lo, hi].
+    double cotaTerminos(double lo, double hi) const;
+
 private:
     int emin_ = 0;
     std::vector<double> a_;
