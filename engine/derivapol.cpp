@@ -1,5 +1,6 @@
 #include "derivapol.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace curvifit {
@@ -48,12 +49,26 @@ bool Derivada::finita() const {
 }
 
 double Derivada::cotaTerminos(double lo, double hi) const {
+    if (a_.empty()) {
+        return 0.0;
+    }
+    // Two Horner sums of the magnitudes: the powers e >= 0 in hi, the powers e < 0 in 1/lo.
+    const int emax = emin_ + static_cast<int>(a_.size()) - 1;
+    const double inverso = 1.0 / lo;
     double cota = 0.0;
-    for (std::size_t k = 0; k < a_.size(); ++k) {
-        const int e = emin_ + static_cast<int>(k);
-        if (a_[k] != 0.0) {
-            cota += std::fabs(a_[k]) * potenciaEntera(e < 0 ? lo : hi, e);
+    if (emax >= 0) {
+        double positivos = 0.0;
+        for (int e = emax; e >= std::max(emin_, 0); --e) {
+            positivos = positivos * hi + std::fabs(a_[static_cast<std::size_t>(e - emin_)]);
         }
+        cota += positivos * potenciaEntera(hi, std::max(emin_, 0));
+    }
+    if (emin_ < 0) {
+        double negativos = 0.0;
+        for (int e = emin_; e <= std::min(emax, -1); ++e) {
+            negativos = negativos * inverso + std::fabs(a_[static_cast<std::size_t>(e - emin_)]);
+        }
+        cota += negativos * potenciaEntera(inverso, -std::min(emax, -1));
     }
     return cota;
 }
