@@ -152,6 +152,30 @@ TEST(BusquedaMinimoRapida, SameGridPointAsThePlainScanOnRandomCurves) {
     EXPECT_GT(sinMinimo, 35);
 }
 
+TEST(BusquedaMinimoRapida, SlopeLostInRoundingNoise) {
+    // Around a zero of high order the computed slope is rounding noise whose sign flips
+    // from point to point, and the plain scan may stop at any such flip: the fast search
+    // must stop at the very same one.
+    std::mt19937 azar(5);
+    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
+    int enElRuido = 0;
+    for (int i = 0; i < 60; ++i) {
+        const double r1 = 0.5 + uniforme(azar);
+        const double r2 = r1 + 0.2 + uniforme(azar);
+        const int orden = 3 + i % 6;
+        std::vector<double> raices(static_cast<std::size_t>(orden), r1);
+        raices.push_back(r2);
+        // Falling before r1 when the order is odd, then either rising or falling on to r2.
+        const double signo = (i % 2 != 0 ? 1.0 : -1.0) * (orden % 2 != 0 ? 1.0 : -1.0);
+        const CoeficientesPotencia c = desdePendiente(raices, signo, 0.0, -0.5);
+        const Minimo paso = buscaMinimoPasoAPaso(c, 4.0);
+        const Minimo rapido = buscaMinimo(c, 4.0);
+        ASSERT_EQ(rapido.x, paso.x) << "caso " << i;
+        enElRuido += paso.x && *paso.x < r1 + 0.1;
+    }
+    EXPECT_GT(enElRuido, 40);
+}
+
 TEST(BusquedaMinimoRapida, MinimaAtTheEdgesOfBinades) {
     // Where the grid crosses a power of two the spacing of its points changes: minima just
     // before, at and after such crossings, and a bound right there.
