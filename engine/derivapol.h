@@ -11,7 +11,7 @@ namespace curvifit {
 double factorDerivada(int p, int n);
 
 // The n-th derivative as sum of a_k x^(emin + k), set up once and evaluated by Horner's
-// rule: the search for the minimum evaluates it at millions of points. Terms with a zero
+// rule: the plain scan for the minimum evaluates it at millions of points. Terms with a zero
 // coefficient or a zero factor contribute nothing and are dropped (a zero factor drops the
 // term even when its coefficient is not a number).
 class Derivada {
