@@ -93,7 +93,7 @@ Resultado CALCULA(const DatosEntrada& datos, std::ostream& curva) {
     Resultado resultado;
     resultado.ajuste = ajustaCurva(datos);
     const double limite = limiteBusqueda(datos.RMAX);
-    const std::optional<double> x = buscaMinimo(resultado.ajuste.COEFPOT, limite);
+    const std::optional<double> x = buscaMinimo(resultado.ajuste.COEFPOT, limite).x;
     if (!x) {
         throw ErrorMotor(Salida::SinMinimo, mensajeSinMinimo(limite));
     }

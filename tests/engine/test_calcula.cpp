@@ -309,15 +309,15 @@ TEST(BusquedaMinimo, TheBoundIsTwiceTheDataRangeAndAtMostFiftyBohr) {
     EXPECT_EQ(limiteBusqueda(3.0), 6.0);
     EXPECT_EQ(limiteBusqueda(40.0), 50.0);
     EXPECT_EQ(limiteBusqueda(-1.0), -2.0);
-    EXPECT_FALSE(buscaMinimo(parabola(), 1.3));
-    EXPECT_TRUE(buscaMinimo(parabola(), 1.5));
-    EXPECT_FALSE(buscaMinimo(parabola(), -2.0));
+    EXPECT_FALSE(buscaMinimo(parabola(), 1.3).x);
+    EXPECT_TRUE(buscaMinimo(parabola(), 1.5).x);
+    EXPECT_FALSE(buscaMinimo(parabola(), -2.0).x);
 }
 
 TEST(BusquedaMinimo, TheGridPointJustPastTheChangeOfSlope) {
     // The grid is built by repeated addition, so its points are not exact multiples of
     // 1e-05: the result must be the very point the additions reach.
-    const std::optional<double> x = buscaMinimo(parabola(), 3.0);
+    const std::optional<double> x = buscaMinimo(parabola(), 3.0).x;
     ASSERT_TRUE(x);
     EXPECT_GE(*x, 1.4);
     EXPECT_LT(*x, 1.4 + 1e-05);
@@ -341,17 +341,18 @@ TEST(BusquedaMinimo, MaximaAndInflectionsBeforeTheMinimumArePassedOver) {
         {desdePendiente({2.0, -2.0, 1.0}, {2.0}), 2.0},
     };
     for (const auto& [c, minimo] : casos) {
-        const std::optional<double> x = buscaMinimo(c, 3.0);
+        const std::optional<double> x = buscaMinimo(c, 3.0).x;
         ASSERT_TRUE(x) << minimo;
         EXPECT_GE(*x, minimo) << minimo;
         EXPECT_LT(*x, minimo + 1e-05) << minimo;
         EXPECT_EQ(x, escaneoDeReferencia(c, 3.0)) << minimo;
+        EXPECT_EQ(x, buscaMinimoPasoAPaso(c, 3.0).x) << minimo;
     }
     // Lennard-Jones with its minimum at 7 bohr, as in a rare-gas dimer.
     CoeficientesPotencia lj{};
     lj[indicePotencia(-12)] = std::pow(7.0, 12);
     lj[indicePotencia(-6)] = -2.0 * std::pow(7.0, 6);
-    const std::optional<double> x = buscaMinimo(lj, 30.0);
+    const std::optional<double> x = buscaMinimo(lj, 30.0).x;
     ASSERT_TRUE(x);
     EXPECT_GE(*x, 7.0 - 1e-9);
     EXPECT_LT(*x, 7.0 + 1e-05);
@@ -363,11 +364,11 @@ TEST(BusquedaMinimo, NonFiniteCoefficientsEndTheSearchWithoutAMinimum) {
     for (double raro : {nan, inf, -inf}) {
         CoeficientesPotencia c = parabola();
         c[indicePotencia(-3)] = raro;
-        EXPECT_FALSE(buscaMinimo(c, 3.0)) << raro;
+        EXPECT_FALSE(buscaMinimo(c, 3.0).x) << raro;
         // A constant term takes no part in V': the parabola's minimum is still found.
         c[indicePotencia(-3)] = 0.0;
         c[indicePotencia(0)] = raro;
-        EXPECT_EQ(buscaMinimo(c, 3.0), buscaMinimo(parabola(), 3.0)) << raro;
+        EXPECT_EQ(buscaMinimo(c, 3.0).x, buscaMinimo(parabola(), 3.0).x) << raro;
     }
 }
 
