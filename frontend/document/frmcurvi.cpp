@@ -37,10 +37,6 @@ namespace oscilab {
 
 namespace {
 
-const QString filtroDatos = QStringLiteral("Archivos de datos (*.qvd);;Todos los archivos (*)");
-const QString sinTitulo = QStringLiteral("(Sin Título)");
-const QString potenciasIniciales = QStringLiteral("0 1 2 3 4");
-
 // Character code of a key as a typed character: Enter 13, backspace 8, else the character
 // (control keys such as Ctrl+C or Ctrl+V give their control codes and are filtered like any
 // other). -1 for keys that type nothing (arrows, Tab, Delete), which pass unfiltered.
@@ -78,7 +74,7 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
 
     estado_.fichero.clear();
     atomoactivo_ = 1;
-    titulodoc_ = sinTitulo;
+    titulodoc_ = sinTitulo_;
     ponTitulo(titulodoc_);
     celdaActual(1, 1);
     alCambiarCelda();
@@ -92,7 +88,7 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
     for (int i = 15; i <= 19; ++i) {
         frmajuste_->grado(i)->setChecked(true);
     }
-    Lbpot_->setText(potenciasIniciales);
+    Lbpot_->setText(potenciasIniciales_);
     habilitaEjecutar(false);
     cambios = false;
 
@@ -355,191 +351,6 @@ void frmcurvi::closeEvent(QCloseEvent* evento) {
     evento->accept();
     frmajuste_->hide();
     emit programaTerminado();
-}
-
-// ---- The document and its file ----
-
-void frmcurvi::ponTitulo(const QString& nombre) {
-    setWindowTitle(nombreprograma_ + QLatin1Char('-') + nombre);
-}
-
-void frmcurvi::marcaCambio() {
-    cambios = true;
-    habilitaEjecutar(false);
-}
-
-void frmcurvi::nuevodocumento() {
-    estado_.fichero.clear();
-    titulodoc_ = sinTitulo;
-    ponTitulo(titulodoc_);
-    textnombre_->clear();
-    textmatom_[0]->clear();
-    textmatom_[1]->clear();
-    textdato_->clear();
-    for (int r = 1; r <= filasTabla; ++r) {
-        ponTextoCelda(r, 1, QString());
-        ponTextoCelda(r, 2, QString());
-    }
-    celdaActual(1, 1);
-    ponUnidades(optdist_[0], optdist_[1], false);
-    ponUnidades(optener_[0], optener_[1], false);
-    frmajuste_->desmarcarTodas();
-    for (int i = 15; i <= 19; ++i) {
-        frmajuste_->grado(i)->setChecked(true);
-    }
-    Lbpot_->setText(potenciasIniciales);
-    estado_.limites = Caja{};
-    estado_.vista = Caja{};
-    // An empty document has nothing to run, whatever was open before.
-    habilitaEjecutar(false);
-    cambios = false;
-}
-
-bool frmcurvi::preguntarguardarcambios() {
-    const Respuesta respuesta =
-        mensajes().mostrar(this,
-                           QStringLiteral("Se ha cambiado el archivo ") + titulodoc_ +
-                               QStringLiteral("\n¿Desea guardar los cambios actuales?"),
-                           QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
-    if (respuesta == Respuesta::No) {
-        return true;
-    }
-    if (respuesta != Respuesta::Si) {
-        return false;
-    }
-    guardar();
-    // The command that asked goes on only when the changes are safe on disk.
-    return !cambios;
-}
-
-ContenidoFichero frmcurvi::contenido(int puntos) const {
-    ContenidoFichero c;
-    c.titulo = textnombre_->text();
-    c.lineaPotencias = Lbpot_->text();
-    c.masa1 = textmatom_[0]->text();
-    c.masa2 = textmatom_[1]->text();
-    c.distanciaUA = optdist_[0]->isChecked();
-    c.energiaUA = optener_[0]->isChecked();
-    for (int r = 1; r <= puntos; ++r) {
-        c.puntos.push_back({textoCelda(r, 1), textoCelda(r, 2)});
-    }
-    return c;
-}
-
-frmcurvi::Guardado frmcurvi::guardarfichero() {
-    const int n = chequeadatos();
-    if (n == 100 || n == 200 || n == 300) {
-        return Guardado::Invalido;
-    }
-    if (QFileInfo::exists(estado_.fichero)) {
-        const Respuesta r = mensajes().mostrar(
-            this, QStringLiteral("¿Desea sobrescribir el archivo ") + estado_.fichero + '?',
-            QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
-        if (r != Respuesta::Si) {
-            // The file on disk is not the document: it must not be run.
-            marcaCambio();
-            return Guardado::NoSobrescrito;
-        }
-    }
-    Lbpot_->setText(sinBlancosIniciales(Lbpot_->text()));
-    if (!escribeFicheroDatos(estado_.fichero, contenido(n))) {
-        return Guardado::Error;
-    }
-    celdaActual(1, 1);
-    cambios = false;
-    return Guardado::Escrito;
-}
-
-void frmcurvi::informaErrorGuardar() {
-    avisar(this,
-           QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") + estado_.fichero,
-           QString(), IconoMensaje::Exclamacion);
-    marcaCambio();
-}
-
-bool frmcurvi::guardaComo() {
-    textnombre_->setText(textnombre_->text().replace(QLatin1Char(' '), QLatin1Char('_')));
-    const auto ruta = dialogosFichero().guardar(
-        this, QStringLiteral("Guardar como"), estado_.dirdatos + textnombre_->text(), filtroDatos);
-    if (!ruta) {
-        return false;
-    }
-    QString fichero = *ruta;
-    // Only the file's own name decides: folders with a point in their names are common here.
-    if (!QFileInfo(fichero).fileName().contains(QLatin1Char('.'))) {
-        fichero += QStringLiteral(".qvd");
-    }
-    estado_.fichero = fichero;
-    ponTitulo(fichero);
-    const Guardado resultado = guardarfichero();
-    if (resultado == Guardado::Error) {
-        informaErrorGuardar();
-    }
-    return resultado == Guardado::Escrito;
-}
-
-bool frmcurvi::abrirfichero() {
-    const auto ruta =
-        dialogosFichero().abrir(this, QStringLiteral("Abrir"), estado_.dirdatos, filtroDatos);
-    if (!ruta) {
-        avisar(this, QStringLiteral("Seleccion cancelada"), QString(), IconoMensaje::Informacion);
-        cambios = false;
-        return false;
-    }
-    estado_.fichero = *ruta;
-    QFile fichero(*ruta);
-    if (!fichero.open(QIODevice::ReadOnly)) {
-        avisar(this, QStringLiteral("Se ha producido un error al abrir el archivo"), QString(),
-               IconoMensaje::Informacion);
-        cambios = false;
-        return false;
-    }
-    const QByteArray bytes = fichero.readAll();
-    titulodoc_ = estado_.fichero;
-    ponTitulo(titulodoc_);
-    aplicaFichero(leeFicheroDatos(bytes, caracteractual_));
-    celdaActual(1, 1);
-    cambios = false;
-    return true;
-}
-
-void frmcurvi::aplicaFichero(const FicheroLeido& leido) {
-    if (!leido.titulo) {
-        return;
-    }
-    textnombre_->setText(*leido.titulo);
-    if (!leido.potencias) {
-        return;
-    }
-    frmajuste_->desmarcarTodas();
-    Lbpot_->setText(QString());
-    for (int p : *leido.potencias) {
-        frmajuste_->grado(p + 15)->setChecked(true);
-    }
-    for (std::size_t a = 0; a < leido.masas.size(); ++a) {
-        textmatom_[a]->setText(leido.masas[a]);
-    }
-    if (leido.masas.size() == 2) {
-        for (std::size_t a = 0; a < 2; ++a) {
-            if (const int z = elementoDeTextoMasa(leido.masas[a]); z != 0) {
-                lbato_[a]->setText(elemento(z).nombre);
-            }
-        }
-    }
-    if (!leido.unidades.empty()) {
-        const bool ua = esUnidadAtomica(leido.unidades[0]);
-        ponUnidades(ua ? optdist_[0] : optdist_[1], ua ? optdist_[1] : optdist_[0], true);
-    }
-    if (leido.unidades.size() == 2) {
-        const bool ua = esUnidadAtomica(leido.unidades[1]);
-        ponUnidades(ua ? optener_[0] : optener_[1], ua ? optener_[1] : optener_[0], true);
-    }
-    for (std::size_t i = 0; i < leido.celdas.size(); ++i) {
-        const int fila = static_cast<int>(i / 2) + 1;
-        const int columna = static_cast<int>(i % 2) + 1;
-        celdaActual(fila, columna);
-        ponTextoCelda(fila, columna, leido.celdas[i]);
-    }
 }
 
 // ---- Editing ----

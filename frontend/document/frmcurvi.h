@@ -102,6 +102,7 @@ private:
     QWidget* creaUnidadesYAjuste();
     void conectaControles();
 
+    // The document and its file (frmcurvi_fichero.cpp).
     void nuevodocumento();
     bool preguntarguardarcambios();
     Guardado guardarfichero();
@@ -127,6 +128,9 @@ private:
     void ponModo(int modo);
     void muestraPotencias(const QString& lbpot);
     void enfoca(FocoChequeo foco);
+
+    static inline const QString sinTitulo_ = QStringLiteral("(Sin Título)");
+    static inline const QString potenciasIniciales_ = QStringLiteral("0 1 2 3 4");
 
     EstadoGlobal& estado_;
     QString nombreprograma_ = QStringLiteral("OSCILAB");
