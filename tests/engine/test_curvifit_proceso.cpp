@@ -254,12 +254,13 @@ TEST(CurvifitProceso, ARepulsiveCurveEndsWithNoMinimum) {
     EXPECT_EQ(cuentaLineas(carpeta.curva("rep")), 40);
 }
 
-TEST(CurvifitProceso, FewerPointsThanPowersStillWriteAReport) {
+TEST(CurvifitProceso, FewerPointsThanPowersAreRefused) {
     CarpetaPrograma carpeta;
     carpeta.datos("dos", CABECERA + "1.0   -2.0\r\n2.0   0.0\r\n");
-    EXPECT_EQ(carpeta.ejecuta("dos").salida, 0);
-    EXPECT_EQ(cuentaLineas(carpeta.informe("dos")), 54 + 3 + 2);
-    EXPECT_NE(carpeta.curva("dos").find("NaN"), std::string::npos);
+    const Ejecucion ejecucion = carpeta.ejecuta("dos");
+    EXPECT_EQ(ejecucion.salida, codigo(Salida::DatosNoAdmitidos));
+    EXPECT_NE(ejecucion.error.find("datos/dos.qvd"), std::string::npos) << ejecucion.error;
+    EXPECT_EQ(carpeta.informe("dos"), "");
 }
 
 TEST(CurvifitProceso, ExampleMoleculesComeCloseToTheExperimentalConstants) {
