@@ -60,7 +60,8 @@ void constantesRotacion(Constantes& k, double MASARED) {
 }
 
 std::optional<Constantes> constantesDelAjuste(const DatosEntrada& datos, const Ajuste& ajuste) {
-    const std::optional<double> x = buscaMinimo(ajuste.COEFPOT, limiteBusqueda(datos.RMAX)).x;
+    const std::optional<double> x =
+        buscaMinimo(ajuste.COEFPOT, limiteBusqueda(datos.RMAX), datos.RMIN).x;
     if (!x) {
         return std::nullopt;
     }
@@ -87,7 +88,7 @@ Resultado CALCULA(const DatosEntrada& datos, std::ostream& curva) {
     Resultado resultado;
     resultado.ajuste = ajustaCurva(datos);
     const double limite = limiteBusqueda(datos.RMAX);
-    const std::optional<double> x = buscaMinimo(resultado.ajuste.COEFPOT, limite).x;
+    const std::optional<double> x = buscaMinimo(resultado.ajuste.COEFPOT, limite, datos.RMIN).x;
     if (!x) {
         throw ErrorMotor(Salida::SinMinimo, mensajeSinMinimo(limite));
     }
