@@ -65,7 +65,7 @@ SolucionSVD SVDFIT(const std::vector<double>& x, const std::vector<double>& y,
     std::vector<double> W = svd.W;
     svd.conservado.assign(m, true);
     for (int j = 0; j < m; ++j) {
-        if (W[j] < umbral) {
+        if (W[j] < umbral || W[j] == 0.0) {
             W[j] = 0.0;
             svd.conservado[j] = false;
             ++svd.descartados;

@@ -24,8 +24,8 @@ struct SolucionSVD {
 
 // Least squares by SVD of the weighted design matrix with its columns scaled to unit norm:
 // the cut on the singular values then judges the basis, not the units of x (the columns
-// x^p span many orders of magnitude). The solved coefficients are scaled back. Needs at
-// least as many points as basis functions.
+// x^p span many orders of magnitude). The solved coefficients are scaled back. With fewer
+// points than basis functions the fit is the minimum-norm one of the kept directions.
 SolucionSVD SVDFIT(const std::vector<double>& x, const std::vector<double>& y,
                    const std::vector<double>& sig, int m, const FuncionesBase& base);
 

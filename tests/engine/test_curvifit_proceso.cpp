@@ -229,6 +229,9 @@ TEST(CurvifitProceso, JsonAgreesWithTheReport) {
         EXPECT_NEAR(k["wexe_cm1"]["value"], numeroTras(informe, "(1/cm)"), 0.005);
         esperaImpreso(j["fit"]["probable_error_hartree"], numeroTras(informe, "ERROR PROBABLE:"), 6,
                       "ERROR PROBABLE");
+        // Line 10 prints the same energy error, to two digits.
+        esperaImpreso(j["fit"]["probable_error_hartree"], numeroTras(informe, "ERROR PROB.="), 2,
+                      "ERROR PROB.");
         esperaImpreso(k["be_cm1"]["value"], numeroEnLinea(informe, "\xB7J\xB7(J+1)  +"), 6, "Be");
         esperaImpreso(k["alpha_e_cm1"]["value"],
                       -numeroEnLinea(informe, "\xB7(V+1/2)\xB7J\xB7(J+1)  +"), 6, "alfa");

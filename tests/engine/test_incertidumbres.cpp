@@ -1,5 +1,6 @@
 #include "ajuste.h"
 #include "calcula.h"
+#include "escriberes.h"
 #include "derivapol.h"
 #include "incertidumbres.h"
 #include "leedatos.h"
@@ -9,6 +10,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -145,6 +147,42 @@ TEST(AjusteEscalado, MorseInAngstromAndEvGivesItsHarmonicFrequency) {
     const double we = aUA * std::sqrt(2.0 * De / FACENER_EV / datos.MASARED) / (2.0 * M_PI);
     EXPECT_NEAR(k.NU, we / 7.25156e-07, 0.005 * we / 7.25156e-07);
     EXPECT_NEAR(k.RE, Re, 2e-5);
+}
+
+TEST(AjusteEscalado, ExampleReportsPrintTheFitOfAnOrthogonalSolve) {
+    // Each coefficient line, the probable error of both parts and the equilibrium distance
+    // of the shipped examples, against Eigen's solution and a Newton root of its slope.
+    for (const char* nombre : {"H2", "HF", "CO"}) {
+        std::ifstream fichero(std::string(OSCILAB_SOURCE_DIR) + "/datos/" + nombre + ".qvd",
+                              std::ios::binary);
+        std::ostringstream curva;
+        const DatosEntrada datos = LEEDATOS(fichero, nombre, curva);
+        const std::vector<std::string> l = lineasInforme(datos, CALCULA(datos, curva));
+        const auto [A, d] = escalada(datos);
+        const Eigen::VectorXd c =
+            A.completeOrthogonalDecomposition().solve(energias(datos)).cwiseQuotient(d);
+        const Eigen::VectorXd residuos = A * d.asDiagonal() * c - energias(datos);
+        const int N = datos.NPUNTOS(), m = datos.NPOT;
+        const double ep = 0.7 * std::sqrt(residuos.squaredNorm() / ((N - m) * N));
+        const auto impreso = [](const std::string& linea, std::size_t desde) {
+            return std::stod(linea.substr(desde, linea.find_first_of("(", desde) - desde));
+        };
+        for (int j = 0; j < m; ++j) {
+            const double v = impreso(l[28 + j], 7);
+            EXPECT_NEAR(c(j), v, 5e-6 * std::fabs(v)) << nombre << " " << l[28 + j];
+        }
+        EXPECT_NEAR(ep, impreso(l[36 + m + N], 15), 5e-6 * ep) << nombre;
+        EXPECT_NEAR(ep, std::stod(l[9].substr(l[9].find("PROB.=") + 6)), 0.05 * ep) << nombre;
+        CoeficientesPotencia cp{};
+        for (int j = 0; j < m; ++j) {
+            cp[indicePotencia(j)] = c(j); // the examples fit powers 0..4
+        }
+        double x = impreso(l[4], l[4].find("(ANGSTROMS)") + 11);
+        for (int i = 0; i < 30; ++i) {
+            x -= DERIVAPOL(cp, x, 1) / DERIVAPOL(cp, x, 2);
+        }
+        EXPECT_NEAR(impreso(l[4], l[4].find("(ANGSTROMS)") + 11), x, 1.6e-5) << nombre;
+    }
 }
 
 TEST(Incertidumbres, CovarianceAndLeveragesMatchTheNormalEquations) {
