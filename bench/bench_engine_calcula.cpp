@@ -1,13 +1,15 @@
 // Cost of a calculation: reading the data, the fit, the minimum search, the constants and
 // levels and the report, for an H2-like curve (20 points, powers 0..4) and an argon-dimer-
-// like curve (50 points from 5.5 to 15 bohr, all 30 powers; the data's minimum lies at
-// 7.1 bohr, the fitted curve's, where the scan stops, at 9.4 bohr); and the minimum search
-// alone for minima from 2 to 32 bohr, against the plain scan's one evaluation of V' per
-// grid point of 1e-05 bohr.
+// like curve (50 points from 5.5 to 15 bohr, all 30 powers, minimum at 7.1 bohr); what the
+// result file adds to the argon-like run (the standard errors, the JSON document and its
+// text); and the minimum search alone for minima from 2 to 32 bohr, against the plain
+// scan's one evaluation of V' per grid point of 1e-05 bohr.
 #include "busqueda_minimo.h"
 #include "calcula.h"
 #include "escriberes.h"
+#include "incertidumbres.h"
 #include "leedatos.h"
+#include "resultado_json.h"
 
 #include <benchmark/benchmark.h>
 
@@ -56,7 +58,7 @@ std::string todasLasPotencias() {
     return texto;
 }
 
-void calculoCompleto(benchmark::State& estado, const std::string& texto) {
+void calculoCompleto(benchmark::State& estado, const std::string& texto, bool conJson = false) {
     for (auto _ : estado) {
         std::istringstream datos(texto);
         std::ostringstream curva;
@@ -65,7 +67,28 @@ void calculoCompleto(benchmark::State& estado, const std::string& texto) {
         const Resultado resultado = CALCULA(leidos, curva);
         ESCRIBERES(informe, leidos, resultado);
         benchmark::DoNotOptimize(informe.str().size());
+        if (conJson) {
+            benchmark::DoNotOptimize(resultadoJson("datos/banco.qvd", leidos, resultado).dump(2));
+        }
     }
+}
+
+std::string documentoAr2() {
+    return documento(todasLasPotencias(), 39.948, 50, 5.5, 15.0, ljAr2);
+}
+
+// The argon-like case read and computed once, for the pieces of the result file alone.
+struct CasoAr2 {
+    DatosEntrada datos;
+    Resultado resultado;
+};
+
+CasoAr2 casoAr2() {
+    std::istringstream texto(documentoAr2());
+    std::ostringstream curva;
+    CasoAr2 caso{LEEDATOS(texto, "banco", curva), {}};
+    caso.resultado = CALCULA(caso.datos, curva);
+    return caso;
 }
 
 void BM_CalculoH2(benchmark::State& estado) {
@@ -74,9 +97,33 @@ void BM_CalculoH2(benchmark::State& estado) {
 BENCHMARK(BM_CalculoH2)->Unit(benchmark::kMicrosecond);
 
 void BM_CalculoAr2TreintaPotencias(benchmark::State& estado) {
-    calculoCompleto(estado, documento(todasLasPotencias(), 39.948, 50, 5.5, 15.0, ljAr2));
+    calculoCompleto(estado, documentoAr2());
 }
 BENCHMARK(BM_CalculoAr2TreintaPotencias)->Unit(benchmark::kMicrosecond);
+
+// The same run with the result file's document built and turned into text.
+void BM_CalculoAr2ConJson(benchmark::State& estado) {
+    calculoCompleto(estado, documentoAr2(), true);
+}
+BENCHMARK(BM_CalculoAr2ConJson)->Unit(benchmark::kMicrosecond);
+
+void BM_ErroresTipicosAr2(benchmark::State& estado) {
+    const CasoAr2 caso = casoAr2();
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(
+            constantesConError(caso.datos, caso.resultado.ajuste, caso.resultado.constantes));
+    }
+}
+BENCHMARK(BM_ErroresTipicosAr2)->Unit(benchmark::kMicrosecond);
+
+void BM_ResultadoJsonAr2(benchmark::State& estado) {
+    const CasoAr2 caso = casoAr2();
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(
+            resultadoJson("datos/banco.qvd", caso.datos, caso.resultado).dump(2));
+    }
+}
+BENCHMARK(BM_ResultadoJsonAr2)->Unit(benchmark::kMicrosecond);
 
 // A Lennard-Jones curve with its minimum at Re bohr, as power coefficients.
 CoeficientesPotencia lennardJones(double Re) {

@@ -28,7 +28,8 @@ std::string nombreDocumento(const std::string& ARGUMENTO) {
 
 RutasFicheros rutasFicheros(const std::string& ARGUMENTO) {
     const std::string nombre = nombreDocumento(ARGUMENTO);
-    return {"datos/" + nombre + ".qvd", "result/" + nombre + ".res", "result/" + nombre + ".scs"};
+    return {"datos/" + nombre + ".qvd", "result/" + nombre + ".res", "result/" + nombre + ".scs",
+            "result/" + nombre + ".json"};
 }
 
 Ficheros ABRE_FICH(const std::string& ARGUMENTO) {

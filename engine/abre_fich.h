@@ -1,5 +1,6 @@
-// ABRE_FICH: the three files of a calculation, named after the document and relative to the
-// current directory: datos/NAME.qvd (read), result/NAME.res and result/NAME.scs (written).
+// ABRE_FICH: the files of a calculation, named after the document and relative to the
+// current directory: datos/NAME.qvd (read), result/NAME.res and result/NAME.scs (written);
+// result/NAME.json is only named here and written at the end of a complete run.
 #pragma once
 
 #include <fstream>
@@ -13,6 +14,7 @@ struct RutasFicheros {
     std::string FICHDATOS;
     std::string FICHRES;
     std::string FICHSCS;
+    std::string FICHJSON; // result/NAME.json, written last, only after a complete run
 };
 
 struct Ficheros {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace curvifit {
 
@@ -15,6 +16,23 @@ double evaluaBase(const std::vector<double>& a, const std::vector<double>& f) {
         suma += a[k] * f[k];
     }
     return suma;
+}
+
+// Divides each column by its Euclidean norm (summed over the rows in order) and returns the
+// norms. A column of zeros keeps the norm 1: it stays zero and its coefficient comes out 0.
+std::vector<double> escalaColumnas(Matriz& A) {
+    std::vector<double> d(A.columnas(), 0.0);
+    for (int j = 0; j < A.columnas(); ++j) {
+        double suma = 0.0;
+        for (int i = 0; i < A.filas(); ++i) {
+            suma += A(i, j) * A(i, j);
+        }
+        d[j] = suma > 0.0 ? std::sqrt(suma) : 1.0;
+        for (int i = 0; i < A.filas(); ++i) {
+            A(i, j) /= d[j];
+        }
+    }
+    return d;
 }
 
 // Points this close to R = 0 cannot give a point-wise coefficient estimate.
@@ -35,21 +53,29 @@ SolucionSVD SVDFIT(const std::vector<double>& x, const std::vector<double>& y,
         }
         b[i] = y[i] * t;
     }
-    std::vector<double> W;
-    Matriz V;
-    SVDCMP(U, W, V); // an unconverged value is reported there and the fit goes on
+    SolucionSVD solucion;
+    DescomposicionEscalada& svd = solucion.svd;
+    svd.d = escalaColumnas(U);
+    SVDCMP(U, svd.W, svd.V); // an unconverged value is reported there and the fit goes on
     double wmax = 0.0;
-    for (double w : W) {
+    for (double w : svd.W) {
         wmax = std::max(wmax, w);
     }
     const double umbral = UMBRAL_SINGULAR * wmax;
-    for (double& w : W) {
-        if (w < umbral) {
-            w = 0.0;
+    std::vector<double> W = svd.W;
+    svd.conservado.assign(m, true);
+    for (int j = 0; j < m; ++j) {
+        if (W[j] < umbral || W[j] == 0.0) {
+            W[j] = 0.0;
+            svd.conservado[j] = false;
+            ++svd.descartados;
         }
     }
-    SolucionSVD solucion;
-    solucion.a = SVBKSB(U, W, V, b);
+    solucion.a = SVBKSB(U, W, svd.V, b);
+    for (int j = 0; j < m; ++j) {
+        solucion.a[j] /= svd.d[j];
+    }
+    svd.U = std::move(U);
     for (int i = 0; i < n; ++i) {
         const double residuo = (y[i] - evaluaBase(solucion.a, base(x[i]))) / sig[i];
         solucion.CHISQ += residuo * residuo;
@@ -110,7 +136,7 @@ CoeficientesPotencia llenaCOEFPOT(const std::vector<double>& ACOEF,
 
 Ajuste ajustaCurva(const DatosEntrada& datos) {
     const FuncionesBase base = [&datos](double x) { return FUNBAS(x, datos.POTUSADA); };
-    const SolucionSVD solucion = SVDFIT(datos.RDAT, datos.EDAT, datos.SIGMA, datos.NPOT, base);
+    SolucionSVD solucion = SVDFIT(datos.RDAT, datos.EDAT, datos.SIGMA, datos.NPOT, base);
     const ErroresCoeficientes errores = ERCOEF(datos.RDAT, datos.EDAT, solucion.a, base);
     Ajuste ajuste;
     ajuste.ACOEF = solucion.a;
@@ -118,6 +144,7 @@ Ajuste ajustaCurva(const DatosEntrada& datos) {
     ajuste.MEDIACOEF = errores.MEDIACOEF;
     ajuste.ERRCOEF = errores.ERRCOEF;
     ajuste.COEFPOT = llenaCOEFPOT(ajuste.ACOEF, datos.POTUSADA);
+    ajuste.svd = std::move(solucion.svd);
     return ajuste;
 }
 
@@ -125,13 +152,12 @@ double energiaAjustada(const std::vector<double>& ACOEF, const TablaPotencias& P
     return evaluaBase(ACOEF, FUNBAS(r, POTUSADA));
 }
 
-double cuasivarianza(const DatosEntrada& datos, const std::vector<double>& ACOEF,
-                     const std::vector<double>& distancias) {
+double cuasivarianza(const DatosEntrada& datos, const std::vector<double>& ACOEF) {
     const int N = datos.NPUNTOS();
     double S = 0.0;
     double SW = 0.0;
     for (int i = 0; i < N; ++i) {
-        const double d = energiaAjustada(ACOEF, datos.POTUSADA, distancias[i]) - datos.EDAT[i];
+        const double d = energiaAjustada(ACOEF, datos.POTUSADA, datos.RDAT[i]) - datos.EDAT[i];
         S += d * d / datos.SIGMA[i];
         SW += 1.0 / datos.SIGMA[i];
     }

@@ -124,7 +124,7 @@ double sumaRepetida(double x, long long pasos) {
     return x;
 }
 
-Minimo buscaMinimoPasoAPaso(const CoeficientesPotencia& COEFPOT, double limite) {
+Minimo buscaMinimoPasoAPaso(const CoeficientesPotencia& COEFPOT, double limite, double desde) {
     const Derivada primera(COEFPOT, 1);
     const Derivada segunda(COEFPOT, 2);
     Minimo minimo;
@@ -140,13 +140,15 @@ Minimo buscaMinimoPasoAPaso(const CoeficientesPotencia& COEFPOT, double limite) 
         ++minimo.evaluaciones;
         if (seDetiene(segunda, dAnterior, d, x)) {
             minimo.x = x;
-            return minimo;
+            if (x >= desde) {
+                return minimo;
+            }
         }
         dAnterior = d;
     }
 }
 
-Minimo buscaMinimo(const CoeficientesPotencia& COEFPOT, double limite) {
+Minimo buscaMinimo(const CoeficientesPotencia& COEFPOT, double limite, double desde) {
     const Derivadas v(COEFPOT);
     Minimo minimo;
     double x = PASO_BUSQUEDA;
@@ -185,7 +187,9 @@ Minimo buscaMinimo(const CoeficientesPotencia& COEFPOT, double limite) {
         ++minimo.evaluaciones;
         if (seDetiene(v.segunda, dAnterior, d, x)) {
             minimo.x = x;
-            return minimo;
+            if (x >= desde) {
+                return minimo;
+            }
         }
         dAnterior = d;
     }

@@ -16,6 +16,13 @@
 // that the same number of single additions gives. Both scans evaluate V' and V'' through
 // Derivada, so they see the same values at every grid point.
 //
+// Below the data: a fit over many powers, negative ones especially, may turn up and down
+// again far below the smallest data distance, where no point constrains it (an argon-like
+// fit over all 30 powers has a minimum of -1e12 hartree at 0.35 bohr). The scan passes
+// over such stops and takes the first one at or past the smallest data distance; only a
+// curve with no stop there falls back to the last stop below the data. Where the first
+// stop already lies in or past the data, nothing changes.
+//
 // Bound: a curve without a minimum (a purely repulsive fit) would never stop, so the scan
 // gives up once x exceeds twice the largest data distance, and never goes past 50 bohr.
 // A minimum beyond twice the data range is an extrapolation the fit does not support, and
@@ -43,11 +50,13 @@ double limiteBusqueda(double RMAX);
 // time (x > 0), at a cost that grows with the binades crossed, not with the steps.
 double sumaRepetida(double x, long long pasos);
 
-// The scan itself, point by point: the reference for buscaMinimo.
-Minimo buscaMinimoPasoAPaso(const CoeficientesPotencia& COEFPOT, double limite);
+// The scan itself, point by point: the reference for buscaMinimo. A stop below `desde` (the
+// smallest data distance) does not end the scan: it goes on to the first stop at or past
+// `desde`, and gives the last stop below it only when there is none up to the bound.
+Minimo buscaMinimoPasoAPaso(const CoeficientesPotencia& COEFPOT, double limite, double desde = 0.0);
 
 // The same grid point as buscaMinimoPasoAPaso (or the same absence of one), found by
 // crossing stretches where the computed V' provably keeps its sign.
-Minimo buscaMinimo(const CoeficientesPotencia& COEFPOT, double limite);
+Minimo buscaMinimo(const CoeficientesPotencia& COEFPOT, double limite, double desde = 0.0);
 
 } // namespace curvifit

@@ -4,11 +4,13 @@
 
 #include "datos_motor.h"
 
+#include <optional>
 #include <ostream>
 
 namespace curvifit {
 
-// 0.7 * sqrt(S2) of the energies, the fit evaluated at the grid distances RMALLA.
+// 0.7 * sqrt(S2) of the energies, the fit evaluated at the points' own distances RDAT:
+// the report's "ERROR PROBABLE:" value.
 double errorProbableEnergias(const DatosEntrada& datos, const Ajuste& ajuste);
 
 // The constants at the equilibrium distance x (bohr) found by the scan, up to the
@@ -17,6 +19,10 @@ Constantes constantesEquilibrio(const DatosEntrada& datos, const Ajuste& ajuste,
 
 // ALFA, Y00, DE and the effect of rotation at J = 1 (DR, DK), from the constants above.
 void constantesRotacion(Constantes& k, double MASARED);
+
+// Every constant of a fit, without the curve file and the levels: the scan, then the two
+// steps above. Nothing when the fitted curve has no minimum within the scan bound.
+std::optional<Constantes> constantesDelAjuste(const DatosEntrada& datos, const Ajuste& ajuste);
 
 // The 30 coefficients c_-15 .. c_14 and the energy error, one record each.
 void escribeCoeficientes(std::ostream& curva, const Ajuste& ajuste, double ERRPROBE);

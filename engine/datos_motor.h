@@ -2,6 +2,8 @@
 // what it reads and returns what it fills; nothing is kept in globals.
 #pragma once
 
+#include "svd.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -43,6 +45,18 @@ struct DatosEntrada {
     bool enAngstrom() const { return UNIDIST == "ANGSTROM"; }
 };
 
+// SVDFIT's decomposition of the weighted design matrix A after each column j was divided by
+// its norm d_j: A D^-1 = U diag(W) V^T with D = diag(d). Kept for the coefficients'
+// covariance (D^-1 V W^-2 V^T D^-1) and the leverages (row sums of U^2 over kept columns).
+struct DescomposicionEscalada {
+    std::vector<double> W;        // singular values, in SVDCMP's order, the discarded ones too
+    std::vector<bool> conservado; // W(j) >= 1e-9 times the largest
+    int descartados = 0;          // how many fell below that cut
+    Matriz U;                     // n x m left singular vectors
+    Matriz V;                     // m x m right singular vectors
+    std::vector<double> d;        // the column norms
+};
+
 // SVDFIT, ERCOEF and the power table built from them.
 struct Ajuste {
     std::vector<double> ACOEF;     // ascending order of powers
@@ -50,6 +64,7 @@ struct Ajuste {
     std::vector<double> ERRCOEF;   // ERCOEF
     CoeficientesPotencia COEFPOT{};
     double CHISQ = 0.0;
+    DescomposicionEscalada svd;
 };
 
 // The molecular constants of CALCULA (atomic units unless stated).

@@ -2,17 +2,13 @@
 
 #include "ajuste.h"
 #include "formato.h"
+#include "unidades.h"
 
 #include <cmath>
 
 namespace curvifit {
 
 namespace {
-
-constexpr double BOHR_A_ANGSTROM = 0.529177;
-// Lines 6, 18 and 19 use these two at single precision.
-constexpr double BOHR_A_ANGSTROM_SIMPLE = 0.5291770100593567;
-constexpr double MILIDINAS_SIMPLE = 15.569100379943848;
 
 std::vector<int> potenciasIncluidas(const TablaPotencias& POTUSADA) {
     std::vector<int> p;
@@ -93,7 +89,7 @@ void puntos(std::vector<std::string>& l, const DatosEntrada& datos, const Ajuste
                     formatoG(datos.EDAT[i], 13, 6) + espacios(1) + formatoG(ecal, 14, 6) +
                     espacios(1) + formatoG(desv, 12, 6));
     }
-    const double S2 = cuasivarianza(datos, a.ACOEF, datos.RDAT);
+    const double S2 = cuasivarianza(datos, a.ACOEF);
     l.push_back("");
     l.push_back("");
     l.push_back("CUASIVARIANZA MUESTRAL: " + formatoG(S2, 14, 6));

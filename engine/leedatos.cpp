@@ -4,6 +4,8 @@
 #include "lectura_libre.h"
 #include "registros_curva.h"
 
+#include <utility>
+
 namespace curvifit {
 
 namespace {
@@ -39,6 +41,12 @@ void compruebaPuntos(const DatosEntrada& datos, const std::string& ruta) {
     if (datos.NPUNTOS() < 2) {
         throw errorDatosNoAdmitidos(ruta, "hacen falta al menos dos puntos y hay " +
                                               std::to_string(datos.NPUNTOS()));
+    }
+    if (datos.NPUNTOS() < datos.NPOT) {
+        throw errorDatosNoAdmitidos(ruta, "hay " + std::to_string(datos.NPUNTOS()) +
+                                              " puntos para ajustar " + std::to_string(datos.NPOT) +
+                                              " coeficientes; hacen falta al menos tantos puntos "
+                                              "como potencias");
     }
     bool potenciaNegativa = false;
     for (int p = POTENCIA_MIN; p < 0; ++p) {
@@ -139,6 +147,34 @@ std::vector<double> mallaDistancias(double RMIN, double RMAX, int N) {
     return malla;
 }
 
+namespace {
+
+void derivaIntervalos(DatosEntrada& datos) {
+    MINIMAX(datos.EDAT, datos.EMIN, datos.EMAX);
+    MINIMAX(datos.RDAT, datos.RMIN, datos.RMAX);
+    datos.RMALLA = mallaDistancias(datos.RMIN, datos.RMAX, datos.NPUNTOS());
+}
+
+} // namespace
+
+DatosEntrada datosDePuntos(std::vector<double> RDAT, std::vector<double> EDAT,
+                           const TablaPotencias& POTUSADA, double MASARED) {
+    DatosEntrada datos;
+    datos.POTUSADA = POTUSADA;
+    for (int usada : POTUSADA) {
+        datos.NPOT += usada == 1 ? 1 : 0;
+    }
+    datos.MASARED = MASARED;
+    datos.UNIDIST = "UA      ";
+    datos.UNIENER = "UA";
+    datos.VDAT = EDAT;
+    datos.RDAT = std::move(RDAT);
+    datos.EDAT = std::move(EDAT);
+    datos.SIGMA.assign(datos.RDAT.size(), 1.0);
+    derivaIntervalos(datos);
+    return datos;
+}
+
 DatosEntrada LEEDATOS(std::istream& datos, const std::string& FICHDATOS, std::ostream& curva) {
     LectorLibre lector(datos, FICHDATOS);
     DatosEntrada leidos;
@@ -154,9 +190,7 @@ DatosEntrada LEEDATOS(std::istream& datos, const std::string& FICHDATOS, std::os
     fijaUnidades(leidos, unidades[0], unidades[1]);
     leePuntos(lector, leidos, curva);
     compruebaPuntos(leidos, FICHDATOS);
-    MINIMAX(leidos.EDAT, leidos.EMIN, leidos.EMAX);
-    MINIMAX(leidos.RDAT, leidos.RMIN, leidos.RMAX);
-    leidos.RMALLA = mallaDistancias(leidos.RMIN, leidos.RMAX, leidos.NPUNTOS());
+    derivaIntervalos(leidos);
     return leidos;
 }
 

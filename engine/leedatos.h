@@ -3,6 +3,7 @@
 #pragma once
 
 #include "datos_motor.h"
+#include "unidades.h"
 
 #include <istream>
 #include <ostream>
@@ -11,9 +12,6 @@
 
 namespace curvifit {
 
-constexpr double FACDIST_ANGSTROM = 0.529177249; // Angstrom per bohr
-constexpr double FACENER_EV = 27.21161;          // eV per hartree
-constexpr double MASAS_ELECTRON_POR_UMA = 1822.888486;
 constexpr int MAXIMO_PUNTOS = 500;
 constexpr std::size_t ANCHO_TITULO = 60;
 constexpr std::size_t ANCHO_POTENCIAS = 85; // the 30 powers -15..14 separated by one blank
@@ -38,6 +36,11 @@ void MINIMAX(std::span<const double> valores, double& menor, double& mayor);
 
 // N distances equally spaced from RMIN to RMAX.
 std::vector<double> mallaDistancias(double RMIN, double RMAX, int N);
+
+// Points (bohr, hartree) and powers given in memory, with everything LEEDATOS derives from
+// them (SIGMA = 1, ranges, grid): the fit explorer fits them without a data file.
+DatosEntrada datosDePuntos(std::vector<double> RDAT, std::vector<double> EDAT,
+                           const TablaPotencias& POTUSADA, double MASARED);
 
 DatosEntrada LEEDATOS(std::istream& datos, const std::string& FICHDATOS, std::ostream& curva);
 

@@ -1,18 +1,37 @@
-// curvifit NAME: reads datos/NAME.qvd, writes result/NAME.res and result/NAME.scs.
+// curvifit NAME: reads datos/NAME.qvd, writes result/NAME.res, result/NAME.scs and
+// result/NAME.json.
 #include "abre_fich.h"
 #include "calcula.h"
 #include "errores.h"
 #include "escriberes.h"
 #include "leedatos.h"
+#include "resultado_json.h"
 
 #include <exception>
 #include <iostream>
 
+namespace {
+
+using namespace curvifit;
+
+int termina(const std::string& argumento, Salida salida, const std::string& mensaje) {
+    // A data file that cannot be opened leaves every earlier result as it was, the JSON
+    // too, so the three still belong together; any other failure leaves no JSON behind.
+    if (salida != Salida::FicheroNoEncontrado) {
+        borraResultadoJson(rutasFicheros(argumento).FICHJSON);
+    }
+    std::cerr << mensaje << '\n';
+    return static_cast<int>(salida);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    using namespace curvifit;
+    const std::string argumento = argc > 1 ? argv[1] : "";
     try {
-        Ficheros ficheros = ABRE_FICH(argc > 1 ? argv[1] : "");
-        const DatosEntrada datos = LEEDATOS(ficheros.datos, ficheros.rutas.FICHDATOS, ficheros.scs);
+        Ficheros ficheros = ABRE_FICH(argumento);
+        const RutasFicheros& rutas = ficheros.rutas;
+        const DatosEntrada datos = LEEDATOS(ficheros.datos, rutas.FICHDATOS, ficheros.scs);
         ficheros.datos.close();
         const Resultado resultado = CALCULA(datos, ficheros.scs);
         ficheros.scs.close();
@@ -20,15 +39,15 @@ int main(int argc, char** argv) {
         ficheros.res.close();
         if (!ficheros.scs || !ficheros.res) {
             throw ErrorMotor(Salida::ResultadosNoAbiertos,
-                             "Error al escribir los ficheros de resultados " +
-                                 ficheros.rutas.FICHRES + " y " + ficheros.rutas.FICHSCS);
+                             "Error al escribir los ficheros de resultados " + rutas.FICHRES +
+                                 " y " + rutas.FICHSCS);
         }
+        escribeResultadoJson(rutas.FICHJSON, resultadoJson(rutas.FICHDATOS, datos, resultado));
         return static_cast<int>(Salida::Correcta);
     } catch (const ErrorMotor& error) {
-        std::cerr << error.what() << '\n';
-        return static_cast<int>(error.salida());
+        return termina(argumento, error.salida(), error.what());
     } catch (const std::exception& error) {
-        std::cerr << "Error inesperado: " << error.what() << '\n';
-        return static_cast<int>(Salida::Inesperada);
+        return termina(argumento, Salida::Inesperada,
+                       std::string("Error inesperado: ") + error.what());
     }
 }

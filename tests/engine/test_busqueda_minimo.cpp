@@ -189,12 +189,35 @@ TEST(BusquedaMinimoRapida, MinimaAtTheEdgesOfBinades) {
     }
 }
 
+TEST(BusquedaMinimoRapida, AStopBelowTheDataCountsOnlyWithoutOneInThem) {
+    // A maximum at 0.5 and a minimum at 0.8: with the data from 1.0 on, the scan passes the
+    // minimum, finds none in the data and falls back to it. Minima at 0.5 and 1.5: it takes
+    // the one in the data.
+    const CoeficientesPotencia solo = desdePendiente({0.5, 0.8}, 1.0, 0.0, -0.5);
+    const CoeficientesPotencia dos = desdePendiente({0.5, 0.8, 1.5}, 1.0, 0.0, -0.5);
+    const Minimo sinDatos = buscaMinimoPasoAPaso(solo, 3.0, 0.0);
+    ASSERT_TRUE(sinDatos.x);
+    EXPECT_EQ(buscaMinimoPasoAPaso(solo, 3.0, 1.0).x, sinDatos.x);
+    EXPECT_EQ(buscaMinimo(solo, 3.0, 1.0).x, sinDatos.x);
+    const Minimo enDatos = buscaMinimoPasoAPaso(dos, 3.0, 1.0);
+    ASSERT_TRUE(enDatos.x);
+    EXPECT_NEAR(*enDatos.x, 1.5, 1e-4);
+    EXPECT_EQ(buscaMinimo(dos, 3.0, 1.0).x, enDatos.x);
+}
+
 TEST(BusquedaMinimoRapida, ArgonLikeFitsWithAllThirtyPowers) {
     for (double Re : {5.5, 7.1, 8.0}) {
         const CoeficientesPotencia c = ajusteTreintaPotencias(Re, 4.5e-4, 50);
-        const Minimo paso = buscaMinimoPasoAPaso(c, 2.0 * 2.1 * Re);
-        const Minimo rapido = buscaMinimo(c, 2.0 * 2.1 * Re);
+        // These fits also turn up and down far below the data: from 0 both scans stop
+        // there, from the smallest data distance on both pass over it to the well.
+        const Minimo debajo = buscaMinimoPasoAPaso(c, 2.0 * 2.1 * Re);
+        ASSERT_TRUE(debajo.x) << Re;
+        EXPECT_LT(*debajo.x, 0.78 * Re) << Re;
+        EXPECT_EQ(buscaMinimo(c, 2.0 * 2.1 * Re).x, debajo.x) << Re;
+        const Minimo paso = buscaMinimoPasoAPaso(c, 2.0 * 2.1 * Re, 0.78 * Re);
+        const Minimo rapido = buscaMinimo(c, 2.0 * 2.1 * Re, 0.78 * Re);
         ASSERT_TRUE(paso.x) << Re;
+        EXPECT_NEAR(*paso.x, Re, 0.01) << Re;
         EXPECT_EQ(rapido.x, paso.x) << Re;
         EXPECT_LT(rapido.evaluaciones * 100, paso.evaluaciones) << Re;
     }

@@ -169,27 +169,20 @@ TEST(Calcula, EnergyErrorIsExactlyZeroWithAsManyPointsAsPowers) {
     EXPECT_EQ(errorProbableEnergias(datos, ajustaCurva(datos)), 0.0);
 }
 
-TEST(Calcula, EnergyErrorUsesTheGridDistances) {
-    // Unevenly spaced points: the fit is compared at RMALLA(i) with EDAT(i).
-    const auto datos =
-        datosDe({1.0, 1.2, 1.3, 2.0}, [](double r) { return (r - 1.4) * (r - 1.4); }, {0, 1, 2});
+TEST(Calcula, EnergyErrorUsesThePointsOwnDistances) {
+    // Unevenly spaced points off any quadratic: each residual is taken at RDAT(i), so the
+    // energy error is 0.7 sqrt(S2) with S2 = sum d_i^2 / ((N - NPOT) N).
+    const auto datos = datosDe({1.0, 1.2, 1.3, 2.0, 2.2},
+                               [](double r) { return std::sin(3 * r) + r * r; }, {0, 1, 2});
     const Ajuste ajuste = ajustaCurva(datos);
     double S = 0.0;
-    for (int i = 0; i < 4; ++i) {
-        const double r = datos.RMALLA[i];
-        S += std::pow((r - 1.4) * (r - 1.4) - datos.EDAT[i], 2);
+    for (int i = 0; i < 5; ++i) {
+        const double r = datos.RDAT[i];
+        const double d =
+            ajuste.ACOEF[0] + ajuste.ACOEF[1] * r + ajuste.ACOEF[2] * r * r - datos.EDAT[i];
+        S += d * d;
     }
-    EXPECT_NEAR(errorProbableEnergias(datos, ajuste), 0.7 * std::sqrt(S / 4.0), 1e-9);
-}
-
-TEST(Calcula, FewerPointsThanPowersGiveNotANumberWithoutFailing) {
-    // The minimum-norm fit through (1, -2) and (2, 0) is -2 - R + R^2.
-    const auto datos =
-        datosDe({1.0, 2.0}, [](double r) { return r == 1.0 ? -2.0 : 0.0; }, {0, 1, 2});
-    std::ostringstream curva;
-    const Resultado res = CALCULA(datos, curva);
-    EXPECT_NEAR(res.constantes.XEQ, 0.5, 2e-5);
-    EXPECT_TRUE(std::isnan(res.constantes.ERRPROBE));
+    EXPECT_NEAR(errorProbableEnergias(datos, ajuste), 0.7 * std::sqrt(S / 10.0), 1e-12);
 }
 
 TEST(Calcula, MorsePotentialGivesTheClosedFormConstants) {

@@ -5,9 +5,11 @@
 #include "leedatos.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/wait.h>
 
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -72,6 +74,7 @@ public:
     std::string curva(const std::string& nombre) const {
         return leeFichero(raiz_ / "result" / (nombre + ".scs"));
     }
+    fs::path json(const std::string& nombre) const { return raiz_ / "result" / (nombre + ".json"); }
 
     // Runs curvifit with the arguments as the shell splits them.
     Ejecucion ejecuta(const std::string& argumentos) const {
@@ -95,6 +98,44 @@ const std::string PUNTOS = "1.0   0.36\r\n1.2   0.04\r\n1.6   0.04\r\n2.0   0.36
 
 int codigo(Salida salida) {
     return static_cast<int>(salida);
+}
+
+// The number printed after the n-th occurrence of `etiqueta` in the report.
+double numeroTras(const std::string& informe, const std::string& etiqueta, int n = 1) {
+    std::size_t inicio = 0;
+    for (int i = 0; i < n; ++i) {
+        inicio = informe.find(etiqueta, inicio);
+        if (inicio == std::string::npos) {
+            ADD_FAILURE() << etiqueta;
+            return NAN;
+        }
+        inicio += etiqueta.size();
+    }
+    inicio = informe.find_first_not_of(' ', inicio);
+    double valor = NAN;
+    std::from_chars(informe.data() + inicio, informe.data() + informe.size(), valor);
+    return valor;
+}
+
+// The first number on the line that holds `texto`.
+double numeroEnLinea(const std::string& informe, const std::string& texto) {
+    const std::size_t donde = informe.find(texto);
+    if (donde == std::string::npos) {
+        ADD_FAILURE() << texto;
+        return NAN;
+    }
+    std::istringstream linea(informe.substr(informe.rfind('\n', donde) + 1));
+    std::string palabra;
+    linea >> palabra;
+    double valor = NAN;
+    std::from_chars(palabra.data(), palabra.data() + palabra.size(), valor);
+    return valor;
+}
+
+// Equal to the printed digits: within half a unit of the last one, `digitos` significant.
+void esperaImpreso(double json, double impreso, int digitos, const std::string& que) {
+    EXPECT_NEAR(json, impreso, 0.5 * std::fabs(impreso) * std::pow(10.0, 1 - digitos) + 1e-300)
+        << que;
 }
 
 } // namespace
@@ -138,6 +179,90 @@ TEST(CurvifitProceso, MissingDataFileLeavesEarlierResultsInPlace) {
     EXPECT_EQ(ejecucion.error, "file not found, unit 10, file datos/mol.qvd\n");
     EXPECT_EQ(carpeta.informe("mol"), "informe anterior");
     EXPECT_EQ(carpeta.curva("mol"), "curva anterior");
+}
+
+TEST(CurvifitProceso, MissingDataFileLeavesAnEarlierJsonWithItsReport) {
+    CarpetaPrograma carpeta;
+    escribeFichero(carpeta.json("mol"), "{}");
+    EXPECT_EQ(carpeta.ejecuta("mol").salida, codigo(Salida::FicheroNoEncontrado));
+    EXPECT_EQ(leeFichero(carpeta.json("mol")), "{}");
+}
+
+TEST(CurvifitProceso, FailedRunsLeaveNoJson) {
+    const std::pair<std::string, Salida> casos[] = {
+        {CABECERA + "1.0   0.36\r\n1.2   uno\r\n", Salida::ErrorLectura},
+        {CABECERA + "1.0   0.36\r\n1.2   0.04\r\n", Salida::DatosNoAdmitidos},
+        {CABECERA + "1.0   -1\r\n2.0   -2\r\n3.0   -3\r\n", Salida::SinMinimo},
+    };
+    for (const auto& [contenido, salida] : casos) {
+        CarpetaPrograma carpeta;
+        carpeta.datos("mol", CABECERA + PUNTOS);
+        ASSERT_EQ(carpeta.ejecuta("mol").salida, 0);
+        ASSERT_TRUE(fs::exists(carpeta.json("mol")));
+        carpeta.datos("mol", contenido);
+        EXPECT_EQ(carpeta.ejecuta("mol").salida, codigo(salida));
+        EXPECT_FALSE(fs::exists(carpeta.json("mol"))) << codigo(salida);
+        EXPECT_EQ(std::distance(fs::directory_iterator(carpeta.raiz() / "result"),
+                                fs::directory_iterator()),
+                  2);
+    }
+}
+
+TEST(CurvifitProceso, JsonAgreesWithTheReport) {
+    for (const char* nombre : {"H2", "HF", "CO"}) {
+        CarpetaPrograma carpeta;
+        carpeta.copiaEjemplo(nombre);
+        ASSERT_EQ(carpeta.ejecuta(nombre).salida, 0);
+        std::ifstream fichero(carpeta.json(nombre));
+        const nlohmann::json j = nlohmann::json::parse(fichero);
+        const std::string informe = carpeta.informe(nombre);
+        EXPECT_EQ(j["format"], "oscilab-results");
+        EXPECT_EQ(j["version"], 1);
+        EXPECT_EQ(j["data_file"], std::string("datos/") + nombre + ".qvd");
+        const auto& k = j["constants"];
+        const double reA = numeroTras(informe, "DISTANCIA DE EQUILIBRIO =");
+        EXPECT_NEAR(k["re_angstrom"]["value"], reA, 0.5e-5);
+        EXPECT_NEAR(k["re_bohr"]["value"], numeroTras(informe, "(ANGSTROMS)"), 0.5e-5);
+        esperaImpreso(k["k2_hartree_bohr2"]["value"], numeroTras(informe, "CTE CUADRATICA ="), 7,
+                      "K2");
+        EXPECT_NEAR(k["we_cm1"]["value"], numeroTras(informe, "NU Y XNU ="), 0.005);
+        EXPECT_NEAR(k["wexe_cm1"]["value"], numeroTras(informe, "(1/cm)"), 0.005);
+        esperaImpreso(j["fit"]["probable_error_hartree"], numeroTras(informe, "ERROR PROBABLE:"), 6,
+                      "ERROR PROBABLE");
+        // Line 10 prints the same energy error, to two digits.
+        esperaImpreso(j["fit"]["probable_error_hartree"], numeroTras(informe, "ERROR PROB.="), 2,
+                      "ERROR PROB.");
+        esperaImpreso(k["be_cm1"]["value"], numeroEnLinea(informe, "\xB7J\xB7(J+1)  +"), 6, "Be");
+        esperaImpreso(k["alpha_e_cm1"]["value"],
+                      -numeroEnLinea(informe, "\xB7(V+1/2)\xB7J\xB7(J+1)  +"), 6, "alfa");
+        // The point table, I R S E ECAL DESV, from the line after its dashes.
+        const auto& puntos = j["points"];
+        std::istringstream tabla(informe.substr(informe.find(std::string(68, '-')) + 68));
+        for (const auto& punto : puntos) {
+            double I, R, S, E, ECAL, DESV;
+            tabla >> I >> R >> S >> E >> ECAL >> DESV;
+            esperaImpreso(punto["r_bohr"], R, 6, "R");
+            esperaImpreso(punto["e_fit_hartree"], ECAL, 6, "ECAL");
+            esperaImpreso(punto["residual_hartree"], DESV, 6, "DESV");
+        }
+        EXPECT_GT(k["re_bohr"]["stderr"].get<double>(), 0.0);
+        EXPECT_TRUE(j["fit"]["covariance"].is_array());
+        EXPECT_EQ(j["fit"]["degrees_of_freedom"], puntos.size() - j["fit"]["powers"].size());
+    }
+}
+
+TEST(CurvifitProceso, AsManyPointsAsPowersGiveNullErrors) {
+    CarpetaPrograma carpeta;
+    carpeta.datos("tres", CABECERA + "1.0   0.36\r\n1.2   0.04\r\n2.0   0.36\r\n");
+    ASSERT_EQ(carpeta.ejecuta("tres").salida, 0);
+    std::ifstream fichero(carpeta.json("tres"));
+    const nlohmann::json j = nlohmann::json::parse(fichero);
+    EXPECT_TRUE(j["fit"]["covariance"].is_null());
+    EXPECT_EQ(j["fit"]["degrees_of_freedom"], 0);
+    for (const auto& [nombre, constante] : j["constants"].items()) {
+        EXPECT_TRUE(constante["stderr"].is_null()) << nombre;
+        EXPECT_TRUE(constante["value"].is_number()) << nombre;
+    }
 }
 
 TEST(CurvifitProceso, NoArgumentIsFileNotFound) {
@@ -254,12 +379,13 @@ TEST(CurvifitProceso, ARepulsiveCurveEndsWithNoMinimum) {
     EXPECT_EQ(cuentaLineas(carpeta.curva("rep")), 40);
 }
 
-TEST(CurvifitProceso, FewerPointsThanPowersStillWriteAReport) {
+TEST(CurvifitProceso, FewerPointsThanPowersAreRefused) {
     CarpetaPrograma carpeta;
     carpeta.datos("dos", CABECERA + "1.0   -2.0\r\n2.0   0.0\r\n");
-    EXPECT_EQ(carpeta.ejecuta("dos").salida, 0);
-    EXPECT_EQ(cuentaLineas(carpeta.informe("dos")), 54 + 3 + 2);
-    EXPECT_NE(carpeta.curva("dos").find("NaN"), std::string::npos);
+    const Ejecucion ejecucion = carpeta.ejecuta("dos");
+    EXPECT_EQ(ejecucion.salida, codigo(Salida::DatosNoAdmitidos));
+    EXPECT_NE(ejecucion.error.find("datos/dos.qvd"), std::string::npos) << ejecucion.error;
+    EXPECT_EQ(carpeta.informe("dos"), "");
 }
 
 TEST(CurvifitProceso, ExampleMoleculesComeCloseToTheExperimentalConstants) {

@@ -150,7 +150,8 @@ TEST(LeeDatos, UnitWordsOfEveryKind) {
 
 TEST(LeeDatos, TwoPointsGiveTheirRangesAndGrid) {
     std::string curva;
-    const auto datos = lee(CABECERA + "1.0   -1.0\r\n2.0   -0.5\r\n", &curva);
+    const auto datos =
+        lee("titulo\r\n0 1 \r\n1.0079   1.0079\r\nUA   UA\r\n1.0   -1.0\r\n2.0   -0.5\r\n", &curva);
     EXPECT_EQ(datos.NPUNTOS(), 2);
     EXPECT_EQ(datos.RMALLA, (std::vector<double>{1.0, 2.0}));
     EXPECT_EQ(datos.EMIN, -1.0);
@@ -178,8 +179,8 @@ TEST(LeeDatos, UnsortedPointsKeepFileOrderAndGridSpansTheRange) {
 }
 
 TEST(LeeDatos, LfOnlyFilesReadLikeCrLf) {
-    const auto crlf = lee(CABECERA + "1 -1\r\n2 -0.5\r\n");
-    const auto lf = lee("titulo\n0 1 2 \n1.0079   1.0079\nUA   UA\n1 -1\n2 -0.5\n");
+    const auto crlf = lee(CABECERA + "1 -1\r\n2 -0.5\r\n3 -0.2\r\n");
+    const auto lf = lee("titulo\n0 1 2 \n1.0079   1.0079\nUA   UA\n1 -1\n2 -0.5\n3 -0.2\n");
     EXPECT_EQ(crlf.RDAT, lf.RDAT);
     EXPECT_EQ(crlf.NPOT, lf.NPOT);
     EXPECT_EQ(crlf.UNIDIST, lf.UNIDIST);
@@ -252,7 +253,15 @@ TEST(LeeDatosFallos, APointAtZeroWithNegativePowers) {
     EXPECT_EQ(fallo(negativas + "0 -1\r\n2 -0.5\r\n").first, Salida::DatosNoAdmitidos);
     EXPECT_EQ(fallo(negativas + "0.0E0 -1\r\n2 -0.5\r\n").first, Salida::DatosNoAdmitidos);
     // Without negative powers R = 0 is an ordinary point.
-    EXPECT_EQ(lee(CABECERA + "0 -1\r\n2 -0.5\r\n").NPUNTOS(), 2);
+    EXPECT_EQ(lee(CABECERA + "0 -1\r\n2 -0.5\r\n3 -0.2\r\n").NPUNTOS(), 3);
+}
+
+TEST(LeeDatosFallos, FewerPointsThanPowers) {
+    const auto [salida, mensaje] = fallo(CABECERA + "1 -1\r\n2 -0.5\r\n");
+    EXPECT_EQ(salida, Salida::DatosNoAdmitidos);
+    EXPECT_NE(mensaje.find(RUTA), std::string::npos) << mensaje;
+    // As many points as powers is a fit, without a degree of freedom.
+    EXPECT_EQ(lee(CABECERA + "1 -1\r\n2 -0.5\r\n3 -0.2\r\n").NPUNTOS(), 3);
 }
 
 TEST(LeeDatosFallos, BadPowerLines) {
