@@ -1,9 +1,11 @@
-// curvifit NAME: reads datos/NAME.qvd, writes result/NAME.res and result/NAME.scs.
+// curvifit NAME [--jmax N]: reads datos/NAME.qvd, writes result/NAME.res and result/NAME.scs.
 #include "abre_fich.h"
+#include "argumentos.h"
 #include "calcula.h"
 #include "errores.h"
 #include "escriberes.h"
 #include "leedatos.h"
+#include "niveles_exactos.h"
 
 #include <exception>
 #include <iostream>
@@ -11,13 +13,17 @@
 int main(int argc, char** argv) {
     using namespace curvifit;
     try {
-        Ficheros ficheros = ABRE_FICH(argc > 1 ? argv[1] : "");
+        const Argumentos argumentos = leeArgumentos(argc, argv);
+        Ficheros ficheros = ABRE_FICH(argumentos.nombre);
         const DatosEntrada datos = LEEDATOS(ficheros.datos, ficheros.rutas.FICHDATOS, ficheros.scs);
         ficheros.datos.close();
         const Resultado resultado = CALCULA(datos, ficheros.scs);
         ficheros.scs.close();
         ESCRIBERES(ficheros.res, datos, resultado);
         ficheros.res.close();
+        // For result/NAME.json, beside the second-order levels of the report.
+        [[maybe_unused]] const NivelesExactos exactos =
+            nivelesExactos(datos, resultado.ajuste, resultado.constantes, argumentos.jmax);
         if (!ficheros.scs || !ficheros.res) {
             throw ErrorMotor(Salida::ResultadosNoAbiertos,
                              "Error al escribir los ficheros de resultados " +

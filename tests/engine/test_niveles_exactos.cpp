@@ -182,8 +182,8 @@ TEST(NivelesExactos, MovingAWallShiftsANearWallLevelByItsSensitivity) {
 }
 
 TEST(NivelesExactos, DeepLevelsIgnoreTheWalls) {
-    const NivelesExactos n = resuelveNiveles(morse(), MU, 0.5, 4.5, 0.0, 0);
-    const NivelesExactos anchos = resuelveNiveles(morse(), MU, 0.4, 4.6, 0.0, 0);
+    const NivelesExactos n = resuelveNiveles(morse(), MU, 0.4, 4.5, 0.0, 0);
+    const NivelesExactos anchos = resuelveNiveles(morse(), MU, 0.3, 4.6, 0.0, 0);
     ASSERT_GE(n.niveles.size(), 3u);
     for (int v : {0, 1}) {
         EXPECT_FALSE(n.niveles[v].cerca_pared);
