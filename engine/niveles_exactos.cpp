@@ -22,12 +22,13 @@ constexpr double PI = std::numbers::pi;
 constexpr double PUNTOS_POR_ONDA = 6.0;
 constexpr int PUNTOS_EXTRA = 12;
 constexpr int INTERVALOS_MINIMOS = 24;
-// A dense eigenproblem of this size takes a fraction of a second per J; only a fit with a
-// deep spurious hole asks for more, and its levels are then less exact.
-constexpr int INTERVALOS_MAXIMOS = 1200;
+// A dense eigenproblem of this size takes about 0.1 s per J. Only a curve far from a
+// molecule's (a spurious deep hole in the fit, energies typed in the wrong unit) asks for
+// more; its highest levels are then less exact.
+constexpr int INTERVALOS_MAXIMOS = 600;
 // Samples of V_J that find its lowest value when choosing the grid.
 constexpr int MUESTRAS_MALLA = 600;
-constexpr int ITERACIONES_BISECCION = 200;
+constexpr int ITERACIONES_RAIZ = 100;
 constexpr int NIVELES_AJUSTE = 6;
 constexpr int NIVELES_AJUSTE_MINIMOS = 3;
 
@@ -147,34 +148,6 @@ struct Tridiagonal {
     Eigen::VectorXd e; // off-diagonal
 };
 
-// Eigenvalues of the tridiagonal matrix below x (Sturm sequence).
-int cuentaDebajo(const Tridiagonal& t, double x) {
-    const double minimo =
-        std::numeric_limits<double>::min() / std::numeric_limits<double>::epsilon();
-    int cuenta = 0;
-    double q = 1.0;
-    for (Eigen::Index i = 0; i < t.d.size(); ++i) {
-        q = t.d[i] - x - (i > 0 ? t.e[i - 1] * t.e[i - 1] / q : 0.0);
-        if (std::fabs(q) < minimo) {
-            q = -minimo;
-        }
-        cuenta += q < 0.0 ? 1 : 0;
-    }
-    return cuenta;
-}
-
-// The k-th eigenvalue (from 0), bracketed by lo (at most k below) and hi (more than k below).
-double autovalor(const Tridiagonal& t, int k, double lo, double hi) {
-    for (int i = 0; i < ITERACIONES_BISECCION; ++i) {
-        const double medio = 0.5 * (lo + hi);
-        if (medio <= lo || medio >= hi) {
-            break;
-        }
-        (cuentaDebajo(t, medio) > k ? hi : lo) = medio;
-    }
-    return 0.5 * (lo + hi);
-}
-
 // Solves (t - sigma) x = b in place by Gaussian elimination with partial pivoting; a
 // vanishing pivot is replaced by a tiny one, as inverse iteration wants.
 void resuelveDesplazado(const Tridiagonal& t, double sigma, double pivoteMinimo,
@@ -240,16 +213,36 @@ Eigen::VectorXd autovector(const Tridiagonal& t, double lambda, double escala) {
     return x;
 }
 
-// The root of f between x0 (f > 0) and x1 (f <= 0), by bisection.
+// The root of f between x0 (f > 0) and x1 (f <= 0), by regula falsi with the Illinois
+// halving: a bracket that always shrinks, and superlinear on these smooth curves.
 double raiz(const std::function<double(double)>& f, double x0, double x1) {
-    for (int i = 0; i < ITERACIONES_BISECCION; ++i) {
-        const double medio = 0.5 * (x0 + x1);
-        if (medio == x0 || medio == x1) {
+    double f0 = f(x0), f1 = f(x1);
+    int lado = 0;
+    for (int i = 0; i < ITERACIONES_RAIZ && f1 != 0.0; ++i) {
+        double x = x1 - f1 * (x1 - x0) / (f1 - f0);
+        if (!(x > std::min(x0, x1) && x < std::max(x0, x1))) {
+            x = 0.5 * (x0 + x1);
+        }
+        if (std::fabs(x1 - x0) <= 4.0 * std::numeric_limits<double>::epsilon() * std::fabs(x)) {
             break;
         }
-        (f(medio) > 0.0 ? x0 : x1) = medio;
+        const double fx = f(x);
+        if (fx > 0.0) {
+            x0 = x;
+            f0 = fx;
+            f1 = lado == 1 ? 0.5 * f1 : f1;
+            lado = 1;
+        } else {
+            x1 = x;
+            f1 = fx;
+            f0 = lado == -1 ? 0.5 * f0 : f0;
+            lado = -1;
+        }
+        if (std::fabs(x1 - x0) <= 1e-14 * std::fabs(x1)) {
+            break;
+        }
     }
-    return 0.5 * (x0 + x1);
+    return f1 == 0.0 ? x1 : x1 - f1 * (x1 - x0) / (f1 - f0);
 }
 
 // A level for one J: the grid and the potential on it, shared by all its levels.
@@ -322,23 +315,22 @@ void nivelesJ(const Potencial& p, const MallaJ& m, const Eigen::MatrixXd& T, dou
     H.diagonal() += Eigen::Map<const Eigen::VectorXd>(m.VJ.data(), Eigen::Index(m.VJ.size()));
     const Eigen::Tridiagonalization<Eigen::MatrixXd> tri(H);
     const Tridiagonal t{tri.diagonal(), tri.subDiagonal()};
-    const int cuantos = cuentaDebajo(t, limite);
+    // All eigenvalues of the tridiagonal matrix by implicit QL: O(n^2), ascending.
+    Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> qr;
+    qr.computeFromTridiagonal(t.d, t.e, Eigen::EigenvaluesOnly);
+    const Eigen::VectorXd& E = qr.eigenvalues();
+    const Eigen::Index cuantos = std::lower_bound(E.begin(), E.end(), limite) - E.begin();
     if (cuantos == 0) {
         return;
     }
-    double inferior = limite;
-    double escala = 0.0;
-    for (Eigen::Index i = 0; i < t.d.size(); ++i) {
-        const double vecinos =
-            (i > 0 ? std::fabs(t.e[i - 1]) : 0.0) + (i + 1 < t.d.size() ? std::fabs(t.e[i]) : 0.0);
-        inferior = std::min(inferior, t.d[i] - vecinos);
-        escala = std::max(escala, std::fabs(t.d[i]) + vecinos);
+    const double escala = E.cwiseAbs().maxCoeff();
+    Eigen::MatrixXd Y(t.d.size(), cuantos);
+    for (Eigen::Index k = 0; k < cuantos; ++k) {
+        Y.col(k) = autovector(t, E[k], escala);
     }
-    for (int k = 0; k < cuantos; ++k) {
-        const double E = autovalor(t, k, inferior, limite);
-        const Eigen::VectorXd c = tri.matrixQ() * autovector(t, E, escala);
-        niveles.push_back(nivel(p, m, k, E, c, EEQ));
-        inferior = E;
+    const Eigen::MatrixXd C = tri.matrixQ() * Y; // one blocked pass for all vectors
+    for (Eigen::Index k = 0; k < cuantos; ++k) {
+        niveles.push_back(nivel(p, m, static_cast<int>(k), E[k], C.col(k), EEQ));
     }
 }
 
@@ -366,7 +358,8 @@ NivelesExactos resuelveNiveles(const Potencial& potencial, double MASARED, doubl
         exactos.limite_cm1.push_back((limiteJ(potencial, J, MASARED, RMIN, RMAX) - EEQ) *
                                      HARTREE_A_CM1);
     }
-    const int N = RMAX > RMIN && MASARED > 0.0
+    // Distances at or below zero have no radial problem.
+    const int N = RMAX > RMIN && RMIN > 0.0 && MASARED > 0.0
                       ? intervalosMalla(potencial, MASARED, RMIN, RMAX, JMAX, opciones.finura)
                       : 0;
     if (N == 0) {
