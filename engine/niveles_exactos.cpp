@@ -316,9 +316,9 @@ void nivelesJ(const Potencial& p, const MallaJ& m, const Eigen::MatrixXd& T, dou
     const Eigen::Tridiagonalization<Eigen::MatrixXd> tri(H);
     const Tridiagonal t{tri.diagonal(), tri.subDiagonal()};
     // All eigenvalues of the tridiagonal matrix by implicit QL: O(n^2), ascending.
-    Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> qr;
-    qr.computeFromTridiagonal(t.d, t.e, Eigen::EigenvaluesOnly);
-    const Eigen::VectorXd& E = qr.eigenvalues();
+    Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> ql;
+    ql.computeFromTridiagonal(t.d, t.e, Eigen::EigenvaluesOnly);
+    const Eigen::VectorXd& E = ql.eigenvalues();
     const Eigen::Index cuantos = std::lower_bound(E.begin(), E.end(), limite) - E.begin();
     if (cuantos == 0) {
         return;
