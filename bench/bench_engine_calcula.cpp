@@ -68,7 +68,7 @@ void calculoCompleto(benchmark::State& estado, const std::string& texto, bool co
         ESCRIBERES(informe, leidos, resultado);
         benchmark::DoNotOptimize(informe.str().size());
         if (conJson) {
-            benchmark::DoNotOptimize(resultadoJson("datos/banco.qvd", leidos, resultado).dump(2));
+            benchmark::DoNotOptimize(resultadoJson("datos/banco.qvd", leidos, resultado, {}).dump(2));
         }
     }
 }
@@ -120,7 +120,7 @@ void BM_ResultadoJsonAr2(benchmark::State& estado) {
     const CasoAr2 caso = casoAr2();
     for (auto _ : estado) {
         benchmark::DoNotOptimize(
-            resultadoJson("datos/banco.qvd", caso.datos, caso.resultado).dump(2));
+            resultadoJson("datos/banco.qvd", caso.datos, caso.resultado, {}).dump(2));
     }
 }
 BENCHMARK(BM_ResultadoJsonAr2)->Unit(benchmark::kMicrosecond);

@@ -1,10 +1,12 @@
-// curvifit NAME: reads datos/NAME.qvd, writes result/NAME.res, result/NAME.scs and
+// curvifit NAME [--jmax N]: reads datos/NAME.qvd, writes result/NAME.res, result/NAME.scs and
 // result/NAME.json.
 #include "abre_fich.h"
+#include "argumentos.h"
 #include "calcula.h"
 #include "errores.h"
 #include "escriberes.h"
 #include "leedatos.h"
+#include "niveles_exactos.h"
 #include "resultado_json.h"
 
 #include <exception>
@@ -29,7 +31,8 @@ int termina(const std::string& argumento, Salida salida, const std::string& mens
 int main(int argc, char** argv) {
     const std::string argumento = argc > 1 ? argv[1] : "";
     try {
-        Ficheros ficheros = ABRE_FICH(argumento);
+        const Argumentos argumentos = leeArgumentos(argc, argv);
+        Ficheros ficheros = ABRE_FICH(argumentos.nombre);
         const RutasFicheros& rutas = ficheros.rutas;
         const DatosEntrada datos = LEEDATOS(ficheros.datos, rutas.FICHDATOS, ficheros.scs);
         ficheros.datos.close();
@@ -42,7 +45,10 @@ int main(int argc, char** argv) {
                              "Error al escribir los ficheros de resultados " + rutas.FICHRES +
                                  " y " + rutas.FICHSCS);
         }
-        escribeResultadoJson(rutas.FICHJSON, resultadoJson(rutas.FICHDATOS, datos, resultado));
+        const NivelesExactos exactos =
+            nivelesExactos(datos, resultado.ajuste, resultado.constantes, argumentos.jmax);
+        escribeResultadoJson(rutas.FICHJSON,
+                             resultadoJson(rutas.FICHDATOS, datos, resultado, exactos));
         return static_cast<int>(Salida::Correcta);
     } catch (const ErrorMotor& error) {
         return termina(argumento, error.salida(), error.what());

@@ -2,6 +2,7 @@
 
 #include "ajuste.h"
 #include "avisos.h"
+#include "niveles_exactos_json.h"
 #include "errores.h"
 #include "incertidumbres.h"
 #include "unidades.h"
@@ -102,9 +103,14 @@ Json nivelesJson(const Niveles& niveles) {
     return lista;
 }
 
-Json avisosJson(const DatosEntrada& datos, const Resultado& resultado) {
+Json avisosJson(const DatosEntrada& datos, const Resultado& resultado,
+               const NivelesExactos& exactos) {
+    std::vector<Aviso> avisos = avisosAjuste(datos, resultado.ajuste, resultado.constantes);
+    if (const auto sinNiveles = avisoSinNiveles(exactos)) {
+        avisos.push_back(*sinNiveles);
+    }
     Json lista = Json::array();
-    for (const Aviso& aviso : avisosAjuste(datos, resultado.ajuste, resultado.constantes)) {
+    for (const Aviso& aviso : avisos) {
         lista.push_back({{"code", aviso.codigo}, {"text", aviso.texto}});
     }
     return lista;
@@ -117,7 +123,7 @@ ErrorMotor errorEscritura(const std::string& ruta) {
 } // namespace
 
 Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
-                   const Resultado& resultado) {
+                   const Resultado& resultado, const NivelesExactos& exactos) {
     Json documento = {
         {"format", "oscilab-results"},
         {"version", VERSION_RESULTADO_JSON},
@@ -133,8 +139,8 @@ Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
         {"constants", constantesJson(datos, resultado)},
         {"levels_second_order", nivelesJson(resultado.niveles)},
     };
-    // The exact levels ("levels_exact") will follow the second-order ones here.
-    documento["warnings"] = avisosJson(datos, resultado);
+    documento["levels_exact"] = nivelesExactosJson(exactos);
+    documento["warnings"] = avisosJson(datos, resultado, exactos);
     return documento;
 }
 
