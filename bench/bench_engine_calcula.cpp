@@ -15,6 +15,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <sstream>
 
 namespace {
@@ -68,7 +69,8 @@ void calculoCompleto(benchmark::State& estado, const std::string& texto, bool co
         ESCRIBERES(informe, leidos, resultado);
         benchmark::DoNotOptimize(informe.str().size());
         if (conJson) {
-            benchmark::DoNotOptimize(resultadoJson("datos/banco.qvd", leidos, resultado, {}).dump(2));
+            benchmark::DoNotOptimize(
+                resultadoJson("datos/banco.qvd", leidos, resultado, {}).dump(2));
         }
     }
 }
@@ -124,6 +126,19 @@ void BM_ResultadoJsonAr2(benchmark::State& estado) {
     }
 }
 BENCHMARK(BM_ResultadoJsonAr2)->Unit(benchmark::kMicrosecond);
+
+// The document built, turned into text, written to a temporary file and renamed into place.
+void BM_EscribeResultadoJsonAr2(benchmark::State& estado) {
+    const CasoAr2 caso = casoAr2();
+    const std::string ruta =
+        (std::filesystem::temp_directory_path() / "bench_oscilab_resultado.json").string();
+    for (auto _ : estado) {
+        escribeResultadoJson(ruta,
+                             resultadoJson("datos/banco.qvd", caso.datos, caso.resultado, {}));
+    }
+    std::filesystem::remove(ruta);
+}
+BENCHMARK(BM_EscribeResultadoJsonAr2)->Unit(benchmark::kMicrosecond);
 
 // A Lennard-Jones curve with its minimum at Re bohr, as power coefficients.
 CoeficientesPotencia lennardJones(double Re) {

@@ -133,18 +133,34 @@ std::optional<Matriz> covarianzaCoeficientes(const Ajuste& ajuste, int N) {
     if (!s2) {
         return std::nullopt;
     }
+    // C = B B^T with B(j, k) = s V(j, k) / (d_j W_k) over the kept k: symmetric, so each
+    // pair (j, l) is summed once.
     const DescomposicionEscalada& svd = ajuste.svd;
     const int m = static_cast<int>(svd.W.size());
+    std::vector<int> conservadas;
+    for (int k = 0; k < m; ++k) {
+        if (svd.conservado[k]) {
+            conservadas.push_back(k);
+        }
+    }
+    const int r = static_cast<int>(conservadas.size());
+    const double s = std::sqrt(*s2);
+    Matriz B(m, r);
+    for (int j = 0; j < m; ++j) {
+        for (int q = 0; q < r; ++q) {
+            const int k = conservadas[q];
+            B(j, q) = s * svd.V(j, k) / (svd.d[j] * svd.W[k]);
+        }
+    }
     Matriz C(m, m);
     for (int j = 0; j < m; ++j) {
-        for (int l = 0; l < m; ++l) {
+        for (int l = j; l < m; ++l) {
             double suma = 0.0;
-            for (int k = 0; k < m; ++k) {
-                if (svd.conservado[k]) {
-                    suma += svd.V(j, k) * svd.V(l, k) / (svd.W[k] * svd.W[k]);
-                }
+            for (int q = 0; q < r; ++q) {
+                suma += B(j, q) * B(l, q);
             }
-            C(j, l) = *s2 * suma / (svd.d[j] * svd.d[l]);
+            C(j, l) = suma;
+            C(l, j) = suma;
         }
     }
     return C;
@@ -164,10 +180,11 @@ std::vector<double> apalancamientos(const Ajuste& ajuste) {
 }
 
 double residuoCuadraticoMedio(const DatosEntrada& datos, const Ajuste& ajuste) {
+    // By Horner's rule over the power table: the fit explorer asks this of many fits.
+    const Derivada V(ajuste.COEFPOT, 0);
     double suma = 0.0;
     for (int i = 0; i < datos.NPUNTOS(); ++i) {
-        const double d =
-            energiaAjustada(ajuste.ACOEF, datos.POTUSADA, datos.RDAT[i]) - datos.EDAT[i];
+        const double d = V.valor(datos.RDAT[i]) - datos.EDAT[i];
         suma += d * d;
     }
     return std::sqrt(suma / static_cast<double>(datos.NPUNTOS()));
@@ -213,6 +230,11 @@ gradientesConstantes(const DatosEntrada& datos, const Ajuste& ajuste, const Cons
 
 ConstantesConError constantesConError(const DatosEntrada& datos, const Ajuste& ajuste,
                                       const Constantes& k) {
+    return constantesConError(datos, ajuste, k, covarianzaCoeficientes(ajuste, datos.NPUNTOS()));
+}
+
+ConstantesConError constantesConError(const DatosEntrada& datos, const Ajuste& ajuste,
+                                      const Constantes& k, const std::optional<Matriz>& C) {
     const double reAngstrom = datos.enAngstrom() ? k.RE : k.RE * BOHR_A_ANGSTROM;
     const double valores[NUM_CONSTANTES] = {
         k.XEQ,
@@ -232,7 +254,6 @@ ConstantesConError constantesConError(const DatosEntrada& datos, const Ajuste& a
         k.DK * MILIDINAS_SIMPLE,
     };
     ConstantesConError resultado;
-    const std::optional<Matriz> C = covarianzaCoeficientes(ajuste, datos.NPUNTOS());
     const auto g = C ? gradientesConstantes(datos, ajuste, k)
                      : std::array<std::vector<double>, NUM_CONSTANTES>{};
     for (int c = 0; c < NUM_CONSTANTES; ++c) {

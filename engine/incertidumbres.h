@@ -73,4 +73,8 @@ gradientesConstantes(const DatosEntrada& datos, const Ajuste& ajuste, const Cons
 ConstantesConError constantesConError(const DatosEntrada& datos, const Ajuste& ajuste,
                                       const Constantes& k);
 
+// The same with the covariance already at hand (none: no errors).
+ConstantesConError constantesConError(const DatosEntrada& datos, const Ajuste& ajuste,
+                                      const Constantes& k, const std::optional<Matriz>& C);
+
 } // namespace curvifit

@@ -420,9 +420,9 @@ std::optional<Aviso> avisoSinNiveles(const NivelesExactos& exactos) {
         return std::nullopt;
     }
     return Aviso{"no_exact_levels",
-                        "Los puntos no llegan a la energía del nivel vibracional más bajo: no hay "
-                        "niveles exactos dentro del intervalo de distancias de los datos. Amplíe "
-                        "el intervalo de distancias."};
+                 "Los puntos no llegan a la energía del nivel vibracional más bajo: no hay "
+                 "niveles exactos dentro del intervalo de distancias de los datos. Amplíe "
+                 "el intervalo de distancias."};
 }
 
 } // namespace curvifit

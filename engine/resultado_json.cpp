@@ -36,36 +36,44 @@ Json opcional(const std::optional<double>& v) {
     return v ? Json(*v) : Json(nullptr);
 }
 
-Json puntos(const DatosEntrada& datos, const Ajuste& ajuste) {
+Json puntos(const DatosEntrada& datos, const std::vector<double>& ajustadas) {
     Json lista = Json::array();
     for (int i = 0; i < datos.NPUNTOS(); ++i) {
-        const double ajustada = energiaAjustada(ajuste.ACOEF, datos.POTUSADA, datos.RDAT[i]);
         // The residual is the report's DESV: fitted minus given.
         lista.push_back({{"r_bohr", datos.RDAT[i]},
                          {"e_hartree", datos.EDAT[i]},
-                         {"e_fit_hartree", ajustada},
-                         {"residual_hartree", ajustada - datos.EDAT[i]}});
+                         {"e_fit_hartree", ajustadas[i]},
+                         {"residual_hartree", ajustadas[i] - datos.EDAT[i]}});
     }
     return lista;
 }
 
-Json covarianza(const Ajuste& ajuste, int N) {
-    const std::optional<Matriz> C = covarianzaCoeficientes(ajuste, N);
+Json covarianza(const std::optional<Matriz>& C) {
     if (!C) {
         return nullptr;
     }
     Json filas = Json::array();
+    std::vector<double> fila(C->columnas());
     for (int j = 0; j < C->filas(); ++j) {
-        Json fila = Json::array();
         for (int l = 0; l < C->columnas(); ++l) {
-            fila.push_back((*C)(j, l));
+            fila[l] = (*C)(j, l);
         }
-        filas.push_back(std::move(fila));
+        filas.push_back(fila);
     }
     return filas;
 }
 
-Json ajusteJson(const DatosEntrada& datos, const Resultado& resultado) {
+double cuadraticoMedio(const DatosEntrada& datos, const std::vector<double>& ajustadas) {
+    double suma = 0.0;
+    for (int i = 0; i < datos.NPUNTOS(); ++i) {
+        const double d = ajustadas[i] - datos.EDAT[i];
+        suma += d * d;
+    }
+    return std::sqrt(suma / static_cast<double>(datos.NPUNTOS()));
+}
+
+Json ajusteJson(const DatosEntrada& datos, const Resultado& resultado,
+                const std::vector<double>& ajustadas, const std::optional<Matriz>& C) {
     const Ajuste& ajuste = resultado.ajuste;
     std::vector<int> potencias;
     for (int p = POTENCIA_MIN; p <= POTENCIA_MAX; ++p) {
@@ -77,16 +85,15 @@ Json ajusteJson(const DatosEntrada& datos, const Resultado& resultado) {
     std::sort(singulares.begin(), singulares.end(), std::greater<>());
     return {{"powers", potencias},
             {"coefficients", ajuste.ACOEF},
-            {"covariance", covarianza(ajuste, datos.NPUNTOS())},
+            {"covariance", covarianza(C)},
             {"singular_values", singulares},
             {"discarded", ajuste.svd.descartados},
             {"degrees_of_freedom", datos.NPUNTOS() - datos.NPOT},
-            {"rms_hartree", residuoCuadraticoMedio(datos, ajuste)},
+            {"rms_hartree", cuadraticoMedio(datos, ajustadas)},
             {"probable_error_hartree", resultado.constantes.ERRPROBE}};
 }
 
-Json constantesJson(const DatosEntrada& datos, const Resultado& resultado) {
-    const ConstantesConError k = constantesConError(datos, resultado.ajuste, resultado.constantes);
+Json constantesJson(const ConstantesConError& k) {
     Json objeto = Json::object();
     for (int c = 0; c < NUM_CONSTANTES; ++c) {
         objeto[std::string(NOMBRES_CONSTANTES[c])] = {{"value", k.valores[c].valor},
@@ -104,7 +111,7 @@ Json nivelesJson(const Niveles& niveles) {
 }
 
 Json avisosJson(const DatosEntrada& datos, const Resultado& resultado,
-               const NivelesExactos& exactos) {
+                const NivelesExactos& exactos) {
     std::vector<Aviso> avisos = avisosAjuste(datos, resultado.ajuste, resultado.constantes);
     if (const auto sinNiveles = avisoSinNiveles(exactos)) {
         avisos.push_back(*sinNiveles);
@@ -124,6 +131,11 @@ ErrorMotor errorEscritura(const std::string& ruta) {
 
 Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
                    const Resultado& resultado, const NivelesExactos& exactos) {
+    std::vector<double> ajustadas;
+    for (double r : datos.RDAT) {
+        ajustadas.push_back(energiaAjustada(resultado.ajuste.ACOEF, datos.POTUSADA, r));
+    }
+    const std::optional<Matriz> C = covarianzaCoeficientes(resultado.ajuste, datos.NPUNTOS());
     Json documento = {
         {"format", "oscilab-results"},
         {"version", VERSION_RESULTADO_JSON},
@@ -134,9 +146,10 @@ Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
         {"units",
          {{"distance", datos.enAngstrom() ? "angstrom" : "bohr"},
           {"energy", datos.UNIENER == "eV" ? "eV" : "hartree"}}},
-        {"points", puntos(datos, resultado.ajuste)},
-        {"fit", ajusteJson(datos, resultado)},
-        {"constants", constantesJson(datos, resultado)},
+        {"points", puntos(datos, ajustadas)},
+        {"fit", ajusteJson(datos, resultado, ajustadas, C)},
+        {"constants",
+         constantesJson(constantesConError(datos, resultado.ajuste, resultado.constantes, C))},
         {"levels_second_order", nivelesJson(resultado.niveles)},
     };
     documento["levels_exact"] = nivelesExactosJson(exactos);
