@@ -1,8 +1,10 @@
 // curvifit NAME: reads datos/NAME.qvd, writes result/NAME.res and result/NAME.scs.
+// curvifit --explorar NAME [--json]: ranks candidate power sets for datos/NAME.qvd.
 #include "abre_fich.h"
 #include "calcula.h"
 #include "errores.h"
 #include "escriberes.h"
+#include "explorador_salida.h"
 #include "leedatos.h"
 
 #include <exception>
@@ -11,6 +13,10 @@
 int main(int argc, char** argv) {
     using namespace curvifit;
     try {
+        if (const auto peticion = peticionExploracion(argc, argv)) {
+            exploraDocumento(*peticion, std::cout);
+            return static_cast<int>(Salida::Correcta);
+        }
         Ficheros ficheros = ABRE_FICH(argc > 1 ? argv[1] : "");
         const DatosEntrada datos = LEEDATOS(ficheros.datos, ficheros.rutas.FICHDATOS, ficheros.scs);
         ficheros.datos.close();

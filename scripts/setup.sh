@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
   libfreexl-dev
   libeigen3-dev
+  nlohmann-json3-dev
   poppler-utils
   gfortran
   fonts-dejavu-core fonts-liberation
