@@ -100,6 +100,12 @@ UnidadesExplorador unidadesExplorador(const DatosEntrada& datos) {
     return u;
 }
 
+std::array<Constante, 5> constantesMostradas(const UnidadesExplorador& u) {
+    std::array<Constante, 5> constantes = CONSTANTES_EXPLORADOR;
+    constantes[0] = u.re;
+    return constantes;
+}
+
 std::string textoValorConError(const ValorConError& v) {
     if (!std::isfinite(v.valor)) {
         return "-";
@@ -122,8 +128,7 @@ std::string tablaExplorador(const std::vector<EvaluacionCandidato>& ranking,
         {"re", false, {}},  {"we", false, {}},       {"wexe", false, {}},
         {"Be", false, {}},  {"alfa_e", false, {}},
     };
-    const std::array<Constante, 5> constantes = {u.re, Constante::WeCm1, Constante::WexeCm1,
-                                                 Constante::BeCm1, Constante::AlphaECm1};
+    const std::array<Constante, 5> constantes = constantesMostradas(u);
     bool sinMinimo = false;
     for (std::size_t i = 0; i < n; ++i) {
         const EvaluacionCandidato& c = ranking[i];
@@ -171,9 +176,10 @@ std::optional<PeticionExploracion> peticionExploracion(int argc, const char* con
     PeticionExploracion peticion;
     bool explorar = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--explorar") == 0 && i + 1 < argc) {
+        if (std::strcmp(argv[i], "--explorar") == 0) {
+            // Without a name it fails as a plain run without an argument does.
             explorar = true;
-            peticion.nombre = argv[++i];
+            peticion.nombre = i + 1 < argc ? argv[++i] : "";
         } else if (std::strcmp(argv[i], "--json") == 0) {
             peticion.json = true;
         }

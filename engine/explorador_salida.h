@@ -4,6 +4,7 @@
 
 #include "explorador.h"
 
+#include <array>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -22,6 +23,9 @@ struct UnidadesExplorador {
 };
 
 UnidadesExplorador unidadesExplorador(const DatosEntrada& datos);
+
+// The explorer's five constants as a table shows them: re in the document's distance unit.
+std::array<Constante, 5> constantesMostradas(const UnidadesExplorador& u);
 
 // "value ± stderr" with the value rounded where the stderr's second significant digit
 // falls; the value alone (7 significant digits) without a stderr.

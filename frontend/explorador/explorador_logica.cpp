@@ -85,9 +85,7 @@ std::vector<FilaExplorador>
 filasExplorador(const std::vector<curvifit::EvaluacionCandidato>& ranking,
                 const curvifit::DatosEntrada& datos) {
     const curvifit::UnidadesExplorador u = curvifit::unidadesExplorador(datos);
-    const std::array<curvifit::Constante, 5> constantes = {
-        u.re, curvifit::Constante::WeCm1, curvifit::Constante::WexeCm1, curvifit::Constante::BeCm1,
-        curvifit::Constante::AlphaECm1};
+    const std::array<curvifit::Constante, 5> constantes = curvifit::constantesMostradas(u);
     std::vector<FilaExplorador> filas;
     for (std::size_t i = 0; i < ranking.size(); ++i) {
         const curvifit::EvaluacionCandidato& c = ranking[i];

@@ -257,6 +257,9 @@ TEST(Explorador, CommandLineBadFilesFailAsAPlainRun) {
         EXPECT_EQ(explorar.salidaEstandar, "");
         EXPECT_FALSE(quedanResultados);
     }
+    const Proceso sinNombre = curvifit("", "--explorar");
+    EXPECT_EQ(sinNombre.salida, curvifit("", "").salida);
+    EXPECT_EQ(sinNombre.error, "file not found, unit 10, file datos/.qvd\n");
     const Proceso ausente = curvifit("", "--explorar otro --json");
     EXPECT_EQ(ausente.salida, 2);
     EXPECT_EQ(ausente.error, "file not found, unit 10, file datos/otro.qvd\n");
