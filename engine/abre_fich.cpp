@@ -32,18 +32,23 @@ RutasFicheros rutasFicheros(const std::string& ARGUMENTO) {
             "result/" + nombre + ".json"};
 }
 
+std::ifstream abreDatos(const std::string& FICHDATOS) {
+    std::error_code error;
+    // A folder of that name opens as a stream on Linux but cannot be read as a file.
+    if (!std::filesystem::is_regular_file(FICHDATOS, error)) {
+        throw errorFicheroNoEncontrado(FICHDATOS);
+    }
+    std::ifstream datos(FICHDATOS, std::ios::binary);
+    if (!datos) {
+        throw errorFicheroNoEncontrado(FICHDATOS);
+    }
+    return datos;
+}
+
 Ficheros ABRE_FICH(const std::string& ARGUMENTO) {
     Ficheros ficheros;
     ficheros.rutas = rutasFicheros(ARGUMENTO);
-    std::error_code error;
-    // A folder of that name opens as a stream on Linux but cannot be read as a file.
-    if (!std::filesystem::is_regular_file(ficheros.rutas.FICHDATOS, error)) {
-        throw errorFicheroNoEncontrado(ficheros.rutas.FICHDATOS);
-    }
-    ficheros.datos.open(ficheros.rutas.FICHDATOS, std::ios::binary);
-    if (!ficheros.datos) {
-        throw errorFicheroNoEncontrado(ficheros.rutas.FICHDATOS);
-    }
+    ficheros.datos = abreDatos(ficheros.rutas.FICHDATOS);
     abreResultado(ficheros.res, ficheros.rutas.FICHRES, 3);
     abreResultado(ficheros.scs, ficheros.rutas.FICHSCS, 4);
     return ficheros;

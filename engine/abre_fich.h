@@ -29,6 +29,9 @@ std::string nombreDocumento(const std::string& ARGUMENTO);
 
 RutasFicheros rutasFicheros(const std::string& ARGUMENTO);
 
+// Opens datos/NAME.qvd for reading; throws ErrorMotor when it is not a readable file.
+std::ifstream abreDatos(const std::string& FICHDATOS);
+
 // Opens the data file first; when it cannot be opened the results files are not touched.
 // Throws ErrorMotor when a file cannot be opened.
 Ficheros ABRE_FICH(const std::string& ARGUMENTO);

@@ -34,19 +34,18 @@ int leeJmax(const std::string& texto) {
 
 Argumentos leeArgumentos(const std::vector<std::string>& argumentos) {
     Argumentos leidos;
-    if (argumentos.empty()) {
-        return leidos;
-    }
-    leidos.nombre = argumentos.front();
-    for (std::size_t i = 1; i < argumentos.size(); ++i) {
-        if (argumentos[i] == "--jmax") {
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& palabra = argumentos[i];
+        if (palabra == "--jmax") {
             leidos.jmax = leeJmax(valorDe(argumentos, i));
             ++i;
-        } else if (argumentos[i] == "--explorar") {
-            leidos.explorar = valorDe(argumentos, i);
-            ++i;
-        } else if (argumentos[i] == "--json") {
+        } else if (palabra == "--explorar") {
+            // Without a name it fails later as a plain run without one does.
+            leidos.explorar = i + 1 < argumentos.size() ? argumentos[++i] : "";
+        } else if (palabra == "--json") {
             leidos.json = true;
+        } else if (i == 0) {
+            leidos.nombre = palabra;
         }
     }
     return leidos;

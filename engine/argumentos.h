@@ -1,5 +1,6 @@
 // curvifit's command line: the first argument names the document, options follow it.
-//   curvifit NAME [--jmax N] [--explorar NAME] [--json]
+//   curvifit NAME [--jmax N]
+//   curvifit --explorar NAME [--json]
 #pragma once
 
 #include "niveles_exactos.h"

@@ -1,26 +1,31 @@
 // curvifit NAME [--jmax N]: reads datos/NAME.qvd, writes result/NAME.res, result/NAME.scs and
 // result/NAME.json.
+// curvifit --explorar NAME [--json]: ranks candidate power sets for datos/NAME.qvd on
+// standard output and writes no result file.
 #include "abre_fich.h"
 #include "argumentos.h"
 #include "calcula.h"
 #include "errores.h"
 #include "escriberes.h"
+#include "explorador_salida.h"
 #include "leedatos.h"
 #include "niveles_exactos.h"
 #include "resultado_json.h"
 
 #include <exception>
 #include <iostream>
+#include <optional>
 
 namespace {
 
 using namespace curvifit;
 
-int termina(const std::string& argumento, Salida salida, const std::string& mensaje) {
+// `json` is the result file of the run that failed, when it got as far as naming one.
+int termina(const std::optional<std::string>& json, Salida salida, const std::string& mensaje) {
     // A data file that cannot be opened leaves every earlier result as it was, the JSON
     // too, so the three still belong together; any other failure leaves no JSON behind.
-    if (salida != Salida::FicheroNoEncontrado) {
-        borraResultadoJson(rutasFicheros(argumento).FICHJSON);
+    if (json && salida != Salida::FicheroNoEncontrado) {
+        borraResultadoJson(*json);
     }
     std::cerr << mensaje << '\n';
     return static_cast<int>(salida);
@@ -29,9 +34,14 @@ int termina(const std::string& argumento, Salida salida, const std::string& mens
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string argumento = argc > 1 ? argv[1] : "";
+    std::optional<std::string> json;
     try {
         const Argumentos argumentos = leeArgumentos(argc, argv);
+        if (argumentos.explorar) {
+            exploraDocumento(*argumentos.explorar, argumentos.json, std::cout);
+            return static_cast<int>(Salida::Correcta);
+        }
+        json = rutasFicheros(argumentos.nombre).FICHJSON;
         Ficheros ficheros = ABRE_FICH(argumentos.nombre);
         const RutasFicheros& rutas = ficheros.rutas;
         const DatosEntrada datos = LEEDATOS(ficheros.datos, rutas.FICHDATOS, ficheros.scs);
@@ -51,9 +61,8 @@ int main(int argc, char** argv) {
                              resultadoJson(rutas.FICHDATOS, datos, resultado, exactos));
         return static_cast<int>(Salida::Correcta);
     } catch (const ErrorMotor& error) {
-        return termina(argumento, error.salida(), error.what());
+        return termina(json, error.salida(), error.what());
     } catch (const std::exception& error) {
-        return termina(argumento, Salida::Inesperada,
-                       std::string("Error inesperado: ") + error.what());
+        return termina(json, Salida::Inesperada, std::string("Error inesperado: ") + error.what());
     }
 }

@@ -129,6 +129,7 @@ void frmcurvi::conectaControles() {
     }
     connect(btgrado_, &QPushButton::clicked, frmajuste_, &frmajuste::mostrar);
     connect(frmajuste_, &frmajuste::potenciasCambiadas, this, &frmcurvi::muestraPotencias);
+    connect(frmajuste_, &frmajuste::explorarPedido, this, &frmcurvi::abreExplorador);
     connect(frmtp_, &TablaPeriodica::elementoElegido, this, &frmcurvi::eligeElemento);
     connect(CMBlimitador_, &QComboBox::activated, this, [this] {
         BTimport_->setToolTip(QStringLiteral("Importar datos separados por ") +

@@ -24,6 +24,7 @@ namespace oscilab {
 
 struct EstadoGlobal;
 class frmajuste;
+class frmexplorador;
 class frmgraficos;
 class TablaPeriodica;
 struct ContenidoFichero;
@@ -57,6 +58,8 @@ public:
     QString textoCelda(int fila, int columna) const;
     void ponTextoCelda(int fila, int columna, const QString& texto);
     frmajuste* ajuste() const { return frmajuste_; }
+    // The fit explorer, once opened from the degree dialog.
+    frmexplorador* explorador() const;
     // The results window of the last run, while it is open.
     frmgraficos* graficos() const;
     QAction* botonBarra(const QString& clave) const;
@@ -127,6 +130,8 @@ private:
     void masaCambiada(int atomo, const QString& texto);
     void ponModo(int modo);
     void muestraPotencias(const QString& lbpot);
+    // Opens (or raises) the fit explorer over the table as it is now (frmcurvi_explorador.cpp).
+    void abreExplorador();
     void enfoca(FocoChequeo foco);
 
     static inline const QString sinTitulo_ = QStringLiteral("(Sin Título)");
@@ -160,6 +165,7 @@ private:
     QPushButton* btgrado_ = nullptr;
     frmajuste* frmajuste_ = nullptr;
     QPointer<frmgraficos> frmgraficos_; // results of the last run, while open
+    QPointer<frmexplorador> frmexplorador_;
     std::map<QString, QAction*> barra_;
     QAction* mnusalir_ = nullptr;
 };

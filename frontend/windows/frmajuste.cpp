@@ -66,8 +66,13 @@ frmajuste::frmajuste(EstadoGlobal& estado, QWidget* parent)
     aceptar->setObjectName(QStringLiteral("btaceptar"));
     aceptar->setAutoDefault(false);
     connect(aceptar, &QPushButton::clicked, this, &QWidget::hide);
+    auto* explorar = new QPushButton(QStringLiteral("Explorar ajustes..."), this);
+    explorar->setObjectName(QStringLiteral("btexplorar"));
+    explorar->setAutoDefault(false);
+    connect(explorar, &QPushButton::clicked, this, &frmajuste::explorarPedido);
     rejilla->setRowMinimumHeight(5, 8);
     rejilla->addWidget(leyenda(this), 6, 0);
+    rejilla->addWidget(explorar, 6, 2, 1, 2);
     rejilla->addWidget(aceptar, 6, 5);
     rejilla->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -91,6 +96,12 @@ void frmajuste::desmarcarTodas() {
     estado_.potencias.fill(0);
     for (QCheckBox* caja : grado_) {
         caja->setChecked(false);
+    }
+}
+
+void frmajuste::marcaPotencias(const std::array<int, 30>& potencias) {
+    for (int i = 0; i < 30; ++i) {
+        grado(i)->setChecked(potencias[static_cast<std::size_t>(i)] == 1);
     }
 }
 

@@ -26,10 +26,16 @@ public:
     // Clears every flag and unchecks every box.
     void desmarcarTodas();
 
+    // Sets every box to the flags (index = power + 15), box by box as a user would tick
+    // them, so that each change is announced like a click.
+    void marcaPotencias(const std::array<int, 30>& potencias);
+
 signals:
     // Raised on every change of a box, by the user or by code, with the rebuilt label
     // text (one blank before each included power).
     void potenciasCambiadas(const QString& lbpot);
+    // "Explorar ajustes...": the user asks which powers to use.
+    void explorarPedido();
 
 private:
     void actualiza(int i);

@@ -1,0 +1,131 @@
+#include "explorador_logica.h"
+
+#include "document/textos_numero.h"
+#include "explorador_salida.h"
+#include "leedatos.h"
+
+#include <cmath>
+
+namespace oscilab {
+
+namespace {
+
+const QString SIN_VALOR = QStringLiteral("—");
+
+QString energia(double hartree, double porHartree) {
+    return std::isfinite(hartree) ? QString::number(hartree * porHartree, 'e', 3) : SIN_VALOR;
+}
+
+QString textoPotenciasFila(const FilaExplorador& fila) {
+    return QString::fromStdString(curvifit::textoPotencias(fila.potencias)) +
+           (fila.delDocumento ? QStringLiteral(" (documento)") : QString());
+}
+
+QString unidadDistancia(const curvifit::UnidadesExplorador& u) {
+    return u.re == curvifit::Constante::ReAngstrom ? QStringLiteral("Å") : QStringLiteral("bohr");
+}
+
+} // namespace
+
+PuntosExplorados puntosParaExplorar(const DocumentoExplorado& documento) {
+    PuntosExplorados r;
+    if (!(documento.angstrom || documento.bohr) || !(documento.ev || documento.hartree)) {
+        r.error = QStringLiteral("Elija primero las unidades de distancia y de energía.");
+        return r;
+    }
+    const double masa1 = valorInicial(documento.masa1);
+    const double masa2 = valorInicial(documento.masa2);
+    if (!(masa1 > 0.0) || !(masa2 > 0.0)) {
+        r.error = QStringLiteral("Escriba primero las masas de los dos átomos: sin ellas no "
+                                 "hay constantes moleculares.");
+        return r;
+    }
+    const PuntosOrdenados puntos = ordenaPuntos(documento.celdas);
+    if (puntos.n < PUNTOS_MINIMOS_EXPLORADOR) {
+        r.error = QStringLiteral("Hacen falta al menos %1 puntos para comparar conjuntos de "
+                                 "potencias; la tabla tiene %2.")
+                      .arg(PUNTOS_MINIMOS_EXPLORADOR)
+                      .arg(puntos.n);
+        return r;
+    }
+    curvifit::DatosEntrada unidades;
+    const std::string distancia = documento.angstrom ? "ANGSTROM" : "UA";
+    const std::string energia = documento.ev ? "eV" : "UA";
+    curvifit::fijaUnidades(unidades, distancia, energia);
+    std::vector<double> R;
+    std::vector<double> E;
+    for (int i = 0; i < puntos.n; ++i) {
+        const auto& fila = puntos.celdas[static_cast<std::size_t>(i)];
+        R.push_back(valorInicial(fila[0]) / unidades.FACDIST);
+        E.push_back(valorInicial(fila[1]) / unidades.FACENER);
+    }
+    r.datos = curvifit::datosDePuntos(std::move(R), std::move(E), documento.potencias,
+                                      curvifit::masaReducida(masa1, masa2));
+    curvifit::fijaUnidades(*r.datos, distancia, energia);
+    return r;
+}
+
+QStringList cabecerasExplorador(const curvifit::DatosEntrada& datos) {
+    const curvifit::UnidadesExplorador u = curvifit::unidadesExplorador(datos);
+    const QString e = QString::fromStdString(u.energia);
+    return {QStringLiteral("N.º"),
+            QStringLiteral("Potencias"),
+            QStringLiteral("√(PRESS/N) (%1)").arg(e),
+            QStringLiteral("rms (%1)").arg(e),
+            QStringLiteral("AICc"),
+            QStringLiteral("Desc."),
+            QStringLiteral("re (%1)").arg(unidadDistancia(u)),
+            QStringLiteral("ωe (cm⁻¹)"),
+            QStringLiteral("ωexe (cm⁻¹)"),
+            QStringLiteral("Be (cm⁻¹)"),
+            QStringLiteral("αe (cm⁻¹)")};
+}
+
+std::vector<FilaExplorador>
+filasExplorador(const std::vector<curvifit::EvaluacionCandidato>& ranking,
+                const curvifit::DatosEntrada& datos) {
+    const curvifit::UnidadesExplorador u = curvifit::unidadesExplorador(datos);
+    const std::array<curvifit::Constante, 5> constantes = curvifit::constantesMostradas(u);
+    std::vector<FilaExplorador> filas;
+    for (std::size_t i = 0; i < ranking.size(); ++i) {
+        const curvifit::EvaluacionCandidato& c = ranking[i];
+        FilaExplorador fila;
+        fila.potencias = c.potencias;
+        fila.contiguo = curvifit::esContiguo(c.potencias);
+        fila.minimoDentro = c.minimoDentro;
+        fila.delDocumento = c.delDocumento;
+        fila.pressRms = c.pressRms * u.porHartree;
+        fila.textos = {QString::number(i + 1) + (c.minimoDentro ? QString() : QStringLiteral(" *")),
+                       textoPotenciasFila(fila),
+                       energia(c.pressRms, u.porHartree),
+                       energia(c.rms, u.porHartree),
+                       std::isfinite(c.aicc) ? QString::number(c.aicc, 'f', 1) : SIN_VALOR,
+                       QString::number(c.singularesDescartados.size())};
+        for (curvifit::Constante k : constantes) {
+            fila.textos << (c.constantes ? QString::fromStdString(
+                                               curvifit::textoValorConError((*c.constantes)[k]))
+                                         : SIN_VALOR);
+        }
+        filas.push_back(std::move(fila));
+    }
+    return filas;
+}
+
+void marcaDocumento(std::vector<FilaExplorador>& filas, curvifit::ConjuntoPotencias documento) {
+    for (FilaExplorador& fila : filas) {
+        fila.delDocumento = fila.potencias == documento;
+        fila.textos[ColPotencias] = textoPotenciasFila(fila);
+    }
+}
+
+std::vector<int> filasVisibles(const std::vector<FilaExplorador>& filas, bool soloContiguos) {
+    std::vector<int> visibles;
+    for (std::size_t i = 0; i < filas.size(); ++i) {
+        if (!soloContiguos || filas[i].contiguo) {
+            visibles.push_back(static_cast<int>(i));
+        }
+    }
+    return visibles;
+}
+
+} // namespace oscilab

@@ -1,0 +1,237 @@
+#include "frmexplorador.h"
+
+#include "explorador/grafico_press.h"
+#include "explorador_salida.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace oscilab {
+
+namespace {
+
+// The progress bar appears only when the ranking takes longer than this.
+constexpr int RETRASO_PROGRESO_MS = 100;
+
+const QString AVISO_SIN_MINIMO =
+    QStringLiteral("* Sin mínimo de la curva ajustada dentro del intervalo de distancias de los "
+                   "datos: va al final de la clasificación.");
+
+} // namespace
+
+frmexplorador::frmexplorador(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmexplorador"));
+    setWindowTitle(QStringLiteral("Explorar ajustes"));
+    resize(1000, 560);
+
+    estado_ = new QLabel(this);
+    estado_->setObjectName(QStringLiteral("lbestado"));
+    estado_->setWordWrap(true);
+
+    tabla_ = new QTableWidget(0, NUM_COLUMNAS_EXPLORADOR, this);
+    tabla_->setObjectName(QStringLiteral("tablaexplorador"));
+    tabla_->setAccessibleName(QStringLiteral("Conjuntos de potencias por orden"));
+    tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabla_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabla_->verticalHeader()->hide();
+    tabla_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+
+    grafico_ = new GraficoPress(this);
+
+    soloContiguos_ = new QCheckBox(QStringLiteral("Mostrar solo intervalos contiguos"), this);
+    soloContiguos_->setObjectName(QStringLiteral("chkcontiguos"));
+    usar_ = new QPushButton(QStringLiteral("Usar estas potencias"), this);
+    usar_->setObjectName(QStringLiteral("btusar"));
+    usar_->setEnabled(false);
+    progreso_ = new QProgressBar(this);
+    progreso_->setObjectName(QStringLiteral("progreso"));
+    progreso_->setAccessibleName(QStringLiteral("Progreso de la clasificación"));
+    progreso_->hide();
+    auto* nota = new QLabel(AVISO_SIN_MINIMO, this);
+    nota->setWordWrap(true);
+
+    auto* capa = new QVBoxLayout(this);
+    capa->addWidget(estado_);
+    capa->addWidget(progreso_);
+    capa->addWidget(tabla_, 1);
+    capa->addWidget(nota);
+    auto* abajo = new QHBoxLayout;
+    abajo->addWidget(grafico_, 1);
+    auto* botones = new QVBoxLayout;
+    botones->addWidget(soloContiguos_);
+    botones->addStretch();
+    botones->addWidget(usar_);
+    abajo->addLayout(botones);
+    capa->addLayout(abajo);
+
+    retrasoProgreso_ = new QTimer(this);
+    retrasoProgreso_->setSingleShot(true);
+    connect(retrasoProgreso_, &QTimer::timeout, this, [this] { progreso_->setVisible(ocupado()); });
+    connect(soloContiguos_, &QCheckBox::toggled, this, &frmexplorador::llenaTabla);
+    connect(tabla_, &QTableWidget::itemSelectionChanged, this, &frmexplorador::seleccionCambiada);
+    connect(usar_, &QPushButton::clicked, this, &frmexplorador::usar);
+}
+
+frmexplorador::~frmexplorador() {
+    detiene();
+}
+
+void frmexplorador::detiene() {
+    if (cancelar_) {
+        *cancelar_ = true;
+    }
+    if (hilo_.joinable()) {
+        hilo_.join();
+    }
+    terminado_ = true;
+    retrasoProgreso_->stop();
+    progreso_->hide();
+}
+
+void frmexplorador::closeEvent(QCloseEvent* evento) {
+    detiene();
+    evento->accept();
+}
+
+void frmexplorador::explora(const DocumentoExplorado& documento) {
+    detiene();
+    ++generacion_;
+    filas_.clear();
+    datos_.reset();
+    llenaTabla();
+    grafico_->ponPuntos({}, QString());
+    const PuntosExplorados puntos = puntosParaExplorar(documento);
+    if (!puntos.datos) {
+        estado_->setText(puntos.error);
+        emit exploracionTerminada();
+        return;
+    }
+    datos_ = puntos.datos;
+    estado_->setText(QStringLiteral("Clasificando los conjuntos de potencias para %1 puntos...")
+                         .arg(datos_->NPUNTOS()));
+    tabla_->setHorizontalHeaderLabels(cabecerasExplorador(*datos_));
+    progreso_->setValue(0);
+    retrasoProgreso_->start(RETRASO_PROGRESO_MS);
+    cancelar_ = std::make_shared<std::atomic<bool>>(false);
+    terminado_ = false;
+    // The worker owns copies of what it reads; the window outlives it (detiene joins it), so
+    // posting to the window from it is safe, and the generation drops stale posts.
+    hilo_ = std::thread([this, datos = *datos_, cancelar = cancelar_, generacion = generacion_] {
+        curvifit::OpcionesExploracion opciones;
+        opciones.cancelar = cancelar.get();
+        opciones.progreso = [this, generacion](int hechos, int total) {
+            QMetaObject::invokeMethod(
+                this, [this, generacion, hechos, total] { progresa(generacion, hechos, total); },
+                Qt::QueuedConnection);
+        };
+        auto ranking = curvifit::exploraAjustes(datos, opciones);
+        if (ranking) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, generacion, r = std::move(*ranking)]() mutable {
+                    recibe(generacion, std::move(r));
+                },
+                Qt::QueuedConnection);
+        }
+    });
+}
+
+void frmexplorador::progresa(int generacion, int hechos, int total) {
+    if (generacion == generacion_) {
+        progreso_->setMaximum(total);
+        progreso_->setValue(hechos);
+    }
+}
+
+void frmexplorador::recibe(int generacion, std::vector<curvifit::EvaluacionCandidato> ranking) {
+    if (generacion != generacion_) {
+        return;
+    }
+    if (hilo_.joinable()) {
+        hilo_.join();
+    }
+    terminado_ = true;
+    retrasoProgreso_->stop();
+    progreso_->hide();
+    filas_ = filasExplorador(ranking, *datos_);
+    estado_->setText(QStringLiteral("%1 conjuntos de potencias para %2 puntos, del que mejor "
+                                    "predice cada punto sin él al que peor.")
+                         .arg(filas_.size())
+                         .arg(datos_->NPUNTOS()));
+    llenaTabla();
+    emit exploracionTerminada();
+}
+
+void frmexplorador::llenaTabla() {
+    visibles_ = filasVisibles(filas_, soloContiguos_->isChecked());
+    // Hundreds of rows: filled without repainting, then measured once.
+    tabla_->setUpdatesEnabled(false);
+    tabla_->clearContents();
+    tabla_->setRowCount(static_cast<int>(visibles_.size()));
+    std::vector<GraficoPress::Punto> puntos;
+    for (int f = 0; f < static_cast<int>(visibles_.size()); ++f) {
+        const FilaExplorador& fila = filas_[static_cast<std::size_t>(visibles_[f])];
+        for (int c = 0; c < NUM_COLUMNAS_EXPLORADOR; ++c) {
+            auto* item = new QTableWidgetItem(fila.textos.value(c));
+            item->setTextAlignment(c == ColPotencias ? Qt::AlignLeft | Qt::AlignVCenter
+                                                     : Qt::AlignRight | Qt::AlignVCenter);
+            if (!fila.minimoDentro) {
+                item->setForeground(Qt::gray);
+                item->setToolTip(AVISO_SIN_MINIMO);
+            }
+            if (fila.delDocumento) {
+                QFont negrita = item->font();
+                negrita.setBold(true);
+                item->setFont(negrita);
+            }
+            tabla_->setItem(f, c, item);
+        }
+        puntos.push_back({fila.pressRms, fila.minimoDentro});
+    }
+    tabla_->resizeColumnsToContents();
+    tabla_->setUpdatesEnabled(true);
+    grafico_->ponPuntos(
+        std::move(puntos),
+        datos_ ? QString::fromStdString(curvifit::unidadesExplorador(*datos_).energia) : QString());
+    seleccionCambiada();
+}
+
+int frmexplorador::filaElegida() const {
+    const QList<QTableWidgetItem*> elegidos = tabla_->selectedItems();
+    if (elegidos.isEmpty()) {
+        return -1;
+    }
+    const int f = elegidos.front()->row();
+    return f >= 0 && f < static_cast<int>(visibles_.size()) ? visibles_[static_cast<std::size_t>(f)]
+                                                            : -1;
+}
+
+void frmexplorador::seleccionCambiada() {
+    usar_->setEnabled(filaElegida() >= 0);
+    const QList<QTableWidgetItem*> elegidos = tabla_->selectedItems();
+    grafico_->ponSeleccionado(elegidos.isEmpty() ? -1 : elegidos.front()->row());
+}
+
+void frmexplorador::usar() {
+    const int i = filaElegida();
+    if (i < 0) {
+        return;
+    }
+    const curvifit::ConjuntoPotencias elegido = filas_[static_cast<std::size_t>(i)].potencias;
+    emit potenciasElegidas(curvifit::tablaDe(elegido));
+    marcaDocumento(filas_, elegido);
+    const int fila = tabla_->currentRow();
+    llenaTabla();
+    tabla_->selectRow(fila);
+}
+
+} // namespace oscilab

@@ -1,0 +1,175 @@
+// The fit explorer's plain logic (the table's points as the engine reads them, rows and
+// units) and its window: "Usar estas potencias" sets the powers as ticking them would.
+#include "document/fichero_datos.h"
+#include "explorador/explorador_logica.h"
+#include "explorador/frmexplorador.h"
+#include "support/ventana_prueba.h"
+#include "windows/frmajuste.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <cmath>
+
+namespace oscilab::prueba {
+
+namespace {
+
+// An OH-like Morse curve in Angstrom and eV: 16 points from 0.75 to 2.5 re, written
+// from the last to the first row with a blank row and an incomplete row in between.
+DocumentoExplorado morseAngstromEv() {
+    DocumentoExplorado d;
+    d.masa1 = QStringLiteral("15.9949");
+    d.masa2 = QStringLiteral("1.00783");
+    d.angstrom = true;
+    d.ev = true;
+    d.potencias[15] = 1; // 0 1 2
+    d.potencias[16] = 1;
+    d.potencias[17] = 1;
+    for (int i = 0; i < 16; ++i) {
+        const double re = 0.9697;
+        const double r = re * (0.75 + 1.75 * i / 15.0);
+        const double e = 1.0 - std::exp(-2.294 * (r - re));
+        const auto fila = static_cast<std::size_t>(i < 8 ? 17 - i : 15 - i);
+        d.celdas[fila] = {QString::number(r, 'g', 10),
+                          QString::number(4.62 * e * e - 4.62, 'g', 10)};
+    }
+    d.celdas[8] = {QStringLiteral("1.5"), QString()};
+    return d;
+}
+
+} // namespace
+
+TEST(ExploradorLogica, PointsAsTheSavedFileGivesThemWithUnitsAndRows) {
+    const DocumentoExplorado d = morseAngstromEv();
+    const PuntosExplorados p = puntosParaExplorar(d);
+    ASSERT_TRUE(p.datos) << p.error.toStdString();
+    const curvifit::DatosEntrada& datos = *p.datos;
+    ASSERT_EQ(datos.NPUNTOS(), 16);
+    EXPECT_NEAR(datos.RDAT.front(), 0.75 * 0.9697 / 0.529177249, 1e-9);
+    EXPECT_NEAR(datos.EDAT.front() * 27.21161, d.celdas[17][1].toDouble(), 1e-9);
+    EXPECT_TRUE(std::is_sorted(datos.RDAT.begin(), datos.RDAT.end()));
+    EXPECT_TRUE(datos.enAngstrom());
+    EXPECT_EQ(datos.NPOT, 3);
+
+    const QStringList cabeceras = cabecerasExplorador(datos);
+    EXPECT_EQ(cabeceras[ColPress], QStringLiteral("√(PRESS/N) (eV)"));
+    EXPECT_EQ(cabeceras[ColRe], QStringLiteral("re (Å)"));
+
+    auto ranking = *curvifit::exploraAjustes(datos, {});
+    std::vector<FilaExplorador> filas = filasExplorador(ranking, datos);
+    ASSERT_EQ(filas.size(), ranking.size());
+    const FilaExplorador& mejor = filas.front();
+    EXPECT_EQ(mejor.textos[ColOrden], QStringLiteral("1"));
+    EXPECT_DOUBLE_EQ(mejor.pressRms, ranking.front().pressRms * 27.21161);
+    // re in Angstrom, near the curve's 0.9697.
+    EXPECT_NEAR(mejor.textos[ColRe].section(QStringLiteral(" ± "), 0, 0).toDouble(), 0.9697, 1e-4);
+    const auto documento = std::find_if(filas.begin(), filas.end(),
+                                        [](const FilaExplorador& f) { return f.delDocumento; });
+    ASSERT_NE(documento, filas.end());
+    EXPECT_EQ(documento->textos[ColPotencias], QStringLiteral("0..2 (documento)"));
+    for (std::size_t i = 0; i < filas.size(); ++i) {
+        EXPECT_EQ(filas[i].textos[ColOrden].endsWith('*'), !filas[i].minimoDentro) << i;
+    }
+
+    const std::vector<int> contiguos = filasVisibles(filas, true);
+    EXPECT_LT(contiguos.size(), filas.size());
+    for (int i : contiguos) {
+        EXPECT_FALSE(filas[static_cast<std::size_t>(i)].textos[ColPotencias].contains("sin"));
+    }
+    marcaDocumento(filas, mejor.potencias);
+    EXPECT_TRUE(filas.front().delDocumento);
+    EXPECT_FALSE(documento->delDocumento);
+    EXPECT_TRUE(filas.front().textos[ColPotencias].endsWith(QStringLiteral(" (documento)")));
+}
+
+TEST(ExploradorLogica, MissingUnitsMassesOrPointsAreSaidInSpanish) {
+    DocumentoExplorado d = morseAngstromEv();
+    d.ev = false;
+    EXPECT_TRUE(puntosParaExplorar(d).error.contains(QStringLiteral("unidades")));
+    d = morseAngstromEv();
+    d.masa2.clear();
+    EXPECT_TRUE(puntosParaExplorar(d).error.contains(QStringLiteral("masas")));
+    d = morseAngstromEv();
+    for (std::size_t i = 4; i < d.celdas.size(); ++i) {
+        d.celdas[i] = {};
+    }
+    EXPECT_EQ(puntosParaExplorar(d).error,
+              QStringLiteral("Hacen falta al menos 5 puntos para comparar conjuntos de "
+                             "potencias; la tabla tiene 4."));
+}
+
+using Explorador = VentanaPrueba;
+
+TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
+    const DocumentoExplorado d = morseAngstromEv();
+    caja(QStringLiteral("textnombre"))->setText(QStringLiteral("OH"));
+    caja(QStringLiteral("textmatom(1)"))->setText(d.masa1);
+    caja(QStringLiteral("textmatom(2)"))->setText(d.masa2);
+    opcion(QStringLiteral("optdist(2)"))->setChecked(true);
+    opcion(QStringLiteral("optener(2)"))->setChecked(true);
+    for (int r = 1; r <= 20; ++r) {
+        ventana->ponTextoCelda(r, 1, d.celdas[static_cast<std::size_t>(r - 1)][0]);
+        ventana->ponTextoCelda(r, 2, d.celdas[static_cast<std::size_t>(r - 1)][1]);
+    }
+    ventana->habilitaEjecutar(true);
+    ventana->cambios = false;
+    const QString antes = celda(1, 1);
+
+    frmajuste* dialogo = ventana->ajuste();
+    dialogo->mostrar();
+    auto* explorar = dialogo->findChild<QPushButton*>(QStringLiteral("btexplorar"));
+    ASSERT_NE(explorar, nullptr);
+    EXPECT_EQ(explorar->text(), QStringLiteral("Explorar ajustes..."));
+    QTest::mouseClick(explorar, Qt::LeftButton);
+    frmexplorador* ventanaExplorador = ventana->explorador();
+    ASSERT_NE(ventanaExplorador, nullptr);
+    QSignalSpy terminado(ventanaExplorador, &frmexplorador::exploracionTerminada);
+    ASSERT_TRUE(terminado.wait(10000));
+    EXPECT_TRUE(ventanaExplorador->isVisible());
+    EXPECT_FALSE(ventanaExplorador->isModal());
+    // The document is read, not rearranged, and stays unchanged.
+    EXPECT_EQ(celda(1, 1), antes);
+    EXPECT_FALSE(ventana->cambios);
+
+    QTableWidget* tabla = ventanaExplorador->tabla();
+    auto* usar = ventanaExplorador->findChild<QPushButton*>(QStringLiteral("btusar"));
+    auto* contiguos = ventanaExplorador->findChild<QCheckBox*>(QStringLiteral("chkcontiguos"));
+    ASSERT_NE(usar, nullptr);
+    ASSERT_NE(contiguos, nullptr);
+    EXPECT_EQ(contiguos->text(), QStringLiteral("Mostrar solo intervalos contiguos"));
+    const int todas = tabla->rowCount();
+    contiguos->setChecked(true);
+    EXPECT_LT(tabla->rowCount(), todas);
+    EXPECT_GT(tabla->rowCount(), 0);
+    EXPECT_FALSE(usar->isEnabled());
+
+    // The second contiguous row: a range such as "-3..4".
+    tabla->selectRow(1);
+    const QString rango = tabla->item(1, ColPotencias)->text();
+    ASSERT_TRUE(rango.contains(QStringLiteral(".."))) << rango.toStdString();
+    const int desde = rango.section(QStringLiteral(".."), 0, 0).toInt();
+    const int hasta = rango.section(QStringLiteral(".."), 1, 1).section(' ', 0, 0).toInt();
+    ASSERT_TRUE(usar->isEnabled());
+    QTest::mouseClick(usar, Qt::LeftButton);
+
+    std::array<int, 30> esperadas{};
+    for (int p = desde; p <= hasta; ++p) {
+        esperadas[static_cast<std::size_t>(p + 15)] = 1;
+    }
+    EXPECT_EQ(estado.potencias, esperadas);
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_EQ(dialogo->grado(i)->isChecked(), esperadas[static_cast<std::size_t>(i)] == 1) << i;
+        EXPECT_EQ(dialogo->grado(i)->palette().color(QPalette::WindowText) == QColor(Qt::red),
+                  esperadas[static_cast<std::size_t>(i)] == 1)
+            << i;
+    }
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), textoPotencias(esperadas));
+    EXPECT_TRUE(ventana->cambios);
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    EXPECT_FALSE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());
+    EXPECT_TRUE(tabla->item(1, ColPotencias)->text().endsWith(QStringLiteral("(documento)")));
+}
+
+} // namespace oscilab::prueba
