@@ -1,6 +1,6 @@
 #include "chequeo_datos.h"
 
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 
 #include <utility>
 #include <vector>

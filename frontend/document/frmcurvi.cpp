@@ -3,17 +3,17 @@
 #include "document/elementos.h"
 #include "document/fichero_datos.h"
 #include "document/tabla_periodica.h"
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 #include "import/importacion.h"
 #include "results/frmgraficos.h"
 #include "run/ejecucion.h"
 #include "windows/ayuda.h"
 #include "windows/datos_instalacion.h"
-#include "windows/dialogos_fichero.h"
+#include "compartido/dialogos_fichero.h"
 #include "windows/frmacercade.h"
-#include "windows/estado_global.h"
-#include "windows/frmajuste.h"
-#include "windows/mensajes.h"
+#include "compartido/estado_global.h"
+#include "document/frmajuste.h"
+#include "compartido/mensajes.h"
 
 #include <QAction>
 #include <QCheckBox>

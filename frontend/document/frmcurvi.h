@@ -3,7 +3,7 @@
 #pragma once
 
 #include "document/chequeo_datos.h"
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 
 #include <QMainWindow>
 #include <QPointer>

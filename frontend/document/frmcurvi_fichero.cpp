@@ -4,10 +4,10 @@
 
 #include "document/elementos.h"
 #include "document/fichero_datos.h"
-#include "windows/dialogos_fichero.h"
-#include "windows/estado_global.h"
-#include "windows/frmajuste.h"
-#include "windows/mensajes.h"
+#include "compartido/dialogos_fichero.h"
+#include "compartido/estado_global.h"
+#include "document/frmajuste.h"
+#include "compartido/mensajes.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "import/importar_excel.h"
 
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 #include "import/hoja_activa_xls.h"
 #include "import/lectura_aislada.h"
 

@@ -1,11 +1,11 @@
 #include "frmescala.h"
 
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 #include "formato_numeros.h"
 #include "frmgraficos.h"
 #include "grafico_curva.h"
 #include "polinomio.h"
-#include "windows/mensajes.h"
+#include "compartido/mensajes.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

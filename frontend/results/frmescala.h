@@ -2,7 +2,7 @@
 // range, or the R range alone with the V(R) range found from the fitted curve.
 #pragma once
 
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 
 #include <QDialog>
 #include <array>

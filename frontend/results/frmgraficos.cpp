@@ -9,7 +9,7 @@
 #include "impresion.h"
 #include "marco_grafica.h"
 #include "polinomio.h"
-#include "windows/mensajes.h"
+#include "compartido/mensajes.h"
 
 #include <QCloseEvent>
 #include <QFile>

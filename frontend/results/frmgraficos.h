@@ -8,7 +8,7 @@
 #pragma once
 
 #include "results/impresion_grafico.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 
 #include <QImage>
 #include <QPointer>

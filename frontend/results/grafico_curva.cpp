@@ -1,6 +1,6 @@
 #include "grafico_curva.h"
 
-#include "windows/mensajes.h"
+#include "compartido/mensajes.h"
 
 #include <QMouseEvent>
 #include <QPainter>

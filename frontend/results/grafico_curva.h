@@ -4,7 +4,7 @@
 
 #include "curva.h"
 #include "trazado.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 #include "zoom.h"
 
 #include <QColor>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "curva.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 
 #include <array>
 #include <optional>

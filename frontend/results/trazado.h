@@ -3,7 +3,7 @@
 #pragma once
 
 #include "polinomio.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 
 #include <QLineF>
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "ejecucion.h"
 
 #include "results/frmgraficos.h"
-#include "windows/mensajes.h"
+#include "compartido/mensajes.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "lanzador.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 
 #include <QPointer>
 #include <QString>

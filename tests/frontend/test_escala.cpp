@@ -1,5 +1,5 @@
 // The scale dialog over a results window loaded with the H2 example.
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 #include "results/formato_numeros.h"
 #include "results/frmescala.h"
 #include "results/grafico_curva.h"

@@ -1,8 +1,8 @@
 #include "document/elementos.h"
 #include "document/tabla_periodica.h"
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 #include "support/ventana_prueba.h"
-#include "windows/frmajuste.h"
+#include "document/frmajuste.h"
 
 #include <QApplication>
 #include <QCheckBox>

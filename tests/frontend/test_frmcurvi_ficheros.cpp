@@ -1,5 +1,5 @@
 #include "support/ventana_prueba.h"
-#include "windows/frmajuste.h"
+#include "document/frmajuste.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -4,9 +4,9 @@
 #include "results/frmgraficos.h"
 #include "support/guiones.h"
 #include "windows/ayuda.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 #include "windows/frmacercade.h"
-#include "windows/frmajuste.h"
+#include "document/frmajuste.h"
 
 #include <QAction>
 #include <QApplication>

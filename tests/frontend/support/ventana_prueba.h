@@ -3,7 +3,7 @@
 
 #include "document/frmcurvi.h"
 #include "support/guiones.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "frmajuste.h"
 
 #include "document/fichero_datos.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
