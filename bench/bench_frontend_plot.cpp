@@ -17,7 +17,7 @@ using namespace oscilab;
 void redibujoCompleto(benchmark::State& state) {
     EstadoGlobal estado;
     // Every power from -15 to 14 takes part, small enough to stay finite over the view.
-    for (int k = -15; k <= 14; ++k) {
+    for (int k = potenciaMinima; k <= potenciaMaxima; ++k) {
         estado.ponCoeficiente(k, (k % 2 == 0 ? 1e-6 : -1e-6) / (std::abs(k) + 1));
     }
     estado.ponCoeficiente(0, -1.17);

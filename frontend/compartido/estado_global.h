@@ -3,8 +3,9 @@
 // application and handed to the windows that need it.
 #pragma once
 
+#include "compartido/dimensiones.h"
+
 #include <QString>
-#include <array>
 
 namespace oscilab {
 
@@ -26,18 +27,17 @@ struct EstadoGlobal {
     QString fichero;     // full path of the current data file; "" if never saved or opened
     QString nombrebase;  // bare name of the file last run
 
-    // Included powers, index = power + 15 (powers -15..14); 1 = included.
-    std::array<int, 30> potencias{};
+    TablaPotencias potencias{}; // included powers
 
-    // Results of the last calculation. Coefficient of R^k at [k + 20], k = -20..20.
-    std::array<double, 41> coeficientes{};
+    // Results of the last calculation.
+    CoeficientesPotencia coeficientes{};
     double errorenergia = 0.0;
     Caja limites;
     Caja vista;
     double rcentro = 0.0;
 
-    double coeficiente(int k) const { return coeficientes[static_cast<std::size_t>(k + 20)]; }
-    void ponCoeficiente(int k, double c) { coeficientes[static_cast<std::size_t>(k + 20)] = c; }
+    double coeficiente(int k) const { return dePotencia(coeficientes, k); }
+    void ponCoeficiente(int k, double c) { dePotencia(coeficientes, k) = c; }
     int numeroPotencias() const {
         int m = 0;
         for (int flag : potencias) {

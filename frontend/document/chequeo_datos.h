@@ -2,13 +2,13 @@
 // document is judged complete or not, with the message the user is given.
 #pragma once
 
+#include "compartido/dimensiones.h"
+
 #include <QString>
 
 #include <array>
 
 namespace oscilab {
-
-constexpr int filasTabla = 50;
 
 // Texts of the point table: [row 0..49][0 = R, 1 = V].
 using CeldasTabla = std::array<std::array<QString, 2>, filasTabla>;

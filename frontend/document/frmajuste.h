@@ -2,6 +2,8 @@
 // power flags up to date and tells the main window when the choice changes.
 #pragma once
 
+#include "compartido/dimensiones.h"
+
 #include <QDialog>
 
 #include <array>
@@ -17,7 +19,7 @@ class frmajuste : public QDialog {
 public:
     explicit frmajuste(EstadoGlobal& estado, QWidget* parent = nullptr);
 
-    // Check box of index i (power i - 15).
+    // Check box of index i: power potenciaDeIndice(i).
     QCheckBox* grado(int i) const;
 
     // Checks the boxes of the included powers and shows the dialog without blocking.
@@ -35,7 +37,7 @@ private:
     void actualiza(int i);
 
     EstadoGlobal& estado_;
-    std::array<QCheckBox*, 30> grado_{};
+    std::array<QCheckBox*, numPotencias> grado_{};
 };
 
 } // namespace oscilab

@@ -84,11 +84,7 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
 
     frmajuste_ = new frmajuste(estado_, this);
     conectaControles();
-    frmajuste_->desmarcarTodas();
-    for (int i = 15; i <= 19; ++i) {
-        frmajuste_->grado(i)->setChecked(true);
-    }
-    Lbpot_->setText(potenciasIniciales_);
+    marcaPotenciasIniciales();
     habilitaEjecutar(false);
     cambios = false;
 

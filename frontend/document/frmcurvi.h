@@ -104,6 +104,7 @@ private:
 
     // The document and its file (frmcurvi_fichero.cpp).
     void nuevodocumento();
+    void marcaPotenciasIniciales();
     bool preguntarguardarcambios();
     Guardado guardarfichero();
     bool guardaComo();
@@ -130,6 +131,8 @@ private:
     void enfoca(FocoChequeo foco);
 
     static inline const QString sinTitulo_ = QStringLiteral("(Sin Título)");
+    // A new document fits the powers 0 to gradoInicial_.
+    static constexpr int gradoInicial_ = 4;
     static inline const QString potenciasIniciales_ = QStringLiteral("0 1 2 3 4");
 
     EstadoGlobal& estado_;

@@ -35,6 +35,14 @@ void frmcurvi::marcaCambio() {
     habilitaEjecutar(false);
 }
 
+void frmcurvi::marcaPotenciasIniciales() {
+    frmajuste_->desmarcarTodas();
+    for (int p = 0; p <= gradoInicial_; ++p) {
+        frmajuste_->grado(indicePotencia(p))->setChecked(true);
+    }
+    Lbpot_->setText(potenciasIniciales_);
+}
+
 void frmcurvi::nuevodocumento() {
     estado_.fichero.clear();
     titulodoc_ = sinTitulo_;
@@ -50,11 +58,7 @@ void frmcurvi::nuevodocumento() {
     celdaActual(1, 1);
     ponUnidades(optdist_[0], optdist_[1], false);
     ponUnidades(optener_[0], optener_[1], false);
-    frmajuste_->desmarcarTodas();
-    for (int i = 15; i <= 19; ++i) {
-        frmajuste_->grado(i)->setChecked(true);
-    }
-    Lbpot_->setText(potenciasIniciales_);
+    marcaPotenciasIniciales();
     estado_.limites = Caja{};
     estado_.vista = Caja{};
     // An empty document has nothing to run, whatever was open before.
@@ -181,7 +185,7 @@ void frmcurvi::aplicaFichero(const FicheroLeido& leido) {
     frmajuste_->desmarcarTodas();
     Lbpot_->setText(QString());
     for (int p : *leido.potencias) {
-        frmajuste_->grado(p + 15)->setChecked(true);
+        frmajuste_->grado(indicePotencia(p))->setChecked(true);
     }
     for (std::size_t a = 0; a < leido.masas.size(); ++a) {
         textmatom_[a]->setText(leido.masas[a]);

@@ -132,9 +132,7 @@ void frmgraficos::cargaResultados() {
     const int npuntos = chequeadatos_ ? chequeadatos_() : 0;
     LecturaCurva lectura = leecurva(ruta, npuntos);
     const DatosCurva& datos = lectura.datos;
-    for (int k = -15; k <= 14; ++k) {
-        estado_.ponCoeficiente(k, datos.coeficientes[static_cast<std::size_t>(k + 15)]);
-    }
+    estado_.coeficientes = datos.coeficientes;
     if (datos.errorenergia) {
         estado_.errorenergia = *datos.errorenergia;
     }

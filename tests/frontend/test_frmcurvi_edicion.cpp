@@ -31,8 +31,8 @@ TEST_F(Inicio, CaptionControlsAndInitialState) {
     EXPECT_FALSE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4"));
     EXPECT_EQ(estado.numeroPotencias(), 5);
-    EXPECT_EQ(estado.potencias[15], 1);
-    EXPECT_EQ(estado.potencias[19], 1);
+    EXPECT_EQ(dePotencia(estado.potencias, 0), 1);
+    EXPECT_EQ(dePotencia(estado.potencias, 4), 1);
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Atomo 1:"));
     EXPECT_EQ(etiqueta(QStringLiteral("Label1"))->text(), QStringLiteral("Distancia-1:"));
     EXPECT_EQ(ventana->grid()->objectName(), QStringLiteral("grid"));
@@ -526,7 +526,7 @@ TEST_F(Ajuste, DegreeDialogUpdatesLbpotAndDisablesTheRun) {
     QTest::mouseClick(menosUno, Qt::LeftButton);
     EXPECT_TRUE(menosUno->isChecked());
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" -1 0 1 2 3 4"));
-    EXPECT_EQ(estado.potencias[14], 1);
+    EXPECT_EQ(dePotencia(estado.potencias, -1), 1);
     EXPECT_EQ(menosUno->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     EXPECT_FALSE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());

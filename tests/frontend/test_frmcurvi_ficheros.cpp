@@ -61,7 +61,7 @@ TEST_F(Guardar, PowersMinusOneToTwoInAngstromAndEv) {
     opcion(QStringLiteral("optener(2)"))->setChecked(true);
     ventana->ajuste()->desmarcarTodas();
     for (int p : {-1, 0, 1, 2}) {
-        ventana->ajuste()->grado(p + 15)->setChecked(true);
+        ventana->ajuste()->grado(indicePotencia(p))->setChecked(true);
     }
     for (int i = 1; i <= 6; ++i) {
         ventana->ponTextoCelda(i, 1, QString::number(i));
@@ -288,7 +288,7 @@ TEST_F(PreguntaCambios, NewWithNoDiscardsTheChanges) {
     EXPECT_FALSE(opcion(QStringLiteral("optdist(1)"))->isChecked());
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Atomo 1"));
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4"));
-    EXPECT_EQ(estado.potencias[0], 0);
+    EXPECT_EQ(dePotencia(estado.potencias, potenciaMinima), 0);
     EXPECT_EQ(estado.numeroPotencias(), 5);
     EXPECT_TRUE(estado.limites.esNula());
     EXPECT_FALSE(ventana->cambios);

@@ -145,9 +145,9 @@ TEST(Recorta, CutsSegmentsToTheZoneAndDropsThoseOutside) {
 
 TEST(TrazaCurva, SamplesFromRMinAndCentresTheLevelsOnTheLowestSample) {
     Coeficientes c{};
-    c[20] = 2.25; // (R - 1.5)^2 = R^2 - 3R + 2.25
-    c[21] = -3.0;
-    c[22] = 1.0;
+    dePotencia(c, 0) = 2.25; // (R - 1.5)^2 = R^2 - 3R + 2.25
+    dePotencia(c, 1) = -3.0;
+    dePotencia(c, 2) = 1.0;
     const Escala e(Caja{1.0, -1.0, 2.0, 1.0}, QSizeF(100, 100));
     const TrazoCurva t = trazacurva(Polinomio(c), e, 4);
     EXPECT_EQ(t.segmentos.size(), 4u);
@@ -158,16 +158,16 @@ TEST(TrazaCurva, SamplesFromRMinAndCentresTheLevelsOnTheLowestSample) {
 
 TEST(TrazaCurva, ValuesAtOrAbove1e8AndUndefinedSamplesAreNotDrawn) {
     Coeficientes c{};
-    c[19] = 1.0; // 1/R over [-1, 1]: samples -0.5, 0, 0.5, 1
+    dePotencia(c, -1) = 1.0; // 1/R over [-1, 1]: samples -0.5, 0, 0.5, 1
     const Escala e(Caja{-1.0, -3.0, 1.0, 3.0}, QSizeF(100, 100));
     const TrazoCurva t = trazacurva(Polinomio(c), e, 4);
     // (-1 .. -0.5) drawn; the two segments touching R = 0 left out; (0.5 .. 1) drawn.
     EXPECT_EQ(t.segmentos.size(), 2u);
     Coeficientes alto{};
-    alto[20] = 1e8; // V = 1e8 everywhere: nothing is drawn
+    dePotencia(alto, 0) = 1e8; // V = 1e8 everywhere: nothing is drawn
     EXPECT_TRUE(trazacurva(Polinomio(alto), Escala(Caja{1, 0, 2, 2e8}, QSizeF(10, 10)), 5)
                     .segmentos.empty());
-    alto[20] = 0.99e8;
+    dePotencia(alto, 0) = 0.99e8;
     EXPECT_EQ(
         trazacurva(Polinomio(alto), Escala(Caja{1, 0, 2, 2e8}, QSizeF(10, 10)), 5).segmentos.size(),
         5u);

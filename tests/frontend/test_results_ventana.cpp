@@ -59,7 +59,7 @@ TEST_F(VentanaResultados, LoadingReadsTheCurveFileOnceAndDrawsTheFullView) {
     EXPECT_EQ(llamadasChequeo, 1);
     EXPECT_FALSE(QFile::exists(rutaCurva()));
     EXPECT_NEAR(estado.coeficiente(0), -0.207453664241656, 1e-15);
-    EXPECT_EQ(estado.coeficiente(-20), 0.0);
+    EXPECT_EQ(estado.coeficiente(potenciaMinima), 0.0);
     EXPECT_NEAR(estado.errorenergia, 0.533240010440964e-3, 1e-18);
     EXPECT_EQ(estado.vista, (Caja{9, 9, 9, 9}));
     // Full view: points 1..2.9 widened by 10 %.
