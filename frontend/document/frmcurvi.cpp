@@ -256,7 +256,7 @@ frmgraficos* frmcurvi::graficos() const {
 
 void frmcurvi::ejecutar() {
     if (ejecutarCalculo(
-            this, estado_, [this] { return chequeadatos(); },
+            this, estado_, resultados_, [this] { return chequeadatos(); },
             [this](bool habilitado) { habilitaEjecutar(habilitado); }, frmgraficos_)) {
         cambios = false;
     }

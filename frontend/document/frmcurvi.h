@@ -2,8 +2,9 @@
 // and the checks made before a save. The document lives in the window's controls.
 #pragma once
 
-#include "document/chequeo_datos.h"
 #include "compartido/textos_numero.h"
+#include "document/chequeo_datos.h"
+#include "results/estado_resultados.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -52,6 +53,8 @@ public:
     bool ejecutarHabilitado() const;
 
     EstadoGlobal& estado() { return estado_; }
+    // The results of the last run, kept while the program runs: the view chosen survives.
+    EstadoResultados& resultados() { return resultados_; }
     QTableWidget* grid() const { return grid_; }
     // Cell text of the point table; fila 1..50, columna 1 (R) or 2 (V).
     QString textoCelda(int fila, int columna) const;
@@ -136,6 +139,7 @@ private:
     static inline const QString potenciasIniciales_ = QStringLiteral("0 1 2 3 4");
 
     EstadoGlobal& estado_;
+    EstadoResultados resultados_;
     QString nombreprograma_ = QStringLiteral("OSCILAB");
     QString titulodoc_;
     char caracteractual_ = '\0';

@@ -59,8 +59,8 @@ void frmcurvi::nuevodocumento() {
     ponUnidades(optdist_[0], optdist_[1], false);
     ponUnidades(optener_[0], optener_[1], false);
     marcaPotenciasIniciales();
-    estado_.limites = Caja{};
-    estado_.vista = Caja{};
+    resultados_.limites = Caja{};
+    resultados_.vista = Caja{};
     // An empty document has nothing to run, whatever was open before.
     habilitaEjecutar(false);
     cambios = false;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "curva.h"
-#include "compartido/estado_global.h"
+#include "caja.h"
 
 #include <QString>
 #include <vector>

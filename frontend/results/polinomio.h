@@ -3,7 +3,7 @@
 #pragma once
 
 #include "curva.h"
-#include "compartido/estado_global.h"
+#include "caja.h"
 
 #include <array>
 #include <optional>

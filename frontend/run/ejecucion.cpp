@@ -102,8 +102,9 @@ QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor
     return mensaje;
 }
 
-bool ejecutarCalculo(QWidget* principal, EstadoGlobal& estado, std::function<int()> chequeadatos,
-                     std::function<void(bool)> habilitaEjecutar, QPointer<frmgraficos>& ventana) {
+bool ejecutarCalculo(QWidget* principal, EstadoGlobal& estado, EstadoResultados& resultados,
+                     std::function<int()> chequeadatos, std::function<void(bool)> habilitaEjecutar,
+                     QPointer<frmgraficos>& ventana) {
     const NombreEjecucion nombre = nombreDeEjecucion(estado.fichero, estado.dirdatos);
     if (!nombre.error.isEmpty()) {
         avisar(principal, nombre.error, QString(), IconoMensaje::Exclamacion);
@@ -144,7 +145,7 @@ bool ejecutarCalculo(QWidget* principal, EstadoGlobal& estado, std::function<int
         avisar(principal, fallo, QString(), IconoMensaje::Stop);
         return false;
     }
-    ventana = new frmgraficos(estado, std::move(chequeadatos), principal);
+    ventana = new frmgraficos(resultados, estado, std::move(chequeadatos), principal);
     ventana->cargaResultados();
     ventana->cargaInforme(informe);
     ventana->show();

@@ -2,8 +2,9 @@
 // window on what it wrote.
 #pragma once
 
-#include "lanzador.h"
 #include "compartido/estado_global.h"
+#include "lanzador.h"
+#include "results/estado_resultados.h"
 
 #include <QPointer>
 #include <QString>
@@ -38,11 +39,13 @@ QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor
 //    folder that holds datos/ and result/, with the run command disabled through
 //    `habilitaEjecutar` while the windows keep processing events;
 //  - on failure shows one message and returns false;
-//  - on success creates the results window in `ventana` (child of `principal`, calling
+//  - on success creates the results window in `ventana` (child of `principal`, loading
+//    into `resultados`, calling
 //    `chequeadatos` for the point count), loads the curve and the report, shows it, and
 //    returns true. The caller then marks the document unchanged.
 // If `principal` is destroyed during the wait, returns false at once and touches nothing.
-bool ejecutarCalculo(QWidget* principal, EstadoGlobal& estado, std::function<int()> chequeadatos,
-                     std::function<void(bool)> habilitaEjecutar, QPointer<frmgraficos>& ventana);
+bool ejecutarCalculo(QWidget* principal, EstadoGlobal& estado, EstadoResultados& resultados,
+                     std::function<int()> chequeadatos, std::function<void(bool)> habilitaEjecutar,
+                     QPointer<frmgraficos>& ventana);
 
 } // namespace oscilab

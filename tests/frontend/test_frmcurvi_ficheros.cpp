@@ -278,7 +278,7 @@ using PreguntaCambios = VentanaPrueba;
 TEST_F(PreguntaCambios, NewWithNoDiscardsTheChanges) {
     llenaDocumento(7);
     ventana->ajuste()->grado(0)->setChecked(true);
-    estado.limites = {1, 2, 3, 4};
+    ventana->resultados().limites = {1, 2, 3, 4};
     mensajes.responder(Respuesta::No);
     accion(QStringLiteral("mnunuevo"))->trigger();
     EXPECT_EQ(mensajes.textos(), QStringList{preguntaCambios});
@@ -290,7 +290,7 @@ TEST_F(PreguntaCambios, NewWithNoDiscardsTheChanges) {
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4"));
     EXPECT_EQ(dePotencia(estado.potencias, potenciaMinima), 0);
     EXPECT_EQ(estado.numeroPotencias(), 5);
-    EXPECT_TRUE(estado.limites.esNula());
+    EXPECT_TRUE(ventana->resultados().limites.esNula());
     EXPECT_FALSE(ventana->cambios);
     EXPECT_FALSE(ventana->ejecutarHabilitado());
 }

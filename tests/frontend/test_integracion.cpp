@@ -130,8 +130,8 @@ TEST_F(ProgramaCompleto, TypedDocumentSavedInDatosRunsAndShowsItsResults) {
     EXPECT_TRUE(QFile::exists(estado.dirresult + QStringLiteral("Morse.res")));
     EXPECT_FALSE(ventana->cambios);
     // The fitted coefficients came from the curve file: the constant term is about -1.
-    EXPECT_LT(estado.coeficiente(0), 0.0);
-    EXPECT_FALSE(estado.limites.esNula());
+    EXPECT_LT(ventana->resultados().coeficiente(0), 0.0);
+    EXPECT_FALSE(ventana->resultados().limites.esNula());
     for (const auto& m : mensajes.mostrados) { // fit warnings only, no failure
         EXPECT_TRUE(m.icono != IconoMensaje::Stop || m.titulo == QStringLiteral("Advertencia"))
             << m.texto.toStdString();

@@ -61,8 +61,8 @@ protected:
     }
     bool ejecuta() {
         return ejecutarCalculo(
-            nullptr, estado, [] { return 20; }, [this](bool si) { habilitaciones.push_back(si); },
-            ventana);
+            nullptr, estado, resultados, [] { return 20; },
+            [this](bool si) { habilitaciones.push_back(si); }, ventana);
     }
     QString res() const { return estado.dirresult + estado.nombrebase + QStringLiteral(".res"); }
     QString scs() const { return estado.dirresult + estado.nombrebase + QStringLiteral(".scs"); }
@@ -70,6 +70,7 @@ protected:
     QTemporaryDir dir;
     prueba::MensajesGuionizados mensajes;
     EstadoGlobal estado;
+    EstadoResultados resultados;
     QPointer<frmgraficos> ventana;
     std::vector<bool> habilitaciones;
 };
@@ -117,8 +118,8 @@ TEST_F(Ejecucion, SuccessShowsTheNewResultsAndConsumesTheCurveFile) {
     EXPECT_TRUE(ventana->textoInforme().contains(QStringLiteral("·(V+1/2)")));
     EXPECT_FALSE(QFile::exists(scs()));
     EXPECT_TRUE(QFile::exists(res()));
-    EXPECT_NEAR(estado.coeficiente(4), 0.0408945316903939, 1e-15);
-    EXPECT_LT(estado.limites.rmin, 1.0);
+    EXPECT_NEAR(resultados.coeficiente(4), 0.0408945316903939, 1e-15);
+    EXPECT_LT(resultados.limites.rmin, 1.0);
     for (const auto& m : mensajes.mostrados) {
         EXPECT_EQ(m.titulo, QStringLiteral("Advertencia")) << m.texto.toStdString();
     }
@@ -218,7 +219,7 @@ TEST_F(Ejecucion, ARunWhileAWindowIsOpenShowsTheNewCalculationCompletely) {
     EXPECT_FALSE(primera); // the old window is gone
     ASSERT_TRUE(ventana);
     EXPECT_EQ(ventana->textoInforme(), QStringLiteral("SEGUNDO INFORME\n"));
-    EXPECT_DOUBLE_EQ(estado.coeficiente(2), 0.001);
+    EXPECT_DOUBLE_EQ(resultados.coeficiente(2), 0.001);
     EXPECT_NE(ventana->imagenGrafica(), antes);
 }
 
@@ -236,9 +237,9 @@ TEST_F(Ejecucion, RealEngineOnH2) {
     EXPECT_FALSE(QFile::exists(scs()));
     EXPECT_TRUE(QFile::exists(res()));
     // A Morse curve of H2: minimum near R = 1.40 bohr, V = -1.1745 hartree.
-    EXPECT_NEAR(estado.rcentro, 1.40, 0.05);
-    EXPECT_LT(estado.limites.vmin, -1.1745);
-    EXPECT_GT(estado.limites.vmax, -1.07);
+    EXPECT_NEAR(resultados.rcentro, 1.40, 0.05);
+    EXPECT_LT(resultados.limites.vmin, -1.1745);
+    EXPECT_GT(resultados.limites.vmax, -1.07);
 }
 
 TEST_F(Ejecucion, RealEngineFailingOnABadDataFile) {
