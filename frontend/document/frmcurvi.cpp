@@ -80,13 +80,13 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
     alCambiarCelda();
     modogrid_ = 0;
     textdato_->clear();
-    CMBlimitador_->setCurrentIndex(0);
+    cmblimitador_->setCurrentIndex(0);
 
     frmajuste_ = new frmajuste(estado_, this);
     conectaControles();
     marcaPotenciasIniciales();
     habilitaEjecutar(false);
-    cambios = false;
+    marcaGuardado();
 
     adjustSize();
     setFixedSize(size());
@@ -98,13 +98,13 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
 frmcurvi::~frmcurvi() = default;
 
 void frmcurvi::conectaControles() {
-    connect(textnombre_, &QLineEdit::textChanged, this, &frmcurvi::marcaCambio);
+    connect(textnombre_, &QLineEdit::textChanged, this, &frmcurvi::documentoCambiado);
     for (int i = 0; i < 2; ++i) {
         connect(textmatom_[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
                 [this, i](const QString& texto) { masaCambiada(i + 1, texto); });
     }
     // Any change of the editor's text counts, also when moving to a cell refills it.
-    connect(textdato_, &QLineEdit::textChanged, this, &frmcurvi::marcaCambio);
+    connect(textdato_, &QLineEdit::textChanged, this, &frmcurvi::documentoCambiado);
     connect(btdato_, &QPushButton::clicked, this, &frmcurvi::btdatoClick);
     connect(grid_, &QTableWidget::currentCellChanged, this, &frmcurvi::alCambiarCelda);
     connect(grid_, &QTableWidget::cellClicked, this, &frmcurvi::editafila);
@@ -126,28 +126,16 @@ void frmcurvi::conectaControles() {
     connect(btgrado_, &QPushButton::clicked, frmajuste_, &frmajuste::mostrar);
     connect(frmajuste_, &frmajuste::potenciasCambiadas, this, &frmcurvi::muestraPotencias);
     connect(frmtp_, &TablaPeriodica::elementoElegido, this, &frmcurvi::eligeElemento);
-    connect(CMBlimitador_, &QComboBox::activated, this, [this] {
-        BTimport_->setToolTip(QStringLiteral("Importar datos separados por ") +
-                              CMBlimitador_->currentText());
+    connect(cmblimitador_, &QComboBox::activated, this, [this] {
+        btimport_->setToolTip(QStringLiteral("Importar datos separados por ") +
+                              cmblimitador_->currentText());
     });
     connect(btejecuta_, &QPushButton::clicked, this, &frmcurvi::ejecutar);
-    connect(BTNexcel_, &QToolButton::clicked, this, &frmcurvi::importarHoja);
-    connect(BTimport_, &QToolButton::clicked, this, &frmcurvi::importarTexto);
+    connect(btexcel_, &QToolButton::clicked, this, &frmcurvi::importarHoja);
+    connect(btimport_, &QToolButton::clicked, this, &frmcurvi::importarTexto);
 }
 
 // ---- Public members ----
-
-bool frmcurvi::validanumfloat(int& tecla, const QString& cadena) {
-    return oscilab::validanumfloat(tecla, cadena);
-}
-
-float frmcurvi::Convsng(const QString& cadena) {
-    return oscilab::Convsng(cadena);
-}
-
-void frmcurvi::cambiapuntocoma(int direccion, QString& cadena) {
-    oscilab::cambiapuntocoma(direccion, cadena);
-}
 
 bool frmcurvi::compruebaunidades() {
     const QString titulo = QStringLiteral("Unidades");
@@ -170,7 +158,7 @@ void frmcurvi::habilitaEjecutar(bool habilitado) {
 }
 
 QString frmcurvi::delimitador() const {
-    return CMBlimitador_->currentText();
+    return cmblimitador_->currentText();
 }
 
 bool frmcurvi::ejecutarHabilitado() const {
@@ -201,7 +189,7 @@ QAction* frmcurvi::botonBarra(const QString& clave) const {
     return it != barra_.end() ? it->second : nullptr;
 }
 
-int frmcurvi::chequeadatos() {
+ResultadoChequeo frmcurvi::chequea() {
     CeldasTabla celdas;
     for (int r = 1; r <= filasTabla; ++r) {
         celdas[static_cast<std::size_t>(r - 1)] = {textoCelda(r, 1), textoCelda(r, 2)};
@@ -223,7 +211,7 @@ int frmcurvi::chequeadatos() {
     }
     enfoca(r.foco);
     habilitaEjecutar(r.permiteEjecutar);
-    return r.codigo;
+    return r;
 }
 
 // ---- Commands ----
@@ -241,7 +229,7 @@ public:
     }
     void documentoCambiado() override {
         ventana_.habilitaEjecutar(false);
-        ventana_.cambios = true;
+        ventana_.marcaCambio();
     }
 
 private:
@@ -258,7 +246,7 @@ void frmcurvi::ejecutar() {
     if (ejecutarCalculo(
             this, estado_, resultados_, [this] { return chequeadatos(); },
             [this](bool habilitado) { habilitaEjecutar(habilitado); }, frmgraficos_)) {
-        cambios = false;
+        marcaGuardado();
     }
 }
 
@@ -299,7 +287,7 @@ void frmcurvi::despachaBarra(const QString& clave) {
 }
 
 void frmcurvi::nuevo() {
-    if (cambios && !preguntarguardarcambios()) {
+    if (hayCambios() && !preguntarguardarcambios()) {
         return;
     }
     nuevodocumento();
@@ -307,7 +295,7 @@ void frmcurvi::nuevo() {
 }
 
 void frmcurvi::abrir() {
-    if (cambios && !preguntarguardarcambios()) {
+    if (hayCambios() && !preguntarguardarcambios()) {
         return;
     }
     nuevodocumento();
@@ -317,7 +305,7 @@ void frmcurvi::abrir() {
 }
 
 void frmcurvi::guardar() {
-    if (!cambios) {
+    if (!hayCambios()) {
         return;
     }
     if (estado_.fichero.isEmpty()) {
@@ -326,7 +314,7 @@ void frmcurvi::guardar() {
         informaErrorGuardar();
     }
     // Only a file that holds the document, with enough points for its powers, may be run.
-    if (!cambios) {
+    if (!hayCambios()) {
         habilitaEjecutar(ultimoChequeoPermite_);
     }
 }
@@ -340,7 +328,7 @@ void frmcurvi::salir() {
 }
 
 void frmcurvi::closeEvent(QCloseEvent* evento) {
-    if (cambios && !preguntarguardarcambios()) {
+    if (hayCambios() && !preguntarguardarcambios()) {
         evento->ignore();
         return;
     }
@@ -359,7 +347,7 @@ void frmcurvi::alCambiarCelda() {
     const int fila = std::max(grid_->currentRow(), 0) + 1;
     const int columna = std::max(grid_->currentColumn(), 0) + 1;
     const QString cabecera = grid_->horizontalHeaderItem(columna - 1)->text();
-    Label1_->setText(cabecera + QLatin1Char('-') + QString::number(fila) + QLatin1Char(':'));
+    lbcelda_->setText(cabecera + QLatin1Char('-') + QString::number(fila) + QLatin1Char(':'));
     textdato_->setText(textoCelda(fila, columna));
     if (textdato_->hasFocus()) {
         textdato_->selectAll();
@@ -374,7 +362,7 @@ void frmcurvi::btdatoClick() {
         // Emptying a cell that held a value is a change too.
         if (!textoCelda(fila, columna).isEmpty()) {
             ponTextoCelda(fila, columna, QString());
-            marcaCambio();
+            documentoCambiado();
         }
         return;
     }
@@ -386,7 +374,7 @@ void frmcurvi::btdatoClick() {
     }
     textdato_->setFocus();
     textdato_->selectAll();
-    cambios = true;
+    marcaCambio();
 }
 
 bool frmcurvi::teclaDato(int tecla) {
@@ -426,7 +414,7 @@ void frmcurvi::editafila() {
     celdaActual(fila, columna);
     alCambiarCelda();
     // Inserting or removing a row changes the document.
-    marcaCambio();
+    documentoCambiado();
     textdato_->setFocus();
 }
 
@@ -445,7 +433,7 @@ void frmcurvi::cambiaUnidad(int columna, Conversion conversion) {
     }
     celdaActual(1, std::max(grid_->currentColumn(), 0) + 1);
     alCambiarCelda();
-    marcaCambio();
+    documentoCambiado();
 }
 
 void frmcurvi::ponUnidades(QRadioButton* elegido, QRadioButton* otro, bool activo) {
@@ -463,7 +451,7 @@ void frmcurvi::ponUnidades(QRadioButton* elegido, QRadioButton* otro, bool activ
 }
 
 void frmcurvi::masaCambiada(int atomo, const QString& texto) {
-    marcaCambio();
+    documentoCambiado();
     if (texto.isEmpty()) {
         lbato_[static_cast<std::size_t>(atomo - 1)]->setText(QStringLiteral("Atomo %1").arg(atomo));
     }
@@ -473,12 +461,12 @@ void frmcurvi::eligeElemento(const QString& masa, const QString& nombre) {
     const auto i = static_cast<std::size_t>(atomoactivo_ - 1);
     textmatom_[i]->setText(masa);
     lbato_[i]->setText(nombre);
-    cambios = true;
+    marcaCambio();
 }
 
 void frmcurvi::muestraPotencias(const QString& lbpot) {
-    Lbpot_->setText(lbpot);
-    marcaCambio();
+    lbpot_->setText(lbpot);
+    documentoCambiado();
 }
 
 void frmcurvi::enfoca(FocoChequeo foco) {
@@ -518,7 +506,7 @@ bool frmcurvi::eventFilter(QObject* objeto, QEvent* evento) {
                             objeto == optener_[1];
     if (marcaTecla && evento->type() == QEvent::KeyPress &&
         codigoTecla(static_cast<QKeyEvent*>(evento)) >= 0) {
-        cambios = true;
+        marcaCambio();
     }
     return QMainWindow::eventFilter(objeto, evento);
 }

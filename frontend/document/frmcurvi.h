@@ -37,15 +37,13 @@ public:
     ~frmcurvi() override;
 
     // True while the document has unsaved changes.
-    bool cambios = false;
+    bool hayCambios() const { return cambios_; }
+    void marcaCambio() { cambios_ = true; }
+    void marcaGuardado() { cambios_ = false; }
 
     // Compacts, sorts and rewrites the points, then checks the document. Returns 100, 200
     // or 300 (title, mass 1, mass 2 missing; already reported) or the number of points.
-    int chequeadatos();
-    // Numeric key filter; `tecla` becomes 0 when refused.
-    static bool validanumfloat(int& tecla, const QString& cadena);
-    static float Convsng(const QString& cadena);
-    static void cambiapuntocoma(int direccion, QString& cadena);
+    int chequeadatos() { return chequea().codigo; }
     // False, after saying which, when a distance or an energy unit is still to be chosen.
     bool compruebaunidades();
     // The run command: button btejecuta and toolbar button "ejecutar", always together.
@@ -116,8 +114,11 @@ private:
     ContenidoFichero contenido(int puntos) const;
     void informaErrorGuardar();
 
+    // chequeadatos with its whole result.
+    ResultadoChequeo chequea();
     void ponTitulo(const QString& nombre);
-    void marcaCambio();
+    // A change that leaves the saved file behind: it must be saved before it is run.
+    void documentoCambiado();
     void despachaBarra(const QString& clave);
 
     void celdaActual(int fila, int columna);
@@ -146,24 +147,25 @@ private:
     int atomoactivo_ = 1;
     int modogrid_ = 0;
     bool ultimoChequeoPermite_ = false;
+    bool cambios_ = false;
 
     QLineEdit* textnombre_ = nullptr;
     std::array<QLineEdit*, 2> textmatom_{};
     std::array<QLabel*, 2> lbato_{};
     QPushButton* btejecuta_ = nullptr;
-    QLabel* Label1_ = nullptr;
+    QLabel* lbcelda_ = nullptr;
     QLineEdit* textdato_ = nullptr;
     QPushButton* btdato_ = nullptr;
     QTableWidget* grid_ = nullptr;
-    QToolButton* BTNexcel_ = nullptr;
-    QToolButton* BTimport_ = nullptr;
-    QComboBox* CMBlimitador_ = nullptr;
+    QToolButton* btexcel_ = nullptr;
+    QToolButton* btimport_ = nullptr;
+    QComboBox* cmblimitador_ = nullptr;
     QToolButton* ssradd_ = nullptr;
     QToolButton* ssrdel_ = nullptr;
     TablaPeriodica* frmtp_ = nullptr;
     std::array<QRadioButton*, 2> optdist_{};
     std::array<QRadioButton*, 2> optener_{};
-    QLabel* Lbpot_ = nullptr;
+    QLabel* lbpot_ = nullptr;
     QPushButton* btgrado_ = nullptr;
     frmajuste* frmajuste_ = nullptr;
     QPointer<frmgraficos> frmgraficos_; // results of the last run, while open

@@ -30,8 +30,8 @@ void frmcurvi::ponTitulo(const QString& nombre) {
     setWindowTitle(nombreprograma_ + QLatin1Char('-') + nombre);
 }
 
-void frmcurvi::marcaCambio() {
-    cambios = true;
+void frmcurvi::documentoCambiado() {
+    marcaCambio();
     habilitaEjecutar(false);
 }
 
@@ -40,7 +40,7 @@ void frmcurvi::marcaPotenciasIniciales() {
     for (int p = 0; p <= gradoInicial_; ++p) {
         frmajuste_->grado(indicePotencia(p))->setChecked(true);
     }
-    Lbpot_->setText(potenciasIniciales_);
+    lbpot_->setText(potenciasIniciales_);
 }
 
 void frmcurvi::nuevodocumento() {
@@ -63,7 +63,7 @@ void frmcurvi::nuevodocumento() {
     resultados_.vista = Caja{};
     // An empty document has nothing to run, whatever was open before.
     habilitaEjecutar(false);
-    cambios = false;
+    marcaGuardado();
 }
 
 bool frmcurvi::preguntarguardarcambios() {
@@ -80,13 +80,13 @@ bool frmcurvi::preguntarguardarcambios() {
     }
     guardar();
     // The command that asked goes on only when the changes are safe on disk.
-    return !cambios;
+    return !hayCambios();
 }
 
 ContenidoFichero frmcurvi::contenido(int puntos) const {
     ContenidoFichero c;
     c.titulo = textnombre_->text();
-    c.lineaPotencias = Lbpot_->text();
+    c.lineaPotencias = lbpot_->text();
     c.masa1 = textmatom_[0]->text();
     c.masa2 = textmatom_[1]->text();
     c.distanciaUA = optdist_[0]->isChecked();
@@ -98,8 +98,8 @@ ContenidoFichero frmcurvi::contenido(int puntos) const {
 }
 
 frmcurvi::Guardado frmcurvi::guardarfichero() {
-    const int n = chequeadatos();
-    if (n == 100 || n == 200 || n == 300) {
+    const ResultadoChequeo chequeo = chequea();
+    if (!chequeo.completo()) {
         return Guardado::Invalido;
     }
     if (QFileInfo::exists(estado_.fichero)) {
@@ -108,16 +108,16 @@ frmcurvi::Guardado frmcurvi::guardarfichero() {
             QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
         if (r != Respuesta::Si) {
             // The file on disk is not the document: it must not be run.
-            marcaCambio();
+            documentoCambiado();
             return Guardado::NoSobrescrito;
         }
     }
-    Lbpot_->setText(sinBlancosIniciales(Lbpot_->text()));
-    if (!escribeFicheroDatos(estado_.fichero, contenido(n))) {
+    lbpot_->setText(sinBlancosIniciales(lbpot_->text()));
+    if (!escribeFicheroDatos(estado_.fichero, contenido(chequeo.puntos))) {
         return Guardado::Error;
     }
     celdaActual(1, 1);
-    cambios = false;
+    marcaGuardado();
     return Guardado::Escrito;
 }
 
@@ -125,7 +125,7 @@ void frmcurvi::informaErrorGuardar() {
     avisar(this,
            QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") + estado_.fichero,
            QString(), IconoMensaje::Exclamacion);
-    marcaCambio();
+    documentoCambiado();
 }
 
 bool frmcurvi::guardaComo() {
@@ -154,7 +154,7 @@ bool frmcurvi::abrirfichero() {
         dialogosFichero().abrir(this, QStringLiteral("Abrir"), estado_.dirdatos, filtroDatos);
     if (!ruta) {
         avisar(this, QStringLiteral("Seleccion cancelada"), QString(), IconoMensaje::Informacion);
-        cambios = false;
+        marcaGuardado();
         return false;
     }
     estado_.fichero = *ruta;
@@ -162,7 +162,7 @@ bool frmcurvi::abrirfichero() {
     if (!fichero.open(QIODevice::ReadOnly)) {
         avisar(this, QStringLiteral("Se ha producido un error al abrir el archivo"), QString(),
                IconoMensaje::Informacion);
-        cambios = false;
+        marcaGuardado();
         return false;
     }
     const QByteArray bytes = fichero.readAll();
@@ -170,7 +170,7 @@ bool frmcurvi::abrirfichero() {
     ponTitulo(titulodoc_);
     aplicaFichero(leeFicheroDatos(bytes, caracteractual_));
     celdaActual(1, 1);
-    cambios = false;
+    marcaGuardado();
     return true;
 }
 
@@ -183,7 +183,7 @@ void frmcurvi::aplicaFichero(const FicheroLeido& leido) {
         return;
     }
     frmajuste_->desmarcarTodas();
-    Lbpot_->setText(QString());
+    lbpot_->setText(QString());
     for (int p : *leido.potencias) {
         frmajuste_->grado(indicePotencia(p))->setChecked(true);
     }
