@@ -154,7 +154,7 @@ bool frmcurvi::compruebaunidades() {
 
 void frmcurvi::habilitaEjecutar(bool habilitado) {
     btejecuta_->setEnabled(habilitado);
-    barra_.at(QStringLiteral("ejecutar"))->setEnabled(habilitado);
+    barraEjecutar_->setEnabled(habilitado);
 }
 
 QString frmcurvi::delimitador() const {
@@ -182,11 +182,6 @@ void frmcurvi::ponTextoCelda(int fila, int columna, const QString& texto) {
         const QSignalBlocker silencio(textdato_);
         alCambiarCelda();
     }
-}
-
-QAction* frmcurvi::botonBarra(const QString& clave) const {
-    const auto it = barra_.find(clave);
-    return it != barra_.end() ? it->second : nullptr;
 }
 
 ResultadoChequeo frmcurvi::chequea() {
@@ -266,24 +261,6 @@ void frmcurvi::muestraayuda() {
 
 void frmcurvi::acercade() {
     muestraAcercade(leeDatosInstalacion(ficheroInstalacion(estado_.dirprograma)), this);
-}
-
-void frmcurvi::despachaBarra(const QString& clave) {
-    if (clave == QLatin1String("nuevo")) {
-        nuevo();
-    } else if (clave == QLatin1String("abrir")) {
-        abrir();
-    } else if (clave == QLatin1String("guardar")) {
-        guardar();
-    } else if (clave == QLatin1String("ejecutar")) {
-        ejecutar();
-    } else if (clave == QLatin1String("acercade")) {
-        acercade();
-    } else if (clave == QLatin1String("ayuda")) {
-        muestraayuda();
-    } else if (clave == QLatin1String("salir")) {
-        salir();
-    }
 }
 
 void frmcurvi::nuevo() {

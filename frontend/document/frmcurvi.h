@@ -10,7 +10,6 @@
 #include <QPointer>
 
 #include <array>
-#include <map>
 
 class QAction;
 class QComboBox;
@@ -60,7 +59,6 @@ public:
     frmajuste* ajuste() const { return frmajuste_; }
     // The results window of the last run, while it is open.
     frmgraficos* graficos() const;
-    QAction* botonBarra(const QString& clave) const;
     // The field delimiter of the text import: the current text of CMBlimitador.
     QString delimitador() const;
     QString titulodoc() const { return titulodoc_; }
@@ -119,7 +117,6 @@ private:
     void ponTitulo(const QString& nombre);
     // A change that leaves the saved file behind: it must be saved before it is run.
     void documentoCambiado();
-    void despachaBarra(const QString& clave);
 
     void celdaActual(int fila, int columna);
     void alCambiarCelda();
@@ -169,7 +166,7 @@ private:
     QPushButton* btgrado_ = nullptr;
     frmajuste* frmajuste_ = nullptr;
     QPointer<frmgraficos> frmgraficos_; // results of the last run, while open
-    std::map<QString, QAction*> barra_;
+    QAction* barraEjecutar_ = nullptr;  // the toolbar's run button
     QAction* mnusalir_ = nullptr;
 };
 

@@ -106,28 +106,28 @@ void frmcurvi::creaMenusYBarra() {
     barra->setFloatable(false);
     barra->setIconSize(QSize(32, 32));
     const struct {
-        const char* clave;
+        const char* nombre;
         const char* consejo;
         QStyle::StandardPixmap icono;
+        void (frmcurvi::*orden)();
     } botones[] = {
-        {"nuevo", "Nuevo Archivo", QStyle::SP_FileIcon},
-        {"abrir", "Abrir Archivo", QStyle::SP_DialogOpenButton},
-        {"guardar", "Guardar Archivo", QStyle::SP_DialogSaveButton},
-        {"ejecutar", "Ejecutar", QStyle::SP_MediaPlay},
-        {"acercade", "Acerca de ...", QStyle::SP_MessageBoxInformation},
-        {"ayuda", "Ayuda", QStyle::SP_DialogHelpButton},
-        {"salir", "Salir", QStyle::SP_DialogCloseButton},
+        {"nuevo", "Nuevo Archivo", QStyle::SP_FileIcon, &frmcurvi::nuevo},
+        {"abrir", "Abrir Archivo", QStyle::SP_DialogOpenButton, &frmcurvi::abrir},
+        {"guardar", "Guardar Archivo", QStyle::SP_DialogSaveButton, &frmcurvi::guardar},
+        {"ejecutar", "Ejecutar", QStyle::SP_MediaPlay, &frmcurvi::ejecutar},
+        {"acercade", "Acerca de ...", QStyle::SP_MessageBoxInformation, &frmcurvi::acercade},
+        {"ayuda", "Ayuda", QStyle::SP_DialogHelpButton, &frmcurvi::muestraayuda},
+        {"salir", "Salir", QStyle::SP_DialogCloseButton, &frmcurvi::salir},
     };
     for (const auto& b : botones) {
-        const QString clave = QString::fromLatin1(b.clave);
         QAction* a = barra->addAction(style()->standardIcon(b.icono), QString::fromUtf8(b.consejo));
-        a->setObjectName(QStringLiteral("Toolbar1_") + clave);
+        a->setObjectName(QStringLiteral("Toolbar1_") + QLatin1String(b.nombre));
         a->setToolTip(QString::fromUtf8(b.consejo));
-        a->setData(clave);
-        barra_[clave] = a;
+        connect(a, &QAction::triggered, this, b.orden);
+        if (b.orden == &frmcurvi::ejecutar) {
+            barraEjecutar_ = a;
+        }
     }
-    connect(barra, &QToolBar::actionTriggered, this,
-            [this](QAction* a) { despachaBarra(a->data().toString()); });
 }
 
 QWidget* frmcurvi::creaTitulo() {

@@ -32,7 +32,7 @@ TEST_F(Guardar, SaveAsWritesTheFileByteForByteAndEnablesRun) {
                                            "1.4   -1.5\r\n1.5   -1.6\r\n1.6   -1.7\r\n"));
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_TRUE(ventana->ejecutarHabilitado());
-    EXPECT_TRUE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());
+    EXPECT_TRUE(accion(QStringLiteral("Toolbar1_ejecutar"))->isEnabled());
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
 
@@ -100,7 +100,7 @@ TEST_F(Guardar, OverwriteQuestionYesAndNo) {
     guardaComo(QStringLiteral("a.qvd"));
     caja(QStringLiteral("textnombre"))->setText(QStringLiteral("cambiado"));
     mensajes.responder(Respuesta::No);
-    ventana->botonBarra(QStringLiteral("guardar"))->trigger();
+    accion(QStringLiteral("Toolbar1_guardar"))->trigger();
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_EQ(mensajes.mostrados[0].texto, QStringLiteral("¿Desea sobrescribir el archivo ") +
                                                ruta(QStringLiteral("a.qvd")) + QLatin1Char('?'));
@@ -111,7 +111,7 @@ TEST_F(Guardar, OverwriteQuestionYesAndNo) {
     EXPECT_TRUE(bytesDe(ruta(QStringLiteral("a.qvd"))).startsWith("H2\r\n"));
 
     mensajes.responder(Respuesta::Si);
-    ventana->botonBarra(QStringLiteral("guardar"))->trigger();
+    accion(QStringLiteral("Toolbar1_guardar"))->trigger();
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_TRUE(ventana->ejecutarHabilitado());
     EXPECT_TRUE(bytesDe(ruta(QStringLiteral("a.qvd"))).startsWith("cambiado\r\n"));
@@ -186,7 +186,7 @@ using Abrir = VentanaPrueba;
 TEST_F(Abrir, ExampleDocumentLoadsAndEnablesRun) {
     const QString h2 = QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd");
     dialogos.elegir(h2);
-    ventana->botonBarra(QStringLiteral("abrir"))->trigger();
+    accion(QStringLiteral("Toolbar1_abrir"))->trigger();
     EXPECT_EQ(dialogos.iniciales.value(0), estado.dirdatos);
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-") + h2);
     EXPECT_EQ(ventana->titulodoc(), h2);
@@ -299,7 +299,7 @@ TEST_F(PreguntaCambios, NewWithYesSavesFirst) {
     llenaDocumento(7);
     mensajes.responder(Respuesta::Si);
     dialogos.elegir(ruta(QStringLiteral("guardado.qvd")));
-    ventana->botonBarra(QStringLiteral("nuevo"))->trigger();
+    accion(QStringLiteral("Toolbar1_nuevo"))->trigger();
     EXPECT_TRUE(QFile::exists(ruta(QStringLiteral("guardado.qvd"))));
     EXPECT_TRUE(caja(QStringLiteral("textnombre"))->text().isEmpty());
     EXPECT_TRUE(estado.fichero.isEmpty());
@@ -338,7 +338,7 @@ TEST_F(PreguntaCambios, ExitWithNoClosesEverything) {
     QTest::mouseClick(hijo<QPushButton>(QStringLiteral("btgrado")), Qt::LeftButton);
     QSignalSpy terminado(ventana.get(), &frmcurvi::programaTerminado);
     mensajes.responder(Respuesta::No);
-    ventana->botonBarra(QStringLiteral("salir"))->trigger();
+    accion(QStringLiteral("Toolbar1_salir"))->trigger();
     EXPECT_EQ(mensajes.textos(), QStringList{preguntaCambios});
     EXPECT_FALSE(ventana->isVisible());
     EXPECT_FALSE(ventana->ajuste()->isVisible());

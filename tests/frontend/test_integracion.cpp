@@ -169,7 +169,7 @@ TEST_F(ProgramaCompleto, ASecondRunReplacesTheOpenResultsWindow) {
 }
 
 TEST_F(ProgramaCompleto, HelpWithoutItsFileSaysSoFromMenuAndToolbar) {
-    ventana->botonBarra(QStringLiteral("ayuda"))->trigger();
+    hijo<QAction>(QStringLiteral("Toolbar1_ayuda"))->trigger();
     hijo<QAction>(QStringLiteral("mnuayuda"))->trigger();
     ASSERT_EQ(mensajes.mostrados.size(), 2u);
     for (const auto& m : mensajes.mostrados) {
@@ -192,7 +192,7 @@ TEST_F(ProgramaCompleto, HelpOpensBesideTheMainWindow) {
 }
 
 TEST_F(ProgramaCompleto, AboutBoxOpensWithoutBlocking) {
-    ventana->botonBarra(QStringLiteral("acercade"))->trigger();
+    hijo<QAction>(QStringLiteral("Toolbar1_acercade"))->trigger();
     frmacercade* acerca = ventanaSuperior<frmacercade>();
     ASSERT_NE(acerca, nullptr);
     EXPECT_EQ(acerca->windowTitle(), QStringLiteral("Acerca de OSCILAB"));
