@@ -83,6 +83,7 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
     cmblimitador_->setCurrentIndex(0);
 
     frmajuste_ = new frmajuste(estado_, this);
+    calculo_ = new Calculo(this);
     conectaControles();
     marcaPotenciasIniciales();
     habilitaEjecutar(false);
@@ -131,6 +132,7 @@ void frmcurvi::conectaControles() {
                               cmblimitador_->currentText());
     });
     connect(btejecuta_, &QPushButton::clicked, this, &frmcurvi::ejecutar);
+    connect(calculo_, &Calculo::terminado, this, &frmcurvi::calculoTerminado);
     connect(btexcel_, &QToolButton::clicked, this, &frmcurvi::importarHoja);
     connect(btimport_, &QToolButton::clicked, this, &frmcurvi::importarTexto);
 }
@@ -237,12 +239,37 @@ frmgraficos* frmcurvi::graficos() const {
     return frmgraficos_.data();
 }
 
+// Refuses, with a message, a document that is not saved directly in the data folder;
+// otherwise starts the engine with the run command disabled until it has ended.
 void frmcurvi::ejecutar() {
-    if (ejecutarCalculo(
-            this, estado_, resultados_, [this] { return chequeadatos(); },
-            [this](bool habilitado) { habilitaEjecutar(habilitado); }, frmgraficos_)) {
-        marcaGuardado();
+    if (calculo_->enMarcha()) {
+        return;
     }
+    const NombreEjecucion nombre = nombreDeEjecucion(estado_.fichero, estado_.dirdatos);
+    if (!nombre.error.isEmpty()) {
+        avisar(this, nombre.error, QString(), IconoMensaje::Exclamacion);
+        return;
+    }
+    // The window of an earlier run shows that run's results: it goes before this one.
+    delete frmgraficos_.data();
+    estado_.nombrebase = nombre.nombrebase;
+    habilitaEjecutar(false);
+    calculo_->ejecutarCalculo(estado_);
+}
+
+// One message on failure; on success the results window, and the document is unchanged.
+void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
+    habilitaEjecutar(true);
+    if (!resultado.exito()) {
+        avisar(this, resultado.fallo, QString(), IconoMensaje::Stop);
+        return;
+    }
+    frmgraficos_ = new frmgraficos(
+        resultados_, estado_, [this] { return chequeadatos(); }, this);
+    frmgraficos_->cargaResultados();
+    frmgraficos_->cargaInforme(resultado.informe);
+    frmgraficos_->show();
+    marcaGuardado();
 }
 
 void frmcurvi::importarTexto() {

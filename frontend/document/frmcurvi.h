@@ -23,11 +23,13 @@ class QToolButton;
 namespace oscilab {
 
 struct EstadoGlobal;
+class Calculo;
 class frmajuste;
 class frmgraficos;
 class TablaPeriodica;
 struct ContenidoFichero;
 struct FicheroLeido;
+struct ResultadoCalculo;
 
 class frmcurvi : public QMainWindow {
     Q_OBJECT
@@ -59,6 +61,8 @@ public:
     frmajuste* ajuste() const { return frmajuste_; }
     // The results window of the last run, while it is open.
     frmgraficos* graficos() const;
+    // The engine run started by the Run command.
+    Calculo* calculo() const { return calculo_; }
     // The field delimiter of the text import: the current text of CMBlimitador.
     QString delimitador() const;
     QString titulodoc() const { return titulodoc_; }
@@ -130,6 +134,7 @@ private:
     void ponModo(int modo);
     void muestraPotencias(const QString& lbpot);
     void enfoca(FocoChequeo foco);
+    void calculoTerminado(const ResultadoCalculo& resultado);
 
     static inline const QString sinTitulo_ = QStringLiteral("(Sin Título)");
     // A new document fits the powers 0 to gradoInicial_.
@@ -166,7 +171,8 @@ private:
     QPushButton* btgrado_ = nullptr;
     frmajuste* frmajuste_ = nullptr;
     QPointer<frmgraficos> frmgraficos_; // results of the last run, while open
-    QAction* barraEjecutar_ = nullptr;  // the toolbar's run button
+    Calculo* calculo_ = nullptr;
+    QAction* barraEjecutar_ = nullptr; // the toolbar's run button
     QAction* mnusalir_ = nullptr;
 };
 

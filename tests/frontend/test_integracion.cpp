@@ -2,6 +2,7 @@
 // with the real engine, the imports, the help and the about box.
 #include "document/frmcurvi.h"
 #include "results/frmgraficos.h"
+#include "run/ejecucion.h"
 #include "support/guiones.h"
 #include "windows/ayuda.h"
 #include "compartido/estado_global.h"
@@ -95,6 +96,8 @@ protected:
         auto* boton = hijo<QPushButton>(QStringLiteral("btejecuta"));
         ASSERT_TRUE(boton->isEnabled());
         QTest::mouseClick(boton, Qt::LeftButton);
+        // The window stays responsive while the engine runs; the run ends in the event loop.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !ventana->calculo()->enMarcha(); }, 30000));
     }
 
     template <class T> static T* ventanaSuperior() {
