@@ -16,28 +16,28 @@ using namespace oscilab;
 
 void redibujoCompleto(benchmark::State& state) {
     EstadoGlobal estado;
+    EstadoResultados resultados;
     // Every power from -15 to 14 takes part, small enough to stay finite over the view.
-    for (int k = -15; k <= 14; ++k) {
-        estado.ponCoeficiente(k, (k % 2 == 0 ? 1e-6 : -1e-6) / (std::abs(k) + 1));
+    for (int k = potenciaMinima; k <= potenciaMaxima; ++k) {
+        resultados.ponCoeficiente(k, (k % 2 == 0 ? 1e-6 : -1e-6) / (std::abs(k) + 1));
     }
-    estado.ponCoeficiente(0, -1.17);
+    resultados.ponCoeficiente(0, -1.17);
     DatosCurva datos;
     for (int i = 0; i < 50; ++i) {
         const double r = 0.8 + 0.05 * i;
-        datos.puntos.push_back({r, evalpolinomio(estado.coeficientes, r)});
+        datos.puntos.push_back({r, evalpolinomio(resultados.coeficientes, r)});
     }
     for (int v = 0; v < 30; ++v) {
         datos.niveles.push_back(-1.17 + 0.001 * v);
     }
     datos.anchonivel = 0.5;
-    frmgraficos ventana(estado, [] { return 0; });
+    frmgraficos ventana(resultados, estado, [] { return 0; });
     GraficoCurva& grafico = *ventana.grafico();
     grafico.ponCurva(datos);
-    estado.limites =
-        *calculalimites(datos.puntos, estado.coeficientes, muestrasEnAncho(grafico.anchoTwips()));
+    resultados.limites = *calculalimites(datos.puntos, resultados.coeficientes,
+                                         muestrasEnAncho(grafico.anchoTwips()));
     for (auto _ : state) {
-        Caja caja = estado.limites;
-        grafico.dibujacurva(caja);
+        grafico.dibujaVistaCompleta();
         grafico.dibujapuntos();
         grafico.dibujaniveles();
         benchmark::DoNotOptimize(grafico.imagen().constBits());

@@ -36,16 +36,17 @@ Argumentos leeArgumentos(const std::vector<std::string>& argumentos) {
     Argumentos leidos;
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& palabra = argumentos[i];
-        if (palabra == "--jmax") {
-            leidos.jmax = leeJmax(valorDe(argumentos, i));
-            ++i;
-        } else if (palabra == "--explorar") {
+        if (palabra == "--explorar") {
             // Without a name it fails later as a plain run without one does.
             leidos.explorar = i + 1 < argumentos.size() ? argumentos[++i] : "";
+        } else if (i == 0) {
+            // The first argument names the document, whatever it looks like, as it always did.
+            leidos.nombre = palabra;
+        } else if (palabra == "--jmax") {
+            leidos.jmax = leeJmax(valorDe(argumentos, i));
+            ++i;
         } else if (palabra == "--json") {
             leidos.json = true;
-        } else if (i == 0) {
-            leidos.nombre = palabra;
         }
     }
     return leidos;

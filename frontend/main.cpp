@@ -1,4 +1,4 @@
-#include "windows/arranque.h"
+#include "aplicacion/arranque.h"
 
 #include <QApplication>
 

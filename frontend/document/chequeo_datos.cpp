@@ -1,6 +1,6 @@
 #include "chequeo_datos.h"
 
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 
 #include <utility>
 #include <vector>
@@ -68,6 +68,7 @@ PuntosOrdenados ordenaPuntos(const CeldasTabla& celdas) {
 ResultadoChequeo evaluaChequeo(int n, int m, bool hayTitulo, bool hayMasa1, bool hayMasa2) {
     ResultadoChequeo r;
     r.codigo = n;
+    r.puntos = n;
     if (!hayMasa2) {
         r.codigo = 300;
     }

@@ -2,13 +2,13 @@
 // document is judged complete or not, with the message the user is given.
 #pragma once
 
+#include "compartido/dimensiones.h"
+
 #include <QString>
 
 #include <array>
 
 namespace oscilab {
-
-constexpr int filasTabla = 50;
 
 // Texts of the point table: [row 0..49][0 = R, 1 = V].
 using CeldasTabla = std::array<std::array<QString, 2>, filasTabla>;
@@ -28,9 +28,13 @@ enum class FocoChequeo { Ninguno, Titulo, Masa1, Masa2 };
 
 struct ResultadoChequeo {
     int codigo = 0;  // 100, 200, 300, or the number of points
+    int puntos = 0;  // the number of points
     QString mensaje; // empty when nothing is to be said
     bool permiteEjecutar = false;
-    FocoChequeo foco = FocoChequeo::Ninguno;
+    FocoChequeo foco = FocoChequeo::Ninguno; // the first of title and masses still missing
+
+    // The title and both masses are filled in: the document may be written.
+    bool completo() const { return foco == FocoChequeo::Ninguno; }
 };
 
 // n points, m included powers, and which of the title and masses are filled in.

@@ -24,7 +24,7 @@ std::optional<int> potenciaDePalabra(const QString& palabra) {
     }
     int p = 0;
     const auto r = std::from_chars(inicio, fin, p);
-    if (r.ec != std::errc() || r.ptr != fin || p < -15 || p > 14) {
+    if (r.ec != std::errc() || r.ptr != fin || p < potenciaMinima || p > potenciaMaxima) {
         return std::nullopt;
     }
     return p;
@@ -59,11 +59,11 @@ bool escribeFicheroDatos(const QString& ruta, const ContenidoFichero& contenido)
     return fichero.commit();
 }
 
-QString textoPotencias(const std::array<int, 30>& potencias) {
+QString textoPotencias(const TablaPotencias& potencias) {
     QString texto;
-    for (int k = 0; k < 30; ++k) {
-        if (potencias[static_cast<std::size_t>(k)] == 1) {
-            texto += QLatin1Char(' ') + QString::number(k - 15);
+    for (int p = potenciaMinima; p <= potenciaMaxima; ++p) {
+        if (dePotencia(potencias, p) == 1) {
+            texto += QLatin1Char(' ') + QString::number(p);
         }
     }
     return texto;
@@ -168,7 +168,7 @@ FicheroLeido leeFicheroDatos(const QByteArray& bytes, char& caracteractual) {
         return leido;
     }
     leido.potencias.emplace();
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < numPotencias; ++i) {
         const auto palabra = lector.leepalabra();
         if (!palabra) {
             return leido;

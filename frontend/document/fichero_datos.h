@@ -2,6 +2,8 @@
 // (LF alone is accepted when reading), title, powers, masses, units, then one point a line.
 #pragma once
 
+#include "compartido/dimensiones.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -31,7 +33,7 @@ QByteArray bytesFicheroDatos(const ContenidoFichero& contenido);
 bool escribeFicheroDatos(const QString& ruta, const ContenidoFichero& contenido);
 
 // The powers label: one blank before each included power, ascending.
-QString textoPotencias(const std::array<int, 30>& potencias);
+QString textoPotencias(const TablaPotencias& potencias);
 
 // Removes the leading blanks of the powers label (the form written to the file).
 QString sinBlancosIniciales(const QString& texto);

@@ -3,17 +3,17 @@
 #include "document/elementos.h"
 #include "document/fichero_datos.h"
 #include "document/tabla_periodica.h"
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 #include "import/importacion.h"
 #include "results/frmgraficos.h"
 #include "run/ejecucion.h"
 #include "windows/ayuda.h"
 #include "windows/datos_instalacion.h"
-#include "windows/dialogos_fichero.h"
+#include "compartido/dialogos_fichero.h"
 #include "windows/frmacercade.h"
-#include "windows/estado_global.h"
-#include "windows/frmajuste.h"
-#include "windows/mensajes.h"
+#include "compartido/estado_global.h"
+#include "document/frmajuste.h"
+#include "compartido/mensajes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -80,17 +80,14 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
     alCambiarCelda();
     modogrid_ = 0;
     textdato_->clear();
-    CMBlimitador_->setCurrentIndex(0);
+    cmblimitador_->setCurrentIndex(0);
 
     frmajuste_ = new frmajuste(estado_, this);
+    calculo_ = new Calculo(this);
     conectaControles();
-    frmajuste_->desmarcarTodas();
-    for (int i = 15; i <= 19; ++i) {
-        frmajuste_->grado(i)->setChecked(true);
-    }
-    Lbpot_->setText(potenciasIniciales_);
+    marcaPotenciasIniciales();
     habilitaEjecutar(false);
-    cambios = false;
+    marcaGuardado();
 
     adjustSize();
     setFixedSize(size());
@@ -102,13 +99,13 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
 frmcurvi::~frmcurvi() = default;
 
 void frmcurvi::conectaControles() {
-    connect(textnombre_, &QLineEdit::textChanged, this, &frmcurvi::marcaCambio);
+    connect(textnombre_, &QLineEdit::textChanged, this, &frmcurvi::documentoCambiado);
     for (int i = 0; i < 2; ++i) {
         connect(textmatom_[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
                 [this, i](const QString& texto) { masaCambiada(i + 1, texto); });
     }
     // Any change of the editor's text counts, also when moving to a cell refills it.
-    connect(textdato_, &QLineEdit::textChanged, this, &frmcurvi::marcaCambio);
+    connect(textdato_, &QLineEdit::textChanged, this, &frmcurvi::documentoCambiado);
     connect(btdato_, &QPushButton::clicked, this, &frmcurvi::btdatoClick);
     connect(grid_, &QTableWidget::currentCellChanged, this, &frmcurvi::alCambiarCelda);
     connect(grid_, &QTableWidget::cellClicked, this, &frmcurvi::editafila);
@@ -131,28 +128,17 @@ void frmcurvi::conectaControles() {
     connect(frmajuste_, &frmajuste::potenciasCambiadas, this, &frmcurvi::muestraPotencias);
     connect(frmajuste_, &frmajuste::explorarPedido, this, &frmcurvi::abreExplorador);
     connect(frmtp_, &TablaPeriodica::elementoElegido, this, &frmcurvi::eligeElemento);
-    connect(CMBlimitador_, &QComboBox::activated, this, [this] {
-        BTimport_->setToolTip(QStringLiteral("Importar datos separados por ") +
-                              CMBlimitador_->currentText());
+    connect(cmblimitador_, &QComboBox::activated, this, [this] {
+        btimport_->setToolTip(QStringLiteral("Importar datos separados por ") +
+                              cmblimitador_->currentText());
     });
     connect(btejecuta_, &QPushButton::clicked, this, &frmcurvi::ejecutar);
-    connect(BTNexcel_, &QToolButton::clicked, this, &frmcurvi::importarHoja);
-    connect(BTimport_, &QToolButton::clicked, this, &frmcurvi::importarTexto);
+    connect(calculo_, &Calculo::terminado, this, &frmcurvi::calculoTerminado);
+    connect(btexcel_, &QToolButton::clicked, this, &frmcurvi::importarHoja);
+    connect(btimport_, &QToolButton::clicked, this, &frmcurvi::importarTexto);
 }
 
 // ---- Public members ----
-
-bool frmcurvi::validanumfloat(int& tecla, const QString& cadena) {
-    return oscilab::validanumfloat(tecla, cadena);
-}
-
-float frmcurvi::Convsng(const QString& cadena) {
-    return oscilab::Convsng(cadena);
-}
-
-void frmcurvi::cambiapuntocoma(int direccion, QString& cadena) {
-    oscilab::cambiapuntocoma(direccion, cadena);
-}
 
 bool frmcurvi::compruebaunidades() {
     const QString titulo = QStringLiteral("Unidades");
@@ -171,11 +157,11 @@ bool frmcurvi::compruebaunidades() {
 
 void frmcurvi::habilitaEjecutar(bool habilitado) {
     btejecuta_->setEnabled(habilitado);
-    barra_.at(QStringLiteral("ejecutar"))->setEnabled(habilitado);
+    barraEjecutar_->setEnabled(habilitado);
 }
 
 QString frmcurvi::delimitador() const {
-    return CMBlimitador_->currentText();
+    return cmblimitador_->currentText();
 }
 
 bool frmcurvi::ejecutarHabilitado() const {
@@ -201,12 +187,7 @@ void frmcurvi::ponTextoCelda(int fila, int columna, const QString& texto) {
     }
 }
 
-QAction* frmcurvi::botonBarra(const QString& clave) const {
-    const auto it = barra_.find(clave);
-    return it != barra_.end() ? it->second : nullptr;
-}
-
-int frmcurvi::chequeadatos() {
+ResultadoChequeo frmcurvi::chequea() {
     CeldasTabla celdas;
     for (int r = 1; r <= filasTabla; ++r) {
         celdas[static_cast<std::size_t>(r - 1)] = {textoCelda(r, 1), textoCelda(r, 2)};
@@ -228,7 +209,7 @@ int frmcurvi::chequeadatos() {
     }
     enfoca(r.foco);
     habilitaEjecutar(r.permiteEjecutar);
-    return r.codigo;
+    return r;
 }
 
 // ---- Commands ----
@@ -246,7 +227,7 @@ public:
     }
     void documentoCambiado() override {
         ventana_.habilitaEjecutar(false);
-        ventana_.cambios = true;
+        ventana_.marcaCambio();
     }
 
 private:
@@ -259,12 +240,37 @@ frmgraficos* frmcurvi::graficos() const {
     return frmgraficos_.data();
 }
 
+// Refuses, with a message, a document that is not saved directly in the data folder;
+// otherwise starts the engine with the run command disabled until it has ended.
 void frmcurvi::ejecutar() {
-    if (ejecutarCalculo(
-            this, estado_, [this] { return chequeadatos(); },
-            [this](bool habilitado) { habilitaEjecutar(habilitado); }, frmgraficos_)) {
-        cambios = false;
+    if (calculo_->enMarcha()) {
+        return;
     }
+    const NombreEjecucion nombre = nombreDeEjecucion(estado_.fichero, estado_.dirdatos);
+    if (!nombre.error.isEmpty()) {
+        avisar(this, nombre.error, QString(), IconoMensaje::Exclamacion);
+        return;
+    }
+    // The window of an earlier run shows that run's results: it goes before this one.
+    delete frmgraficos_.data();
+    estado_.nombrebase = nombre.nombrebase;
+    habilitaEjecutar(false);
+    calculo_->ejecutarCalculo(estado_);
+}
+
+// One message on failure; on success the results window, and the document is unchanged.
+void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
+    habilitaEjecutar(true);
+    if (!resultado.exito()) {
+        avisar(this, resultado.fallo, QString(), IconoMensaje::Stop);
+        return;
+    }
+    frmgraficos_ = new frmgraficos(
+        resultados_, estado_, [this] { return chequeadatos(); }, this);
+    frmgraficos_->cargaResultados();
+    frmgraficos_->cargaInforme(resultado.informe);
+    frmgraficos_->show();
+    marcaGuardado();
 }
 
 void frmcurvi::importarTexto() {
@@ -285,26 +291,8 @@ void frmcurvi::acercade() {
     muestraAcercade(leeDatosInstalacion(ficheroInstalacion(estado_.dirprograma)), this);
 }
 
-void frmcurvi::despachaBarra(const QString& clave) {
-    if (clave == QLatin1String("nuevo")) {
-        nuevo();
-    } else if (clave == QLatin1String("abrir")) {
-        abrir();
-    } else if (clave == QLatin1String("guardar")) {
-        guardar();
-    } else if (clave == QLatin1String("ejecutar")) {
-        ejecutar();
-    } else if (clave == QLatin1String("acercade")) {
-        acercade();
-    } else if (clave == QLatin1String("ayuda")) {
-        muestraayuda();
-    } else if (clave == QLatin1String("salir")) {
-        salir();
-    }
-}
-
 void frmcurvi::nuevo() {
-    if (cambios && !preguntarguardarcambios()) {
+    if (hayCambios() && !preguntarguardarcambios()) {
         return;
     }
     nuevodocumento();
@@ -312,7 +300,7 @@ void frmcurvi::nuevo() {
 }
 
 void frmcurvi::abrir() {
-    if (cambios && !preguntarguardarcambios()) {
+    if (hayCambios() && !preguntarguardarcambios()) {
         return;
     }
     nuevodocumento();
@@ -322,7 +310,7 @@ void frmcurvi::abrir() {
 }
 
 void frmcurvi::guardar() {
-    if (!cambios) {
+    if (!hayCambios()) {
         return;
     }
     if (estado_.fichero.isEmpty()) {
@@ -331,7 +319,7 @@ void frmcurvi::guardar() {
         informaErrorGuardar();
     }
     // Only a file that holds the document, with enough points for its powers, may be run.
-    if (!cambios) {
+    if (!hayCambios()) {
         habilitaEjecutar(ultimoChequeoPermite_);
     }
 }
@@ -345,7 +333,7 @@ void frmcurvi::salir() {
 }
 
 void frmcurvi::closeEvent(QCloseEvent* evento) {
-    if (cambios && !preguntarguardarcambios()) {
+    if (hayCambios() && !preguntarguardarcambios()) {
         evento->ignore();
         return;
     }
@@ -364,7 +352,7 @@ void frmcurvi::alCambiarCelda() {
     const int fila = std::max(grid_->currentRow(), 0) + 1;
     const int columna = std::max(grid_->currentColumn(), 0) + 1;
     const QString cabecera = grid_->horizontalHeaderItem(columna - 1)->text();
-    Label1_->setText(cabecera + QLatin1Char('-') + QString::number(fila) + QLatin1Char(':'));
+    lbcelda_->setText(cabecera + QLatin1Char('-') + QString::number(fila) + QLatin1Char(':'));
     textdato_->setText(textoCelda(fila, columna));
     if (textdato_->hasFocus()) {
         textdato_->selectAll();
@@ -379,7 +367,7 @@ void frmcurvi::btdatoClick() {
         // Emptying a cell that held a value is a change too.
         if (!textoCelda(fila, columna).isEmpty()) {
             ponTextoCelda(fila, columna, QString());
-            marcaCambio();
+            documentoCambiado();
         }
         return;
     }
@@ -391,7 +379,7 @@ void frmcurvi::btdatoClick() {
     }
     textdato_->setFocus();
     textdato_->selectAll();
-    cambios = true;
+    marcaCambio();
 }
 
 bool frmcurvi::teclaDato(int tecla) {
@@ -431,7 +419,7 @@ void frmcurvi::editafila() {
     celdaActual(fila, columna);
     alCambiarCelda();
     // Inserting or removing a row changes the document.
-    marcaCambio();
+    documentoCambiado();
     textdato_->setFocus();
 }
 
@@ -450,7 +438,7 @@ void frmcurvi::cambiaUnidad(int columna, Conversion conversion) {
     }
     celdaActual(1, std::max(grid_->currentColumn(), 0) + 1);
     alCambiarCelda();
-    marcaCambio();
+    documentoCambiado();
 }
 
 void frmcurvi::ponUnidades(QRadioButton* elegido, QRadioButton* otro, bool activo) {
@@ -468,7 +456,7 @@ void frmcurvi::ponUnidades(QRadioButton* elegido, QRadioButton* otro, bool activ
 }
 
 void frmcurvi::masaCambiada(int atomo, const QString& texto) {
-    marcaCambio();
+    documentoCambiado();
     if (texto.isEmpty()) {
         lbato_[static_cast<std::size_t>(atomo - 1)]->setText(QStringLiteral("Atomo %1").arg(atomo));
     }
@@ -478,12 +466,12 @@ void frmcurvi::eligeElemento(const QString& masa, const QString& nombre) {
     const auto i = static_cast<std::size_t>(atomoactivo_ - 1);
     textmatom_[i]->setText(masa);
     lbato_[i]->setText(nombre);
-    cambios = true;
+    marcaCambio();
 }
 
 void frmcurvi::muestraPotencias(const QString& lbpot) {
-    Lbpot_->setText(lbpot);
-    marcaCambio();
+    lbpot_->setText(lbpot);
+    documentoCambiado();
 }
 
 void frmcurvi::enfoca(FocoChequeo foco) {
@@ -523,7 +511,7 @@ bool frmcurvi::eventFilter(QObject* objeto, QEvent* evento) {
                             objeto == optener_[1];
     if (marcaTecla && evento->type() == QEvent::KeyPress &&
         codigoTecla(static_cast<QKeyEvent*>(evento)) >= 0) {
-        cambios = true;
+        marcaCambio();
     }
     return QMainWindow::eventFilter(objeto, evento);
 }

@@ -2,14 +2,14 @@
 // and the checks made before a save. The document lives in the window's controls.
 #pragma once
 
+#include "compartido/textos_numero.h"
 #include "document/chequeo_datos.h"
-#include "document/textos_numero.h"
+#include "results/estado_resultados.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
-#include <map>
 
 class QAction;
 class QComboBox;
@@ -23,12 +23,14 @@ class QToolButton;
 namespace oscilab {
 
 struct EstadoGlobal;
+class Calculo;
 class frmajuste;
 class frmexplorador;
 class frmgraficos;
 class TablaPeriodica;
 struct ContenidoFichero;
 struct FicheroLeido;
+struct ResultadoCalculo;
 
 class frmcurvi : public QMainWindow {
     Q_OBJECT
@@ -37,15 +39,13 @@ public:
     ~frmcurvi() override;
 
     // True while the document has unsaved changes.
-    bool cambios = false;
+    bool hayCambios() const { return cambios_; }
+    void marcaCambio() { cambios_ = true; }
+    void marcaGuardado() { cambios_ = false; }
 
     // Compacts, sorts and rewrites the points, then checks the document. Returns 100, 200
     // or 300 (title, mass 1, mass 2 missing; already reported) or the number of points.
-    int chequeadatos();
-    // Numeric key filter; `tecla` becomes 0 when refused.
-    static bool validanumfloat(int& tecla, const QString& cadena);
-    static float Convsng(const QString& cadena);
-    static void cambiapuntocoma(int direccion, QString& cadena);
+    int chequeadatos() { return chequea().codigo; }
     // False, after saying which, when a distance or an energy unit is still to be chosen.
     bool compruebaunidades();
     // The run command: button btejecuta and toolbar button "ejecutar", always together.
@@ -53,6 +53,8 @@ public:
     bool ejecutarHabilitado() const;
 
     EstadoGlobal& estado() { return estado_; }
+    // The results of the last run, kept while the program runs: the view chosen survives.
+    EstadoResultados& resultados() { return resultados_; }
     QTableWidget* grid() const { return grid_; }
     // Cell text of the point table; fila 1..50, columna 1 (R) or 2 (V).
     QString textoCelda(int fila, int columna) const;
@@ -62,7 +64,8 @@ public:
     frmexplorador* explorador() const;
     // The results window of the last run, while it is open.
     frmgraficos* graficos() const;
-    QAction* botonBarra(const QString& clave) const;
+    // The engine run started by the Run command.
+    Calculo* calculo() const { return calculo_; }
     // The field delimiter of the text import: the current text of CMBlimitador.
     QString delimitador() const;
     QString titulodoc() const { return titulodoc_; }
@@ -107,6 +110,7 @@ private:
 
     // The document and its file (frmcurvi_fichero.cpp).
     void nuevodocumento();
+    void marcaPotenciasIniciales();
     bool preguntarguardarcambios();
     Guardado guardarfichero();
     bool guardaComo();
@@ -115,9 +119,11 @@ private:
     ContenidoFichero contenido(int puntos) const;
     void informaErrorGuardar();
 
+    // chequeadatos with its whole result.
+    ResultadoChequeo chequea();
     void ponTitulo(const QString& nombre);
-    void marcaCambio();
-    void despachaBarra(const QString& clave);
+    // A change that leaves the saved file behind: it must be saved before it is run.
+    void documentoCambiado();
 
     void celdaActual(int fila, int columna);
     void alCambiarCelda();
@@ -133,40 +139,46 @@ private:
     // Opens (or raises) the fit explorer over the table as it is now (frmcurvi_explorador.cpp).
     void abreExplorador();
     void enfoca(FocoChequeo foco);
+    void calculoTerminado(const ResultadoCalculo& resultado);
 
     static inline const QString sinTitulo_ = QStringLiteral("(Sin Título)");
+    // A new document fits the powers 0 to gradoInicial_.
+    static constexpr int gradoInicial_ = 4;
     static inline const QString potenciasIniciales_ = QStringLiteral("0 1 2 3 4");
 
     EstadoGlobal& estado_;
+    EstadoResultados resultados_;
     QString nombreprograma_ = QStringLiteral("OSCILAB");
     QString titulodoc_;
     char caracteractual_ = '\0';
     int atomoactivo_ = 1;
     int modogrid_ = 0;
     bool ultimoChequeoPermite_ = false;
+    bool cambios_ = false;
 
     QLineEdit* textnombre_ = nullptr;
     std::array<QLineEdit*, 2> textmatom_{};
     std::array<QLabel*, 2> lbato_{};
     QPushButton* btejecuta_ = nullptr;
-    QLabel* Label1_ = nullptr;
+    QLabel* lbcelda_ = nullptr;
     QLineEdit* textdato_ = nullptr;
     QPushButton* btdato_ = nullptr;
     QTableWidget* grid_ = nullptr;
-    QToolButton* BTNexcel_ = nullptr;
-    QToolButton* BTimport_ = nullptr;
-    QComboBox* CMBlimitador_ = nullptr;
+    QToolButton* btexcel_ = nullptr;
+    QToolButton* btimport_ = nullptr;
+    QComboBox* cmblimitador_ = nullptr;
     QToolButton* ssradd_ = nullptr;
     QToolButton* ssrdel_ = nullptr;
     TablaPeriodica* frmtp_ = nullptr;
     std::array<QRadioButton*, 2> optdist_{};
     std::array<QRadioButton*, 2> optener_{};
-    QLabel* Lbpot_ = nullptr;
+    QLabel* lbpot_ = nullptr;
     QPushButton* btgrado_ = nullptr;
     frmajuste* frmajuste_ = nullptr;
     QPointer<frmgraficos> frmgraficos_; // results of the last run, while open
     QPointer<frmexplorador> frmexplorador_;
-    std::map<QString, QAction*> barra_;
+    Calculo* calculo_ = nullptr;
+    QAction* barraEjecutar_ = nullptr; // the toolbar's run button
     QAction* mnusalir_ = nullptr;
 };
 

@@ -106,28 +106,28 @@ void frmcurvi::creaMenusYBarra() {
     barra->setFloatable(false);
     barra->setIconSize(QSize(32, 32));
     const struct {
-        const char* clave;
+        const char* nombre;
         const char* consejo;
         QStyle::StandardPixmap icono;
+        void (frmcurvi::*orden)();
     } botones[] = {
-        {"nuevo", "Nuevo Archivo", QStyle::SP_FileIcon},
-        {"abrir", "Abrir Archivo", QStyle::SP_DialogOpenButton},
-        {"guardar", "Guardar Archivo", QStyle::SP_DialogSaveButton},
-        {"ejecutar", "Ejecutar", QStyle::SP_MediaPlay},
-        {"acercade", "Acerca de ...", QStyle::SP_MessageBoxInformation},
-        {"ayuda", "Ayuda", QStyle::SP_DialogHelpButton},
-        {"salir", "Salir", QStyle::SP_DialogCloseButton},
+        {"nuevo", "Nuevo Archivo", QStyle::SP_FileIcon, &frmcurvi::nuevo},
+        {"abrir", "Abrir Archivo", QStyle::SP_DialogOpenButton, &frmcurvi::abrir},
+        {"guardar", "Guardar Archivo", QStyle::SP_DialogSaveButton, &frmcurvi::guardar},
+        {"ejecutar", "Ejecutar", QStyle::SP_MediaPlay, &frmcurvi::ejecutar},
+        {"acercade", "Acerca de ...", QStyle::SP_MessageBoxInformation, &frmcurvi::acercade},
+        {"ayuda", "Ayuda", QStyle::SP_DialogHelpButton, &frmcurvi::muestraayuda},
+        {"salir", "Salir", QStyle::SP_DialogCloseButton, &frmcurvi::salir},
     };
     for (const auto& b : botones) {
-        const QString clave = QString::fromLatin1(b.clave);
         QAction* a = barra->addAction(style()->standardIcon(b.icono), QString::fromUtf8(b.consejo));
-        a->setObjectName(QStringLiteral("Toolbar1_") + clave);
+        a->setObjectName(QStringLiteral("Toolbar1_") + QLatin1String(b.nombre));
         a->setToolTip(QString::fromUtf8(b.consejo));
-        a->setData(clave);
-        barra_[clave] = a;
+        connect(a, &QAction::triggered, this, b.orden);
+        if (b.orden == &frmcurvi::ejecutar) {
+            barraEjecutar_ = a;
+        }
     }
-    connect(barra, &QToolBar::actionTriggered, this,
-            [this](QAction* a) { despachaBarra(a->data().toString()); });
 }
 
 QWidget* frmcurvi::creaTitulo() {
@@ -173,9 +173,9 @@ QWidget* frmcurvi::creaDatos() {
     auto* datos = marco("SSFrame3", QStringLiteral("Datos"), this);
     auto* capa = new QVBoxLayout(datos);
 
-    Label1_ = new QLabel(datos);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    capa->addWidget(Label1_);
+    lbcelda_ = new QLabel(datos);
+    lbcelda_->setObjectName(QStringLiteral("Label1"));
+    capa->addWidget(lbcelda_);
     auto* editor = new QHBoxLayout;
     textdato_ = new QLineEdit(datos);
     textdato_->setObjectName(QStringLiteral("textdato"));
@@ -219,18 +219,18 @@ QWidget* frmcurvi::creaDatos() {
     capa->addWidget(grid_, 1);
 
     auto* botones = new QHBoxLayout;
-    BTNexcel_ = botonImagen("BTNexcel", QStringLiteral("Importar datos de Excel"),
-                            iconoTexto(QStringLiteral("XLS"), QColor(30, 130, 60)), datos);
-    BTimport_ = botonImagen("BTimport", QStringLiteral("Importar datos separados por ,"),
+    btexcel_ = botonImagen("BTNexcel", QStringLiteral("Importar datos de Excel"),
+                           iconoTexto(QStringLiteral("XLS"), QColor(30, 130, 60)), datos);
+    btimport_ = botonImagen("BTimport", QStringLiteral("Importar datos separados por ,"),
                             iconoTexto(QStringLiteral("TXT"), QColor(40, 80, 160)), datos);
-    BTimport_->setAccessibleName(QStringLiteral("Importar datos separados"));
-    CMBlimitador_ = new QComboBox(datos);
-    CMBlimitador_->setObjectName(QStringLiteral("CMBlimitador"));
-    CMBlimitador_->setEditable(true);
-    CMBlimitador_->addItems({QStringLiteral(","), QStringLiteral(";"), QStringLiteral(" ")});
-    CMBlimitador_->setCurrentIndex(0);
-    CMBlimitador_->setAccessibleName(QStringLiteral("Separador"));
-    CMBlimitador_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 24);
+    btimport_->setAccessibleName(QStringLiteral("Importar datos separados"));
+    cmblimitador_ = new QComboBox(datos);
+    cmblimitador_->setObjectName(QStringLiteral("CMBlimitador"));
+    cmblimitador_->setEditable(true);
+    cmblimitador_->addItems({QStringLiteral(","), QStringLiteral(";"), QStringLiteral(" ")});
+    cmblimitador_->setCurrentIndex(0);
+    cmblimitador_->setAccessibleName(QStringLiteral("Separador"));
+    cmblimitador_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 24);
     ssradd_ = botonImagen("ssradd", QStringLiteral("Inserta nuevos puntos"),
                           iconoTexto(QStringLiteral("+"), QColor(40, 140, 40)), datos);
     ssrdel_ = botonImagen("ssrdel", QStringLiteral("Elimina puntos existentes"),
@@ -238,7 +238,7 @@ QWidget* frmcurvi::creaDatos() {
     ssradd_->setCheckable(true);
     ssrdel_->setCheckable(true);
     for (QWidget* w :
-         std::initializer_list<QWidget*>{BTNexcel_, BTimport_, CMBlimitador_, ssradd_, ssrdel_}) {
+         std::initializer_list<QWidget*>{btexcel_, btimport_, cmblimitador_, ssradd_, ssrdel_}) {
         botones->addWidget(w);
     }
     botones->addStretch();
@@ -278,15 +278,15 @@ QWidget* frmcurvi::creaUnidadesYAjuste() {
 
     auto* ajuste = marco("SSFrame7", QStringLiteral("Tipo de ajuste"), fila);
     auto* capaAjuste = new QVBoxLayout(ajuste);
-    Lbpot_ = new QLabel(QStringLiteral("0 1 2 3 4"), ajuste);
-    Lbpot_->setObjectName(QStringLiteral("Lbpot"));
-    Lbpot_->setAlignment(Qt::AlignCenter);
-    Lbpot_->setWordWrap(true);
-    Lbpot_->setFrameShape(QFrame::StyledPanel);
+    lbpot_ = new QLabel(QStringLiteral("0 1 2 3 4"), ajuste);
+    lbpot_->setObjectName(QStringLiteral("Lbpot"));
+    lbpot_->setAlignment(Qt::AlignCenter);
+    lbpot_->setWordWrap(true);
+    lbpot_->setFrameShape(QFrame::StyledPanel);
     btgrado_ = new QPushButton(QStringLiteral("Cambiar tipo de ajuste"), ajuste);
     btgrado_->setObjectName(QStringLiteral("btgrado"));
     btgrado_->setAutoDefault(false);
-    capaAjuste->addWidget(Lbpot_, 1);
+    capaAjuste->addWidget(lbpot_, 1);
     capaAjuste->addWidget(btgrado_);
     capa->addWidget(ajuste, 1);
     return fila;

@@ -2,8 +2,8 @@
 // the chosen powers back into the degree dialog.
 #include "document/frmcurvi.h"
 #include "explorador/frmexplorador.h"
-#include "windows/estado_global.h"
-#include "windows/frmajuste.h"
+#include "compartido/estado_global.h"
+#include "document/frmajuste.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -4,10 +4,10 @@
 
 #include "document/elementos.h"
 #include "document/fichero_datos.h"
-#include "windows/dialogos_fichero.h"
-#include "windows/estado_global.h"
-#include "windows/frmajuste.h"
-#include "windows/mensajes.h"
+#include "compartido/dialogos_fichero.h"
+#include "compartido/estado_global.h"
+#include "document/frmajuste.h"
+#include "compartido/mensajes.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -30,9 +30,17 @@ void frmcurvi::ponTitulo(const QString& nombre) {
     setWindowTitle(nombreprograma_ + QLatin1Char('-') + nombre);
 }
 
-void frmcurvi::marcaCambio() {
-    cambios = true;
+void frmcurvi::documentoCambiado() {
+    marcaCambio();
     habilitaEjecutar(false);
+}
+
+void frmcurvi::marcaPotenciasIniciales() {
+    frmajuste_->desmarcarTodas();
+    for (int p = 0; p <= gradoInicial_; ++p) {
+        frmajuste_->grado(indicePotencia(p))->setChecked(true);
+    }
+    lbpot_->setText(potenciasIniciales_);
 }
 
 void frmcurvi::nuevodocumento() {
@@ -50,16 +58,12 @@ void frmcurvi::nuevodocumento() {
     celdaActual(1, 1);
     ponUnidades(optdist_[0], optdist_[1], false);
     ponUnidades(optener_[0], optener_[1], false);
-    frmajuste_->desmarcarTodas();
-    for (int i = 15; i <= 19; ++i) {
-        frmajuste_->grado(i)->setChecked(true);
-    }
-    Lbpot_->setText(potenciasIniciales_);
-    estado_.limites = Caja{};
-    estado_.vista = Caja{};
+    marcaPotenciasIniciales();
+    resultados_.limites = Caja{};
+    resultados_.vista = Caja{};
     // An empty document has nothing to run, whatever was open before.
     habilitaEjecutar(false);
-    cambios = false;
+    marcaGuardado();
 }
 
 bool frmcurvi::preguntarguardarcambios() {
@@ -76,13 +80,13 @@ bool frmcurvi::preguntarguardarcambios() {
     }
     guardar();
     // The command that asked goes on only when the changes are safe on disk.
-    return !cambios;
+    return !hayCambios();
 }
 
 ContenidoFichero frmcurvi::contenido(int puntos) const {
     ContenidoFichero c;
     c.titulo = textnombre_->text();
-    c.lineaPotencias = Lbpot_->text();
+    c.lineaPotencias = lbpot_->text();
     c.masa1 = textmatom_[0]->text();
     c.masa2 = textmatom_[1]->text();
     c.distanciaUA = optdist_[0]->isChecked();
@@ -94,8 +98,8 @@ ContenidoFichero frmcurvi::contenido(int puntos) const {
 }
 
 frmcurvi::Guardado frmcurvi::guardarfichero() {
-    const int n = chequeadatos();
-    if (n == 100 || n == 200 || n == 300) {
+    const ResultadoChequeo chequeo = chequea();
+    if (!chequeo.completo()) {
         return Guardado::Invalido;
     }
     if (QFileInfo::exists(estado_.fichero)) {
@@ -104,16 +108,16 @@ frmcurvi::Guardado frmcurvi::guardarfichero() {
             QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
         if (r != Respuesta::Si) {
             // The file on disk is not the document: it must not be run.
-            marcaCambio();
+            documentoCambiado();
             return Guardado::NoSobrescrito;
         }
     }
-    Lbpot_->setText(sinBlancosIniciales(Lbpot_->text()));
-    if (!escribeFicheroDatos(estado_.fichero, contenido(n))) {
+    lbpot_->setText(sinBlancosIniciales(lbpot_->text()));
+    if (!escribeFicheroDatos(estado_.fichero, contenido(chequeo.puntos))) {
         return Guardado::Error;
     }
     celdaActual(1, 1);
-    cambios = false;
+    marcaGuardado();
     return Guardado::Escrito;
 }
 
@@ -121,7 +125,7 @@ void frmcurvi::informaErrorGuardar() {
     avisar(this,
            QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") + estado_.fichero,
            QString(), IconoMensaje::Exclamacion);
-    marcaCambio();
+    documentoCambiado();
 }
 
 bool frmcurvi::guardaComo() {
@@ -150,7 +154,7 @@ bool frmcurvi::abrirfichero() {
         dialogosFichero().abrir(this, QStringLiteral("Abrir"), estado_.dirdatos, filtroDatos);
     if (!ruta) {
         avisar(this, QStringLiteral("Seleccion cancelada"), QString(), IconoMensaje::Informacion);
-        cambios = false;
+        marcaGuardado();
         return false;
     }
     estado_.fichero = *ruta;
@@ -158,7 +162,7 @@ bool frmcurvi::abrirfichero() {
     if (!fichero.open(QIODevice::ReadOnly)) {
         avisar(this, QStringLiteral("Se ha producido un error al abrir el archivo"), QString(),
                IconoMensaje::Informacion);
-        cambios = false;
+        marcaGuardado();
         return false;
     }
     const QByteArray bytes = fichero.readAll();
@@ -166,7 +170,7 @@ bool frmcurvi::abrirfichero() {
     ponTitulo(titulodoc_);
     aplicaFichero(leeFicheroDatos(bytes, caracteractual_));
     celdaActual(1, 1);
-    cambios = false;
+    marcaGuardado();
     return true;
 }
 
@@ -179,9 +183,9 @@ void frmcurvi::aplicaFichero(const FicheroLeido& leido) {
         return;
     }
     frmajuste_->desmarcarTodas();
-    Lbpot_->setText(QString());
+    lbpot_->setText(QString());
     for (int p : *leido.potencias) {
-        frmajuste_->grado(p + 15)->setChecked(true);
+        frmajuste_->grado(indicePotencia(p))->setChecked(true);
     }
     for (std::size_t a = 0; a < leido.masas.size(); ++a) {
         textmatom_[a]->setText(leido.masas[a]);

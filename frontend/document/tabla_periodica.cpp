@@ -1,7 +1,7 @@
 #include "tabla_periodica.h"
 
 #include "document/elementos.h"
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "explorador_logica.h"
 
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 #include "explorador_salida.h"
 #include "leedatos.h"
 

@@ -2,6 +2,7 @@
 // would read them from the saved file, and the ranked table's rows in the document's units.
 #pragma once
 
+#include "compartido/dimensiones.h"
 #include "document/chequeo_datos.h"
 #include "explorador.h"
 
@@ -26,7 +27,7 @@ struct DocumentoExplorado {
     bool bohr = false;     // distance option atomic units chosen
     bool ev = false;
     bool hartree = false;
-    std::array<int, 30> potencias{}; // the degree dialog's ticks, index = power + 15
+    TablaPotencias potencias{}; // the degree dialog's ticks, by power
 };
 
 // The points compacted and sorted as chequeadatos does (the table itself is not touched),

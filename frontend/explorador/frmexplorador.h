@@ -35,7 +35,7 @@ public:
     QTableWidget* tabla() const { return tabla_; }
 
 signals:
-    // "Usar estas potencias": the chosen flags, index = power + 15.
+    // "Usar estas potencias": the chosen flags, by power.
     void potenciasElegidas(const curvifit::TablaPotencias& potencias);
     // The ranking is shown (or could not be made).
     void exploracionTerminada();

@@ -2,8 +2,8 @@
 
 #include "import/importar_excel.h"
 #include "import/importar_texto.h"
-#include "windows/dialogos_fichero.h"
-#include "windows/mensajes.h"
+#include "compartido/dialogos_fichero.h"
+#include "compartido/mensajes.h"
 
 namespace oscilab {
 

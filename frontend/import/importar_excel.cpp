@@ -1,6 +1,7 @@
 #include "import/importar_excel.h"
 
-#include "document/textos_numero.h"
+#include "compartido/dimensiones.h"
+#include "compartido/textos_numero.h"
 #include "import/hoja_activa_xls.h"
 #include "import/lectura_aislada.h"
 
@@ -14,7 +15,6 @@ namespace oscilab {
 
 namespace {
 
-constexpr int kFilasTabla = 50;
 // A workbook of 50 rows reads in milliseconds; far longer means the parser is stuck.
 constexpr std::chrono::milliseconds kLecturaMaxima{20000};
 
@@ -101,7 +101,7 @@ ResultadoImportacion leeLibro(const QString& ruta) {
         freexl_worksheet_dimensions(libro.manejador(), &filas, &columnas) != FREEXL_OK) {
         return resultado;
     }
-    for (int r = 1; r <= kFilasTabla; ++r) {
+    for (int r = 1; r <= filasTabla; ++r) {
         for (int c = 1; c <= 2; ++c) {
             const unsigned int f = static_cast<unsigned int>(r - 1);
             const auto k = static_cast<unsigned short>(c - 1);

@@ -1,5 +1,7 @@
 #include "import/importar_texto.h"
 
+#include "compartido/dimensiones.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -7,7 +9,6 @@ namespace oscilab {
 
 namespace {
 
-constexpr int kFilasTabla = 50;
 // A point line is a few dozen characters; anything far longer is not a point file.
 constexpr qsizetype kLineaMaxima = 64 * 1024;
 
@@ -138,7 +139,7 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
     while (!lector.alFinal()) {
         const auto bytes = lector.leeLinea();
         ++n;
-        if (!bytes || n > kFilasTabla) {
+        if (!bytes || n > filasTabla) {
             resultado.fallo = true;
             return resultado;
         }

@@ -71,7 +71,7 @@ bool leeValor(Campos& campos, double& valor, const QString& que, QString& error)
 LecturaCurva leecurvaTexto(const QByteArray& contenido, int npuntos) {
     LecturaCurva lectura;
     DatosCurva& d = lectura.datos;
-    if (npuntos < 0 || npuntos > maxPuntosCurva) {
+    if (npuntos < 0 || npuntos > filasTabla) {
         lectura.error = QStringLiteral("El número de puntos del documento (%1) no es válido para "
                                        "leer el fichero de la curva.")
                             .arg(npuntos);
@@ -87,8 +87,8 @@ LecturaCurva leecurvaTexto(const QByteArray& contenido, int npuntos) {
         }
         d.puntos.push_back(p);
     }
-    for (int k = -15; k <= 14; ++k) {
-        if (!leeValor(campos, d.coeficientes[static_cast<std::size_t>(k + 15)],
+    for (int k = potenciaMinima; k <= potenciaMaxima; ++k) {
+        if (!leeValor(campos, dePotencia(d.coeficientes, k),
                       QStringLiteral("el coeficiente de R^%1").arg(k), lectura.error)) {
             return lectura;
         }

@@ -2,6 +2,8 @@
 // of the level bars and the levels, read as free-format numbers.
 #pragma once
 
+#include "compartido/dimensiones.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -15,13 +17,11 @@ struct Punto {
     double v = 0.0;
 };
 
-inline constexpr int maxPuntosCurva = 50;
 inline constexpr int maxNivelesCurva = 10000;
 
 struct DatosCurva {
     std::vector<Punto> puntos;
-    // Coefficient of R^k at [k + 15], k = -15..14.
-    std::array<double, 30> coeficientes{};
+    CoeficientesPotencia coeficientes{};
     // Empty when the file says "Infinity": the threshold in use is then kept.
     std::optional<double> errorenergia;
     double anchonivel = 0.0;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "curva.h"
-#include "windows/estado_global.h"
+#include "caja.h"
 
 #include <QString>
 #include <vector>

@@ -1,11 +1,11 @@
 #include "frmescala.h"
 
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 #include "formato_numeros.h"
 #include "frmgraficos.h"
 #include "grafico_curva.h"
 #include "polinomio.h"
-#include "windows/mensajes.h"
+#include "compartido/mensajes.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -30,9 +30,10 @@ void avisoEscala(QWidget* padre, const QString& texto) {
 
 } // namespace
 
-frmescala::frmescala(EstadoGlobal& estado, frmgraficos& graficos)
-    : QDialog(&graficos, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), estado_(estado),
-      graficos_(graficos) {
+frmescala::frmescala(Caja& vista, const Caja& limites, const CoeficientesPotencia& coeficientes,
+                     frmgraficos& graficos)
+    : QDialog(&graficos, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), vista_(vista),
+      limites_(limites), coeficientes_(coeficientes), graficos_(graficos) {
     setObjectName(QStringLiteral("frmescala"));
     setWindowTitle(QStringLiteral("Escala"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -80,10 +81,10 @@ frmescala::frmescala(EstadoGlobal& estado, frmgraficos& graficos)
 }
 
 void frmescala::abre() {
-    if (estado_.vista.esNula()) {
-        estado_.vista = estado_.limites;
+    if (vista_.esNula()) {
+        vista_ = limites_;
     }
-    const Caja& v = estado_.vista;
+    const Caja& v = vista_;
     txtmm(1)->setText(textoGeneral(v.rmin));
     txtmm(2)->setText(textoGeneral(v.rmax));
     txtmm(3)->setText(textoGeneral(v.vmin));
@@ -128,17 +129,17 @@ void frmescala::aceptar() {
             return;
         }
     }
-    Caja& vista = estado_.vista;
+    Caja& vista = vista_;
     vista.rmin = rmin;
     vista.rmax = rmax;
     if (automatica == Qt::Unchecked) {
         vista.vmin = vmin;
         vista.vmax = vmax;
     } else if (automatica == Qt::Checked) {
-        escalaauto(vista, estado_.coeficientes, muestrasEnAncho(graficos_.grafico()->anchoTwips()));
+        escalaauto(vista, coeficientes_, muestrasEnAncho(graficos_.grafico()->anchoTwips()));
     }
     graficos_.ponHabilitada(true);
-    graficos_.grafico()->dibujacurva(vista);
+    graficos_.grafico()->dibujaVista();
     done(QDialog::Accepted);
 }
 

@@ -2,7 +2,8 @@
 // range, or the R range alone with the V(R) range found from the fitted curve.
 #pragma once
 
-#include "windows/estado_global.h"
+#include "caja.h"
+#include "compartido/dimensiones.h"
 
 #include <QDialog>
 #include <array>
@@ -19,8 +20,10 @@ class frmgraficos;
 class frmescala : public QDialog {
     Q_OBJECT
 public:
-    // A child window of `graficos`; it deletes itself when closed.
-    frmescala(EstadoGlobal& estado, frmgraficos& graficos);
+    // A child window of `graficos`; it deletes itself when closed. It writes `vista`, from
+    // the fields or from the curve of `coeficientes`, and has `graficos` draw it.
+    frmescala(Caja& vista, const Caja& limites, const CoeficientesPotencia& coeficientes,
+              frmgraficos& graficos);
 
     // Fills the fields with the current view (the full view when none was chosen),
     // disables the results window, ticks the automatic V(R) range and shows the dialog
@@ -40,7 +43,9 @@ protected:
 private:
     void aplicaCasilla();
 
-    EstadoGlobal& estado_;
+    Caja& vista_;
+    const Caja& limites_;
+    const CoeficientesPotencia& coeficientes_;
     frmgraficos& graficos_;
     std::array<QLabel*, 4> etiquetas_{};
     std::array<QLineEdit*, 4> txtmm_{};

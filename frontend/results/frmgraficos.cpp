@@ -9,7 +9,7 @@
 #include "impresion.h"
 #include "marco_grafica.h"
 #include "polinomio.h"
-#include "windows/mensajes.h"
+#include "compartido/mensajes.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -42,16 +42,16 @@ QPushButton* boton(const char* nombre, const QString& texto, QWidget* padre) {
 
 } // namespace
 
-frmgraficos::frmgraficos(EstadoGlobal& estado, std::function<int()> chequeadatos,
-                         QWidget* principal)
-    : QWidget(principal, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), estado_(estado),
-      chequeadatos_(std::move(chequeadatos)) {
+frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estado,
+                         std::function<int()> chequeadatos, QWidget* principal)
+    : QWidget(principal, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), resultados_(resultados),
+      estado_(estado), chequeadatos_(std::move(chequeadatos)) {
     setObjectName(QStringLiteral("frmgraficos"));
     setWindowTitle(QStringLiteral("Gráficos"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     marco_ = new MarcoGrafica(this);
-    grafico_ = new GraficoCurva(estado_, marco_);
+    grafico_ = new GraficoCurva(resultados_, marco_);
     QFont pequena = font();
     pequena.setPointSize(8);
     x0y1_ = etiqueta("x0y1", QStringLiteral("Label2"), Qt::AlignRight, marco_);
@@ -132,29 +132,27 @@ void frmgraficos::cargaResultados() {
     const int npuntos = chequeadatos_ ? chequeadatos_() : 0;
     LecturaCurva lectura = leecurva(ruta, npuntos);
     const DatosCurva& datos = lectura.datos;
-    for (int k = -15; k <= 14; ++k) {
-        estado_.ponCoeficiente(k, datos.coeficientes[static_cast<std::size_t>(k + 15)]);
-    }
+    resultados_.coeficientes = datos.coeficientes;
     if (datos.errorenergia) {
-        estado_.errorenergia = *datos.errorenergia;
+        resultados_.errorenergia = *datos.errorenergia;
     }
     grafico_->ponCurva(datos);
     if (!lectura.ok()) {
         avisar(this, lectura.error, QStringLiteral("Advertencia"), IconoMensaje::Exclamacion);
     }
 
-    const auto limites =
-        calculalimites(datos.puntos, estado_.coeficientes, muestrasEnAncho(grafico_->anchoTwips()));
+    const auto limites = calculalimites(datos.puntos, resultados_.coeficientes,
+                                        muestrasEnAncho(grafico_->anchoTwips()));
     if (!limites) {
         return; // nothing to draw without points
     }
-    estado_.limites = *limites;
-    if (grafico_->dibujacurva(estado_.limites)) {
+    resultados_.limites = *limites;
+    if (grafico_->dibujaVistaCompleta()) {
         grafico_->dibujapuntos();
         grafico_->dibujaniveles();
     }
-    const Diagnostico aviso =
-        diagnostico(datos.puntos, datos.niveles.size(), estado_.limites, estado_.errorenergia);
+    const Diagnostico aviso = diagnostico(datos.puntos, datos.niveles.size(), resultados_.limites,
+                                          resultados_.errorenergia);
     if (aviso.codigo != 0) {
         avisar(this, aviso.mensaje, QStringLiteral("Advertencia"), IconoMensaje::Stop);
     }
@@ -223,7 +221,8 @@ void frmgraficos::abreEscala() {
         escala_->raise();
         return;
     }
-    escala_ = new frmescala(estado_, *this);
+    escala_ =
+        new frmescala(resultados_.vista, resultados_.limites, resultados_.coeficientes, *this);
     escala_->abre();
 }
 

@@ -7,8 +7,9 @@
 // path, then show() it. It is not modal and destroys itself on "&Aceptar".
 #pragma once
 
+#include "compartido/estado_global.h"
+#include "results/estado_resultados.h"
 #include "results/impresion_grafico.h"
-#include "windows/estado_global.h"
 
 #include <QImage>
 #include <QPointer>
@@ -28,9 +29,10 @@ class frmescala;
 class frmgraficos : public QWidget {
     Q_OBJECT
 public:
-    // `chequeadatos` is the main window's document check; it gives the point count.
-    frmgraficos(EstadoGlobal& estado, std::function<int()> chequeadatos,
-                QWidget* principal = nullptr);
+    // `resultados` receives what is loaded; `estado` names the files. `chequeadatos` is the
+    // main window's document check; it gives the point count.
+    frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estado,
+                std::function<int()> chequeadatos, QWidget* principal = nullptr);
     ~frmgraficos() override;
 
     // The load sequence: leecurva, calculalimites, the full view with points and levels,
@@ -70,7 +72,8 @@ private:
     void disponControles();
     void muestraVista(const Caja& caja);
 
-    EstadoGlobal& estado_;
+    EstadoResultados& resultados_;
+    const EstadoGlobal& estado_;
     std::function<int()> chequeadatos_;
     MarcoGrafica* marco_ = nullptr;
     GraficoCurva* grafico_ = nullptr;

@@ -1,6 +1,6 @@
 #include "grafico_curva.h"
 
-#include "windows/mensajes.h"
+#include "compartido/mensajes.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,14 +34,10 @@ void advierte(QWidget* ventana, const QString& texto) {
     avisar(ventana, texto, QStringLiteral("Advertencia"), IconoMensaje::Stop);
 }
 
-bool intervaloValido(double minimo, double maximo) {
-    return std::isfinite(minimo) && std::isfinite(maximo) && minimo != maximo;
-}
-
 } // namespace
 
-GraficoCurva::GraficoCurva(EstadoGlobal& estado, QWidget* padre)
-    : QWidget(padre), estado_(estado), zoom_(estado.vista, estado.limites) {
+GraficoCurva::GraficoCurva(EstadoResultados& resultados, QWidget* padre)
+    : QWidget(padre), resultados_(resultados), zoom_(resultados.vista, resultados.limites) {
     setObjectName(QStringLiteral("pctgrafico"));
     setAccessibleName(QStringLiteral("Gráfica de la curva"));
     setMouseTracking(true);
@@ -63,42 +59,42 @@ void GraficoCurva::ajustaImagen() {
     }
 }
 
-bool GraficoCurva::dibujacurva(Caja& caja) {
+bool GraficoCurva::dibujaVistaCompleta() {
+    return redibuja(false);
+}
+
+bool GraficoCurva::dibujaVista() {
+    return redibuja(true);
+}
+
+bool GraficoCurva::redibuja(bool esVista) {
     ajustaImagen();
-    if (caja.rmin == 0.0) {
-        caja.rmin = 0.01;
+    Caja& pedida = esVista ? resultados_.vista : resultados_.limites;
+    const CajaRevisada revisada = revisaCaja(pedida, resultados_.limites, esVista);
+    for (const QString& aviso : revisada.avisos) {
+        advierte(window(), aviso);
     }
-    const QString otro = QStringLiteral("\nElige otro intervalo");
-    if (std::abs(caja.vmin - caja.vmax) > limiteGrafica) {
-        advierte(window(), QStringLiteral("El intervalo en el eje y tiende a infinito.") + otro);
-        estado_.vista = estado_.limites;
+    pedida = revisada.caja;
+    if (revisada.vistaCompleta) {
+        resultados_.vista = resultados_.limites;
     }
-    if (std::abs(caja.rmin - caja.rmax) > limiteGrafica) {
-        advierte(window(), QStringLiteral("El intervalo en el eje x tiende a infinito.") + otro);
-        estado_.vista = estado_.limites;
-    }
-    if (!intervaloValido(caja.rmin, caja.rmax)) {
-        advierte(window(), QStringLiteral("El intervalo en el eje x es nulo o no está definido; "
-                                          "no se puede dibujar la gráfica.") +
-                               otro);
+    if (!revisada.dibujable) {
         return false;
     }
-    if (!intervaloValido(caja.vmin, caja.vmax)) {
-        advierte(window(), QStringLiteral("El intervalo en el eje y es nulo o no está definido; "
-                                          "no se puede dibujar la gráfica.") +
-                               otro);
-        return false;
-    }
-    const Caja dibujada = caja;
-    emit vistaDibujada(dibujada);
-    escala_ = Escala(dibujada, QSizeF(imagen_.size()));
+    resultados_.rcentro = dibujacurva(revisada.caja);
+    return true;
+}
+
+double GraficoCurva::dibujacurva(const Caja& caja) {
+    ajustaImagen();
+    emit vistaDibujada(caja);
+    escala_ = Escala(caja, QSizeF(imagen_.size()));
     imagen_.fill(Qt::white);
     const TrazoCurva trazo =
-        trazacurva(Polinomio(estado_.coeficientes), escala_, muestrasEnAncho(anchoTwips()));
-    estado_.rcentro = trazo.rcentro;
+        trazacurva(Polinomio(resultados_.coeficientes), escala_, muestrasEnAncho(anchoTwips()));
     trazaLineas(trazo.segmentos, colorCurva);
     update();
-    return true;
+    return trazo.rcentro;
 }
 
 void GraficoCurva::dibujamarca(double r, double v, const QColor& color) {
@@ -117,7 +113,7 @@ void GraficoCurva::dibujapuntos() {
 void GraficoCurva::dibujaniveles() {
     std::vector<QLineF> lineas;
     for (double nivel : datos_.niveles) {
-        if (auto barra = barraNivel(escala_, estado_.rcentro, datos_.anchonivel, nivel)) {
+        if (auto barra = barraNivel(escala_, resultados_.rcentro, datos_.anchonivel, nivel)) {
             lineas.push_back(*barra);
         }
     }
@@ -178,7 +174,7 @@ void GraficoCurva::aplica(const AccionRaton& accion) {
             QToolTip::showText(QCursor::pos(), *accion.tooltip, this); // follow the pointer
         }
     }
-    if (accion.redibujar && dibujacurva(estado_.vista) && accion.conPuntosYNiveles) {
+    if (accion.redibujar && dibujaVista() && accion.conPuntosYNiveles) {
         dibujapuntos();
         dibujaniveles();
     }

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "curva.h"
+#include "estado_resultados.h"
 #include "trazado.h"
-#include "windows/estado_global.h"
 #include "zoom.h"
 
 #include <QColor>
@@ -16,17 +16,22 @@ namespace oscilab {
 class GraficoCurva : public QWidget {
     Q_OBJECT
 public:
-    GraficoCurva(EstadoGlobal& estado, QWidget* padre = nullptr);
+    // The zoom writes resultados.vista; a redraw writes back the box it drew and rcentro.
+    GraficoCurva(EstadoResultados& resultados, QWidget* padre = nullptr);
 
     // Points, levels and bar width of the loaded curve file.
     void ponCurva(DatosCurva datos) { datos_ = std::move(datos); }
     const DatosCurva& curva() const { return datos_; }
 
-    // Sets the scale to `caja`, clears the picture and draws the curve. `caja` may be
-    // changed (R min 0 becomes 0.01) and may be the shared `vista`, which a view wider or
-    // taller than 1e8 resets to the full view. Returns false, after a message, for a box
-    // that cannot be drawn (a zero or undefined span).
-    bool dibujacurva(Caja& caja);
+    // Redraw the curve over the full view or over the chosen view, as revisaCaja allows:
+    // its warnings are shown, and the box drawn, a full view that takes over the view and
+    // the levels' centre are written back to the results. False, after a message, for a
+    // box that cannot be drawn.
+    bool dibujaVistaCompleta();
+    bool dibujaVista();
+    // Sets the scale to `caja`, clears the picture and draws the curve as it is. Returns
+    // the R at which the levels are to be centred.
+    double dibujacurva(const Caja& caja);
     void dibujamarca(double r, double v, const QColor& color);
     void dibujapuntos();
     void dibujaniveles();
@@ -51,12 +56,13 @@ protected:
 
 private:
     void ajustaImagen();
+    bool redibuja(bool esVista);
     void aplica(const AccionRaton& accion);
     // Pointer position in plot coordinates, at single precision as the mouse gives them.
     std::pair<double, double> coordenadas(const QPointF& posicion) const;
     void trazaLineas(const std::vector<QLineF>& lineas, const QColor& color);
 
-    EstadoGlobal& estado_;
+    EstadoResultados& resultados_;
     DatosCurva datos_;
     QImage imagen_;
     Escala escala_;

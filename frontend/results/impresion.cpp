@@ -1,7 +1,7 @@
 #include "results/impresion.h"
 
-#include "windows/dialogos_fichero.h"
-#include "windows/mensajes.h"
+#include "compartido/dialogos_fichero.h"
+#include "compartido/mensajes.h"
 
 #include <QDir>
 #include <QFileInfo>

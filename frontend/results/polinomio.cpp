@@ -5,14 +5,14 @@
 namespace oscilab {
 
 Polinomio::Polinomio(const Coeficientes& coeficientes) {
-    for (int k = 0; k <= 20; ++k) {
-        const double c = coeficientes[static_cast<std::size_t>(k + 20)];
+    for (int k = 0; k <= potenciaMaxima; ++k) {
+        const double c = dePotencia(coeficientes, k);
         if (c != 0.0) {
             positivos_.emplace_back(k, c);
         }
     }
-    for (int k = 1; k <= 20; ++k) {
-        const double c = coeficientes[static_cast<std::size_t>(20 - k)];
+    for (int k = 1; k <= -potenciaMinima; ++k) {
+        const double c = dePotencia(coeficientes, -k);
         if (c != 0.0) {
             negativos_.emplace_back(k, c);
         }

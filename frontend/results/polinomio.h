@@ -3,7 +3,7 @@
 #pragma once
 
 #include "curva.h"
-#include "windows/estado_global.h"
+#include "caja.h"
 
 #include <array>
 #include <optional>
@@ -12,8 +12,7 @@
 
 namespace oscilab {
 
-// Coefficient of R^k at [k + 20], k = -20..20 (the shared state's layout).
-using Coeficientes = std::array<double, 41>;
+using Coeficientes = CoeficientesPotencia;
 
 // The fitted function over its non-zero coefficients, evaluated many times per redraw.
 // Integer powers are built by repeated multiplication: R^0 = 1, R^-k = (1/R)^k. At R = 0

@@ -65,7 +65,45 @@ bool dibujable(double v) {
     return std::isfinite(v) && v < limiteGrafica;
 }
 
+bool intervaloValido(double minimo, double maximo) {
+    return std::isfinite(minimo) && std::isfinite(maximo) && minimo != maximo;
+}
+
 } // namespace
+
+CajaRevisada revisaCaja(const Caja& caja, const Caja& limites, bool esVista) {
+    CajaRevisada r;
+    r.caja = caja;
+    if (r.caja.rmin == 0.0) {
+        r.caja.rmin = 0.01;
+    }
+    const QString otro = QStringLiteral("\nElige otro intervalo");
+    const auto demasiadoAncho = [&](double a, double b, const QString& aviso) {
+        if (std::abs(a - b) > limiteGrafica) {
+            r.avisos << aviso + otro;
+            r.vistaCompleta = true;
+            if (esVista) {
+                r.caja = limites;
+            }
+        }
+    };
+    demasiadoAncho(r.caja.vmin, r.caja.vmax,
+                   QStringLiteral("El intervalo en el eje y tiende a infinito."));
+    demasiadoAncho(r.caja.rmin, r.caja.rmax,
+                   QStringLiteral("El intervalo en el eje x tiende a infinito."));
+    if (!intervaloValido(r.caja.rmin, r.caja.rmax)) {
+        r.avisos << QStringLiteral("El intervalo en el eje x es nulo o no está definido; no se "
+                                   "puede dibujar la gráfica.") +
+                        otro;
+        r.dibujable = false;
+    } else if (!intervaloValido(r.caja.vmin, r.caja.vmax)) {
+        r.avisos << QStringLiteral("El intervalo en el eje y es nulo o no está definido; no se "
+                                   "puede dibujar la gráfica.") +
+                        otro;
+        r.dibujable = false;
+    }
+    return r;
+}
 
 TrazoCurva trazacurva(const Polinomio& f, const Escala& escala, int n) {
     TrazoCurva trazo;

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "polinomio.h"
-#include "windows/estado_global.h"
+#include "caja.h"
 
 #include <QLineF>
 #include <QRect>
 #include <QSizeF>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,20 @@ private:
     Caja caja_{0.0, 0.0, 1.0, 1.0};
     QSizeF pixeles_{1.0, 1.0};
 };
+
+// A box checked before it is drawn.
+struct CajaRevisada {
+    Caja caja;                  // what is to be drawn
+    bool vistaCompleta = false; // a span beyond 1e8: the view gives way to the full view
+    QStringList avisos;         // what the user is told, in order
+    bool dibujable = true;      // false for a zero or undefined span
+};
+
+// R min exactly 0 becomes 0.01. A span beyond 1e8 is warned about (V first) and the full
+// view `limites` takes over the view: when `caja` is the view itself, it is replaced at
+// once, so what follows checks and draws the full view. A zero or undefined span cannot be
+// drawn; only the first such span, R first, is told.
+CajaRevisada revisaCaja(const Caja& caja, const Caja& limites, bool esVista);
 
 // The segment from a to b cut to `zona` (Liang-Barsky); empty when it lies outside.
 std::optional<QLineF> recorta(QPointF a, QPointF b, const QRectF& zona);

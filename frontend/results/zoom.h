@@ -3,7 +3,7 @@
 // buttons asks for the pointer's coordinates in the tooltip.
 #pragma once
 
-#include "windows/estado_global.h"
+#include "caja.h"
 
 #include <QString>
 #include <optional>

@@ -1,8 +1,5 @@
 #include "ejecucion.h"
 
-#include "results/frmgraficos.h"
-#include "windows/mensajes.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,53 +99,32 @@ QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor
     return mensaje;
 }
 
-bool ejecutarCalculo(QWidget* principal, EstadoGlobal& estado, std::function<int()> chequeadatos,
-                     std::function<void(bool)> habilitaEjecutar, QPointer<frmgraficos>& ventana) {
-    const NombreEjecucion nombre = nombreDeEjecucion(estado.fichero, estado.dirdatos);
-    if (!nombre.error.isEmpty()) {
-        avisar(principal, nombre.error, QString(), IconoMensaje::Exclamacion);
-        return false;
-    }
-    // The window of an earlier run shows that run's results: it goes before this one.
-    delete ventana.data();
+Calculo::Calculo(QObject* padre) : QObject(padre) {
+    connect(&lanzador_, &Lanzador::terminado, this, &Calculo::motorTerminado);
+}
 
-    estado.nombrebase = nombre.nombrebase;
-    const QString informe = estado.dirresult + estado.nombrebase + QStringLiteral(".res");
-    const QString curva = estado.dirresult + estado.nombrebase + QStringLiteral(".scs");
-    QString error;
-    borraResultadosAnteriores({informe, curva}, error);
-    if (!error.isEmpty()) {
-        avisar(principal, error, QString(), IconoMensaje::Stop);
-        return false;
+void Calculo::ejecutarCalculo(const EstadoGlobal& estado) {
+    if (enMarcha()) {
+        return;
     }
-
+    enCurso_ = {};
+    enCurso_.informe = estado.dirresult + estado.nombrebase + QStringLiteral(".res");
+    enCurso_.curva = estado.dirresult + estado.nombrebase + QStringLiteral(".scs");
+    borraResultadosAnteriores({enCurso_.informe, enCurso_.curva}, enCurso_.fallo);
+    if (!enCurso_.fallo.isEmpty()) {
+        emit terminado(enCurso_);
+        return;
+    }
     QDir trabajo(estado.dirdatos); // the engine works in the folder above datos/
     trabajo.cdUp();
-    const QString motor = estado.dirprograma + QStringLiteral("curvifit");
-    QPointer<QWidget> guarda(principal);
-    if (habilitaEjecutar) {
-        habilitaEjecutar(false);
-    }
-    const ResultadoLanzamiento resultado =
-        lanzaryesperar(motor, {estado.nombrebase}, trabajo.absolutePath());
-    if (principal != nullptr && guarda.isNull()) {
-        return false; // the main window went away while the engine ran
-    }
-    if (habilitaEjecutar) {
-        habilitaEjecutar(true);
-    }
+    motor_ = estado.dirprograma + QStringLiteral("curvifit");
+    lanzador_.lanza(motor_, {estado.nombrebase}, trabajo.absolutePath());
+}
 
-    const QString fallo =
-        mensajeFallo(resultado, motor, QFile::exists(informe), QFile::exists(curva));
-    if (!fallo.isEmpty()) {
-        avisar(principal, fallo, QString(), IconoMensaje::Stop);
-        return false;
-    }
-    ventana = new frmgraficos(estado, std::move(chequeadatos), principal);
-    ventana->cargaResultados();
-    ventana->cargaInforme(informe);
-    ventana->show();
-    return true;
+void Calculo::motorTerminado(const ResultadoLanzamiento& lanzamiento) {
+    enCurso_.fallo = mensajeFallo(lanzamiento, motor_, QFile::exists(enCurso_.informe),
+                                  QFile::exists(enCurso_.curva));
+    emit terminado(enCurso_);
 }
 
 } // namespace oscilab

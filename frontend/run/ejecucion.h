@@ -1,19 +1,14 @@
-// The Run command: runs the engine `curvifit` on the saved document and opens the results
-// window on what it wrote.
+// The Run command: runs the engine `curvifit` on the saved document and tells what it
+// wrote, or why it failed.
 #pragma once
 
+#include "compartido/estado_global.h"
 #include "lanzador.h"
-#include "windows/estado_global.h"
 
-#include <QPointer>
+#include <QObject>
 #include <QString>
-#include <functional>
-
-class QWidget;
 
 namespace oscilab {
-
-class frmgraficos;
 
 // The bare name the engine is given for a data file, or why the file cannot be run.
 // The engine opens datos/NAME.qvd under its working folder, so the file must lie directly
@@ -30,19 +25,36 @@ NombreEjecucion nombreDeEjecucion(const QString& fichero, const QString& dirdato
 QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor, bool hayInforme,
                      bool hayCurva);
 
-// Runs the calculation on estado.fichero:
-//  - refuses, with a message, a document that is not saved directly in estado.dirdatos;
-//  - closes the results window `ventana` if one is open, sets estado.nombrebase and
-//    removes the results files of an earlier run of that name, so they are never shown;
-//  - starts estado.dirprograma + "curvifit" with the bare name as its one argument, in the
-//    folder that holds datos/ and result/, with the run command disabled through
-//    `habilitaEjecutar` while the windows keep processing events;
-//  - on failure shows one message and returns false;
-//  - on success creates the results window in `ventana` (child of `principal`, calling
-//    `chequeadatos` for the point count), loads the curve and the report, shows it, and
-//    returns true. The caller then marks the document unchanged.
-// If `principal` is destroyed during the wait, returns false at once and touches nothing.
-bool ejecutarCalculo(QWidget* principal, EstadoGlobal& estado, std::function<int()> chequeadatos,
-                     std::function<void(bool)> habilitaEjecutar, QPointer<frmgraficos>& ventana);
+// What a run left: the report and the curve file to show, or why there are none.
+struct ResultadoCalculo {
+    QString informe; // result/NAME.res
+    QString curva;   // result/NAME.scs
+    QString fallo;   // "" when the engine wrote both
+    bool exito() const { return fallo.isEmpty(); }
+};
+
+// The calculation on a saved document, run without waiting for the engine.
+class Calculo : public QObject {
+    Q_OBJECT
+public:
+    explicit Calculo(QObject* padre = nullptr);
+
+    // Removes the results files of an earlier run of estado.nombrebase, so that they are
+    // never shown, and starts estado.dirprograma + "curvifit" with the bare name as its one
+    // argument, in the folder that holds datos/ and result/. `terminado` follows once,
+    // also when the old files cannot be removed (then nothing is started).
+    void ejecutarCalculo(const EstadoGlobal& estado);
+    bool enMarcha() const { return lanzador_.enMarcha(); }
+
+signals:
+    void terminado(const oscilab::ResultadoCalculo& resultado);
+
+private:
+    void motorTerminado(const ResultadoLanzamiento& lanzamiento);
+
+    Lanzador lanzador_;
+    QString motor_;
+    ResultadoCalculo enCurso_;
+};
 
 } // namespace oscilab

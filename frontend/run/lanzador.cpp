@@ -1,47 +1,51 @@
 #include "lanzador.h"
 
-#include <QEventLoop>
 #include <QProcess>
 
 namespace oscilab {
 
-ResultadoLanzamiento lanzaryesperar(const QString& programa, const QStringList& argumentos,
-                                    const QString& directorio) {
-    ResultadoLanzamiento resultado;
-    QProcess proceso;
-    proceso.setProgram(programa);
-    proceso.setArguments(argumentos);
-    proceso.setWorkingDirectory(directorio);
-    proceso.setStandardOutputFile(QProcess::nullDevice());
-    proceso.setStandardInputFile(QProcess::nullDevice());
+void Lanzador::lanza(const QString& programa, const QStringList& argumentos,
+                     const QString& directorio) {
+    if (proceso_ != nullptr) {
+        return;
+    }
+    proceso_ = new QProcess(this);
+    proceso_->setProgram(programa);
+    proceso_->setArguments(argumentos);
+    proceso_->setWorkingDirectory(directorio);
+    proceso_->setStandardOutputFile(QProcess::nullDevice());
+    proceso_->setStandardInputFile(QProcess::nullDevice());
+    connect(proceso_, &QProcess::finished, this, &Lanzador::termina);
+    // A crash raises an error too, before `finished`; only a failed start ends here.
+    connect(proceso_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            termina();
+        }
+    });
+    proceso_->start();
+}
 
-    // A local event loop keeps the windows responsive until the process has ended or
-    // could not be started.
-    QEventLoop espera;
-    QObject::connect(&proceso, &QProcess::finished, &espera, &QEventLoop::quit);
-    QObject::connect(&proceso, &QProcess::errorOccurred, &espera,
-                     [&espera](QProcess::ProcessError error) {
-                         if (error == QProcess::FailedToStart) {
-                             espera.quit();
-                         }
-                     });
-    proceso.start();
-    if (proceso.state() != QProcess::NotRunning) {
-        espera.exec();
+void Lanzador::termina() {
+    if (proceso_ == nullptr) {
+        return;
     }
-    if (proceso.error() == QProcess::FailedToStart) {
-        resultado.errorInicio = proceso.errorString();
-        return resultado;
-    }
-    resultado.iniciado = true;
-    resultado.errorEstandar = proceso.readAllStandardError();
-    resultado.terminoBien = proceso.exitStatus() == QProcess::NormalExit;
-    if (resultado.terminoBien) {
-        resultado.codigoSalida = proceso.exitCode();
+    QProcess* proceso = proceso_;
+    proceso_ = nullptr;
+    proceso->deleteLater();
+    ResultadoLanzamiento resultado;
+    if (proceso->error() == QProcess::FailedToStart) {
+        resultado.errorInicio = proceso->errorString();
     } else {
-        resultado.errorInicio = proceso.errorString();
+        resultado.iniciado = true;
+        resultado.errorEstandar = proceso->readAllStandardError();
+        resultado.terminoBien = proceso->exitStatus() == QProcess::NormalExit;
+        if (resultado.terminoBien) {
+            resultado.codigoSalida = proceso->exitCode();
+        } else {
+            resultado.errorInicio = proceso->errorString();
+        }
     }
-    return resultado;
+    emit terminado(resultado);
 }
 
 } // namespace oscilab

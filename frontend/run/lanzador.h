@@ -1,9 +1,13 @@
-// Starts a program and waits for it to end while the windows keep processing events.
+// Starts a program and reports when it has ended, without waiting for it: the windows
+// keep processing events in the program's own event loop meanwhile.
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+
+class QProcess;
 
 namespace oscilab {
 
@@ -17,10 +21,25 @@ struct ResultadoLanzamiento {
     bool exito() const { return iniciado && terminoBien && codigoSalida == 0; }
 };
 
-// Runs `programa` with `argumentos` (each passed as is, no shell) in the folder
-// `directorio`, and returns when it has ended. There is no time-out. Its standard output
-// is discarded, its standard error captured.
-ResultadoLanzamiento lanzaryesperar(const QString& programa, const QStringList& argumentos,
-                                    const QString& directorio);
+class Lanzador : public QObject {
+    Q_OBJECT
+public:
+    explicit Lanzador(QObject* padre = nullptr) : QObject(padre) {}
+
+    // Starts `programa` with `argumentos` (each passed as is, no shell) in the folder
+    // `directorio`, and returns at once; `terminado` follows once, when it has ended or
+    // could not be started. There is no time-out. Its standard output is discarded, its
+    // standard error captured. Nothing is started while a program is still running.
+    void lanza(const QString& programa, const QStringList& argumentos, const QString& directorio);
+    bool enMarcha() const { return proceso_ != nullptr; }
+
+signals:
+    void terminado(const oscilab::ResultadoLanzamiento& resultado);
+
+private:
+    void termina();
+
+    QProcess* proceso_ = nullptr;
+};
 
 } // namespace oscilab

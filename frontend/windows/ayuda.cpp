@@ -1,6 +1,6 @@
 #include "windows/ayuda.h"
 
-#include "windows/mensajes.h"
+#include "compartido/mensajes.h"
 
 #include <QFile>
 #include <QFileInfo>

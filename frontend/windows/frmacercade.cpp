@@ -1,7 +1,7 @@
 #include "windows/frmacercade.h"
 
 #include "windows/dibujos.h"
-#include "windows/mensajes.h"
+#include "compartido/mensajes.h"
 
 #include <QDesktopServices>
 #include <QDir>

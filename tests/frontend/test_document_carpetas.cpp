@@ -1,5 +1,5 @@
-#include "document/carpetas.h"
-#include "windows/estado_global.h"
+#include "compartido/carpetas.h"
+#include "compartido/estado_global.h"
 
 #include <QDir>
 #include <QFile>

@@ -64,9 +64,9 @@ TEST(FicheroDatos, DefaultDocumentByteForByte) {
 
 TEST(FicheroDatos, PowersMinusOneToTwoAngstromAndEv) {
     ContenidoFichero c = documentoDePrueba();
-    std::array<int, 30> potencias{};
+    TablaPotencias potencias{};
     for (int p : {-1, 0, 1, 2}) {
-        potencias[static_cast<std::size_t>(p + 15)] = 1;
+        dePotencia(potencias, p) = 1;
     }
     EXPECT_EQ(textoPotencias(potencias), QStringLiteral(" -1 0 1 2"));
     c.lineaPotencias = sinBlancosIniciales(textoPotencias(potencias));

@@ -1,4 +1,4 @@
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The scale dialog over a results window loaded with the H2 example.
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 #include "results/formato_numeros.h"
 #include "results/frmescala.h"
 #include "results/grafico_curva.h"
@@ -37,16 +37,16 @@ protected:
 };
 
 TEST_F(DialogoEscala, OpeningWithoutAViewShowsTheFullViewAndDisablesTheResultsWindow) {
-    estado.vista = Caja{};
+    resultados.vista = Caja{};
     frmescala* d = abre();
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->isVisible());
     EXPECT_FALSE(d->isModal());
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Escala"));
-    EXPECT_EQ(estado.vista, estado.limites);
-    EXPECT_EQ(d->txtmm(1)->text(), textoGeneral(estado.limites.rmin));
-    EXPECT_EQ(d->txtmm(4)->text(), textoGeneral(estado.limites.vmax));
-    EXPECT_NEAR(valorInicial(d->txtmm(3)->text()), estado.limites.vmin, 1e-13); // 15 digits
+    EXPECT_EQ(resultados.vista, resultados.limites);
+    EXPECT_EQ(d->txtmm(1)->text(), textoGeneral(resultados.limites.rmin));
+    EXPECT_EQ(d->txtmm(4)->text(), textoGeneral(resultados.limites.vmax));
+    EXPECT_NEAR(valorInicial(d->txtmm(3)->text()), resultados.limites.vmin, 1e-13); // 15 digits
     EXPECT_FALSE(ventana->habilitada());
     EXPECT_FALSE(ventana->grafico()->isEnabled()); // no zoom while the dialog is open
     EXPECT_FALSE(ventana->findChild<QPushButton*>(QStringLiteral("btdaceptar"))->isEnabled());
@@ -78,7 +78,7 @@ TEST_F(DialogoEscala, TheResultsWindowStaysWhileTheDialogIsOpen) {
 }
 
 TEST_F(DialogoEscala, OpeningShowsTheLastViewChosen) {
-    estado.vista = Caja{1.25, -1.2, 2.5, -1.1};
+    resultados.vista = Caja{1.25, -1.2, 2.5, -1.1};
     frmescala* d = abre();
     EXPECT_EQ(d->txtmm(1)->text(), QStringLiteral("1.25"));
     EXPECT_EQ(d->txtmm(2)->text(), QStringLiteral("2.5"));
@@ -87,9 +87,9 @@ TEST_F(DialogoEscala, OpeningShowsTheLastViewChosen) {
 }
 
 TEST_F(DialogoEscala, AutomaticRangeKeepsAtLeastThePreviousVRange) {
-    estado.vista = Caja{};
+    resultados.vista = Caja{};
     frmescala* d = abre();
-    const Caja completa = estado.limites;
+    const Caja completa = resultados.limites;
     escribe(d->txtmm(1), QStringLiteral("2"));
     escribe(d->txtmm(2), QStringLiteral("3"));
     escribe(d->txtmm(3), QStringLiteral("5")); // reversed, disabled: ignored
@@ -98,12 +98,12 @@ TEST_F(DialogoEscala, AutomaticRangeKeepsAtLeastThePreviousVRange) {
     procesaBorrados();
     EXPECT_EQ(ventana->dialogoEscala(), nullptr);
     EXPECT_TRUE(mensajes.mostrados.empty());
-    EXPECT_EQ(estado.vista.rmin, 2.0);
-    EXPECT_EQ(estado.vista.rmax, 3.0);
-    EXPECT_LE(estado.vista.vmin, completa.vmin);
-    EXPECT_GE(estado.vista.vmax, completa.vmax);
+    EXPECT_EQ(resultados.vista.rmin, 2.0);
+    EXPECT_EQ(resultados.vista.rmax, 3.0);
+    EXPECT_LE(resultados.vista.vmin, completa.vmin);
+    EXPECT_GE(resultados.vista.vmax, completa.vmax);
     EXPECT_TRUE(ventana->habilitada());
-    EXPECT_EQ(ventana->grafico()->escala().caja(), estado.vista);
+    EXPECT_EQ(ventana->grafico()->escala().caja(), resultados.vista);
 }
 
 TEST_F(DialogoEscala, ManualRangeSetsTheViewAndDrawsTheCurveAlone) {
@@ -114,8 +114,8 @@ TEST_F(DialogoEscala, ManualRangeSetsTheViewAndDrawsTheCurveAlone) {
     escribe(d->txtmm(3), QStringLiteral("-1.18"));
     escribe(d->txtmm(4), QStringLiteral("-1.16"));
     pulsa(d, "btaceptar");
-    EXPECT_EQ(estado.vista, (Caja{1.2, -1.18, 1.6, -1.16}));
-    EXPECT_EQ(ventana->grafico()->escala().caja(), estado.vista);
+    EXPECT_EQ(resultados.vista, (Caja{1.2, -1.18, 1.6, -1.16}));
+    EXPECT_EQ(ventana->grafico()->escala().caja(), resultados.vista);
     const QImage& img = ventana->imagenGrafica();
     int verdes = 0;
     for (int x = 0; x < img.width(); ++x) {
@@ -127,7 +127,7 @@ TEST_F(DialogoEscala, ManualRangeSetsTheViewAndDrawsTheCurveAlone) {
 }
 
 TEST_F(DialogoEscala, RangesThatAreNotIncreasingAreRefusedAndTheDialogStays) {
-    estado.vista = Caja{1.25, -1.2, 2.5, -1.1};
+    resultados.vista = Caja{1.25, -1.2, 2.5, -1.1};
     frmescala* d = abre();
     escribe(d->txtmm(1), QStringLiteral("2"));
     escribe(d->txtmm(2), QStringLiteral("2"));
@@ -148,21 +148,21 @@ TEST_F(DialogoEscala, RangesThatAreNotIncreasingAreRefusedAndTheDialogStays) {
     ASSERT_EQ(mensajes.mostrados.size(), 3u);
     EXPECT_EQ(mensajes.mostrados[2].texto,
               QStringLiteral("El valor de V(R) máximo debe ser mayor que V(R) mínimo"));
-    EXPECT_EQ(estado.vista, (Caja{1.25, -1.2, 2.5, -1.1}));
+    EXPECT_EQ(resultados.vista, (Caja{1.25, -1.2, 2.5, -1.1}));
     EXPECT_EQ(ventana->dialogoEscala(), d);
     EXPECT_TRUE(d->isVisible());
     EXPECT_FALSE(ventana->habilitada());
 }
 
 TEST_F(DialogoEscala, EscapeCancelsLeavingViewAndPlotAlone) {
-    estado.vista = Caja{1.25, -1.2, 2.5, -1.1};
+    resultados.vista = Caja{1.25, -1.2, 2.5, -1.1};
     const Caja dibujada = ventana->grafico()->escala().caja();
     frmescala* d = abre();
     escribe(d->txtmm(1), QStringLiteral("2"));
     QTest::keyClick(d, Qt::Key_Escape);
     procesaBorrados();
     EXPECT_EQ(ventana->dialogoEscala(), nullptr);
-    EXPECT_EQ(estado.vista, (Caja{1.25, -1.2, 2.5, -1.1}));
+    EXPECT_EQ(resultados.vista, (Caja{1.25, -1.2, 2.5, -1.1}));
     EXPECT_EQ(ventana->grafico()->escala().caja(), dibujada);
     EXPECT_TRUE(ventana->habilitada());
     d = abre();

@@ -4,7 +4,7 @@
 #include "explorador/explorador_logica.h"
 #include "explorador/frmexplorador.h"
 #include "support/ventana_prueba.h"
-#include "windows/frmajuste.h"
+#include "document/frmajuste.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -24,9 +24,9 @@ DocumentoExplorado morseAngstromEv() {
     d.masa2 = QStringLiteral("1.00783");
     d.angstrom = true;
     d.ev = true;
-    d.potencias[15] = 1; // 0 1 2
-    d.potencias[16] = 1;
-    d.potencias[17] = 1;
+    for (int p = 0; p <= 2; ++p) {
+        dePotencia(d.potencias, p) = 1;
+    }
     for (int i = 0; i < 16; ++i) {
         const double re = 0.9697;
         const double r = re * (0.75 + 1.75 * i / 15.0);
@@ -114,7 +114,7 @@ TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
         ventana->ponTextoCelda(r, 2, d.celdas[static_cast<std::size_t>(r - 1)][1]);
     }
     ventana->habilitaEjecutar(true);
-    ventana->cambios = false;
+    ventana->marcaGuardado();
     const QString antes = celda(1, 1);
 
     frmajuste* dialogo = ventana->ajuste();
@@ -131,7 +131,7 @@ TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
     EXPECT_FALSE(ventanaExplorador->isModal());
     // The document is read, not rearranged, and stays unchanged.
     EXPECT_EQ(celda(1, 1), antes);
-    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->hayCambios());
 
     QTableWidget* tabla = ventanaExplorador->tabla();
     auto* usar = ventanaExplorador->findChild<QPushButton*>(QStringLiteral("btusar"));
@@ -154,9 +154,9 @@ TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
     ASSERT_TRUE(usar->isEnabled());
     QTest::mouseClick(usar, Qt::LeftButton);
 
-    std::array<int, 30> esperadas{};
+    TablaPotencias esperadas{};
     for (int p = desde; p <= hasta; ++p) {
-        esperadas[static_cast<std::size_t>(p + 15)] = 1;
+        dePotencia(esperadas, p) = 1;
     }
     EXPECT_EQ(estado.potencias, esperadas);
     for (int i = 0; i < 30; ++i) {
@@ -166,9 +166,9 @@ TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
             << i;
     }
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), textoPotencias(esperadas));
-    EXPECT_TRUE(ventana->cambios);
+    EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
-    EXPECT_FALSE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());
+    EXPECT_FALSE(accion(QStringLiteral("Toolbar1_ejecutar"))->isEnabled());
     EXPECT_TRUE(tabla->item(1, ColPotencias)->text().endsWith(QStringLiteral("(documento)")));
 }
 

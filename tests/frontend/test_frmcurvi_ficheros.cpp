@@ -1,5 +1,5 @@
 #include "support/ventana_prueba.h"
-#include "windows/frmajuste.h"
+#include "document/frmajuste.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -30,9 +30,9 @@ TEST_F(Guardar, SaveAsWritesTheFileByteForByteAndEnablesRun) {
     EXPECT_EQ(bytesDe(fichero), QByteArray("H2_test\r\n0 1 2 3 4 \r\n1.0079   1.0079\r\nUA   UA\r\n"
                                            "1   -1.1\r\n1.1   -1.2\r\n1.2   -1.3\r\n1.3   -1.4\r\n"
                                            "1.4   -1.5\r\n1.5   -1.6\r\n1.6   -1.7\r\n"));
-    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->hayCambios());
     EXPECT_TRUE(ventana->ejecutarHabilitado());
-    EXPECT_TRUE(ventana->botonBarra(QStringLiteral("ejecutar"))->isEnabled());
+    EXPECT_TRUE(accion(QStringLiteral("Toolbar1_ejecutar"))->isEnabled());
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
 
@@ -61,7 +61,7 @@ TEST_F(Guardar, PowersMinusOneToTwoInAngstromAndEv) {
     opcion(QStringLiteral("optener(2)"))->setChecked(true);
     ventana->ajuste()->desmarcarTodas();
     for (int p : {-1, 0, 1, 2}) {
-        ventana->ajuste()->grado(p + 15)->setChecked(true);
+        ventana->ajuste()->grado(indicePotencia(p))->setChecked(true);
     }
     for (int i = 1; i <= 6; ++i) {
         ventana->ponTextoCelda(i, 1, QString::number(i));
@@ -88,7 +88,7 @@ TEST_F(Guardar, PlainSaveOfAnUnchangedDocumentDoesNothing) {
     llenaDocumento(7);
     guardaComo(QStringLiteral("a.qvd"));
     caja(QStringLiteral("textnombre"))->setText(QStringLiteral("otro"));
-    ventana->cambios = false;
+    ventana->marcaGuardado();
     accion(QStringLiteral("mnuguardar"))->trigger();
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     EXPECT_TRUE(mensajes.mostrados.empty());
@@ -100,19 +100,19 @@ TEST_F(Guardar, OverwriteQuestionYesAndNo) {
     guardaComo(QStringLiteral("a.qvd"));
     caja(QStringLiteral("textnombre"))->setText(QStringLiteral("cambiado"));
     mensajes.responder(Respuesta::No);
-    ventana->botonBarra(QStringLiteral("guardar"))->trigger();
+    accion(QStringLiteral("Toolbar1_guardar"))->trigger();
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_EQ(mensajes.mostrados[0].texto, QStringLiteral("¿Desea sobrescribir el archivo ") +
                                                ruta(QStringLiteral("a.qvd")) + QLatin1Char('?'));
     EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Pregunta);
-    EXPECT_TRUE(ventana->cambios);
+    EXPECT_TRUE(ventana->hayCambios());
     // The file on disk is the old document: it must not be run.
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     EXPECT_TRUE(bytesDe(ruta(QStringLiteral("a.qvd"))).startsWith("H2\r\n"));
 
     mensajes.responder(Respuesta::Si);
-    ventana->botonBarra(QStringLiteral("guardar"))->trigger();
-    EXPECT_FALSE(ventana->cambios);
+    accion(QStringLiteral("Toolbar1_guardar"))->trigger();
+    EXPECT_FALSE(ventana->hayCambios());
     EXPECT_TRUE(ventana->ejecutarHabilitado());
     EXPECT_TRUE(bytesDe(ruta(QStringLiteral("a.qvd"))).startsWith("cambiado\r\n"));
 }
@@ -124,7 +124,7 @@ TEST_F(Guardar, TooFewPointsAreWrittenButNotRun) {
     EXPECT_EQ(
         mensajes.textos(),
         QStringList{QStringLiteral("Para ajustar este polinomio hace falta como mínimo 6 puntos")});
-    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     // A plain Save afterwards does not enable it either.
     caja(QStringLiteral("textnombre"))->setText(QStringLiteral("otro"));
@@ -140,7 +140,7 @@ TEST_F(Guardar, ValidationFailureWritesNothing) {
     EXPECT_FALSE(QFile::exists(ruta(QStringLiteral("b.qvd"))));
     EXPECT_EQ(mensajes.textos(),
               QStringList{QStringLiteral("Debes introducir la masa atómica del átomo2")});
-    EXPECT_TRUE(ventana->cambios);
+    EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
 }
 
@@ -150,7 +150,7 @@ TEST_F(Guardar, WriteFailuresAreReportedAndKeepTheOldFile) {
     EXPECT_EQ(mensajes.textos(),
               QStringList{QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") +
                           ruta(QStringLiteral("no/existe/c.qvd"))});
-    EXPECT_TRUE(ventana->cambios);
+    EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
 
     // A plain Save that cannot write says the same, and the previous file stays.
@@ -167,7 +167,7 @@ TEST_F(Guardar, WriteFailuresAreReportedAndKeepTheOldFile) {
               QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") +
                   ruta(QStringLiteral("d.qvd")));
     EXPECT_EQ(mensajes.mostrados.back().icono, IconoMensaje::Exclamacion);
-    EXPECT_TRUE(ventana->cambios);
+    EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
 }
 
@@ -176,7 +176,7 @@ TEST_F(Guardar, CancellingSaveAsIsSilent) {
     dialogos.elegir(std::nullopt);
     accion(QStringLiteral("mnuguardarcomo"))->trigger();
     EXPECT_TRUE(mensajes.mostrados.empty());
-    EXPECT_TRUE(ventana->cambios);
+    EXPECT_TRUE(ventana->hayCambios());
     EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("a_b"));
     EXPECT_TRUE(estado.fichero.isEmpty());
 }
@@ -186,7 +186,7 @@ using Abrir = VentanaPrueba;
 TEST_F(Abrir, ExampleDocumentLoadsAndEnablesRun) {
     const QString h2 = QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd");
     dialogos.elegir(h2);
-    ventana->botonBarra(QStringLiteral("abrir"))->trigger();
+    accion(QStringLiteral("Toolbar1_abrir"))->trigger();
     EXPECT_EQ(dialogos.iniciales.value(0), estado.dirdatos);
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-") + h2);
     EXPECT_EQ(ventana->titulodoc(), h2);
@@ -201,7 +201,7 @@ TEST_F(Abrir, ExampleDocumentLoadsAndEnablesRun) {
     EXPECT_FALSE(celda(20, 1).isEmpty());
     EXPECT_TRUE(celda(50, 1).isEmpty());
     EXPECT_EQ(ventana->grid()->currentRow(), 0);
-    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->hayCambios());
     EXPECT_TRUE(ventana->ejecutarHabilitado());
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
@@ -213,14 +213,14 @@ TEST_F(Abrir, SaveThenReopenGivesTheSameDocument) {
     guardaComo(QStringLiteral("ida.qvd"));
     const QByteArray escrito = bytesDe(ruta(QStringLiteral("ida.qvd")));
     const auto potencias = estado.potencias;
-    ventana->cambios = false;
+    ventana->marcaGuardado();
     dialogos.elegir(ruta(QStringLiteral("ida.qvd")));
     accion(QStringLiteral("mnuabrir"))->trigger();
     EXPECT_EQ(estado.potencias, potencias);
     EXPECT_TRUE(opcion(QStringLiteral("optener(2)"))->isChecked());
     EXPECT_TRUE(opcion(QStringLiteral("optdist(1)"))->isChecked());
     // Saving the reopened document under a new name gives the same bytes.
-    ventana->cambios = true;
+    ventana->marcaCambio();
     guardaComo(QStringLiteral("vuelta.qvd"));
     EXPECT_EQ(bytesDe(ruta(QStringLiteral("vuelta.qvd"))), escrito);
 }
@@ -269,7 +269,7 @@ TEST_F(Abrir, UnreadableFileIsReported) {
               QStringList{QStringLiteral("Se ha producido un error al abrir el archivo")});
     EXPECT_EQ(estado.fichero, ruta(QStringLiteral("no-existe.qvd")));
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-(Sin Título)"));
-    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
 }
 
@@ -278,7 +278,7 @@ using PreguntaCambios = VentanaPrueba;
 TEST_F(PreguntaCambios, NewWithNoDiscardsTheChanges) {
     llenaDocumento(7);
     ventana->ajuste()->grado(0)->setChecked(true);
-    estado.limites = {1, 2, 3, 4};
+    ventana->resultados().limites = {1, 2, 3, 4};
     mensajes.responder(Respuesta::No);
     accion(QStringLiteral("mnunuevo"))->trigger();
     EXPECT_EQ(mensajes.textos(), QStringList{preguntaCambios});
@@ -288,10 +288,10 @@ TEST_F(PreguntaCambios, NewWithNoDiscardsTheChanges) {
     EXPECT_FALSE(opcion(QStringLiteral("optdist(1)"))->isChecked());
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Atomo 1"));
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4"));
-    EXPECT_EQ(estado.potencias[0], 0);
+    EXPECT_EQ(dePotencia(estado.potencias, potenciaMinima), 0);
     EXPECT_EQ(estado.numeroPotencias(), 5);
-    EXPECT_TRUE(estado.limites.esNula());
-    EXPECT_FALSE(ventana->cambios);
+    EXPECT_TRUE(ventana->resultados().limites.esNula());
+    EXPECT_FALSE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
 }
 
@@ -299,7 +299,7 @@ TEST_F(PreguntaCambios, NewWithYesSavesFirst) {
     llenaDocumento(7);
     mensajes.responder(Respuesta::Si);
     dialogos.elegir(ruta(QStringLiteral("guardado.qvd")));
-    ventana->botonBarra(QStringLiteral("nuevo"))->trigger();
+    accion(QStringLiteral("Toolbar1_nuevo"))->trigger();
     EXPECT_TRUE(QFile::exists(ruta(QStringLiteral("guardado.qvd"))));
     EXPECT_TRUE(caja(QStringLiteral("textnombre"))->text().isEmpty());
     EXPECT_TRUE(estado.fichero.isEmpty());
@@ -315,7 +315,7 @@ TEST_F(PreguntaCambios, YesThenCancelledStopsNewOpenAndExit) {
         accion(QString::fromLatin1(orden))->trigger();
         EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2")) << orden;
         EXPECT_EQ(celda(7, 1), QStringLiteral("1.6")) << orden;
-        EXPECT_TRUE(ventana->cambios) << orden;
+        EXPECT_TRUE(ventana->hayCambios()) << orden;
     }
     EXPECT_TRUE(ventana->isVisible());
     EXPECT_EQ(terminado.count(), 0);
@@ -338,7 +338,7 @@ TEST_F(PreguntaCambios, ExitWithNoClosesEverything) {
     QTest::mouseClick(hijo<QPushButton>(QStringLiteral("btgrado")), Qt::LeftButton);
     QSignalSpy terminado(ventana.get(), &frmcurvi::programaTerminado);
     mensajes.responder(Respuesta::No);
-    ventana->botonBarra(QStringLiteral("salir"))->trigger();
+    accion(QStringLiteral("Toolbar1_salir"))->trigger();
     EXPECT_EQ(mensajes.textos(), QStringList{preguntaCambios});
     EXPECT_FALSE(ventana->isVisible());
     EXPECT_FALSE(ventana->ajuste()->isVisible());

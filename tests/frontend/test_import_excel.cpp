@@ -1,4 +1,4 @@
-#include "document/textos_numero.h"
+#include "compartido/textos_numero.h"
 #include "import/hoja_activa_xls.h"
 #include "import/importar_excel.h"
 #include "import/lectura_aislada.h"

@@ -2,11 +2,12 @@
 // with the real engine, the imports, the help and the about box.
 #include "document/frmcurvi.h"
 #include "results/frmgraficos.h"
+#include "run/ejecucion.h"
 #include "support/guiones.h"
 #include "windows/ayuda.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 #include "windows/frmacercade.h"
-#include "windows/frmajuste.h"
+#include "document/frmajuste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,7 +84,7 @@ protected:
             ventana->ponTextoCelda(i, 1, QString::number(r, 'g', 10));
             ventana->ponTextoCelda(i, 2, QString::number(morse - 1.1745, 'g', 12));
         }
-        ventana->cambios = true;
+        ventana->marcaCambio();
     }
 
     void guardaEnDatos(const QString& nombre) {
@@ -95,6 +96,8 @@ protected:
         auto* boton = hijo<QPushButton>(QStringLiteral("btejecuta"));
         ASSERT_TRUE(boton->isEnabled());
         QTest::mouseClick(boton, Qt::LeftButton);
+        // The window stays responsive while the engine runs; the run ends in the event loop.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !ventana->calculo()->enMarcha(); }, 30000));
     }
 
     template <class T> static T* ventanaSuperior() {
@@ -128,10 +131,10 @@ TEST_F(ProgramaCompleto, TypedDocumentSavedInDatosRunsAndShowsItsResults) {
     EXPECT_TRUE(resultados->textoInforme().contains(QStringLiteral("MINIMOCUADRÁTICO")));
     EXPECT_FALSE(QFile::exists(estado.dirresult + QStringLiteral("Morse.scs")));
     EXPECT_TRUE(QFile::exists(estado.dirresult + QStringLiteral("Morse.res")));
-    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->hayCambios());
     // The fitted coefficients came from the curve file: the constant term is about -1.
-    EXPECT_LT(estado.coeficiente(0), 0.0);
-    EXPECT_FALSE(estado.limites.esNula());
+    EXPECT_LT(ventana->resultados().coeficiente(0), 0.0);
+    EXPECT_FALSE(ventana->resultados().limites.esNula());
     for (const auto& m : mensajes.mostrados) { // fit warnings only, no failure
         EXPECT_TRUE(m.icono != IconoMensaje::Stop || m.titulo == QStringLiteral("Advertencia"))
             << m.texto.toStdString();
@@ -169,7 +172,7 @@ TEST_F(ProgramaCompleto, ASecondRunReplacesTheOpenResultsWindow) {
 }
 
 TEST_F(ProgramaCompleto, HelpWithoutItsFileSaysSoFromMenuAndToolbar) {
-    ventana->botonBarra(QStringLiteral("ayuda"))->trigger();
+    hijo<QAction>(QStringLiteral("Toolbar1_ayuda"))->trigger();
     hijo<QAction>(QStringLiteral("mnuayuda"))->trigger();
     ASSERT_EQ(mensajes.mostrados.size(), 2u);
     for (const auto& m : mensajes.mostrados) {
@@ -192,7 +195,7 @@ TEST_F(ProgramaCompleto, HelpOpensBesideTheMainWindow) {
 }
 
 TEST_F(ProgramaCompleto, AboutBoxOpensWithoutBlocking) {
-    ventana->botonBarra(QStringLiteral("acercade"))->trigger();
+    hijo<QAction>(QStringLiteral("Toolbar1_acercade"))->trigger();
     frmacercade* acerca = ventanaSuperior<frmacercade>();
     ASSERT_NE(acerca, nullptr);
     EXPECT_EQ(acerca->windowTitle(), QStringLiteral("Acerca de OSCILAB"));
@@ -202,7 +205,7 @@ TEST_F(ProgramaCompleto, AboutBoxOpensWithoutBlocking) {
 
 TEST_F(ProgramaCompleto, TextImportFillsTheTableAndMarksTheDocumentChanged) {
     eligeUnidadesAtomicas();
-    ventana->cambios = false;
+    ventana->marcaGuardado();
     const QString fichero = carpeta.filePath(QStringLiteral("puntos.txt"));
     escribe(fichero, "1.25;-0.5\r\n2;-0.25\r\n");
     hijo<QComboBox>(QStringLiteral("CMBlimitador"))->setCurrentText(QStringLiteral(";"));
@@ -215,7 +218,7 @@ TEST_F(ProgramaCompleto, TextImportFillsTheTableAndMarksTheDocumentChanged) {
     EXPECT_EQ(ventana->textoCelda(1, 2), QStringLiteral("-0.5"));
     EXPECT_EQ(ventana->textoCelda(2, 1), QStringLiteral("2"));
     EXPECT_EQ(ventana->textoCelda(2, 2), QStringLiteral("-0.25"));
-    EXPECT_TRUE(ventana->cambios);
+    EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
 }
 
@@ -228,7 +231,7 @@ TEST_F(ProgramaCompleto, SpreadsheetImportFillsTheWholeTable) {
     EXPECT_FALSE(ventana->textoCelda(12, 2).isEmpty());
     EXPECT_TRUE(ventana->textoCelda(13, 1).isEmpty());
     EXPECT_TRUE(ventana->textoCelda(30, 1).isEmpty()); // all 100 cells are written
-    EXPECT_TRUE(ventana->cambios);
+    EXPECT_TRUE(ventana->hayCambios());
 }
 
 TEST_F(ProgramaCompleto, ImportsAskForTheUnitsBeforeAnyDialog) {
@@ -239,12 +242,12 @@ TEST_F(ProgramaCompleto, ImportsAskForTheUnitsBeforeAnyDialog) {
               QStringLiteral("Debes elegir las unidades para la distancia"));
     EXPECT_EQ(mensajes.mostrados[0].titulo, QStringLiteral("Unidades"));
     EXPECT_TRUE(dialogos.iniciales.isEmpty());
-    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->hayCambios());
 }
 
 TEST_F(ProgramaCompleto, CancelledImportLeavesTheDocumentAlone) {
     eligeUnidadesAtomicas();
-    ventana->cambios = false;
+    ventana->marcaGuardado();
     ventana->ponTextoCelda(1, 1, QStringLiteral("1.5"));
     dialogos.elegir(std::nullopt);
     QTest::mouseClick(hijo<QToolButton>(QStringLiteral("BTimport")), Qt::LeftButton);
@@ -252,7 +255,7 @@ TEST_F(ProgramaCompleto, CancelledImportLeavesTheDocumentAlone) {
     EXPECT_EQ(mensajes.mostrados[0].texto, QStringLiteral("Seleccion cancelada"));
     EXPECT_EQ(mensajes.mostrados[0].titulo, QStringLiteral("Importar datos"));
     EXPECT_EQ(ventana->textoCelda(1, 1), QStringLiteral("1.5"));
-    EXPECT_FALSE(ventana->cambios);
+    EXPECT_FALSE(ventana->hayCambios());
 }
 
 } // namespace

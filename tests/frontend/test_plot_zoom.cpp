@@ -145,9 +145,9 @@ TEST(Recorta, CutsSegmentsToTheZoneAndDropsThoseOutside) {
 
 TEST(TrazaCurva, SamplesFromRMinAndCentresTheLevelsOnTheLowestSample) {
     Coeficientes c{};
-    c[20] = 2.25; // (R - 1.5)^2 = R^2 - 3R + 2.25
-    c[21] = -3.0;
-    c[22] = 1.0;
+    dePotencia(c, 0) = 2.25; // (R - 1.5)^2 = R^2 - 3R + 2.25
+    dePotencia(c, 1) = -3.0;
+    dePotencia(c, 2) = 1.0;
     const Escala e(Caja{1.0, -1.0, 2.0, 1.0}, QSizeF(100, 100));
     const TrazoCurva t = trazacurva(Polinomio(c), e, 4);
     EXPECT_EQ(t.segmentos.size(), 4u);
@@ -158,16 +158,16 @@ TEST(TrazaCurva, SamplesFromRMinAndCentresTheLevelsOnTheLowestSample) {
 
 TEST(TrazaCurva, ValuesAtOrAbove1e8AndUndefinedSamplesAreNotDrawn) {
     Coeficientes c{};
-    c[19] = 1.0; // 1/R over [-1, 1]: samples -0.5, 0, 0.5, 1
+    dePotencia(c, -1) = 1.0; // 1/R over [-1, 1]: samples -0.5, 0, 0.5, 1
     const Escala e(Caja{-1.0, -3.0, 1.0, 3.0}, QSizeF(100, 100));
     const TrazoCurva t = trazacurva(Polinomio(c), e, 4);
     // (-1 .. -0.5) drawn; the two segments touching R = 0 left out; (0.5 .. 1) drawn.
     EXPECT_EQ(t.segmentos.size(), 2u);
     Coeficientes alto{};
-    alto[20] = 1e8; // V = 1e8 everywhere: nothing is drawn
+    dePotencia(alto, 0) = 1e8; // V = 1e8 everywhere: nothing is drawn
     EXPECT_TRUE(trazacurva(Polinomio(alto), Escala(Caja{1, 0, 2, 2e8}, QSizeF(10, 10)), 5)
                     .segmentos.empty());
-    alto[20] = 0.99e8;
+    dePotencia(alto, 0) = 0.99e8;
     EXPECT_EQ(
         trazacurva(Polinomio(alto), Escala(Caja{1, 0, 2, 2e8}, QSizeF(10, 10)), 5).segmentos.size(),
         5u);
@@ -190,23 +190,40 @@ TEST(Marcas, CrossesLevelBarsAndTicks) {
     EXPECT_EQ(marcas[21].x1(), 680.0);
 }
 
+TEST(RevisaCaja, AViewBeyond1e8GivesWayToTheFullViewAtOnceTheFullViewIsKept) {
+    const Caja limites{1.0, -1.0, 2.0, 1.0};
+    const CajaRevisada vista = revisaCaja(Caja{0.0, -1e9, 2.0, 1e9}, limites, true);
+    EXPECT_EQ(vista.caja, limites);
+    EXPECT_TRUE(vista.vistaCompleta);
+    EXPECT_EQ(vista.avisos.size(), 1);
+    EXPECT_TRUE(vista.dibujable);
+    const CajaRevisada completa = revisaCaja(Caja{0.0, -1e9, 1e9, 1e9}, limites, false);
+    EXPECT_EQ(completa.caja, (Caja{0.01, -1e9, 1e9, 1e9}));
+    EXPECT_TRUE(completa.vistaCompleta);
+    EXPECT_EQ(completa.avisos.size(), 2);
+    const CajaRevisada plana = revisaCaja(Caja{1.0, 0.5, 2.0, 0.5}, limites, true);
+    EXPECT_FALSE(plana.dibujable);
+    EXPECT_FALSE(plana.vistaCompleta);
+    EXPECT_TRUE(plana.avisos.value(0).contains(QStringLiteral("eje y es nulo")));
+}
+
 // The widget: a parabola with its minimum at R = 1.5 over the full view 1..2.
 class GraficoPrueba : public ::testing::Test {
 protected:
     void SetUp() override {
-        estado.coeficientes = {};
-        estado.ponCoeficiente(0, 2.25);
-        estado.ponCoeficiente(1, -3.0);
-        estado.ponCoeficiente(2, 1.0);
-        estado.limites = Caja{1.0, -0.05, 2.0, 0.3};
-        estado.vista = Caja{};
+        resultados.coeficientes = {};
+        resultados.ponCoeficiente(0, 2.25);
+        resultados.ponCoeficiente(1, -3.0);
+        resultados.ponCoeficiente(2, 1.0);
+        resultados.limites = Caja{1.0, -0.05, 2.0, 0.3};
+        resultados.vista = Caja{};
         grafico.resize(200, 100);
         DatosCurva d;
         d.puntos = {{1.2, 0.09}, {1.8, 0.09}};
         d.niveles = {0.1, 0.2};
         d.anchonivel = 0.4;
         grafico.ponCurva(d);
-        ASSERT_TRUE(grafico.dibujacurva(estado.limites));
+        ASSERT_TRUE(grafico.dibujaVistaCompleta());
         grafico.dibujapuntos();
         grafico.dibujaniveles();
     }
@@ -217,13 +234,13 @@ protected:
     QPoint pixel(double r, double v) const { return grafico.escala().aPixel(r, v).toPoint(); }
 
     prueba::MensajesGuionizados mensajes;
-    EstadoGlobal estado;
-    GraficoCurva grafico{estado};
+    EstadoResultados resultados;
+    GraficoCurva grafico{resultados};
 };
 
 TEST_F(GraficoPrueba, FullViewShowsCurvePointsAndLevels) {
     EXPECT_EQ(grafico.imagen().size(), QSize(200, 100));
-    EXPECT_NEAR(estado.rcentro, 1.5, 0.01);
+    EXPECT_NEAR(resultados.rcentro, 1.5, 0.01);
     // The level bar at V = 0.2 is 0.2 long around rcentro; points are green crosses.
     EXPECT_EQ(color(1.5, 0.2), QColor(255, 0, 0));
     EXPECT_EQ(color(1.2, 0.09), QColor(0, 128, 0));
@@ -246,14 +263,14 @@ TEST_F(GraficoPrueba, LeftDragZoomsToTheCurveAloneAndRightClickRestores) {
     QApplication::sendEvent(&grafico, &mov);
     ASSERT_TRUE(grafico.zoom().recuadro());
     QTest::mouseRelease(&grafico, Qt::LeftButton, {}, pixel(1.3, 0.15));
-    EXPECT_NEAR(estado.vista.rmin, 1.1, 0.01);
-    EXPECT_NEAR(estado.vista.rmax, 1.3, 0.01);
-    EXPECT_NEAR(estado.vista.vmin, 0.15, 0.005);
-    EXPECT_NEAR(estado.vista.vmax, 0.25, 0.005);
-    EXPECT_EQ(grafico.escala().caja(), estado.vista);
+    EXPECT_NEAR(resultados.vista.rmin, 1.1, 0.01);
+    EXPECT_NEAR(resultados.vista.rmax, 1.3, 0.01);
+    EXPECT_NEAR(resultados.vista.vmin, 0.15, 0.005);
+    EXPECT_NEAR(resultados.vista.vmax, 0.25, 0.005);
+    EXPECT_EQ(grafico.escala().caja(), resultados.vista);
     EXPECT_NE(color(1.5, 0.2), QColor(255, 0, 0)); // levels gone (and out of view)
     QTest::mouseClick(&grafico, Qt::RightButton, {}, QPoint(50, 50));
-    EXPECT_EQ(estado.vista, estado.limites);
+    EXPECT_EQ(resultados.vista, resultados.limites);
     EXPECT_EQ(color(1.5, 0.2), QColor(255, 0, 0));
     EXPECT_EQ(color(1.2, 0.09), QColor(0, 128, 0));
     EXPECT_TRUE(mensajes.mostrados.empty());
@@ -261,9 +278,9 @@ TEST_F(GraficoPrueba, LeftDragZoomsToTheCurveAloneAndRightClickRestores) {
 
 TEST_F(GraficoPrueba, MiddleClickRedrawsTheCurveWithoutPoints) {
     QTest::mouseClick(&grafico, Qt::MiddleButton, {}, QPoint(50, 50));
-    EXPECT_EQ(estado.vista, Caja{}); // no view chosen: nothing to redraw
+    EXPECT_EQ(resultados.vista, Caja{}); // no view chosen: nothing to redraw
     EXPECT_EQ(color(1.2, 0.09), QColor(0, 128, 0));
-    estado.vista = estado.limites;
+    resultados.vista = resultados.limites;
     QTest::mouseClick(&grafico, Qt::MiddleButton, {}, QPoint(50, 50));
     EXPECT_NE(color(1.2, 0.09), QColor(0, 128, 0));
 }
@@ -277,33 +294,37 @@ TEST_F(GraficoPrueba, TooltipShowsThePointerCoordinates) {
 }
 
 TEST_F(GraficoPrueba, ViewsBeyond1e8AreReportedAndTheFullViewTakesOver) {
-    estado.vista = Caja{1.0, -1e9, 2.0, 1e9};
-    EXPECT_TRUE(grafico.dibujacurva(estado.vista));
+    resultados.vista = Caja{1.0, -1e9, 2.0, 1e9};
+    EXPECT_TRUE(grafico.dibujaVista());
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_EQ(mensajes.mostrados[0].texto,
               QStringLiteral("El intervalo en el eje y tiende a infinito.\nElige otro intervalo"));
     EXPECT_EQ(mensajes.mostrados[0].titulo, QStringLiteral("Advertencia"));
     EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Stop);
-    EXPECT_EQ(estado.vista, estado.limites);
-    EXPECT_EQ(grafico.escala().caja(), estado.limites);
-    // Both, y first, when the box is not the view itself (the full view at load).
-    Caja enorme{-1e9, -1e9, 1e9, 1e9};
-    grafico.dibujacurva(enorme);
+    EXPECT_EQ(resultados.vista, resultados.limites);
+    EXPECT_EQ(grafico.escala().caja(), resultados.limites);
+    // Both, y first, when the box is not the view itself (the full view at load); the
+    // full view is drawn as it is and becomes the view.
+    resultados.limites = Caja{-1e9, -1e9, 1e9, 1e9};
+    grafico.dibujaVistaCompleta();
     ASSERT_EQ(mensajes.mostrados.size(), 3u);
     EXPECT_TRUE(mensajes.mostrados[1].texto.contains(QStringLiteral("eje y")));
     EXPECT_TRUE(mensajes.mostrados[2].texto.contains(QStringLiteral("eje x")));
+    EXPECT_EQ(grafico.escala().caja(), resultados.limites);
+    EXPECT_EQ(resultados.vista, resultados.limites);
 }
 
 TEST_F(GraficoPrueba, ZeroSpansAreRefusedWithAMessageAndZeroRMinMoves) {
-    Caja plana{1.0, 0.5, 2.0, 0.5};
+    resultados.vista = Caja{1.0, 0.5, 2.0, 0.5};
     const Caja antes = grafico.escala().caja();
-    EXPECT_FALSE(grafico.dibujacurva(plana));
+    EXPECT_FALSE(grafico.dibujaVista());
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("eje y es nulo")));
     EXPECT_EQ(grafico.escala().caja(), antes);
-    Caja cero{0.0, -1.0, 2.0, 1.0};
-    EXPECT_TRUE(grafico.dibujacurva(cero));
-    EXPECT_DOUBLE_EQ(cero.rmin, 0.01);
+    resultados.vista = Caja{0.0, -1.0, 2.0, 1.0};
+    EXPECT_TRUE(grafico.dibujaVista());
+    EXPECT_DOUBLE_EQ(resultados.vista.rmin, 0.01);
+    EXPECT_EQ(grafico.escala().caja(), resultados.vista);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ QString rutaEjemplo(const char* nombre) {
 }
 
 // Builds a curve file: points, 30 coefficients, energy error, bar width, levels.
-QByteArray ficheroCurva(const std::vector<Punto>& puntos, const std::array<double, 30>& coef,
+QByteArray ficheroCurva(const std::vector<Punto>& puntos, const CoeficientesPotencia& coef,
                         const QByteArray& error, double ancho, const std::vector<double>& niveles) {
     QByteArray t;
     auto num = [&t](double x) { t += ' ' + QByteArray::number(x, 'g', 15) + "\r\n"; };
@@ -40,9 +40,9 @@ QByteArray ficheroCurva(const std::vector<Punto>& puntos, const std::array<doubl
 
 Coeficientes parabola(double c0, double c1, double c2) {
     Coeficientes c{};
-    c[20] = c0;
-    c[21] = c1;
-    c[22] = c2;
+    dePotencia(c, 0) = c0;
+    dePotencia(c, 1) = c1;
+    dePotencia(c, 2) = c2;
     return c;
 }
 
@@ -57,10 +57,10 @@ TEST(LeeCurva, ReadsTheEngineLikeFileOfH2AndDeletesIt) {
     EXPECT_DOUBLE_EQ(l.datos.puntos[0].r, 1.0);
     EXPECT_DOUBLE_EQ(l.datos.puntos[0].v, -1.1290315042);
     EXPECT_DOUBLE_EQ(l.datos.puntos[19].r, 2.9);
-    EXPECT_NEAR(l.datos.coeficientes[15], -0.207453664241656, 1e-15);
-    EXPECT_NEAR(l.datos.coeficientes[19], 0.0408945316903939, 1e-15);
-    EXPECT_EQ(l.datos.coeficientes[0], 0.0);
-    EXPECT_EQ(l.datos.coeficientes[29], 0.0);
+    EXPECT_NEAR(dePotencia(l.datos.coeficientes, 0), -0.207453664241656, 1e-15);
+    EXPECT_NEAR(dePotencia(l.datos.coeficientes, 4), 0.0408945316903939, 1e-15);
+    EXPECT_EQ(dePotencia(l.datos.coeficientes, -15), 0.0);
+    EXPECT_EQ(dePotencia(l.datos.coeficientes, 14), 0.0);
     ASSERT_TRUE(l.datos.errorenergia.has_value());
     EXPECT_NEAR(*l.datos.errorenergia, 0.533240010440964e-3, 1e-18);
     EXPECT_DOUBLE_EQ(l.datos.anchonivel, 0.52);
@@ -69,8 +69,8 @@ TEST(LeeCurva, ReadsTheEngineLikeFileOfH2AndDeletesIt) {
 }
 
 TEST(LeeCurva, InfinityInTheEnergyErrorPositionLeavesTheThresholdAlone) {
-    std::array<double, 30> coef{};
-    coef[15] = -1.0;
+    CoeficientesPotencia coef{};
+    dePotencia(coef, 0) = -1.0;
     const QByteArray t =
         ficheroCurva({{1.0, -1.0}, {2.0, -0.5}}, coef, "Infinity", 0.3, {-0.9, -0.8});
     const LecturaCurva l = leecurvaTexto(t, 2);
@@ -81,7 +81,7 @@ TEST(LeeCurva, InfinityInTheEnergyErrorPositionLeavesTheThresholdAlone) {
 }
 
 TEST(LeeCurva, InfinityIsAcceptedOnlyThereAndOnlyExactly) {
-    std::array<double, 30> coef{};
+    CoeficientesPotencia coef{};
     for (const char* malo : {"infinity", "-Infinity", "NaN", "Inf"}) {
         const LecturaCurva l = leecurvaTexto(ficheroCurva({{1, 2}}, coef, malo, 0.3, {}), 1);
         EXPECT_FALSE(l.ok()) << malo;
@@ -104,14 +104,14 @@ TEST(LeeCurva, FreeFormatFieldsAcceptCommasBlanksTabsAndBareLineFeeds) {
     const LecturaCurva l = leecurvaTexto(t, 2);
     ASSERT_TRUE(l.ok()) << l.error.toStdString();
     EXPECT_DOUBLE_EQ(l.datos.puntos[1].v, -0.125);
-    EXPECT_DOUBLE_EQ(l.datos.coeficientes[15], 3.0);
+    EXPECT_DOUBLE_EQ(dePotencia(l.datos.coeficientes, 0), 3.0);
     EXPECT_DOUBLE_EQ(*l.datos.errorenergia, 1.25e-3);
     EXPECT_EQ(l.datos.niveles, (std::vector<double>{-0.2, -0.1}));
 }
 
 TEST(LeeCurva, ShortFilesReportWhatIsMissingAndKeepWhatWasRead) {
-    std::array<double, 30> coef{};
-    coef[17] = 0.5;
+    CoeficientesPotencia coef{};
+    dePotencia(coef, 2) = 0.5;
     const QByteArray entero = ficheroCurva({{1, -1}, {2, -2}}, coef, "1e-4", 0.3, {});
     const QList<QByteArray> lineas = entero.split('\n');
     // Cut after 3 values: inside the points.
@@ -128,7 +128,7 @@ TEST(LeeCurva, ShortFilesReportWhatIsMissingAndKeepWhatWasRead) {
     l = leecurvaTexto(lineas.mid(0, 4 + 30 + 1).join('\n'), 2);
     EXPECT_FALSE(l.ok());
     EXPECT_TRUE(l.error.contains(QStringLiteral("anchura")));
-    EXPECT_DOUBLE_EQ(l.datos.coeficientes[17], 0.5);
+    EXPECT_DOUBLE_EQ(dePotencia(l.datos.coeficientes, 2), 0.5);
     // Empty file.
     l = leecurvaTexto(QByteArray(), 2);
     EXPECT_FALSE(l.ok());
@@ -136,7 +136,7 @@ TEST(LeeCurva, ShortFilesReportWhatIsMissingAndKeepWhatWasRead) {
 }
 
 TEST(LeeCurva, NonNumericValuesAreReported) {
-    std::array<double, 30> coef{};
+    CoeficientesPotencia coef{};
     QByteArray t = ficheroCurva({{1, -1}}, coef, "1e-4", 0.3, {-0.5, -0.4});
     LecturaCurva l = leecurvaTexto(t.replace("-0.4", "-0.4x"), 1);
     EXPECT_FALSE(l.ok());
@@ -155,7 +155,7 @@ TEST(LeeCurva, MissingFileAndInvalidPointCountsAreReported) {
 }
 
 TEST(LeeCurva, MoreThanTenThousandLevelsAreCutAndReported) {
-    std::array<double, 30> coef{};
+    CoeficientesPotencia coef{};
     QByteArray t = ficheroCurva({}, coef, "1e-4", 0.3, {});
     for (int i = 0; i < 10001; ++i) {
         t += "-0.5\n";
@@ -167,13 +167,13 @@ TEST(LeeCurva, MoreThanTenThousandLevelsAreCutAndReported) {
 
 TEST(EvalPolinomio, SumsEveryPowerAgainstStdPow) {
     Coeficientes c{};
-    for (int k = -20; k <= 20; ++k) {
-        c[static_cast<std::size_t>(k + 20)] = 0.001 * (k + 0.5) / (1 + k * k);
+    for (int k = potenciaMinima; k <= potenciaMaxima; ++k) {
+        dePotencia(c, k) = 0.001 * (k + 0.5) / (1 + k * k);
     }
     for (double r : {0.7, 1.0, 1.3, 2.9, -1.1}) {
         double esperado = 0.0;
-        for (int k = -20; k <= 20; ++k) {
-            esperado += c[static_cast<std::size_t>(k + 20)] * std::pow(r, k);
+        for (int k = potenciaMinima; k <= potenciaMaxima; ++k) {
+            esperado += dePotencia(c, k) * std::pow(r, k);
         }
         EXPECT_NEAR(evalpolinomio(c, r), esperado, 1e-13 * std::abs(esperado) + 1e-15) << r;
     }
@@ -183,10 +183,10 @@ TEST(EvalPolinomio, SumsEveryPowerAgainstStdPow) {
 
 TEST(EvalPolinomio, NegativePowersAtZeroAndOverflowAreNotFinite) {
     Coeficientes c{};
-    c[19] = 1.0; // R^-1
+    dePotencia(c, -1) = 1.0; // R^-1
     EXPECT_FALSE(std::isfinite(evalpolinomio(c, 0.0)));
     Coeficientes d{};
-    d[20 + 14] = 1.0;
+    dePotencia(d, 14) = 1.0;
     EXPECT_FALSE(std::isfinite(evalpolinomio(d, 1e30)));
 }
 
@@ -220,7 +220,7 @@ TEST(CalculaLimites, TheStartingSampleIsNotTaken) {
 
 TEST(CalculaLimites, StartsFromTheFirstPointInFileOrderAndSkipsUndefinedSamples) {
     Coeficientes c{};
-    c[19] = 1.0; // 1/R, undefined at 0
+    dePotencia(c, -1) = 1.0; // 1/R, undefined at 0
     // Points in file order -1 then 1: samples go from -1 up by 2/4: -0.5, 0, 0.5, 1.
     const auto caja = calculalimites({{-1.0, -1.0}, {1.0, 1.0}}, c, 4);
     ASSERT_TRUE(caja);
@@ -295,7 +295,7 @@ TEST(EscalaAuto, TheVRangeOnlyGrows) {
 
 TEST(EscalaAuto, ZeroRMinBecomesAHundredthAndUndefinedSamplesAreSkipped) {
     Coeficientes c{};
-    c[19] = 1.0; // 1/R
+    dePotencia(c, -1) = 1.0; // 1/R
     Caja caja{0.0, 0.0, 1.0, 0.0};
     escalaauto(caja, c, 4);
     EXPECT_DOUBLE_EQ(caja.rmin, 0.01);

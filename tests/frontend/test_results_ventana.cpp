@@ -54,28 +54,28 @@ TEST_F(VentanaResultados, LayoutAtEightHundredBySixHundred) {
 }
 
 TEST_F(VentanaResultados, LoadingReadsTheCurveFileOnceAndDrawsTheFullView) {
-    estado.vista = Caja{9, 9, 9, 9}; // a view of an earlier window survives the load
+    resultados.vista = Caja{9, 9, 9, 9}; // a view of an earlier window survives the load
     ventana->cargaResultados();
     EXPECT_EQ(llamadasChequeo, 1);
     EXPECT_FALSE(QFile::exists(rutaCurva()));
-    EXPECT_NEAR(estado.coeficiente(0), -0.207453664241656, 1e-15);
-    EXPECT_EQ(estado.coeficiente(-20), 0.0);
-    EXPECT_NEAR(estado.errorenergia, 0.533240010440964e-3, 1e-18);
-    EXPECT_EQ(estado.vista, (Caja{9, 9, 9, 9}));
+    EXPECT_NEAR(resultados.coeficiente(0), -0.207453664241656, 1e-15);
+    EXPECT_EQ(resultados.coeficiente(potenciaMinima), 0.0);
+    EXPECT_NEAR(resultados.errorenergia, 0.533240010440964e-3, 1e-18);
+    EXPECT_EQ(resultados.vista, (Caja{9, 9, 9, 9}));
     // Full view: points 1..2.9 widened by 10 %.
-    EXPECT_NEAR(estado.limites.rmin, 1.0 - 0.19, 1e-9);
-    EXPECT_NEAR(estado.limites.rmax, 2.9 + 0.19, 1e-9);
-    EXPECT_EQ(ventana->grafico()->escala().caja(), estado.limites);
-    EXPECT_NEAR(estado.rcentro, 1.41, 0.05);
+    EXPECT_NEAR(resultados.limites.rmin, 1.0 - 0.19, 1e-9);
+    EXPECT_NEAR(resultados.limites.rmax, 2.9 + 0.19, 1e-9);
+    EXPECT_EQ(ventana->grafico()->escala().caja(), resultados.limites);
+    EXPECT_NEAR(resultados.rcentro, 1.41, 0.05);
     QWidget* marco = ventana->findChild<QWidget*>(QStringLiteral("pctgrafica"));
     EXPECT_EQ(marco->findChild<QLabel*>(QStringLiteral("x0y0x"))->text(),
-              formatoEsquina(estado.limites.rmin));
+              formatoEsquina(resultados.limites.rmin));
     EXPECT_EQ(marco->findChild<QLabel*>(QStringLiteral("x1y0"))->text(),
-              formatoEsquina(estado.limites.rmax));
+              formatoEsquina(resultados.limites.rmax));
     EXPECT_EQ(marco->findChild<QLabel*>(QStringLiteral("x0y1"))->text(),
-              formatoEsquina(estado.limites.vmax));
+              formatoEsquina(resultados.limites.vmax));
     EXPECT_EQ(marco->findChild<QLabel*>(QStringLiteral("x0y0y"))->text(),
-              formatoEsquina(estado.limites.vmin));
+              formatoEsquina(resultados.limites.vmin));
     // Green crosses on the points, red bars on the levels.
     const QImage& img = ventana->imagenGrafica();
     EXPECT_EQ(img.size(), QSize(612, 240));
@@ -118,8 +118,8 @@ TEST_F(VentanaResultados, ThePrintedRLabelsStandAtTheEndsOfTheAxis) {
     EXPECT_FALSE(
         tinta(area.left() + area.width() * 755 / 1000, area.left() + area.width() * 785 / 1000));
     // A narrower view keeps the right edge.
-    estado.vista = Caja{1.0, -1.2, 1.5, -1.0};
-    ventana->grafico()->dibujacurva(estado.vista);
+    resultados.vista = Caja{1.0, -1.2, 1.5, -1.0};
+    ventana->grafico()->dibujaVista();
     EXPECT_EQ(ventana->composicion().x1y0.rect.right(), area.right());
 }
 
@@ -144,9 +144,9 @@ TEST_F(VentanaResultados, InfinityKeepsALargerThresholdFromAnEarlierFile) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(lineas.join('\n'));
     f.close();
-    estado.errorenergia = 1.0; // left by an earlier calculation
+    resultados.errorenergia = 1.0; // left by an earlier calculation
     ventana->cargaResultados();
-    EXPECT_DOUBLE_EQ(estado.errorenergia, 1.0);
+    EXPECT_DOUBLE_EQ(resultados.errorenergia, 1.0);
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_EQ(mensajes.mostrados[0].texto,
               QStringLiteral("Demasiado error en las energías. El ajuste puede ser inadecuado"));
@@ -162,11 +162,11 @@ TEST_F(VentanaResultados, AShortCurveFileIsReportedAndWhatWasReadIsShown) {
 
 TEST_F(VentanaResultados, AMissingCurveFileIsReportedWithoutDrawing) {
     QFile::remove(rutaCurva());
-    estado.limites = Caja{1, 2, 3, 4};
+    resultados.limites = Caja{1, 2, 3, 4};
     ventana->cargaResultados();
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("No se puede leer")));
-    EXPECT_EQ(estado.limites, (Caja{1, 2, 3, 4}));
+    EXPECT_EQ(resultados.limites, (Caja{1, 2, 3, 4}));
 }
 
 TEST_F(VentanaResultados, FlatResultsAreRefusedWithAMessage) {

@@ -1,4 +1,5 @@
 // The Run command with a stand-in engine, and end to end with the real curvifit.
+#include "document/frmcurvi.h"
 #include "results/frmgraficos.h"
 #include "run/ejecucion.h"
 #include "support/guiones.h"
@@ -7,7 +8,10 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace oscilab {
 namespace {
@@ -39,8 +43,14 @@ protected:
         estado.fichero = estado.dirdatos + QStringLiteral("H2.qvd");
         ASSERT_TRUE(
             QFile::copy(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd"), estado.fichero));
+        principal = std::make_unique<frmcurvi>(estado);
+        // The document open in the main window, as if just saved.
+        dialogos.elegir(estado.dirdatos + QStringLiteral("H2.qvd"));
+        principal->abrir();
+        ASSERT_EQ(principal->chequeadatos(), 20);
+        mensajes.mostrados.clear();
     }
-    void TearDown() override { delete ventana.data(); }
+    void TearDown() override { principal.reset(); }
 
     // Stand-in engine: records its arguments and folder, then runs `cuerpo`.
     void motorFalso(const QByteArray& cuerpo) {
@@ -59,19 +69,30 @@ protected:
         QFile f(estado.dirprograma + QStringLiteral("llamada"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // The Run command of the main window, until the run has ended: whether it shows results.
     bool ejecuta() {
-        return ejecutarCalculo(
-            nullptr, estado, [] { return 20; }, [this](bool si) { habilitaciones.push_back(si); },
-            ventana);
+        bool terminado = false;
+        const auto conexion = QObject::connect(principal->calculo(), &Calculo::terminado,
+                                               [&terminado] { terminado = true; });
+        principal->ejecutar();
+        arrancado = principal->calculo()->enMarcha();
+        if (!terminado && arrancado) {
+            EXPECT_TRUE(QTest::qWaitFor([&terminado] { return terminado; }, 30000));
+        }
+        QObject::disconnect(conexion);
+        ventana = principal->graficos();
+        return terminado && ventana != nullptr;
     }
     QString res() const { return estado.dirresult + estado.nombrebase + QStringLiteral(".res"); }
     QString scs() const { return estado.dirresult + estado.nombrebase + QStringLiteral(".scs"); }
 
     QTemporaryDir dir;
     prueba::MensajesGuionizados mensajes;
+    prueba::DialogosGuionizados dialogos;
     EstadoGlobal estado;
+    std::unique_ptr<frmcurvi> principal;
     QPointer<frmgraficos> ventana;
-    std::vector<bool> habilitaciones;
+    bool arrancado = false;
 };
 
 TEST(NombreDeEjecucion, BareNameOfAFileDirectlyInTheDataFolder) {
@@ -109,7 +130,7 @@ TEST_F(Ejecucion, SuccessShowsTheNewResultsAndConsumesTheCurveFile) {
     EXPECT_EQ(estado.nombrebase, QStringLiteral("H2"));
     EXPECT_EQ(llamada(), QByteArray("1|H2|") +
                              QFile::encodeName(QDir(estado.dirprograma).canonicalPath()) + "\n");
-    EXPECT_EQ(habilitaciones, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(principal->ejecutarHabilitado());
     ASSERT_TRUE(ventana);
     EXPECT_TRUE(ventana->isVisible());
     EXPECT_FALSE(ventana->isModal());
@@ -117,8 +138,8 @@ TEST_F(Ejecucion, SuccessShowsTheNewResultsAndConsumesTheCurveFile) {
     EXPECT_TRUE(ventana->textoInforme().contains(QStringLiteral("·(V+1/2)")));
     EXPECT_FALSE(QFile::exists(scs()));
     EXPECT_TRUE(QFile::exists(res()));
-    EXPECT_NEAR(estado.coeficiente(4), 0.0408945316903939, 1e-15);
-    EXPECT_LT(estado.limites.rmin, 1.0);
+    EXPECT_NEAR(principal->resultados().coeficiente(4), 0.0408945316903939, 1e-15);
+    EXPECT_LT(principal->resultados().limites.rmin, 1.0);
     for (const auto& m : mensajes.mostrados) {
         EXPECT_EQ(m.titulo, QStringLiteral("Advertencia")) << m.texto.toStdString();
     }
@@ -148,7 +169,7 @@ TEST_F(Ejecucion, AFailingEngineIsReportedWithItsMessagesAndNoWindow) {
     EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Stop);
     EXPECT_FALSE(QFile::exists(estado.dirresult + QStringLiteral("H2.res")));
     EXPECT_FALSE(QFile::exists(estado.dirresult + QStringLiteral("H2.scs")));
-    EXPECT_EQ(habilitaciones, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(principal->ejecutarHabilitado());
 }
 
 TEST_F(Ejecucion, StaleOutputsAreNotShownWhenTheEngineWritesNothing) {
@@ -190,7 +211,7 @@ TEST_F(Ejecucion, ADocumentOutsideTheDataFolderIsRefusedWithoutRunning) {
     motorCorrecto();
     EXPECT_FALSE(ejecuta());
     EXPECT_TRUE(llamada().isEmpty());
-    EXPECT_TRUE(habilitaciones.empty());
+    EXPECT_FALSE(arrancado);
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_TRUE(mensajes.mostrados[0].texto.contains(estado.dirdatos));
 }
@@ -218,7 +239,7 @@ TEST_F(Ejecucion, ARunWhileAWindowIsOpenShowsTheNewCalculationCompletely) {
     EXPECT_FALSE(primera); // the old window is gone
     ASSERT_TRUE(ventana);
     EXPECT_EQ(ventana->textoInforme(), QStringLiteral("SEGUNDO INFORME\n"));
-    EXPECT_DOUBLE_EQ(estado.coeficiente(2), 0.001);
+    EXPECT_DOUBLE_EQ(principal->resultados().coeficiente(2), 0.001);
     EXPECT_NE(ventana->imagenGrafica(), antes);
 }
 
@@ -236,9 +257,9 @@ TEST_F(Ejecucion, RealEngineOnH2) {
     EXPECT_FALSE(QFile::exists(scs()));
     EXPECT_TRUE(QFile::exists(res()));
     // A Morse curve of H2: minimum near R = 1.40 bohr, V = -1.1745 hartree.
-    EXPECT_NEAR(estado.rcentro, 1.40, 0.05);
-    EXPECT_LT(estado.limites.vmin, -1.1745);
-    EXPECT_GT(estado.limites.vmax, -1.07);
+    EXPECT_NEAR(principal->resultados().rcentro, 1.40, 0.05);
+    EXPECT_LT(principal->resultados().limites.vmin, -1.1745);
+    EXPECT_GT(principal->resultados().limites.vmax, -1.07);
 }
 
 TEST_F(Ejecucion, RealEngineFailingOnABadDataFile) {

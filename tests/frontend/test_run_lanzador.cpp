@@ -1,11 +1,14 @@
-// The launcher: start, wait with the event loop running, exit status, standard error.
+// The launcher: start, end reported while the event loop runs, exit status, standard error.
 #include "run/lanzador.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace oscilab {
 namespace {
@@ -19,6 +22,19 @@ QString guion(const QTemporaryDir& dir, const QString& nombre, const QByteArray&
     f.close();
     f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return ruta;
+}
+
+// Starts the program and runs the event loop until its end is reported.
+ResultadoLanzamiento lanzaryesperar(const QString& programa, const QStringList& argumentos,
+                                    const QString& directorio) {
+    Lanzador lanzador;
+    std::optional<ResultadoLanzamiento> fin;
+    QObject::connect(&lanzador, &Lanzador::terminado,
+                     [&fin](const ResultadoLanzamiento& r) { fin = r; });
+    lanzador.lanza(programa, argumentos, directorio);
+    EXPECT_TRUE(QTest::qWaitFor([&fin] { return fin.has_value(); }, 30000));
+    EXPECT_FALSE(lanzador.enMarcha());
+    return fin.value_or(ResultadoLanzamiento{});
 }
 
 QByteArray contenido(const QString& ruta) {
@@ -90,9 +106,17 @@ TEST(LanzarYEsperar, EventsAreProcessedWhileWaiting) {
         QFile senal(dir.filePath(QStringLiteral("senal")));
         ASSERT_TRUE(senal.open(QIODevice::WriteOnly));
     });
-    const ResultadoLanzamiento r = lanzaryesperar(espera, {}, dir.path());
+    Lanzador lanzador;
+    std::optional<ResultadoLanzamiento> fin;
+    QObject::connect(&lanzador, &Lanzador::terminado,
+                     [&fin](const ResultadoLanzamiento& r) { fin = r; });
+    lanzador.lanza(espera, {}, dir.path());
+    // The start returns at once: the program is still waiting for the timer.
+    EXPECT_TRUE(lanzador.enMarcha());
+    EXPECT_FALSE(fin);
+    ASSERT_TRUE(QTest::qWaitFor([&fin] { return fin.has_value(); }, 30000));
     EXPECT_TRUE(disparado);
-    EXPECT_EQ(r.codigoSalida, 7);
+    EXPECT_EQ(fin->codigoSalida, 7);
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 // construction and restores the default on destruction.
 #pragma once
 
-#include "windows/dialogos_fichero.h"
-#include "windows/mensajes.h"
+#include "compartido/dialogos_fichero.h"
+#include "compartido/mensajes.h"
 
 #include <QString>
 #include <QStringList>

@@ -25,7 +25,7 @@ protected:
         estado.dirresult = estado.dirprograma;
         estado.nombrebase = QStringLiteral("H2");
         ASSERT_TRUE(QFile::copy(ejemploResultados("H2.scs"), rutaCurva()));
-        ventana = new frmgraficos(estado, [this] {
+        ventana = new frmgraficos(resultados, estado, [this] {
             ++llamadasChequeo;
             return puntosDocumento;
         });
@@ -41,6 +41,7 @@ protected:
     QTemporaryDir dir;
     MensajesGuionizados mensajes;
     EstadoGlobal estado;
+    EstadoResultados resultados;
     int puntosDocumento = 20;
     int llamadasChequeo = 0;
     QPointer<frmgraficos> ventana;

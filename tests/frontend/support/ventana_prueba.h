@@ -3,7 +3,7 @@
 
 #include "document/frmcurvi.h"
 #include "support/guiones.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 
 #include <QAction>
 #include <QFile>
@@ -64,7 +64,7 @@ protected:
             ventana->ponTextoCelda(i, 1, QString::number(1.0 + 0.1 * (i - 1)));
             ventana->ponTextoCelda(i, 2, QStringLiteral("-1.%1").arg(i));
         }
-        ventana->cambios = true;
+        ventana->marcaCambio();
     }
 
     // Saves through the menu, choosing `nombre` in the dialog if one is shown.

@@ -1,6 +1,6 @@
 #include "carpetas.h"
 
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,6 +2,8 @@
 // power flags up to date and tells the main window when the choice changes.
 #pragma once
 
+#include "compartido/dimensiones.h"
+
 #include <QDialog>
 
 #include <array>
@@ -17,7 +19,7 @@ class frmajuste : public QDialog {
 public:
     explicit frmajuste(EstadoGlobal& estado, QWidget* parent = nullptr);
 
-    // Check box of index i (power i - 15).
+    // Check box of index i: power potenciaDeIndice(i).
     QCheckBox* grado(int i) const;
 
     // Checks the boxes of the included powers and shows the dialog without blocking.
@@ -26,9 +28,9 @@ public:
     // Clears every flag and unchecks every box.
     void desmarcarTodas();
 
-    // Sets every box to the flags (index = power + 15), box by box as a user would tick
+    // Sets every box to the flags (by power), box by box as a user would tick
     // them, so that each change is announced like a click.
-    void marcaPotencias(const std::array<int, 30>& potencias);
+    void marcaPotencias(const TablaPotencias& potencias);
 
 signals:
     // Raised on every change of a box, by the user or by code, with the rebuilt label
@@ -41,7 +43,7 @@ private:
     void actualiza(int i);
 
     EstadoGlobal& estado_;
-    std::array<QCheckBox*, 30> grado_{};
+    std::array<QCheckBox*, numPotencias> grado_{};
 };
 
 } // namespace oscilab

@@ -1,7 +1,7 @@
 #include "frmajuste.h"
 
 #include "document/fichero_datos.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -55,8 +55,8 @@ frmajuste::frmajuste(EstadoGlobal& estado, QWidget* parent)
     setModal(false);
 
     auto* rejilla = new QGridLayout(this);
-    for (int i = 0; i < 30; ++i) {
-        auto* caja = new QCheckBox(QStringLiteral("Potencia %1").arg(i - 15), this);
+    for (int i = 0; i < numPotencias; ++i) {
+        auto* caja = new QCheckBox(QStringLiteral("Potencia %1").arg(potenciaDeIndice(i)), this);
         caja->setObjectName(QStringLiteral("grado(%1)").arg(i));
         rejilla->addWidget(caja, i % 5, i / 5);
         grado_[static_cast<std::size_t>(i)] = caja;
@@ -82,7 +82,7 @@ QCheckBox* frmajuste::grado(int i) const {
 }
 
 void frmajuste::mostrar() {
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < numPotencias; ++i) {
         if (estado_.potencias[static_cast<std::size_t>(i)] == 1) {
             grado(i)->setChecked(true);
         }
@@ -99,7 +99,7 @@ void frmajuste::desmarcarTodas() {
     }
 }
 
-void frmajuste::marcaPotencias(const std::array<int, 30>& potencias) {
+void frmajuste::marcaPotencias(const TablaPotencias& potencias) {
     for (int i = 0; i < 30; ++i) {
         grado(i)->setChecked(potencias[static_cast<std::size_t>(i)] == 1);
     }

@@ -1,10 +1,10 @@
-#include "windows/arranque.h"
+#include "aplicacion/arranque.h"
 
-#include "document/carpetas.h"
+#include "compartido/carpetas.h"
 #include "document/frmcurvi.h"
 #include "windows/datos_instalacion.h"
 #include "windows/dibujos.h"
-#include "windows/estado_global.h"
+#include "compartido/estado_global.h"
 #include "windows/frmsplash.h"
 
 #include <QApplication>

@@ -1,0 +1,38 @@
+// The sizes of a document, as the engine reads it: the powers of R that a fit may use and
+// the rows of the point table. Flags and coefficients of the powers are stored at
+// indicePotencia(p), as in the engine's own tables, and reached only through dePotencia.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+namespace oscilab {
+
+inline constexpr int potenciaMinima = -15;
+inline constexpr int potenciaMaxima = 14;
+inline constexpr int numPotencias = potenciaMaxima - potenciaMinima + 1;
+
+// Rows of the point table, and so the most points a document or a curve file holds.
+inline constexpr int filasTabla = 50;
+
+using TablaPotencias = std::array<int, numPotencias>;          // 1 where R^p is included
+using CoeficientesPotencia = std::array<double, numPotencias>; // coefficient of R^p
+
+constexpr int indicePotencia(int p) {
+    return p - potenciaMinima;
+}
+
+constexpr int potenciaDeIndice(int i) {
+    return i + potenciaMinima;
+}
+
+// The entry of power p in a table indexed by power.
+template <class T> constexpr T& dePotencia(std::array<T, numPotencias>& tabla, int p) {
+    return tabla[static_cast<std::size_t>(indicePotencia(p))];
+}
+
+template <class T> constexpr const T& dePotencia(const std::array<T, numPotencias>& tabla, int p) {
+    return tabla[static_cast<std::size_t>(indicePotencia(p))];
+}
+
+} // namespace oscilab
