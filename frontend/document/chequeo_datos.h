@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace oscilab {
 
@@ -23,6 +24,28 @@ struct PuntosOrdenados {
 // general text form; empty rows above the last point are removed. Rows with only one of
 // the two values are kept, after the points, so that they are not written as points.
 PuntosOrdenados ordenaPuntos(const CeldasTabla& celdas);
+
+// A cell whose text is not one whole number ("1.715-317", "-", letters from an import). The
+// check stops at it before touching the table, so that nothing is silently cut.
+struct CeldaNoNumerica {
+    int fila = 0;    // 1..50
+    int columna = 0; // 1 = R, 2 = V
+    QString texto;
+};
+
+// The check's result when a cell is not a number: the save stops, like for 100, 200, 300.
+constexpr int codigoCeldaNoNumerica = 400;
+
+// Whether a result of the check stops a save (a point count is at most 50).
+constexpr bool chequeoFallido(int codigo) {
+    return codigo >= 100;
+}
+
+// The first non-empty cell, row by row, whose text is not a complete number.
+std::optional<CeldaNoNumerica> celdaNoNumerica(const CeldasTabla& celdas);
+
+// The message that names such a cell.
+QString mensajeCeldaNoNumerica(const CeldaNoNumerica& celda);
 
 enum class FocoChequeo { Ninguno, Titulo, Masa1, Masa2 };
 

@@ -39,7 +39,8 @@ public:
     bool cambios = false;
 
     // Compacts, sorts and rewrites the points, then checks the document. Returns 100, 200
-    // or 300 (title, mass 1, mass 2 missing; already reported) or the number of points.
+    // or 300 (title, mass 1, mass 2 missing; already reported), 400 (a cell that is not a
+    // number, reported, table untouched) or the number of points.
     int chequeadatos();
     // Numeric key filter; `tecla` becomes 0 when refused.
     static bool validanumfloat(int& tecla, const QString& cadena);

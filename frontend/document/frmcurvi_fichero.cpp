@@ -95,7 +95,7 @@ ContenidoFichero frmcurvi::contenido(int puntos) const {
 
 frmcurvi::Guardado frmcurvi::guardarfichero() {
     const int n = chequeadatos();
-    if (n == 100 || n == 200 || n == 300) {
+    if (chequeoFallido(n)) {
         return Guardado::Invalido;
     }
     if (QFileInfo::exists(estado_.fichero)) {

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -16,6 +17,15 @@ bool esDigito(QChar c) {
 
 bool esBlanco(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// A typed or imported "," stands for the decimal point.
+bool esSignoDecimal(QChar c) {
+    return c == QLatin1Char('.') || c == QLatin1Char(',');
+}
+
+qsizetype signosDecimales(const QString& texto) {
+    return std::count_if(texto.begin(), texto.end(), esSignoDecimal);
 }
 
 double leeDouble(const std::string& texto) {
@@ -106,17 +116,35 @@ QString formaGeneral(double valor, int precision, int exponenteMaximo) {
 
 } // namespace
 
-bool validanumfloat(int& tecla, const QString& cadena) {
-    int puntos = static_cast<int>(cadena.count(QLatin1Char('.')));
-    if (tecla == 46) {
-        ++puntos;
+bool validanumfloat(int& tecla, const QString& cadena, qsizetype inicio, qsizetype fin) {
+    const bool edicion = tecla == 8 || tecla == 13 || (tecla >= 25 && tecla <= 28);
+    if (edicion) {
+        return true;
     }
-    const bool permitida = (tecla >= 48 && tecla <= 57) || tecla == 8 || tecla == 46 ||
-                           tecla == 45 || tecla == 13 || (tecla >= 25 && tecla <= 28);
-    if (!permitida || puntos >= 2) {
+    if (tecla == 44) {
+        tecla = 46;
+    }
+    inicio = std::clamp<qsizetype>(inicio, 0, cadena.size());
+    fin = std::clamp<qsizetype>(fin, inicio, cadena.size());
+    const QString resto = cadena.left(inicio) + cadena.mid(fin);
+    // Nothing may go before a leading "-": it must stay the first character.
+    bool admitida =
+        !(inicio == 0 && resto.startsWith(QLatin1Char('-'))) && signosDecimales(resto) < 2;
+    if (tecla == 45) {
+        admitida = admitida && inicio == 0;
+    } else if (tecla == 46) {
+        admitida = admitida && signosDecimales(resto) == 0;
+    } else {
+        admitida = admitida && tecla >= 48 && tecla <= 57;
+    }
+    if (!admitida) {
         tecla = 0;
     }
-    return tecla != 0;
+    return admitida;
+}
+
+bool validanumfloat(int& tecla, const QString& cadena) {
+    return validanumfloat(tecla, cadena, cadena.size(), cadena.size());
 }
 
 float Convsng(const QString& cadena) {
@@ -151,6 +179,40 @@ float Convsng(const QString& cadena) {
     return negativo ? -valor : valor;
 }
 
+std::optional<double> valorCompleto(const QString& cadena) {
+    const QString texto = cadena.trimmed();
+    std::string numero;
+    qsizetype i = 0;
+    if (i < texto.size() && (texto[i] == QLatin1Char('-') || texto[i] == QLatin1Char('+'))) {
+        numero += texto[i] == QLatin1Char('-') ? "-" : "";
+        ++i;
+    }
+    bool hayCifra = false;
+    bool hayPunto = false;
+    for (; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (esDigito(c)) {
+            hayCifra = true;
+            numero += static_cast<char>(c.unicode());
+        } else if (esSignoDecimal(c) && !hayPunto) {
+            hayPunto = true;
+            numero += '.';
+        } else {
+            break;
+        }
+    }
+    if (!hayCifra) {
+        return std::nullopt;
+    }
+    i = leeExponente(texto, i, numero);
+    double valor = 0.0;
+    const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
+    if (i != texto.size() || r.ec != std::errc() || !std::isfinite(valor)) {
+        return std::nullopt;
+    }
+    return valor;
+}
+
 void cambiapuntocoma(int direccion, QString& cadena) {
     if (direccion == 1) {
         cadena.replace(QLatin1Char('.'), QLatin1Char(','));
@@ -183,7 +245,7 @@ double valorInicial(const QString& cadena) {
         if (esDigito(c)) {
             hayCifra = true;
             numero += static_cast<char>(c.unicode());
-        } else if (c == QLatin1Char('.') && !hayPunto) {
+        } else if (esSignoDecimal(c) && !hayPunto) {
             hayPunto = true;
             numero += '.';
         } else {

@@ -7,8 +7,8 @@
 
 namespace oscilab {
 
-TEST(Validanumfloat, AcceptsDigitsSignPointAndControlKeys) {
-    for (int tecla : {48, 57, 8, 46, 45, 13, 25, 26, 27, 28}) {
+TEST(Validanumfloat, AcceptsDigitsPointAndControlKeys) {
+    for (int tecla : {48, 57, 8, 46, 13, 25, 26, 27, 28}) {
         int t = tecla;
         EXPECT_TRUE(validanumfloat(t, QStringLiteral("12"))) << tecla;
         EXPECT_EQ(t, tecla);
@@ -16,7 +16,7 @@ TEST(Validanumfloat, AcceptsDigitsSignPointAndControlKeys) {
 }
 
 TEST(Validanumfloat, RefusesLettersExponentAndSecondPoint) {
-    for (int tecla : {69, 101, 97, 44, 32, 43, 29, 47, 58}) {
+    for (int tecla : {69, 101, 97, 32, 43, 29, 47, 58}) {
         int t = tecla;
         EXPECT_FALSE(validanumfloat(t, QStringLiteral("1"))) << tecla;
         EXPECT_EQ(t, 0);
@@ -24,12 +24,49 @@ TEST(Validanumfloat, RefusesLettersExponentAndSecondPoint) {
     int punto = 46;
     EXPECT_FALSE(validanumfloat(punto, QStringLiteral("1.5")));
     EXPECT_EQ(punto, 0);
-    // A text already holding two points refuses even a digit.
+    // A text already holding two points refuses even a digit, but can still be mended.
     int cifra = '3';
     EXPECT_FALSE(validanumfloat(cifra, QStringLiteral("1.2.")));
-    // The minus sign may be typed anywhere, again and again.
+    int retroceso = 8;
+    EXPECT_TRUE(validanumfloat(retroceso, QStringLiteral("1.2.")));
+}
+
+TEST(Validanumfloat, CommaIsTypedAsAPointAndCountsAsOne) {
+    int coma = 44;
+    EXPECT_TRUE(validanumfloat(coma, QStringLiteral("1")));
+    EXPECT_EQ(coma, 46);
+    for (const char* texto : {"1.5", "1,5"}) {
+        for (int tecla : {44, 46}) {
+            int t = tecla;
+            EXPECT_FALSE(validanumfloat(t, QString::fromLatin1(texto))) << texto << tecla;
+            EXPECT_EQ(t, 0);
+        }
+    }
+    // Over a selected "2.5" the point replaces the old one.
+    coma = 44;
+    EXPECT_TRUE(validanumfloat(coma, QStringLiteral("2.5"), 0, 3));
+}
+
+TEST(Validanumfloat, MinusOnlyAsTheFirstCharacter) {
+    const struct {
+        int tecla;
+        const char* texto;
+        qsizetype inicio, fin;
+        bool pasa;
+    } casos[] = {
+        {45, "", 0, 0, true},     {45, "1.5", 3, 3, false},  {45, "1.5", 0, 0, true},
+        {45, "1.5", 1, 1, false}, {45, "-1.5", 0, 0, false}, {45, "-1.5", 0, 1, true},
+        {45, "-2.5", 0, 4, true}, {'3', "-1", 0, 0, false},  {46, "-1", 0, 0, false},
+        {'3', "-1", 1, 1, true},  {'3', "-1", 0, 1, true},   {8, "-1", 0, 0, true},
+    };
+    for (const auto& c : casos) {
+        int t = c.tecla;
+        EXPECT_EQ(validanumfloat(t, QString::fromLatin1(c.texto), c.inicio, c.fin), c.pasa)
+            << c.tecla << " " << c.texto << " " << c.inicio;
+        EXPECT_EQ(t, c.pasa ? c.tecla : 0);
+    }
     int menos = 45;
-    EXPECT_TRUE(validanumfloat(menos, QStringLiteral("-1-")));
+    EXPECT_FALSE(validanumfloat(menos, QStringLiteral("1.715")));
 }
 
 TEST(Convsng, ReadsDecimalTextsInSinglePrecision) {
@@ -69,7 +106,19 @@ TEST(ValorInicial, ReadsTheLeadingNumberLikeTheTableCheck) {
     EXPECT_EQ(valorInicial(QStringLiteral("")), 0.0);
     EXPECT_EQ(valorInicial(QStringLiteral("abc")), 0.0);
     EXPECT_EQ(valorInicial(QStringLiteral("-")), 0.0);
-    EXPECT_EQ(valorInicial(QStringLiteral("1,5")), 1.0);
+    EXPECT_EQ(valorInicial(QStringLiteral("1,5")), 1.5);
+}
+
+TEST(ValorCompleto, OnlyTextsThatAreOneWholeNumber) {
+    EXPECT_EQ(valorCompleto(QStringLiteral(" -1.75 ")), -1.75);
+    EXPECT_EQ(valorCompleto(QStringLiteral("1,75")), 1.75);
+    EXPECT_EQ(valorCompleto(QStringLiteral("+2.5D-1")), 0.25);
+    EXPECT_EQ(valorCompleto(QStringLiteral("1.5E-05")), 1.5e-5);
+    EXPECT_EQ(valorCompleto(QStringLiteral(".5")), 0.5);
+    for (const char* malo :
+         {"1.715-317", "-", ".", "1,5,2", "1.2.3", "abc", "3e", "1 2", "--1", "1e999", ""}) {
+        EXPECT_FALSE(valorCompleto(QString::fromLatin1(malo))) << malo;
+    }
 }
 
 TEST(TextoGeneral, FifteenDigitsNoTrailingZerosExponentOutsideRange) {

@@ -200,17 +200,54 @@ TEST_F(EditorCeldas, LettersAndASecondPointAreRefused) {
     opcion(QStringLiteral("optdist(1)"))->setChecked(true);
     opcion(QStringLiteral("optener(1)"))->setChecked(true);
     QLineEdit* dato = caja(QStringLiteral("textdato"));
-    QTest::keyClicks(dato, QStringLiteral("1.2e.5x-"));
-    EXPECT_EQ(dato->text(), QStringLiteral("1.25-"));
+    QTest::keyClicks(dato, QStringLiteral("1.2e.5x-,"));
+    EXPECT_EQ(dato->text(), QStringLiteral("1.25"));
     // Keys that type nothing are not filtered.
     QTest::keyClick(dato, Qt::Key_Home);
     QTest::keyClick(dato, Qt::Key_Delete);
-    EXPECT_EQ(dato->text(), QStringLiteral(".25-"));
-    QTest::keyClick(dato, Qt::Key_Backspace);
+    EXPECT_EQ(dato->text(), QStringLiteral(".25"));
     QTest::keyClick(dato, Qt::Key_End);
     QTest::keyClick(dato, Qt::Key_Backspace);
-    EXPECT_EQ(dato->text(), QStringLiteral(".25"));
+    EXPECT_EQ(dato->text(), QStringLiteral(".2"));
     EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(EditorCeldas, ACommaIsTypedAsAPointAndAMinusOnlyFirst) {
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    QTest::keyClicks(dato, QStringLiteral("1,75"));
+    QTest::keyClick(dato, Qt::Key_Return);
+    QTest::keyClicks(dato, QStringLiteral("1.715-317"));
+    QTest::keyClick(dato, Qt::Key_Return);
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1.75"));
+    EXPECT_EQ(celda(1, 2), QStringLiteral("1.715317"));
+    // A new value typed over the selected old one may start with its sign.
+    ventana->grid()->setCurrentCell(0, 1);
+    dato->setFocus();
+    dato->selectAll();
+    QTest::keyClicks(dato, QStringLiteral("-0,5"));
+    EXPECT_EQ(dato->text(), QStringLiteral("-0.5"));
+    QTest::keyClick(dato, Qt::Key_Home);
+    QTest::keyClicks(dato, QStringLiteral("-7."));
+    EXPECT_EQ(dato->text(), QStringLiteral("-0.5"));
+}
+
+TEST_F(EditorCeldas, ACellThatIsNoNumberIsNamedAtSaveAndKept) {
+    llenaDocumento(7);
+    ventana->ponTextoCelda(3, 2, QStringLiteral("-1.7-3"));
+    ventana->ponTextoCelda(2, 1, QString());
+    mensajes.mostrados.clear();
+    EXPECT_EQ(ventana->chequeadatos(), 400);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_EQ(mensajes.mostrados[0].texto,
+              QStringLiteral("La energía de la fila 3 no es un número: «-1.7-3».\n"
+                             "Corrígela antes de guardar."));
+    EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Exclamacion);
+    EXPECT_EQ(celda(3, 2), QStringLiteral("-1.7-3"));
+    EXPECT_TRUE(celda(2, 1).isEmpty());
+    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), QStringLiteral("-1.7-3"));
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
 }
 
 TEST_F(EditorCeldas, ControlKeysAreFilteredLikeAnyCharacter) {
