@@ -148,11 +148,6 @@ bool validanumfloat(int& tecla, const QString& cadena) {
 }
 
 float Convsng(const QString& cadena) {
-    if (cadena.contains(QLatin1Char(','))) {
-        bool ok = false;
-        const float valor = QLocale::c().toFloat(cadena, &ok);
-        return ok ? valor : 0.0f;
-    }
     std::string mantisa;
     bool negativo = false;
     bool hayPunto = false;
@@ -163,7 +158,7 @@ float Convsng(const QString& cadena) {
             negativo = true;
         } else if (esDigito(c)) {
             mantisa += static_cast<char>(c.unicode());
-        } else if (c == QLatin1Char('.') && !hayPunto) {
+        } else if (esSignoDecimal(c) && !hayPunto) {
             hayPunto = true;
             mantisa += '.';
         } else {

@@ -20,9 +20,9 @@ bool validanumfloat(int& tecla, const QString& cadena, qsizetype inicio, qsizety
 // The same with the key typed at the end of the text.
 bool validanumfloat(int& tecla, const QString& cadena);
 
-// The single-precision value of a decimal text: an optional "-", digits, at most one ".",
-// and an optional exponent part. A "-" anywhere before the exponent negates the value.
-// Texts holding a "," are read by the program's number locale as a whole (0 if not a number).
+// The single-precision value of a decimal text: an optional "-", digits, at most one
+// decimal sign ("." or ","), and an optional exponent part. A "-" anywhere before the
+// exponent negates the value.
 float Convsng(const QString& cadena);
 
 // The value of a text that is one whole number: blanks around it, an optional sign, digits

@@ -81,9 +81,14 @@ TEST(Convsng, ReadsDecimalTextsInSinglePrecision) {
     // Exponent forms come back from the table's write-back and from imports.
     EXPECT_EQ(Convsng(QStringLiteral("1.5E-05")), 1.5e-5f);
     EXPECT_EQ(Convsng(QStringLiteral("-2E+15")), -2e15f);
-    // A comma makes it the number locale's reading, where "," groups thousands.
-    EXPECT_EQ(Convsng(QStringLiteral("1,500.25")), 1500.25f);
-    EXPECT_EQ(Convsng(QStringLiteral("1,5")), 0.0f);
+}
+
+TEST(Convsng, ACommaIsTheDecimalPoint) {
+    EXPECT_EQ(Convsng(QStringLiteral("1,5")), 1.5f);
+    EXPECT_EQ(Convsng(QStringLiteral("-0,25")), -0.25f);
+    EXPECT_EQ(Convsng(QStringLiteral("1,5E-02")), 0.015f);
+    // One decimal sign: the reading stops at the second.
+    EXPECT_EQ(Convsng(QStringLiteral("1,500.25")), 1.5f);
 }
 
 TEST(Cambiapuntocoma, BothDirectionsAndTheEmptyingOne) {
