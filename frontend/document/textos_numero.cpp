@@ -1,9 +1,10 @@
 #include "textos_numero.h"
 
-#include <QLocale>
+#include "document/unidades.h"
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -85,15 +86,17 @@ void cifrasSignificativas(double valor, int precision, std::string& cifras, int&
     }
 }
 
-QString formaGeneral(double valor, int precision, int exponenteMaximo) {
+// |valor| to `precision` significant digits, laid out in exponent form (1.5E-05) when its
+// decimal exponent is below `exponenteMinimo` or from `exponenteMaximo` up, else in fixed form.
+std::string formaGeneral(double valor, int precision, int exponenteMinimo, int exponenteMaximo) {
     if (valor == 0.0 || !std::isfinite(valor)) {
-        return std::isfinite(valor) ? QStringLiteral("0") : QString();
+        return std::isfinite(valor) ? "0" : "";
     }
     std::string cifras;
     int exponente = 0;
     cifrasSignificativas(valor, precision, cifras, exponente);
     std::string texto = valor < 0 ? "-" : "";
-    if (exponente < -4 || exponente >= exponenteMaximo) {
+    if (exponente < exponenteMinimo || exponente >= exponenteMaximo) {
         texto += cifras.substr(0, 1);
         if (cifras.size() > 1) {
             texto += "." + cifras.substr(1);
@@ -111,7 +114,17 @@ QString formaGeneral(double valor, int precision, int exponenteMaximo) {
             texto += cifras.substr(0, enteras) + "." + cifras.substr(enteras);
         }
     }
-    return QString::fromLatin1(texto.c_str());
+    return texto;
+}
+
+// `valor` rounded to `cifras` significant digits, in fixed form: what a user would type.
+std::string textoFijo(double valor, int cifras) {
+    return formaGeneral(valor, cifras, INT_MIN, INT_MAX);
+}
+
+// `valor` rounded to the 10 significant digits a converted cell shows at most.
+double diezCifras(double valor) {
+    return leeDouble(textoFijo(valor, 10));
 }
 
 } // namespace
@@ -255,53 +268,60 @@ double valorInicial(const QString& cadena) {
 }
 
 QString textoGeneral(double valor) {
-    return formaGeneral(valor, 15, 15);
+    return QString::fromLatin1(formaGeneral(valor, 15, -4, 15));
 }
 
 QString textoGeneralSimple(float valor) {
-    return formaGeneral(static_cast<double>(valor), 7, 7);
+    return QString::fromLatin1(formaGeneral(static_cast<double>(valor), 7, -4, 7));
 }
 
-QString formatoDecimales(double valor, int decimales) {
-    char buffer[400];
-    const auto r =
-        std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::fixed, decimales);
-    std::string texto(buffer, r.ptr);
-    if (texto.find('.') == std::string::npos) {
-        texto += '.';
-    }
-    while (texto.back() == '0') {
-        texto.pop_back();
-    }
-    if (texto.find_first_not_of("-0.") == std::string::npos) {
-        texto = "0.";
-    }
-    return QString::fromLatin1(texto.c_str());
-}
-
-float factorConversion(Conversion c) {
+Conversion inversa(Conversion c) {
     switch (c) {
     case Conversion::AngstromABohr:
-        return 1.889726f;
+        return Conversion::BohrAAngstrom;
     case Conversion::BohrAAngstrom:
-        return 0.5291772f;
+        return Conversion::AngstromABohr;
     case Conversion::EvAHartree:
-        return 0.03674931f;
+        return Conversion::HartreeAEv;
     case Conversion::HartreeAEv:
-        return 27.211395f;
+        return Conversion::EvAHartree;
     }
-    return 1.0f;
+    return c;
 }
 
-int decimalesConversion(Conversion c) {
-    return c == Conversion::AngstromABohr || c == Conversion::BohrAAngstrom ? 5 : 10;
+double convierteValor(double valor, Conversion c) {
+    switch (c) {
+    case Conversion::AngstromABohr:
+        return valor / unidades::angstromPorBohr;
+    case Conversion::BohrAAngstrom:
+        return valor * unidades::angstromPorBohr;
+    case Conversion::EvAHartree:
+        return valor / unidades::evPorHartree;
+    case Conversion::HartreeAEv:
+        return valor * unidades::evPorHartree;
+    }
+    return valor;
 }
 
 QString convierteCelda(const QString& texto, Conversion c) {
-    const float producto = Convsng(texto) * factorConversion(c);
-    QString resultado = formatoDecimales(static_cast<double>(producto), decimalesConversion(c));
-    cambiapuntocoma(-1, resultado);
-    return resultado;
+    const auto origen = valorCompleto(texto);
+    if (!origen) {
+        return texto;
+    }
+    const double valor = convierteValor(*origen, c);
+    const double origenDiez = diezCifras(*origen);
+    const double valorDiez = diezCifras(valor);
+    // A candidate is good when it is the value to 10 digits or when it converts back to the
+    // cell's own value; either way the way back finds the typed text among its candidates.
+    std::string candidato;
+    for (int cifras = 1; cifras <= 10; ++cifras) {
+        candidato = textoFijo(valor, cifras);
+        const double leido = leeDouble(candidato);
+        if (leido == valorDiez || diezCifras(convierteValor(leido, inversa(c))) == origenDiez) {
+            break;
+        }
+    }
+    return QString::fromLatin1(candidato);
 }
 
 } // namespace oscilab

@@ -45,17 +45,16 @@ QString textoGeneral(double valor);
 // General text form of a single: up to 7 significant digits, otherwise as textoGeneral.
 QString textoGeneralSimple(float valor);
 
-// Pattern "##0." followed by `decimales` optional digits: rounded, no trailing zeros, no
-// grouping, and the point is kept when nothing follows it (2 gives "2.").
-QString formatoDecimales(double valor, int decimales);
-
-// Unit conversions of the table columns, with their single-precision factors.
+// Unit conversions of the table columns, each the exact inverse of its opposite.
 enum class Conversion { AngstromABohr, BohrAAngstrom, EvAHartree, HartreeAEv };
 
-float factorConversion(Conversion c);
-int decimalesConversion(Conversion c);
+Conversion inversa(Conversion c);
+double convierteValor(double valor, Conversion c);
 
-// Converts one cell text: Convsng, times the factor in single precision, formatted.
+// Converts one cell text in double precision. The result is the shortest text, of at most
+// 10 significant digits, that converts back to the cell's value (or, failing that, the
+// value to 10 digits), so that converting there and back gives the typed text again. A
+// text that is not a number is left as it is, for the save to name it.
 QString convierteCelda(const QString& texto, Conversion c);
 
 } // namespace oscilab

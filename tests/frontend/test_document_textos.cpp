@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
 
 namespace oscilab {
 
@@ -158,29 +161,89 @@ TEST(TextoGeneralSimple, SevenDigitsOfTheSingle) {
     EXPECT_EQ(textoGeneralSimple(47.9f), QStringLiteral("47.9"));
 }
 
-TEST(FormatoDecimales, PatternKeepsThePointAndDropsTrailingZeros) {
-    EXPECT_EQ(formatoDecimales(2.0, 5), QStringLiteral("2."));
-    EXPECT_EQ(formatoDecimales(0.0, 5), QStringLiteral("0."));
-    EXPECT_EQ(formatoDecimales(1.889726, 5), QStringLiteral("1.88973"));
-    EXPECT_EQ(formatoDecimales(0.25, 5), QStringLiteral("0.25"));
-    EXPECT_EQ(formatoDecimales(-0.000001, 5), QStringLiteral("0."));
-    EXPECT_EQ(formatoDecimales(1234567.5, 5), QStringLiteral("1234567.5"));
-    EXPECT_EQ(formatoDecimales(-3.14159265358979, 10), QStringLiteral("-3.1415926536"));
+TEST(ConvierteCelda, DoublePrecisionWithExactlyInverseFactors) {
+    EXPECT_EQ(convierteValor(1.0, Conversion::BohrAAngstrom), 0.529177210903);
+    EXPECT_EQ(convierteValor(1.0, Conversion::HartreeAEv), 27.211386245988);
+    EXPECT_EQ(convierteValor(0.529177210903, Conversion::AngstromABohr), 1.0);
+    EXPECT_EQ(convierteValor(27.211386245988, Conversion::EvAHartree), 1.0);
+    // 0.529177211 is shorter than 0.5291772109 and still converts back to 1.
+    EXPECT_EQ(convierteCelda(QStringLiteral("1"), Conversion::BohrAAngstrom),
+              QStringLiteral("0.529177211"));
+    EXPECT_EQ(convierteCelda(QStringLiteral("-2"), Conversion::HartreeAEv),
+              QStringLiteral("-54.4227725"));
+    EXPECT_EQ(convierteCelda(QStringLiteral("2"), Conversion::BohrAAngstrom),
+              QStringLiteral("1.058354422"));
+    EXPECT_EQ(convierteCelda(QStringLiteral("0"), Conversion::EvAHartree), QStringLiteral("0"));
+    EXPECT_EQ(convierteCelda(QStringLiteral("1,5"), Conversion::BohrAAngstrom),
+              convierteCelda(QStringLiteral("1.5"), Conversion::BohrAAngstrom));
+    // Texts that are no number stay for the save to name them.
+    EXPECT_EQ(convierteCelda(QStringLiteral("1.7-3"), Conversion::AngstromABohr),
+              QStringLiteral("1.7-3"));
 }
 
-TEST(ConvierteCelda, SinglePrecisionProductThenPattern) {
-    EXPECT_EQ(convierteCelda(QStringLiteral("1"), Conversion::AngstromABohr),
-              QStringLiteral("1.88973"));
-    EXPECT_EQ(convierteCelda(QStringLiteral("1"), Conversion::BohrAAngstrom),
-              QStringLiteral("0.52918"));
-    // 2 hartree in eV: the single product printed to ten decimals.
-    const float producto = 2.0f * 27.211395f;
-    EXPECT_EQ(convierteCelda(QStringLiteral("2"), Conversion::HartreeAEv),
-              formatoDecimales(static_cast<double>(producto), 10));
-    EXPECT_EQ(convierteCelda(QStringLiteral("10"), Conversion::BohrAAngstrom),
-              QStringLiteral("5.29177"));
-    // A whole result keeps its point.
-    EXPECT_EQ(convierteCelda(QStringLiteral("0"), Conversion::EvAHartree), QStringLiteral("0."));
+// A converted text has at most 10 significant digits and is within one part in 10^9 of the
+// exact value (half of that for texts of 10 digits or fewer).
+TEST(ConvierteCelda, ShowsTheConvertedValueToTenDigits) {
+    std::mt19937_64 azar(11);
+    std::uniform_real_distribution<double> exponente(-3.0, 5.0);
+    for (int i = 0; i < 2000; ++i) {
+        const double x = std::pow(10.0, exponente(azar)) * (i % 2 == 0 ? 1 : -1);
+        for (Conversion c : {Conversion::AngstromABohr, Conversion::HartreeAEv}) {
+            const QString texto = convierteCelda(textoGeneral(x), c);
+            const double exacto = static_cast<double>(
+                static_cast<long double>(valorInicial(textoGeneral(x))) *
+                (c == Conversion::HartreeAEv ? 27.211386245988L : 1.0L / 0.529177210903L));
+            int cifras = 0;
+            for (QChar ch : texto) {
+                cifras += ch.isDigit() && (cifras > 0 || ch != QLatin1Char('0')) ? 1 : 0;
+            }
+            EXPECT_LE(cifras, 10) << texto.toStdString();
+            EXPECT_NEAR(valorInicial(texto), exacto, std::fabs(exacto) * 1.001e-9) << x;
+        }
+    }
+}
+
+// The typed text of a value of 1 to 8 significant digits, built from its digits alone.
+QString textoTecleado(std::uint64_t cifras, int decimales, bool negativo) {
+    std::string t = std::to_string(cifras);
+    if (decimales > 0) {
+        if (static_cast<int>(t.size()) <= decimales) {
+            t.insert(0, static_cast<std::size_t>(decimales) - t.size() + 1, '0');
+        }
+        t.insert(t.size() - static_cast<std::size_t>(decimales), ".");
+    }
+    return QString::fromLatin1((negativo ? "-" : "") + t);
+}
+
+TEST(ConvierteCelda, ThereAndBackGivesTheTypedTextAgain) {
+    std::mt19937_64 azar(2018);
+    std::uniform_int_distribution<int> numeroCifras(1, 8);
+    std::uniform_int_distribution<int> decimales(0, 9);
+    const std::pair<Conversion, Conversion> idas[] = {
+        {Conversion::AngstromABohr, Conversion::BohrAAngstrom},
+        {Conversion::BohrAAngstrom, Conversion::AngstromABohr},
+        {Conversion::EvAHartree, Conversion::HartreeAEv},
+        {Conversion::HartreeAEv, Conversion::EvAHartree},
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const int n = numeroCifras(azar);
+        std::uint64_t minimo = 1;
+        for (int k = 1; k < n; ++k) {
+            minimo *= 10;
+        }
+        std::uint64_t cifras =
+            std::uniform_int_distribution<std::uint64_t>(minimo, minimo * 10 - 1)(azar);
+        const int d = decimales(azar);
+        if (d > 0 && cifras % 10 == 0) {
+            ++cifras; // no trailing zero after the point: the text as typed is the shortest
+        }
+        const QString tecleado = textoTecleado(cifras, d, i % 3 == 0);
+        for (const auto& [ida, vuelta] : idas) {
+            const QString convertido = convierteCelda(tecleado, ida);
+            ASSERT_EQ(convierteCelda(convertido, vuelta), tecleado)
+                << tecleado.toStdString() << " -> " << convertido.toStdString();
+        }
+    }
 }
 
 // Under a locale with a decimal comma the program's numbers keep the point.
@@ -192,9 +255,8 @@ TEST(NumerosSinLocale, DecimalCommaDefaultLocaleChangesNothing) {
     EXPECT_DOUBLE_EQ(valorInicial(QStringLiteral("1.5")), 1.5);
     EXPECT_EQ(textoGeneral(1.5), QStringLiteral("1.5"));
     EXPECT_EQ(textoGeneralSimple(15.999f), QStringLiteral("15.999"));
-    EXPECT_EQ(formatoDecimales(0.5, 5), QStringLiteral("0.5"));
     EXPECT_EQ(convierteCelda(QStringLiteral("1"), Conversion::AngstromABohr),
-              QStringLiteral("1.88973"));
+              QStringLiteral("1.889726125"));
     QLocale::setDefault(antes);
 }
 

@@ -415,27 +415,32 @@ TEST_F(Unidades, SwitchingDistanceUnitConvertsTheColumn) {
     ventana->grid()->setCurrentCell(4, 1);
     ventana->cambios = false;
     opcion(QStringLiteral("optdist(2)"))->setChecked(true);
-    EXPECT_EQ(celda(1, 1), QStringLiteral("1.05835"));
-    EXPECT_EQ(celda(2, 1), QStringLiteral("0.00001"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1.058354422"));
+    EXPECT_EQ(celda(2, 1), QStringLiteral("0.000007937658164"));
     EXPECT_EQ(celda(1, 2), QStringLiteral("-1"));
     EXPECT_TRUE(celda(3, 1).isEmpty());
     EXPECT_EQ(ventana->grid()->currentRow(), 0);
     EXPECT_TRUE(ventana->cambios);
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     opcion(QStringLiteral("optdist(1)"))->setChecked(true);
-    EXPECT_EQ(celda(1, 1), convierteCelda(QStringLiteral("1.05835"), Conversion::AngstromABohr));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("2"));
+    EXPECT_EQ(celda(2, 1), QStringLiteral("0.000015"));
 }
 
-TEST_F(Unidades, SwitchingEnergyUnitConvertsTheSecondColumn) {
+TEST_F(Unidades, TypedValuesComeBackAfterSwitchingEnergyThereAndBack) {
     opcion(QStringLiteral("optdist(1)"))->setChecked(true);
-    opcion(QStringLiteral("optener(1)"))->setChecked(true);
-    ventana->ponTextoCelda(1, 1, QStringLiteral("1"));
-    ventana->ponTextoCelda(1, 2, QStringLiteral("-0.5"));
     opcion(QStringLiteral("optener(2)"))->setChecked(true);
-    const float esperado = -0.5f * 27.211395f;
-    EXPECT_EQ(celda(1, 2), formatoDecimales(static_cast<double>(esperado), 10));
-    EXPECT_TRUE(celda(1, 2).startsWith(QStringLiteral("-13.6056")));
-    EXPECT_EQ(celda(1, 1), QStringLiteral("1"));
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    for (const char* texto : {"1.4", "-2987.0419", "2.5", "-0.5"}) {
+        QTest::keyClicks(dato, QString::fromLatin1(texto));
+        QTest::keyClick(dato, Qt::Key_Return);
+    }
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    EXPECT_EQ(celda(1, 2), QStringLiteral("-109.7717651"));
+    opcion(QStringLiteral("optener(2)"))->setChecked(true);
+    EXPECT_EQ(celda(1, 2), QStringLiteral("-2987.0419"));
+    EXPECT_EQ(celda(2, 2), QStringLiteral("-0.5"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1.4"));
 }
 
 using TablaElementos = VentanaPrueba;
@@ -709,7 +714,7 @@ TEST_F(Chequeo, NumbersKeepThePointUnderADecimalCommaLocale) {
     EXPECT_EQ(celda(1, 1), QStringLiteral("1.5"));
     EXPECT_EQ(celda(1, 2), QStringLiteral("-0.125"));
     opcion(QStringLiteral("optdist(2)"))->setChecked(true);
-    EXPECT_EQ(celda(1, 1), QStringLiteral("0.79377"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("0.7937658164"));
     QLocale::setDefault(antes);
 }
 
