@@ -227,7 +227,8 @@ QWidget* frmcurvi::creaDatos() {
     CMBlimitador_ = new QComboBox(datos);
     CMBlimitador_->setObjectName(QStringLiteral("CMBlimitador"));
     CMBlimitador_->setEditable(true);
-    CMBlimitador_->addItems({QStringLiteral(","), QStringLiteral(";"), QStringLiteral(" ")});
+    CMBlimitador_->addItems(
+        {QStringLiteral(","), QStringLiteral(";"), QStringLiteral(" "), QStringLiteral("Tab")});
     CMBlimitador_->setCurrentIndex(0);
     CMBlimitador_->setAccessibleName(QStringLiteral("Separador"));
     CMBlimitador_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 24);

@@ -43,8 +43,9 @@ TEST_F(Inicio, CaptionControlsAndInitialState) {
         EXPECT_FALSE(opcion(QString::fromLatin1(nombre))->isChecked()) << nombre;
     }
     auto* limitador = hijo<QComboBox>(QStringLiteral("CMBlimitador"));
-    ASSERT_EQ(limitador->count(), 3);
+    ASSERT_EQ(limitador->count(), 4);
     EXPECT_EQ(limitador->itemText(2), QStringLiteral(" "));
+    EXPECT_EQ(limitador->itemText(3), QStringLiteral("Tab"));
     EXPECT_EQ(limitador->currentText(), QStringLiteral(","));
     EXPECT_EQ(hijo<QToolButton>(QStringLiteral("BTimport"))->toolTip(),
               QStringLiteral("Importar datos separados por ,"));
