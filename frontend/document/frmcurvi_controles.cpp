@@ -229,6 +229,8 @@ QWidget* frmcurvi::creaDatos() {
     CMBlimitador_->setEditable(true);
     CMBlimitador_->addItems(
         {QStringLiteral(","), QStringLiteral(";"), QStringLiteral(" "), QStringLiteral("Tab")});
+    // Typing sets the delimiter of the next import only; the list stays as it is.
+    CMBlimitador_->setInsertPolicy(QComboBox::NoInsert);
     CMBlimitador_->setCurrentIndex(0);
     CMBlimitador_->setAccessibleName(QStringLiteral("Separador"));
     CMBlimitador_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 24);

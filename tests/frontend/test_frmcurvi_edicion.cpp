@@ -173,6 +173,18 @@ TEST_F(Inicio, ChoosingTheSemicolonRenamesTheImportTooltip) {
               QStringLiteral("Importar datos separados por ;"));
 }
 
+TEST_F(Inicio, ATypedDelimiterChangesNeitherTheListNorTheTooltip) {
+    auto* limitador = hijo<QComboBox>(QStringLiteral("CMBlimitador"));
+    limitador->setFocus();
+    limitador->lineEdit()->selectAll();
+    QTest::keyClicks(limitador->lineEdit(), QStringLiteral("|"));
+    QTest::keyClick(limitador->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(limitador->count(), 4);
+    EXPECT_EQ(ventana->delimitador(), QStringLiteral("|"));
+    EXPECT_EQ(hijo<QToolButton>(QStringLiteral("BTimport"))->toolTip(),
+              QStringLiteral("Importar datos separados por ,"));
+}
+
 using EditorCeldas = VentanaPrueba;
 
 TEST_F(EditorCeldas, TypingREnterVEnterWalksTheTable) {
