@@ -1,8 +1,10 @@
 #include "textos_numero.h"
 
-#include <QLocale>
+#include "compartido/unidades.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -16,6 +18,15 @@ bool esDigito(QChar c) {
 
 bool esBlanco(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// A typed or imported "," stands for the decimal point.
+bool esSignoDecimal(QChar c) {
+    return c == QLatin1Char('.') || c == QLatin1Char(',');
+}
+
+qsizetype signosDecimales(const QString& texto) {
+    return std::count_if(texto.begin(), texto.end(), esSignoDecimal);
 }
 
 double leeDouble(const std::string& texto) {
@@ -75,15 +86,17 @@ void cifrasSignificativas(double valor, int precision, std::string& cifras, int&
     }
 }
 
-QString formaGeneral(double valor, int precision, int exponenteMaximo) {
+// |valor| to `precision` significant digits, laid out in exponent form (1.5E-05) when its
+// decimal exponent is below `exponenteMinimo` or from `exponenteMaximo` up, else in fixed form.
+std::string formaGeneral(double valor, int precision, int exponenteMinimo, int exponenteMaximo) {
     if (valor == 0.0 || !std::isfinite(valor)) {
-        return std::isfinite(valor) ? QStringLiteral("0") : QString();
+        return std::isfinite(valor) ? "0" : "";
     }
     std::string cifras;
     int exponente = 0;
     cifrasSignificativas(valor, precision, cifras, exponente);
     std::string texto = valor < 0 ? "-" : "";
-    if (exponente < -4 || exponente >= exponenteMaximo) {
+    if (exponente < exponenteMinimo || exponente >= exponenteMaximo) {
         texto += cifras.substr(0, 1);
         if (cifras.size() > 1) {
             texto += "." + cifras.substr(1);
@@ -101,30 +114,53 @@ QString formaGeneral(double valor, int precision, int exponenteMaximo) {
             texto += cifras.substr(0, enteras) + "." + cifras.substr(enteras);
         }
     }
-    return QString::fromLatin1(texto.c_str());
+    return texto;
+}
+
+// `valor` rounded to `cifras` significant digits, in fixed form: what a user would type.
+std::string textoFijo(double valor, int cifras) {
+    return formaGeneral(valor, cifras, INT_MIN, INT_MAX);
+}
+
+// `valor` rounded to the 10 significant digits a converted cell shows at most.
+double diezCifras(double valor) {
+    return leeDouble(textoFijo(valor, 10));
 }
 
 } // namespace
 
-bool validanumfloat(int& tecla, const QString& cadena) {
-    int puntos = static_cast<int>(cadena.count(QLatin1Char('.')));
-    if (tecla == 46) {
-        ++puntos;
+bool validanumfloat(int& tecla, const QString& cadena, qsizetype inicio, qsizetype fin) {
+    const bool edicion = tecla == 8 || tecla == 13 || (tecla >= 25 && tecla <= 28);
+    if (edicion) {
+        return true;
     }
-    const bool permitida = (tecla >= 48 && tecla <= 57) || tecla == 8 || tecla == 46 ||
-                           tecla == 45 || tecla == 13 || (tecla >= 25 && tecla <= 28);
-    if (!permitida || puntos >= 2) {
+    if (tecla == 44) {
+        tecla = 46;
+    }
+    inicio = std::clamp<qsizetype>(inicio, 0, cadena.size());
+    fin = std::clamp<qsizetype>(fin, inicio, cadena.size());
+    const QString resto = cadena.left(inicio) + cadena.mid(fin);
+    // Nothing may go before a leading "-": it must stay the first character.
+    bool admitida =
+        !(inicio == 0 && resto.startsWith(QLatin1Char('-'))) && signosDecimales(resto) < 2;
+    if (tecla == 45) {
+        admitida = admitida && inicio == 0;
+    } else if (tecla == 46) {
+        admitida = admitida && signosDecimales(resto) == 0;
+    } else {
+        admitida = admitida && tecla >= 48 && tecla <= 57;
+    }
+    if (!admitida) {
         tecla = 0;
     }
-    return tecla != 0;
+    return admitida;
+}
+
+bool validanumfloat(int& tecla, const QString& cadena) {
+    return validanumfloat(tecla, cadena, cadena.size(), cadena.size());
 }
 
 float Convsng(const QString& cadena) {
-    if (cadena.contains(QLatin1Char(','))) {
-        bool ok = false;
-        const float valor = QLocale::c().toFloat(cadena, &ok);
-        return ok ? valor : 0.0f;
-    }
     std::string mantisa;
     bool negativo = false;
     bool hayPunto = false;
@@ -135,7 +171,7 @@ float Convsng(const QString& cadena) {
             negativo = true;
         } else if (esDigito(c)) {
             mantisa += static_cast<char>(c.unicode());
-        } else if (c == QLatin1Char('.') && !hayPunto) {
+        } else if (esSignoDecimal(c) && !hayPunto) {
             hayPunto = true;
             mantisa += '.';
         } else {
@@ -149,6 +185,40 @@ float Convsng(const QString& cadena) {
     float valor = 0.0f;
     std::from_chars(mantisa.data(), mantisa.data() + mantisa.size(), valor);
     return negativo ? -valor : valor;
+}
+
+std::optional<double> valorCompleto(const QString& cadena) {
+    const QString texto = cadena.trimmed();
+    std::string numero;
+    qsizetype i = 0;
+    if (i < texto.size() && (texto[i] == QLatin1Char('-') || texto[i] == QLatin1Char('+'))) {
+        numero += texto[i] == QLatin1Char('-') ? "-" : "";
+        ++i;
+    }
+    bool hayCifra = false;
+    bool hayPunto = false;
+    for (; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (esDigito(c)) {
+            hayCifra = true;
+            numero += static_cast<char>(c.unicode());
+        } else if (esSignoDecimal(c) && !hayPunto) {
+            hayPunto = true;
+            numero += '.';
+        } else {
+            break;
+        }
+    }
+    if (!hayCifra) {
+        return std::nullopt;
+    }
+    i = leeExponente(texto, i, numero);
+    double valor = 0.0;
+    const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
+    if (i != texto.size() || r.ec != std::errc() || !std::isfinite(valor)) {
+        return std::nullopt;
+    }
+    return valor;
 }
 
 void cambiapuntocoma(int direccion, QString& cadena) {
@@ -183,7 +253,7 @@ double valorInicial(const QString& cadena) {
         if (esDigito(c)) {
             hayCifra = true;
             numero += static_cast<char>(c.unicode());
-        } else if (c == QLatin1Char('.') && !hayPunto) {
+        } else if (esSignoDecimal(c) && !hayPunto) {
             hayPunto = true;
             numero += '.';
         } else {
@@ -198,53 +268,60 @@ double valorInicial(const QString& cadena) {
 }
 
 QString textoGeneral(double valor) {
-    return formaGeneral(valor, 15, 15);
+    return QString::fromLatin1(formaGeneral(valor, 15, -4, 15));
 }
 
 QString textoGeneralSimple(float valor) {
-    return formaGeneral(static_cast<double>(valor), 7, 7);
+    return QString::fromLatin1(formaGeneral(static_cast<double>(valor), 7, -4, 7));
 }
 
-QString formatoDecimales(double valor, int decimales) {
-    char buffer[400];
-    const auto r =
-        std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::fixed, decimales);
-    std::string texto(buffer, r.ptr);
-    if (texto.find('.') == std::string::npos) {
-        texto += '.';
-    }
-    while (texto.back() == '0') {
-        texto.pop_back();
-    }
-    if (texto.find_first_not_of("-0.") == std::string::npos) {
-        texto = "0.";
-    }
-    return QString::fromLatin1(texto.c_str());
-}
-
-float factorConversion(Conversion c) {
+Conversion inversa(Conversion c) {
     switch (c) {
     case Conversion::AngstromABohr:
-        return 1.889726f;
+        return Conversion::BohrAAngstrom;
     case Conversion::BohrAAngstrom:
-        return 0.5291772f;
+        return Conversion::AngstromABohr;
     case Conversion::EvAHartree:
-        return 0.03674931f;
+        return Conversion::HartreeAEv;
     case Conversion::HartreeAEv:
-        return 27.211395f;
+        return Conversion::EvAHartree;
     }
-    return 1.0f;
+    return c;
 }
 
-int decimalesConversion(Conversion c) {
-    return c == Conversion::AngstromABohr || c == Conversion::BohrAAngstrom ? 5 : 10;
+double convierteValor(double valor, Conversion c) {
+    switch (c) {
+    case Conversion::AngstromABohr:
+        return valor / unidades::angstromPorBohr;
+    case Conversion::BohrAAngstrom:
+        return valor * unidades::angstromPorBohr;
+    case Conversion::EvAHartree:
+        return valor / unidades::evPorHartree;
+    case Conversion::HartreeAEv:
+        return valor * unidades::evPorHartree;
+    }
+    return valor;
 }
 
 QString convierteCelda(const QString& texto, Conversion c) {
-    const float producto = Convsng(texto) * factorConversion(c);
-    QString resultado = formatoDecimales(static_cast<double>(producto), decimalesConversion(c));
-    cambiapuntocoma(-1, resultado);
-    return resultado;
+    const auto origen = valorCompleto(texto);
+    if (!origen) {
+        return texto;
+    }
+    const double valor = convierteValor(*origen, c);
+    const double origenDiez = diezCifras(*origen);
+    const double valorDiez = diezCifras(valor);
+    // A candidate is good when it is the value to 10 digits or when it converts back to the
+    // cell's own value; either way the way back finds the typed text among its candidates.
+    std::string candidato;
+    for (int cifras = 1; cifras <= 10; ++cifras) {
+        candidato = textoFijo(valor, cifras);
+        const double leido = leeDouble(candidato);
+        if (leido == valorDiez || diezCifras(convierteValor(leido, inversa(c))) == origenDiez) {
+            break;
+        }
+    }
+    return QString::fromLatin1(candidato);
 }
 
 } // namespace oscilab

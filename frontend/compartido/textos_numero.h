@@ -5,23 +5,37 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace oscilab {
 
-// Filters one key typed into a numeric box whose current text is `cadena`. `tecla` is the
-// character code; it becomes 0 when the key is refused. Returns whether the key passes.
+// Filters one key typed into a numeric box whose current text is `cadena`; the key replaces
+// the characters [inicio, fin) (the selection, or an empty stretch at the cursor). `tecla`
+// is the character code. Digits, one decimal sign, a "-" that becomes the first character,
+// and the editing keys (backspace, Enter, codes 25 to 28) pass. A "," is the keypad's
+// decimal key on many keyboards: it passes as a "." (`tecla` becomes 46), and the window
+// types that instead. Refused keys make `tecla` 0. Returns whether the key passes.
+bool validanumfloat(int& tecla, const QString& cadena, qsizetype inicio, qsizetype fin);
+
+// The same with the key typed at the end of the text.
 bool validanumfloat(int& tecla, const QString& cadena);
 
-// The single-precision value of a decimal text: an optional "-", digits, at most one ".",
-// and an optional exponent part. A "-" anywhere before the exponent negates the value.
-// Texts holding a "," are read by the program's number locale as a whole (0 if not a number).
+// The single-precision value of a decimal text: an optional "-", digits, at most one
+// decimal sign ("." or ","), and an optional exponent part. A "-" anywhere before the
+// exponent negates the value.
 float Convsng(const QString& cadena);
+
+// The value of a text that is one whole number: blanks around it, an optional sign, digits
+// with at most one decimal sign ("." or ","), an optional exponent (E or D). std::nullopt
+// for anything else, such as "1.715-317", "-", "1,5,2" or "abc".
+std::optional<double> valorCompleto(const QString& cadena);
 
 // direccion 1: every "." becomes ","; -1: every "," becomes "."; anything else empties it.
 void cambiapuntocoma(int direccion, QString& cadena);
 
 // The leading number of a text, as the table validation reads it: blanks are skipped, the
 // reading stops at the first character that cannot continue the number, exponents are
-// understood; an empty or non-numeric text gives 0.
+// understood, a "," counts as the decimal point; an empty or non-numeric text gives 0.
 double valorInicial(const QString& cadena);
 
 // General text form of a double: up to 15 significant digits, no trailing zeros, exponent
@@ -31,17 +45,16 @@ QString textoGeneral(double valor);
 // General text form of a single: up to 7 significant digits, otherwise as textoGeneral.
 QString textoGeneralSimple(float valor);
 
-// Pattern "##0." followed by `decimales` optional digits: rounded, no trailing zeros, no
-// grouping, and the point is kept when nothing follows it (2 gives "2.").
-QString formatoDecimales(double valor, int decimales);
-
-// Unit conversions of the table columns, with their single-precision factors.
+// Unit conversions of the table columns, each the exact inverse of its opposite.
 enum class Conversion { AngstromABohr, BohrAAngstrom, EvAHartree, HartreeAEv };
 
-float factorConversion(Conversion c);
-int decimalesConversion(Conversion c);
+Conversion inversa(Conversion c);
+double convierteValor(double valor, Conversion c);
 
-// Converts one cell text: Convsng, times the factor in single precision, formatted.
+// Converts one cell text in double precision. The result is the shortest text, of at most
+// 10 significant digits, that converts back to the cell's value (or, failing that, the
+// value to 10 digits), so that converting there and back gives the typed text again. A
+// text that is not a number is left as it is, for the save to name it.
 QString convierteCelda(const QString& texto, Conversion c);
 
 } // namespace oscilab

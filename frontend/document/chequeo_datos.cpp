@@ -65,6 +65,27 @@ PuntosOrdenados ordenaPuntos(const CeldasTabla& celdas) {
     return resultado;
 }
 
+std::optional<CeldaNoNumerica> celdaNoNumerica(const CeldasTabla& celdas) {
+    for (int i = 0; i < filasTabla; ++i) {
+        for (int c = 0; c < 2; ++c) {
+            const QString& texto = celdas[static_cast<std::size_t>(i)][static_cast<std::size_t>(c)];
+            if (!texto.trimmed().isEmpty() && !valorCompleto(texto)) {
+                return CeldaNoNumerica{i + 1, c + 1, texto};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+QString mensajeCeldaNoNumerica(const CeldaNoNumerica& celda) {
+    const QString que =
+        celda.columna == 1 ? QStringLiteral("La distancia") : QStringLiteral("La energía");
+    return QStringLiteral("%1 de la fila %2 no es un número: «%3».\nCorrígela antes de guardar.")
+        .arg(que)
+        .arg(celda.fila)
+        .arg(celda.texto);
+}
+
 ResultadoChequeo evaluaChequeo(int n, int m, bool hayTitulo, bool hayMasa1, bool hayMasa2) {
     ResultadoChequeo r;
     r.codigo = n;

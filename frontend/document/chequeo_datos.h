@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace oscilab {
 
@@ -24,16 +25,35 @@ struct PuntosOrdenados {
 // the two values are kept, after the points, so that they are not written as points.
 PuntosOrdenados ordenaPuntos(const CeldasTabla& celdas);
 
-enum class FocoChequeo { Ninguno, Titulo, Masa1, Masa2 };
+// A cell whose text is not one whole number ("1.715-317", "-", letters from an import). The
+// check stops at it before touching the table, so that nothing is silently cut.
+struct CeldaNoNumerica {
+    int fila = 0;    // 1..50
+    int columna = 0; // 1 = R, 2 = V
+    QString texto;
+};
+
+// The check's result when a cell is not a number: the save stops, like for 100, 200, 300.
+constexpr int codigoCeldaNoNumerica = 400;
+
+// The first non-empty cell, row by row, whose text is not a complete number.
+std::optional<CeldaNoNumerica> celdaNoNumerica(const CeldasTabla& celdas);
+
+// The message that names such a cell.
+QString mensajeCeldaNoNumerica(const CeldaNoNumerica& celda);
+
+// What the check stopped at: a missing title or mass, or a cell that is not a number.
+enum class FocoChequeo { Ninguno, Titulo, Masa1, Masa2, Celda };
 
 struct ResultadoChequeo {
-    int codigo = 0;  // 100, 200, 300, or the number of points
+    int codigo = 0;  // 100, 200, 300, 400, or the number of points
     int puntos = 0;  // the number of points
     QString mensaje; // empty when nothing is to be said
     bool permiteEjecutar = false;
     FocoChequeo foco = FocoChequeo::Ninguno; // the first of title and masses still missing
 
-    // The title and both masses are filled in: the document may be written.
+    // The title and both masses are filled in and every cell is a number: the document may
+    // be written.
     bool completo() const { return foco == FocoChequeo::Ninguno; }
 };
 

@@ -1,5 +1,6 @@
 #include "document/frmcurvi.h"
 
+#include "compartido/campo_numerico.h"
 #include "document/elementos.h"
 #include "document/fichero_datos.h"
 #include "document/tabla_periodica.h"
@@ -192,6 +193,17 @@ ResultadoChequeo frmcurvi::chequea() {
     for (int r = 1; r <= filasTabla; ++r) {
         celdas[static_cast<std::size_t>(r - 1)] = {textoCelda(r, 1), textoCelda(r, 2)};
     }
+    if (const auto mala = celdaNoNumerica(celdas)) {
+        ultimoChequeoPermite_ = false;
+        habilitaEjecutar(false);
+        avisar(this, mensajeCeldaNoNumerica(*mala), QString(), IconoMensaje::Exclamacion);
+        celdaActual(mala->fila, mala->columna);
+        textdato_->setFocus();
+        ResultadoChequeo r;
+        r.codigo = codigoCeldaNoNumerica;
+        r.foco = FocoChequeo::Celda;
+        return r;
+    }
     const PuntosOrdenados puntos = ordenaPuntos(celdas);
     for (int r = 1; r <= filasTabla; ++r) {
         const auto& fila = puntos.celdas[static_cast<std::size_t>(r - 1)];
@@ -383,7 +395,8 @@ void frmcurvi::btdatoClick() {
 }
 
 bool frmcurvi::teclaDato(int tecla) {
-    validanumfloat(tecla, textdato_->text());
+    const int pulsada = tecla;
+    oscilab::validanumfloat(tecla, *textdato_);
     if (!compruebaunidades()) {
         tecla = 0;
     }
@@ -391,7 +404,7 @@ bool frmcurvi::teclaDato(int tecla) {
         btdatoClick();
         return false;
     }
-    return tecla != 0;
+    return tecla != 0 && !escribeSustituta(*textdato_, pulsada, tecla);
 }
 
 void frmcurvi::editafila() {
@@ -486,6 +499,7 @@ void frmcurvi::enfoca(FocoChequeo foco) {
         textmatom_[1]->setFocus();
         break;
     case FocoChequeo::Ninguno:
+    case FocoChequeo::Celda: // the cell is already current, its editor focused
         break;
     }
 }

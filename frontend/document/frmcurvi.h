@@ -44,7 +44,8 @@ public:
     void marcaGuardado() { cambios_ = false; }
 
     // Compacts, sorts and rewrites the points, then checks the document. Returns 100, 200
-    // or 300 (title, mass 1, mass 2 missing; already reported) or the number of points.
+    // or 300 (title, mass 1, mass 2 missing; already reported), 400 (a cell that is not a
+    // number, reported, table untouched) or the number of points.
     int chequeadatos() { return chequea().codigo; }
     // False, after saying which, when a distance or an energy unit is still to be chosen.
     bool compruebaunidades();

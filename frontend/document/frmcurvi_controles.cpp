@@ -227,7 +227,10 @@ QWidget* frmcurvi::creaDatos() {
     cmblimitador_ = new QComboBox(datos);
     cmblimitador_->setObjectName(QStringLiteral("CMBlimitador"));
     cmblimitador_->setEditable(true);
-    cmblimitador_->addItems({QStringLiteral(","), QStringLiteral(";"), QStringLiteral(" ")});
+    cmblimitador_->addItems(
+        {QStringLiteral(","), QStringLiteral(";"), QStringLiteral(" "), QStringLiteral("Tab")});
+    // Typing sets the delimiter of the next import only; the list stays as it is.
+    cmblimitador_->setInsertPolicy(QComboBox::NoInsert);
     cmblimitador_->setCurrentIndex(0);
     cmblimitador_->setAccessibleName(QStringLiteral("Separador"));
     cmblimitador_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 24);

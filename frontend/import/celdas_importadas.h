@@ -18,6 +18,7 @@ struct ResultadoImportacion {
     std::vector<CeldaImportada> celdas; // written before any failure, in order
     std::vector<int> filasVisitadas;    // rows made current, in order (text import)
     bool fallo = false;
+    QString causa; // what failed, naming the file's line, when the reader can tell
 
     // The last text written into (fila, columna) by this import; nullptr if none.
     const CeldaImportada* celda(int fila, int columna) const {

@@ -27,7 +27,7 @@ QString filtroImportacion(OrigenImportacion origen) {
     if (origen == OrigenImportacion::Excel) {
         return QStringLiteral("Archivos de Excel (*.xls)");
     }
-    return QStringLiteral("Archivos de Texto (*.txt);;Archivos de datos (*.dat);;"
+    return QStringLiteral("Archivos de texto y datos (*.txt *.csv *.dat);;"
                           "Todos los archivos (*)");
 }
 
@@ -61,7 +61,8 @@ void importarDatos(QWidget* padre, OrigenImportacion origen, const QString& carp
         destino.filaActual(leido.filasVisitadas[visitada++]);
     }
     if (leido.fallo) {
-        avisar(padre, mensajeErrorImportacion(), tituloImportacion(), IconoMensaje::Stop);
+        const QString causa = leido.causa.isEmpty() ? QString() : QLatin1Char('\n') + leido.causa;
+        avisar(padre, mensajeErrorImportacion() + causa, tituloImportacion(), IconoMensaje::Stop);
         return;
     }
     destino.documentoCambiado();

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace oscilab {
 
 namespace {
@@ -23,6 +25,14 @@ QString quitaEspacios(const QString& s) {
         --fin;
     }
     return s.mid(inicio, fin - inicio);
+}
+
+bool tieneCifra(const QString& s) {
+    return std::any_of(s.begin(), s.end(), [](QChar c) { return c.isDigit(); });
+}
+
+QString causaLinea(int linea, const QString& que) {
+    return QStringLiteral("Línea %1: %2").arg(linea).arg(que);
 }
 
 QString ceroSiVacio(const QString& s) {
@@ -127,6 +137,10 @@ std::optional<CamposLinea> camposDeLinea(const QString& linea, const QString& de
     return resultado;
 }
 
+QString delimitadorReal(const QString& elegido) {
+    return elegido == QLatin1String("Tab") ? QStringLiteral("\t") : elegido;
+}
+
 ResultadoImportacion importartexto(const QString& ruta, const QString& delimitador) {
     ResultadoImportacion resultado;
     QFile fichero(ruta); // closed by its destructor on every path
@@ -134,29 +148,43 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
         resultado.fallo = true;
         return resultado;
     }
+    const QString d = delimitadorReal(delimitador);
+    const auto falla = [&resultado](int linea, const QString& que) {
+        resultado.fallo = true;
+        resultado.causa = causaLinea(linea, que);
+        return resultado;
+    };
     LectorLineas lector(fichero);
+    int linea = 0;
     int n = 0;
     while (!lector.alFinal()) {
         const auto bytes = lector.leeLinea();
+        ++linea;
+        if (!bytes) {
+            return falla(linea, QStringLiteral("no se puede leer"));
+        }
+        QByteArray contenido = *bytes;
+        if (linea == 1 && contenido.startsWith("\xEF\xBB\xBF")) {
+            contenido.remove(0, 3); // a UTF-8 byte order mark is not part of the first value
+        }
+        const QString texto = decodificaLinea(contenido);
+        if (n == 0 && !tieneCifra(texto)) {
+            continue; // a heading before the points
+        }
         ++n;
-        if (!bytes || n > filasTabla) {
-            resultado.fallo = true;
-            return resultado;
+        if (n > filasTabla) {
+            return falla(linea,
+                         QStringLiteral("la tabla admite %1 puntos como máximo").arg(filasTabla));
         }
         resultado.filasVisitadas.push_back(n);
-        QByteArray linea = *bytes;
-        if (n == 1 && linea.startsWith("\xEF\xBB\xBF")) {
-            linea.remove(0, 3); // a UTF-8 byte order mark is not part of the first value
-        }
-        const auto campos = camposDeLinea(decodificaLinea(linea), delimitador);
+        const auto campos = camposDeLinea(texto, d);
         if (!campos) {
-            resultado.fallo = true;
-            return resultado;
+            return falla(linea, QStringLiteral("está vacía"));
         }
         resultado.celdas.push_back({n, 1, campos->r});
         if (!campos->v) {
-            resultado.fallo = true;
-            return resultado;
+            return falla(linea, QStringLiteral("«%1» no tiene dos valores separados por «%2»")
+                                    .arg(texto, delimitador));
         }
         resultado.celdas.push_back({n, 2, *campos->v});
     }

@@ -20,7 +20,12 @@ struct CamposLinea {
 // when the line yields no field at all (an empty line): nothing is written.
 std::optional<CamposLinea> camposDeLinea(const QString& linea, const QString& delimitador);
 
-// Reads the file at `ruta`. The file is closed on every path; reading is bounded, so
+// The delimiter box offers "Tab" for the tab character; any other text is the delimiter.
+QString delimitadorReal(const QString& elegido);
+
+// Reads the file at `ruta`, `delimitador` as chosen in the delimiter box. Lines before the
+// first one holding a digit (headings such as "R  V") are skipped; rows count from the
+// first line with a number. The file is closed on every path; reading is bounded, so
 // binary or huge files end in a failure instead of a hang.
 ResultadoImportacion importartexto(const QString& ruta, const QString& delimitador);
 

@@ -1,5 +1,6 @@
 #include "frmescala.h"
 
+#include "compartido/campo_numerico.h"
 #include "compartido/textos_numero.h"
 #include "formato_numeros.h"
 #include "frmgraficos.h"
@@ -159,8 +160,10 @@ bool frmescala::eventFilter(QObject* objeto, QEvent* evento) {
     } else if (evento->type() == QEvent::KeyPress) {
         const QString texto = static_cast<QKeyEvent*>(evento)->text();
         // Printable keys go through the numeric filter; editing and shortcut keys pass.
-        int tecla = texto.isEmpty() ? 0 : texto.at(0).unicode();
-        if (tecla >= 32 && !validanumfloat(tecla, campo->text())) {
+        const int pulsada = texto.isEmpty() ? 0 : texto.at(0).unicode();
+        int tecla = pulsada;
+        if (tecla >= 32 &&
+            (!validanumfloat(tecla, *campo) || escribeSustituta(*campo, pulsada, tecla))) {
             return true;
         }
     }

@@ -12,6 +12,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
+
 namespace oscilab {
 
 namespace {
@@ -19,15 +21,24 @@ namespace {
 // Sharpness of the composed plot: picture pixels per window pixel.
 constexpr double kEscalaGrafico = 3.0;
 
-// Prints through a QPainter on a printer whose page is the whole sheet.
+// Prints through a QPainter on a printer whose page is the whole sheet. The layout speaks
+// of the whole sheet; the painter shrinks it into the printable area.
 class SuperficiePintor : public SuperficieImpresion {
 public:
     SuperficiePintor(QPrinter& impresora, QPainter& pintor, const QFont& fuente)
         : impresora_(impresora), pintor_(pintor), metrica_(fuente, &impresora),
           porTwip_(impresora.resolution() / 1440.0) {
-        const QRectF hoja = impresora.pageLayout().fullRectPoints();
+        const QPageLayout disposicion = impresora.pageLayout();
+        const QRectF hoja = disposicion.fullRectPoints();
         ancho_ = hoja.width() * 20.0;
         alto_ = hoja.height() * 20.0;
+        const QMarginsF minimos = disposicion.minimumMargins();
+        const double twipsPorUnidad =
+            20.0 * hoja.width() / std::max(disposicion.fullRect().width(), 1e-9);
+        const EncajePagina encaje = encajaEnArea(
+            QSizeF(ancho_, alto_), areaImprimible(QSizeF(ancho_, alto_), minimos * twipsPorUnidad));
+        pintor_.translate(encaje.dx * porTwip_, encaje.dy * porTwip_);
+        pintor_.scale(encaje.escala, encaje.escala);
         pintor_.setFont(fuente);
     }
 

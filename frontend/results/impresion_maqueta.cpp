@@ -16,6 +16,26 @@ QString subtituloPrimeraPagina(const QString& nombrebase, const QDate& fecha) {
            fecha.toString(QStringLiteral("MM-dd-yyyy"));
 }
 
+QRectF areaImprimible(QSizeF hoja, QMarginsF margenesImpresora) {
+    const double izquierda = std::max(margenesImpresora.left(), kMargenSeguro);
+    const double arriba = std::max(margenesImpresora.top(), kMargenSeguro);
+    const double derecha = std::max(margenesImpresora.right(), kMargenSeguro);
+    const double abajo = std::max(margenesImpresora.bottom(), kMargenSeguro);
+    return QRectF(izquierda, arriba, std::max(hoja.width() - izquierda - derecha, 1.0),
+                  std::max(hoja.height() - arriba - abajo, 1.0));
+}
+
+EncajePagina encajaEnArea(QSizeF hoja, const QRectF& area) {
+    EncajePagina e;
+    if (hoja.isEmpty()) {
+        return e;
+    }
+    e.escala = std::min({area.width() / hoja.width(), area.height() / hoja.height(), 1.0});
+    e.dx = area.left() + (area.width() - e.escala * hoja.width()) / 2.0;
+    e.dy = area.top() + (area.height() - e.escala * hoja.height()) / 2.0;
+    return e;
+}
+
 void MaquetaInforme::imprime(const QString& texto, bool finLinea) {
     if (!texto.trimmed().isEmpty()) {
         s_.texto(x_, y_, texto);

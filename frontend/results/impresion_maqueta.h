@@ -6,6 +6,8 @@
 
 #include <QDate>
 #include <QImage>
+#include <QMarginsF>
+#include <QRectF>
 #include <QString>
 #include <vector>
 
@@ -40,6 +42,26 @@ constexpr double kHuecoGrafico = 1000.0;    // between the first header and the 
 constexpr double kTextoConGrafico = 9000.0; // top of the text on the page with the plot
 constexpr int kCeldasTabulador = 10;
 } // namespace maqueta
+
+// Where the sheet's layout lands on the paper: scaled by `escala` (at most 1) about the
+// sheet's top left corner, then moved by (dx, dy) twips.
+struct EncajePagina {
+    double escala = 1.0;
+    double dx = 0.0;
+    double dy = 0.0;
+    QPointF aplica(QPointF p) const { return {dx + escala * p.x(), dy + escala * p.y()}; }
+};
+
+// A quarter inch: the margin that printers commonly leave unprinted.
+constexpr double kMargenSeguro = 360.0;
+
+// The printable area of a sheet of `hoja` twips: the sheet less the printer's own margins
+// and never less than kMargenSeguro on each side, so that a PDF shows the page a printer
+// would print.
+QRectF areaImprimible(QSizeF hoja, QMarginsF margenesImpresora);
+
+// The layout of the whole sheet shrunk, keeping its proportions, into `area`, centred.
+EncajePagina encajaEnArea(QSizeF hoja, const QRectF& area);
 
 // "Programa OSCILAB     Versión: Septiembre 2002"
 QString tituloPrograma();

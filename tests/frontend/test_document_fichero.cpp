@@ -91,18 +91,18 @@ TEST(FicheroDatos, NoPowersWriteASingleBlankAndTitleIsLatin1) {
 }
 
 TEST(FicheroDatos, ExampleDocumentsReadAndWriteBackIdentically) {
-    for (const char* nombre : {"H2.qvd", "HF.qvd", "CO.qvd"}) {
+    for (const char* nombre : {"H2.qvd", "HF.qvd", "HF2.qvd", "CO.qvd", "CO2.qvd"}) {
         const QByteArray original =
             leeBytes(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/") + QLatin1String(nombre));
         const FicheroLeido l = lee(original);
         EXPECT_EQ(bytesFicheroDatos(contenidoDe(l)), original) << nombre;
-        EXPECT_GE(l.celdas.size(), 30u) << nombre;
+        EXPECT_GE(l.celdas.size(), 28u) << nombre;
     }
 }
 
 TEST(FicheroDatos, H2ExampleHasTheLayoutTheEngineReads) {
     const FicheroLeido l = lee(leeBytes(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd")));
-    EXPECT_EQ(*l.potencias, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(*l.potencias, (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(l.unidades, (std::vector<QString>{"UA", "UA"}));
     EXPECT_EQ(l.celdas.at(0), QStringLiteral("1.0"));
     EXPECT_EQ(l.celdas.at(1), QStringLiteral("-1.1290315042"));

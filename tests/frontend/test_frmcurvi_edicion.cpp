@@ -43,8 +43,9 @@ TEST_F(Inicio, CaptionControlsAndInitialState) {
         EXPECT_FALSE(opcion(QString::fromLatin1(nombre))->isChecked()) << nombre;
     }
     auto* limitador = hijo<QComboBox>(QStringLiteral("CMBlimitador"));
-    ASSERT_EQ(limitador->count(), 3);
+    ASSERT_EQ(limitador->count(), 4);
     EXPECT_EQ(limitador->itemText(2), QStringLiteral(" "));
+    EXPECT_EQ(limitador->itemText(3), QStringLiteral("Tab"));
     EXPECT_EQ(limitador->currentText(), QStringLiteral(","));
     EXPECT_EQ(hijo<QToolButton>(QStringLiteral("BTimport"))->toolTip(),
               QStringLiteral("Importar datos separados por ,"));
@@ -171,6 +172,18 @@ TEST_F(Inicio, ChoosingTheSemicolonRenamesTheImportTooltip) {
               QStringLiteral("Importar datos separados por ;"));
 }
 
+TEST_F(Inicio, ATypedDelimiterChangesNeitherTheListNorTheTooltip) {
+    auto* limitador = hijo<QComboBox>(QStringLiteral("CMBlimitador"));
+    limitador->setFocus();
+    limitador->lineEdit()->selectAll();
+    QTest::keyClicks(limitador->lineEdit(), QStringLiteral("|"));
+    QTest::keyClick(limitador->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(limitador->count(), 4);
+    EXPECT_EQ(ventana->delimitador(), QStringLiteral("|"));
+    EXPECT_EQ(hijo<QToolButton>(QStringLiteral("BTimport"))->toolTip(),
+              QStringLiteral("Importar datos separados por ,"));
+}
+
 using EditorCeldas = VentanaPrueba;
 
 TEST_F(EditorCeldas, TypingREnterVEnterWalksTheTable) {
@@ -199,17 +212,54 @@ TEST_F(EditorCeldas, LettersAndASecondPointAreRefused) {
     opcion(QStringLiteral("optdist(1)"))->setChecked(true);
     opcion(QStringLiteral("optener(1)"))->setChecked(true);
     QLineEdit* dato = caja(QStringLiteral("textdato"));
-    QTest::keyClicks(dato, QStringLiteral("1.2e.5x-"));
-    EXPECT_EQ(dato->text(), QStringLiteral("1.25-"));
+    QTest::keyClicks(dato, QStringLiteral("1.2e.5x-,"));
+    EXPECT_EQ(dato->text(), QStringLiteral("1.25"));
     // Keys that type nothing are not filtered.
     QTest::keyClick(dato, Qt::Key_Home);
     QTest::keyClick(dato, Qt::Key_Delete);
-    EXPECT_EQ(dato->text(), QStringLiteral(".25-"));
-    QTest::keyClick(dato, Qt::Key_Backspace);
+    EXPECT_EQ(dato->text(), QStringLiteral(".25"));
     QTest::keyClick(dato, Qt::Key_End);
     QTest::keyClick(dato, Qt::Key_Backspace);
-    EXPECT_EQ(dato->text(), QStringLiteral(".25"));
+    EXPECT_EQ(dato->text(), QStringLiteral(".2"));
     EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(EditorCeldas, ACommaIsTypedAsAPointAndAMinusOnlyFirst) {
+    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    QTest::keyClicks(dato, QStringLiteral("1,75"));
+    QTest::keyClick(dato, Qt::Key_Return);
+    QTest::keyClicks(dato, QStringLiteral("1.715-317"));
+    QTest::keyClick(dato, Qt::Key_Return);
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1.75"));
+    EXPECT_EQ(celda(1, 2), QStringLiteral("1.715317"));
+    // A new value typed over the selected old one may start with its sign.
+    ventana->grid()->setCurrentCell(0, 1);
+    dato->setFocus();
+    dato->selectAll();
+    QTest::keyClicks(dato, QStringLiteral("-0,5"));
+    EXPECT_EQ(dato->text(), QStringLiteral("-0.5"));
+    QTest::keyClick(dato, Qt::Key_Home);
+    QTest::keyClicks(dato, QStringLiteral("-7."));
+    EXPECT_EQ(dato->text(), QStringLiteral("-0.5"));
+}
+
+TEST_F(EditorCeldas, ACellThatIsNoNumberIsNamedAtSaveAndKept) {
+    llenaDocumento(7);
+    ventana->ponTextoCelda(3, 2, QStringLiteral("-1.7-3"));
+    ventana->ponTextoCelda(2, 1, QString());
+    mensajes.mostrados.clear();
+    EXPECT_EQ(ventana->chequeadatos(), 400);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_EQ(mensajes.mostrados[0].texto,
+              QStringLiteral("La energía de la fila 3 no es un número: «-1.7-3».\n"
+                             "Corrígela antes de guardar."));
+    EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Exclamacion);
+    EXPECT_EQ(celda(3, 2), QStringLiteral("-1.7-3"));
+    EXPECT_TRUE(celda(2, 1).isEmpty());
+    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), QStringLiteral("-1.7-3"));
+    EXPECT_FALSE(ventana->ejecutarHabilitado());
 }
 
 TEST_F(EditorCeldas, ControlKeysAreFilteredLikeAnyCharacter) {
@@ -377,27 +427,32 @@ TEST_F(Unidades, SwitchingDistanceUnitConvertsTheColumn) {
     ventana->grid()->setCurrentCell(4, 1);
     ventana->marcaGuardado();
     opcion(QStringLiteral("optdist(2)"))->setChecked(true);
-    EXPECT_EQ(celda(1, 1), QStringLiteral("1.05835"));
-    EXPECT_EQ(celda(2, 1), QStringLiteral("0.00001"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1.058354422"));
+    EXPECT_EQ(celda(2, 1), QStringLiteral("0.000007937658164"));
     EXPECT_EQ(celda(1, 2), QStringLiteral("-1"));
     EXPECT_TRUE(celda(3, 1).isEmpty());
     EXPECT_EQ(ventana->grid()->currentRow(), 0);
     EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     opcion(QStringLiteral("optdist(1)"))->setChecked(true);
-    EXPECT_EQ(celda(1, 1), convierteCelda(QStringLiteral("1.05835"), Conversion::AngstromABohr));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("2"));
+    EXPECT_EQ(celda(2, 1), QStringLiteral("0.000015"));
 }
 
-TEST_F(Unidades, SwitchingEnergyUnitConvertsTheSecondColumn) {
+TEST_F(Unidades, TypedValuesComeBackAfterSwitchingEnergyThereAndBack) {
     opcion(QStringLiteral("optdist(1)"))->setChecked(true);
-    opcion(QStringLiteral("optener(1)"))->setChecked(true);
-    ventana->ponTextoCelda(1, 1, QStringLiteral("1"));
-    ventana->ponTextoCelda(1, 2, QStringLiteral("-0.5"));
     opcion(QStringLiteral("optener(2)"))->setChecked(true);
-    const float esperado = -0.5f * 27.211395f;
-    EXPECT_EQ(celda(1, 2), formatoDecimales(static_cast<double>(esperado), 10));
-    EXPECT_TRUE(celda(1, 2).startsWith(QStringLiteral("-13.6056")));
-    EXPECT_EQ(celda(1, 1), QStringLiteral("1"));
+    QLineEdit* dato = caja(QStringLiteral("textdato"));
+    for (const char* texto : {"1.4", "-2987.0419", "2.5", "-0.5"}) {
+        QTest::keyClicks(dato, QString::fromLatin1(texto));
+        QTest::keyClick(dato, Qt::Key_Return);
+    }
+    opcion(QStringLiteral("optener(1)"))->setChecked(true);
+    EXPECT_EQ(celda(1, 2), QStringLiteral("-109.7717651"));
+    opcion(QStringLiteral("optener(2)"))->setChecked(true);
+    EXPECT_EQ(celda(1, 2), QStringLiteral("-2987.0419"));
+    EXPECT_EQ(celda(2, 2), QStringLiteral("-0.5"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1.4"));
 }
 
 using TablaElementos = VentanaPrueba;
@@ -671,7 +726,7 @@ TEST_F(Chequeo, NumbersKeepThePointUnderADecimalCommaLocale) {
     EXPECT_EQ(celda(1, 1), QStringLiteral("1.5"));
     EXPECT_EQ(celda(1, 2), QStringLiteral("-0.125"));
     opcion(QStringLiteral("optdist(2)"))->setChecked(true);
-    EXPECT_EQ(celda(1, 1), QStringLiteral("0.79377"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("0.7937658164"));
     QLocale::setDefault(antes);
 }
 

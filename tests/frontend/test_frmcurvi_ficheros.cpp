@@ -42,8 +42,10 @@ TEST_F(Guardar, SavedFileHasTheLayoutOfTheExampleDocuments) {
     const QList<QByteArray> nuestras = bytesDe(ruta(QStringLiteral("forma.qvd"))).split('\n');
     const QList<QByteArray> ejemplo =
         bytesDe(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd")).split('\n');
-    // Powers, masses and units lines are identical; every line ends in CR LF.
-    for (int i = 1; i <= 3; ++i) {
+    // Powers (the example has 0 to 6), masses and units lines alike; every line ends in CR LF.
+    EXPECT_EQ(nuestras[1], "0 1 2 3 4 \r");
+    EXPECT_TRUE(ejemplo[1].startsWith(nuestras[1].chopped(1)));
+    for (int i = 2; i <= 3; ++i) {
         EXPECT_EQ(nuestras[i], ejemplo[i]) << i;
     }
     for (int i = 0; i + 1 < nuestras.size(); ++i) {
@@ -195,11 +197,11 @@ TEST_F(Abrir, ExampleDocumentLoadsAndEnablesRun) {
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Hidrógeno"));
     EXPECT_TRUE(opcion(QStringLiteral("optdist(1)"))->isChecked());
     EXPECT_TRUE(opcion(QStringLiteral("optener(1)"))->isChecked());
-    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 0 1 2 3 4"));
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 0 1 2 3 4 5 6"));
     EXPECT_EQ(celda(1, 1), QStringLiteral("1.0"));
     EXPECT_EQ(celda(1, 2), QStringLiteral("-1.1290315042"));
-    EXPECT_FALSE(celda(20, 1).isEmpty());
-    EXPECT_TRUE(celda(50, 1).isEmpty());
+    EXPECT_FALSE(celda(14, 1).isEmpty());
+    EXPECT_TRUE(celda(15, 1).isEmpty());
     EXPECT_EQ(ventana->grid()->currentRow(), 0);
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_TRUE(ventana->ejecutarHabilitado());

@@ -74,8 +74,8 @@ TEST_F(ImportComando, ThreeLinesOverTenPointsChangeRowsOneToThreeOnly) {
     EXPECT_FALSE(tabla_.ejecutarHabilitado);
     EXPECT_EQ(tabla_.filasActuales, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(dialogos_.iniciales, QStringList{"/prog/"});
-    // Text files first, then data files, then every file (Linux names need no extension).
-    EXPECT_EQ(dialogos_.filtros.front(), "Archivos de Texto (*.txt);;Archivos de datos (*.dat);;"
+    // Text, comma-separated and data files, then every file (Linux names need no extension).
+    EXPECT_EQ(dialogos_.filtros.front(), "Archivos de texto y datos (*.txt *.csv *.dat);;"
                                          "Todos los archivos (*)");
 }
 
@@ -119,7 +119,8 @@ TEST_F(ImportComando, FailureKeepsEarlierRowsAndLeavesDocumentStateAlone) {
     EXPECT_EQ(tabla_.celda(2, 1), "2");
     EXPECT_EQ(tabla_.celda(3, 1), "3");
     ASSERT_EQ(mensajes_.mostrados.size(), 1u);
-    EXPECT_EQ(mensajes_.mostrados[0].texto, "Se ha producido un error al abrir el archivo");
+    EXPECT_EQ(mensajes_.mostrados[0].texto,
+              "Se ha producido un error al abrir el archivo\nLínea 2: está vacía");
     EXPECT_EQ(mensajes_.mostrados[0].titulo, "Importar datos");
     EXPECT_EQ(mensajes_.mostrados[0].icono, IconoMensaje::Stop);
     EXPECT_FALSE(tabla_.cambios);

@@ -66,8 +66,8 @@ TEST_F(ImportTexto, DecimalCommasWithCommaDelimiterAreSplitAsTheyStand) {
     EXPECT_EQ(fila1("1,25;-0,5", ","), Par("1", "25;-0"));
 }
 
-TEST_F(ImportTexto, HeadingLineIsImportedAsText) {
-    EXPECT_EQ(fila1("R;V", ";"), Par("R", "V"));
+TEST_F(ImportTexto, AHeadingWithADigitIsImportedAsText) {
+    EXPECT_EQ(fila1("R1;V1", ";"), Par("R1", "V1"));
 }
 
 TEST_F(ImportTexto, DelimiterIsMatchedAsAWholeTextIgnoringCase) {
@@ -82,7 +82,10 @@ TEST_F(ImportTexto, OnlyBlanksAreTrimmedNotTabs) {
 }
 
 TEST_F(ImportTexto, ThreeSpacesWithSpaceDelimiterGiveZeros) {
-    EXPECT_EQ(fila1("   ", " "), Par("0", "0"));
+    const auto r = importartexto(fichero("1 2\r\n   \r\n"), " ");
+    EXPECT_FALSE(r.fallo);
+    EXPECT_EQ(r.celda(2, 1)->texto, "0");
+    EXPECT_EQ(r.celda(2, 2)->texto, "0");
 }
 
 TEST_F(ImportTexto, LfOnlyFileImportsOneRowPerLine) {
@@ -118,6 +121,42 @@ TEST_F(ImportTexto, LfLastLineWithOrWithoutLineBreakImportsWithoutError) {
     EXPECT_FALSE(importartexto(fichero("1;2\n3;4\n"), ";").fallo);
     EXPECT_FALSE(importartexto(fichero("1;2\n3;4"), ";").fallo);
     EXPECT_FALSE(importartexto(fichero("1;2\r3;4\r"), ";").fallo);
+}
+
+TEST_F(ImportTexto, LeadingLinesWithoutANumberAreSkipped) {
+    const auto r = importartexto(fichero("\xEF\xBB\xBFR  V\r\n\r\nDistancia;Energía\r\n"
+                                         "1.4;-1.1\r\n1.5;-1.2\r\n"),
+                                 ";");
+    EXPECT_FALSE(r.fallo);
+    ASSERT_EQ(r.celdas.size(), 4u);
+    EXPECT_EQ(r.celda(1, 1)->texto, "1.4");
+    EXPECT_EQ(r.celda(2, 2)->texto, "-1.2");
+    EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2}));
+    // Only before the points: a heading between them fails, naming its line of the file.
+    const auto m = importartexto(fichero("R V\n1;2\nR V\n"), ";");
+    EXPECT_TRUE(m.fallo);
+    EXPECT_EQ(m.celda(2, 1)->texto, "R V");
+    EXPECT_EQ(m.causa, QStringLiteral("Línea 3: «R V» no tiene dos valores separados por «;»"));
+}
+
+TEST_F(ImportTexto, TabIsTheTabCharacter) {
+    EXPECT_EQ(delimitadorReal(QStringLiteral("Tab")), QStringLiteral("\t"));
+    EXPECT_EQ(delimitadorReal(QStringLiteral(";")), QStringLiteral(";"));
+    EXPECT_EQ(fila1("1.5\t-2.25", QStringLiteral("Tab")), Par("1.5", "-2.25"));
+    const auto r = importartexto(fichero("1.5 -2.25\n"), QStringLiteral("Tab"));
+    EXPECT_TRUE(r.fallo);
+    EXPECT_EQ(r.causa, QStringLiteral("Línea 1: «1.5 -2.25» no tiene dos valores separados por "
+                                      "«Tab»"));
+}
+
+TEST_F(ImportTexto, TheFailureNamesTheLineOfTheFile) {
+    QByteArray contenido = "x y\n";
+    for (int i = 1; i <= 51; ++i) {
+        contenido += QByteArray::number(i) + ";1\n";
+    }
+    EXPECT_EQ(importartexto(fichero(contenido), ";").causa,
+              QStringLiteral("Línea 52: la tabla admite 50 puntos como máximo"));
+    EXPECT_EQ(importartexto(fichero("1;2\n\n"), ";").causa, QStringLiteral("Línea 2: está vacía"));
 }
 
 TEST_F(ImportTexto, LfTrailingBlankLineFailsAfterTheEarlierLines) {
@@ -208,14 +247,14 @@ TEST_F(ImportTexto, MissingFileFails) {
 }
 
 TEST_F(ImportTexto, Latin1AndUtf8AccentsAreBothKept) {
-    EXPECT_EQ(fila1("Distancia;Energ\xC3\xAD"
+    EXPECT_EQ(fila1("1 Distancia;Energ\xC3\xAD"
                     "a",
                     ";"),
-              Par("Distancia", "Energía"));
-    EXPECT_EQ(fila1("Distancia;Energ\xED"
+              Par("1 Distancia", "Energía"));
+    EXPECT_EQ(fila1("1 Distancia;Energ\xED"
                     "a",
                     ";"),
-              Par("Distancia", "Energía"));
+              Par("1 Distancia", "Energía"));
 }
 
 TEST_F(ImportTexto, Utf8ByteOrderMarkIsDropped) {

@@ -207,6 +207,46 @@ TEST(ImpresionMaqueta, ThePlotSitsBelowTheFirstHeaderAndTheTextAt9000) {
     EXPECT_EQ(p.conTexto("L80")[0].pagina, 2);
 }
 
+TEST(ImpresionMaqueta, PrintableAreaKeepsAQuarterInchOrThePrintersOwnMargins) {
+    const QSizeF a4(11906.0, 16838.0);
+    EXPECT_EQ(areaImprimible(a4, QMarginsF()), QRectF(360.0, 360.0, 11186.0, 16118.0));
+    EXPECT_EQ(areaImprimible(a4, QMarginsF(500.0, 100.0, 360.0, 700.0)),
+              QRectF(500.0, 360.0, 11046.0, 15778.0));
+}
+
+// Everything the sheet's layout prints, plot included, lands inside the printable area,
+// and the page keeps its proportions.
+TEST(ImpresionMaqueta, TheShrunkPageFitsThePrintableArea) {
+    Impresion p;
+    GraficoImpreso g;
+    g.imagen = QImage(10, 10, QImage::Format_RGB32);
+    g.ancho = p.r.ancho; // a plot as wide as the sheet
+    g.alto = 4500.0;
+    p.imprime(lineas(80), &g);
+    const QSizeF hoja(p.r.ancho, p.r.alto);
+    const QRectF area = areaImprimible(hoja, QMarginsF(300.0, 400.0, 500.0, 600.0));
+    const EncajePagina e = encajaEnArea(hoja, area);
+    EXPECT_NEAR(e.escala, std::min(area.width() / hoja.width(), area.height() / hoja.height()),
+                1e-12);
+    const QRectF dentro = area.adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
+    for (const auto& ev : p.r.eventos) {
+        if (ev.tipo == RegistroImpresion::Tipo::NuevaPagina) {
+            continue;
+        }
+        const double ancho =
+            ev.tipo == RegistroImpresion::Tipo::Texto ? p.r.anchoTexto(ev.texto) : ev.ancho;
+        const double alto = ev.tipo == RegistroImpresion::Tipo::Texto ? p.r.linea : ev.alto;
+        EXPECT_TRUE(dentro.contains(e.aplica({ev.x, ev.y})) &&
+                    dentro.contains(e.aplica({ev.x + ancho, ev.y + alto})))
+            << ev.texto.toStdString() << " at " << ev.x << ", " << ev.y;
+    }
+    // The sheet fills the area's width (the narrower fit here), centred in its height.
+    EXPECT_NEAR(e.aplica({0.0, 0.0}).x(), area.left(), 1e-6);
+    EXPECT_NEAR(e.aplica({hoja.width(), 0.0}).x(), area.right(), 1e-6);
+    EXPECT_NEAR(e.aplica({0.0, 0.0}).y() - area.top(),
+                area.bottom() - e.aplica({0.0, hoja.height()}).y(), 1e-6);
+}
+
 TEST(ImpresionMaqueta, TabsStopEveryTenCellsFromTheMargin) {
     Impresion p;
     p.imprime("a\tb\r\n0123456789\tc\r\n\t\td\r\n");

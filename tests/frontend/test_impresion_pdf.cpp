@@ -2,6 +2,7 @@
 #include "support/guiones.h"
 
 #include <QFile>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -118,6 +119,32 @@ TEST_F(ImpresionPdf, PagesCarryHeaderReportAndFeet) {
     EXPECT_FALSE(texto.contains(QStringLiteral(".../...")));
     EXPECT_EQ(imagenesEnPagina(pdf, 1), 1);
     EXPECT_EQ(imagenesEnPagina(pdf, 2), 0);
+}
+
+// The first page rendered in grey at 72 dpi: the quarter-inch band along every edge, where
+// printers leave the paper blank, holds no ink; the plot's labels still print just inside.
+TEST_F(ImpresionPdf, NothingIsPrintedInTheQuarterInchAlongTheEdges) {
+    const QString pdf = imprime(true);
+    const QString base = dir_.filePath("pagina");
+    ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"), {"-gray", "-r", "72", "-f", "1", "-l",
+                                                             "1", "-singlefile", pdf, base}),
+              0);
+    QImage pagina(base + QStringLiteral(".pgm"));
+    ASSERT_FALSE(pagina.isNull());
+    const int banda = 18; // a quarter inch at 72 dpi
+    int tinta = 0;
+    int tintaJuntoABanda = 0;
+    for (int y = 0; y < pagina.height(); ++y) {
+        for (int x = 0; x < pagina.width(); ++x) {
+            const bool oscuro = qGray(pagina.pixel(x, y)) < 200;
+            const bool enBanda = x < banda || y < banda || x >= pagina.width() - banda ||
+                                 y >= pagina.height() - banda;
+            tinta += oscuro && enBanda ? 1 : 0;
+            tintaJuntoABanda += oscuro && x >= banda && x < banda + 10 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(tinta, 0);
+    EXPECT_GT(tintaJuntoABanda, 0);
 }
 
 TEST_F(ImpresionPdf, ReportOnlyHasNoPictureAndFewerPagesForTheSameText) {

@@ -41,8 +41,8 @@ protected:
         estado.dirdatos = base + QStringLiteral("datos/");
         estado.dirresult = base + QStringLiteral("result/");
         estado.fichero = estado.dirdatos + QStringLiteral("H2.qvd");
-        ASSERT_TRUE(
-            QFile::copy(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd"), estado.fichero));
+        // The 20-point H2 document that the report and curve file beside it come from.
+        ASSERT_TRUE(QFile::copy(ejemplo("H2.qvd"), estado.fichero));
         principal = std::make_unique<frmcurvi>(estado);
         // The document open in the main window, as if just saved.
         dialogos.elegir(estado.dirdatos + QStringLiteral("H2.qvd"));
