@@ -74,9 +74,10 @@ TEST_F(ImportComando, ThreeLinesOverTenPointsChangeRowsOneToThreeOnly) {
     EXPECT_FALSE(tabla_.ejecutarHabilitado);
     EXPECT_EQ(tabla_.filasActuales, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(dialogos_.iniciales, QStringList{"/prog/"});
-    // Text files first, then data files, then every file (Linux names need no extension).
-    EXPECT_EQ(dialogos_.filtros.front(), "Archivos de Texto (*.txt);;Archivos de datos (*.dat);;"
-                                         "Todos los archivos (*)");
+    // Text files first, then CSV and data files, then every file (Linux names need no
+    // extension).
+    EXPECT_EQ(dialogos_.filtros.front(), "Archivos de Texto (*.txt);;Archivos CSV (*.csv);;"
+                                         "Archivos de datos (*.dat);;Todos los archivos (*)");
 }
 
 TEST_F(ImportComando, EmptyFileStillMarksTheDocumentChanged) {
@@ -136,7 +137,9 @@ TEST_F(ImportComando, WorkbookWritesAllHundredCells) {
     EXPECT_EQ(tabla_.celda(40, 2), "");
     EXPECT_TRUE(mensajes_.mostrados.empty());
     EXPECT_TRUE(tabla_.cambios);
-    EXPECT_EQ(dialogos_.filtros.front(), "Archivos de Excel (*.xls)");
+    EXPECT_EQ(dialogos_.filtros.front(), "Hojas de cálculo (*.xls *.xlsx *.ods);;"
+                                         "Archivos de Excel (*.xls *.xlsx);;"
+                                         "Hojas de cálculo OpenDocument (*.ods)");
 }
 
 TEST_F(ImportComando, CorruptWorkbookShowsTheErrorAndKeepsTheTable) {
