@@ -6,12 +6,14 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace oscilab {
 
 namespace {
 
 // Far more than leading titles and 50 points need; a longer file is read this far.
-constexpr qint64 kLecturaMaxima = 16LL * 1024 * 1024;
+constexpr qint64 kLecturaMaxima = 1024 * 1024;
 
 char separadorDe(const QByteArray& datos) {
     const qsizetype fin = datos.indexOf('\n');
@@ -24,6 +26,9 @@ char separadorDe(const QByteArray& datos) {
 
 // Files written here are UTF-8; others are taken as Latin-1, like the text import's.
 QString decodifica(const QByteArray& bytes) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
+        return QString::fromLatin1(bytes); // plain ASCII, the usual case
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString texto = utf8.decode(bytes);
     return utf8.hasError() ? QString::fromLatin1(bytes) : texto;

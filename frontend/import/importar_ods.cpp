@@ -13,8 +13,8 @@ namespace oscilab {
 namespace {
 
 // Bounds on what is decompressed: content.xml holds every sheet of the workbook.
-constexpr qint64 kContenidoMaximo = 16LL * 1024 * 1024;
-constexpr qint64 kAjustesMaximo = 4LL * 1024 * 1024;
+constexpr qint64 kContenidoMaximo = 4LL * 1024 * 1024;
+constexpr qint64 kAjustesMaximo = 1LL * 1024 * 1024;
 // A repeated blank stretch of text:s counts for at most this many blanks.
 constexpr qint64 kEspaciosMaximos = 256;
 

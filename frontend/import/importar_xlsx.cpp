@@ -15,8 +15,8 @@ namespace oscilab {
 
 namespace {
 
-constexpr qint64 kParteMaxima = 16LL * 1024 * 1024;
-constexpr qint64 kLibroMaximo = 4LL * 1024 * 1024;
+constexpr qint64 kParteMaxima = 4LL * 1024 * 1024;
+constexpr qint64 kLibroMaximo = 1LL * 1024 * 1024;
 // Rows with something in columns A or B kept from the sheet before the shared strings are
 // looked up: far more than leading titles and 50 points need.
 constexpr std::size_t kFilasGuardadas = 2000;

@@ -1,29 +1,63 @@
 #include "import/zip_acotado.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <zip.h>
+
+#include <algorithm>
 
 namespace oscilab {
 
 namespace {
+
 // A workbook holding a table of points is a few kilobytes; these bounds leave room for
-// large workbooks while keeping libzip's directory in memory small.
+// large workbooks while keeping libzip's work on the directory small.
 constexpr qint64 kTamanoMaximoArchivo = 64LL * 1024 * 1024;
-constexpr zip_int64_t kEntradasMaximas = 4096;
+constexpr quint32 kEntradasMaximas = 4096;
+constexpr quint32 kDirectorioMaximo = 1024 * 1024;
+
+quint32 enteroLittleEndian(const char* p, int bytes) {
+    quint32 valor = 0;
+    for (int i = bytes - 1; i >= 0; --i) {
+        valor = (valor << 8) | static_cast<unsigned char>(p[i]);
+    }
+    return valor;
+}
+
+// libzip reads the whole central directory on opening, in time and memory that grow with
+// the entry count the file claims. Every end-of-directory record in the file's tail (the
+// one libzip picks among them included) must claim a small directory.
+bool directorioAcotado(QFile& fichero) {
+    constexpr qint64 kRegistro = 22;
+    constexpr qint64 kCola = kRegistro + 65535; // the record plus its longest comment
+    const qint64 desde = std::max<qint64>(0, fichero.size() - kCola);
+    if (!fichero.seek(desde)) {
+        return false;
+    }
+    const QByteArray cola = fichero.read(kCola);
+    bool hallado = false;
+    for (qsizetype i = cola.indexOf("PK\x05\x06"); i >= 0 && i + kRegistro <= cola.size();
+         i = cola.indexOf("PK\x05\x06", i + 1)) {
+        hallado = true;
+        const char* registro = cola.constData() + i;
+        if (enteroLittleEndian(registro + 10, 2) > kEntradasMaximas ||
+            enteroLittleEndian(registro + 12, 4) > kDirectorioMaximo) {
+            return false;
+        }
+    }
+    return hallado;
+}
+
 } // namespace
 
 ArchivoZip::ArchivoZip(const QString& ruta) {
-    const QFileInfo info(ruta);
-    if (!info.isFile() || info.size() > kTamanoMaximoArchivo) {
+    QFile fichero(ruta);
+    if (!fichero.open(QIODevice::ReadOnly) || fichero.size() > kTamanoMaximoArchivo ||
+        !directorioAcotado(fichero)) {
         return;
     }
+    fichero.close();
     int error = 0;
     zip_ = zip_open(QFile::encodeName(ruta).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
-    if (zip_ != nullptr && zip_get_num_entries(zip_, 0) > kEntradasMaximas) {
-        zip_discard(zip_);
-        zip_ = nullptr;
-    }
 }
 
 ArchivoZip::~ArchivoZip() {
