@@ -1,4 +1,6 @@
 // Cost of the text and spreadsheet imports and of laying out a printed report.
+#include "import/importacion.h"
+#include "import/importar_csv.h"
 #include "import/importar_excel.h"
 #include "import/importar_texto.h"
 #include "results/impresion_maqueta.h"
@@ -62,6 +64,46 @@ void BM_MaquetarInformeDeCienLineas(benchmark::State& estado) {
 }
 BENCHMARK(BM_MaquetarInformeDeCienLineas);
 
+// A .csv of short title lines, longer than the part the import reads, with no point: the
+// worst case of the record-by-record reading.
+void BM_ImportarCsvSoloTitulos(benchmark::State& estado) {
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("titulos.csv");
+    QFile f(ruta);
+    f.open(QIODevice::WriteOnly);
+    f.write(QByteArray("x\n").repeated(2 * 1024 * 1024 - 1));
+    f.close();
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(oscilab::importarcsv(ruta));
+    }
+}
+BENCHMARK(BM_ImportarCsvSoloTitulos)->Unit(benchmark::kMillisecond);
+
+// Each damaged or hostile workbook of the test corpus (zip bombs, huge repeat counts,
+// entity expansion) must end in the import's error quickly and in little memory: run
+// with --benchmark_filter=Danado under /usr/bin/time -v to see the peak.
+void registraCorpusDanado() {
+    const QDir corpus(QStringLiteral(OSCILAB_SOURCE_DIR "/tests/frontend/fixtures/danados"));
+    for (const QString& nombre : corpus.entryList(QDir::Files, QDir::Name)) {
+        const QString ruta = corpus.filePath(nombre);
+        benchmark::RegisterBenchmark(
+            ("Danado/" + nombre).toStdString().c_str(),
+            [ruta](benchmark::State& estado) {
+                for (auto _ : estado) {
+                    benchmark::DoNotOptimize(oscilab::leeImportacion(
+                        oscilab::OrigenImportacion::Excel, ruta, QStringLiteral(",")));
+                }
+            })
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    registraCorpusDanado();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

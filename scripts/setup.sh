@@ -7,12 +7,13 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
-  libfreexl-dev
+  libfreexl-dev libzip-dev
   libeigen3-dev
   nlohmann-json3-dev
   poppler-utils
   gfortran
   fonts-dejavu-core fonts-liberation
+  dpkg-dev desktop-file-utils appstream file shared-mime-info groff-base
 )
 
 missing=()

@@ -38,14 +38,23 @@ void copiaEjemplos(const QString& desde, const QString& hacia) {
 
 } // namespace
 
+QString carpetaCompartida(const QString& dirprograma) {
+    const QString instalada = dirprograma + QStringLiteral("../share/oscilab");
+    if (QFileInfo(instalada).isDir()) {
+        return QDir::cleanPath(instalada) + QLatin1Char('/');
+    }
+    return dirprograma;
+}
+
 void preparaCarpetas(EstadoGlobal& estado, const QString& carpetaPrograma) {
     estado.dirprograma = conBarra(carpetaPrograma);
+    const QString compartida = carpetaCompartida(estado.dirprograma);
+    const bool instalado = compartida != estado.dirprograma;
     QString base = estado.dirprograma;
-    if (!creaCarpetasTrabajo(base)) {
+    if (instalado || !creaCarpetasTrabajo(base)) {
         base = conBarra(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         creaCarpetasTrabajo(base);
-        copiaEjemplos(estado.dirprograma + QStringLiteral("datos"),
-                      base + QStringLiteral("datos/"));
+        copiaEjemplos(compartida + QStringLiteral("datos"), base + QStringLiteral("datos/"));
     }
     estado.dirdatos = base + QStringLiteral("datos/");
     estado.dirresult = base + QStringLiteral("result/");

@@ -1,9 +1,14 @@
 #include "import/importacion.h"
 
+#include "import/importar_csv.h"
 #include "import/importar_excel.h"
+#include "import/importar_ods.h"
 #include "import/importar_texto.h"
 #include "compartido/dialogos_fichero.h"
 #include "compartido/mensajes.h"
+#include "import/importar_xlsx.h"
+
+#include <QFileInfo>
 
 namespace oscilab {
 
@@ -25,10 +30,28 @@ QString tooltipImportarTexto(const QString& delimitador) {
 
 QString filtroImportacion(OrigenImportacion origen) {
     if (origen == OrigenImportacion::Excel) {
-        return QStringLiteral("Archivos de Excel (*.xls)");
+        return QStringLiteral("Hojas de cálculo (*.xls *.xlsx *.ods);;"
+                              "Archivos de Excel (*.xls *.xlsx);;"
+                              "Hojas de cálculo OpenDocument (*.ods)");
     }
     return QStringLiteral("Archivos de texto y datos (*.txt *.csv *.dat);;"
                           "Todos los archivos (*)");
+}
+
+ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& ruta,
+                                    const QString& delimitador) {
+    const QString extension = QFileInfo(ruta).suffix().toLower();
+    if (extension == u"xlsx") {
+        return importarxlsx(ruta);
+    }
+    if (extension == u"ods") {
+        return importarods(ruta);
+    }
+    if (extension == u"csv") {
+        return importarcsv(ruta);
+    }
+    return origen == OrigenImportacion::Excel ? importarexcel(ruta)
+                                              : importartexto(ruta, delimitador);
 }
 
 void importarDatos(QWidget* padre, OrigenImportacion origen, const QString& carpetaInicial,
@@ -45,9 +68,7 @@ void importarDatos(QWidget* padre, OrigenImportacion origen, const QString& carp
     if (ruta->isEmpty()) {
         return;
     }
-    const ResultadoImportacion leido = origen == OrigenImportacion::Excel
-                                           ? importarexcel(*ruta)
-                                           : importartexto(*ruta, delimitador);
+    const ResultadoImportacion leido = leeImportacion(origen, *ruta, delimitador);
     // Rows are made current and written in the order the reader met them.
     std::size_t visitada = 0;
     for (const auto& celda : leido.celdas) {

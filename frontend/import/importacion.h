@@ -3,6 +3,8 @@
 // marking the document changed, with the import's messages.
 #pragma once
 
+#include "import/celdas_importadas.h"
+
 #include <QString>
 
 class QWidget;
@@ -32,6 +34,11 @@ QString mensajeErrorImportacion();   // "Se ha producido un error al abrir el ar
 QString tooltipImportarTexto(const QString& delimitador);
 // The open dialog's filter for each import.
 QString filtroImportacion(OrigenImportacion origen);
+
+// Reads the file at `ruta` by its extension (.xlsx, .ods, .csv), else as the command's
+// own format (.xls for the spreadsheet import, delimited text for the text import).
+ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& ruta,
+                                    const QString& delimitador);
 
 // Runs one import command. `carpetaInicial` is the program folder; `delimitador` is the
 // delimiter box's current text (used by the text import only).

@@ -1,5 +1,6 @@
 #include "windows/ayuda.h"
 
+#include "compartido/carpetas.h"
 #include "compartido/mensajes.h"
 
 #include <QFile>
@@ -16,7 +17,7 @@ QPointer<VentanaAyuda> g_ventana;
 }
 
 QString ficheroAyuda(const QString& dirprograma) {
-    return dirprograma + QStringLiteral("ayuda.html");
+    return carpetaCompartida(dirprograma) + QStringLiteral("ayuda.html");
 }
 
 VentanaAyuda::VentanaAyuda() : QWidget(nullptr, Qt::Window) {

@@ -9,7 +9,7 @@ class QTextBrowser;
 
 namespace oscilab {
 
-// The help file installed beside the programs.
+// The help file: beside the programs, or in the installed shared folder.
 QString ficheroAyuda(const QString& dirprograma);
 
 class VentanaAyuda : public QWidget {

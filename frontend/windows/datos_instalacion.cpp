@@ -1,11 +1,13 @@
 #include "windows/datos_instalacion.h"
 
+#include "compartido/carpetas.h"
+
 #include <QFile>
 
 namespace oscilab {
 
 QString ficheroInstalacion(const QString& dirprograma) {
-    return dirprograma + QStringLiteral("oscilab.ini");
+    return carpetaCompartida(dirprograma) + QStringLiteral("oscilab.ini");
 }
 
 DatosInstalacion leeDatosInstalacion(const QString& ruta) {

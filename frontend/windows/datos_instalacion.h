@@ -15,6 +15,7 @@ struct DatosInstalacion {
     QString web = QStringLiteral("https://quimicafisica.brenava.example/oscilab/");
 };
 
+// "oscilab.ini" beside the programs, or in the installed shared folder.
 QString ficheroInstalacion(const QString& dirprograma);
 DatosInstalacion leeDatosInstalacion(const QString& ruta);
 

@@ -48,4 +48,36 @@ TEST(Carpetas, UserDataFolderWhenTheProgramFolderCannotHoldThem) {
     QStandardPaths::setTestModeEnabled(false);
 }
 
+TEST(Carpetas, AnInstalledCopyWorksInTheUserDataFolderWithTheSharedExamples) {
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir prefijo;
+    const QString compartida = prefijo.filePath(QStringLiteral("share/oscilab/"));
+    ASSERT_TRUE(QDir().mkpath(prefijo.filePath(QStringLiteral("bin"))));
+    ASSERT_TRUE(QDir().mkpath(compartida + QStringLiteral("datos")));
+    QFile ejemplo(compartida + QStringLiteral("datos/H2.qvd"));
+    ASSERT_TRUE(ejemplo.open(QIODevice::WriteOnly));
+    ejemplo.write("H2\r\n");
+    ejemplo.close();
+    const QString usuario =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/');
+    QDir(usuario).removeRecursively();
+
+    EstadoGlobal estado;
+    // The bin folder is writable, yet an installed copy keeps its documents per user.
+    preparaCarpetas(estado, prefijo.filePath(QStringLiteral("bin")));
+    EXPECT_EQ(carpetaCompartida(estado.dirprograma), compartida);
+    EXPECT_EQ(estado.dirdatos, usuario + QStringLiteral("datos/"));
+    EXPECT_EQ(estado.dirresult, usuario + QStringLiteral("result/"));
+    EXPECT_TRUE(QFile::exists(estado.dirdatos + QStringLiteral("H2.qvd")));
+    EXPECT_FALSE(QFileInfo::exists(prefijo.filePath(QStringLiteral("bin/datos"))));
+    QDir(usuario).removeRecursively();
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+TEST(Carpetas, ABuildTreeKeepsItsSharedFilesBesideThePrograms) {
+    QTemporaryDir programa;
+    EXPECT_EQ(carpetaCompartida(programa.path() + QLatin1Char('/')),
+              programa.path() + QLatin1Char('/'));
+}
+
 } // namespace oscilab

@@ -137,7 +137,9 @@ TEST_F(ImportComando, WorkbookWritesAllHundredCells) {
     EXPECT_EQ(tabla_.celda(40, 2), "");
     EXPECT_TRUE(mensajes_.mostrados.empty());
     EXPECT_TRUE(tabla_.cambios);
-    EXPECT_EQ(dialogos_.filtros.front(), "Archivos de Excel (*.xls)");
+    EXPECT_EQ(dialogos_.filtros.front(), "Hojas de cálculo (*.xls *.xlsx *.ods);;"
+                                         "Archivos de Excel (*.xls *.xlsx);;"
+                                         "Hojas de cálculo OpenDocument (*.ods)");
 }
 
 TEST_F(ImportComando, CorruptWorkbookShowsTheErrorAndKeepsTheTable) {
