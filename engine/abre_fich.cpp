@@ -33,6 +33,12 @@ RutasFicheros rutasFicheros(const std::string& ARGUMENTO) {
 
 Ficheros ABRE_FICH(const std::string& ARGUMENTO) {
     Ficheros ficheros;
+    // A name with a folder in it would put the results outside result/.
+    if (nombreDocumento(ARGUMENTO).find('/') != std::string::npos) {
+        throw ErrorMotor(Salida::FicheroNoEncontrado,
+                         "Nombre de documento no admitido: \"" + nombreDocumento(ARGUMENTO) +
+                             "\" contiene \"/\"; el documento ha de estar en datos/");
+    }
     ficheros.rutas = rutasFicheros(ARGUMENTO);
     std::error_code error;
     // A folder of that name opens as a stream on Linux but cannot be read as a file.
