@@ -86,6 +86,12 @@ def curvas():
         "r_cero": bytes([2]) + fichero([(0.0, 1.0), (0.0, 2.0)], [1.0] * 30, 0.0, 0.0, [1.0]),
         "un_punto": bytes([1]) + fichero(morse[:1], coef, 1e-5, 0.1, [-0.5]),
         "muchos_niveles": bytes([8]) + fichero(morse, coef, 1e-5, 0.1, [-1 + i / 500 for i in range(400)]),
+        "hf_ceros": bytes([4]) + b"1\r\n0\r\n2\r\n0\r\n" + b"0\r\n" * 30 + b"0\r\n0\r\n",
+        "blancos_y_tabuladores": bytes([2]) + b" 1.0\t\r\n\t2.0 \r\n 1.5\r\n2.5\r\n" + b" 0 \r\n" * 30 + b"1\r\n1\r\n-1\r\n",
+        "dos_por_linea": bytes([2]) + b"1.0 2.0\r\n1.5 2.5\r\n" + b"0 0\r\n" * 15 + b"1 1\r\n",
+        "niveles_desordenados": bytes([8]) + fichero(morse, coef, 1e-5, 0.1, [0.5, -0.9, 0.1, -0.2]),
+        "error_negativo": bytes([8]) + fichero(morse, coef, -1.0, -0.1, [-0.9]),
+        "subnormales": bytes([8]) + fichero(morse, [5e-324] * 30, 5e-324, 5e-324, [5e-324]),
         "exponente_d": bytes([2]) + b"1.0D0\r\n2.0D0\r\n1.5d0\r\n2.5d0\r\n" + b"0.0\r\n" * 30 + b"1E-5\r\n0.1\r\n",
     })
     return casos
@@ -114,6 +120,11 @@ def textos():
     casos["comillas"] = ';\n"1";"2"\n'
     casos["blancos"] = ";\n  1 ;  2  \n"
     casos["muchos_campos"] = ";\n1;2;3;4;5\n"
+    casos["crlf_doble"] = ";\n1;2\r\n\r\n3;4\r\n"
+    casos["negativos_exponentes"] = ";\n-1.5E-3;+2d4\n.5;5.\n"
+    casos["delimitador_blanco_doble"] = "  \n1  2\n3   4\n"
+    casos["delimitador_mayusculas"] = "AB\n1ab2\n3Ab4\n"
+    casos["ultima_sin_fin"] = ";\n1;2\n3;4"
     casos["linea_larga"] = ";\n" + "1" * 5000 + ";2\n"
     return casos
 
@@ -137,6 +148,12 @@ def libros():
     casos["salida_desordenada"] = "1 2 vacia\nfin incompleta\n"
     casos["salida_sin_fin"] = "1 1 vacia\n"
     casos["salida_escape_malo"] = "1 1 texto \\q\nfin incompleta\n"
+    casos["salida_enteros"] = "1 1 entero 2147483647\n1 2 entero -2147483648\nfin incompleta\n"
+    casos["salida_texto_largo"] = "1 1 texto " + "x" * 3000 + "\nfin incompleta\n"
+    casos["salida_crlf"] = "1 1 vacia\r\nfin incompleta\r\n"
+    escritos = bytearray((FUENTE / "tests/frontend/fixtures/doce_puntos.xls").read_bytes())
+    escritos[0x1E] = 12  # 4096-byte sectors
+    casos["sectores_4096"] = bytes(escritos)
     casos["salida_solo_fin"] = "fin incompleta\n"
     return casos
 
