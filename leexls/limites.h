@@ -3,6 +3,17 @@
 // machine's patience.
 #pragma once
 
+#if defined(__SANITIZE_ADDRESS__)
+#define OSCILAB_CON_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define OSCILAB_CON_ASAN 1
+#endif
+#endif
+#ifndef OSCILAB_CON_ASAN
+#define OSCILAB_CON_ASAN 0
+#endif
+
 namespace leexls {
 
 inline constexpr int SEGUNDOS_CPU = 5;
