@@ -47,6 +47,12 @@ std::ifstream abreDatos(const std::string& FICHDATOS) {
 
 Ficheros ABRE_FICH(const std::string& ARGUMENTO) {
     Ficheros ficheros;
+    // A name with a folder in it would put the results outside result/.
+    if (nombreDocumento(ARGUMENTO).find('/') != std::string::npos) {
+        throw ErrorMotor(Salida::FicheroNoEncontrado,
+                         "Nombre de documento no admitido: \"" + nombreDocumento(ARGUMENTO) +
+                             "\" contiene \"/\"; el documento ha de estar en datos/");
+    }
     ficheros.rutas = rutasFicheros(ARGUMENTO);
     ficheros.datos = abreDatos(ficheros.rutas.FICHDATOS);
     abreResultado(ficheros.res, ficheros.rutas.FICHRES, 3);

@@ -33,7 +33,7 @@ RutasFicheros rutasFicheros(const std::string& ARGUMENTO);
 std::ifstream abreDatos(const std::string& FICHDATOS);
 
 // Opens the data file first; when it cannot be opened the results files are not touched.
-// Throws ErrorMotor when a file cannot be opened.
+// Throws ErrorMotor when a file cannot be opened or the name holds "/".
 Ficheros ABRE_FICH(const std::string& ARGUMENTO);
 
 } // namespace curvifit

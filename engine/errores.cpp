@@ -28,6 +28,10 @@ ErrorMotor errorConversion(const std::string& ruta) {
     return {Salida::ErrorLectura, conUnidad("input conversion error", ruta)};
 }
 
+ErrorMotor errorRegistroLargo(const std::string& ruta) {
+    return {Salida::ErrorLectura, conUnidad("record too long", ruta)};
+}
+
 ErrorMotor errorDatosNoAdmitidos(const std::string& ruta, const std::string& motivo) {
     return {Salida::DatosNoAdmitidos, "Fichero de datos " + ruta + ": " + motivo};
 }

@@ -11,10 +11,10 @@ namespace curvifit {
 enum class Salida : int {
     Correcta = 0,
     Inesperada = 1,           // anything not foreseen below
-    FicheroNoEncontrado = 2,  // the data file cannot be opened
+    FicheroNoEncontrado = 2,  // the data file cannot be opened, or its name is refused
     ResultadosNoAbiertos = 3, // result/NAME.res or result/NAME.scs cannot be written
-    ErrorLectura = 4,         // end of file, syntax or conversion error in the data file
-    DatosNoAdmitidos = 5,     // readable but unusable data (powers, point count, R = 0)
+    ErrorLectura = 4,         // end of file, syntax or conversion error, record over 1 MiB
+    DatosNoAdmitidos = 5,     // readable but unusable data (powers, point count, R = 0, masses)
     SinMinimo = 6,            // the fitted curve has no minimum within the scan bound
 };
 
@@ -35,6 +35,7 @@ ErrorMotor errorFicheroNoEncontrado(const std::string& ruta);
 ErrorMotor errorFinDeFichero(const std::string& ruta);
 ErrorMotor errorSintaxis(const std::string& ruta);
 ErrorMotor errorConversion(const std::string& ruta);
+ErrorMotor errorRegistroLargo(const std::string& ruta);
 ErrorMotor errorDatosNoAdmitidos(const std::string& ruta, const std::string& motivo);
 
 } // namespace curvifit

@@ -114,20 +114,38 @@ bool LectorLibre::alFinal() {
     return entrada_.peek() == std::istream::traits_type::eof();
 }
 
+bool LectorLibre::soloQuedanBlancos() {
+    // Blank records are crossed by any read of values, so passing them over here changes
+    // nothing but the end-of-file answer.
+    while (!alFinal()) {
+        const std::istream::int_type c = entrada_.peek();
+        if (c == '\n' || c == '\r') {
+            cargaRegistro();
+        } else if (c == ' ' || c == '\t') {
+            entrada_.get();
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool LectorLibre::cargaRegistro() {
     if (alFinal()) {
         return false;
     }
     registro_.clear();
     posicion_ = 0;
+    // A record ends at CR LF, LF or CR alone.
     std::istream::int_type c;
-    while ((c = entrada_.get()) != std::istream::traits_type::eof() && c != '\n') {
-        if (registro_.size() < LONGITUD_MAXIMA) {
-            registro_ += static_cast<char>(c);
+    while ((c = entrada_.get()) != std::istream::traits_type::eof() && c != '\n' && c != '\r') {
+        if (registro_.size() == LONGITUD_MAXIMA) {
+            throw errorRegistroLargo(ruta_);
         }
+        registro_ += static_cast<char>(c);
     }
-    if (!registro_.empty() && registro_.back() == '\r') {
-        registro_.pop_back();
+    if (c == '\r' && entrada_.peek() == '\n') {
+        entrada_.get();
     }
     return true;
 }

@@ -1,4 +1,4 @@
-// The data file's free-format reader: records are lines (CR LF or LF), a read takes the
+// The data file's free-format reader: records are lines (CR LF, LF or CR), a read takes the
 // values it needs from the next record, going on to further records when one runs out, and
 // drops the rest of the last record it used. Values are separated by blanks or one comma;
 // numbers are decimal with an optional exponent (E or D), parsed without the C locale.
@@ -27,13 +27,16 @@ Convertido<int> convierteEntero(std::string_view texto);
 
 class LectorLibre {
 public:
-    // Longest part of a record that is kept; the rest of a longer line is skipped.
+    // Longest record accepted; a longer one is a read error, not silently cut.
     static constexpr std::size_t LONGITUD_MAXIMA = 1 << 20;
 
     LectorLibre(std::istream& entrada, std::string ruta);
 
     // True when no record is left (the test made before each point).
     bool alFinal();
+
+    // True when only blank records (or none) are left; passes over the blank ones.
+    bool soloQuedanBlancos();
 
     // One whole record as text, line end removed, cut at `ancho` characters.
     std::string leeRegistro(std::size_t ancho);

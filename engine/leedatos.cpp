@@ -4,6 +4,7 @@
 #include "lectura_libre.h"
 #include "registros_curva.h"
 
+#include <cmath>
 #include <utility>
 
 namespace curvifit {
@@ -63,9 +64,20 @@ void compruebaPuntos(const DatosEntrada& datos, const std::string& ruta) {
     }
 }
 
+void compruebaMasas(const DatosEntrada& datos, const std::string& ruta) {
+    // Anything else gives NaN or meaningless constants that would look like a result.
+    const auto positivaFinita = [](double x) { return std::isfinite(x) && x > 0.0; };
+    if (!positivaFinita(datos.MASA1) || !positivaFinita(datos.MASA2) ||
+        !positivaFinita(datos.MASARED)) {
+        throw errorDatosNoAdmitidos(
+            ruta, "las masas atómicas no dan una masa reducida positiva y finita");
+    }
+}
+
 void leePuntos(LectorLibre& lector, DatosEntrada& datos, std::ostream& curva) {
-    // The end-of-file test comes before each read: the last line must be a whole point.
-    while (!lector.alFinal()) {
+    // The end-of-file test comes before each read: the last line that is not blank must be
+    // a whole point.
+    while (!lector.soloQuedanBlancos()) {
         if (datos.NPUNTOS() == MAXIMO_PUNTOS) {
             throw errorDatosNoAdmitidos(
                 lector.ruta(), "tiene más de " + std::to_string(MAXIMO_PUNTOS) + " puntos");
@@ -186,6 +198,7 @@ DatosEntrada LEEDATOS(std::istream& datos, const std::string& FICHDATOS, std::os
     leidos.MASA1 = masas[0];
     leidos.MASA2 = masas[1];
     leidos.MASARED = masaReducida(leidos.MASA1, leidos.MASA2);
+    compruebaMasas(leidos, FICHDATOS);
     const auto unidades = lector.leePalabras(2);
     fijaUnidades(leidos, unidades[0], unidades[1]);
     leePuntos(lector, leidos, curva);

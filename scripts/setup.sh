@@ -12,6 +12,7 @@ PACKAGES=(
   nlohmann-json3-dev
   poppler-utils
   gfortran
+  clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
   dpkg-dev desktop-file-utils appstream file shared-mime-info groff-base
 )

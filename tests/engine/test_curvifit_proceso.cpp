@@ -319,12 +319,12 @@ TEST(CurvifitProceso, MalformedFilesEndWithTheirMessageAndStatus) {
     const std::string eof = "end-of-file during read, unit 10, file datos/mal.qvd\n";
     const std::string sintaxis = "list-directed I/O syntax error, unit 10, file datos/mal.qvd\n";
     const std::string conversion = "input conversion error, unit 10, file datos/mal.qvd\n";
+    const std::string masas = "Fichero de datos datos/mal.qvd: las masas atómicas no dan";
     const Caso casos[] = {
         {"", Salida::ErrorLectura, eof},
         {"titulo", Salida::ErrorLectura, eof},
         {"titulo\r\n0 1 2 \r\n1.0079", Salida::ErrorLectura, eof},
         {"titulo\r\n0 1 2 \r\n1.0079 1.0079\r\n", Salida::ErrorLectura, eof},
-        {CABECERA + PUNTOS + "\r\n", Salida::ErrorLectura, eof},
         {CABECERA + PUNTOS + "2.2", Salida::ErrorLectura, eof},
         {CABECERA + "1.0 uno\r\n" + PUNTOS, Salida::ErrorLectura, sintaxis},
         {"titulo\r\n0 1 2 \r\nH H\r\nUA UA\r\n" + PUNTOS, Salida::ErrorLectura, sintaxis},
@@ -344,6 +344,12 @@ TEST(CurvifitProceso, MalformedFilesEndWithTheirMessageAndStatus) {
         {"titulo\r\n-1 0 \r\n1 1\r\nUA UA\r\n0 1\r\n1 2\r\n", Salida::DatosNoAdmitidos,
          "Fichero de datos datos/mal.qvd: hay un punto con R = 0"},
         {std::string("\0\xff\xfe\r\n\x01\r\n", 8), Salida::ErrorLectura, ""},
+        {CABECERA + "1.0 " + std::string(1 << 20, '0') + "\r\n" + PUNTOS, Salida::ErrorLectura,
+         "record too long, unit 10, file datos/mal.qvd\n"},
+        {"t\r\n0 1 2 \r\n0 1.0079\r\nUA UA\r\n" + PUNTOS, Salida::DatosNoAdmitidos, masas},
+        {"t\r\n0 1 2 \r\n-2 1\r\nUA UA\r\n" + PUNTOS, Salida::DatosNoAdmitidos, masas},
+        {"t\r\n0 1 2 \r\n1 -1\r\nUA UA\r\n" + PUNTOS, Salida::DatosNoAdmitidos, masas},
+        {"t\r\n0 1 2 \r\n1E300 1E300\r\nUA UA\r\n" + PUNTOS, Salida::DatosNoAdmitidos, masas},
     };
     for (const Caso& caso : casos) {
         CarpetaPrograma carpeta;
@@ -354,6 +360,35 @@ TEST(CurvifitProceso, MalformedFilesEndWithTheirMessageAndStatus) {
             << ejecucion.error << " / " << caso.contenido.substr(0, 80);
         EXPECT_EQ(carpeta.informe("mal"), "") << caso.contenido.substr(0, 80);
     }
+}
+
+// Files the front end opens without complaint run: blank lines at the end, CR-only lines.
+TEST(CurvifitProceso, TrailingBlankLinesAndCrOnlyLineEndsRunLikeTheCleanFile) {
+    CarpetaPrograma carpeta;
+    carpeta.datos("limpio", CABECERA + PUNTOS);
+    ASSERT_EQ(carpeta.ejecuta("limpio").salida, 0);
+    std::string soloCr = CABECERA + PUNTOS;
+    std::erase(soloCr, '\n');
+    const std::string variantes[] = {CABECERA + PUNTOS + "\r\n\r\n", CABECERA + PUNTOS + "  \n\t",
+                                     soloCr, soloCr + "\r\r"};
+    for (const std::string& contenido : variantes) {
+        carpeta.datos("variante", contenido);
+        const Ejecucion ejecucion = carpeta.ejecuta("variante");
+        EXPECT_EQ(ejecucion.salida, 0) << ejecucion.error;
+        EXPECT_EQ(carpeta.curva("variante"), carpeta.curva("limpio"));
+    }
+}
+
+TEST(CurvifitProceso, ANameWithASlashIsRefusedAndWritesNothing) {
+    CarpetaPrograma carpeta;
+    fs::create_directory(carpeta.raiz() / "datos" / "sub");
+    carpeta.datos("sub/mol", CABECERA + PUNTOS);
+    fs::create_directory(carpeta.raiz() / "result" / "sub");
+    const Ejecucion ejecucion = carpeta.ejecuta("sub/mol");
+    EXPECT_EQ(ejecucion.salida, codigo(Salida::FicheroNoEncontrado));
+    EXPECT_NE(ejecucion.error.find("\"/\""), std::string::npos) << ejecucion.error;
+    EXPECT_FALSE(fs::exists(carpeta.raiz() / "result" / "sub" / "mol.res"));
+    EXPECT_EQ(carpeta.ejecuta("../datos/x").salida, codigo(Salida::FicheroNoEncontrado));
 }
 
 TEST(CurvifitProceso, TheCurveFileKeepsThePointsReadBeforeAnError) {

@@ -148,13 +148,38 @@ TEST(LectorLibre, EmptyValuesAndSlashesAreSyntaxErrors) {
     }
 }
 
-TEST(LectorLibre, AnEndlessLineIsCutNotHeldInMemory) {
-    std::string larga = "1 2" + std::string(LectorLibre::LONGITUD_MAXIMA * 2, ' ') + "9\n3 4\n";
-    std::istringstream entrada(larga);
-    LectorLibre lector(entrada, "f");
+TEST(LectorLibre, ARecordOverOneMebibyteIsARefusalNotACut) {
+    const std::string justa(LectorLibre::LONGITUD_MAXIMA - 4, ' ');
+    std::istringstream cabe("1 2" + justa + "9\n3 4\n");
+    LectorLibre lector(cabe, "f");
     EXPECT_EQ(lector.leeReales(2), (std::vector<double>{1.0, 2.0}));
     EXPECT_EQ(lector.leeReales(2), (std::vector<double>{3.0, 4.0}));
+
+    std::istringstream larga("1 2" + justa + "99\n3 4\n");
+    LectorLibre otro(larga, "datos/x.qvd");
+    std::string mensaje;
+    EXPECT_EQ(salidaDe([&] { otro.leeReales(2); }, &mensaje), Salida::ErrorLectura);
+    EXPECT_EQ(mensaje, "record too long, unit 10, file datos/x.qvd");
+}
+
+TEST(LectorLibre, CrAloneEndsARecordLikeCrLfAndLf) {
+    std::istringstream entrada("titulo\r1 2 9\r\n3 4\n5 6\r");
+    LectorLibre lector(entrada, "f");
+    EXPECT_EQ(lector.leeRegistro(60), "titulo");
+    EXPECT_EQ(lector.leeReales(2), (std::vector<double>{1.0, 2.0}));
+    EXPECT_EQ(lector.leeReales(2), (std::vector<double>{3.0, 4.0}));
+    EXPECT_EQ(lector.leeReales(2), (std::vector<double>{5.0, 6.0}));
     EXPECT_TRUE(lector.alFinal());
+}
+
+TEST(LectorLibre, OnlyBlankRecordsLeftCountsAsTheEnd) {
+    std::istringstream entrada("1 2\r\n \t\r\n\r\n\n  3 4\r\n\r\n   ");
+    LectorLibre lector(entrada, "f");
+    EXPECT_FALSE(lector.soloQuedanBlancos());
+    EXPECT_EQ(lector.leeReales(2), (std::vector<double>{1.0, 2.0}));
+    EXPECT_FALSE(lector.soloQuedanBlancos());
+    EXPECT_EQ(lector.leeReales(2), (std::vector<double>{3.0, 4.0}));
+    EXPECT_TRUE(lector.soloQuedanBlancos());
 }
 
 } // namespace curvifit

@@ -203,7 +203,7 @@ TEST(LeeDatosFallos, TruncatedFilesEndOfFile) {
     for (const std::string& contenido :
          {std::string(""), std::string("t\r\n"), std::string("t\r\n0 1 \r\n"),
           std::string("t\r\n0 1 \r\n1.0\r\n"), std::string("t\r\n0 1 \r\n1 1\r\nUA\r\n"),
-          CABECERA + "1 -1\r\n2 -0.5\r\n\r\n", CABECERA + "1 -1\r\n2\r\n"}) {
+          CABECERA + "1 -1\r\n2\r\n", CABECERA + "1 -1\r\n2\r\n\r\n"}) {
         EXPECT_EQ(fallo(contenido), std::make_pair(Salida::ErrorLectura, finDeFichero))
             << contenido;
     }

@@ -1,23 +1,25 @@
-#include "import/hoja_activa_xls.h"
+#include "pestanas_xls.h"
 
-#include <QFile>
-
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
-namespace oscilab {
+namespace leexls {
 
 namespace {
 
 constexpr std::uint32_t kFinCadena = 0xFFFFFFFEu;
-constexpr qint64 kLecturaMaxima = 256 * 1024; // the global records come first
-constexpr int kPasosMaximos = 4096;           // guards against cyclic sector chains
+constexpr std::int64_t kLecturaMaxima = 256 * 1024; // the global records come first
+constexpr int kPasosMaximos = 4096;                 // guards against cyclic sector chains
 
-std::uint16_t u16(const QByteArray& b, qsizetype i) {
+using Bytes = std::string;
+
+std::uint16_t u16(const Bytes& b, std::size_t i) {
     return static_cast<std::uint16_t>(static_cast<unsigned char>(b[i]) |
                                       (static_cast<unsigned char>(b[i + 1]) << 8));
 }
 
-std::uint32_t u32(const QByteArray& b, qsizetype i) {
+std::uint32_t u32(const Bytes& b, std::size_t i) {
     return static_cast<std::uint32_t>(u16(b, i)) |
            (static_cast<std::uint32_t>(u16(b, i + 2)) << 16);
 }
@@ -26,12 +28,12 @@ std::uint32_t u32(const QByteArray& b, qsizetype i) {
 // streams are at least 4096 bytes and therefore never live in the mini stream).
 class Compuesto {
 public:
-    explicit Compuesto(QFile& f) : f_(f) {}
+    explicit Compuesto(std::istream& f) : f_(f) {}
 
     bool abre() {
-        cabecera_ = f_.read(512);
+        cabecera_ = lee(0, 512);
         static const char firma[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
-        if (cabecera_.size() < 512 || !cabecera_.startsWith(QByteArray(firma, 8))) {
+        if (cabecera_.size() < 512 || !cabecera_.starts_with(std::string_view(firma, 8))) {
             return false;
         }
         const int desplazamiento = u16(cabecera_, 0x1E);
@@ -43,7 +45,7 @@ public:
     }
 
     // The first bytes (at most `maximo`) of the stream named `nombre` in the root storage.
-    std::optional<QByteArray> flujo(const QString& nombre, qint64 maximo) {
+    std::optional<Bytes> flujo(std::string_view nombre, std::int64_t maximo) {
         const auto entrada = buscaEntrada(nombre);
         if (!entrada) {
             return std::nullopt;
@@ -52,20 +54,29 @@ public:
         if (tamano < u32(cabecera_, 0x38)) {
             return std::nullopt; // mini stream: not a workbook written by a spreadsheet
         }
-        const qint64 aLeer = std::min<qint64>(tamano, maximo);
+        const std::int64_t aLeer = std::min<std::int64_t>(tamano, maximo);
         auto datos = leeCadena(inicio, aLeer);
-        if (!datos || datos->size() < aLeer) {
+        if (!datos || static_cast<std::int64_t>(datos->size()) < aLeer) {
             return std::nullopt;
         }
         return datos;
     }
 
 private:
-    std::optional<QByteArray> leeSector(std::uint32_t s) {
-        if (!f_.seek((static_cast<qint64>(s) + 1) * sector_)) {
-            return std::nullopt;
+    // Up to `cuantos` bytes from `desde`; fewer at the end of the file.
+    Bytes lee(std::int64_t desde, std::size_t cuantos) {
+        f_.clear();
+        Bytes b(cuantos, '\0');
+        if (!f_.seekg(desde)) {
+            return {};
         }
-        QByteArray b = f_.read(sector_);
+        f_.read(b.data(), static_cast<std::streamsize>(cuantos));
+        b.resize(static_cast<std::size_t>(f_.gcount()));
+        return b;
+    }
+
+    std::optional<Bytes> leeSector(std::uint32_t s) {
+        Bytes b = lee((static_cast<std::int64_t>(s) + 1) * sector_, sector_);
         if (b.size() != sector_) {
             return std::nullopt;
         }
@@ -86,9 +97,10 @@ private:
     }
 
     // Follows a sector chain until it ends or `tamano` bytes are read.
-    std::optional<QByteArray> leeCadena(std::uint32_t s, qint64 tamano) {
-        QByteArray datos;
-        for (int pasos = 0; datos.size() < tamano && s != kFinCadena; ++pasos) {
+    std::optional<Bytes> leeCadena(std::uint32_t s, std::int64_t tamano) {
+        Bytes datos;
+        for (int pasos = 0; static_cast<std::int64_t>(datos.size()) < tamano && s != kFinCadena;
+             ++pasos) {
             if (pasos > kPasosMaximos) {
                 return std::nullopt;
             }
@@ -100,45 +112,62 @@ private:
             datos.append(*b);
             s = *sig;
         }
-        datos.truncate(tamano);
+        datos.resize(std::min<std::size_t>(datos.size(), static_cast<std::size_t>(tamano)));
         return datos;
     }
 
-    std::optional<std::pair<std::uint32_t, qint64>> buscaEntrada(const QString& nombre) {
+    std::optional<std::pair<std::uint32_t, std::int64_t>> buscaEntrada(std::string_view nombre) {
         const auto directorio = leeCadena(u32(cabecera_, 0x30), 64 * 128);
         if (!directorio) {
             return std::nullopt;
         }
-        for (qsizetype e = 0; e + 128 <= directorio->size(); e += 128) {
+        for (std::size_t e = 0; e + 128 <= directorio->size(); e += 128) {
             const int largo = u16(*directorio, e + 0x40);
             const int tipo = static_cast<unsigned char>((*directorio)[e + 0x42]);
             if (tipo != 2 || largo < 2 || largo > 64) {
                 continue;
             }
-            const QString n = QString::fromUtf16(
-                reinterpret_cast<const char16_t*>(directorio->constData() + e), largo / 2 - 1);
-            if (n.compare(nombre, Qt::CaseInsensitive) == 0) {
-                return std::pair{u32(*directorio, e + 0x74), qint64(u32(*directorio, e + 0x78))};
+            if (mismoNombre(*directorio, e, largo / 2 - 1, nombre)) {
+                return std::pair{u32(*directorio, e + 0x74),
+                                 std::int64_t(u32(*directorio, e + 0x78))};
             }
         }
         return std::nullopt;
     }
 
-    QFile& f_;
-    QByteArray cabecera_;
-    int sector_ = 512;
+    // The entry's UTF-16 name against an ASCII name, letter case ignored.
+    static bool mismoNombre(const Bytes& directorio, std::size_t e, int caracteres,
+                            std::string_view nombre) {
+        if (caracteres != static_cast<int>(nombre.size())) {
+            return false;
+        }
+        for (std::size_t k = 0; k < nombre.size(); ++k) {
+            const std::uint16_t c = u16(directorio, e + 2 * k);
+            const auto minuscula = [](std::uint16_t x) {
+                return x >= 'A' && x <= 'Z' ? static_cast<std::uint16_t>(x + 32) : x;
+            };
+            if (minuscula(c) != minuscula(static_cast<unsigned char>(nombre[k]))) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::istream& f_;
+    Bytes cabecera_;
+    std::size_t sector_ = 512;
 };
 
-std::optional<PestanasLibro> leeRegistrosGlobales(const QByteArray& flujo) {
+std::optional<PestanasLibro> leeRegistrosGlobales(const Bytes& flujo) {
     constexpr std::uint16_t kBof = 0x0809, kEof = 0x000A, kWindow1 = 0x003D, kHoja = 0x0085;
     PestanasLibro pestanas;
     bool activaLeida = false;
-    qsizetype i = 0;
+    std::size_t i = 0;
     bool primero = true;
     while (i + 4 <= flujo.size()) {
         const std::uint16_t tipo = u16(flujo, i);
         const std::uint16_t largo = u16(flujo, i + 2);
-        const qsizetype datos = i + 4;
+        const std::size_t datos = i + 4;
         if (datos + largo > flujo.size() || (primero && tipo != kBof)) {
             break;
         }
@@ -161,18 +190,14 @@ std::optional<PestanasLibro> leeRegistrosGlobales(const QByteArray& flujo) {
 
 } // namespace
 
-std::optional<PestanasLibro> leePestanasXls(const QString& ruta) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    Compuesto compuesto(f);
+std::optional<PestanasLibro> leePestanasXls(std::istream& libro) {
+    Compuesto compuesto(libro);
     if (!compuesto.abre()) {
         return std::nullopt;
     }
-    auto flujo = compuesto.flujo(QStringLiteral("Workbook"), kLecturaMaxima);
+    auto flujo = compuesto.flujo("Workbook", kLecturaMaxima);
     if (!flujo) {
-        flujo = compuesto.flujo(QStringLiteral("Book"), kLecturaMaxima);
+        flujo = compuesto.flujo("Book", kLecturaMaxima);
     }
     if (!flujo) {
         return std::nullopt;
@@ -203,4 +228,4 @@ std::optional<int> hojaActivaEntreHojas(const PestanasLibro& pestanas, int hojas
     return indice;
 }
 
-} // namespace oscilab
+} // namespace leexls

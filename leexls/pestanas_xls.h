@@ -3,11 +3,11 @@
 // and the BOUNDSHEET records say which tabs are worksheets.
 #pragma once
 
-#include <QString>
+#include <istream>
 #include <optional>
 #include <vector>
 
-namespace oscilab {
+namespace leexls {
 
 struct PestanasLibro {
     int pestanaActiva = 0;           // index among all tabs (WINDOW1)
@@ -16,10 +16,10 @@ struct PestanasLibro {
 
 // std::nullopt when the file is not a readable compound document with a workbook stream
 // or records no active tab. Reads only the first part of the workbook stream.
-std::optional<PestanasLibro> leePestanasXls(const QString& ruta);
+std::optional<PestanasLibro> leePestanasXls(std::istream& libro);
 
 // Maps the active tab onto the index of the worksheet that FreeXL gives, knowing how many
 // worksheets FreeXL counts. std::nullopt when the mapping cannot be made.
 std::optional<int> hojaActivaEntreHojas(const PestanasLibro& pestanas, int hojasFreexl);
 
-} // namespace oscilab
+} // namespace leexls
