@@ -99,6 +99,9 @@ struct Resultado {
 // FUNBAS: the included powers of x in ascending order of power, as integer powers.
 std::vector<double> FUNBAS(double x, const TablaPotencias& POTUSADA);
 
+// The included powers in ascending order, as FUNBAS takes them.
+std::vector<int> potenciasIncluidas(const TablaPotencias& POTUSADA);
+
 // x^n for an integer n by repeated multiplication (x^0 = 1, x^-n = 1/x^n).
 double potenciaEntera(double x, int n);
 

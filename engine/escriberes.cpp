@@ -10,16 +10,6 @@ namespace curvifit {
 
 namespace {
 
-std::vector<int> potenciasIncluidas(const TablaPotencias& POTUSADA) {
-    std::vector<int> p;
-    for (int potencia = POTENCIA_MIN; potencia <= POTENCIA_MAX; ++potencia) {
-        if (POTUSADA[indicePotencia(potencia)] == 1) {
-            p.push_back(potencia);
-        }
-    }
-    return p;
-}
-
 void constantes(std::vector<std::string>& l, const DatosEntrada& datos, const Resultado& res) {
     const Constantes& c = res.constantes;
     const Niveles& n = res.niveles;

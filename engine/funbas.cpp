@@ -27,4 +27,14 @@ std::vector<double> FUNBAS(double x, const TablaPotencias& POTUSADA) {
     return f;
 }
 
+std::vector<int> potenciasIncluidas(const TablaPotencias& POTUSADA) {
+    std::vector<int> p;
+    for (int potencia = POTENCIA_MIN; potencia <= POTENCIA_MAX; ++potencia) {
+        if (POTUSADA[indicePotencia(potencia)] == 1) {
+            p.push_back(potencia);
+        }
+    }
+    return p;
+}
+
 } // namespace curvifit

@@ -72,16 +72,6 @@ Dual sqrt(const Dual& a) {
     return r;
 }
 
-std::vector<int> potenciasIncluidas(const TablaPotencias& POTUSADA) {
-    std::vector<int> p;
-    for (int potencia = POTENCIA_MIN; potencia <= POTENCIA_MAX; ++potencia) {
-        if (POTUSADA[indicePotencia(potencia)] == 1) {
-            p.push_back(potencia);
-        }
-    }
-    return p;
-}
-
 // d/dc_j of x, K2, K3, K4 (rows 0..3) and of V(x) (row 4): each derivative of the
 // polynomial moves through its own term and through the shift of x.
 std::array<std::vector<double>, 5> gradientesBase(const DatosEntrada& datos, const Ajuste& ajuste,

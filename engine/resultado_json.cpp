@@ -75,12 +75,7 @@ double cuadraticoMedio(const DatosEntrada& datos, const std::vector<double>& aju
 Json ajusteJson(const DatosEntrada& datos, const Resultado& resultado,
                 const std::vector<double>& ajustadas, const std::optional<Matriz>& C) {
     const Ajuste& ajuste = resultado.ajuste;
-    std::vector<int> potencias;
-    for (int p = POTENCIA_MIN; p <= POTENCIA_MAX; ++p) {
-        if (datos.POTUSADA[indicePotencia(p)] == 1) {
-            potencias.push_back(p);
-        }
-    }
+    const std::vector<int> potencias = potenciasIncluidas(datos.POTUSADA);
     std::vector<double> singulares = ajuste.svd.W;
     std::sort(singulares.begin(), singulares.end(), std::greater<>());
     return {{"powers", potencias},

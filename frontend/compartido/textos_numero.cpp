@@ -35,6 +35,32 @@ double leeDouble(const std::string& texto) {
     return r.ec == std::errc() ? valor : 0.0;
 }
 
+// Scans an optional sign, digits and at most one decimal sign ("." or ",") from `i`, appends
+// them to `salida` in from_chars form and moves `i` past them. False when no digit was read.
+bool leeMantisa(const QString& texto, qsizetype& i, std::string& salida) {
+    if (i < texto.size() && (texto[i] == QLatin1Char('-') || texto[i] == QLatin1Char('+'))) {
+        if (texto[i] == QLatin1Char('-')) {
+            salida += '-';
+        }
+        ++i;
+    }
+    bool hayCifra = false;
+    bool hayPunto = false;
+    for (; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (esDigito(c)) {
+            hayCifra = true;
+            salida += static_cast<char>(c.unicode());
+        } else if (esSignoDecimal(c) && !hayPunto) {
+            hayPunto = true;
+            salida += '.';
+        } else {
+            break;
+        }
+    }
+    return hayCifra;
+}
+
 // Scans the exponent part "E[+-]digits" starting at `i`; appends it to `salida` in from_chars
 // form and returns the position after it, or `i` when no complete exponent follows.
 qsizetype leeExponente(const QString& texto, qsizetype i, std::string& salida) {
@@ -191,25 +217,7 @@ std::optional<double> valorCompleto(const QString& cadena) {
     const QString texto = cadena.trimmed();
     std::string numero;
     qsizetype i = 0;
-    if (i < texto.size() && (texto[i] == QLatin1Char('-') || texto[i] == QLatin1Char('+'))) {
-        numero += texto[i] == QLatin1Char('-') ? "-" : "";
-        ++i;
-    }
-    bool hayCifra = false;
-    bool hayPunto = false;
-    for (; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        if (esDigito(c)) {
-            hayCifra = true;
-            numero += static_cast<char>(c.unicode());
-        } else if (esSignoDecimal(c) && !hayPunto) {
-            hayPunto = true;
-            numero += '.';
-        } else {
-            break;
-        }
-    }
-    if (!hayCifra) {
+    if (!leeMantisa(texto, i, numero)) {
         return std::nullopt;
     }
     i = leeExponente(texto, i, numero);
@@ -240,27 +248,7 @@ double valorInicial(const QString& cadena) {
     }
     std::string numero;
     qsizetype i = 0;
-    if (i < limpio.size() && (limpio[i] == QLatin1Char('-') || limpio[i] == QLatin1Char('+'))) {
-        if (limpio[i] == QLatin1Char('-')) {
-            numero += '-';
-        }
-        ++i;
-    }
-    bool hayCifra = false;
-    bool hayPunto = false;
-    for (; i < limpio.size(); ++i) {
-        const QChar c = limpio[i];
-        if (esDigito(c)) {
-            hayCifra = true;
-            numero += static_cast<char>(c.unicode());
-        } else if (esSignoDecimal(c) && !hayPunto) {
-            hayPunto = true;
-            numero += '.';
-        } else {
-            break;
-        }
-    }
-    if (!hayCifra) {
+    if (!leeMantisa(limpio, i, numero)) {
         return 0.0;
     }
     leeExponente(limpio, i, numero);
