@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-svg-dev
   libfreexl-dev libzip-dev
   libeigen3-dev
   nlohmann-json3-dev

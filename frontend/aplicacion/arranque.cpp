@@ -8,6 +8,7 @@
 #include "windows/frmsplash.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -27,10 +28,32 @@ void preparaIdiomaYNumeros(QApplication& app) {
     std::setlocale(LC_NUMERIC, "C");
 }
 
+std::optional<QString> documentoDeArgumentos(const QStringList& argumentos) {
+    for (qsizetype i = 1; i < argumentos.size(); ++i) {
+        const QString& a = argumentos[i];
+        if (!a.isEmpty() && !a.startsWith(QLatin1Char('-'))) {
+            return QFileInfo(a).absoluteFilePath();
+        }
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<frmcurvi> abreVentanaPrincipal(EstadoGlobal& estado,
+                                               const std::optional<QString>& documento) {
+    auto principal = std::make_unique<frmcurvi>(estado);
+    principal->show();
+    if (documento) {
+        principal->tomaFichero(*documento);
+    }
+    return principal;
+}
+
 int arrancaOscilab(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("oscilab"));
     QApplication::setWindowIcon(iconoPrograma());
     preparaIdiomaYNumeros(app);
+    // Before the folders are prepared: a relative name is relative to where we started.
+    const auto documento = documentoDeArgumentos(QApplication::arguments());
     EstadoGlobal estado;
     preparaCarpetas(estado, QApplication::applicationDirPath());
 
@@ -38,10 +61,9 @@ int arrancaOscilab(QApplication& app) {
     std::unique_ptr<frmcurvi> principal;
     auto* splash = new frmSplash(
         [&] {
-            principal = std::make_unique<frmcurvi>(estado);
+            principal = abreVentanaPrincipal(estado, documento);
             QObject::connect(principal.get(), &frmcurvi::programaTerminado, &app,
                              &QApplication::quit, Qt::QueuedConnection);
-            principal->show();
         },
         leeDatosInstalacion(ficheroInstalacion(estado.dirprograma)));
     splash->show();

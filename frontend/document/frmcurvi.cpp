@@ -13,6 +13,7 @@
 #include "compartido/dialogos_fichero.h"
 #include "windows/frmacercade.h"
 #include "compartido/estado_global.h"
+#include "document/arrastre.h"
 #include "document/frmajuste.h"
 #include "compartido/mensajes.h"
 
@@ -89,6 +90,7 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
     marcaPotenciasIniciales();
     habilitaEjecutar(false);
     marcaGuardado();
+    aceptaArrastres();
 
     adjustSize();
     setFixedSize(size());
@@ -295,6 +297,14 @@ void frmcurvi::importarHoja() {
     importarDatos(this, OrigenImportacion::Excel, estado_.dirprograma, delimitador(), destino);
 }
 
+void frmcurvi::importarFichero(const QString& ruta) {
+    DestinoTabla destino(*this);
+    const auto origen = claseArrastre(ruta) == ClaseArrastre::ImportacionHoja
+                            ? OrigenImportacion::Excel
+                            : OrigenImportacion::Texto;
+    importarFicheroDado(this, origen, ruta, delimitador(), destino);
+}
+
 void frmcurvi::muestraayuda() {
     oscilab::muestraayuda(ficheroAyuda(estado_.dirprograma), this);
 }
@@ -312,11 +322,15 @@ void frmcurvi::nuevo() {
 }
 
 void frmcurvi::abrir() {
+    abrirDocumento(std::nullopt);
+}
+
+void frmcurvi::abrirDocumento(const std::optional<QString>& ruta) {
     if (hayCambios() && !preguntarguardarcambios()) {
         return;
     }
     nuevodocumento();
-    if (abrirfichero()) {
+    if (abrirfichero(ruta)) {
         habilitaEjecutar(true);
     }
 }

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -89,6 +90,14 @@ public slots:
     void guardarComo();
     void salir();
 
+    // A file named without the file dialog, dropped or given on the command line
+    // (frmcurvi_arrastre.cpp): a document opens as "Abrir" does, with the same question
+    // about unsaved changes (the dialog when `ruta` is empty); an import file is imported
+    // as its command does.
+    void abrirDocumento(const std::optional<QString>& ruta);
+    void importarFichero(const QString& ruta);
+    void tomaFichero(const QString& ruta);
+
 signals:
     // The window has closed for good: the program should end.
     void programaTerminado();
@@ -96,6 +105,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
 
 private:
     enum class Guardado { Escrito, Invalido, NoSobrescrito, Error };
@@ -115,7 +126,7 @@ private:
     bool preguntarguardarcambios();
     Guardado guardarfichero();
     bool guardaComo();
-    bool abrirfichero();
+    bool abrirfichero(std::optional<QString> ruta = std::nullopt);
     void aplicaFichero(const FicheroLeido& leido);
     ContenidoFichero contenido(int puntos) const;
     void informaErrorGuardar();
@@ -140,6 +151,8 @@ private:
     // Opens (or raises) the fit explorer over the table as it is now (frmcurvi_explorador.cpp).
     void abreExplorador();
     void enfoca(FocoChequeo foco);
+    // Files dropped anywhere on the window reach the window (frmcurvi_arrastre.cpp).
+    void aceptaArrastres();
     void calculoTerminado(const ResultadoCalculo& resultado);
 
     static inline const QString sinTitulo_ = QStringLiteral("(Sin Título)");

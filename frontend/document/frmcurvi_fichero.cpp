@@ -149,9 +149,11 @@ bool frmcurvi::guardaComo() {
     return resultado == Guardado::Escrito;
 }
 
-bool frmcurvi::abrirfichero() {
-    const auto ruta =
-        dialogosFichero().abrir(this, QStringLiteral("Abrir"), estado_.dirdatos, filtroDatos);
+bool frmcurvi::abrirfichero(std::optional<QString> ruta) {
+    if (!ruta) {
+        ruta =
+            dialogosFichero().abrir(this, QStringLiteral("Abrir"), estado_.dirdatos, filtroDatos);
+    }
     if (!ruta) {
         avisar(this, QStringLiteral("Seleccion cancelada"), QString(), IconoMensaje::Informacion);
         marcaGuardado();

@@ -68,7 +68,19 @@ void importarDatos(QWidget* padre, OrigenImportacion origen, const QString& carp
     if (ruta->isEmpty()) {
         return;
     }
-    const ResultadoImportacion leido = leeImportacion(origen, *ruta, delimitador);
+    importaFichero(padre, origen, *ruta, delimitador, destino);
+}
+
+void importarFicheroDado(QWidget* padre, OrigenImportacion origen, const QString& ruta,
+                         const QString& delimitador, DestinoImportacion& destino) {
+    if (destino.compruebaunidades()) {
+        importaFichero(padre, origen, ruta, delimitador, destino);
+    }
+}
+
+void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& ruta,
+                    const QString& delimitador, DestinoImportacion& destino) {
+    const ResultadoImportacion leido = leeImportacion(origen, ruta, delimitador);
     // Rows are made current and written in the order the reader met them.
     std::size_t visitada = 0;
     for (const auto& celda : leido.celdas) {

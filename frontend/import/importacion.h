@@ -45,4 +45,13 @@ ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& rut
 void importarDatos(QWidget* padre, OrigenImportacion origen, const QString& carpetaInicial,
                    const QString& delimitador, DestinoImportacion& destino);
 
+// The same command for a file already chosen (a file dropped on the window): the unit
+// check, then the reading and its messages, without the file dialog.
+void importarFicheroDado(QWidget* padre, OrigenImportacion origen, const QString& ruta,
+                         const QString& delimitador, DestinoImportacion& destino);
+
+// Reads `ruta` into the table and marks the document changed, or tells the failure.
+void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& ruta,
+                    const QString& delimitador, DestinoImportacion& destino);
+
 } // namespace oscilab

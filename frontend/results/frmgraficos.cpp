@@ -74,9 +74,11 @@ frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estad
     btprint_ = boton("btprint", QStringLiteral("&Imprimir"), this);
     btescala_ = boton("btescala", QStringLiteral("&Escala"), this);
     btdaceptar_ = boton("btdaceptar", QStringLiteral("&Aceptar"), this);
+    btexportar_ = boton("btexportar", QStringLiteral("E&xportar gráfico..."), this);
     connect(btprint_, &QPushButton::clicked, this, &frmgraficos::imprimir);
     connect(btescala_, &QPushButton::clicked, this, &frmgraficos::abreEscala);
     connect(btdaceptar_, &QPushButton::clicked, this, &QWidget::close);
+    connect(btexportar_, &QPushButton::clicked, this, &frmgraficos::exportarGrafico);
     connect(grafico_, &GraficoCurva::vistaDibujada, this, &frmgraficos::muestraVista);
 
     disponControles();
@@ -105,6 +107,11 @@ void frmgraficos::disponControles() {
     btprint_->setGeometry(d.imprimir);
     btescala_->setGeometry(d.escala);
     btdaceptar_->setGeometry(d.aceptar);
+    // Below the other buttons, right-aligned with them, as wide as its text needs.
+    QRect exportar = d.aceptar.translated(0, d.aceptar.top() - d.escala.top());
+    exportar.setLeft(exportar.right() + 1 -
+                     qMax(exportar.width(), btexportar_->sizeHint().width()));
+    btexportar_->setGeometry(exportar);
 
     const double margen = 50.0 * logicalDpiX() / 1440.0; // 50 twips
     marco_->ponMarcas(
@@ -246,8 +253,8 @@ bool frmgraficos::habilitada() const {
 
 void frmgraficos::ponHabilitada(bool si) {
     // The scale dialog is a child window; only the window's own controls are disabled.
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{marco_, rtxtdatos_, btprint_, btescala_, btdaceptar_}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{marco_, rtxtdatos_, btprint_, btescala_,
+                                                            btdaceptar_, btexportar_}) {
         control->setEnabled(si);
     }
 }

@@ -63,6 +63,8 @@ public:
 public slots:
     void imprimir();
     void abreEscala();
+    // "Exportar gráfico...": PNG, SVG or PDF, by the name chosen (frmgraficos_exportar.cpp).
+    void exportarGrafico();
 
 protected:
     // While the scale dialog is open the window stays: it takes no input then.
@@ -87,6 +89,7 @@ private:
     QPushButton* btprint_ = nullptr;
     QPushButton* btescala_ = nullptr;
     QPushButton* btdaceptar_ = nullptr;
+    QPushButton* btexportar_ = nullptr;
     QPointer<frmescala> escala_;
 };
 
