@@ -54,19 +54,20 @@ ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& rut
                                               : importartexto(ruta, delimitador);
 }
 
-void importarDatos(QWidget* padre, OrigenImportacion origen, const QString& carpetaInicial,
-                   const QString& delimitador, DestinoImportacion& destino) {
+std::optional<QString> importarDatos(QWidget* padre, OrigenImportacion origen,
+                                     const QString& carpetaInicial, const QString& delimitador,
+                                     DestinoImportacion& destino) {
     if (!destino.compruebaunidades()) {
-        return;
+        return std::nullopt;
     }
     const auto ruta =
         dialogosFichero().abrir(padre, QString(), carpetaInicial, filtroImportacion(origen));
     if (!ruta) {
         avisar(padre, mensajeSeleccionCancelada(), tituloImportacion(), IconoMensaje::Informacion);
-        return;
+        return std::nullopt;
     }
     if (ruta->isEmpty()) {
-        return;
+        return std::nullopt;
     }
     const ResultadoImportacion leido = leeImportacion(origen, *ruta, delimitador);
     // Rows are made current and written in the order the reader met them.
@@ -84,9 +85,10 @@ void importarDatos(QWidget* padre, OrigenImportacion origen, const QString& carp
     if (leido.fallo) {
         const QString causa = leido.causa.isEmpty() ? QString() : QLatin1Char('\n') + leido.causa;
         avisar(padre, mensajeErrorImportacion() + causa, tituloImportacion(), IconoMensaje::Stop);
-        return;
+        return ruta;
     }
     destino.documentoCambiado();
+    return ruta;
 }
 
 } // namespace oscilab
