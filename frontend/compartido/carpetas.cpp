@@ -46,6 +46,10 @@ QString carpetaCompartida(const QString& dirprograma) {
     return dirprograma;
 }
 
+QString carpetaDeFichero(const QString& ruta) {
+    return conBarra(QFileInfo(ruta).absolutePath());
+}
+
 void preparaCarpetas(EstadoGlobal& estado, const QString& carpetaPrograma) {
     estado.dirprograma = conBarra(carpetaPrograma);
     const QString compartida = carpetaCompartida(estado.dirprograma);

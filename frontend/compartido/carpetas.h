@@ -18,4 +18,8 @@ void preparaCarpetas(EstadoGlobal& estado, const QString& carpetaPrograma);
 // copy (bin/ and share/ under one prefix).
 QString carpetaCompartida(const QString& dirprograma);
 
+// The folder (ending in "/") that holds the file `ruta`: where a dialog that chose it starts
+// the next time.
+QString carpetaDeFichero(const QString& ruta);
+
 } // namespace oscilab

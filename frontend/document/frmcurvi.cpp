@@ -1,6 +1,7 @@
 #include "document/frmcurvi.h"
 
 #include "compartido/campo_numerico.h"
+#include "compartido/carpetas.h"
 #include "document/elementos.h"
 #include "document/fichero_datos.h"
 #include "document/tabla_periodica.h"
@@ -68,7 +69,8 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
-      estado_(estado) {
+      estado_(estado), carpetaDocumentos_(estado.dirdatos),
+      carpetaImportacion_(estado.dirprograma) {
     setObjectName(QStringLiteral("frmcurvi"));
     setWindowTitle(nombreprograma_);
     creaMenusYBarra();
@@ -107,7 +109,7 @@ void frmcurvi::conectaControles() {
         connect(textmatom_[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
                 [this, i](const QString& texto) { masaCambiada(i + 1, texto); });
     }
-    // Any change of the editor's text counts, also when moving to a cell refills it.
+    // A typed edit of the editor counts; alCambiarCelda refills it without a signal.
     connect(textdato_, &QLineEdit::textChanged, this, &frmcurvi::documentoCambiado);
     connect(btdato_, &QPushButton::clicked, this, &frmcurvi::btdatoClick);
     connect(grid_, &QTableWidget::currentCellChanged, this, &frmcurvi::alCambiarCelda);
@@ -289,12 +291,18 @@ void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
 
 void frmcurvi::importarTexto() {
     DestinoTabla destino(*this);
-    importarDatos(this, OrigenImportacion::Texto, estado_.dirprograma, delimitador(), destino);
+    if (const auto ruta = importarDatos(this, OrigenImportacion::Texto, carpetaImportacion_,
+                                        delimitador(), destino)) {
+        carpetaImportacion_ = carpetaDeFichero(*ruta);
+    }
 }
 
 void frmcurvi::importarHoja() {
     DestinoTabla destino(*this);
-    importarDatos(this, OrigenImportacion::Excel, estado_.dirprograma, delimitador(), destino);
+    if (const auto ruta = importarDatos(this, OrigenImportacion::Excel, carpetaImportacion_,
+                                        delimitador(), destino)) {
+        carpetaImportacion_ = carpetaDeFichero(*ruta);
+    }
 }
 
 void frmcurvi::importarFichero(const QString& ruta) {
@@ -379,7 +387,11 @@ void frmcurvi::alCambiarCelda() {
     const int columna = std::max(grid_->currentColumn(), 0) + 1;
     const QString cabecera = grid_->horizontalHeaderItem(columna - 1)->text();
     lbcelda_->setText(cabecera + QLatin1Char('-') + QString::number(fila) + QLatin1Char(':'));
-    textdato_->setText(textoCelda(fila, columna));
+    {
+        // Showing the current cell is not an edit of the document.
+        const QSignalBlocker silencio(textdato_);
+        textdato_->setText(textoCelda(fila, columna));
+    }
     if (textdato_->hasFocus()) {
         textdato_->selectAll();
     }

@@ -169,6 +169,10 @@ private:
     int modogrid_ = 0;
     bool ultimoChequeoPermite_ = false;
     bool cambios_ = false;
+    // Each kind of file dialog starts where it was last used: documents in datos/ at first,
+    // imports in the program folder.
+    QString carpetaDocumentos_;
+    QString carpetaImportacion_;
 
     QLineEdit* textnombre_ = nullptr;
     std::array<QLineEdit*, 2> textmatom_{};

@@ -2,6 +2,7 @@
 // and open, and the data file they write and read.
 #include "document/frmcurvi.h"
 
+#include "compartido/carpetas.h"
 #include "document/elementos.h"
 #include "document/fichero_datos.h"
 #include "compartido/dialogos_fichero.h"
@@ -130,18 +131,22 @@ void frmcurvi::informaErrorGuardar() {
 
 bool frmcurvi::guardaComo() {
     textnombre_->setText(textnombre_->text().replace(QLatin1Char(' '), QLatin1Char('_')));
-    const auto ruta = dialogosFichero().guardar(
-        this, QStringLiteral("Guardar como"), estado_.dirdatos + textnombre_->text(), filtroDatos);
+    const auto ruta =
+        dialogosFichero().guardar(this, QStringLiteral("Guardar como"),
+                                  carpetaDocumentos_ + textnombre_->text(), filtroDatos);
     if (!ruta) {
         return false;
     }
+    carpetaDocumentos_ = carpetaDeFichero(*ruta);
     QString fichero = *ruta;
     // Only the file's own name decides: folders with a point in their names are common here.
     if (!QFileInfo(fichero).fileName().contains(QLatin1Char('.'))) {
         fichero += QStringLiteral(".qvd");
     }
     estado_.fichero = fichero;
-    ponTitulo(fichero);
+    // The unsaved-changes question names the file the document now belongs to.
+    titulodoc_ = fichero;
+    ponTitulo(titulodoc_);
     const Guardado resultado = guardarfichero();
     if (resultado == Guardado::Error) {
         informaErrorGuardar();
@@ -152,13 +157,14 @@ bool frmcurvi::guardaComo() {
 bool frmcurvi::abrirfichero(std::optional<QString> ruta) {
     if (!ruta) {
         ruta =
-            dialogosFichero().abrir(this, QStringLiteral("Abrir"), estado_.dirdatos, filtroDatos);
+            dialogosFichero().abrir(this, QStringLiteral("Abrir"), carpetaDocumentos_, filtroDatos);
     }
     if (!ruta) {
         avisar(this, QStringLiteral("Seleccion cancelada"), QString(), IconoMensaje::Informacion);
         marcaGuardado();
         return false;
     }
+    carpetaDocumentos_ = carpetaDeFichero(*ruta);
     estado_.fichero = *ruta;
     QFile fichero(*ruta);
     if (!fichero.open(QIODevice::ReadOnly)) {

@@ -54,19 +54,20 @@ ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& rut
                                               : importartexto(ruta, delimitador);
 }
 
-void importarDatos(QWidget* padre, OrigenImportacion origen, const QString& carpetaInicial,
-                   const QString& delimitador, DestinoImportacion& destino) {
+std::optional<QString> importarDatos(QWidget* padre, OrigenImportacion origen,
+                                     const QString& carpetaInicial, const QString& delimitador,
+                                     DestinoImportacion& destino) {
     if (!destino.compruebaunidades()) {
-        return;
+        return std::nullopt;
     }
     const auto ruta =
         dialogosFichero().abrir(padre, QString(), carpetaInicial, filtroImportacion(origen));
     if (!ruta) {
         avisar(padre, mensajeSeleccionCancelada(), tituloImportacion(), IconoMensaje::Informacion);
-        return;
+        return std::nullopt;
     }
     if (ruta->isEmpty()) {
-        return;
+        return std::nullopt;
     }
     importaFichero(padre, origen, *ruta, delimitador, destino);
 }
@@ -96,9 +97,10 @@ void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& rut
     if (leido.fallo) {
         const QString causa = leido.causa.isEmpty() ? QString() : QLatin1Char('\n') + leido.causa;
         avisar(padre, mensajeErrorImportacion() + causa, tituloImportacion(), IconoMensaje::Stop);
-        return;
+        return ruta;
     }
     destino.documentoCambiado();
+    return ruta;
 }
 
 } // namespace oscilab

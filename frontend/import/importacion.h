@@ -6,6 +6,7 @@
 #include "import/celdas_importadas.h"
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -40,10 +41,12 @@ QString filtroImportacion(OrigenImportacion origen);
 ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& ruta,
                                     const QString& delimitador);
 
-// Runs one import command. `carpetaInicial` is the program folder; `delimitador` is the
-// delimiter box's current text (used by the text import only).
-void importarDatos(QWidget* padre, OrigenImportacion origen, const QString& carpetaInicial,
-                   const QString& delimitador, DestinoImportacion& destino);
+// Runs one import command. `carpetaInicial` is the folder the dialog starts in; `delimitador` is
+// the delimiter box's current text (used by the text import only). Returns the file chosen, whose
+// folder the next import may start in.
+std::optional<QString> importarDatos(QWidget* padre, OrigenImportacion origen,
+                                     const QString& carpetaInicial, const QString& delimitador,
+                                     DestinoImportacion& destino);
 
 // The same command for a file already chosen (a file dropped on the window): the unit
 // check, then the reading and its messages, without the file dialog.

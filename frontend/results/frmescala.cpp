@@ -7,6 +7,7 @@
 #include "grafico_curva.h"
 #include "polinomio.h"
 #include "compartido/mensajes.h"
+#include "compartido/pantalla.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -96,6 +97,7 @@ void frmescala::abre() {
     graficos_.ponHabilitada(false);
     chky_->setCheckState(Qt::Checked);
     aplicaCasilla();
+    centraEnPantalla(*this);
     show();
 }
 

@@ -2,6 +2,7 @@
 
 #include "curva.h"
 #include "diagnostico.h"
+#include "esquinas.h"
 #include "disposicion_graficos.h"
 #include "formato_numeros.h"
 #include "frmescala.h"
@@ -10,6 +11,7 @@
 #include "marco_grafica.h"
 #include "polinomio.h"
 #include "compartido/mensajes.h"
+#include "compartido/pantalla.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -44,8 +46,8 @@ QPushButton* boton(const char* nombre, const QString& texto, QWidget* padre) {
 
 frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estado,
                          std::function<int()> chequeadatos, QWidget* principal)
-    : QWidget(principal, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), resultados_(resultados),
-      estado_(estado), chequeadatos_(std::move(chequeadatos)) {
+    : QWidget(principal, Qt::Dialog), resultados_(resultados), estado_(estado),
+      chequeadatos_(std::move(chequeadatos)) {
     setObjectName(QStringLiteral("frmgraficos"));
     setWindowTitle(QStringLiteral("Gráficos"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -81,13 +83,20 @@ frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estad
     connect(btexportar_, &QPushButton::clicked, this, &frmgraficos::exportarGrafico);
     connect(grafico_, &GraficoCurva::vistaDibujada, this, &frmgraficos::muestraVista);
 
+    setMinimumSize(anchoVentana, altoVentana);
+    resize(anchoVentana, altoVentana);
     disponControles();
+    centraEnPantalla(*this);
 }
 
 frmgraficos::~frmgraficos() = default;
 
+void frmgraficos::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    disponControles();
+}
+
 void frmgraficos::disponControles() {
-    setFixedSize(anchoVentana, altoVentana);
     const QSize tamBoton(qMax(90, btprint_->sizeHint().width()), btprint_->sizeHint().height());
     const QSize tamX = lbx_->sizeHint();
     const QSize tamY = lby_->sizeHint();
@@ -116,6 +125,7 @@ void frmgraficos::disponControles() {
     const double margen = 50.0 * logicalDpiX() / 1440.0; // 50 twips
     marco_->ponMarcas(
         marcasEjes(d.grafico, d.x0y1.width(), d.marco.height(), d.lbx.height(), margen));
+    ajustaEsquinas();
 }
 
 void frmgraficos::muestraVista(const Caja& caja) {
@@ -123,6 +133,10 @@ void frmgraficos::muestraVista(const Caja& caja) {
     x1y0_->setText(formatoEsquina(caja.rmax));
     x0y0y_->setText(formatoEsquina(caja.vmin));
     x0y1_->setText(formatoEsquina(caja.vmax));
+    ajustaEsquinas();
+}
+
+void frmgraficos::ajustaEsquinas() {
     // The R labels hug their text, the left one from the plot's left edge and the right one
     // up to its right edge: the printed plot writes each label from its left edge, so a
     // wider R max label would print well inside the axis.
@@ -132,6 +146,12 @@ void frmgraficos::muestraVista(const Caja& caja) {
     QRect derecha = x1y0_->geometry();
     derecha.setLeft(derecha.right() + 1 - x1y0_->sizeHint().width());
     x1y0_->setGeometry(derecha);
+    // The V labels have the strip left of the plot, at the frame's edge: a long value
+    // takes a smaller font, the same for both, rather than losing its leading digits.
+    const QFont fuente = fuenteQueCabe(x0y0x_->font(), {x0y1_->text(), x0y0y_->text()},
+                                       x0y1_->contentsRect().width());
+    x0y1_->setFont(fuente);
+    x0y0y_->setFont(fuente);
 }
 
 void frmgraficos::cargaResultados() {

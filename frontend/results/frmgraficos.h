@@ -1,10 +1,10 @@
 // The results window "Gráficos": the plot of the points, the fitted curve and the levels
 // above the engine's report, with the buttons "&Imprimir", "&Escala" and "&Aceptar".
 //
-// Use: create it after a calculation (it lays itself out at 800 by 600 pixels and draws
-// the tick marks), call cargaResultados() (reads and deletes the curve file of
-// estado.nombrebase, draws, warns about a poor fit), cargaInforme() with the report's
-// path, then show() it. It is not modal and destroys itself on "&Aceptar".
+// Use: create it after a calculation (it lays itself out at 800 by 600 pixels, its
+// minimum size, centred on the screen, and draws the tick marks), call cargaResultados() (reads and
+// deletes the curve file of estado.nombrebase, draws, warns about a poor fit), cargaInforme() with
+// the report's path, then show() it. It is not modal and destroys itself on "&Aceptar".
 #pragma once
 
 #include "compartido/estado_global.h"
@@ -69,10 +69,14 @@ public slots:
 protected:
     // While the scale dialog is open the window stays: it takes no input then.
     void closeEvent(QCloseEvent* evento) override;
+    // The controls keep their proportions: the plot and the report grow with the window.
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     void disponControles();
     void muestraVista(const Caja& caja);
+    // Fits the corner labels to their whole texts.
+    void ajustaEsquinas();
 
     EstadoResultados& resultados_;
     const EstadoGlobal& estado_;

@@ -51,7 +51,7 @@ double GraficoCurva::anchoTwips() const {
 }
 
 void GraficoCurva::ajustaImagen() {
-    // The window keeps the size fixed at load; a new size starts a blank picture.
+    // A new size starts a blank picture; the resize redraws it.
     if (imagen_.size() != size() && !size().isEmpty()) {
         imagen_ = QImage(size(), QImage::Format_RGB32);
         imagen_.fill(Qt::white);
@@ -90,6 +90,9 @@ double GraficoCurva::dibujacurva(const Caja& caja) {
     emit vistaDibujada(caja);
     escala_ = Escala(caja, QSizeF(imagen_.size()));
     imagen_.fill(Qt::white);
+    conCurva_ = true;
+    conPuntos_ = false;
+    conNiveles_ = false;
     const TrazoCurva trazo =
         trazacurva(Polinomio(resultados_.coeficientes), escala_, muestrasEnAncho(anchoTwips()));
     trazaLineas(trazo.segmentos, colorCurva);
@@ -108,6 +111,7 @@ void GraficoCurva::dibujapuntos() {
         lineas.insert(lineas.end(), cruz.begin(), cruz.end());
     }
     trazaLineas(lineas, colorPuntos);
+    conPuntos_ = true;
 }
 
 void GraficoCurva::dibujaniveles() {
@@ -118,6 +122,7 @@ void GraficoCurva::dibujaniveles() {
         }
     }
     trazaLineas(lineas, colorNiveles);
+    conNiveles_ = true;
 }
 
 void GraficoCurva::trazaLineas(const std::vector<QLineF>& lineas, const QColor& color) {
@@ -143,7 +148,27 @@ void GraficoCurva::paintEvent(QPaintEvent*) {
 }
 
 void GraficoCurva::resizeEvent(QResizeEvent*) {
+    const QSize antes = imagen_.size();
     ajustaImagen();
+    if (imagen_.size() != antes) {
+        redibujaTrazado();
+    }
+}
+
+void GraficoCurva::redibujaTrazado() {
+    if (!conCurva_) {
+        return;
+    }
+    const bool puntos = conPuntos_;
+    const bool niveles = conNiveles_;
+    // The same view on the new size: samples and levels' centre follow the new width.
+    resultados_.rcentro = dibujacurva(escala_.caja());
+    if (puntos) {
+        dibujapuntos();
+    }
+    if (niveles) {
+        dibujaniveles();
+    }
 }
 
 std::pair<double, double> GraficoCurva::coordenadas(const QPointF& posicion) const {

@@ -56,6 +56,8 @@ protected:
 
 private:
     void ajustaImagen();
+    // Draws again, at the new size, what the picture held.
+    void redibujaTrazado();
     bool redibuja(bool esVista);
     void aplica(const AccionRaton& accion);
     // Pointer position in plot coordinates, at single precision as the mouse gives them.
@@ -67,6 +69,10 @@ private:
     QImage imagen_;
     Escala escala_;
     ZoomGrafico zoom_;
+    // What the picture holds: the curve of escala_'s box, then maybe points and levels.
+    bool conCurva_ = false;
+    bool conPuntos_ = false;
+    bool conNiveles_ = false;
 };
 
 } // namespace oscilab

@@ -293,25 +293,30 @@ TEST_F(EditorCeldas, ControlKeysAreFilteredLikeAnyCharacter) {
               QStringList{QStringLiteral("Debes elegir las unidades para la energía")});
 }
 
-TEST_F(EditorCeldas, MovingToAnotherCellIsAChangeOfTheEditor) {
+TEST_F(EditorCeldas, MovingBetweenCellsIsNotAChangeButTypingIs) {
     dialogos.elegir(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd"));
     accion(QStringLiteral("mnuabrir"))->trigger();
     ASSERT_TRUE(ventana->ejecutarHabilitado());
     ASSERT_FALSE(ventana->hayCambios());
-    // Row 1 again: the editor keeps its text, nothing changes.
-    ventana->grid()->setCurrentCell(0, 0);
-    EXPECT_TRUE(ventana->ejecutarHabilitado());
     // Writing the current cell shows the new text without counting as a typed edit.
     ventana->ponTextoCelda(1, 1, QStringLiteral("1.05"));
     EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), QStringLiteral("1.05"));
     EXPECT_FALSE(ventana->hayCambios());
+    // Clicking around the table refills the editor, and the document stays as it was.
+    QTableWidget* tabla = ventana->grid();
+    for (const auto& [fila, columna] : {std::pair{2, 1}, std::pair{5, 0}, std::pair{0, 0}}) {
+        const QRect celdaVista = tabla->visualRect(tabla->model()->index(fila, columna));
+        QTest::mouseClick(tabla->viewport(), Qt::LeftButton, {}, celdaVista.center());
+        EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), celda(fila + 1, columna + 1));
+    }
+    QTest::keyClick(tabla, Qt::Key_Down);
+    EXPECT_FALSE(ventana->hayCambios());
     EXPECT_TRUE(ventana->ejecutarHabilitado());
-    // Another cell puts another text into the editor.
-    ventana->grid()->setCurrentCell(2, 1);
-    EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), celda(3, 2));
+    EXPECT_TRUE(accion(QStringLiteral("Toolbar1_ejecutar"))->isEnabled());
+    // A typed character is an edit.
+    QTest::keyClick(caja(QStringLiteral("textdato")), Qt::Key_7);
     EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
-    EXPECT_FALSE(accion(QStringLiteral("Toolbar1_ejecutar"))->isEnabled());
 }
 
 TEST_F(EditorCeldas, KeysBeforeUnitsAreRefusedWithTheUnitsMessage) {

@@ -358,8 +358,8 @@ TEST_F(PreguntaCambios, CtrlSLeavesAndNeverSaves) {
     QTest::keyClick(caja(QStringLiteral("textnombre")), Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(ventana->isVisible());
     EXPECT_EQ(mensajes.textos().last(),
-              QStringLiteral("Se ha cambiado el archivo (Sin Título)\n¿Desea guardar los cambios "
-                             "actuales?"));
+              QStringLiteral("Se ha cambiado el archivo ") + ruta(QStringLiteral("e.qvd")) +
+                  QStringLiteral("\n¿Desea guardar los cambios actuales?"));
     EXPECT_EQ(bytesDe(ruta(QStringLiteral("e.qvd"))), antes);
 }
 
