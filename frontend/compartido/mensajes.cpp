@@ -41,6 +41,8 @@ QMessageBox::StandardButtons botonesQt(BotonesMensaje botones) {
 Respuesta MensajesQt::mostrar(QWidget* padre, const QString& texto, const QString& titulo,
                               IconoMensaje icono, BotonesMensaje botones) {
     QMessageBox caja(iconoQt(icono), titulo, texto, botonesQt(botones), padre);
+    // File names and engine output are shown as they are: "<b>x</b>.qvd" is not markup.
+    caja.setTextFormat(Qt::PlainText);
     switch (caja.exec()) {
     case QMessageBox::Yes:
         return Respuesta::Si;

@@ -13,9 +13,10 @@ struct Fila {
     double r = 0.0;
     double v = 0.0;
     std::array<QString, 2> textos;
+    bool numeros = false; // both cells hold numbers; 0 is a number (V from the dissociation limit)
 
-    bool esPunto() const { return r != 0.0 && v != 0.0; }
-    bool esVacia() const { return r == 0.0 && v == 0.0; }
+    bool esPunto() const { return numeros; }
+    bool esVacia() const { return textos[0].trimmed().isEmpty() && textos[1].trimmed().isEmpty(); }
 };
 
 // Exchange sort by R: row k goes before row i only when its R is strictly smaller.
@@ -36,7 +37,8 @@ PuntosOrdenados ordenaPuntos(const CeldasTabla& celdas) {
     int ultimoPunto = -1;
     for (int i = 0; i < filasTabla; ++i) {
         const auto& t = celdas[static_cast<std::size_t>(i)];
-        filas.push_back({valorInicial(t[0]), valorInicial(t[1]), t});
+        filas.push_back({valorInicial(t[0]), valorInicial(t[1]), t,
+                         valorCompleto(t[0]).has_value() && valorCompleto(t[1]).has_value()});
         if (filas.back().esPunto()) {
             ultimoPunto = i;
         }

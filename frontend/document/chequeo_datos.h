@@ -19,7 +19,8 @@ struct PuntosOrdenados {
     int n = 0;          // rows 0..n-1 hold the points
 };
 
-// A row is a point when its R and V both read as non-zero numbers. The points go to the
+// A row is a point when its R and V cells both hold numbers; a 0 is a number, as a V
+// measured from the dissociation limit. The points go to the
 // top of the table sorted by ascending R (equal R keep their order) and rewritten in the
 // general text form; empty rows above the last point are removed. Rows with only one of
 // the two values are kept, after the points, so that they are not written as points.

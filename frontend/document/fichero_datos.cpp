@@ -32,6 +32,15 @@ std::optional<int> potenciaDePalabra(const QString& palabra) {
 
 } // namespace
 
+std::optional<QString> caracterFueraDeLatin1(const QString& texto) {
+    for (const char32_t c : texto.toUcs4()) {
+        if (c > 0xFF) {
+            return QString::fromUcs4(&c, 1);
+        }
+    }
+    return std::nullopt;
+}
+
 QByteArray bytesFicheroDatos(const ContenidoFichero& c) {
     QByteArray bytes;
     bytes += latin1(c.titulo) + finLinea;
@@ -85,7 +94,7 @@ bool LectorPalabras::leeCaracter(char& c) {
     return true;
 }
 
-std::optional<QString> LectorPalabras::leeCampo() {
+std::optional<QString> LectorPalabras::leeLinea() {
     if (posicion_ >= bytes_.size()) {
         return std::nullopt;
     }
@@ -98,19 +107,9 @@ std::optional<QString> LectorPalabras::leeCampo() {
     if (fin > posicion_ && bytes_[fin - 1] == '\r') {
         --fin;
     }
-    QString linea = QString::fromLatin1(bytes_.mid(posicion_, fin - posicion_));
+    const QString linea = QString::fromLatin1(bytes_.mid(posicion_, fin - posicion_));
     posicion_ = siguiente;
-
-    qsizetype i = 0;
-    while (i < linea.size() && linea[i] == QLatin1Char(' ')) {
-        ++i;
-    }
-    if (i < linea.size() && linea[i] == QLatin1Char('"')) {
-        const qsizetype cierre = linea.indexOf(QLatin1Char('"'), i + 1);
-        return cierre < 0 ? linea.mid(i + 1) : linea.mid(i + 1, cierre - i - 1);
-    }
-    const qsizetype coma = linea.indexOf(QLatin1Char(','), i);
-    return coma < 0 ? linea.mid(i) : linea.mid(i, coma - i);
+    return linea;
 }
 
 std::optional<Palabra> LectorPalabras::leepalabra() {
@@ -163,7 +162,7 @@ std::optional<Palabra> LectorPalabras::leepalabra() {
 FicheroLeido leeFicheroDatos(const QByteArray& bytes, char& caracteractual) {
     FicheroLeido leido;
     LectorPalabras lector(bytes, caracteractual);
-    leido.titulo = lector.leeCampo();
+    leido.titulo = lector.leeLinea();
     if (!leido.titulo) {
         return leido;
     }
@@ -195,13 +194,15 @@ FicheroLeido leeFicheroDatos(const QByteArray& bytes, char& caracteractual) {
             destino->push_back(palabra->texto);
         }
     }
-    for (int i = 0; i < 100; ++i) {
-        const auto palabra = lector.leepalabra();
-        if (!palabra) {
-            break;
+    // The table holds the first 50 points; the rest are only counted, so that the user is told.
+    qsizetype palabras = 0;
+    while (const auto palabra = lector.leepalabra()) {
+        if (leido.celdas.size() < 2 * static_cast<std::size_t>(filasTabla)) {
+            leido.celdas.push_back(palabra->texto);
         }
-        leido.celdas.push_back(palabra->texto);
+        ++palabras;
     }
+    leido.puntosEnFichero = static_cast<int>((palabras + 1) / 2);
     return leido;
 }
 

@@ -25,6 +25,12 @@ struct ContenidoFichero {
     std::vector<std::pair<QString, QString>> puntos;
 };
 
+// The largest data file Open reads: a 500-point document is under 40 KB.
+constexpr qint64 tamanoMaximoFichero = 1024 * 1024;
+
+// The first character of `texto` that the Latin-1 file cannot hold, or std::nullopt.
+std::optional<QString> caracterFueraDeLatin1(const QString& texto);
+
 // The bytes of a data file.
 QByteArray bytesFicheroDatos(const ContenidoFichero& contenido);
 
@@ -53,10 +59,9 @@ public:
     LectorPalabras(const QByteArray& bytes, char& caracteractual)
         : bytes_(bytes), actual_(caracteractual) {}
 
-    // Line 1: one comma-delimited field; leading blanks skipped, a field that starts with a
-    // double quote runs to the closing quote. The rest of the line is passed over.
-    // std::nullopt when the file holds nothing more.
-    std::optional<QString> leeCampo();
+    // Line 1, the title: the whole line as it is, commas and quotes included, without its
+    // end. std::nullopt when the file holds nothing more.
+    std::optional<QString> leeLinea();
 
     // The next word; std::nullopt when the file ends before a word could be read.
     std::optional<Palabra> leepalabra();
@@ -77,6 +82,7 @@ struct FicheroLeido {
     std::vector<QString> masas;                // 0 to 2 texts
     std::vector<QString> unidades;             // 0 to 2 words
     std::vector<QString> celdas;               // row by row, R then V; at most 100
+    int puntosEnFichero = 0;                   // point lines in the file, also past the 50th
 };
 
 FicheroLeido leeFicheroDatos(const QByteArray& bytes, char& caracteractual);

@@ -192,6 +192,18 @@ void frmcurvi::ponTextoCelda(int fila, int columna, const QString& texto) {
     }
 }
 
+bool frmcurvi::ejecutableTalCual() const {
+    CeldasTabla celdas;
+    for (int r = 1; r <= filasTabla; ++r) {
+        celdas[static_cast<std::size_t>(r - 1)] = {textoCelda(r, 1), textoCelda(r, 2)};
+    }
+    return !celdaNoNumerica(celdas) &&
+           evaluaChequeo(ordenaPuntos(celdas).n, estado_.numeroPotencias(),
+                         !textnombre_->text().isEmpty(), !textmatom_[0]->text().isEmpty(),
+                         !textmatom_[1]->text().isEmpty())
+               .permiteEjecutar;
+}
+
 ResultadoChequeo frmcurvi::chequea() {
     CeldasTabla celdas;
     for (int r = 1; r <= filasTabla; ++r) {
@@ -282,7 +294,7 @@ void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
         return;
     }
     frmgraficos_ = new frmgraficos(
-        resultados_, estado_, [this] { return chequeadatos(); }, this);
+        resultados_, estado_, [n = resultado.puntos] { return n; }, this);
     frmgraficos_->cargaResultados();
     frmgraficos_->cargaInforme(resultado.informe);
     frmgraficos_->show();
@@ -339,7 +351,7 @@ void frmcurvi::abrirDocumento(const std::optional<QString>& ruta) {
     }
     nuevodocumento();
     if (abrirfichero(ruta)) {
-        habilitaEjecutar(true);
+        habilitaEjecutar(ejecutableTalCual());
     }
 }
 

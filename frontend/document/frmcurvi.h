@@ -130,6 +130,11 @@ private:
     void aplicaFichero(const FicheroLeido& leido);
     ContenidoFichero contenido(int puntos) const;
     void informaErrorGuardar();
+    // False when saving would drop the points of the open file past the table, and the
+    // user does not want that.
+    bool preguntaPuntosPerdidos(int puntos);
+    // The document in the table may be run as it was read: the same rule as Save, silently.
+    bool ejecutableTalCual() const;
 
     // chequeadatos with its whole result.
     ResultadoChequeo chequea();
@@ -173,6 +178,8 @@ private:
     // imports in the program folder.
     QString carpetaDocumentos_;
     QString carpetaImportacion_;
+    QString ficheroRecortado_; // the open file, when it holds more points than the table
+    int puntosRecortado_ = 0;  // how many points that file holds
 
     QLineEdit* textnombre_ = nullptr;
     std::array<QLineEdit*, 2> textmatom_{};

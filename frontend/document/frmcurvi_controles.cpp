@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -138,6 +139,9 @@ QWidget* frmcurvi::creaTitulo() {
     textnombre_->setToolTip(QStringLiteral("Comentario / Título del archivo de datos"));
     textnombre_->setAccessibleName(textnombre_->toolTip());
     textnombre_->installEventFilter(this);
+    // The data file is Latin-1: what it cannot hold is refused as it is typed.
+    textnombre_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}]*")), textnombre_));
     capaTitulo->addWidget(textnombre_);
     return titulo;
 }

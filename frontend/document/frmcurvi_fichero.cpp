@@ -46,6 +46,7 @@ void frmcurvi::marcaPotenciasIniciales() {
 
 void frmcurvi::nuevodocumento() {
     estado_.fichero.clear();
+    ficheroRecortado_.clear();
     titulodoc_ = sinTitulo_;
     ponTitulo(titulodoc_);
     textnombre_->clear();
@@ -103,6 +104,20 @@ frmcurvi::Guardado frmcurvi::guardarfichero() {
     if (!chequeo.completo()) {
         return Guardado::Invalido;
     }
+    if (const auto c = caracterFueraDeLatin1(textnombre_->text())) {
+        avisar(this,
+               QStringLiteral("El título contiene el carácter «%1», que el archivo de datos no "
+                              "puede guardar. Cámbialo antes de guardar.")
+                   .arg(*c),
+               QString(), IconoMensaje::Exclamacion);
+        enfoca(FocoChequeo::Titulo);
+        documentoCambiado();
+        return Guardado::Invalido;
+    }
+    if (!preguntaPuntosPerdidos(chequeo.puntos)) {
+        documentoCambiado();
+        return Guardado::NoSobrescrito;
+    }
     if (QFileInfo::exists(estado_.fichero)) {
         const Respuesta r = mensajes().mostrar(
             this, QStringLiteral("¿Desea sobrescribir el archivo ") + estado_.fichero + '?',
@@ -117,9 +132,30 @@ frmcurvi::Guardado frmcurvi::guardarfichero() {
     if (!escribeFicheroDatos(estado_.fichero, contenido(chequeo.puntos))) {
         return Guardado::Error;
     }
+    if (QFileInfo(estado_.fichero).canonicalFilePath() == ficheroRecortado_) {
+        ficheroRecortado_.clear();
+    }
     celdaActual(1, 1);
     marcaGuardado();
     return Guardado::Escrito;
+}
+
+bool frmcurvi::preguntaPuntosPerdidos(int puntos) {
+    if (ficheroRecortado_.isEmpty() ||
+        QFileInfo(estado_.fichero).canonicalFilePath() != ficheroRecortado_ ||
+        puntosRecortado_ <= puntos) {
+        return true;
+    }
+    const Respuesta r = mensajes().mostrar(
+        this,
+        QStringLiteral("El archivo %1 tiene %2 puntos y la tabla %3: si lo guarda, se perderán "
+                       "%4 puntos.\n¿Desea guardarlo?")
+            .arg(estado_.fichero)
+            .arg(puntosRecortado_)
+            .arg(puntos)
+            .arg(puntosRecortado_ - puntos),
+        QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
+    return r == Respuesta::Si;
 }
 
 void frmcurvi::informaErrorGuardar() {
@@ -164,6 +200,20 @@ bool frmcurvi::abrirfichero(std::optional<QString> ruta) {
         marcaGuardado();
         return false;
     }
+    // A FIFO or a device would block the window, and a huge file is no document.
+    const QFileInfo info(*ruta);
+    if (info.exists() && (!info.isFile() || info.size() > tamanoMaximoFichero)) {
+        avisar(this,
+               !info.isFile()
+                   ? QStringLiteral("%1 no es un archivo normal; no se puede abrir.").arg(*ruta)
+                   : QStringLiteral("El archivo %1 ocupa más de 1 MB y no es un documento de "
+                                    "OSCILAB (uno de 500 puntos ocupa menos de 40 KB); no se "
+                                    "abre.")
+                         .arg(*ruta),
+               QString(), IconoMensaje::Exclamacion);
+        marcaGuardado();
+        return false;
+    }
     carpetaDocumentos_ = carpetaDeFichero(*ruta);
     estado_.fichero = *ruta;
     QFile fichero(*ruta);
@@ -173,12 +223,24 @@ bool frmcurvi::abrirfichero(std::optional<QString> ruta) {
         marcaGuardado();
         return false;
     }
-    const QByteArray bytes = fichero.readAll();
+    const QByteArray bytes = fichero.read(tamanoMaximoFichero);
     titulodoc_ = estado_.fichero;
     ponTitulo(titulodoc_);
-    aplicaFichero(leeFicheroDatos(bytes, caracteractual_));
+    const FicheroLeido leido = leeFicheroDatos(bytes, caracteractual_);
+    aplicaFichero(leido);
     celdaActual(1, 1);
     marcaGuardado();
+    if (leido.puntosEnFichero > filasTabla) {
+        ficheroRecortado_ = info.canonicalFilePath();
+        puntosRecortado_ = leido.puntosEnFichero;
+        avisar(this,
+               QStringLiteral("El archivo %1 tiene %2 puntos; la tabla admite %3 y muestra los "
+                              "%3 primeros.")
+                   .arg(*ruta)
+                   .arg(leido.puntosEnFichero)
+                   .arg(filasTabla),
+               QString(), IconoMensaje::Exclamacion);
+    }
     return true;
 }
 

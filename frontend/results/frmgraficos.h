@@ -29,8 +29,8 @@ class frmescala;
 class frmgraficos : public QWidget {
     Q_OBJECT
 public:
-    // `resultados` receives what is loaded; `estado` names the files. `chequeadatos` is the
-    // main window's document check; it gives the point count.
+    // `resultados` receives what is loaded; `estado` names the files. `chequeadatos` gives
+    // the run's point count: the engine's, from result/NAME.json, never the table's.
     frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estado,
                 std::function<int()> chequeadatos, QWidget* principal = nullptr);
     ~frmgraficos() override;

@@ -1,5 +1,10 @@
 #include "ejecucion.h"
 
+#include "abre_fich.h"
+#include "compartido/mensajes.h"
+
+#include <nlohmann/json.hpp>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,6 +51,19 @@ void borraResultadosAnteriores(const QStringList& rutas, QString& error) {
 
 } // namespace
 
+std::optional<int> puntosDelResultado(const QString& ruta) {
+    QFile fichero(ruta);
+    if (!fichero.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const auto json = nlohmann::json::parse(fichero.readAll().toStdString(), nullptr, false);
+    if (json.is_discarded() || !json.is_object() || !json.contains("points") ||
+        !json["points"].is_array()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(json["points"].size());
+}
+
 NombreEjecucion nombreDeEjecucion(const QString& fichero, const QString& dirdatos) {
     NombreEjecucion r;
     if (fichero.isEmpty()) {
@@ -67,7 +85,18 @@ NombreEjecucion nombreDeEjecucion(const QString& fichero, const QString& dirdato
                       .arg(fichero, QDir::toNativeSeparators(dirdatos));
         return r;
     }
-    r.nombrebase = nombre.left(nombre.size() - extension.size());
+    const QString base = nombre.left(nombre.size() - extension.size());
+    // The engine drops trailing blanks and cuts its argument: it would run another file.
+    const std::string argumento = base.toStdString();
+    if (curvifit::nombreDocumento(argumento) != argumento) {
+        r.error = QStringLiteral("El programa de cálculo no admite el nombre del fichero %1: no "
+                                 "puede acabar en blanco ni pasar de %2 caracteres. Guárdalo "
+                                 "con otro nombre con \"Guardar como...\".")
+                      .arg(fichero)
+                      .arg(curvifit::ANCHO_ARGUMENTO);
+        return r;
+    }
+    r.nombrebase = base;
     return r;
 }
 
@@ -77,6 +106,9 @@ QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor
     if (!resultado.iniciado) {
         mensaje = QStringLiteral("No se ha podido iniciar el programa de cálculo %1: %2")
                       .arg(motor, resultado.errorInicio);
+    } else if (resultado.detenido) {
+        mensaje = QStringLiteral("El programa de cálculo se ha detenido a petición del usuario; "
+                                 "el cálculo no se ha completado.");
     } else if (!resultado.terminoBien) {
         mensaje = QStringLiteral("El programa de cálculo ha terminado de forma anormal; el "
                                  "cálculo no se ha completado.");
@@ -101,6 +133,17 @@ QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor
 
 Calculo::Calculo(QObject* padre) : QObject(padre) {
     connect(&lanzador_, &Lanzador::terminado, this, &Calculo::motorTerminado);
+    connect(&lanzador_, &Lanzador::tardando, this, [this] {
+        const Respuesta r = mensajes().mostrar(
+            nullptr,
+            QStringLiteral("El programa de cálculo lleva más de %1 s en marcha.\n"
+                           "¿Desea detenerlo?")
+                .arg(std::chrono::duration_cast<std::chrono::seconds>(lanzador_.espera()).count()),
+            QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
+        if (r == Respuesta::Si) {
+            lanzador_.detener();
+        }
+    });
 }
 
 void Calculo::ejecutarCalculo(const EstadoGlobal& estado) {
@@ -110,7 +153,9 @@ void Calculo::ejecutarCalculo(const EstadoGlobal& estado) {
     enCurso_ = {};
     enCurso_.informe = estado.dirresult + estado.nombrebase + QStringLiteral(".res");
     enCurso_.curva = estado.dirresult + estado.nombrebase + QStringLiteral(".scs");
-    borraResultadosAnteriores({enCurso_.informe, enCurso_.curva}, enCurso_.fallo);
+    enCurso_.resultado = estado.dirresult + estado.nombrebase + QStringLiteral(".json");
+    borraResultadosAnteriores({enCurso_.informe, enCurso_.curva, enCurso_.resultado},
+                              enCurso_.fallo);
     if (!enCurso_.fallo.isEmpty()) {
         emit terminado(enCurso_);
         return;
@@ -124,6 +169,18 @@ void Calculo::ejecutarCalculo(const EstadoGlobal& estado) {
 void Calculo::motorTerminado(const ResultadoLanzamiento& lanzamiento) {
     enCurso_.fallo = mensajeFallo(lanzamiento, motor_, QFile::exists(enCurso_.informe),
                                   QFile::exists(enCurso_.curva));
+    if (enCurso_.exito()) {
+        // The curve file is read with the engine's own count of points, never the table's.
+        const auto puntos = puntosDelResultado(enCurso_.resultado);
+        if (puntos) {
+            enCurso_.puntos = *puntos;
+        } else {
+            enCurso_.fallo = QStringLiteral("El programa de cálculo no ha escrito un fichero de "
+                                            "resultados legible (%1); no hay resultados que "
+                                            "mostrar.")
+                                 .arg(enCurso_.resultado);
+        }
+    }
     emit terminado(enCurso_);
 }
 

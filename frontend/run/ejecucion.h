@@ -8,11 +8,14 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 namespace oscilab {
 
 // The bare name the engine is given for a data file, or why the file cannot be run.
 // The engine opens datos/NAME.qvd under its working folder, so the file must lie directly
-// in `dirdatos` and end in ".qvd".
+// in `dirdatos` and end in ".qvd", and its bare name must reach the engine unchanged: no
+// trailing blank, at most curvifit::ANCHO_ARGUMENTO bytes.
 struct NombreEjecucion {
     QString nombrebase;
     QString error; // "" when the file can be run
@@ -25,11 +28,17 @@ NombreEjecucion nombreDeEjecucion(const QString& fichero, const QString& dirdato
 QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor, bool hayInforme,
                      bool hayCurva);
 
+// The number of points of a run, as the engine wrote it in result/NAME.json (the length of
+// "points"); std::nullopt when the file is missing or not a result file.
+std::optional<int> puntosDelResultado(const QString& ruta);
+
 // What a run left: the report and the curve file to show, or why there are none.
 struct ResultadoCalculo {
-    QString informe; // result/NAME.res
-    QString curva;   // result/NAME.scs
-    QString fallo;   // "" when the engine wrote both
+    QString informe;   // result/NAME.res
+    QString curva;     // result/NAME.scs
+    QString resultado; // result/NAME.json
+    int puntos = 0;    // the points the engine read, from result/NAME.json
+    QString fallo;     // "" when the engine wrote all three
     bool exito() const { return fallo.isEmpty(); }
 };
 
@@ -45,6 +54,7 @@ public:
     // also when the old files cannot be removed (then nothing is started).
     void ejecutarCalculo(const EstadoGlobal& estado);
     bool enMarcha() const { return lanzador_.enMarcha(); }
+    Lanzador& lanzador() { return lanzador_; }
 
 signals:
     void terminado(const oscilab::ResultadoCalculo& resultado);

@@ -1,6 +1,7 @@
 #include "lanzador.h"
 
 #include <QProcess>
+#include <QTimer>
 
 namespace oscilab {
 
@@ -22,7 +23,27 @@ void Lanzador::lanza(const QString& programa, const QStringList& argumentos,
             termina();
         }
     });
+    detenido_ = false;
+    if (reloj_ == nullptr) {
+        reloj_ = new QTimer(this);
+        // One question at a time: the clock starts again once it has been answered.
+        connect(reloj_, &QTimer::timeout, this, [this] {
+            reloj_->stop();
+            emit tardando();
+            if (proceso_ != nullptr && !detenido_) {
+                reloj_->start(espera_);
+            }
+        });
+    }
+    reloj_->start(espera_);
     proceso_->start();
+}
+
+void Lanzador::detener() {
+    if (proceso_ != nullptr) {
+        detenido_ = true;
+        proceso_->kill();
+    }
 }
 
 void Lanzador::termina() {
@@ -31,8 +52,10 @@ void Lanzador::termina() {
     }
     QProcess* proceso = proceso_;
     proceso_ = nullptr;
+    reloj_->stop();
     proceso->deleteLater();
     ResultadoLanzamiento resultado;
+    resultado.detenido = detenido_;
     if (proceso->error() == QProcess::FailedToStart) {
         resultado.errorInicio = proceso->errorString();
     } else {

@@ -7,7 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+
 class QProcess;
+class QTimer;
 
 namespace oscilab {
 
@@ -17,6 +20,7 @@ struct ResultadoLanzamiento {
     int codigoSalida = -1;    // its exit status when it ended by itself
     QString errorInicio;      // why it could not be started or why it crashed
     QByteArray errorEstandar; // what it wrote on standard error
+    bool detenido = false;    // stopped by detener()
 
     bool exito() const { return iniciado && terminoBien && codigoSalida == 0; }
 };
@@ -28,18 +32,27 @@ public:
 
     // Starts `programa` with `argumentos` (each passed as is, no shell) in the folder
     // `directorio`, and returns at once; `terminado` follows once, when it has ended or
-    // could not be started. There is no time-out. Its standard output is discarded, its
-    // standard error captured. Nothing is started while a program is still running.
+    // could not be started. `tardando` follows each time it has run espera() more. Its
+    // standard output is discarded, its standard error captured. Nothing is started while
+    // a program is still running.
     void lanza(const QString& programa, const QStringList& argumentos, const QString& directorio);
     bool enMarcha() const { return proceso_ != nullptr; }
+    // Kills the running program; `terminado` follows with `detenido` set.
+    void detener();
+    std::chrono::milliseconds espera() const { return espera_; }
+    void ponEspera(std::chrono::milliseconds espera) { espera_ = espera; }
 
 signals:
     void terminado(const oscilab::ResultadoLanzamiento& resultado);
+    void tardando();
 
 private:
     void termina();
 
     QProcess* proceso_ = nullptr;
+    QTimer* reloj_ = nullptr;
+    std::chrono::milliseconds espera_{std::chrono::seconds(60)};
+    bool detenido_ = false;
 };
 
 } // namespace oscilab

@@ -64,12 +64,13 @@ TEST(OrdenaPuntos, EqualDistancesAreNeverExchangedWithEachOther) {
     EXPECT_EQ(columna(s.celdas, 1, 3), (QStringList{"-5", "-2", "-1"}));
 }
 
-TEST(OrdenaPuntos, ZeroValueIsNoPointAndNeverWrittenAsOne) {
+TEST(OrdenaPuntos, AZeroIsANumberSoItsRowIsAPoint) {
+    // V = 0 is common in curves measured from the dissociation limit; the engine reads it.
     const auto r =
-        ordenaPuntos(tabla({{"1", "-1"}, {"2", "0"}, {"3", "-3"}, {"0", "0"}, {"4", "-4"}}));
-    EXPECT_EQ(r.n, 3);
-    EXPECT_EQ(columna(r.celdas, 0, 4), (QStringList{"1", "3", "4", "2"}));
-    EXPECT_EQ(columna(r.celdas, 1, 4), (QStringList{"-1", "-3", "-4", "0"}));
+        ordenaPuntos(tabla({{"1", "-1"}, {"2", "0"}, {"3", "-3"}, {"0", "0"}, {"4", ""}}));
+    EXPECT_EQ(r.n, 4);
+    EXPECT_EQ(columna(r.celdas, 0, 5), (QStringList{"0", "1", "2", "3", "4"}));
+    EXPECT_EQ(columna(r.celdas, 1, 5), (QStringList{"0", "-1", "0", "-3", ""}));
 }
 
 TEST(OrdenaPuntos, RowsBelowTheLastPointStayAsTyped) {

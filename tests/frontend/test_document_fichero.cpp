@@ -202,7 +202,7 @@ TEST(LeeFichero, BlanksAtTheStartOfALineMakeNoEmptyWord) {
     char actual = '\r'; // as a previous file leaves it
     const FicheroLeido l =
         leeFicheroDatos(" t\r\n \r\n 1.0079   2\r\nUA   eV\r\n  1   -1\r\n", actual);
-    EXPECT_EQ(l.titulo, QStringLiteral("t"));
+    EXPECT_EQ(l.titulo, QStringLiteral(" t"));
     EXPECT_TRUE(l.potencias->empty());
     EXPECT_EQ(l.masas, (std::vector<QString>{"1.0079", "2"}));
     EXPECT_EQ(l.unidades, (std::vector<QString>{"UA", "eV"}));
@@ -222,6 +222,7 @@ TEST(LeeFichero, MoreThanFiftyPointLinesStopAtFifty) {
     const FicheroLeido l = lee(bytes);
     ASSERT_EQ(l.celdas.size(), 100u);
     EXPECT_EQ(l.celdas[98], QStringLiteral("50"));
+    EXPECT_EQ(l.puntosEnFichero, 55);
 }
 
 TEST(LeeFichero, ShortAndBrokenFilesKeepWhatWasRead) {
@@ -239,9 +240,9 @@ TEST(LeeFichero, ShortAndBrokenFilesKeepWhatWasRead) {
     EXPECT_EQ(*letra.potencias, (std::vector<int>{0}));
 }
 
-TEST(LeeFichero, TitleIsOneCommaDelimitedField) {
-    EXPECT_EQ(lee("  H2, estado\r\n0 \r\n").titulo, QStringLiteral("H2"));
-    EXPECT_EQ(lee("\"H2, estado\" resto\r\n0 \r\n").titulo, QStringLiteral("H2, estado"));
+TEST(LeeFichero, TitleIsTheWholeFirstLine) {
+    EXPECT_EQ(lee("  H2, estado\r\n0 \r\n").titulo, QStringLiteral("  H2, estado"));
+    EXPECT_EQ(lee("\"H2, estado\" resto\r\n0 \r\n").titulo, QStringLiteral("\"H2, estado\" resto"));
     // The rest of the title line does not spill into the powers.
     EXPECT_EQ(*lee("H2, 7 8\r\n0 1 \r\n").potencias, (std::vector<int>{0, 1}));
 }

@@ -1,5 +1,9 @@
 #include "support/guiones.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace oscilab {
@@ -25,6 +29,24 @@ TEST(Seams, UninstallingRestoresTheDefault) {
         EXPECT_EQ(antes, &guion);
     }
     EXPECT_NE(&mensajes(), antes);
+}
+
+TEST(Seams, MessagesAreShownAsPlainText) {
+    const QString nombre = QStringLiteral("<b>x</b>.qvd");
+    QString visto;
+    QTimer::singleShot(0, [&visto] {
+        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(caja, nullptr);
+        for (auto* etiqueta : caja->findChildren<QLabel*>()) {
+            if (etiqueta->textFormat() == Qt::PlainText && !etiqueta->text().isEmpty()) {
+                visto = etiqueta->text();
+            }
+        }
+        caja->accept();
+    });
+    MensajesQt().mostrar(nullptr, nombre, QString(), IconoMensaje::Informacion,
+                         BotonesMensaje::Aceptar);
+    EXPECT_EQ(visto, nombre);
 }
 
 } // namespace oscilab

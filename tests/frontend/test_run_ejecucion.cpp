@@ -63,7 +63,8 @@ protected:
     // An engine that writes the example report and curve file of H2.
     void motorCorrecto() {
         motorFalso("cp '" + ejemplo("H2.res").toLocal8Bit() + "' \"result/$1.res\"\ncp '" +
-                   ejemplo("H2.scs").toLocal8Bit() + "' \"result/$1.scs\"\nexit 0");
+                   ejemplo("H2.scs").toLocal8Bit() + "' \"result/$1.scs\"\ncp '" +
+                   ejemplo("H2.json").toLocal8Bit() + "' \"result/$1.json\"\nexit 0");
     }
     QByteArray llamada() {
         QFile f(estado.dirprograma + QStringLiteral("llamada"));
@@ -122,6 +123,56 @@ TEST(NombreDeEjecucion, FilesElsewhereOrWithoutTheExtensionAreRefused) {
     EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral("H2.txt"), datos).error.isEmpty());
     EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral(".qvd"), datos).error.isEmpty());
     EXPECT_FALSE(nombreDeEjecucion(QString(), datos).error.isEmpty());
+}
+
+TEST(NombreDeEjecucion, NamesTheEngineWouldChangeAreRefused) {
+    QTemporaryDir dir;
+    const QString datos = dir.path() + QStringLiteral("/datos/");
+    QDir().mkpath(datos);
+    const NombreEjecucion blanco = nombreDeEjecucion(datos + QStringLiteral("X .qvd"), datos);
+    EXPECT_TRUE(blanco.nombrebase.isEmpty());
+    EXPECT_TRUE(blanco.error.contains(QStringLiteral("\"Guardar como...\"")));
+    EXPECT_EQ(
+        nombreDeEjecucion(datos + QString(100, QLatin1Char('a')) + QStringLiteral(".qvd"), datos)
+            .nombrebase.size(),
+        100);
+    EXPECT_FALSE(
+        nombreDeEjecucion(datos + QString(101, QLatin1Char('a')) + QStringLiteral(".qvd"), datos)
+            .error.isEmpty());
+    // Bytes count, as the engine cuts its argument: 51 two-byte letters are too many.
+    EXPECT_FALSE(nombreDeEjecucion(datos + QString(51, QChar(0xF1)) + QStringLiteral(".qvd"), datos)
+                     .error.isEmpty());
+}
+
+TEST_F(Ejecucion, ThePointCountComesFromTheResultFileNotTheTable) {
+    // The table no longer matches the file that was run; the curve file must still be
+    // read with the engine's 20 points.
+    principal->ponTextoCelda(20, 1, QString());
+    principal->ponTextoCelda(19, 2, QString());
+    motorCorrecto();
+    ASSERT_TRUE(ejecuta());
+    EXPECT_NEAR(principal->resultados().coeficiente(4), 0.0408945316903939, 1e-15);
+}
+
+TEST_F(Ejecucion, AnOldResultFileIsDeletedBeforeTheRun) {
+    ASSERT_TRUE(QFile::copy(ejemplo("H2.json"), estado.dirresult + QStringLiteral("H2.json")));
+    motorFalso("cp '" + ejemplo("H2.res").toLocal8Bit() + "' result/H2.res; cp '" +
+               ejemplo("H2.scs").toLocal8Bit() + "' result/H2.scs");
+    EXPECT_FALSE(ejecuta());
+    EXPECT_FALSE(QFile::exists(estado.dirresult + QStringLiteral("H2.json")));
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("H2.json")));
+}
+
+TEST_F(Ejecucion, ASlowEngineMayBeStopped) {
+    motorFalso("exec sleep 30");
+    principal->calculo()->lanzador().ponEspera(std::chrono::milliseconds(50));
+    mensajes.responder(Respuesta::Si);
+    EXPECT_FALSE(ejecuta());
+    ASSERT_EQ(mensajes.mostrados.size(), 2u);
+    EXPECT_EQ(mensajes.mostrados[0].botones, BotonesMensaje::SiNo);
+    EXPECT_TRUE(mensajes.mostrados[1].texto.contains(QStringLiteral("detenido")));
+    EXPECT_TRUE(principal->ejecutarHabilitado());
 }
 
 TEST_F(Ejecucion, SuccessShowsTheNewResultsAndConsumesTheCurveFile) {
@@ -234,7 +285,7 @@ TEST_F(Ejecucion, ARunWhileAWindowIsOpenShowsTheNewCalculationCompletely) {
     ASSERT_TRUE(escribe(dir.filePath(QStringLiteral("otro.res")), "SEGUNDO INFORME\r\n"));
     motorFalso("cp '" + dir.filePath(QStringLiteral("otro.res")).toLocal8Bit() +
                "' result/H2.res; cp '" + dir.filePath(QStringLiteral("otra.scs")).toLocal8Bit() +
-               "' result/H2.scs");
+               "' result/H2.scs; cp '" + ejemplo("H2.json").toLocal8Bit() + "' result/H2.json");
     ASSERT_TRUE(ejecuta());
     EXPECT_FALSE(primera); // the old window is gone
     ASSERT_TRUE(ventana);
