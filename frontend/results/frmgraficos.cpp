@@ -10,6 +10,7 @@
 #include "marco_grafica.h"
 #include "polinomio.h"
 #include "compartido/mensajes.h"
+#include "detalles/frmdetalles.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -77,6 +78,8 @@ frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estad
     connect(btprint_, &QPushButton::clicked, this, &frmgraficos::imprimir);
     connect(btescala_, &QPushButton::clicked, this, &frmgraficos::abreEscala);
     connect(btdaceptar_, &QPushButton::clicked, this, &QWidget::close);
+    btdetalles_ = boton("btdetalles", QStringLiteral("&Detalles..."), this);
+    connect(btdetalles_, &QPushButton::clicked, this, &frmgraficos::abreDetalles);
     connect(grafico_, &GraficoCurva::vistaDibujada, this, &frmgraficos::muestraVista);
 
     disponControles();
@@ -105,6 +108,7 @@ void frmgraficos::disponControles() {
     btprint_->setGeometry(d.imprimir);
     btescala_->setGeometry(d.escala);
     btdaceptar_->setGeometry(d.aceptar);
+    btdetalles_->setGeometry(d.aceptar.translated(0, d.aceptar.top() - d.escala.top()));
 
     const double margen = 50.0 * logicalDpiX() / 1440.0; // 50 twips
     marco_->ponMarcas(
@@ -226,6 +230,21 @@ void frmgraficos::abreEscala() {
     escala_->abre();
 }
 
+void frmgraficos::abreDetalles() {
+    if (detalles_) {
+        detalles_->raise();
+        detalles_->activateWindow();
+        return;
+    }
+    // A window of its own that closes with this one.
+    detalles_ =
+        frmdetalles::abre(estado_.dirresult + estado_.nombrebase + QStringLiteral(".json"), this);
+}
+
+frmdetalles* frmgraficos::detalles() const {
+    return detalles_.data();
+}
+
 frmescala* frmgraficos::dialogoEscala() const {
     return escala_.data();
 }
@@ -246,8 +265,8 @@ bool frmgraficos::habilitada() const {
 
 void frmgraficos::ponHabilitada(bool si) {
     // The scale dialog is a child window; only the window's own controls are disabled.
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{marco_, rtxtdatos_, btprint_, btescala_, btdaceptar_}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{marco_, rtxtdatos_, btprint_, btescala_,
+                                                            btdaceptar_, btdetalles_}) {
         control->setEnabled(si);
     }
 }
