@@ -2,6 +2,7 @@
 
 #include "abre_fich.h"
 #include "leedatos.h"
+#include "texto_incertidumbre.h"
 
 #include <nlohmann/json.hpp>
 
@@ -112,7 +113,7 @@ std::string textoValorConError(const ValorConError& v) {
     if (!v.error || !std::isfinite(*v.error) || *v.error <= 0.0 || std::fabs(v.valor) >= 1e12) {
         return numero(v.valor, std::chars_format::general, 7);
     }
-    const int decimales = std::clamp(1 - static_cast<int>(std::floor(std::log10(*v.error))), 0, 15);
+    const int decimales = decimalesSegunError(*v.error);
     return numero(v.valor, std::chars_format::fixed, decimales) + " ± " +
            numero(*v.error, std::chars_format::fixed, decimales);
 }

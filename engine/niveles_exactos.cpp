@@ -389,6 +389,38 @@ NivelesExactos nivelesExactos(const DatosEntrada& datos, const Ajuste& ajuste,
     return resuelveNiveles(potencial, datos.MASARED, datos.RMIN, datos.RMAX, constantes.EEQ, JMAX);
 }
 
+FuncionOnda funcionOnda(const Potencial& potencial, double MASARED, double RMIN, double RMAX, int v,
+                        int J, OpcionesMalla opciones) {
+    FuncionOnda f;
+    const int N = RMAX > RMIN && RMIN > 0.0 && MASARED > 0.0 && v >= 0 && J >= 0
+                      ? intervalosMalla(potencial, MASARED, RMIN, RMAX, J, opciones.finura)
+                      : 0;
+    if (N == 0 || v >= N - 1) {
+        return f;
+    }
+    const Lobatto nodos = nodosLobatto(N);
+    const double L = RMAX - RMIN;
+    Eigen::MatrixXd H = energiaCinetica(nodos, L, MASARED);
+    f.R.push_back(RMIN);
+    f.chi.push_back(0.0);
+    for (Eigen::Index i = 0; i < H.rows(); ++i) {
+        const double R = RMIN + L * 0.5 * (nodos.x[static_cast<std::size_t>(i + 1)] + 1.0);
+        H(i, i) += potencialJ(potencial, J, MASARED, R);
+        f.R.push_back(R);
+    }
+    const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> solucion(H);
+    const Eigen::VectorXd c = solucion.eigenvectors().col(v);
+    // A Lobatto coefficient is chi at its node times the square root of its weight.
+    const double signo = c.sum() < 0.0 ? -1.0 : 1.0;
+    for (Eigen::Index i = 0; i < c.size(); ++i) {
+        const double peso = nodos.w[static_cast<std::size_t>(i + 1)] * 0.5 * L;
+        f.chi.push_back(signo * c[i] / std::sqrt(peso));
+    }
+    f.R.push_back(RMAX);
+    f.chi.push_back(0.0);
+    return f;
+}
+
 std::optional<ConstantesDeNiveles> constantesDeNiveles(const std::vector<NivelExacto>& niveles) {
     std::vector<const NivelExacto*> usados;
     for (const NivelExacto& n : niveles) {

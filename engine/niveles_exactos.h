@@ -66,6 +66,15 @@ NivelesExactos resuelveNiveles(const Potencial& potencial, double MASARED, doubl
 NivelesExactos nivelesExactos(const DatosEntrada& datos, const Ajuste& ajuste,
                               const Constantes& constantes, int JMAX);
 
+// One level's radial function, normalised so that the integral of chi^2 over [RMIN, RMAX]
+// is 1, at the grid's interior points (bohr), walls included with chi = 0. Empty when the
+// grid holds fewer than v + 1 levels for this J. For drawing: it solves the whole problem.
+struct FuncionOnda {
+    std::vector<double> R, chi;
+};
+FuncionOnda funcionOnda(const Potencial& potencial, double MASARED, double RMIN, double RMAX, int v,
+                        int J, OpcionesMalla opciones = {});
+
 // The fits of G(v) and Bv over the lowest min(6, n) J = 0 levels not near a wall; none
 // when fewer than 3 such levels exist.
 std::optional<ConstantesDeNiveles> constantesDeNiveles(const std::vector<NivelExacto>& niveles);

@@ -12,6 +12,7 @@
 #include "polinomio.h"
 #include "compartido/mensajes.h"
 #include "compartido/pantalla.h"
+#include "detalles/frmdetalles.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -81,6 +82,8 @@ frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estad
     connect(btescala_, &QPushButton::clicked, this, &frmgraficos::abreEscala);
     connect(btdaceptar_, &QPushButton::clicked, this, &QWidget::close);
     connect(btexportar_, &QPushButton::clicked, this, &frmgraficos::exportarGrafico);
+    btdetalles_ = boton("btdetalles", QStringLiteral("&Detalles..."), this);
+    connect(btdetalles_, &QPushButton::clicked, this, &frmgraficos::abreDetalles);
     connect(grafico_, &GraficoCurva::vistaDibujada, this, &frmgraficos::muestraVista);
 
     setMinimumSize(anchoVentana, altoVentana);
@@ -121,6 +124,11 @@ void frmgraficos::disponControles() {
     exportar.setLeft(exportar.right() + 1 -
                      qMax(exportar.width(), btexportar_->sizeHint().width()));
     btexportar_->setGeometry(exportar);
+    // And below it, the same way.
+    QRect detalles = exportar.translated(0, d.aceptar.top() - d.escala.top());
+    detalles.setLeft(detalles.right() + 1 -
+                     qMax(d.aceptar.width(), btdetalles_->sizeHint().width()));
+    btdetalles_->setGeometry(detalles);
 
     const double margen = 50.0 * logicalDpiX() / 1440.0; // 50 twips
     marco_->ponMarcas(
@@ -253,6 +261,21 @@ void frmgraficos::abreEscala() {
     escala_->abre();
 }
 
+void frmgraficos::abreDetalles() {
+    if (detalles_) {
+        detalles_->raise();
+        detalles_->activateWindow();
+        return;
+    }
+    // A window of its own that closes with this one.
+    detalles_ =
+        frmdetalles::abre(estado_.dirresult + estado_.nombrebase + QStringLiteral(".json"), this);
+}
+
+frmdetalles* frmgraficos::detalles() const {
+    return detalles_.data();
+}
+
 frmescala* frmgraficos::dialogoEscala() const {
     return escala_.data();
 }
@@ -273,8 +296,8 @@ bool frmgraficos::habilitada() const {
 
 void frmgraficos::ponHabilitada(bool si) {
     // The scale dialog is a child window; only the window's own controls are disabled.
-    for (QWidget* control : std::initializer_list<QWidget*>{marco_, rtxtdatos_, btprint_, btescala_,
-                                                            btdaceptar_, btexportar_}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             marco_, rtxtdatos_, btprint_, btescala_, btdaceptar_, btexportar_, btdetalles_}) {
         control->setEnabled(si);
     }
 }

@@ -24,6 +24,7 @@ namespace oscilab {
 
 class GraficoCurva;
 class MarcoGrafica;
+class frmdetalles;
 class frmescala;
 
 class frmgraficos : public QWidget {
@@ -56,6 +57,8 @@ public:
     GraficoCurva* grafico() const { return grafico_; }
     // The scale dialog while it is open.
     frmescala* dialogoEscala() const;
+    // "Resultados detallados" while it is open.
+    frmdetalles* detalles() const;
     // False while the scale dialog is open: the window takes no input then.
     bool habilitada() const;
     void ponHabilitada(bool si);
@@ -65,6 +68,8 @@ public slots:
     void abreEscala();
     // "Exportar gráfico...": PNG, SVG or PDF, by the name chosen (frmgraficos_exportar.cpp).
     void exportarGrafico();
+    // Opens "Resultados detallados" on result/NAME.json of the run shown.
+    void abreDetalles();
 
 protected:
     // While the scale dialog is open the window stays: it takes no input then.
@@ -94,7 +99,9 @@ private:
     QPushButton* btescala_ = nullptr;
     QPushButton* btdaceptar_ = nullptr;
     QPushButton* btexportar_ = nullptr;
+    QPushButton* btdetalles_ = nullptr;
     QPointer<frmescala> escala_;
+    QPointer<frmdetalles> detalles_;
 };
 
 } // namespace oscilab

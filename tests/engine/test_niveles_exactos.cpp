@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 
 namespace curvifit {
@@ -228,6 +229,30 @@ TEST(NivelesExactos, NarrowScanHoldsNoLevelAndSaysSo) {
     ASSERT_TRUE(aviso);
     EXPECT_NE(aviso->texto.find("Amplíe"), std::string::npos);
     EXPECT_FALSE(avisoSinNiveles(resuelveNiveles(morse(), MU, 0.8, 2.9, 0.0, 0)));
+}
+
+} // namespace curvifit
+
+namespace curvifit {
+
+// The harmonic oscillator's first excited state, normalised:
+// chi_1 = (4 b^3 / pi)^(1/4) x exp(-b x^2 / 2), b = mu omega.
+TEST(NivelesExactos, WaveFunctionOfAHarmonicLevelIsTheHermiteFunction) {
+    const double mu = 12500.0, omega = 0.00989, re = 2.13, k = mu * omega * omega;
+    const Potencial armonico{[=](double R) { return 0.5 * k * (R - re) * (R - re); },
+                             [=](double R) { return k * (R - re); }};
+    const FuncionOnda f = funcionOnda(armonico, mu, re - 1.0, re + 1.0, 1, 0);
+    ASSERT_GT(f.R.size(), 20u);
+    EXPECT_EQ(f.R.front(), re - 1.0);
+    EXPECT_EQ(f.chi.back(), 0.0);
+    const double b = mu * omega;
+    const double norma = std::pow(4.0 * b * b * b / std::numbers::pi, 0.25);
+    for (std::size_t i = 0; i < f.R.size(); ++i) {
+        const double x = f.R[i] - re;
+        EXPECT_NEAR(std::fabs(f.chi[i]), std::fabs(norma * x * std::exp(-0.5 * b * x * x)), 1e-6)
+            << f.R[i];
+    }
+    EXPECT_TRUE(funcionOnda(armonico, mu, re - 1.0, re + 1.0, 100000, 0).R.empty());
 }
 
 } // namespace curvifit

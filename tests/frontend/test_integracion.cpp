@@ -2,6 +2,7 @@
 // with the real engine, the imports, the help and the about box.
 #include "document/frmcurvi.h"
 #include "results/frmgraficos.h"
+#include "detalles/frmdetalles.h"
 #include "run/ejecucion.h"
 #include "support/guiones.h"
 #include "windows/ayuda.h"
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTest>
@@ -139,6 +141,32 @@ TEST_F(ProgramaCompleto, TypedDocumentSavedInDatosRunsAndShowsItsResults) {
         EXPECT_TRUE(m.icono != IconoMensaje::Stop || m.titulo == QStringLiteral("Advertencia"))
             << m.texto.toStdString();
     }
+}
+
+TEST_F(ProgramaCompleto, DetallesOpensTheDetailedResultsOfTheRun) {
+    escribeDocumentoMorse();
+    guardaEnDatos(QStringLiteral("Morse"));
+    pulsaEjecutar();
+    frmgraficos* resultados = ventana->graficos();
+    ASSERT_NE(resultados, nullptr);
+    auto* boton = resultados->findChild<QPushButton*>(QStringLiteral("btdetalles"));
+    ASSERT_NE(boton, nullptr);
+    EXPECT_EQ(boton->text(), QStringLiteral("&Detalles..."));
+    QTest::mouseClick(boton, Qt::LeftButton);
+    frmdetalles* detalles = resultados->detalles();
+    ASSERT_NE(detalles, nullptr) << mensajes.textos().join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(detalles->isVisible());
+    EXPECT_TRUE(detalles->windowTitle().startsWith(QStringLiteral("Resultados detallados")));
+    QStringList pestanas;
+    for (int i = 0; i < detalles->pestanas()->count(); ++i) {
+        pestanas << detalles->pestanas()->tabText(i);
+    }
+    EXPECT_EQ(pestanas, (QStringList{QStringLiteral("Constantes"), QStringLiteral("Ajuste"),
+                                     QStringLiteral("Niveles"), QStringLiteral("E(v,J)")}));
+    EXPECT_EQ(detalles->resultado().titulo, "Morse_H2"); // as the data file holds it
+    // A second click raises the same window.
+    QTest::mouseClick(boton, Qt::LeftButton);
+    EXPECT_EQ(resultados->detalles(), detalles);
 }
 
 TEST_F(ProgramaCompleto, EngineFailureIsReportedAndNoResultsAreShown) {

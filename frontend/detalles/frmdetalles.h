@@ -1,0 +1,54 @@
+// The window "Resultados detallados": result/NAME.json in four tabs, "Constantes",
+// "Ajuste", "Niveles" and "E(v,J)". Not modal; it destroys itself when closed.
+#pragma once
+
+#include "detalles/resultado_detallado.h"
+
+#include <QWidget>
+
+#include <map>
+
+class QTabWidget;
+
+namespace oscilab {
+
+class GraficoDetalles;
+class TablaDetalles;
+struct Tabla;
+
+class frmdetalles : public QWidget {
+    Q_OBJECT
+public:
+    // `rutaJson` is the result file the window shows and can save elsewhere.
+    frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, QWidget* padre = nullptr);
+
+    // Reads `rutaJson` and shows the window; nullptr after a message when it cannot be read.
+    static frmdetalles* abre(const QString& rutaJson, QWidget* padre);
+
+    const ResultadoDetallado& resultado() const { return resultado_; }
+    QTabWidget* pestanas() const { return pestanas_; }
+    GraficoDetalles* graficoNiveles() const { return graficoNiveles_; }
+
+public slots:
+    // Copies the result file to a place the user chooses.
+    void guardarJson();
+    // Draws the levels plot with the chi^2 of the level in row `fila` of the levels table
+    // (none for -1).
+    void muestraNivel(int fila);
+
+private:
+    QWidget* pestanaConstantes();
+    QWidget* pestanaAjuste();
+    QWidget* pestanaNiveles();
+    QWidget* pestanaEnergias();
+    TablaDetalles* tabla(const Tabla& t, const QString& nombre);
+    QWidget* conExportar(TablaDetalles* tabla, QWidget* encima = nullptr);
+
+    ResultadoDetallado resultado_;
+    QString rutaJson_;
+    QTabWidget* pestanas_ = nullptr;
+    GraficoDetalles* graficoNiveles_ = nullptr;
+    TablaDetalles* tablaNiveles_ = nullptr;
+};
+
+} // namespace oscilab

@@ -1,0 +1,84 @@
+#include "detalles/series_detalles.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace oscilab {
+
+namespace {
+
+constexpr int MUESTRAS_CURVA = 400;
+constexpr double ALTURA_ONDA = 0.8;
+
+const QColor COLOR_PUNTOS = Qt::red, COLOR_CURVA = Qt::darkBlue, COLOR_NIVEL = Qt::darkGreen,
+             COLOR_ONDA = QColor(200, 100, 0);
+
+} // namespace
+
+std::vector<SerieGrafico> seriesResiduos(const ResultadoDetallado& r) {
+    const double fd = r.factorDistancia(), fe = r.factorEnergia();
+    SerieGrafico marcas{SerieGrafico::Tipo::Marcas, {}, COLOR_PUNTOS, true};
+    double rMin = INFINITY, rMax = -INFINITY;
+    for (const PuntoAjustado& p : r.puntos) {
+        marcas.puntos.emplace_back(p.r_bohr * fd, p.residuo_hartree * fe);
+        rMin = std::min(rMin, p.r_bohr * fd);
+        rMax = std::max(rMax, p.r_bohr * fd);
+    }
+    SerieGrafico cero{SerieGrafico::Tipo::Linea, {}, Qt::gray, true};
+    if (rMin <= rMax) {
+        cero.puntos = {{rMin, 0.0}, {rMax, 0.0}};
+    }
+    return {cero, marcas};
+}
+
+std::vector<SerieGrafico> seriesNiveles(const ResultadoDetallado& r, int v,
+                                        const curvifit::FuncionOnda& onda) {
+    const double fd = r.factorDistancia(), fe = r.factorEnergia();
+    const curvifit::Potencial V = potencialAjustado(r);
+    SerieGrafico puntos{SerieGrafico::Tipo::Marcas, {}, COLOR_PUNTOS, true};
+    double a = INFINITY, b = -INFINITY;
+    for (const PuntoAjustado& p : r.puntos) {
+        puntos.puntos.emplace_back(p.r_bohr * fd, p.e_hartree * fe);
+        a = std::min(a, p.r_bohr);
+        b = std::max(b, p.r_bohr);
+    }
+    if (r.exactos && r.exactos->RMAX > r.exactos->RMIN) {
+        a = r.exactos->RMIN;
+        b = r.exactos->RMAX;
+    }
+    SerieGrafico curva{SerieGrafico::Tipo::Linea, {}, COLOR_CURVA, true};
+    for (int k = 0; a < b && k <= MUESTRAS_CURVA; ++k) {
+        const double R = a + (b - a) * k / MUESTRAS_CURVA;
+        curva.puntos.emplace_back(R * fd, V.V(R) * fe);
+    }
+    SerieGrafico niveles{SerieGrafico::Tipo::Segmentos, {}, COLOR_NIVEL, false};
+    std::vector<double> energias; // J = 0, by v
+    if (r.exactos) {
+        for (const curvifit::NivelExacto& n : r.exactos->niveles) {
+            if (n.J == 0) {
+                niveles.puntos.emplace_back(n.r_interior * fd, n.e_hartree * fe);
+                niveles.puntos.emplace_back(n.r_exterior * fd, n.e_hartree * fe);
+                energias.push_back(n.e_hartree);
+            }
+        }
+    }
+    std::vector<SerieGrafico> series{curva, niveles, puntos};
+    const std::size_t k = static_cast<std::size_t>(v);
+    if (v >= 0 && k < energias.size() && energias.size() > 1 && !onda.chi.empty()) {
+        const double hueco =
+            k + 1 < energias.size() ? energias[k + 1] - energias[k] : energias[k] - energias[k - 1];
+        double pico = 0.0;
+        for (double c : onda.chi) {
+            pico = std::max(pico, c * c);
+        }
+        SerieGrafico densidad{SerieGrafico::Tipo::Linea, {}, COLOR_ONDA, false};
+        for (std::size_t i = 0; pico > 0.0 && i < onda.R.size(); ++i) {
+            const double E = energias[k] + ALTURA_ONDA * hueco * onda.chi[i] * onda.chi[i] / pico;
+            densidad.puntos.emplace_back(onda.R[i] * fd, E * fe);
+        }
+        series.push_back(std::move(densidad));
+    }
+    return series;
+}
+
+} // namespace oscilab

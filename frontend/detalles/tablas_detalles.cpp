@@ -1,0 +1,261 @@
+#include "detalles/tablas_detalles.h"
+
+#include "texto_incertidumbre.h"
+#include "unidades.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <map>
+
+namespace oscilab {
+
+namespace {
+
+// Shortest text that reads back as the same double ("-" for what is not a number).
+std::string exacto(double v) {
+    if (!std::isfinite(v)) {
+        return "-";
+    }
+    char texto[64];
+    const auto fin = std::to_chars(texto, texto + sizeof texto, v);
+    return std::string(texto, fin.ptr);
+}
+
+std::string fijo(double v, int decimales) {
+    if (!std::isfinite(v)) {
+        return "-";
+    }
+    char texto[64];
+    const auto fin =
+        std::to_chars(texto, texto + sizeof texto, v, std::chars_format::fixed, decimales);
+    return std::string(texto, fin.ptr);
+}
+
+std::string significativo(double v, int cifras) {
+    if (!std::isfinite(v)) {
+        return "-";
+    }
+    char texto[64];
+    const auto fin =
+        std::to_chars(texto, texto + sizeof texto, v, std::chars_format::general, cifras);
+    return std::string(texto, fin.ptr);
+}
+
+std::string opcional(const std::optional<double>& v, int decimales) {
+    return v ? fijo(*v, decimales) : "";
+}
+
+struct Mostrada {
+    const char* nombre;   // in the JSON
+    const char* etiqueta; // in the table
+    const char* unidad;
+    double factor = 1.0; // shown = JSON value times this
+};
+
+// The report's order; the distances also in the other unit.
+const std::vector<Mostrada>& constantesMostradas() {
+    static const std::vector<Mostrada> lista = {
+        {"re_bohr", "re", "bohr"},
+        {"re_angstrom", "re", "Angstrom"},
+        {"e_eq_hartree", "E(re)", "hartree"},
+        {"k2_hartree_bohr2", "K2", "hartree/bohr^2"},
+        {"k2_mdyn_angstrom", "K2", "mdyn/Angstrom"},
+        {"k3_hartree_bohr3", "K3", "hartree/bohr^3"},
+        {"k4_hartree_bohr4", "K4", "hartree/bohr^4"},
+        {"we_cm1", "we", "1/cm"},
+        {"wexe_cm1", "wexe", "1/cm"},
+        {"be_cm1", "Be", "1/cm"},
+        {"alpha_e_cm1", "alfa_e", "1/cm"},
+        {"de_cm1", "De", "1/cm"},
+        {"y00_cm1", "Y00", "1/cm"},
+        {"dr_j1_angstrom", "dR(J=1)", "bohr", 1.0 / curvifit::BOHR_A_ANGSTROM},
+        {"dr_j1_angstrom", "dR(J=1)", "Angstrom"},
+        {"dk_j1_mdyn_angstrom", "dK(J=1)", "mdyn/Angstrom"},
+    };
+    return lista;
+}
+
+std::vector<std::string> filaConstante(const std::string& etiqueta, const std::string& unidad,
+                                       const ConstanteConError& c, double factor) {
+    std::optional<double> error;
+    if (c.error) {
+        error = *c.error * factor;
+    }
+    return {etiqueta, curvifit::textoParentesis(c.valor * factor, error), unidad,
+            exacto(c.valor * factor), error ? exacto(*error) : ""};
+}
+
+std::string celdaTabulada(const std::string& celda) {
+    std::string limpia = celda;
+    std::replace_if(
+        limpia.begin(), limpia.end(), [](char c) { return c == '\t' || c == '\n'; }, ' ');
+    return limpia;
+}
+
+std::string celdaCsv(const std::string& celda) {
+    if (celda.find_first_of(",\"\r\n") == std::string::npos) {
+        return celda;
+    }
+    std::string citada = "\"";
+    for (char c : celda) {
+        citada += c;
+        if (c == '"') {
+            citada += '"';
+        }
+    }
+    return citada + "\"";
+}
+
+template <class Celda>
+std::string une(const Tabla& t, char separador, const char* finLinea, Celda celda) {
+    std::string texto;
+    const auto fila = [&](const std::vector<std::string>& celdas) {
+        for (std::size_t k = 0; k < celdas.size(); ++k) {
+            texto += (k ? std::string(1, separador) : std::string()) + celda(celdas[k]);
+        }
+        texto += finLinea;
+    };
+    fila(t.cabecera);
+    for (const auto& f : t.filas) {
+        fila(f);
+    }
+    return texto;
+}
+
+} // namespace
+
+Tabla tablaConstantes(const ResultadoDetallado& r) {
+    Tabla t{{"Constante", "Valor (error típico)", "Unidad", "Valor", "Error típico"}, {}};
+    for (const Mostrada& m : constantesMostradas()) {
+        if (const auto c = r.constante(m.nombre)) {
+            t.filas.push_back(filaConstante(m.etiqueta, m.unidad, *c, m.factor));
+        }
+    }
+    return t;
+}
+
+Tabla tablaPuntos(const ResultadoDetallado& r) {
+    const std::string d = r.unidadDistancia(), e = r.unidadEnergia();
+    Tabla t{{"R (" + d + ")", "E (" + e + ")", "E ajustada (" + e + ")", "Residuo (" + e + ")"},
+            {}};
+    const double fd = r.factorDistancia(), fe = r.factorEnergia();
+    for (const PuntoAjustado& p : r.puntos) {
+        t.filas.push_back({significativo(p.r_bohr * fd, 10), significativo(p.e_hartree * fe, 12),
+                           significativo(p.ajuste_hartree * fe, 12),
+                           significativo(p.residuo_hartree * fe, 4)});
+    }
+    return t;
+}
+
+Tabla tablaSingulares(const ResultadoDetallado& r) {
+    Tabla t{{"N.", "Valor singular", "Estado"}, {}};
+    const std::size_t usados =
+        r.singulares.size() -
+        std::min<std::size_t>(r.singulares.size(),
+                              static_cast<std::size_t>(std::max(r.descartados, 0)));
+    for (std::size_t k = 0; k < r.singulares.size(); ++k) {
+        t.filas.push_back({std::to_string(k + 1), significativo(r.singulares[k], 6),
+                           k < usados ? "usado" : "descartado"});
+    }
+    return t;
+}
+
+std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r) {
+    std::vector<FilaNivel> filas;
+    if (!r.exactos) {
+        return filas;
+    }
+    const double we = r.constante("we_cm1") ? r.constante("we_cm1")->valor : NAN;
+    const double wexe = r.constante("wexe_cm1") ? r.constante("wexe_cm1")->valor : NAN;
+    for (const curvifit::NivelExacto& n : r.exactos->niveles) {
+        if (n.J != 0) {
+            continue;
+        }
+        const double x = n.v + 0.5;
+        filas.push_back({n.v, n.e_cm1, we * x - wexe * x * x, std::nullopt, n.bv_cm1, n.r_interior,
+                         n.r_exterior, n.cerca_pared});
+    }
+    for (std::size_t k = 0; k + 1 < filas.size(); ++k) {
+        if (filas[k + 1].v == filas[k].v + 1) {
+            filas[k].salto = filas[k + 1].exacta - filas[k].exacta;
+        }
+    }
+    return filas;
+}
+
+Tabla tablaNiveles(const ResultadoDetallado& r) {
+    Tabla t{{"v", "G(v) exacta (1/cm)", "G(v) fórmula (1/cm)", "Diferencia (1/cm)",
+             "ΔG(v+½) (1/cm)", "Bv (1/cm)", "R interior (bohr)", "R exterior (bohr)",
+             "Cerca de pared"},
+            {}};
+    for (const FilaNivel& f : filasNiveles(r)) {
+        t.filas.push_back({std::to_string(f.v), fijo(f.exacta, 4), fijo(f.formula, 4),
+                           fijo(f.exacta - f.formula, 4), opcional(f.salto, 4), opcional(f.bv, 6),
+                           fijo(f.rInterior, 6), fijo(f.rExterior, 6), f.cercaPared ? "sí" : ""});
+    }
+    return t;
+}
+
+Tabla tablaConstantesNiveles(const ResultadoDetallado& r) {
+    Tabla t{{"Constante (1/cm)", "De los niveles exactos", "Del informe (perturbativa)"}, {}};
+    const auto& de = r.exactos ? r.exactos->constantes : std::nullopt;
+    const auto informe = [&r](const char* nombre) {
+        const auto c = r.constante(nombre);
+        return c ? curvifit::textoParentesis(c->valor, c->error) : std::string("-");
+    };
+    const auto exacta = [&de](double curvifit::ConstantesDeNiveles::*m) {
+        return de ? fijo((*de).*m, 6) : std::string("-");
+    };
+    t.filas = {{"we", exacta(&curvifit::ConstantesDeNiveles::we), informe("we_cm1")},
+               {"wexe", exacta(&curvifit::ConstantesDeNiveles::wexe), informe("wexe_cm1")},
+               {"weye", exacta(&curvifit::ConstantesDeNiveles::weye), "-"},
+               {"Be", exacta(&curvifit::ConstantesDeNiveles::be), informe("be_cm1")},
+               {"alfa_e", exacta(&curvifit::ConstantesDeNiveles::alfa_e), informe("alpha_e_cm1")}};
+    return t;
+}
+
+Tabla tablaEnergiasVJ(const ResultadoDetallado& r) {
+    Tabla t{{"v"}, {}};
+    if (!r.exactos) {
+        return t;
+    }
+    std::map<std::pair<int, int>, double> energia;
+    int vMax = -1;
+    for (const curvifit::NivelExacto& n : r.exactos->niveles) {
+        energia[{n.v, n.J}] = n.e_cm1;
+        vMax = std::max(vMax, n.v);
+    }
+    for (int J = 0; J <= r.exactos->JMAX; ++J) {
+        t.cabecera.push_back("J=" + std::to_string(J));
+    }
+    for (int v = 0; v <= vMax; ++v) {
+        std::vector<std::string> fila{std::to_string(v)};
+        for (int J = 0; J <= r.exactos->JMAX; ++J) {
+            const auto e = energia.find({v, J});
+            fila.push_back(e == energia.end() ? "" : fijo(e->second, 4));
+        }
+        t.filas.push_back(std::move(fila));
+    }
+    return t;
+}
+
+std::string textoTabulado(const Tabla& t) {
+    return une(t, '\t', "\n", celdaTabulada);
+}
+
+std::string textoCsv(const Tabla& t) {
+    return une(t, ',', "\r\n", celdaCsv);
+}
+
+Tabla seleccion(const Tabla& t, const std::vector<int>& filas) {
+    Tabla s{t.cabecera, {}};
+    for (int f : filas) {
+        if (f >= 0 && static_cast<std::size_t>(f) < t.filas.size()) {
+            s.filas.push_back(t.filas[static_cast<std::size_t>(f)]);
+        }
+    }
+    return s;
+}
+
+} // namespace oscilab

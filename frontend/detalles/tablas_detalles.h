@@ -1,0 +1,50 @@
+// The tables of "Resultados detallados" as rows of text, and their tab-separated and CSV
+// forms: plain logic that the window only shows. Numbers always take a "." decimal point.
+#pragma once
+
+#include "detalles/resultado_detallado.h"
+
+#include <string>
+#include <vector>
+
+namespace oscilab {
+
+struct Tabla {
+    std::vector<std::string> cabecera;
+    std::vector<std::vector<std::string>> filas;
+};
+
+// Each constant: name, value(stderr), unit, and the bare value and stderr for scripts.
+// Distances appear in bohr and in Angstrom.
+Tabla tablaConstantes(const ResultadoDetallado& r);
+// The points in the document's units: R, E, the fitted E and the residual (fit minus data).
+Tabla tablaPuntos(const ResultadoDetallado& r);
+// The singular values of the scaled fit, marking the discarded ones.
+Tabla tablaSingulares(const ResultadoDetallado& r);
+
+// One J = 0 exact level beside the report's second-order formula, 1/cm above E(re).
+struct FilaNivel {
+    int v = 0;
+    double exacta = 0.0, formula = 0.0;
+    std::optional<double> salto; // G(v+1) - G(v), when the next level exists
+    std::optional<double> bv;
+    double rInterior = 0.0, rExterior = 0.0; // bohr
+    bool cercaPared = false;
+};
+// G(v) = we (v+1/2) - wexe (v+1/2)^2 with the report's we_cm1 and wexe_cm1.
+std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r);
+Tabla tablaNiveles(const ResultadoDetallado& r);
+// The constants from the exact levels beside the report's perturbative ones.
+Tabla tablaConstantesNiveles(const ResultadoDetallado& r);
+// E(v, J) in 1/cm above E(re): v down, J across; empty cells where a level is missing.
+Tabla tablaEnergiasVJ(const ResultadoDetallado& r);
+
+// Header row and rows, cells separated by tabs, "\n" after each row (for the clipboard).
+std::string textoTabulado(const Tabla& t);
+// The same as CSV (RFC 4180): commas, quotes around cells that need them, CRLF line ends.
+std::string textoCsv(const Tabla& t);
+
+// Only the rows `filas` (indices into t.filas, in this order), for copying a selection.
+Tabla seleccion(const Tabla& t, const std::vector<int>& filas);
+
+} // namespace oscilab

@@ -1,0 +1,197 @@
+// "Resultados detallados" on the real engine's result for the CO example: the rows against
+// the JSON read on its own, the clipboard and CSV texts, refused files, and the window.
+#include "detalles/frmdetalles.h"
+#include "detalles/grafico_detalles.h"
+#include "detalles/tabla_detalles.h"
+#include "detalles/tablas_detalles.h"
+#include "support/guiones.h"
+
+#include "texto_incertidumbre.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <cmath>
+
+namespace oscilab::prueba {
+namespace {
+
+class DetallesCO : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        carpeta = new QTemporaryDir;
+        const QDir d(carpeta->path());
+        ASSERT_TRUE(d.mkpath(QStringLiteral("datos")) && d.mkpath(QStringLiteral("result")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/CO.qvd"),
+                                d.filePath(QStringLiteral("datos/CO.qvd"))));
+        QProcess motor;
+        motor.setWorkingDirectory(carpeta->path());
+        motor.start(QStringLiteral(OSCILAB_PROGRAM_DIR "/curvifit"), {QStringLiteral("CO")});
+        ASSERT_TRUE(motor.waitForFinished(30000));
+        ASSERT_EQ(motor.exitCode(), 0);
+        QFile f(d.filePath(QStringLiteral("result/CO.json")));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        texto = new std::string(f.readAll().toStdString());
+    }
+    static void TearDownTestSuite() {
+        delete carpeta;
+        delete texto;
+    }
+    static QString rutaJson() { return carpeta->filePath(QStringLiteral("result/CO.json")); }
+
+    static inline QTemporaryDir* carpeta = nullptr;
+    static inline std::string* texto = nullptr;
+    const nlohmann::json j = nlohmann::json::parse(*texto);
+    const ResultadoDetallado r = leeResultadoDetallado(*texto);
+};
+
+// Independent of the process's locale, as the texts are.
+double comoNumero(const std::string& s) {
+    double x = NAN;
+    std::from_chars(s.data(), s.data() + s.size(), x);
+    return x;
+}
+
+TEST_F(DetallesCO, ConstantsShowValueAndErrorInBothDistanceUnits) {
+    const Tabla t = tablaConstantes(r);
+    const auto fila = [&t](const std::string& nombre, const std::string& unidad) {
+        for (const auto& f : t.filas) {
+            if (f[0] == nombre && f[2] == unidad) {
+                return f;
+            }
+        }
+        ADD_FAILURE() << nombre << " " << unidad;
+        return std::vector<std::string>(5);
+    };
+    const auto& re = j["constants"]["re_bohr"];
+    EXPECT_EQ(fila("re", "bohr")[1], curvifit::textoParentesis(re["value"], re["stderr"]));
+    EXPECT_DOUBLE_EQ(comoNumero(fila("re", "Angstrom")[3]),
+                     j["constants"]["re_angstrom"]["value"].get<double>());
+    const auto& dr = j["constants"]["dr_j1_angstrom"];
+    EXPECT_NEAR(comoNumero(fila("dR(J=1)", "bohr")[3]) * 0.529177, dr["value"].get<double>(),
+                1e-15);
+    EXPECT_NEAR(comoNumero(fila("dR(J=1)", "bohr")[4]) * 0.529177, dr["stderr"].get<double>(),
+                1e-17);
+}
+
+TEST_F(DetallesCO, PointsComeBackInTheDocumentsUnits) {
+    const Tabla t = tablaPuntos(r);
+    ASSERT_EQ(t.filas.size(), 28u);
+    EXPECT_EQ(t.cabecera[0], "R (Angstrom)");
+    // The first point of datos/CO.qvd as typed.
+    EXPECT_NEAR(comoNumero(t.filas[0][0]), 0.8996013233, 1e-9);
+    EXPECT_NEAR(comoNumero(t.filas[0][1]), -3073.20417298, 1e-7);
+    for (const auto& f : t.filas) {
+        EXPECT_NEAR(comoNumero(f[2]) - comoNumero(f[1]), comoNumero(f[3]),
+                    1e-3 * std::fabs(comoNumero(f[3])) + 1e-8);
+    }
+    const Tabla s = tablaSingulares(r);
+    ASSERT_EQ(s.filas.size(), 5u);
+    EXPECT_EQ(s.filas.back()[2], "usado");
+}
+
+TEST_F(DetallesCO, LevelsBesideTheReportsFormula) {
+    const std::vector<FilaNivel> filas = filasNiveles(r);
+    const double we = j["constants"]["we_cm1"]["value"], wexe = j["constants"]["wexe_cm1"]["value"];
+    std::vector<double> exactas;
+    for (const auto& n : j["levels_exact"]["levels"]) {
+        if (n["J"] == 0) {
+            exactas.push_back(n["e_cm1"]);
+        }
+    }
+    ASSERT_GT(exactas.size(), 10u);
+    ASSERT_EQ(filas.size(), exactas.size());
+    for (std::size_t v = 0; v < filas.size(); ++v) {
+        EXPECT_EQ(filas[v].v, static_cast<int>(v));
+        EXPECT_EQ(filas[v].exacta, exactas[v]);
+        EXPECT_NEAR(filas[v].formula, we * (v + 0.5) - wexe * (v + 0.5) * (v + 0.5), 1e-9);
+        if (v + 1 < filas.size()) {
+            EXPECT_NEAR(*filas[v].salto, exactas[v + 1] - exactas[v], 1e-9);
+        }
+    }
+    EXPECT_FALSE(filas.back().salto);
+    EXPECT_EQ(tablaNiveles(r).filas.size(), filas.size());
+    EXPECT_NEAR(comoNumero(tablaConstantesNiveles(r).filas[0][1]),
+                j["levels_exact"]["constants_from_levels"]["we_cm1"].get<double>(), 1e-6);
+}
+
+TEST_F(DetallesCO, EnergyGridHasVDownAndJAcross) {
+    const Tabla t = tablaEnergiasVJ(r);
+    EXPECT_EQ(t.cabecera.size(), 22u); // "v", J = 0..20
+    for (const auto& n : j["levels_exact"]["levels"]) {
+        const int v = n["v"], J = n["J"];
+        ASSERT_LT(static_cast<std::size_t>(v), t.filas.size());
+        EXPECT_NEAR(comoNumero(t.filas[v][J + 1]), n["e_cm1"].get<double>(), 5e-5);
+    }
+}
+
+TEST(DetallesTextos, TabSeparatedAndCsvWithHeaderAndQuotes) {
+    const Tabla t{{"a", "b,c"}, {{"1.5", "x\"y"}, {"-2", ""}}};
+    EXPECT_EQ(textoTabulado(t), "a\tb,c\n1.5\tx\"y\n-2\t\n");
+    EXPECT_EQ(textoCsv(t), "a,\"b,c\"\r\n1.5,\"x\"\"y\"\r\n-2,\r\n");
+    EXPECT_EQ(textoTabulado(seleccion(t, {1})), "a\tb,c\n-2\t\n");
+}
+
+TEST(DetallesTextos, UnusableFilesAreRefusedInSpanish) {
+    EXPECT_THROW(leeResultadoDetallado("{"), ResultadoIlegible);
+    EXPECT_THROW(leeResultadoDetallado(R"({"format": "otro", "version": 1})"), ResultadoIlegible);
+    EXPECT_THROW(leeResultadoDetallado(R"({"format": "oscilab-results", "version": 1})"),
+                 ResultadoIlegible);
+}
+
+TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
+    MensajesGuionizados mensajes;
+    DialogosGuionizados dialogos;
+    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(rutaJson(), nullptr));
+    ASSERT_NE(ventana, nullptr);
+    ventana->setAttribute(Qt::WA_DeleteOnClose, false);
+    QTabWidget* pestanas = ventana->pestanas();
+    ASSERT_EQ(pestanas->count(), 4);
+    EXPECT_EQ(pestanas->tabText(3), QStringLiteral("E(v,J)"));
+
+    auto* niveles = ventana->findChild<TablaDetalles*>(QStringLiteral("tablaniveles"));
+    ASSERT_NE(niveles, nullptr);
+    pestanas->setCurrentIndex(2);
+    EXPECT_EQ(ventana->graficoNiveles()->series().size(), 3u);
+    niveles->selectRow(2);
+    ASSERT_EQ(ventana->graficoNiveles()->series().size(), 4u); // with chi^2
+    QTest::keySequence(niveles, QKeySequence::Copy);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              textoTabulado(seleccion(niveles->tabla(), {2})));
+
+    const QString csv = carpeta->filePath(QStringLiteral("niveles.csv"));
+    dialogos.elegir(csv);
+    QTest::mouseClick(ventana->findChild<QWidget*>(QStringLiteral("btexportarniveles")),
+                      Qt::LeftButton);
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toStdString(), textoCsv(niveles->tabla()));
+
+    const QString copia = carpeta->filePath(QStringLiteral("copia.json"));
+    dialogos.elegir(copia);
+    QTest::mouseClick(ventana->findChild<QWidget*>(QStringLiteral("btguardarjson")),
+                      Qt::LeftButton);
+    QFile c(copia);
+    ASSERT_TRUE(c.open(QIODevice::ReadOnly));
+    EXPECT_EQ(c.readAll().toStdString(), *texto);
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST(DetallesVentana, AMissingResultFileIsSaidAndNoWindowOpens) {
+    MensajesGuionizados mensajes;
+    EXPECT_EQ(frmdetalles::abre(QStringLiteral("/nonexistent/X.json"), nullptr), nullptr);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("X.json")));
+}
+
+} // namespace
+} // namespace oscilab::prueba
