@@ -70,6 +70,7 @@ std::optional<QString> importarDatos(QWidget* padre, OrigenImportacion origen,
         return std::nullopt;
     }
     importaFichero(padre, origen, *ruta, delimitador, destino);
+    return ruta;
 }
 
 void importarFicheroDado(QWidget* padre, OrigenImportacion origen, const QString& ruta,
@@ -97,10 +98,9 @@ void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& rut
     if (leido.fallo) {
         const QString causa = leido.causa.isEmpty() ? QString() : QLatin1Char('\n') + leido.causa;
         avisar(padre, mensajeErrorImportacion() + causa, tituloImportacion(), IconoMensaje::Stop);
-        return ruta;
+        return;
     }
     destino.documentoCambiado();
-    return ruta;
 }
 
 } // namespace oscilab
