@@ -184,6 +184,14 @@ FicheroLeido leeFicheroDatos(const QByteArray& bytes, char& caracteractual) {
         if (palabra->fin != FinPalabra::Blanco) {
             break;
         }
+        // After all 30 powers the trailing blank still leaves the line's empty last word,
+        // which must not be taken for the first mass; anything else there is a 31st power.
+        if (i + 1 == numPotencias) {
+            const auto fin = lector.leepalabra();
+            if (!fin || !fin->texto.isEmpty()) {
+                return leido;
+            }
+        }
     }
     for (auto* destino : {&leido.masas, &leido.unidades}) {
         for (int i = 0; i < 2; ++i) {

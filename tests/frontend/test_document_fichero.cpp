@@ -77,6 +77,21 @@ TEST(FicheroDatos, PowersMinusOneToTwoAngstromAndEv) {
                                                "Angstrom   eV\r\n"));
 }
 
+TEST(FicheroDatos, AllThirtyPowersReadBackWithMassesAndUnitsInPlace) {
+    ContenidoFichero c = documentoDePrueba();
+    TablaPotencias todas{};
+    todas.fill(1);
+    c.lineaPotencias = sinBlancosIniciales(textoPotencias(todas));
+    c.masa2 = QStringLiteral("18.998");
+    c.distanciaUA = false;
+    const FicheroLeido l = lee(bytesFicheroDatos(c));
+    ASSERT_TRUE(l.potencias && l.masas.size() == 2 && l.unidades.size() == 2);
+    EXPECT_EQ(l.potencias->size(), static_cast<std::size_t>(numPotencias));
+    EXPECT_EQ(l.masas, (std::vector<QString>{c.masa1, c.masa2}));
+    EXPECT_FALSE(esUnidadAtomica(l.unidades.at(0)));
+    EXPECT_EQ(bytesFicheroDatos(contenidoDe(l)), bytesFicheroDatos(c));
+}
+
 TEST(FicheroDatos, NoPowersWriteASingleBlankAndTitleIsLatin1) {
     ContenidoFichero c = documentoDePrueba();
     c.titulo = QStringLiteral("Óxido ñ");

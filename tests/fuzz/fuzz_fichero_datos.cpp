@@ -34,9 +34,9 @@ QString comoTitulo(const QString& texto) {
 ContenidoFichero documentoDe(const FicheroLeido& leido) {
     ContenidoFichero contenido;
     contenido.titulo = comoTitulo(leido.titulo.value_or(QString()));
-    std::array<int, 30> incluidas{};
+    TablaPotencias incluidas{};
     for (int p : leido.potencias.value_or(std::vector<int>{})) {
-        incluidas[static_cast<std::size_t>(p + 15)] = 1;
+        dePotencia(incluidas, p) = 1;
     }
     contenido.lineaPotencias = sinBlancosIniciales(textoPotencias(incluidas));
     contenido.masa1 = comoPalabra(leido.masas.size() > 0 ? leido.masas[0] : QString());
@@ -83,9 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     if (leido.celdas.size() > 100 || leido.masas.size() > 2 || leido.unidades.size() > 2) {
         __builtin_trap();
     }
-    // The powers loop reads at most 30 words, so with all 30 powers the empty word after
-    // them is taken as the first mass: such documents do not read back and are left out.
-    if (leido.potencias && leido.potencias->size() < 30) {
+    if (leido.potencias) {
         compruebaRelectura(documentoDe(leido));
     }
     return 0;
