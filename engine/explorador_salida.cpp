@@ -15,12 +15,6 @@ namespace curvifit {
 
 namespace {
 
-std::string numero(double v, std::chars_format formato, int precision) {
-    char texto[64];
-    const auto fin = std::to_chars(texto, texto + sizeof texto, v, formato, precision);
-    return std::string(texto, fin.ptr);
-}
-
 std::string energia(double hartree, const UnidadesExplorador& u) {
     return std::isfinite(hartree) ? numero(hartree * u.porHartree, std::chars_format::scientific, 3)
                                   : "-";

@@ -7,15 +7,11 @@
 
 namespace curvifit {
 
-namespace {
-
 std::string numero(double v, std::chars_format formato, int precision) {
     char texto[64];
     const auto fin = std::to_chars(texto, texto + sizeof texto, v, formato, precision);
     return std::string(texto, fin.ptr);
 }
-
-} // namespace
 
 int decimalesSegunError(double error) {
     return std::clamp(1 - static_cast<int>(std::floor(std::log10(error))), 0, 15);

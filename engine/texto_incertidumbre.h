@@ -1,10 +1,14 @@
 // A value with its standard error as text: where the error decides the digits shown.
 #pragma once
 
+#include <charconv>
 #include <optional>
 #include <string>
 
 namespace curvifit {
+
+// v with to_chars in the given form and precision: locale-free, "." decimal point.
+std::string numero(double v, std::chars_format formato, int precision);
 
 // The decimals that keep two significant digits of `error` (> 0), from 0 to 15.
 int decimalesSegunError(double error);
