@@ -7,6 +7,7 @@
 #include "document/frmajuste.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -78,6 +79,13 @@ TEST(ExploradorLogica, PointsAsTheSavedFileGivesThemWithUnitsAndRows) {
     for (int i : contiguos) {
         EXPECT_FALSE(filas[static_cast<std::size_t>(i)].textos[ColPotencias].contains("sin"));
     }
+    // The model uncertainty: re's weighted mean in Angstrom near the curve's, "± ... modelo".
+    const QString modelo = textoIncertidumbreModelo(ranking, datos);
+    EXPECT_TRUE(modelo.contains(QStringLiteral(" modelo Å; ωe = "))) << modelo.toStdString();
+    EXPECT_NEAR(modelo.section(QStringLiteral("re = "), 1).section(' ', 0, 0).toDouble(), 0.9697,
+                1e-3);
+    EXPECT_EQ(avisoPocosPuntos(16), QString());
+    EXPECT_TRUE(avisoPocosPuntos(7).contains(QStringLiteral("ajustes exactos")));
     marcaDocumento(filas, mejor.potencias);
     EXPECT_TRUE(filas.front().delDocumento);
     EXPECT_FALSE(documento->delDocumento);
@@ -129,6 +137,9 @@ TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
     ASSERT_TRUE(terminado.wait(10000));
     EXPECT_TRUE(ventanaExplorador->isVisible());
     EXPECT_FALSE(ventanaExplorador->isModal());
+    EXPECT_TRUE(ventanaExplorador->findChild<QLabel*>(QStringLiteral("lbmodelo"))
+                    ->text()
+                    .startsWith(QStringLiteral("Incertidumbre de modelo")));
     // The document is read, not rearranged, and stays unchanged.
     EXPECT_EQ(celda(1, 1), antes);
     EXPECT_FALSE(ventana->hayCambios());
