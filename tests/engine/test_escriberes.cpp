@@ -117,11 +117,11 @@ TEST(Escriberes, FullPrecisionConversionConstants) {
     Resultado r = resultadoEjemplo();
     r.constantes.DR = 1000.0;
     r.constantes.DK = 60.0;
-    r.constantes.K2 = 1.0000049 / 15.5691;
+    r.constantes.K2 = 64.0;
     EXPECT_EQ(linea(d, r, 18), "ALARGAMIENTO DE LA DISTANCIA DE ENLACE =529.17721 Angstrom");
     EXPECT_EQ(linea(d, r, 19),
               "INCREMENTO  DE LA  CONSTANTE DE FUERZA =934.13586 milidinas/Angstrom");
-    EXPECT_EQ(linea(d, r, 6).substr(37, 13), " 9.999940E-01");
+    EXPECT_EQ(linea(d, r, 6).substr(37, 13), " 9.964116E+02");
 }
 
 TEST(Escriberes, FirstOrLastLevel) {
