@@ -1,0 +1,41 @@
+#include "isotopologos.h"
+
+#include "calcula.h"
+#include "leedatos.h"
+
+namespace curvifit {
+
+DatosEntrada datosConMasas(const DatosEntrada& datos, const MasasIsotopologo& masas) {
+    DatosEntrada copia = datos;
+    copia.MASA1 = masas[0];
+    copia.MASA2 = masas[1];
+    copia.MASARED = masaReducida(masas[0], masas[1]);
+    return copia;
+}
+
+Isotopologo calculaIsotopologo(const DatosEntrada& datos, const Resultado& resultado,
+                               const MasasIsotopologo& masas, int JMAX) {
+    const DatosEntrada especie = datosConMasas(datos, masas);
+    Isotopologo isotopologo;
+    isotopologo.MASA1 = especie.MASA1;
+    isotopologo.MASA2 = especie.MASA2;
+    isotopologo.MASARED = especie.MASARED;
+    // The minimum of the curve does not depend on the mass: the run's one is reused.
+    Constantes& k = isotopologo.constantes;
+    k = constantesEquilibrio(especie, resultado.ajuste, resultado.constantes.XEQ);
+    constantesRotacion(k, especie.MASARED);
+    isotopologo.exactos = nivelesExactos(especie, resultado.ajuste, k, JMAX);
+    return isotopologo;
+}
+
+std::vector<Isotopologo> calculaIsotopologos(const DatosEntrada& datos, const Resultado& resultado,
+                                             const std::vector<MasasIsotopologo>& masas, int JMAX) {
+    std::vector<Isotopologo> especies;
+    especies.reserve(masas.size());
+    for (const MasasIsotopologo& m : masas) {
+        especies.push_back(calculaIsotopologo(datos, resultado, m, JMAX));
+    }
+    return especies;
+}
+
+} // namespace curvifit
