@@ -31,6 +31,7 @@ DatosEntrada datosConMasas(const DatosEntrada& datos, const MasasIsotopologo& ma
 Isotopologo calculaIsotopologo(const DatosEntrada& datos, const Resultado& resultado,
                                const MasasIsotopologo& masas, int JMAX);
 
+// Every species in the order given, each as calculaIsotopologo computes it.
 std::vector<Isotopologo> calculaIsotopologos(const DatosEntrada& datos, const Resultado& resultado,
                                              const std::vector<MasasIsotopologo>& masas, int JMAX);
 
