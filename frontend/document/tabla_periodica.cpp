@@ -1,11 +1,14 @@
 #include "tabla_periodica.h"
 
 #include "document/elementos.h"
+#include "compartido/isotopos.h"
 #include "compartido/textos_numero.h"
+#include "document/masas_atomos.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QTimer>
 #include <QToolButton>
 
@@ -36,6 +39,10 @@ TablaPeriodica::TablaPeriodica(QWidget* parent)
         b->setObjectName(QStringLiteral("lbatomos(%1)").arg(z));
         b->setText(e.simbolo);
         b->setAccessibleName(e.nombre);
+        b->setToolTip(ayudaElemento(z, TablaIsotopos::delSistema()));
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(b, &QToolButton::customContextMenuRequested, this,
+                [this, z, b](const QPoint& punto) { menuMasas(z)->popup(b->mapToGlobal(punto)); });
         b->setAutoRaise(false);
         const int y = arriba + lado * (c.fila - 1) + (c.fila >= 8 ? separacion : 0);
         b->setGeometry(margen + lado * (c.columna - 1), y, lado, lado);
@@ -43,7 +50,8 @@ TablaPeriodica::TablaPeriodica(QWidget* parent)
         b->setMouseTracking(true);
         connect(b, &QToolButton::clicked, this, [this, z] {
             apunta(z);
-            emit elementoElegido(lbventmato_->text(), lbventnombre_->text());
+            const OpcionMasa defecto = opcionesMasa(z, TablaIsotopos::delSistema()).front();
+            emit elementoElegido(defecto.masa, defecto.nombre);
         });
         lbatomos_[static_cast<std::size_t>(z - 1)] = b;
     }
@@ -95,13 +103,26 @@ QToolButton* TablaPeriodica::boton(int z) const {
     return lbatomos_.at(static_cast<std::size_t>(z - 1));
 }
 
+QMenu* TablaPeriodica::menuMasas(int z) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("menuMasas"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const OpcionMasa& o : opcionesMasa(z, TablaIsotopos::delSistema())) {
+        connect(menu->addAction(o.descripcion), &QAction::triggered, this, [this, z, o] {
+            apunta(z);
+            lbventmato_->setText(o.etiqueta);
+            emit elementoElegido(o.masa, o.nombre);
+        });
+    }
+    menu->setActiveAction(menu->actions().front());
+    return menu;
+}
+
 void TablaPeriodica::apunta(int z) {
     const Elemento e = elemento(z);
     lbventnombre_->setText(e.nombre);
     lbventcn_->setText(QString::number(e.z));
-    QString masa = textoGeneralSimple(e.masa);
-    cambiapuntocoma(-1, masa);
-    lbventmato_->setText(masa);
+    lbventmato_->setText(opcionesMasa(z, TablaIsotopos::delSistema()).front().etiqueta);
     lbventana_->show();
     lbventana_->raise();
     timer_->start();

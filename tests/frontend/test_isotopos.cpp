@@ -1,6 +1,10 @@
 // The isotope data: the system's Blue Obelisk files against pinned masses, the order of the
-// natural isotopes, finding an isotope by its mass, files that cannot be read.
+// natural isotopes, finding an isotope by its mass, files that cannot be read, the names
+// that old documents' masses give their atoms.
 #include "compartido/isotopos.h"
+#include "compartido/textos_numero.h"
+#include "document/elementos.h"
+#include "document/masas_atomos.h"
 
 #include <QTemporaryDir>
 
@@ -98,6 +102,26 @@ TEST(Isotopos, UnreadableFilesGiveAMessage) {
             EXPECT_NE(std::string(error.what()).find("datos de isótopos"), std::string::npos);
         }
     }
+}
+
+TEST(Isotopos, OldDocumentsNameTheirAtomsAsBefore) {
+    // Every weight of the old table, as it was written into documents, names what it named.
+    for (int z = 1; z <= numeroElementos; ++z) {
+        const QString texto = textoGeneralSimple(elemento(z).masa);
+        const int antes = elementoDeTextoMasa(texto);
+        ASSERT_NE(antes, 0) << z;
+        EXPECT_EQ(nombreDeMasa(texto, &tabla()), elemento(antes).nombre) << z;
+        EXPECT_EQ(nombreDeMasa(texto, nullptr), elemento(antes).nombre) << z;
+    }
+    EXPECT_EQ(nombreDeMasa(QStringLiteral("34.968853"), &tabla()), QStringLiteral("Cloro ³⁵Cl"));
+    EXPECT_EQ(nombreDeMasa(QStringLiteral("34.968853"), nullptr), QString());
+    EXPECT_EQ(nombreDeMasa(QStringLiteral("35.45"), &tabla()), QStringLiteral("Cloro"));
+    EXPECT_EQ(nombreDeMasa(QStringLiteral("abc"), &tabla()), QString());
+    // Without the data the table offers the old weight alone.
+    const auto sinDatos = opcionesMasa(17, nullptr);
+    ASSERT_EQ(sinDatos.size(), 1u);
+    EXPECT_EQ(sinDatos[0].masa, QStringLiteral("35.453"));
+    EXPECT_EQ(opcionesMasa(17, &tabla()).size(), 3u);
 }
 
 } // namespace oscilab
