@@ -74,19 +74,28 @@ QString nombreDeMasa(const QString& textoMasa, const TablaIsotopos* datos) {
             return opcionIsotopo(elemento(i->z), i->isotopo).nombre;
         }
     }
-    if (const int z = elementoDeTextoMasa(textoMasa); z != 0) {
-        return elemento(z).nombre;
-    }
+    const int z = elementoDeMasa(*valor, datos);
+    return z != 0 ? elemento(z).nombre : QString();
+}
+
+int elementoDeMasa(double masa, const TablaIsotopos* datos) {
     if (datos != nullptr) {
-        for (int z = 1; z <= numeroElementos; ++z) {
-            const ElementoIsotopos* suyos = datos->elemento(z);
-            if (suyos != nullptr && !suyos->textoPeso.isEmpty() &&
-                std::abs(suyos->pesoEstandar - *valor) <= 1e-6) {
-                return elemento(z).nombre;
-            }
+        if (const auto i = datos->porMasa(masa)) {
+            return i->z;
         }
     }
-    return {};
+    // Old documents hold the old table's single-precision weights.
+    if (const int z = elementoPorMasa(static_cast<float>(masa)); z != 0) {
+        return z;
+    }
+    for (int z = 1; datos != nullptr && z <= numeroElementos; ++z) {
+        const ElementoIsotopos* suyos = datos->elemento(z);
+        if (suyos != nullptr && !suyos->textoPeso.isEmpty() &&
+            std::abs(suyos->pesoEstandar - masa) <= 1e-6) {
+            return z;
+        }
+    }
+    return 0;
 }
 
 } // namespace oscilab

@@ -31,4 +31,7 @@ QString ayudaElemento(int z, const TablaIsotopos* datos);
 // is, as a document has always been read; empty when it matches none.
 QString nombreDeMasa(const QString& textoMasa, const TablaIsotopos* datos);
 
+// The atomic number the same reading gives a mass; 0 when it matches none.
+int elementoDeMasa(double masa, const TablaIsotopos* datos);
+
 } // namespace oscilab
