@@ -10,9 +10,10 @@
 
 namespace oscilab {
 
-// Where the data come from, for the help and the about box.
-inline constexpr const char* FUENTE_ISOTOPOS =
-    "Blue Obelisk Data Repository (paquete de Debian bodr, versión 10; licencia MIT)";
+// Where the data come from, for the about box; the help says the same. The package's
+// version is the one the Debian package depends on.
+inline constexpr const char* FUENTE_ISOTOPOS = "Blue Obelisk Data Repository";
+inline constexpr const char* VERSION_BODR = "10";
 inline constexpr const char* CARPETA_BODR = "/usr/share/bodr";
 
 struct Isotopo {
