@@ -7,6 +7,7 @@
 #include "incertidumbres.h"
 #include "leedatos.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
