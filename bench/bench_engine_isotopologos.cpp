@@ -39,12 +39,24 @@ void BM_NivelesUnaEspecie(benchmark::State& estado) {
 }
 BENCHMARK(BM_NivelesUnaEspecie)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+const std::vector<MasasIsotopologo> masas = {{1.00782503, 18.99840322},
+                                             {2.01410178, 18.99840322},
+                                             {3.01604928, 18.99840322},
+                                             {1.00782503, 18.0009380}};
+
+// Each species alone, on one thread: a heavier one needs a finer grid and costs more.
+void BM_UnIsotopologo(benchmark::State& estado) {
+    const Corrida c = corridaHF();
+    const MasasIsotopologo m = masas[static_cast<std::size_t>(estado.range(0))];
+    for (auto _ : estado) {
+        const Isotopologo especie = calculaIsotopologo(c.datos, c.resultado, m, JMAX_DEFECTO);
+        benchmark::DoNotOptimize(especie.exactos.niveles.data());
+    }
+}
+BENCHMARK(BM_UnIsotopologo)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
 void BM_CuatroIsotopologos(benchmark::State& estado) {
     const Corrida c = corridaHF();
-    const std::vector<MasasIsotopologo> masas = {{1.00782503, 18.99840322},
-                                                 {2.01410178, 18.99840322},
-                                                 {3.01604928, 18.99840322},
-                                                 {1.00782503, 18.0009380}};
     for (auto _ : estado) {
         const std::vector<Isotopologo> especies =
             calculaIsotopologos(c.datos, c.resultado, masas, JMAX_DEFECTO);
