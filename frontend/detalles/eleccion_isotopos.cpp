@@ -18,11 +18,13 @@ EleccionIsotopos::EleccionIsotopos(const ResultadoDetallado& resultado, TablaDet
     setObjectName(QStringLiteral("eleccionIsotopos"));
     auto* todo = new QVBoxLayout(this);
     todo->setContentsMargins(0, 0, 0, 0);
-    todo->addWidget(new QLabel(
+    auto* nota = new QLabel(
         QStringLiteral("Una sola curva sirve a todas las especies isotópicas: cada fila usa los "
                        "coeficientes del ajuste con su masa reducida. Las razones se dan "
                        "respecto de la primera fila, junto a lo que predice la masa."),
-        this));
+        this);
+    nota->setWordWrap(true);
+    todo->addWidget(nota);
     auto* fila = new QHBoxLayout;
     for (int a = 0; a < 2; ++a) {
         auto* grupo = new QGroupBox(QStringLiteral("Átomo %1").arg(a + 1), this);

@@ -95,7 +95,8 @@ void TablaPeriodica::creaPanel(int lado, int margen) {
     }
     // Over the gap of periods 1 to 3, between the second and the thirteenth columns.
     const int arriba = lbatomos_[0]->y();
-    lbventana_->setGeometry(margen + lado * 2 + lado / 4, arriba, lado * 10 - lado / 2, lado * 3);
+    anchoPanel_ = lado * 10 - lado / 2;
+    lbventana_->setGeometry(margen + lado * 2 + lado / 4, arriba, anchoPanel_, lado * 3);
     lbventana_->hide();
 }
 
@@ -110,7 +111,7 @@ QMenu* TablaPeriodica::menuMasas(int z) {
     for (const OpcionMasa& o : opcionesMasa(z, TablaIsotopos::delSistema())) {
         connect(menu->addAction(o.descripcion), &QAction::triggered, this, [this, z, o] {
             apunta(z);
-            lbventmato_->setText(o.etiqueta);
+            ponMasaPanel(o.etiqueta);
             emit elementoElegido(o.masa, o.nombre);
         });
     }
@@ -122,10 +123,15 @@ void TablaPeriodica::apunta(int z) {
     const Elemento e = elemento(z);
     lbventnombre_->setText(e.nombre);
     lbventcn_->setText(QString::number(e.z));
-    lbventmato_->setText(opcionesMasa(z, TablaIsotopos::delSistema()).front().etiqueta);
+    ponMasaPanel(opcionesMasa(z, TablaIsotopos::delSistema()).front().etiqueta);
     lbventana_->show();
     lbventana_->raise();
     timer_->start();
+}
+
+void TablaPeriodica::ponMasaPanel(const QString& masa) {
+    lbventmato_->setText(masa);
+    lbventana_->resize(std::max(anchoPanel_, lbventana_->sizeHint().width()), lbventana_->height());
 }
 
 bool TablaPeriodica::eventFilter(QObject* objeto, QEvent* evento) {

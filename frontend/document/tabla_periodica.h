@@ -38,6 +38,8 @@ protected:
 
 private:
     void creaPanel(int lado, int margen);
+    // An isotope's mass is longer than the old weights: the panel widens to show it whole.
+    void ponMasaPanel(const QString& masa);
 
     std::array<QToolButton*, 103> lbatomos_{};
     QWidget* lbventana_ = nullptr;
@@ -45,6 +47,7 @@ private:
     QLabel* lbventmato_ = nullptr;
     QLabel* lbventcn_ = nullptr;
     QTimer* timer_ = nullptr;
+    int anchoPanel_ = 0;
 };
 
 } // namespace oscilab

@@ -492,6 +492,8 @@ TEST_F(TablaElementos, ClickingOxygenFillsTheActiveMassBox) {
     menu->actions()[1]->trigger();
     EXPECT_EQ(caja(QStringLiteral("textmatom(2)"))->text(), QStringLiteral("36.96590259"));
     EXPECT_EQ(etiqueta(QStringLiteral("lbventmato"))->text(), QStringLiteral("³⁷Cl 36.96590259"));
+    // The panel is wide enough for the whole mass.
+    EXPECT_GE(tabla->panel()->width(), tabla->panel()->sizeHint().width());
     tabla->menuMasas(17)->actions()[2]->trigger();
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Cloro"));
     EXPECT_NEAR(caja(QStringLiteral("textmatom(2)"))->text().toDouble(), 35.45, 0.01);
