@@ -2,7 +2,6 @@
 
 #include "document/elementos.h"
 #include "compartido/isotopos.h"
-#include "compartido/textos_numero.h"
 #include "document/masas_atomos.h"
 
 #include <QEvent>
