@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 namespace oscilab {
@@ -91,7 +92,7 @@ TEST_F(IsotopologosHF, DefaultSpeciesAgreeWithTheEngine) {
     EXPECT_NEAR(std::stod(t.filas[1][columna("μref/μ")]), 0.525553, 1e-6);
 }
 
-TEST(Isotopologos, AHomonuclearPairIsCountedOnce) {
+TEST(IsotopologosCombinaciones, AHomonuclearPairIsCountedOnce) {
     const IsotoposDeAtomos h2 = {{{{"¹H", 1.0, true}, {"²H", 2.0, true}, {"³H", 3.0, false}},
                                   {{"¹H", 1.0, true}, {"²H", 2.0, true}, {"³H", 3.0, false}}}};
     const auto lista = combinaciones(h2);
