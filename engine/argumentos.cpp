@@ -3,6 +3,7 @@
 #include "errores.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace curvifit {
 
@@ -30,6 +31,31 @@ int leeJmax(const std::string& texto) {
     return valor;
 }
 
+// Two positive finite masses in atomic mass units, as "M1,M2".
+MasasIsotopologo leeMasas(const std::string& texto) {
+    const auto mal = [&texto] {
+        return errorArgumento("--masas necesita dos masas atómicas positivas separadas por una "
+                              "coma, como 1.00782503,34.96885268 (se dio \"" +
+                              texto + "\")");
+    };
+    const std::size_t coma = texto.find(',');
+    if (coma == std::string::npos) {
+        throw mal();
+    }
+    MasasIsotopologo masas{};
+    const char* inicio = texto.data();
+    const char* finales[] = {texto.data() + coma, texto.data() + texto.size()};
+    for (std::size_t m = 0; m < 2; ++m) {
+        const auto [ptr, error] = std::from_chars(inicio, finales[m], masas[m]);
+        if (error != std::errc() || ptr != finales[m] || !std::isfinite(masas[m]) ||
+            !(masas[m] > 0.0)) {
+            throw mal();
+        }
+        inicio = finales[m] + 1;
+    }
+    return masas;
+}
+
 } // namespace
 
 Argumentos leeArgumentos(const std::vector<std::string>& argumentos) {
@@ -44,6 +70,9 @@ Argumentos leeArgumentos(const std::vector<std::string>& argumentos) {
             leidos.nombre = palabra;
         } else if (palabra == "--jmax") {
             leidos.jmax = leeJmax(valorDe(argumentos, i));
+            ++i;
+        } else if (palabra == "--masas") {
+            leidos.masas.push_back(leeMasas(valorDe(argumentos, i)));
             ++i;
         } else if (palabra == "--json") {
             leidos.json = true;

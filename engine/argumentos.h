@@ -1,8 +1,9 @@
 // curvifit's command line: the first argument names the document, options follow it.
-//   curvifit NAME [--jmax N]
+//   curvifit NAME [--jmax N] [--masas M1,M2]...
 //   curvifit --explorar NAME [--json]
 #pragma once
 
+#include "isotopologos.h"
 #include "niveles_exactos.h"
 
 #include <optional>
@@ -16,6 +17,7 @@ struct Argumentos {
     int jmax = JMAX_DEFECTO;             // highest J of the exact levels
     std::optional<std::string> explorar; // --explorar NAME
     bool json = false;                   // --json
+    std::vector<MasasIsotopologo> masas; // each --masas M1,M2, in the order given
 };
 
 // Arguments after the program's name. Throws ErrorMotor (Salida::DatosNoAdmitidos) for an

@@ -1,5 +1,5 @@
-// curvifit NAME [--jmax N]: reads datos/NAME.qvd, writes result/NAME.res, result/NAME.scs and
-// result/NAME.json.
+// curvifit NAME [--jmax N] [--masas M1,M2]...: reads datos/NAME.qvd, writes result/NAME.res,
+// result/NAME.scs and result/NAME.json, which also holds each isotopologue asked for.
 // curvifit --explorar NAME [--json]: ranks candidate power sets for datos/NAME.qvd on
 // standard output and writes no result file.
 #include "abre_fich.h"
@@ -7,6 +7,7 @@
 #include "calcula.h"
 #include "errores.h"
 #include "escriberes.h"
+#include "isotopologos.h"
 #include "explorador_salida.h"
 #include "leedatos.h"
 #include "niveles_exactos.h"
@@ -57,8 +58,10 @@ int main(int argc, char** argv) {
         }
         const NivelesExactos exactos =
             nivelesExactos(datos, resultado.ajuste, resultado.constantes, argumentos.jmax);
-        escribeResultadoJson(rutas.FICHJSON,
-                             resultadoJson(rutas.FICHDATOS, datos, resultado, exactos));
+        const std::vector<Isotopologo> isotopologos =
+            calculaIsotopologos(datos, resultado, argumentos.masas, argumentos.jmax);
+        escribeResultadoJson(rutas.FICHJSON, resultadoJson(rutas.FICHDATOS, datos, resultado,
+                                                           exactos, isotopologos));
         return static_cast<int>(Salida::Correcta);
     } catch (const ErrorMotor& error) {
         return termina(json, error.salida(), error.what());

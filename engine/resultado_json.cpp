@@ -97,6 +97,23 @@ Json constantesJson(const ConstantesConError& k) {
     return objeto;
 }
 
+// Each species' standard errors come from the one covariance of the shared coefficients.
+Json isotopologosJson(const DatosEntrada& datos, const Ajuste& ajuste,
+                      const std::vector<Isotopologo>& isotopologos,
+                      const std::optional<Matriz>& C) {
+    Json lista = Json::array();
+    for (const Isotopologo& especie : isotopologos) {
+        const DatosEntrada suyos = datosConMasas(datos, {especie.MASA1, especie.MASA2});
+        Json objeto = {{"masses_amu", {especie.MASA1, especie.MASA2}},
+                       {"reduced_mass_me", especie.MASARED},
+                       {"constants",
+                        constantesJson(constantesConError(suyos, ajuste, especie.constantes, C))}};
+        objeto["levels_exact"] = nivelesExactosJson(especie.exactos);
+        lista.push_back(std::move(objeto));
+    }
+    return lista;
+}
+
 Json nivelesJson(const Niveles& niveles) {
     Json lista = Json::array();
     for (std::size_t v = 0; v < niveles.energias.size(); ++v) {
@@ -125,7 +142,8 @@ ErrorMotor errorEscritura(const std::string& ruta) {
 } // namespace
 
 Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
-                   const Resultado& resultado, const NivelesExactos& exactos) {
+                   const Resultado& resultado, const NivelesExactos& exactos,
+                   const std::vector<Isotopologo>& isotopologos) {
     std::vector<double> ajustadas;
     for (double r : datos.RDAT) {
         ajustadas.push_back(energiaAjustada(resultado.ajuste.ACOEF, datos.POTUSADA, r));
@@ -148,6 +166,7 @@ Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
         {"levels_second_order", nivelesJson(resultado.niveles)},
     };
     documento["levels_exact"] = nivelesExactosJson(exactos);
+    documento["isotopologues"] = isotopologosJson(datos, resultado.ajuste, isotopologos, C);
     documento["warnings"] = avisosJson(datos, resultado, exactos);
     return documento;
 }

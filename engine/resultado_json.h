@@ -3,6 +3,7 @@
 #pragma once
 
 #include "datos_motor.h"
+#include "isotopologos.h"
 #include "niveles_exactos.h"
 
 #include <nlohmann/json.hpp>
@@ -13,9 +14,11 @@ namespace curvifit {
 
 constexpr int VERSION_RESULTADO_JSON = 1;
 
-// The whole document for a complete run; FICHDATOS is the data file's path as read.
+// The whole document for a complete run; FICHDATOS is the data file's path as read. The
+// added isotopic species go into "isotopologues", empty when none was asked for.
 nlohmann::ordered_json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
-                                     const Resultado& resultado, const NivelesExactos& exactos);
+                                     const Resultado& resultado, const NivelesExactos& exactos,
+                                     const std::vector<Isotopologo>& isotopologos = {});
 
 // Writes the document to a temporary file beside `ruta` and renames it into place, so that
 // `ruta` never holds half a document. Throws ErrorMotor (Salida::ResultadosNoAbiertos).

@@ -11,6 +11,7 @@ PACKAGES=(
   libeigen3-dev
   nlohmann-json3-dev
   poppler-utils
+  bodr
   gfortran
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation

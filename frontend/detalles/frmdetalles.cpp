@@ -2,6 +2,7 @@
 
 #include "compartido/dialogos_fichero.h"
 #include "compartido/mensajes.h"
+#include "detalles/eleccion_isotopos.h"
 #include "detalles/grafico_detalles.h"
 #include "detalles/series_detalles.h"
 #include "detalles/tabla_detalles.h"
@@ -49,6 +50,7 @@ frmdetalles::frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, 
     pestanas_->addTab(pestanaAjuste(), QStringLiteral("Ajuste"));
     pestanas_->addTab(pestanaNiveles(), QStringLiteral("Niveles"));
     pestanas_->addTab(pestanaEnergias(), QStringLiteral("E(v,J)"));
+    pestanas_->addTab(pestanaIsotopologos(), QStringLiteral("Isotopólogos"));
 
     auto* guardar = boton(QStringLiteral("&Guardar resultados (JSON)..."),
                           QStringLiteral("btguardarjson"), this);
@@ -181,6 +183,11 @@ QWidget* frmdetalles::pestanaEnergias() {
                        titulo(QStringLiteral("E(v,J) exactas en 1/cm sobre E(re): v hacia "
                                              "abajo, J hacia la derecha."),
                               this));
+}
+
+QWidget* frmdetalles::pestanaIsotopologos() {
+    TablaDetalles* especies = tabla(Tabla{}, QStringLiteral("isotopologos"));
+    return conExportar(especies, new EleccionIsotopos(resultado_, especies, this));
 }
 
 void frmdetalles::muestraNivel(int fila) {

@@ -1,5 +1,5 @@
-// The window "Resultados detallados": result/NAME.json in four tabs, "Constantes",
-// "Ajuste", "Niveles" and "E(v,J)". Not modal; it destroys itself when closed.
+// The window "Resultados detallados": result/NAME.json in five tabs, "Constantes",
+// "Ajuste", "Niveles", "E(v,J)" and "Isotopólogos". Not modal; it destroys itself when closed.
 #pragma once
 
 #include "detalles/resultado_detallado.h"
@@ -41,6 +41,7 @@ private:
     QWidget* pestanaAjuste();
     QWidget* pestanaNiveles();
     QWidget* pestanaEnergias();
+    QWidget* pestanaIsotopologos();
     TablaDetalles* tabla(const Tabla& t, const QString& nombre);
     QWidget* conExportar(TablaDetalles* tabla, QWidget* encima = nullptr);
 

@@ -46,6 +46,7 @@ ResultadoDetallado resultadoDe(const json& j) {
     r.angstrom = j.at("units").at("distance").get<std::string>() == "angstrom";
     r.ev = j.at("units").at("energy").get<std::string>() == "eV";
     r.masaReducida = numeroONan(j.at("reduced_mass_me"));
+    r.masas = {numeroONan(j.at("masses_amu").at(0)), numeroONan(j.at("masses_amu").at(1))};
     r.puntos = puntosDe(j.at("points"));
     const json& ajuste = j.at("fit");
     r.potencias = ajuste.at("powers").get<std::vector<int>>();

@@ -4,6 +4,7 @@
 
 #include "niveles_exactos.h"
 
+#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -28,6 +29,7 @@ struct ResultadoDetallado {
     std::string titulo;
     bool angstrom = false, ev = false; // the data file's units
     double masaReducida = 0.0;         // electron masses
+    std::array<double, 2> masas{};     // the atoms' masses, u
     std::vector<PuntoAjustado> puntos;
     std::vector<int> potencias;
     std::vector<double> coeficientes; // hartree / bohr^p, in the order of `potencias`

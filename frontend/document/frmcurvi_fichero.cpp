@@ -3,8 +3,9 @@
 #include "document/frmcurvi.h"
 
 #include "compartido/carpetas.h"
-#include "document/elementos.h"
 #include "document/fichero_datos.h"
+#include "document/masas_atomos.h"
+#include "compartido/isotopos.h"
 #include "compartido/dialogos_fichero.h"
 #include "compartido/estado_global.h"
 #include "document/frmajuste.h"
@@ -262,8 +263,9 @@ void frmcurvi::aplicaFichero(const FicheroLeido& leido) {
     }
     if (leido.masas.size() == 2) {
         for (std::size_t a = 0; a < 2; ++a) {
-            if (const int z = elementoDeTextoMasa(leido.masas[a]); z != 0) {
-                lbato_[a]->setText(elemento(z).nombre);
+            if (const QString nombre = nombreDeMasa(leido.masas[a], TablaIsotopos::delSistema());
+                !nombre.isEmpty()) {
+                lbato_[a]->setText(nombre);
             }
         }
     }

@@ -1,11 +1,13 @@
 #include "tabla_periodica.h"
 
 #include "document/elementos.h"
-#include "compartido/textos_numero.h"
+#include "compartido/isotopos.h"
+#include "document/masas_atomos.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QTimer>
 #include <QToolButton>
 
@@ -36,6 +38,10 @@ TablaPeriodica::TablaPeriodica(QWidget* parent)
         b->setObjectName(QStringLiteral("lbatomos(%1)").arg(z));
         b->setText(e.simbolo);
         b->setAccessibleName(e.nombre);
+        b->setToolTip(ayudaElemento(z, TablaIsotopos::delSistema()));
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(b, &QToolButton::customContextMenuRequested, this,
+                [this, z, b](const QPoint& punto) { menuMasas(z)->popup(b->mapToGlobal(punto)); });
         b->setAutoRaise(false);
         const int y = arriba + lado * (c.fila - 1) + (c.fila >= 8 ? separacion : 0);
         b->setGeometry(margen + lado * (c.columna - 1), y, lado, lado);
@@ -43,7 +49,8 @@ TablaPeriodica::TablaPeriodica(QWidget* parent)
         b->setMouseTracking(true);
         connect(b, &QToolButton::clicked, this, [this, z] {
             apunta(z);
-            emit elementoElegido(lbventmato_->text(), lbventnombre_->text());
+            const OpcionMasa defecto = opcionesMasa(z, TablaIsotopos::delSistema()).front();
+            emit elementoElegido(defecto.masa, defecto.nombre);
         });
         lbatomos_[static_cast<std::size_t>(z - 1)] = b;
     }
@@ -87,7 +94,8 @@ void TablaPeriodica::creaPanel(int lado, int margen) {
     }
     // Over the gap of periods 1 to 3, between the second and the thirteenth columns.
     const int arriba = lbatomos_[0]->y();
-    lbventana_->setGeometry(margen + lado * 2 + lado / 4, arriba, lado * 10 - lado / 2, lado * 3);
+    anchoPanel_ = lado * 10 - lado / 2;
+    lbventana_->setGeometry(margen + lado * 2 + lado / 4, arriba, anchoPanel_, lado * 3);
     lbventana_->hide();
 }
 
@@ -95,16 +103,34 @@ QToolButton* TablaPeriodica::boton(int z) const {
     return lbatomos_.at(static_cast<std::size_t>(z - 1));
 }
 
+QMenu* TablaPeriodica::menuMasas(int z) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("menuMasas"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const OpcionMasa& o : opcionesMasa(z, TablaIsotopos::delSistema())) {
+        connect(menu->addAction(o.descripcion), &QAction::triggered, this, [this, z, o] {
+            apunta(z);
+            ponMasaPanel(o.etiqueta);
+            emit elementoElegido(o.masa, o.nombre);
+        });
+    }
+    menu->setActiveAction(menu->actions().front());
+    return menu;
+}
+
 void TablaPeriodica::apunta(int z) {
     const Elemento e = elemento(z);
     lbventnombre_->setText(e.nombre);
     lbventcn_->setText(QString::number(e.z));
-    QString masa = textoGeneralSimple(e.masa);
-    cambiapuntocoma(-1, masa);
-    lbventmato_->setText(masa);
+    ponMasaPanel(opcionesMasa(z, TablaIsotopos::delSistema()).front().etiqueta);
     lbventana_->show();
     lbventana_->raise();
     timer_->start();
+}
+
+void TablaPeriodica::ponMasaPanel(const QString& masa) {
+    lbventmato_->setText(masa);
+    lbventana_->resize(std::max(anchoPanel_, lbventana_->sizeHint().width()), lbventana_->height());
 }
 
 bool TablaPeriodica::eventFilter(QObject* objeto, QEvent* evento) {

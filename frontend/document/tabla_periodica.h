@@ -7,6 +7,7 @@
 #include <array>
 
 class QLabel;
+class QMenu;
 class QTimer;
 class QToolButton;
 
@@ -21,11 +22,15 @@ public:
     QWidget* panel() const { return lbventana_; }
     QTimer* temporizador() const { return timer_; }
 
-    // Shows name, mass and atomic number of element z in the panel for three seconds.
+    // Shows name, default mass and atomic number of element z in the panel for three seconds.
     void apunta(int z);
 
+    // The menu of element z's isotopes and standard weight, as a right click opens it.
+    QMenu* menuMasas(int z);
+
 signals:
-    // The mass text and name of the element clicked, as the panel shows them.
+    // The mass text and the atom's name of the choice: a click takes the default (the most
+    // abundant isotope), the button's menu any other.
     void elementoElegido(const QString& masa, const QString& nombre);
 
 protected:
@@ -33,6 +38,8 @@ protected:
 
 private:
     void creaPanel(int lado, int margen);
+    // An isotope's mass is longer than the old weights: the panel widens to show it whole.
+    void ponMasaPanel(const QString& masa);
 
     std::array<QToolButton*, 103> lbatomos_{};
     QWidget* lbventana_ = nullptr;
@@ -40,6 +47,7 @@ private:
     QLabel* lbventmato_ = nullptr;
     QLabel* lbventcn_ = nullptr;
     QTimer* timer_ = nullptr;
+    int anchoPanel_ = 0;
 };
 
 } // namespace oscilab

@@ -1,6 +1,7 @@
 #include "windows/frmacercade.h"
 
 #include "windows/dibujos.h"
+#include "compartido/isotopos.h"
 #include "compartido/mensajes.h"
 
 #include <QDesktopServices>
@@ -117,6 +118,13 @@ void frmacercade::construye(const DatosInstalacion& datos) {
     web->setCursor(Qt::PointingHandCursor);
     web->setToolTip(datos.web);
     web->installEventFilter(this);
+
+    // The isotopes' masses of the periodic table: their source, in the space the buttons leave.
+    etiqueta(this, "lblDatos",
+             QStringLiteral("Masas isotópicas:\n") + QString::fromLatin1(FUENTE_ISOTOPOS) +
+                 QStringLiteral("\n(bodr ") + QString::fromLatin1(VERSION_BODR) +
+                 QStringLiteral(", licencia MIT)"),
+             QRect(x, px(2900), width() - px(1600) - x, px(850)));
 
     auto* aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
     aceptar->setObjectName(QStringLiteral("cmdOK"));

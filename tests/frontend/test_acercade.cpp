@@ -54,6 +54,8 @@ TEST(AcercaDe, TitleVersionAndTexts) {
     EXPECT_EQ(texto(a, "Label1"), "Ana Uno  uno@ejemplo.example");
     EXPECT_EQ(texto(a, "Label2"), "Berta Dos  dos@ejemplo.example");
     EXPECT_EQ(texto(a, "lblweb"), "https://ejemplo.example/oscilab/");
+    EXPECT_EQ(texto(a, "lblDatos"),
+              "Masas isotópicas:\nBlue Obelisk Data Repository\n(bodr 10, licencia MIT)");
     auto* info = a.findChild<QPushButton*>("cmdSysInfo");
     auto* ok = a.findChild<QPushButton*>("cmdOK");
     ASSERT_NE(info, nullptr);

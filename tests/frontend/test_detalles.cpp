@@ -155,7 +155,7 @@ TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
     ASSERT_NE(ventana, nullptr);
     ventana->setAttribute(Qt::WA_DeleteOnClose, false);
     QTabWidget* pestanas = ventana->pestanas();
-    ASSERT_EQ(pestanas->count(), 4);
+    ASSERT_EQ(pestanas->count(), 5);
     EXPECT_EQ(pestanas->tabText(3), QStringLiteral("E(v,J)"));
 
     auto* niveles = ventana->findChild<TablaDetalles*>(QStringLiteral("tablaniveles"));

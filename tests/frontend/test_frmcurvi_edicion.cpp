@@ -466,23 +466,41 @@ TEST_F(TablaElementos, ClickingOxygenFillsTheActiveMassBox) {
     auto* tabla = hijo<TablaPeriodica>(QStringLiteral("frmtp"));
     QTest::mouseClick(caja(QStringLiteral("textmatom(1)")), Qt::LeftButton);
     QTest::mouseClick(hijo<QToolButton>(QStringLiteral("lbatomos(8)")), Qt::LeftButton);
-    EXPECT_EQ(caja(QStringLiteral("textmatom(1)"))->text(), QStringLiteral("15.999"));
-    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Oxígeno"));
+    // The most abundant isotope by default, with the data file's digits.
+    EXPECT_EQ(caja(QStringLiteral("textmatom(1)"))->text(), QStringLiteral("15.99491462"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Oxígeno ¹⁶O"));
     EXPECT_EQ(etiqueta(QStringLiteral("lbventnombre"))->text(), QStringLiteral("Oxígeno"));
-    EXPECT_EQ(etiqueta(QStringLiteral("lbventmato"))->text(), QStringLiteral("15.999"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbventmato"))->text(), QStringLiteral("¹⁶O 15.99491462"));
     EXPECT_EQ(etiqueta(QStringLiteral("lbventcn"))->text(), QStringLiteral("8"));
     EXPECT_TRUE(tabla->panel()->isVisible());
     EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     // The same atom is replaced until the other mass box is clicked.
     QTest::mouseClick(hijo<QToolButton>(QStringLiteral("lbatomos(1)")), Qt::LeftButton);
-    EXPECT_EQ(caja(QStringLiteral("textmatom(1)"))->text(), QStringLiteral("1.0079"));
+    EXPECT_EQ(caja(QStringLiteral("textmatom(1)"))->text(), QStringLiteral("1.007825032"));
     EXPECT_TRUE(caja(QStringLiteral("textmatom(2)"))->text().isEmpty());
     QTest::mouseClick(caja(QStringLiteral("textmatom(2)")), Qt::LeftButton);
     EXPECT_EQ(ventana->atomoactivo(), 2);
     QTest::mouseClick(hijo<QToolButton>(QStringLiteral("lbatomos(17)")), Qt::LeftButton);
-    EXPECT_EQ(caja(QStringLiteral("textmatom(2)"))->text(), QStringLiteral("35.453"));
+    EXPECT_EQ(caja(QStringLiteral("textmatom(2)"))->text(), QStringLiteral("34.96885268"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Cloro ³⁵Cl"));
+    // The button's menu offers the other isotope and the standard weight.
+    QMenu* menu = tabla->menuMasas(17);
+    ASSERT_EQ(menu->actions().size(), 3);
+    EXPECT_TRUE(menu->actions()[0]->text().startsWith(QStringLiteral("³⁵Cl 34.96885268 u")));
+    EXPECT_TRUE(menu->actions()[1]->text().startsWith(QStringLiteral("³⁷Cl 36.96590259 u")));
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(caja(QStringLiteral("textmatom(2)"))->text(), QStringLiteral("36.96590259"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbventmato"))->text(), QStringLiteral("³⁷Cl 36.96590259"));
+    // The panel is wide enough for the whole mass.
+    EXPECT_GE(tabla->panel()->width(), tabla->panel()->sizeHint().width());
+    tabla->menuMasas(17)->actions()[2]->trigger();
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Cloro"));
+    EXPECT_NEAR(caja(QStringLiteral("textmatom(2)"))->text().toDouble(), 35.45, 0.01);
+    // Technetium has no stable isotope: its standard weight is the only choice.
+    EXPECT_EQ(tabla->menuMasas(43)->actions().size(), 1);
+    EXPECT_TRUE(tabla->boton(17)->toolTip().contains(QStringLiteral("Peso atómico estándar")));
+    EXPECT_TRUE(tabla->boton(17)->toolTip().contains(QStringLiteral("³⁷Cl 36.96590259 u")));
 }
 
 TEST(TablaPeriodicaDibujo, ButtonsStandInThePeriodicTableLayout) {

@@ -239,15 +239,31 @@ TEST_F(Abrir, AtomNamesFromTheElementTableAndUnitWords) {
     EXPECT_EQ(celda(2, 2), QStringLiteral("-2"));
     EXPECT_TRUE(celda(3, 1).isEmpty());
 
-    escribeBytes(ruta(QStringLiteral("pesados.qvd")), "x\n0 \n210   1.008\nAngstrom   UA\n");
+    escribeBytes(ruta(QStringLiteral("pesados.qvd")), "x\n0 \n210   1.5\nAngstrom   UA\n");
     dialogos.elegir(ruta(QStringLiteral("pesados.qvd")));
     accion(QStringLiteral("mnuabrir"))->trigger();
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Polonio"));
-    // No element has 1.008: the label keeps its caption.
+    // No element has 1.5: the label keeps its caption.
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Atomo 2"));
     EXPECT_TRUE(opcion(QStringLiteral("optdist(2)"))->isChecked());
     EXPECT_TRUE(opcion(QStringLiteral("optener(1)"))->isChecked());
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 0"));
+}
+
+TEST_F(Abrir, IsotopeMassesNameTheirIsotope) {
+    // An isotope's mass to 1e-6 u, hydrogen's standard weight, and a mass 2e-6 u off ¹²⁷I.
+    escribeBytes(ruta(QStringLiteral("dcl.qvd")),
+                 "DCl\r\n0 1 2 \r\n2.0141018   34.96885268\r\nua   ua\r\n1   -1\r\n2   -2\r\n");
+    dialogos.elegir(ruta(QStringLiteral("dcl.qvd")));
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Hidrógeno ²H"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Cloro ³⁵Cl"));
+    EXPECT_EQ(caja(QStringLiteral("textmatom(1)"))->text(), QStringLiteral("2.0141018"));
+    escribeBytes(ruta(QStringLiteral("hi.qvd")), "HI\n0 \n1.008   126.904475\nua   ua\n");
+    dialogos.elegir(ruta(QStringLiteral("hi.qvd")));
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Hidrógeno"));
+    EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Atomo 2"));
 }
 
 TEST_F(Abrir, CancelledDialogLeavesAnEmptyUntitledDocument) {

@@ -162,7 +162,8 @@ TEST_F(ProgramaCompleto, DetallesOpensTheDetailedResultsOfTheRun) {
         pestanas << detalles->pestanas()->tabText(i);
     }
     EXPECT_EQ(pestanas, (QStringList{QStringLiteral("Constantes"), QStringLiteral("Ajuste"),
-                                     QStringLiteral("Niveles"), QStringLiteral("E(v,J)")}));
+                                     QStringLiteral("Niveles"), QStringLiteral("E(v,J)"),
+                                     QStringLiteral("Isotopólogos")}));
     EXPECT_EQ(detalles->resultado().titulo, "Morse_H2"); // as the data file holds it
     // A second click raises the same window.
     QTest::mouseClick(boton, Qt::LeftButton);

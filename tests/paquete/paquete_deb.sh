@@ -16,6 +16,8 @@ deb=$tmp/paquete/oscilab_${version}_amd64.deb
 # shlibdeps computed the libraries the programs link.
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
   { echo "FALLO: dependencias sin Qt: $(dpkg-deb -f "$deb" Depends)" >&2; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q 'bodr' ||
+  { echo "FALLO: dependencias sin bodr: $(dpkg-deb -f "$deb" Depends)" >&2; exit 1; }
 
 raiz=$tmp/raiz
 dpkg-deb -x "$deb" "$raiz"
