@@ -1,7 +1,10 @@
 // curvifit NAME [--jmax N]: reads datos/NAME.qvd, writes result/NAME.res, result/NAME.scs and
-// result/NAME.json.
+// result/NAME.json. The JSON of an earlier run goes before anything is written, and the new
+// one is in place before the report is complete on disk, so a JSON beside a report always
+// belongs to it.
 // curvifit --explorar NAME [--json]: ranks candidate power sets for datos/NAME.qvd on
 // standard output and writes no result file.
+// curvifit --help, curvifit --version: on standard output.
 #include "abre_fich.h"
 #include "argumentos.h"
 #include "calcula.h"
@@ -10,6 +13,7 @@
 #include "explorador_salida.h"
 #include "leedatos.h"
 #include "niveles_exactos.h"
+#include "parada_prueba.h"
 #include "resultado_json.h"
 
 #include <exception>
@@ -37,6 +41,10 @@ int main(int argc, char** argv) {
     std::optional<std::string> json;
     try {
         const Argumentos argumentos = leeArgumentos(argc, argv);
+        if (argumentos.ayuda || argumentos.version) {
+            std::cout << (argumentos.ayuda ? textoAyuda() : textoVersion());
+            return static_cast<int>(Salida::Correcta);
+        }
         if (argumentos.explorar) {
             exploraDocumento(*argumentos.explorar, argumentos.json, std::cout);
             return static_cast<int>(Salida::Correcta);
@@ -47,18 +55,20 @@ int main(int argc, char** argv) {
         const DatosEntrada datos = LEEDATOS(ficheros.datos, rutas.FICHDATOS, ficheros.scs);
         ficheros.datos.close();
         const Resultado resultado = CALCULA(datos, ficheros.scs);
-        ficheros.scs.close();
         ESCRIBERES(ficheros.res, datos, resultado);
+        const NivelesExactos exactos =
+            nivelesExactos(datos, resultado.ajuste, resultado.constantes, argumentos.jmax);
+        puntoDeParada(PARADA_INFORME);
+        escribeResultadoJson(rutas.FICHJSON,
+                             resultadoJson(rutas.FICHDATOS, datos, resultado, exactos));
+        puntoDeParada(PARADA_JSON);
+        ficheros.scs.close();
         ficheros.res.close();
         if (!ficheros.scs || !ficheros.res) {
             throw ErrorMotor(Salida::ResultadosNoAbiertos,
                              "Error al escribir los ficheros de resultados " + rutas.FICHRES +
                                  " y " + rutas.FICHSCS);
         }
-        const NivelesExactos exactos =
-            nivelesExactos(datos, resultado.ajuste, resultado.constantes, argumentos.jmax);
-        escribeResultadoJson(rutas.FICHJSON,
-                             resultadoJson(rutas.FICHDATOS, datos, resultado, exactos));
         return static_cast<int>(Salida::Correcta);
     } catch (const ErrorMotor& error) {
         return termina(json, error.salida(), error.what());
