@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 namespace curvifit {
@@ -213,8 +212,12 @@ void escribeResultadoJson(const std::string& ruta, const Json& documento) {
 
 void borraResultadoJson(const std::string& ruta) {
     std::error_code error;
-    std::filesystem::remove(ruta, error);
+    const bool borrado = std::filesystem::remove(ruta, error);
     std::filesystem::remove(temporalDe(ruta), error);
+    // Gone on disk too before the report is rewritten, should the machine stop.
+    if (borrado) {
+        sincronizaCarpeta(std::filesystem::path(ruta).parent_path());
+    }
 }
 
 } // namespace curvifit
