@@ -1,6 +1,8 @@
 #include "abre_fich.h"
 
 #include "errores.h"
+#include "parada_prueba.h"
+#include "resultado_json.h"
 
 #include <filesystem>
 
@@ -55,6 +57,14 @@ Ficheros ABRE_FICH(const std::string& ARGUMENTO) {
     }
     ficheros.rutas = rutasFicheros(ARGUMENTO);
     ficheros.datos = abreDatos(ficheros.rutas.FICHDATOS);
+    puntoDeParada(PARADA_INICIO);
+    // A fresh folder has no result/ yet; when it cannot be made, opening the report says so.
+    std::error_code error;
+    std::filesystem::create_directory("result", error);
+    // An earlier run's JSON must never stand beside the report this run is about to write,
+    // whenever the run stops; a temporary file left by a killed run goes with it.
+    borraResultadoJson(ficheros.rutas.FICHJSON);
+    puntoDeParada(PARADA_BORRADO);
     abreResultado(ficheros.res, ficheros.rutas.FICHRES, 3);
     abreResultado(ficheros.scs, ficheros.rutas.FICHSCS, 4);
     return ficheros;

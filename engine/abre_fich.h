@@ -1,6 +1,7 @@
 // ABRE_FICH: the files of a calculation, named after the document and relative to the
 // current directory: datos/NAME.qvd (read), result/NAME.res and result/NAME.scs (written);
-// result/NAME.json is only named here and written at the end of a complete run.
+// result/NAME.json is only named here (and an earlier one removed) and written at the end
+// of a complete run.
 #pragma once
 
 #include <fstream>
@@ -33,7 +34,9 @@ RutasFicheros rutasFicheros(const std::string& ARGUMENTO);
 std::ifstream abreDatos(const std::string& FICHDATOS);
 
 // Opens the data file first; when it cannot be opened the results files are not touched.
-// Throws ErrorMotor when a file cannot be opened or the name holds "/".
+// Then creates result/ when missing, removes an earlier result/NAME.json and NAME.json.tmp,
+// and opens the report and the curve file. Throws ErrorMotor when a file cannot be opened or the
+// name holds "/".
 Ficheros ABRE_FICH(const std::string& ARGUMENTO);
 
 } // namespace curvifit

@@ -2,8 +2,13 @@
 
 #include "errores.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+
+#ifndef OSCILAB_VERSION
+#define OSCILAB_VERSION "desconocida"
+#endif
 
 namespace curvifit {
 
@@ -11,13 +16,6 @@ namespace {
 
 ErrorMotor errorArgumento(const std::string& mensaje) {
     return {Salida::DatosNoAdmitidos, "Argumentos de curvifit: " + mensaje};
-}
-
-const std::string& valorDe(const std::vector<std::string>& argumentos, std::size_t i) {
-    if (i + 1 >= argumentos.size()) {
-        throw errorArgumento("falta el valor de la opción " + argumentos[i]);
-    }
-    return argumentos[i + 1];
 }
 
 int leeJmax(const std::string& texto) {
@@ -56,27 +54,74 @@ MasasIsotopologo leeMasas(const std::string& texto) {
     return masas;
 }
 
+enum class Valor {
+    Ninguno,     // a switch
+    Obligatorio, // the next word, which must be there
+    SiHay,       // the next word when there is one ("--explorar" alone runs as a missing name)
+};
+
+struct Opcion {
+    const char* nombre;
+    Valor valor;
+    void (*aplica)(Argumentos&, const std::string& valor);
+};
+
+// One line per option.
+const std::array OPCIONES{
+    Opcion{"--jmax", Valor::Obligatorio,
+           [](Argumentos& a, const std::string& v) { a.jmax = leeJmax(v); }},
+    Opcion{"--masas", Valor::Obligatorio,
+           [](Argumentos& a, const std::string& v) { a.masas.push_back(leeMasas(v)); }},
+    Opcion{"--explorar", Valor::SiHay, [](Argumentos& a, const std::string& v) { a.explorar = v; }},
+    Opcion{"--json", Valor::Ninguno, [](Argumentos& a, const std::string&) { a.json = true; }},
+    Opcion{"--help", Valor::Ninguno, [](Argumentos& a, const std::string&) { a.ayuda = true; }},
+    Opcion{"--version", Valor::Ninguno,
+           [](Argumentos& a, const std::string&) { a.version = true; }},
+};
+
+const Opcion* buscaOpcion(const std::string& palabra) {
+    for (const Opcion& opcion : OPCIONES) {
+        if (palabra == opcion.nombre) {
+            return &opcion;
+        }
+    }
+    return nullptr;
+}
+
+bool pareceOpcion(const std::string& palabra) {
+    return palabra.size() > 2 && palabra.starts_with("--");
+}
+
 } // namespace
 
 Argumentos leeArgumentos(const std::vector<std::string>& argumentos) {
     Argumentos leidos;
+    bool hayNombre = false;
+    bool finOpciones = false;
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string& palabra = argumentos[i];
-        if (palabra == "--explorar") {
-            // Without a name it fails later as a plain run without one does.
-            leidos.explorar = i + 1 < argumentos.size() ? argumentos[++i] : "";
-        } else if (i == 0) {
-            // The first argument names the document, whatever it looks like, as it always did.
-            leidos.nombre = palabra;
-        } else if (palabra == "--jmax") {
-            leidos.jmax = leeJmax(valorDe(argumentos, i));
-            ++i;
-        } else if (palabra == "--masas") {
-            leidos.masas.push_back(leeMasas(valorDe(argumentos, i)));
-            ++i;
-        } else if (palabra == "--json") {
-            leidos.json = true;
+        if (!finOpciones && palabra == "--") {
+            finOpciones = true;
+            continue;
         }
+        if (finOpciones || !pareceOpcion(palabra)) {
+            if (!hayNombre) {
+                leidos.nombre = palabra;
+                hayNombre = true;
+            }
+            continue;
+        }
+        const Opcion* opcion = buscaOpcion(palabra);
+        if (opcion == nullptr) {
+            throw errorArgumento("opción desconocida " + palabra + " (véase curvifit --help)");
+        }
+        std::string valor;
+        if (opcion->valor != Valor::Ninguno && i + 1 < argumentos.size()) {
+            valor = argumentos[++i];
+        } else if (opcion->valor == Valor::Obligatorio) {
+            throw errorArgumento("falta el valor de la opción " + palabra);
+        }
+        opcion->aplica(leidos, valor);
     }
     return leidos;
 }
@@ -87,6 +132,34 @@ Argumentos leeArgumentos(int argc, const char* const* argv) {
         argumentos.emplace_back(argv[i]);
     }
     return leeArgumentos(argumentos);
+}
+
+std::string textoAyuda() {
+    return "Uso: curvifit [--jmax N] [--masas M1,M2]... NOMBRE\n"
+           "     curvifit --explorar NOMBRE [--json]\n"
+           "     curvifit --help | --version\n"
+           "\n"
+           "Ajusta la curva de potencial de datos/NOMBRE.qvd (carpeta de trabajo actual) y\n"
+           "escribe result/NOMBRE.res, result/NOMBRE.scs y result/NOMBRE.json.\n"
+           "\n"
+           "  --jmax N           J más alto de los niveles exactos (0 a " +
+           std::to_string(JMAX_MAXIMO) + ", por defecto " + std::to_string(JMAX_DEFECTO) +
+           ")\n"
+           "  --masas M1,M2      añade el isotopólogo de esas masas atómicas (u); repetible\n"
+           "  --explorar NOMBRE  ordena conjuntos de potencias candidatos, sin escribir\n"
+           "                     ficheros de resultados\n"
+           "  --json             con --explorar: la salida en JSON\n"
+           "  --help             muestra esta ayuda\n"
+           "  --version          muestra la versión\n"
+           "  --                 lo que sigue es el nombre, aunque empiece por \"--\"\n"
+           "\n"
+           "Estado de salida: 0 cálculo completo, 1 error inesperado, 2 fichero de datos no\n"
+           "encontrado, 3 ficheros de resultados no escritos, 4 error de lectura, 5 datos o\n"
+           "argumentos no admitidos, 6 la curva no tiene mínimo.\n";
+}
+
+std::string textoVersion() {
+    return std::string("curvifit ") + OSCILAB_VERSION + "\n";
 }
 
 } // namespace curvifit

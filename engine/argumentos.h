@@ -1,6 +1,8 @@
-// curvifit's command line: the first argument names the document, options follow it.
-//   curvifit NAME [--jmax N] [--masas M1,M2]...
+// curvifit's command line: options and the document's name in any order.
+//   curvifit [--jmax N] [--masas M1,M2]... NAME
 //   curvifit --explorar NAME [--json]
+//   curvifit --help | --version
+// "--" ends the options: a word after it is the name even when it starts with "--".
 #pragma once
 
 #include "isotopologos.h"
@@ -18,13 +20,21 @@ struct Argumentos {
     std::optional<std::string> explorar; // --explorar NAME
     bool json = false;                   // --json
     std::vector<MasasIsotopologo> masas; // each --masas M1,M2, in the order given
+    bool ayuda = false;                  // --help: usage on standard output, nothing run
+    bool version = false;                // --version
 };
 
 // Arguments after the program's name. Throws ErrorMotor (Salida::DatosNoAdmitidos) for an
-// option without its value or with a value out of range. Other words after the name are
-// ignored, as they always were.
+// unknown option, an option without its value or with a value out of range. The first word
+// that is no option names the document; later ones are ignored, as they always were.
 Argumentos leeArgumentos(const std::vector<std::string>& argumentos);
 
 Argumentos leeArgumentos(int argc, const char* const* argv);
+
+// What --help prints.
+std::string textoAyuda();
+
+// What --version prints: "curvifit VERSION".
+std::string textoVersion();
 
 } // namespace curvifit

@@ -1,7 +1,10 @@
 // curvifit NAME [--jmax N] [--masas M1,M2]...: reads datos/NAME.qvd, writes result/NAME.res,
-// result/NAME.scs and result/NAME.json, which also holds each isotopologue asked for.
+// result/NAME.scs and result/NAME.json, which also holds each isotopologue asked for. The
+// JSON of an earlier run goes before anything is written, and the new one is in place before
+// the report is complete on disk, so a JSON beside a report always belongs to it.
 // curvifit --explorar NAME [--json]: ranks candidate power sets for datos/NAME.qvd on
 // standard output and writes no result file.
+// curvifit --help, curvifit --version: on standard output.
 #include "abre_fich.h"
 #include "argumentos.h"
 #include "calcula.h"
@@ -11,6 +14,7 @@
 #include "explorador_salida.h"
 #include "leedatos.h"
 #include "niveles_exactos.h"
+#include "parada_prueba.h"
 #include "resultado_json.h"
 
 #include <exception>
@@ -38,6 +42,10 @@ int main(int argc, char** argv) {
     std::optional<std::string> json;
     try {
         const Argumentos argumentos = leeArgumentos(argc, argv);
+        if (argumentos.ayuda || argumentos.version) {
+            std::cout << (argumentos.ayuda ? textoAyuda() : textoVersion());
+            return static_cast<int>(Salida::Correcta);
+        }
         if (argumentos.explorar) {
             exploraDocumento(*argumentos.explorar, argumentos.json, std::cout);
             return static_cast<int>(Salida::Correcta);
@@ -48,20 +56,22 @@ int main(int argc, char** argv) {
         const DatosEntrada datos = LEEDATOS(ficheros.datos, rutas.FICHDATOS, ficheros.scs);
         ficheros.datos.close();
         const Resultado resultado = CALCULA(datos, ficheros.scs);
-        ficheros.scs.close();
         ESCRIBERES(ficheros.res, datos, resultado);
+        const NivelesExactos exactos =
+            nivelesExactos(datos, resultado.ajuste, resultado.constantes, argumentos.jmax);
+        const std::vector<Isotopologo> isotopologos =
+            calculaIsotopologos(datos, resultado, argumentos.masas, argumentos.jmax);
+        puntoDeParada(PARADA_INFORME);
+        escribeResultadoJson(rutas.FICHJSON, resultadoJson(rutas.FICHDATOS, datos, resultado,
+                                                           exactos, isotopologos));
+        puntoDeParada(PARADA_JSON);
+        ficheros.scs.close();
         ficheros.res.close();
         if (!ficheros.scs || !ficheros.res) {
             throw ErrorMotor(Salida::ResultadosNoAbiertos,
                              "Error al escribir los ficheros de resultados " + rutas.FICHRES +
                                  " y " + rutas.FICHSCS);
         }
-        const NivelesExactos exactos =
-            nivelesExactos(datos, resultado.ajuste, resultado.constantes, argumentos.jmax);
-        const std::vector<Isotopologo> isotopologos =
-            calculaIsotopologos(datos, resultado, argumentos.masas, argumentos.jmax);
-        escribeResultadoJson(rutas.FICHJSON, resultadoJson(rutas.FICHDATOS, datos, resultado,
-                                                           exactos, isotopologos));
         return static_cast<int>(Salida::Correcta);
     } catch (const ErrorMotor& error) {
         return termina(json, error.salida(), error.what());

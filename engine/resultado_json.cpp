@@ -5,11 +5,15 @@
 #include "niveles_exactos_json.h"
 #include "errores.h"
 #include "incertidumbres.h"
+#include "parada_prueba.h"
 #include "unidades.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 namespace curvifit {
@@ -135,6 +139,39 @@ Json avisosJson(const DatosEntrada& datos, const Resultado& resultado,
     return lista;
 }
 
+std::string temporalDe(const std::string& ruta) {
+    return ruta + ".tmp";
+}
+
+// Writes `texto` to a new file and waits until it is on disk.
+bool escribeEnDisco(const std::string& ruta, const std::string& texto) {
+    const int fd = ::open(ruta.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    bool bien = true;
+    for (std::size_t hecho = 0; bien && hecho < texto.size();) {
+        const ssize_t n = ::write(fd, texto.data() + hecho, texto.size() - hecho);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        bien = n > 0;
+        hecho += bien ? static_cast<std::size_t>(n) : 0;
+    }
+    bien = ::fsync(fd) == 0 && bien;
+    return ::close(fd) == 0 && bien;
+}
+
+// The rename itself on disk; a folder that cannot be synced costs only that guarantee.
+void sincronizaCarpeta(const std::filesystem::path& carpeta) {
+    const int fd =
+        ::open(carpeta.empty() ? "." : carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 ErrorMotor errorEscritura(const std::string& ruta) {
     return {Salida::ResultadosNoAbiertos, "No se puede escribir el fichero de resultados " + ruta};
 }
@@ -176,24 +213,30 @@ void escribeResultadoJson(const std::string& ruta, const Json& documento) {
     const std::string texto =
         documento.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
     // One run per document at a time, so a fixed name beside the file will do; it is created
-    // like the other result files, with the user's permissions.
-    const std::string temporal = ruta + ".tmp";
-    std::ofstream fichero(temporal, std::ios::binary | std::ios::trunc);
-    fichero << texto;
-    fichero.close();
+    // like the other result files, with the user's permissions. On disk before the rename,
+    // so that a crash of the machine cannot leave an empty NAME.json in place either.
+    const std::string temporal = temporalDe(ruta);
+    const bool escrito = escribeEnDisco(temporal, texto);
+    puntoDeParada(PARADA_JSON_TEMPORAL);
     std::error_code error;
-    if (fichero) {
+    if (escrito) {
         std::filesystem::rename(temporal, ruta, error);
     }
-    if (!fichero || error) {
+    if (!escrito || error) {
         std::filesystem::remove(temporal, error);
         throw errorEscritura(ruta);
     }
+    sincronizaCarpeta(std::filesystem::path(ruta).parent_path());
 }
 
 void borraResultadoJson(const std::string& ruta) {
     std::error_code error;
-    std::filesystem::remove(ruta, error);
+    const bool borrado = std::filesystem::remove(ruta, error);
+    std::filesystem::remove(temporalDe(ruta), error);
+    // Gone on disk too before the report is rewritten, should the machine stop.
+    if (borrado) {
+        sincronizaCarpeta(std::filesystem::path(ruta).parent_path());
+    }
 }
 
 } // namespace curvifit

@@ -20,11 +20,12 @@ nlohmann::ordered_json resultadoJson(const std::string& FICHDATOS, const DatosEn
                                      const Resultado& resultado, const NivelesExactos& exactos,
                                      const std::vector<Isotopologo>& isotopologos = {});
 
-// Writes the document to a temporary file beside `ruta` and renames it into place, so that
-// `ruta` never holds half a document. Throws ErrorMotor (Salida::ResultadosNoAbiertos).
+// Writes the document to a temporary file beside `ruta` (`ruta` + ".tmp"), waits until it is
+// on disk and renames it into place, so that `ruta` never holds half a document. Throws ErrorMotor
+// (Salida::ResultadosNoAbiertos).
 void escribeResultadoJson(const std::string& ruta, const nlohmann::ordered_json& documento);
 
-// Removes an earlier result file; a missing one is no error.
+// Removes an earlier result file and its temporary file; a missing one is no error.
 void borraResultadoJson(const std::string& ruta);
 
 } // namespace curvifit

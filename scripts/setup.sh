@@ -15,7 +15,7 @@ PACKAGES=(
   gfortran
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
-  dpkg-dev desktop-file-utils appstream file shared-mime-info groff-base
+  dpkg-dev desktop-file-utils appstream file shared-mime-info groff-base lintian
 )
 
 missing=()

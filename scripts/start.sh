@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds OSCILAB and starts it from its program folder (examples in datos/).
+# Builds the three programs (not the tests: scripts/test.sh builds those) and starts
+# OSCILAB. Documents live in ~/.local/share/oscilab/datos, where the first start copies the
+# examples; an example already there is never overwritten.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
-cd build/bin
-exec ./oscilab "$@"
+bash scripts/build.sh oscilab curvifit oscilab-leexls
+exec build/bin/oscilab "$@"

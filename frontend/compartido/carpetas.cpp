@@ -17,13 +17,13 @@ QString conBarra(QString carpeta) {
     return carpeta;
 }
 
-bool creaCarpetasTrabajo(const QString& base) {
+void creaCarpetasTrabajo(const QString& base) {
     QDir dir;
-    return dir.mkpath(base + QStringLiteral("datos")) &&
-           dir.mkpath(base + QStringLiteral("result")) &&
-           QFileInfo(base + QStringLiteral("datos")).isWritable() &&
-           QFileInfo(base + QStringLiteral("result")).isWritable();
+    dir.mkpath(base + QStringLiteral("datos"));
+    dir.mkpath(base + QStringLiteral("result"));
 }
+
+} // namespace
 
 void copiaEjemplos(const QString& desde, const QString& hacia) {
     const QDir origen(desde);
@@ -35,8 +35,6 @@ void copiaEjemplos(const QString& desde, const QString& hacia) {
         }
     }
 }
-
-} // namespace
 
 QString carpetaCompartida(const QString& dirprograma) {
     const QString instalada = dirprograma + QStringLiteral("../share/oscilab");
@@ -52,14 +50,13 @@ QString carpetaDeFichero(const QString& ruta) {
 
 void preparaCarpetas(EstadoGlobal& estado, const QString& carpetaPrograma) {
     estado.dirprograma = conBarra(carpetaPrograma);
-    const QString compartida = carpetaCompartida(estado.dirprograma);
-    const bool instalado = compartida != estado.dirprograma;
-    QString base = estado.dirprograma;
-    if (instalado || !creaCarpetasTrabajo(base)) {
-        base = conBarra(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-        creaCarpetasTrabajo(base);
-        copiaEjemplos(compartida + QStringLiteral("datos"), base + QStringLiteral("datos/"));
-    }
+    // The user's documents never live in the program folder: a rebuilt, deleted or
+    // reinstalled program must not take them along.
+    const QString base =
+        conBarra(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    creaCarpetasTrabajo(base);
+    copiaEjemplos(carpetaCompartida(estado.dirprograma) + QStringLiteral("datos"),
+                  base + QStringLiteral("datos/"));
     estado.dirdatos = base + QStringLiteral("datos/");
     estado.dirresult = base + QStringLiteral("result/");
 }

@@ -69,12 +69,14 @@ void frmcurvi::nuevodocumento() {
     marcaGuardado();
 }
 
+// Sí saves first, No discards, Cancelar (also Escape and the box's close button) keeps the
+// document and stops the command that asked.
 bool frmcurvi::preguntarguardarcambios() {
     const Respuesta respuesta =
         mensajes().mostrar(this,
                            QStringLiteral("Se ha cambiado el archivo ") + titulodoc_ +
                                QStringLiteral("\n¿Desea guardar los cambios actuales?"),
-                           QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
+                           QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNoCancelar);
     if (respuesta == Respuesta::No) {
         return true;
     }

@@ -46,7 +46,8 @@ bool ColectorFilas::anade(const FilaHoja& fila, qint64 veces) {
 
 ResultadoImportacion ColectorFilas::resultado() const {
     if (!empezado_) {
-        return importacionFallida();
+        return importacionFallida(
+            QStringLiteral("No hay ningún número en las dos primeras columnas."));
     }
     ResultadoImportacion resultado;
     for (std::size_t i = 0; i < static_cast<std::size_t>(filasTabla); ++i) {
@@ -56,12 +57,17 @@ ResultadoImportacion ColectorFilas::resultado() const {
         resultado.celdas.push_back({fila, 2, leida ? filas_[i].b : QString()});
     }
     resultado.fallo = sobran_;
+    if (sobran_) {
+        resultado.causa =
+            QStringLiteral("Hay más de %1 puntos: la tabla admite %1.").arg(filasTabla);
+    }
     return resultado;
 }
 
-ResultadoImportacion importacionFallida() {
+ResultadoImportacion importacionFallida(const QString& causa) {
     ResultadoImportacion resultado;
     resultado.fallo = true;
+    resultado.causa = causa;
     return resultado;
 }
 

@@ -45,7 +45,8 @@ private:
     bool sobran_ = false; // a non-empty row beyond the 50th
 };
 
-// A failed import with nothing written: the file could not be read as a sheet.
-ResultadoImportacion importacionFallida();
+// A failed import with nothing written: the file could not be read as a sheet; `causa`
+// says why, in Spanish, naming the part or row where there is one.
+ResultadoImportacion importacionFallida(const QString& causa = QString());
 
 } // namespace oscilab

@@ -40,7 +40,18 @@ QString filtroImportacion(OrigenImportacion origen) {
 
 ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& ruta,
                                     const QString& delimitador) {
-    const QString extension = QFileInfo(ruta).suffix().toLower();
+    // A FIFO or a device would block the window for ever, as Open knows; a folder holds no
+    // points. Checked before any reader opens it.
+    const QFileInfo info(ruta);
+    if (info.exists() && !info.isFile()) {
+        ResultadoImportacion noNormal;
+        noNormal.fallo = true;
+        noNormal.causa = QStringLiteral("%1 no es un archivo normal (es una carpeta, una tubería "
+                                        "o un dispositivo).")
+                             .arg(ruta);
+        return noNormal;
+    }
+    const QString extension = info.suffix().toLower();
     if (extension == u"xlsx") {
         return importarxlsx(ruta);
     }
@@ -83,6 +94,13 @@ void importarFicheroDado(QWidget* padre, OrigenImportacion origen, const QString
 void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& ruta,
                     const QString& delimitador, DestinoImportacion& destino) {
     const ResultadoImportacion leido = leeImportacion(origen, ruta, delimitador);
+    // All or nothing, whatever the format: a file that fails half-way leaves the table as
+    // it was, and the message says why.
+    if (leido.fallo) {
+        const QString causa = leido.causa.isEmpty() ? QString() : QLatin1Char('\n') + leido.causa;
+        avisar(padre, mensajeErrorImportacion() + causa, tituloImportacion(), IconoMensaje::Stop);
+        return;
+    }
     // Rows are made current and written in the order the reader met them.
     std::size_t visitada = 0;
     for (const auto& celda : leido.celdas) {
@@ -94,11 +112,6 @@ void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& rut
     }
     while (visitada < leido.filasVisitadas.size()) {
         destino.filaActual(leido.filasVisitadas[visitada++]);
-    }
-    if (leido.fallo) {
-        const QString causa = leido.causa.isEmpty() ? QString() : QLatin1Char('\n') + leido.causa;
-        avisar(padre, mensajeErrorImportacion() + causa, tituloImportacion(), IconoMensaje::Stop);
-        return;
     }
     destino.documentoCambiado();
 }

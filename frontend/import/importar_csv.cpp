@@ -42,6 +42,7 @@ public:
 
     bool lee(ColectorFilas& colector) {
         while (pos_ < datos_.size()) {
+            ++registro_;
             const auto fila = leeRegistro();
             if (!fila) {
                 return false;
@@ -52,6 +53,7 @@ public:
         }
         return true;
     }
+    int registro() const { return registro_; } // the last record read, from 1
 
 private:
     std::optional<FilaHoja> leeRegistro() {
@@ -108,6 +110,7 @@ private:
     const QByteArray& datos_;
     char separador_;
     qsizetype pos_ = 0;
+    int registro_ = 0;
 };
 
 } // namespace
@@ -115,11 +118,13 @@ private:
 ResultadoImportacion importarcsv(const QString& ruta) {
     QFile fichero(ruta);
     if (!fichero.open(QIODevice::ReadOnly)) {
-        return importacionFallida();
+        return importacionFallida(
+            QStringLiteral("No se puede abrir: %1.").arg(fichero.errorString()));
     }
     QByteArray datos = fichero.read(kLecturaMaxima + 1);
     if (fichero.error() != QFileDevice::NoError) {
-        return importacionFallida();
+        return importacionFallida(
+            QStringLiteral("No se puede leer: %1.").arg(fichero.errorString()));
     }
     const bool completo = datos.size() <= kLecturaMaxima;
     datos.truncate(kLecturaMaxima);
@@ -127,12 +132,18 @@ ResultadoImportacion importarcsv(const QString& ruta) {
         datos.remove(0, 3);
     }
     ColectorFilas colector;
-    if (!LectorCsv(datos, separadorDe(datos)).lee(colector)) {
-        return importacionFallida();
+    LectorCsv lector(datos, separadorDe(datos));
+    if (!lector.lee(colector)) {
+        return importacionFallida(QStringLiteral("El registro %1 está dañado: unas comillas sin "
+                                                 "cerrar o un campo de más de %2 caracteres.")
+                                      .arg(lector.registro())
+                                      .arg(kTextoCeldaMaximo));
     }
     ResultadoImportacion resultado = colector.resultado();
     if (!completo && !resultado.fallo) {
-        return importacionFallida(); // the part read did not reach the points' end
+        // The part read did not reach the points' end.
+        return importacionFallida(
+            QStringLiteral("Pasa de %1 bytes sin que acaben los puntos.").arg(kLecturaMaxima));
     }
     return resultado;
 }

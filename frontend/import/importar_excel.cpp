@@ -30,9 +30,10 @@ QString textoCelda(const leexls::CeldaLibro& celda) {
     return QString();
 }
 
-ResultadoImportacion fallida() {
+ResultadoImportacion fallida(const QString& causa) {
     ResultadoImportacion resultado;
     resultado.fallo = true;
+    resultado.causa = causa;
     return resultado;
 }
 
@@ -49,9 +50,15 @@ ResultadoImportacion importarexcel(const QString& ruta, const QString& programa)
     lector.setStandardErrorFile(QProcess::nullDevice());
     lector.start(programa, {ruta});
     if (!lector.waitForStarted() || !lector.waitForFinished(kEsperaMaximaMs)) {
+        const bool iniciado = lector.state() != QProcess::NotRunning;
         lector.kill();
         lector.waitForFinished();
-        return fallida();
+        return fallida(iniciado ? QStringLiteral("El lector de libros .xls no ha terminado en "
+                                                 "%1 s.")
+                                      .arg(kEsperaMaximaMs / 1000)
+                                : QStringLiteral("No se puede iniciar el lector de libros "
+                                                 ".xls %1.")
+                                      .arg(programa));
     }
     const QByteArray salida = lector.readAllStandardOutput();
     // Status 0: every cell; status 1: the cells read before the workbook's fault. Anything
@@ -59,17 +66,28 @@ ResultadoImportacion importarexcel(const QString& ruta, const QString& programa)
     const bool terminado = lector.exitStatus() == QProcess::NormalExit &&
                            (lector.exitCode() == 0 || lector.exitCode() == 1);
     if (!terminado || salida.size() > kSalidaMaxima) {
-        return fallida();
+        return fallida(QStringLiteral("El lector de libros .xls ha fallado al leerlo (se ha "
+                                      "detenido, ha pasado de sus límites o no lo reconoce)."));
     }
     const auto lectura = leexls::leeSalida(std::string_view(salida.constData(), salida.size()));
     if (!lectura || lectura->completa != (lector.exitCode() == 0)) {
-        return fallida();
+        return fallida(QStringLiteral("El lector de libros .xls ha dado una respuesta ilegible."));
     }
     ResultadoImportacion resultado;
     for (const auto& celda : lectura->celdas) {
         resultado.celdas.push_back({celda.fila, celda.columna, textoCelda(celda)});
     }
     resultado.fallo = !lectura->completa;
+    if (resultado.fallo) {
+        // The cells come in table order: the first one missing is where the reading stopped.
+        const int leidas = static_cast<int>(lectura->celdas.size());
+        resultado.causa =
+            leidas == 0
+                ? QStringLiteral("No es un libro .xls legible, o su hoja activa no se puede leer.")
+                : QStringLiteral("La celda %1%2 de la hoja activa no se puede leer.")
+                      .arg(QLatin1Char(leidas % 2 == 0 ? 'A' : 'B'))
+                      .arg(leidas / 2 + 1);
+    }
     return resultado;
 }
 

@@ -207,7 +207,8 @@ Lectura leeTabla(QXmlStreamReader& xml, ColectorFilas& colector) {
 std::optional<ResultadoImportacion> leeHoja(const ArchivoZip& zip, const QString& nombre) {
     const auto parte = zip.abreParte(QStringLiteral("content.xml"), kContenidoMaximo);
     if (!parte) {
-        return importacionFallida();
+        return importacionFallida(
+            QStringLiteral("La parte content.xml falta, es demasiado grande o está dañada."));
     }
     QXmlStreamReader xml(parte.get());
     while (!xml.atEnd()) {
@@ -220,14 +221,21 @@ std::optional<ResultadoImportacion> leeHoja(const ArchivoZip& zip, const QString
             xml.skipCurrentElement();
             continue;
         }
+        const QString tabla = atributo(xml, u"name").toString();
         ColectorFilas colector;
         if (leeTabla(xml, colector) == Lectura::Fallida || !terminaBien(xml)) {
-            return importacionFallida();
+            return importacionFallida(
+                QStringLiteral("La hoja «%1» de content.xml está dañada (XML incorrecto o una "
+                               "celda ilegible, cerca de la línea %2 de esa parte).")
+                    .arg(tabla)
+                    .arg(xml.lineNumber()));
         }
         return colector.resultado();
     }
     if (xml.hasError()) {
-        return importacionFallida();
+        return importacionFallida(QStringLiteral("La parte content.xml está dañada: %1 (línea %2).")
+                                      .arg(xml.errorString())
+                                      .arg(xml.lineNumber()));
     }
     return std::nullopt;
 }
@@ -237,18 +245,21 @@ std::optional<ResultadoImportacion> leeHoja(const ArchivoZip& zip, const QString
 ResultadoImportacion importarods(const QString& ruta) {
     const ArchivoZip zip(ruta);
     if (!zip.abierto()) {
-        return importacionFallida();
+        return importacionFallida(QStringLiteral("No es una hoja .ods: el archivo zip no se "
+                                                 "puede leer o está incompleto."));
     }
     const auto activa = hojaActiva(zip);
     if (!activa) {
-        return importacionFallida();
+        return importacionFallida(
+            QStringLiteral("La parte settings.xml está dañada: no dice qué hoja está activa."));
     }
     if (!activa->isEmpty()) {
         if (auto leida = leeHoja(zip, *activa)) {
             return *leida;
         }
     }
-    return leeHoja(zip, QString()).value_or(importacionFallida());
+    return leeHoja(zip, QString())
+        .value_or(importacionFallida(QStringLiteral("content.xml no tiene ninguna hoja.")));
 }
 
 } // namespace oscilab

@@ -21,6 +21,10 @@ constexpr qint64 kLibroMaximo = 1LL * 1024 * 1024;
 // looked up: far more than leading titles and 50 points need.
 constexpr std::size_t kFilasGuardadas = 2000;
 
+// The highest row number a sheet can have (Excel's limit): a larger one is damage, refused
+// before any arithmetic on it can overflow.
+constexpr qint64 kFilaMaxima = 1048576;
+
 // A cell of column A or B as the sheet stores it; shared strings are resolved later.
 struct CeldaXlsx {
     QString texto;
@@ -181,8 +185,8 @@ std::optional<FilaXlsx> leeFila(QXmlStreamReader& xml, qint64 anterior) {
     const QStringView numero = atributo(xml, u"r");
     const auto leido =
         numero.isEmpty() ? std::optional<qint64>(anterior + 1) : enteroPositivo(numero);
-    if (!leido || *leido <= anterior) {
-        return std::nullopt; // rows come in ascending order
+    if (!leido || *leido <= anterior || *leido > kFilaMaxima) {
+        return std::nullopt; // rows come in ascending order, within the sheet's bound
     }
     fila.numero = *leido;
     qint64 columna = 0;
@@ -309,13 +313,36 @@ std::vector<qint64> indicesCompartidos(const HojaXlsx& hoja) {
 
 ResultadoImportacion importarxlsx(const QString& ruta) {
     const ArchivoZip zip(ruta);
-    const auto relacion = zip.abierto() ? relacionHojaActiva(zip) : std::nullopt;
-    const auto partes = relacion ? partesDelLibro(zip, *relacion) : std::nullopt;
-    const auto hoja = partes ? leeHoja(zip, partes->hoja) : std::nullopt;
-    const auto cadenas =
-        hoja ? leeCadenas(zip, partes->cadenas, indicesCompartidos(*hoja)) : std::nullopt;
+    if (!zip.abierto()) {
+        return importacionFallida(QStringLiteral("No es un libro .xlsx: el archivo zip no se "
+                                                 "puede leer o está incompleto."));
+    }
+    const auto relacion = relacionHojaActiva(zip);
+    if (!relacion) {
+        return importacionFallida(QStringLiteral("La parte xl/workbook.xml falta, está dañada "
+                                                 "o no nombra ninguna hoja."));
+    }
+    const auto partes = partesDelLibro(zip, *relacion);
+    if (!partes) {
+        return importacionFallida(QStringLiteral("La parte xl/_rels/workbook.xml.rels falta, "
+                                                 "está dañada o no sitúa la hoja activa."));
+    }
+    const auto hoja = leeHoja(zip, partes->hoja);
+    if (!hoja) {
+        return importacionFallida(
+            QStringLiteral("La hoja %1 falta, es demasiado grande o está dañada (XML "
+                           "incorrecto, filas desordenadas o pasadas de la %2, una celda "
+                           "ilegible).")
+                .arg(partes->hoja)
+                .arg(kFilaMaxima));
+    }
+    const auto cadenas = leeCadenas(zip, partes->cadenas, indicesCompartidos(*hoja));
     if (!cadenas) {
-        return importacionFallida();
+        return importacionFallida(
+            QStringLiteral("Las cadenas compartidas (%1) faltan, están dañadas o no tienen "
+                           "el texto de una celda.")
+                .arg(partes->cadenas.isEmpty() ? QStringLiteral("xl/sharedStrings.xml")
+                                               : partes->cadenas));
     }
     auto texto = [&cadenas](const CeldaXlsx& celda) {
         return celda.compartida ? cadenas->at(*celda.compartida) : celda.texto;
@@ -331,7 +358,10 @@ ResultadoImportacion importarxlsx(const QString& ruta) {
         siguiente = fila.numero + 1;
     }
     if (!hoja->completa) {
-        return importacionFallida(); // the kept rows did not reach the points' end
+        // The kept rows did not reach the points' end.
+        return importacionFallida(QStringLiteral("La hoja %1 tiene más de %2 filas con datos.")
+                                      .arg(partes->hoja)
+                                      .arg(kFilasGuardadas));
     }
     return colector.resultado();
 }

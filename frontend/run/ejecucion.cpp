@@ -1,6 +1,7 @@
 #include "ejecucion.h"
 
 #include "abre_fich.h"
+#include "coherencia_resultado.h"
 #include "compartido/mensajes.h"
 
 #include <nlohmann/json.hpp>
@@ -49,7 +50,33 @@ void borraResultadosAnteriores(const QStringList& rutas, QString& error) {
     }
 }
 
+QByteArray leeTodo(const QString& ruta) {
+    QFile fichero(ruta);
+    return fichero.open(QIODevice::ReadOnly) ? fichero.readAll() : QByteArray();
+}
+
 } // namespace
+
+QString comprobacionResultado(const QString& resultado, const QString& informe,
+                              const QString& nombrebase) {
+    const auto json = nlohmann::json::parse(leeTodo(resultado).toStdString(), nullptr, false);
+    if (json.is_discarded() || !json.is_object()) {
+        return QStringLiteral("El programa de cálculo no ha escrito un fichero de resultados "
+                              "legible (%1); no hay resultados que mostrar.")
+            .arg(resultado);
+    }
+    const auto resumen = leeResumenInforme(leeTodo(informe).toStdString());
+    const std::string motivo =
+        resumen
+            ? discordanciaResultado(json, "datos/" + nombrebase.toStdString() + ".qvd", *resumen)
+            : std::string("el informe no tiene coeficientes ni tabla de puntos");
+    if (motivo.empty()) {
+        return {};
+    }
+    return QStringLiteral("El fichero de resultados %1 no corresponde al cálculo que se acaba de "
+                          "hacer (%2); no se muestran sus resultados.")
+        .arg(resultado, QString::fromStdString(motivo));
+}
 
 std::optional<int> puntosDelResultado(const QString& ruta) {
     QFile fichero(ruta);
@@ -163,23 +190,21 @@ void Calculo::ejecutarCalculo(const EstadoGlobal& estado) {
     QDir trabajo(estado.dirdatos); // the engine works in the folder above datos/
     trabajo.cdUp();
     motor_ = estado.dirprograma + QStringLiteral("curvifit");
-    lanzador_.lanza(motor_, {estado.nombrebase}, trabajo.absolutePath());
+    nombreEnCurso_ = estado.nombrebase;
+    // "--": a document named like an option ("--help.qvd") is still run.
+    lanzador_.lanza(motor_, {QStringLiteral("--"), estado.nombrebase}, trabajo.absolutePath());
 }
 
 void Calculo::motorTerminado(const ResultadoLanzamiento& lanzamiento) {
     enCurso_.fallo = mensajeFallo(lanzamiento, motor_, QFile::exists(enCurso_.informe),
                                   QFile::exists(enCurso_.curva));
     if (enCurso_.exito()) {
+        enCurso_.fallo =
+            comprobacionResultado(enCurso_.resultado, enCurso_.informe, nombreEnCurso_);
+    }
+    if (enCurso_.exito()) {
         // The curve file is read with the engine's own count of points, never the table's.
-        const auto puntos = puntosDelResultado(enCurso_.resultado);
-        if (puntos) {
-            enCurso_.puntos = *puntos;
-        } else {
-            enCurso_.fallo = QStringLiteral("El programa de cálculo no ha escrito un fichero de "
-                                            "resultados legible (%1); no hay resultados que "
-                                            "mostrar.")
-                                 .arg(enCurso_.resultado);
-        }
+        enCurso_.puntos = puntosDelResultado(enCurso_.resultado).value_or(0);
     }
     emit terminado(enCurso_);
 }

@@ -32,6 +32,11 @@ QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor
 // "points"); std::nullopt when the file is missing or not a result file.
 std::optional<int> puntosDelResultado(const QString& ruta);
 
+// Why result/NAME.json cannot be shown for the run that just wrote `informe` ("" when it
+// can): unreadable, or its data file, point count or fit differ from the report's.
+QString comprobacionResultado(const QString& resultado, const QString& informe,
+                              const QString& nombrebase);
+
 // What a run left: the report and the curve file to show, or why there are none.
 struct ResultadoCalculo {
     QString informe;   // result/NAME.res
@@ -49,9 +54,9 @@ public:
     explicit Calculo(QObject* padre = nullptr);
 
     // Removes the results files of an earlier run of estado.nombrebase, so that they are
-    // never shown, and starts estado.dirprograma + "curvifit" with the bare name as its one
-    // argument, in the folder that holds datos/ and result/. `terminado` follows once,
-    // also when the old files cannot be removed (then nothing is started).
+    // never shown, and starts estado.dirprograma + "curvifit" with the bare name after "--",
+    // in the folder that holds datos/ and result/. `terminado` follows once, also
+    // when the old files cannot be removed (then nothing is started).
     void ejecutarCalculo(const EstadoGlobal& estado);
     bool enMarcha() const { return lanzador_.enMarcha(); }
     Lanzador& lanzador() { return lanzador_; }
@@ -64,6 +69,7 @@ private:
 
     Lanzador lanzador_;
     QString motor_;
+    QString nombreEnCurso_;
     ResultadoCalculo enCurso_;
 };
 

@@ -1,4 +1,5 @@
-// curvifit's command line: the name first, --jmax with its bounds, words that do not count.
+// curvifit's command line: options before or after the name, --jmax with its bounds, words
+// that do not count, --help and --version.
 #include "argumentos.h"
 #include "errores.h"
 
@@ -6,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sys/wait.h>
 
 namespace curvifit {
@@ -22,14 +24,21 @@ Salida salidaDe(const std::vector<std::string>& argumentos) {
     return Salida::Correcta;
 }
 
-int ejecutaEnCarpetaVacia(const std::string& argumentos) {
+// The exit status; what the program wrote on standard output goes to `salida`.
+int ejecutaEnCarpetaVacia(const std::string& argumentos, std::string* salida = nullptr) {
     const auto carpeta = std::filesystem::temp_directory_path() / "curvifit_argumentos";
     std::filesystem::create_directories(carpeta);
     const std::string orden = "cd '" + carpeta.string() +
                               "' && '" OSCILAB_PROGRAM_DIR "/curvifit' " + argumentos +
-                              " 2> /dev/null";
+                              " 2> /dev/null > salida.txt";
     const int estado = std::system(orden.c_str());
+    if (salida != nullptr) {
+        std::ifstream fichero(carpeta / "salida.txt");
+        salida->assign(std::istreambuf_iterator<char>(fichero), {});
+    }
+    const bool quedanResultados = std::filesystem::exists(carpeta / "result");
     std::filesystem::remove_all(carpeta);
+    EXPECT_FALSE(quedanResultados && argumentos.find("--") == 0) << argumentos;
     return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
 }
 
@@ -42,9 +51,33 @@ TEST(Argumentos, NameFirstAndJmaxTwentyByDefault) {
     EXPECT_FALSE(a.json);
     EXPECT_FALSE(a.explorar);
     EXPECT_EQ(leeArgumentos(std::vector<std::string>{}).nombre, "");
-    // Only the first argument names the document, even when it looks like an option.
-    EXPECT_EQ(leeArgumentos({"--jmax", "7"}).nombre, "--jmax");
-    EXPECT_EQ(leeArgumentos({"--jmax", "7"}).jmax, 20);
+}
+
+TEST(Argumentos, OptionsBeforeOrAfterTheName) {
+    for (const std::vector<std::string>& orden :
+         {std::vector<std::string>{"--jmax", "7", "CO"}, {"CO", "--jmax", "7"}}) {
+        const Argumentos a = leeArgumentos(orden);
+        EXPECT_EQ(a.nombre, "CO");
+        EXPECT_EQ(a.jmax, 7);
+    }
+    // After "--" a word is the name even when it looks like an option.
+    const Argumentos a = leeArgumentos({"--jmax", "3", "--", "--help", "--json"});
+    EXPECT_EQ(a.nombre, "--help");
+    EXPECT_FALSE(a.ayuda);
+    EXPECT_FALSE(a.json);
+    EXPECT_EQ(a.jmax, 3);
+    EXPECT_TRUE(leeArgumentos({"CO", "--help"}).ayuda);
+    EXPECT_TRUE(leeArgumentos({"--version"}).version);
+}
+
+TEST(Argumentos, AnUnknownOptionIsRefusedByName) {
+    try {
+        leeArgumentos({"--jmx", "5", "CO"});
+        ADD_FAILURE() << "--jmx accepted";
+    } catch (const ErrorMotor& error) {
+        EXPECT_EQ(error.salida(), Salida::DatosNoAdmitidos);
+        EXPECT_NE(std::string(error.what()).find("--jmx"), std::string::npos) << error.what();
+    }
 }
 
 TEST(Argumentos, JmaxWithinItsBounds) {
@@ -67,6 +100,19 @@ TEST(Argumentos, TheEngineRefusesABadJmaxBeforeLookingForTheFile) {
     EXPECT_EQ(ejecutaEnCarpetaVacia("mol --jmax 201"), static_cast<int>(Salida::DatosNoAdmitidos));
     EXPECT_EQ(ejecutaEnCarpetaVacia("mol --jmax 200"),
               static_cast<int>(Salida::FicheroNoEncontrado));
+}
+
+TEST(Argumentos, HelpAndVersionPrintAndExitZeroWherever) {
+    std::string ayuda, version;
+    EXPECT_EQ(ejecutaEnCarpetaVacia("--help", &ayuda), 0);
+    EXPECT_NE(ayuda.find("Uso: curvifit"), std::string::npos) << ayuda;
+    EXPECT_NE(ayuda.find("--jmax"), std::string::npos);
+    EXPECT_EQ(ejecutaEnCarpetaVacia("--version", &version), 0);
+    EXPECT_EQ(version, "curvifit " OSCILAB_VERSION_ESPERADA "\n");
+    // Before a name it still only prints: no data file is looked for, no result/ is made.
+    EXPECT_EQ(ejecutaEnCarpetaVacia("--help mol"), 0);
+    EXPECT_EQ(ejecutaEnCarpetaVacia("--jmax 5 mol"), static_cast<int>(Salida::FicheroNoEncontrado));
+    EXPECT_EQ(ejecutaEnCarpetaVacia("--opcion mol"), static_cast<int>(Salida::DatosNoAdmitidos));
 }
 
 } // namespace curvifit

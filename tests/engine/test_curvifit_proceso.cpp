@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 
 #include <charconv>
+#include <csignal>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -77,11 +78,12 @@ public:
     fs::path json(const std::string& nombre) const { return raiz_ / "result" / (nombre + ".json"); }
 
     // Runs curvifit with the arguments as the shell splits them.
-    Ejecucion ejecuta(const std::string& argumentos) const {
+    // `entorno` ("VAR=value") is set for the engine alone.
+    Ejecucion ejecuta(const std::string& argumentos, const std::string& entorno = "") const {
         const fs::path errores = raiz_ / "stderr.txt";
-        const std::string orden = "cd '" + raiz_.string() +
-                                  "' && '" OSCILAB_PROGRAM_DIR "/curvifit' " + argumentos +
-                                  " 2> '" + errores.string() + "' < /dev/null";
+        const std::string orden = "cd '" + raiz_.string() + "' && " + entorno +
+                                  " '" OSCILAB_PROGRAM_DIR "/curvifit' " + argumentos + " 2> '" +
+                                  errores.string() + "' < /dev/null";
         const int estado = std::system(orden.c_str());
         Ejecucion ejecucion;
         ejecucion.salida = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
@@ -286,13 +288,52 @@ TEST(CurvifitProceso, AFolderInPlaceOfTheDataFileIsNotFound) {
     EXPECT_EQ(carpeta.ejecuta("mol").salida, codigo(Salida::FicheroNoEncontrado));
 }
 
-TEST(CurvifitProceso, MissingResultFolderIsReported) {
+TEST(CurvifitProceso, AMissingResultFolderIsCreated) {
     CarpetaPrograma carpeta;
     carpeta.datos("mol", CABECERA + PUNTOS);
     fs::remove(carpeta.raiz() / "result");
+    EXPECT_EQ(carpeta.ejecuta("mol").salida, 0);
+    EXPECT_TRUE(fs::is_regular_file(carpeta.json("mol")));
+    // A file in its place cannot become the folder: that is still reported.
+    fs::remove_all(carpeta.raiz() / "result");
+    escribeFichero(carpeta.raiz() / "result", "");
     const Ejecucion ejecucion = carpeta.ejecuta("mol");
     EXPECT_EQ(ejecucion.salida, codigo(Salida::ResultadosNoAbiertos));
     EXPECT_NE(ejecucion.error.find("result/mol.res"), std::string::npos);
+}
+
+// A run killed anywhere leaves no JSON of an earlier run beside its report: at each point of
+// the run where the engine can be stopped, the JSON in result/ is either absent or the new
+// run's own (three points here, four before), and a temporary file is never the old one's.
+TEST(CurvifitProceso, AKilledRunLeavesNoEarlierJson) {
+    const std::string tresPuntos = CABECERA + "1.0   0.36\r\n1.2   0.04\r\n2.0   0.36\r\n";
+    for (const char* punto : {"inicio", "borrado", "informe", "temporal", "json"}) {
+        CarpetaPrograma carpeta;
+        carpeta.datos("mol", CABECERA + PUNTOS);
+        ASSERT_EQ(carpeta.ejecuta("mol").salida, 0);
+        escribeFichero(carpeta.json("mol").string() + ".tmp", "de otra ejecución");
+        carpeta.datos("mol", tresPuntos);
+        const Ejecucion ejecucion = carpeta.ejecuta("mol", std::string("CURVIFIT_PARADA=") + punto);
+        // The shell reports a killed command as 128 + the signal.
+        EXPECT_TRUE(ejecucion.salida == -1 || ejecucion.salida == 128 + SIGKILL)
+            << punto << ": not killed, " << ejecucion.salida;
+        const bool antesDeBorrar = std::string(punto) == "inicio";
+        const bool conJson = std::string(punto) == "json";
+        ASSERT_EQ(fs::exists(carpeta.json("mol")), antesDeBorrar || conJson) << punto;
+        if (fs::exists(carpeta.json("mol"))) {
+            const auto j = nlohmann::json::parse(leeFichero(carpeta.json("mol")));
+            EXPECT_EQ(j["points"].size(), antesDeBorrar ? 4u : 3u) << punto;
+        }
+        const fs::path temporal = carpeta.json("mol").string() + ".tmp";
+        EXPECT_EQ(fs::exists(temporal), antesDeBorrar || std::string(punto) == "temporal") << punto;
+        if (!antesDeBorrar && fs::exists(temporal)) {
+            EXPECT_EQ(nlohmann::json::parse(leeFichero(temporal))["points"].size(), 3u);
+        }
+        if (antesDeBorrar) {
+            // Stopped before the report was touched: the earlier set is still whole.
+            EXPECT_NE(carpeta.informe("mol").find("COEFICIENTES"), std::string::npos);
+        }
+    }
 }
 
 TEST(CurvifitProceso, ALongerEarlierReportIsReplacedWhole) {

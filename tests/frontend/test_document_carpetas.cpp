@@ -10,40 +10,51 @@
 
 namespace oscilab {
 
-TEST(Carpetas, WorkingFoldersUnderAWritableProgramFolder) {
+namespace {
+
+void escribe(const QString& ruta, const QByteArray& bytes) {
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray lee(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+// A build tree works where an installed copy does: the user's documents outlive build/.
+TEST(Carpetas, ABuildWorksInTheUserDataFolderAndNeverOverwritesAnExample) {
+    QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir programa;
+    ASSERT_TRUE(QDir(programa.path()).mkdir(QStringLiteral("datos")));
+    escribe(programa.filePath(QStringLiteral("datos/H2.qvd")), "H2 ejemplo\r\n");
+    const QString usuario =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/');
+    QDir(usuario).removeRecursively();
+
     EstadoGlobal estado;
     preparaCarpetas(estado, programa.path());
     EXPECT_EQ(estado.dirprograma, programa.path() + QLatin1Char('/'));
-    EXPECT_EQ(estado.dirdatos, estado.dirprograma + QStringLiteral("datos/"));
-    EXPECT_EQ(estado.dirresult, estado.dirprograma + QStringLiteral("result/"));
-    EXPECT_TRUE(QFileInfo(estado.dirdatos).isDir());
-    EXPECT_TRUE(QFileInfo(estado.dirresult).isDir());
-    // A second start finds them there and keeps what they hold.
-    QFile f(estado.dirdatos + QStringLiteral("a.qvd"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
-    preparaCarpetas(estado, programa.path() + QLatin1Char('/'));
-    EXPECT_EQ(estado.dirprograma, programa.path() + QLatin1Char('/'));
-    EXPECT_TRUE(QFile::exists(estado.dirdatos + QStringLiteral("a.qvd")));
-}
-
-TEST(Carpetas, UserDataFolderWhenTheProgramFolderCannotHoldThem) {
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir raiz;
-    // A file where the datos folder should go: the folders cannot be made there.
-    QFile estorbo(raiz.filePath(QStringLiteral("datos")));
-    ASSERT_TRUE(estorbo.open(QIODevice::WriteOnly));
-    estorbo.close();
-    EstadoGlobal estado;
-    preparaCarpetas(estado, raiz.path());
-    const QString usuario =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/');
-    EXPECT_EQ(estado.dirprograma, raiz.path() + QLatin1Char('/'));
     EXPECT_EQ(estado.dirdatos, usuario + QStringLiteral("datos/"));
     EXPECT_EQ(estado.dirresult, usuario + QStringLiteral("result/"));
-    EXPECT_TRUE(QFileInfo(estado.dirdatos).isDir());
     EXPECT_TRUE(QFileInfo(estado.dirresult).isDir());
+    EXPECT_EQ(lee(estado.dirdatos + QStringLiteral("H2.qvd")), "H2 ejemplo\r\n");
+    EXPECT_FALSE(QFileInfo::exists(programa.filePath(QStringLiteral("result"))));
+
+    // The user edits an example and writes a document; a later start (a rebuilt program
+    // with a changed example and a new one) keeps both and adds only the new example.
+    escribe(estado.dirdatos + QStringLiteral("H2.qvd"), "H2 editado\r\n");
+    escribe(estado.dirdatos + QStringLiteral("mio.qvd"), "mio\r\n");
+    escribe(programa.filePath(QStringLiteral("datos/H2.qvd")), "H2 nuevo ejemplo\r\n");
+    escribe(programa.filePath(QStringLiteral("datos/CO.qvd")), "CO\r\n");
+    preparaCarpetas(estado, programa.path() + QLatin1Char('/'));
+    EXPECT_EQ(estado.dirprograma, programa.path() + QLatin1Char('/'));
+    EXPECT_EQ(lee(estado.dirdatos + QStringLiteral("H2.qvd")), "H2 editado\r\n");
+    EXPECT_EQ(lee(estado.dirdatos + QStringLiteral("mio.qvd")), "mio\r\n");
+    EXPECT_EQ(lee(estado.dirdatos + QStringLiteral("CO.qvd")), "CO\r\n");
     QDir(usuario).removeRecursively();
     QStandardPaths::setTestModeEnabled(false);
 }

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include <functional>
+
 namespace oscilab::prueba {
 
 namespace {
@@ -300,7 +302,7 @@ TEST_F(PreguntaCambios, NewWithNoDiscardsTheChanges) {
     mensajes.responder(Respuesta::No);
     accion(QStringLiteral("mnunuevo"))->trigger();
     EXPECT_EQ(mensajes.textos(), QStringList{preguntaCambios});
-    EXPECT_EQ(mensajes.mostrados[0].botones, BotonesMensaje::SiNo);
+    EXPECT_EQ(mensajes.mostrados[0].botones, BotonesMensaje::SiNoCancelar);
     EXPECT_TRUE(caja(QStringLiteral("textnombre"))->text().isEmpty());
     EXPECT_TRUE(celda(1, 1).isEmpty());
     EXPECT_FALSE(opcion(QStringLiteral("optdist(1)"))->isChecked());
@@ -339,6 +341,36 @@ TEST_F(PreguntaCambios, YesThenCancelledStopsNewOpenAndExit) {
     EXPECT_EQ(terminado.count(), 0);
     // Only the three Save as dialogs were shown: no Open dialog.
     EXPECT_EQ(dialogos.iniciales.size(), 3);
+}
+
+// Cancelar (what Escape gives) keeps every edit, whichever command asked.
+TEST_F(PreguntaCambios, CancelStopsNewOpenExitCtrlSAndTheCloseButton) {
+    llenaDocumento(7);
+    QSignalSpy terminado(ventana.get(), &frmcurvi::programaTerminado);
+    const auto ctrlS = [this] {
+        ventana->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+        QTest::keyClick(caja(QStringLiteral("textnombre")), Qt::Key_S, Qt::ControlModifier);
+    };
+    const std::vector<std::function<void()>> ordenes{
+        [this] { accion(QStringLiteral("mnunuevo"))->trigger(); },
+        [this] { accion(QStringLiteral("Toolbar1_abrir"))->trigger(); },
+        [this] { accion(QStringLiteral("mnusalir"))->trigger(); },
+        ctrlS,
+        [this] { ventana->close(); },
+    };
+    for (std::size_t i = 0; i < ordenes.size(); ++i) {
+        mensajes.responder(Respuesta::Cancelar);
+        ordenes[i]();
+        ASSERT_EQ(mensajes.mostrados.size(), i + 1) << i;
+        EXPECT_EQ(mensajes.mostrados[i].botones, BotonesMensaje::SiNoCancelar) << i;
+        EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2")) << i;
+        EXPECT_EQ(celda(7, 1), QStringLiteral("1.6")) << i;
+        EXPECT_TRUE(ventana->hayCambios()) << i;
+        EXPECT_TRUE(ventana->isVisible()) << i;
+    }
+    EXPECT_EQ(terminado.count(), 0);
+    EXPECT_TRUE(dialogos.iniciales.isEmpty()); // neither Open nor Save as was offered
 }
 
 TEST_F(PreguntaCambios, YesThenValidationFailureStopsToo) {

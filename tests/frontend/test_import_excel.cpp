@@ -180,9 +180,11 @@ TEST(ImportExcel, AReaderThatCrashesHangsOrBabblesIsAFailureWithoutCells) {
         const auto r = importarexcel(libro, programa);
         EXPECT_TRUE(r.fallo) << guion;
         EXPECT_TRUE(r.celdas.empty()) << guion;
+        EXPECT_TRUE(r.causa.contains(QStringLiteral("lector de libros .xls"))) << guion;
     }
     const auto sinPrograma = importarexcel(libro, dir.filePath("no_existe"));
     EXPECT_TRUE(sinPrograma.fallo);
+    EXPECT_TRUE(sinPrograma.causa.contains(QStringLiteral("No se puede iniciar")));
 }
 
 TEST(ImportExcel, CellsReadBeforeTheWorkbooksFaultAreKept) {
@@ -196,6 +198,8 @@ TEST(ImportExcel, CellsReadBeforeTheWorkbooksFaultAreKept) {
     ASSERT_EQ(r.celdas.size(), 2u);
     EXPECT_EQ(texto(r, 1, 1), "0.5");
     EXPECT_EQ(texto(r, 1, 2), "a\\b");
+    // The cause names the first cell that was not read.
+    EXPECT_TRUE(r.causa.contains(QStringLiteral("La celda A2 "))) << r.causa.toStdString();
 }
 
 } // namespace

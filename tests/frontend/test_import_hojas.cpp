@@ -13,6 +13,8 @@
 
 #include <limits>
 
+#include <sys/stat.h>
+
 namespace oscilab {
 namespace {
 
@@ -141,10 +143,63 @@ TEST(ImportHojas, EveryDamagedWorkbookGivesTheImportErrorAndNothingElse) {
         TablaContada tabla;
         importarDatos(nullptr, OrigenImportacion::Excel, QStringLiteral("/prog/"),
                       QStringLiteral(","), tabla);
-        EXPECT_EQ(mensajes.textos(), QStringList{mensajeErrorImportacion()})
+        // The message names the cause (a part, a row) after the common first line.
+        ASSERT_EQ(mensajes.textos().size(), 1) << nombre.toStdString();
+        EXPECT_TRUE(mensajes.textos()[0].startsWith(mensajeErrorImportacion() + u'\n'))
+            << nombre.toStdString() << ": " << mensajes.textos()[0].toStdString();
+        EXPECT_GT(mensajes.textos()[0].size(), mensajeErrorImportacion().size() + 10)
             << nombre.toStdString();
         EXPECT_EQ(tabla.escritas, 0) << nombre.toStdString();
         EXPECT_FALSE(tabla.cambiado) << nombre.toStdString();
+    }
+}
+
+// Too many points fail alike in every format, and the table is left as it was.
+TEST(ImportHojas, FiftyOnePointsWriteNothingInAnyFormat) {
+    QTemporaryDir carpeta;
+    QByteArray puntos;
+    for (int i = 1; i <= 51; ++i) {
+        puntos += QByteArray::number(i) + ",-1\r\n";
+    }
+    const QString csv = carpeta.filePath(QStringLiteral("muchos.csv"));
+    const QString txt = carpeta.filePath(QStringLiteral("muchos.txt"));
+    for (const QString& ruta : {csv, txt}) {
+        QFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(puntos);
+    }
+    for (const QString& ruta : {csv, txt}) {
+        prueba::MensajesGuionizados mensajes;
+        TablaContada tabla;
+        importarFicheroDado(nullptr, OrigenImportacion::Texto, ruta, QStringLiteral(","), tabla);
+        ASSERT_EQ(mensajes.textos().size(), 1) << ruta.toStdString();
+        EXPECT_TRUE(mensajes.textos()[0].startsWith(mensajeErrorImportacion()));
+        EXPECT_EQ(tabla.escritas, 0) << ruta.toStdString();
+        EXPECT_FALSE(tabla.cambiado);
+    }
+}
+
+// A FIFO would block the window for ever: every format refuses it before opening it.
+TEST(ImportHojas, EveryFormatRefusesAFifoOrAFolderWithItsCause) {
+    QTemporaryDir carpeta;
+    for (const char* extension : {"csv", "xlsx", "ods", "txt", "xls"}) {
+        const QString fifo = carpeta.filePath(QStringLiteral("tuberia.") + extension);
+        ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString dir = carpeta.filePath(QStringLiteral("carpeta.") + extension);
+        ASSERT_TRUE(QDir().mkdir(dir));
+        for (const QString& ruta : {fifo, dir}) {
+            for (auto origen : {OrigenImportacion::Texto, OrigenImportacion::Excel}) {
+                prueba::MensajesGuionizados mensajes;
+                TablaContada tabla;
+                importarFicheroDado(nullptr, origen, ruta, QStringLiteral(","), tabla);
+                ASSERT_EQ(mensajes.textos().size(), 1) << ruta.toStdString();
+                EXPECT_TRUE(
+                    mensajes.textos()[0].contains(QStringLiteral("no es un archivo normal")))
+                    << mensajes.textos()[0].toStdString();
+                EXPECT_EQ(tabla.escritas, 0);
+                EXPECT_FALSE(tabla.cambiado);
+            }
+        }
     }
 }
 

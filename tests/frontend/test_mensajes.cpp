@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -47,6 +48,21 @@ TEST(Seams, MessagesAreShownAsPlainText) {
     MensajesQt().mostrar(nullptr, nombre, QString(), IconoMensaje::Informacion,
                          BotonesMensaje::Aceptar);
     EXPECT_EQ(visto, nombre);
+}
+
+// The unsaved-changes question: three buttons, and Escape is Cancelar, never No.
+TEST(Seams, EscapeOnTheThreeButtonQuestionCancels) {
+    int botones = 0;
+    QTimer::singleShot(0, [&botones] {
+        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(caja, nullptr);
+        botones = static_cast<int>(caja->buttons().size());
+        QTest::keyClick(caja, Qt::Key_Escape);
+    });
+    EXPECT_EQ(MensajesQt().mostrar(nullptr, QStringLiteral("¿Guardar?"), QString(),
+                                   IconoMensaje::Pregunta, BotonesMensaje::SiNoCancelar),
+              Respuesta::Cancelar);
+    EXPECT_EQ(botones, 3);
 }
 
 } // namespace oscilab

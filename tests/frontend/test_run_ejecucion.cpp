@@ -55,16 +55,19 @@ protected:
     // Stand-in engine: records its arguments and folder, then runs `cuerpo`.
     void motorFalso(const QByteArray& cuerpo) {
         const QString ruta = estado.dirprograma + QStringLiteral("curvifit");
+        // The name comes after "--"; $1 is the name for `cuerpo`.
         ASSERT_TRUE(escribe(ruta, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > llamada\n"
-                                  "pwd >> llamada\n" +
+                                  "pwd >> llamada\n[ \"$1\" = -- ] && shift\n" +
                                       cuerpo + "\n"));
         QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    // An engine that writes the example report and curve file of H2.
+    // An engine that writes the report, curve file and result file of one run of H2 (the
+    // curve file a shortened one), the result file naming the data file it was given.
     void motorCorrecto() {
-        motorFalso("cp '" + ejemplo("H2.res").toLocal8Bit() + "' \"result/$1.res\"\ncp '" +
-                   ejemplo("H2.scs").toLocal8Bit() + "' \"result/$1.scs\"\ncp '" +
-                   ejemplo("H2.json").toLocal8Bit() + "' \"result/$1.json\"\nexit 0");
+        motorFalso("cp '" + ejemplo("H2_completo.res").toLocal8Bit() + "' \"result/$1.res\"\ncp '" +
+                   ejemplo("H2.scs").toLocal8Bit() +
+                   "' \"result/$1.scs\"\nsed \"s|datos/H2.qvd|datos/$1.qvd|\" '" +
+                   ejemplo("H2.json").toLocal8Bit() + "' > \"result/$1.json\"\nexit 0");
     }
     QByteArray llamada() {
         QFile f(estado.dirprograma + QStringLiteral("llamada"));
@@ -164,6 +167,18 @@ TEST_F(Ejecucion, AnOldResultFileIsDeletedBeforeTheRun) {
     EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("H2.json")));
 }
 
+// A JSON some other run left beside this run's report is never shown as its details.
+TEST_F(Ejecucion, AResultFileOfAnotherRunIsNotShown) {
+    motorFalso("cp '" + ejemplo("H2_completo.res").toLocal8Bit() + "' result/H2.res; cp '" +
+               ejemplo("H2.scs").toLocal8Bit() + "' result/H2.scs; sed 's|datos/H2.qvd|datos/" +
+               "otro.qvd|' '" + ejemplo("H2.json").toLocal8Bit() + "' > result/H2.json");
+    EXPECT_FALSE(ejecuta());
+    EXPECT_FALSE(ventana);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("no corresponde")))
+        << mensajes.mostrados[0].texto.toStdString();
+}
+
 TEST_F(Ejecucion, ASlowEngineMayBeStopped) {
     motorFalso("exec sleep 30");
     principal->calculo()->lanzador().ponEspera(std::chrono::milliseconds(50));
@@ -179,7 +194,7 @@ TEST_F(Ejecucion, SuccessShowsTheNewResultsAndConsumesTheCurveFile) {
     motorCorrecto();
     ASSERT_TRUE(ejecuta());
     EXPECT_EQ(estado.nombrebase, QStringLiteral("H2"));
-    EXPECT_EQ(llamada(), QByteArray("1|H2|") +
+    EXPECT_EQ(llamada(), QByteArray("2|--|H2|") +
                              QFile::encodeName(QDir(estado.dirprograma).canonicalPath()) + "\n");
     EXPECT_TRUE(principal->ejecutarHabilitado());
     ASSERT_TRUE(ventana);
@@ -202,7 +217,7 @@ TEST_F(Ejecucion, ANameWithBlanksIsOneArgument) {
     estado.fichero = otro;
     motorCorrecto();
     ASSERT_TRUE(ejecuta());
-    EXPECT_TRUE(llamada().startsWith("1|H2 con blancos|"));
+    EXPECT_TRUE(llamada().startsWith("2|--|H2 con blancos|"));
     EXPECT_TRUE(QFile::exists(estado.dirresult + QStringLiteral("H2 con blancos.res")));
 }
 
@@ -282,14 +297,17 @@ TEST_F(Ejecucion, ARunWhileAWindowIsOpenShowsTheNewCalculationCompletely) {
     QList<QByteArray> lineas = curva.split('\n');
     lineas[40 + 17] = " 0.001\r"; // c_2 grows
     ASSERT_TRUE(escribe(dir.filePath(QStringLiteral("otra.scs")), lineas.join('\n')));
-    ASSERT_TRUE(escribe(dir.filePath(QStringLiteral("otro.res")), "SEGUNDO INFORME\r\n"));
+    QFile completo(ejemplo("H2_completo.res"));
+    ASSERT_TRUE(completo.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(escribe(dir.filePath(QStringLiteral("otro.res")),
+                        completo.readAll() + "SEGUNDO INFORME\r\n"));
     motorFalso("cp '" + dir.filePath(QStringLiteral("otro.res")).toLocal8Bit() +
                "' result/H2.res; cp '" + dir.filePath(QStringLiteral("otra.scs")).toLocal8Bit() +
                "' result/H2.scs; cp '" + ejemplo("H2.json").toLocal8Bit() + "' result/H2.json");
     ASSERT_TRUE(ejecuta());
     EXPECT_FALSE(primera); // the old window is gone
     ASSERT_TRUE(ventana);
-    EXPECT_EQ(ventana->textoInforme(), QStringLiteral("SEGUNDO INFORME\n"));
+    EXPECT_TRUE(ventana->textoInforme().endsWith(QStringLiteral("SEGUNDO INFORME\n")));
     EXPECT_DOUBLE_EQ(principal->resultados().coeficiente(2), 0.001);
     EXPECT_NE(ventana->imagenGrafica(), antes);
 }

@@ -13,7 +13,7 @@ cmake --install "$build" --prefix "$p" >"$tmp/install.log"
 fallos=0
 falla() { echo "FALLO: $*" >&2; fallos=$((fallos + 1)); }
 
-for programa in oscilab curvifit; do
+for programa in oscilab curvifit oscilab-leexls; do
   [ -x "$p/bin/$programa" ] || falla "bin/$programa no es ejecutable"
 done
 for fichero in \
@@ -23,18 +23,21 @@ for fichero in \
   share/icons/hicolor/scalable/apps/oscilab.svg \
   share/metainfo/example.brenava.oscilab.metainfo.xml \
   share/mime/packages/oscilab.xml \
-  share/man/man1/oscilab.1 share/man/man1/curvifit.1; do
+  share/man/man1/oscilab.1.gz share/man/man1/curvifit.1.gz share/man/man1/oscilab-leexls.1.gz \
+  share/doc/oscilab/copyright share/doc/oscilab/changelog.gz; do
   [ -s "$p/$fichero" ] || falla "falta $fichero"
 done
 
 [ "$(file -b --mime-type "$p/share/icons/hicolor/scalable/apps/oscilab.svg")" = image/svg+xml ] ||
   falla "el icono no es SVG"
-for pagina in oscilab curvifit; do
-  [ "$(file -b --mime-type "$p/share/man/man1/$pagina.1")" = text/troff ] ||
-    falla "$pagina.1 no es una página de manual"
-  avisos=$(LC_ALL=C.UTF-8 groff -man -ww -z "$p/share/man/man1/$pagina.1" 2>&1)
+for pagina in oscilab curvifit oscilab-leexls; do
+  comprimida=$p/share/man/man1/$pagina.1.gz
+  [ "$(zcat "$comprimida" | file -b --mime-type -)" = text/troff ] ||
+    falla "$pagina.1.gz no es una página de manual"
+  avisos=$(zcat "$comprimida" | LC_ALL=C.UTF-8 groff -man -ww -z 2>&1)
   [ -z "$avisos" ] || falla "$pagina.1: $avisos"
 done
+grep -q '^License: Expat' "$p/share/doc/oscilab/copyright" || falla "copyright sin licencia MIT"
 
 # The MIME database built from the package file knows .qvd.
 update-mime-database "$p/share/mime" >/dev/null 2>&1

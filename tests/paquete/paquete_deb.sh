@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# cpack -G DEB builds the Debian package from the programs already built; unpacked, its
+# cpack -G DEB builds the Debian package from the programs already built; lintian finds no
+# error or warning in it (when installed); unpacked, its
 # curvifit runs an example exactly as the build's own, its desktop files pass the
 # validators and its oscilab starts without a display.
 # Usage: paquete_deb.sh BUILD_DIR VERSION
@@ -19,6 +20,15 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
 dpkg-deb -f "$deb" Depends | grep -q 'bodr' ||
   { echo "FALLO: dependencias sin bodr: $(dpkg-deb -f "$deb" Depends)" >&2; exit 1; }
 
+# Debian's own checks of a package: no error and no warning. Skipped where lintian is not
+# installed (scripts/setup.sh installs it).
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning --no-tag-display-limit "$deb" >"$tmp/lintian.log" 2>&1 ||
+    { echo "FALLO: lintian:" >&2; cat "$tmp/lintian.log" >&2; exit 1; }
+else
+  echo "lintian no está instalado: no se comprueba el paquete con él"
+fi
+
 raiz=$tmp/raiz
 dpkg-deb -x "$deb" "$raiz"
 usr=$raiz/usr
@@ -36,6 +46,8 @@ cmp "$tmp/instalado/result/H2.scs" "$tmp/compilado/result/H2.scs"
 
 desktop-file-validate "$usr/share/applications/example.brenava.oscilab.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/example.brenava.oscilab.metainfo.xml"
+grep -q '<project_license>MIT</project_license>' "$usr/share/metainfo/example.brenava.oscilab.metainfo.xml" ||
+  { echo "FALLO: AppStream sin project_license" >&2; exit 1; }
 
 # The unpacked front end, started offscreen with an empty home, must still be running when
 # the time is up (status 124 from timeout), past the splash's five seconds, and must have

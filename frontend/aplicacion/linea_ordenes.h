@@ -1,0 +1,16 @@
+// oscilab's own command-line options, answered before any window (or display) is needed:
+//   oscilab [FICHERO.qvd]   oscilab --help   oscilab --version
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace oscilab {
+
+// What to print on standard output and exit with status 0 for, when the arguments (after
+// the program's name) ask for --help or --version; std::nullopt to start the program.
+// Words after "--" are file names.
+std::optional<std::string> respuestaLineaOrdenes(const std::vector<std::string>& argumentos);
+
+} // namespace oscilab

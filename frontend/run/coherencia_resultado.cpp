@@ -1,0 +1,116 @@
+#include "coherencia_resultado.h"
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace oscilab {
+
+namespace {
+
+const std::string COEFICIENTES = "COEFICIENTES OBTENIDOS:";
+const std::string TABLA = " I      R          S           E             ECAL          DESV";
+
+// The report's line ends are CR LF.
+std::vector<std::string> lineas(const std::string& texto) {
+    std::vector<std::string> resultado;
+    std::istringstream flujo(texto);
+    for (std::string linea; std::getline(flujo, linea);) {
+        if (!linea.empty() && linea.back() == '\r') {
+            linea.pop_back();
+        }
+        resultado.push_back(linea);
+    }
+    return resultado;
+}
+
+// "X**  2   -0.123456E+01 ( MEDIA: ...": the power and the coefficient.
+bool leeCoeficiente(const std::string& linea, ResumenInforme& resumen) {
+    if (!linea.starts_with("X**")) {
+        return false;
+    }
+    std::istringstream campos(linea.substr(3));
+    int potencia = 0;
+    std::string numero;
+    if (!(campos >> potencia >> numero)) {
+        return false;
+    }
+    // A three-digit exponent drops its "E" ("0.123456-100"): such a value is not compared.
+    double coeficiente = NAN;
+    const char* fin = numero.data() + numero.size();
+    if (std::from_chars(numero.data(), fin, coeficiente).ptr != fin) {
+        coeficiente = NAN;
+    }
+    resumen.potencias.push_back(potencia);
+    resumen.coeficientes.push_back(coeficiente);
+    return true;
+}
+
+// Six significant digits in the report: the last one is rounded.
+bool coincide(double informe, double json) {
+    return std::isnan(informe) || std::abs(informe - json) <= 1e-5 * std::abs(json) + 1e-300;
+}
+
+} // namespace
+
+std::optional<ResumenInforme> leeResumenInforme(const std::string& informe) {
+    const std::vector<std::string> l = lineas(informe);
+    ResumenInforme resumen;
+    bool hayTabla = false;
+    for (std::size_t i = 0; i < l.size(); ++i) {
+        if (l[i] == COEFICIENTES) {
+            // A blank line, then one line per power up to the next blank one.
+            for (std::size_t j = i + 2; j < l.size() && leeCoeficiente(l[j], resumen); ++j) {
+            }
+        } else if (l[i] == TABLA && !hayTabla) {
+            hayTabla = true;
+            // The ruler, then one row per point up to a blank line.
+            for (std::size_t j = i + 2; j < l.size() && !l[j].empty(); ++j) {
+                ++resumen.puntos;
+            }
+        }
+    }
+    if (resumen.potencias.empty() || !hayTabla) {
+        return std::nullopt;
+    }
+    return resumen;
+}
+
+std::string discordanciaResultado(const nlohmann::json& resultado, const std::string& ficheroDatos,
+                                  const ResumenInforme& informe) {
+    const auto* fichero = resultado.is_object() && resultado.contains("data_file")
+                              ? resultado["data_file"].get_ptr<const std::string*>()
+                              : nullptr;
+    if (fichero == nullptr || *fichero != ficheroDatos) {
+        return "es de otro fichero de datos";
+    }
+    const auto puntos = resultado.find("points");
+    if (puntos == resultado.end() || !puntos->is_array() ||
+        puntos->size() != static_cast<std::size_t>(informe.puntos)) {
+        return "no tiene los " + std::to_string(informe.puntos) + " puntos del informe";
+    }
+    const auto ajuste = resultado.find("fit");
+    if (ajuste == resultado.end() || !ajuste->is_object()) {
+        return "no tiene el ajuste";
+    }
+    const auto potencias = ajuste->find("powers");
+    const auto coeficientes = ajuste->find("coefficients");
+    if (potencias == ajuste->end() || coeficientes == ajuste->end() || !potencias->is_array() ||
+        !coeficientes->is_array() || potencias->size() != informe.potencias.size() ||
+        coeficientes->size() != informe.coeficientes.size()) {
+        return "no tiene las potencias del informe";
+    }
+    for (std::size_t j = 0; j < informe.potencias.size(); ++j) {
+        const auto& p = (*potencias)[j];
+        const auto& c = (*coeficientes)[j];
+        if (!p.is_number_integer() || p.get<long long>() != informe.potencias[j]) {
+            return "no tiene las potencias del informe";
+        }
+        if (!c.is_number() || !coincide(informe.coeficientes[j], c.get<double>())) {
+            return "sus coeficientes no son los del informe";
+        }
+    }
+    return {};
+}
+
+} // namespace oscilab
