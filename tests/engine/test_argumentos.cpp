@@ -26,7 +26,11 @@ Salida salidaDe(const std::vector<std::string>& argumentos) {
 
 // The exit status; what the program wrote on standard output goes to `salida`.
 int ejecutaEnCarpetaVacia(const std::string& argumentos, std::string* salida = nullptr) {
-    const auto carpeta = std::filesystem::temp_directory_path() / "curvifit_argumentos";
+    // One folder per test: ctest runs the tests of this file side by side.
+    const auto carpeta =
+        std::filesystem::temp_directory_path() /
+        ("curvifit_argumentos_" +
+         std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::create_directories(carpeta);
     const std::string orden = "cd '" + carpeta.string() +
                               "' && '" OSCILAB_PROGRAM_DIR "/curvifit' " + argumentos +
