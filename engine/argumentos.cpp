@@ -19,13 +19,13 @@ const std::string& valorDe(const std::vector<std::string>& argumentos, std::size
     return argumentos[i + 1];
 }
 
-int leeJmax(const std::string& texto) {
-    int valor = -1;
+int leeEntero(const std::string& opcion, const std::string& texto, int minimo, int maximo) {
+    int valor = minimo - 1;
     const char* fin = texto.data() + texto.size();
     const auto [ptr, error] = std::from_chars(texto.data(), fin, valor);
-    if (texto.empty() || error != std::errc() || ptr != fin || valor < 0 || valor > JMAX_MAXIMO) {
-        throw errorArgumento("--jmax necesita un número entero de 0 a " +
-                             std::to_string(JMAX_MAXIMO) + " (se dio \"" + texto + "\")");
+    if (texto.empty() || error != std::errc() || ptr != fin || valor < minimo || valor > maximo) {
+        throw errorArgumento(opcion + " necesita un número entero de " + std::to_string(minimo) +
+                             " a " + std::to_string(maximo) + " (se dio \"" + texto + "\")");
     }
     return valor;
 }
@@ -43,7 +43,10 @@ Argumentos leeArgumentos(const std::vector<std::string>& argumentos) {
             // The first argument names the document, whatever it looks like, as it always did.
             leidos.nombre = palabra;
         } else if (palabra == "--jmax") {
-            leidos.jmax = leeJmax(valorDe(argumentos, i));
+            leidos.jmax = leeEntero(palabra, valorDe(argumentos, i), 0, JMAX_MAXIMO);
+            ++i;
+        } else if (palabra == "--cola") {
+            leidos.cola = leeEntero(palabra, valorDe(argumentos, i), COLA_MINIMA, COLA_MAXIMA);
             ++i;
         } else if (palabra == "--json") {
             leidos.json = true;

@@ -1,5 +1,5 @@
 // curvifit's command line: the first argument names the document, options follow it.
-//   curvifit NAME [--jmax N]
+//   curvifit NAME [--jmax N] [--cola N]
 //   curvifit --explorar NAME [--json]
 #pragma once
 
@@ -14,6 +14,7 @@ namespace curvifit {
 struct Argumentos {
     std::string nombre;                  // the document, as given (ABRE_FICH trims it)
     int jmax = JMAX_DEFECTO;             // highest J of the exact levels
+    int cola = COLA_DEFECTO;             // the exponent n of the curve's -Cn/R^n tail
     std::optional<std::string> explorar; // --explorar NAME
     bool json = false;                   // --json
 };

@@ -1,7 +1,6 @@
-// curvifit NAME [--jmax N]: reads datos/NAME.qvd, writes result/NAME.res, result/NAME.scs and
-// result/NAME.json.
-// curvifit --explorar NAME [--json]: ranks candidate power sets for datos/NAME.qvd on
-// standard output and writes no result file.
+// curvifit NAME [--jmax N] [--cola N]: reads datos/NAME.qvd, writes result/NAME.res,
+// result/NAME.scs and result/NAME.json. curvifit --explorar NAME [--json]: ranks candidate power
+// sets for datos/NAME.qvd on standard output and writes no result file.
 #include "abre_fich.h"
 #include "argumentos.h"
 #include "calcula.h"
@@ -55,8 +54,10 @@ int main(int argc, char** argv) {
                              "Error al escribir los ficheros de resultados " + rutas.FICHRES +
                                  " y " + rutas.FICHSCS);
         }
-        const NivelesExactos exactos =
-            nivelesExactos(datos, resultado.ajuste, resultado.constantes, argumentos.jmax);
+        OpcionesNiveles opciones;
+        opciones.cola = argumentos.cola;
+        const NivelesExactos exactos = nivelesExactos(datos, resultado.ajuste, resultado.constantes,
+                                                      argumentos.jmax, opciones);
         escribeResultadoJson(rutas.FICHJSON,
                              resultadoJson(rutas.FICHDATOS, datos, resultado, exactos));
         return static_cast<int>(Salida::Correcta);

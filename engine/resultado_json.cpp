@@ -108,9 +108,8 @@ Json nivelesJson(const Niveles& niveles) {
 Json avisosJson(const DatosEntrada& datos, const Resultado& resultado,
                 const NivelesExactos& exactos) {
     std::vector<Aviso> avisos = avisosAjuste(datos, resultado.ajuste, resultado.constantes);
-    if (const auto sinNiveles = avisoSinNiveles(exactos)) {
-        avisos.push_back(*sinNiveles);
-    }
+    const std::vector<Aviso> deNiveles = avisosNiveles(exactos);
+    avisos.insert(avisos.end(), deNiveles.begin(), deNiveles.end());
     Json lista = Json::array();
     for (const Aviso& aviso : avisos) {
         lista.push_back({{"code", aviso.codigo}, {"text", aviso.texto}});

@@ -1,0 +1,271 @@
+#include "malla_radial.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+
+extern "C" {
+// LAPACK: a symmetric band matrix reduced to tridiagonal form, O(n^2 kd) without forming the
+// rotation (that would cost O(n^3)), and all eigenvalues of the result by QR, O(n^2).
+void dsbtrd_(const char* vect, const char* uplo, const int* n, const int* kd, double* ab,
+             const int* ldab, double* d, double* e, double* q, const int* ldq, double* work,
+             int* info, std::size_t, std::size_t);
+void dsterf_(const int* n, double* d, double* e, int* info);
+// Band LU with partial pivoting and its solution: the eigenvectors by inverse iteration.
+void dgbtrf_(const int* m, const int* n, const int* kl, const int* ku, double* ab, const int* ldab,
+             int* ipiv, int* info);
+void dgbtrs_(const char* trans, const int* n, const int* kl, const int* ku, const int* nrhs,
+             const double* ab, const int* ldab, const int* ipiv, double* b, const int* ldb,
+             int* info, std::size_t);
+}
+
+namespace curvifit {
+
+namespace {
+
+constexpr double PI = std::numbers::pi;
+// Points per element minus one. Higher orders converge faster per point but widen the band.
+constexpr int ORDEN_ELEMENTO = 14;
+constexpr int MUESTRAS_ELEMENTO = 8;
+constexpr int INTENTOS_ELEMENTO = 40;
+
+// Gauss-Lobatto-Legendre nodes x_0 = -1 < ... < x_N = 1, their weights, and P_N at them.
+struct Lobatto {
+    std::vector<double> x, w, PN;
+};
+
+Lobatto nodosLobatto(int N) {
+    Lobatto l;
+    l.x.resize(static_cast<std::size_t>(N + 1));
+    l.w.resize(l.x.size());
+    l.PN.resize(l.x.size());
+    for (int j = 0; j <= N; ++j) {
+        // Newton on q = P_{N+1} - P_{N-1}, whose roots are the nodes; q' = (2N+1) P_N.
+        double x = -std::cos(PI * j / N);
+        double PNx = 0.0;
+        for (int iteracion = 0; iteracion < 100; ++iteracion) {
+            double anterior = 1.0, actual = x; // P_0, P_1
+            for (int k = 2; k <= N + 1; ++k) {
+                const double siguiente = ((2.0 * k - 1.0) * x * actual - (k - 1.0) * anterior) / k;
+                anterior = actual;
+                actual = siguiente;
+                if (k == N) {
+                    PNx = actual;
+                }
+            }
+            const double PN1 = ((2.0 * N + 1.0) * x * PNx - (N + 1.0) * actual) / N;
+            if (j == 0 || j == N) {
+                break;
+            }
+            const double paso = (actual - PN1) / ((2.0 * N + 1.0) * PNx);
+            x -= paso;
+            if (std::fabs(paso) < 1e-16) {
+                break;
+            }
+        }
+        if (j == 0 || j == N) {
+            PNx = (j == N || N % 2 == 0) ? 1.0 : -1.0;
+        }
+        const auto i = static_cast<std::size_t>(j);
+        l.x[i] = x;
+        l.PN[i] = PNx;
+        l.w[i] = 2.0 / (N * (N + 1.0) * PNx * PNx);
+    }
+    return l;
+}
+
+// Kinetic integrals of one reference element [-1, 1]: sum over nodes k of w_k l_i'(x_k)
+// l_j'(x_k), exact for these polynomials, end functions included (they bridge elements).
+std::vector<std::vector<double>> cineticaReferencia(const Lobatto& l) {
+    const int N = static_cast<int>(l.x.size()) - 1;
+    const auto n = static_cast<std::size_t>(N + 1);
+    std::vector<std::vector<double>> D(n, std::vector<double>(n, 0.0)); // D[k][i] = l_i'(x_k)
+    for (std::size_t k = 0; k < n; ++k) {
+        for (std::size_t i = 0; i < n; ++i) {
+            if (k != i) {
+                D[k][i] = l.PN[k] / (l.PN[i] * (l.x[k] - l.x[i]));
+            }
+        }
+    }
+    D[0][0] = -N * (N + 1.0) / 4.0;
+    D[n - 1][n - 1] = N * (N + 1.0) / 4.0;
+    std::vector<std::vector<double>> K(n, std::vector<double>(n, 0.0));
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = 0; j < n; ++j) {
+            for (std::size_t k = 0; k < n; ++k) {
+                K[i][j] += l.w[k] * D[k][i] * D[k][j];
+            }
+        }
+    }
+    return K;
+}
+
+// The widest element from r (at most `tope` wide) that keeps the wanted points per wave.
+double anchoElemento(double r, double tope, const std::function<double(double)>& k,
+                     double puntosPorOnda) {
+    double h = tope;
+    for (int intento = 0; intento < INTENTOS_ELEMENTO; ++intento) {
+        double kmax = 0.0;
+        for (int s = 0; s <= MUESTRAS_ELEMENTO; ++s) {
+            kmax = std::max(kmax, k(r + h * s / MUESTRAS_ELEMENTO));
+        }
+        const double permitido = 2.0 * PI * ORDEN_ELEMENTO / (puntosPorOnda * kmax);
+        if (!(kmax > 0.0) || h <= permitido) {
+            break;
+        }
+        h = std::max(0.9 * permitido, 0.5 * h);
+    }
+    return h;
+}
+
+// The eigenvector of the band matrix (upper band `ab`) for its eigenvalue E: two steps of
+// inverse iteration from a flat start, each a band LU solve of O(n kd^2).
+std::vector<double> vectorPropio(const std::vector<double>& ab, int n, int kd, double E) {
+    const int ldlu = 3 * kd + 1;
+    const auto nn = static_cast<std::size_t>(n);
+    std::vector<double> lu(static_cast<std::size_t>(ldlu) * nn, 0.0);
+    // General band storage: A(i, j) at row 2 kd + i - j of column j.
+    for (int j = 0; j < n; ++j) {
+        for (int i = std::max(0, j - kd); i <= j; ++i) {
+            const double x =
+                ab[static_cast<std::size_t>(kd + i - j + j * (kd + 1))] - (i == j ? E : 0.0);
+            lu[static_cast<std::size_t>(2 * kd + i - j + j * ldlu)] = x;
+            lu[static_cast<std::size_t>(2 * kd + j - i + i * ldlu)] = x;
+        }
+    }
+    std::vector<int> pivotes(nn);
+    int info = 0, uno = 1;
+    dgbtrf_(&n, &n, &kd, &kd, lu.data(), &ldlu, pivotes.data(), &info);
+    // An exactly singular pivot means E is exact to the last bit: nudge it and go on.
+    for (int i = 0; i < n; ++i) {
+        double& d = lu[static_cast<std::size_t>(2 * kd + i * ldlu)];
+        if (d == 0.0) {
+            d = std::numeric_limits<double>::epsilon() * (1.0 + std::fabs(E));
+        }
+    }
+    std::vector<double> x(nn, 1.0);
+    for (int paso = 0; paso < 2; ++paso) {
+        dgbtrs_("N", &n, &kd, &kd, &uno, lu.data(), &ldlu, pivotes.data(), x.data(), &n, &info, 1);
+        double norma = 0.0;
+        for (const double v : x) {
+            norma += v * v;
+        }
+        norma = std::sqrt(norma);
+        for (double& v : x) {
+            v /= norma;
+        }
+    }
+    return x;
+}
+
+} // namespace
+
+std::vector<double> fronterasElementos(double a, double b, const std::function<double(double)>& k,
+                                       double puntosPorOnda, double fraccionR,
+                                       const std::vector<double>& fijas) {
+    std::vector<double> tramos;
+    for (const double f : fijas) {
+        if (f > a && f < b) {
+            tramos.push_back(f);
+        }
+    }
+    std::sort(tramos.begin(), tramos.end());
+    tramos.push_back(b);
+    std::vector<double> fronteras{a};
+    double r = a;
+    for (const double fin : tramos) {
+        while (r < fin) {
+            double h = anchoElemento(r, std::min(fraccionR * r, fin - r), k, puntosPorOnda);
+            // No sliver before a fixed end: the rest is split evenly instead.
+            if (fin - r < 1.5 * h) {
+                h = fin - r <= h ? fin - r : 0.5 * (fin - r);
+            }
+            r = (fin - (r + h) < 1e-12 * fin) ? fin : r + h;
+            fronteras.push_back(r);
+        }
+    }
+    return fronteras;
+}
+
+MallaRadial mallaRadial(const std::vector<double>& fronteras, double mu) {
+    static const Lobatto nodos = nodosLobatto(ORDEN_ELEMENTO);
+    static const std::vector<std::vector<double>> Kref = cineticaReferencia(nodos);
+    const int p = ORDEN_ELEMENTO;
+    const int elementos = static_cast<int>(fronteras.size()) - 1;
+    const int n = elementos * p - 1;
+    MallaRadial m;
+    m.a = fronteras.front();
+    m.b = fronteras.back();
+    m.orden = p;
+    m.R.assign(static_cast<std::size_t>(n), 0.0);
+    m.peso.assign(m.R.size(), 0.0);
+    m.banda.assign(static_cast<std::size_t>(p + 1) * m.R.size(), 0.0);
+    const auto indice = [&](int e, int i) { return e * p + i - 1; }; // -1 and n: the walls
+    for (int e = 0; e < elementos; ++e) {
+        const double r0 = fronteras[static_cast<std::size_t>(e)];
+        const double h = fronteras[static_cast<std::size_t>(e + 1)] - r0;
+        for (int i = 0; i <= p; ++i) {
+            const int g = indice(e, i);
+            if (g < 0 || g >= n) {
+                continue;
+            }
+            const auto ii = static_cast<std::size_t>(i);
+            m.R[static_cast<std::size_t>(g)] = r0 + 0.5 * h * (nodos.x[ii] + 1.0);
+            m.peso[static_cast<std::size_t>(g)] += 0.5 * h * nodos.w[ii];
+            for (int j = i; j <= p; ++j) {
+                const int gj = indice(e, j);
+                if (gj < n) {
+                    // 1/(2 mu) times (2/h) from dR = h/2 dx and d/dR = 2/h d/dx.
+                    m.banda[static_cast<std::size_t>(p + g - gj + gj * (p + 1))] +=
+                        Kref[ii][static_cast<std::size_t>(j)] / (mu * h);
+                }
+            }
+        }
+    }
+    // Symmetric form: the mass matrix is diagonal, so chi_i = c_i / sqrt(peso_i).
+    for (int j = 0; j < n; ++j) {
+        for (int i = std::max(0, j - p); i <= j; ++i) {
+            m.banda[static_cast<std::size_t>(p + i - j + j * (p + 1))] /= std::sqrt(
+                m.peso[static_cast<std::size_t>(i)] * m.peso[static_cast<std::size_t>(j)]);
+        }
+    }
+    return m;
+}
+
+Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
+                        double hasta) {
+    Autoestados a;
+    const int n = static_cast<int>(malla.R.size());
+    if (n == 0 || !(hasta > desde)) {
+        return a;
+    }
+    const int kd = malla.orden, ldab = kd + 1;
+    std::vector<double> ab = malla.banda;
+    for (int j = 0; j < n; ++j) {
+        ab[static_cast<std::size_t>(kd + j * ldab)] += V[static_cast<std::size_t>(j)];
+    }
+    const auto nn = static_cast<std::size_t>(n);
+    std::vector<double> banda = ab, d(nn), e(nn), work(nn);
+    int info = 0, uno = 1;
+    dsbtrd_("N", "U", &n, &kd, banda.data(), &ldab, d.data(), e.data(), nullptr, &uno, work.data(),
+            &info, 1, 1);
+    if (info == 0) {
+        dsterf_(&n, d.data(), e.data(), &info);
+    }
+    if (info != 0) {
+        throw std::runtime_error("Los niveles exactos no convergen (LAPACK info " +
+                                 std::to_string(info) + ")");
+    }
+    for (const double E : d) {
+        if (E > desde && E <= hasta) {
+            a.E.push_back(E);
+            a.c.push_back(vectorPropio(ab, n, kd, E));
+        }
+    }
+    return a;
+}
+
+} // namespace curvifit

@@ -1,0 +1,37 @@
+// The radial grid of the exact levels: finite elements of Gauss-Lobatto points (a
+// discrete-variable representation), so that each element can be as wide as the local
+// wavelength allows and the grid can reach far out along a flat tail at little cost.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace curvifit {
+
+struct MallaRadial {
+    double a = 0.0, b = 0.0;   // the ends, where chi = 0
+    int orden = 0;             // Lobatto points per element minus one: the band's width
+    std::vector<double> R;     // the unknowns' points, bohr, ascending
+    std::vector<double> peso;  // their quadrature weights, bohr
+    std::vector<double> banda; // kinetic energy, symmetric, upper band by columns (LAPACK 'U')
+};
+
+// The elements' ends between a and b: each element holds about `puntosPorOnda` points per
+// local wavelength 2 pi / k(R), and is at most `fraccionR` times its distance from the origin
+// wide. Every point of `fijas` inside (a, b) is an element's end.
+std::vector<double> fronterasElementos(double a, double b, const std::function<double(double)>& k,
+                                       double puntosPorOnda, double fraccionR,
+                                       const std::vector<double>& fijas);
+
+MallaRadial mallaRadial(const std::vector<double>& fronteras, double mu);
+
+// The eigenvalues of T + diag(V) in (desde, hasta], ascending, with their normalised vectors
+// (columns of `c`; c_i^2 is the weight of the point R_i).
+struct Autoestados {
+    std::vector<double> E;
+    std::vector<std::vector<double>> c;
+};
+Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
+                        double hasta);
+
+} // namespace curvifit
