@@ -9,6 +9,9 @@ namespace {
 // The inner alternative's exponent: a hard wall, as steep as repulsion is usually written.
 constexpr int POTENCIA_PARED_ALTERNATIVA = 12;
 constexpr int CAMBIO_COLA_ALTERNATIVA = 2;
+// Matched in curvature, the exponential is as steep as the curve is at RMIN; near the minimum
+// that is steeper than real walls, so the softer alternative falls half as fast.
+constexpr double PARED_BLANDA = 0.5;
 
 } // namespace
 
@@ -106,6 +109,13 @@ std::vector<std::function<double(double)>> cambiosAlternativos(const ExtremoCurv
         const double A = interior.V - B / std::pow(interior.R, m);
         cambios.push_back([=, x = *e.interior, RMIN = interior.R](double R) {
             return R < RMIN ? A + B / std::pow(R, m) - x.valor(R) : 0.0;
+        });
+        ExtensionInterior blanda;
+        blanda.C = PARED_BLANDA * e.interior->C;
+        blanda.B = -interior.dV * std::exp(blanda.C * interior.R) / blanda.C;
+        blanda.A = interior.V - blanda.B * std::exp(-blanda.C * interior.R);
+        cambios.push_back([blanda, x = *e.interior, RMIN = interior.R](double R) {
+            return R < RMIN ? blanda.valor(R) - x.valor(R) : 0.0;
         });
     }
     for (const ExtensionExterior& cola : colasAlternativas(exterior, e)) {

@@ -476,7 +476,7 @@ NivelesExactos resuelveNiveles(const Potencial& potencial, const ExtremoCurva& i
     p.EEQ = EEQ;
     p.extensiones = extensiones;
     p.alternativas = cambiosAlternativos(interior, exterior, extensiones);
-    p.primeraCola = extensiones.interior ? 1 : 0;
+    p.primeraCola = extensiones.interior ? 2 : 0;
     return resuelve(p, JMAX, opciones);
 }
 
