@@ -79,10 +79,11 @@ Lobatto nodosLobatto(int N) {
 
 // Kinetic integrals of one reference element [-1, 1]: sum over nodes k of w_k l_i'(x_k)
 // l_j'(x_k), exact for these polynomials, end functions included (they bridge elements).
-std::vector<std::vector<double>> cineticaReferencia(const Lobatto& l) {
+// D[k][i] = l_i'(x_k), the Lagrange polynomials' slopes at the nodes.
+std::vector<std::vector<double>> derivadasReferencia(const Lobatto& l) {
     const int N = static_cast<int>(l.x.size()) - 1;
     const auto n = static_cast<std::size_t>(N + 1);
-    std::vector<std::vector<double>> D(n, std::vector<double>(n, 0.0)); // D[k][i] = l_i'(x_k)
+    std::vector<std::vector<double>> D(n, std::vector<double>(n, 0.0));
     for (std::size_t k = 0; k < n; ++k) {
         for (std::size_t i = 0; i < n; ++i) {
             if (k != i) {
@@ -92,6 +93,12 @@ std::vector<std::vector<double>> cineticaReferencia(const Lobatto& l) {
     }
     D[0][0] = -N * (N + 1.0) / 4.0;
     D[n - 1][n - 1] = N * (N + 1.0) / 4.0;
+    return D;
+}
+
+std::vector<std::vector<double>> cineticaReferencia(const Lobatto& l) {
+    const std::vector<std::vector<double>> D = derivadasReferencia(l);
+    const std::size_t n = D.size();
     std::vector<std::vector<double>> K(n, std::vector<double>(n, 0.0));
     for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = 0; j < n; ++j) {
@@ -161,6 +168,11 @@ std::vector<double> vectorPropio(const std::vector<double>& ab, int n, int kd, d
     return x;
 }
 
+const Lobatto& nodosElemento() {
+    static const Lobatto nodos = nodosLobatto(ORDEN_ELEMENTO);
+    return nodos;
+}
+
 } // namespace
 
 std::vector<double> fronterasElementos(double a, double b, const std::function<double(double)>& k,
@@ -191,7 +203,7 @@ std::vector<double> fronterasElementos(double a, double b, const std::function<d
 }
 
 MallaRadial mallaRadial(const std::vector<double>& fronteras, double mu) {
-    static const Lobatto nodos = nodosLobatto(ORDEN_ELEMENTO);
+    const Lobatto& nodos = nodosElemento();
     static const std::vector<std::vector<double>> Kref = cineticaReferencia(nodos);
     const int p = ORDEN_ELEMENTO;
     const int elementos = static_cast<int>(fronteras.size()) - 1;
@@ -200,6 +212,8 @@ MallaRadial mallaRadial(const std::vector<double>& fronteras, double mu) {
     m.a = fronteras.front();
     m.b = fronteras.back();
     m.orden = p;
+    m.anchoPrimero = fronteras[1] - fronteras[0];
+    m.anchoUltimo = fronteras.back() - fronteras[fronteras.size() - 2];
     m.R.assign(static_cast<std::size_t>(n), 0.0);
     m.peso.assign(m.R.size(), 0.0);
     m.banda.assign(static_cast<std::size_t>(p + 1) * m.R.size(), 0.0);
@@ -233,6 +247,24 @@ MallaRadial mallaRadial(const std::vector<double>& fronteras, double mu) {
         }
     }
     return m;
+}
+
+std::pair<double, double> pendientesExtremos(const MallaRadial& malla,
+                                             const std::vector<double>& c) {
+    static const std::vector<std::vector<double>> D = derivadasReferencia(nodosElemento());
+    const int p = malla.orden, n = static_cast<int>(c.size());
+    const auto chi = [&](int g) {
+        const auto i = static_cast<std::size_t>(g);
+        return c[i] / std::sqrt(malla.peso[i]);
+    };
+    double inicio = 0.0, fin = 0.0;
+    for (int i = 1; i <= p && i - 1 < n; ++i) {
+        inicio += D[0][static_cast<std::size_t>(i)] * chi(i - 1);
+    }
+    for (int i = 0; i < p && n - p + i >= 0; ++i) {
+        fin += D[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)] * chi(n - p + i);
+    }
+    return {2.0 * inicio / malla.anchoPrimero, 2.0 * fin / malla.anchoUltimo};
 }
 
 Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,

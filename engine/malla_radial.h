@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace curvifit {
@@ -14,6 +15,7 @@ struct MallaRadial {
     std::vector<double> R;     // the unknowns' points, bohr, ascending
     std::vector<double> peso;  // their quadrature weights, bohr
     std::vector<double> banda; // kinetic energy, symmetric, upper band by columns (LAPACK 'U')
+    double anchoPrimero = 0.0, anchoUltimo = 0.0; // the end elements, bohr
 };
 
 // The elements' ends between a and b: each element holds about `puntosPorOnda` points per
@@ -33,5 +35,10 @@ struct Autoestados {
 };
 Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
                         double hasta);
+
+// chi'(a) and chi'(b) of a normalised vector, from the end elements' polynomials: how much
+// the level feels each end is chi'^2 / (2 mu) per bohr the end moves.
+std::pair<double, double> pendientesExtremos(const MallaRadial& malla,
+                                             const std::vector<double>& c);
 
 } // namespace curvifit

@@ -20,7 +20,7 @@ constexpr double INFINITO = std::numeric_limits<double>::infinity();
 
 // Points per local wavelength on elements of order 10: the eigenvalues are converged to about
 // 1e-6 1/cm (tests check it on a grid twice as fine).
-constexpr double PUNTOS_POR_ONDA = 8.0;
+constexpr double PUNTOS_POR_ONDA = 6.0;
 // No element wider than this share of its distance from the origin: the elements grow
 // geometrically along a flat tail.
 constexpr double FRACCION_R = 0.5;
@@ -268,6 +268,15 @@ NivelExacto nivel(const Problema& p, const MallaRadial& m, const std::vector<dou
     // A square: tiny negative values are the discretisation's noise.
     n.sensibilidad_interior = std::max(0.0, (2.0 * cinetica + fuerzaInterior) / L) * HARTREE_A_CM1;
     n.sensibilidad_exterior = std::max(0.0, (2.0 * cinetica - fuerzaExterior) / L) * HARTREE_A_CM1;
+    // At an end of the extended curve the virial form loses its digits over a long grid; the
+    // end element's slope gives it directly.
+    const auto [inicio, fin] = pendientesExtremos(m, c);
+    if (p.extensiones.interior) {
+        n.sensibilidad_interior = inicio * inicio / (2.0 * p.mu) * HARTREE_A_CM1;
+    }
+    if (p.extensiones.exterior) {
+        n.sensibilidad_exterior = fin * fin / (2.0 * p.mu) * HARTREE_A_CM1;
+    }
     const double paredInterior = p.extensiones.interior ? 0.0 : n.sensibilidad_interior;
     const double paredExterior = p.extensiones.exterior ? 0.0 : n.sensibilidad_exterior;
     const double cambioPared = std::max(paredInterior, paredExterior) * DESPLAZAMIENTO_PARED;
@@ -433,7 +442,11 @@ NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opcion
         return exactos;
     }
     const double a = extremoInterior(p, Etope);
-    const MallaRadial m = malla(p, a, b, Etope, Vminimo, opciones.finura);
+    // The bound levels' grid resolves up to their highest limit only: the quasibound ones
+    // above it get grids of their own, and a far tail resolved at the barriers' tops would
+    // cost hundreds of points.
+    const double Eligados = *std::max_element(limites.begin(), limites.end());
+    const MallaRadial m = malla(p, a, b, Eligados, Vminimo, opciones.finura);
     std::optional<NivelExacto> fondo;
     Cambios cambiosFondo;
     for (int J = 0; J <= JMAX; ++J) {
