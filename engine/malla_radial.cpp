@@ -9,10 +9,11 @@
 
 extern "C" {
 // LAPACK: a symmetric band matrix reduced to tridiagonal form, O(n^2 kd) without forming the
-// rotation (that would cost O(n^3)), and all eigenvalues of the result by QR, O(n^2).
+// rotation (that would cost O(n^3)).
 void dsbtrd_(const char* vect, const char* uplo, const int* n, const int* kd, double* ab,
              const int* ldab, double* d, double* e, double* q, const int* ldq, double* work,
              int* info, std::size_t, std::size_t);
+// All eigenvalues of a symmetric tridiagonal matrix by QR, O(n^2), ascending.
 void dsterf_(const int* n, double* d, double* e, int* info);
 // Band LU with partial pivoting and its solution: the eigenvectors by inverse iteration.
 void dgbtrf_(const int* m, const int* n, const int* kl, const int* ku, double* ab, const int* ldab,
@@ -168,6 +169,65 @@ std::vector<double> vectorPropio(const std::vector<double>& ab, int n, int kd, d
     return x;
 }
 
+// How many eigenvalues of the tridiagonal matrix (d, e) lie below x: the negative pivots of
+// its LDL^T factorisation (Sturm's count).
+int debajoDe(const std::vector<double>& d, const std::vector<double>& e, double x) {
+    const double diminuto = std::numeric_limits<double>::min();
+    int cuenta = 0;
+    double q = 1.0;
+    for (std::size_t i = 0; i < d.size(); ++i) {
+        q = d[i] - x - (i > 0 ? e[i - 1] * e[i - 1] / q : 0.0);
+        if (q == 0.0) {
+            q = -diminuto;
+        }
+        cuenta += q < 0.0;
+    }
+    return cuenta;
+}
+
+// Steps of bisection per eigenvalue, and QR's cost in the same units per row: bisection pays
+// when few eigenvalues of many are wanted.
+constexpr int PASOS_BISECCION = 55;
+constexpr int COSTE_QR = 10;
+
+// The eigenvalues in (desde, hasta]: by bisection on the Sturm count when only a few are
+// wanted (O(n) each step), else all n by QR (O(n^2)) and those in the interval kept.
+std::vector<double> autovaloresEntre(const std::vector<double>& d, const std::vector<double>& e,
+                                     double desde, double hasta) {
+    const int primero = debajoDe(d, e, desde), ultimo = debajoDe(d, e, hasta);
+    std::vector<double> valores;
+    if ((ultimo - primero) * PASOS_BISECCION > COSTE_QR * static_cast<int>(d.size())) {
+        const int n = static_cast<int>(d.size());
+        int info = 0;
+        std::vector<double> todos = d, fuera = e;
+        fuera.push_back(0.0);
+        dsterf_(&n, todos.data(), fuera.data(), &info);
+        for (const double E : todos) {
+            if (info == 0 && E > desde && E <= hasta) {
+                valores.push_back(E);
+            }
+        }
+        if (info == 0) {
+            return valores;
+        }
+    }
+    double lo = desde;
+    for (int k = primero; k < ultimo; ++k) {
+        double a = lo, b = hasta;
+        while (b - a > 2.0 * std::numeric_limits<double>::epsilon() *
+                           std::max(std::fabs(a), std::fabs(b))) {
+            const double medio = 0.5 * (a + b);
+            if (medio <= a || medio >= b) {
+                break;
+            }
+            (debajoDe(d, e, medio) > k ? b : a) = medio;
+        }
+        valores.push_back(0.5 * (a + b));
+        lo = a;
+    }
+    return valores;
+}
+
 const Lobatto& nodosElemento() {
     static const Lobatto nodos = nodosLobatto(ORDEN_ELEMENTO);
     return nodos;
@@ -284,18 +344,23 @@ Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, 
     int info = 0, uno = 1;
     dsbtrd_("N", "U", &n, &kd, banda.data(), &ldab, d.data(), e.data(), nullptr, &uno, work.data(),
             &info, 1, 1);
-    if (info == 0) {
-        dsterf_(&n, d.data(), e.data(), &info);
-    }
     if (info != 0) {
         throw std::runtime_error("Los niveles exactos no convergen (LAPACK info " +
                                  std::to_string(info) + ")");
     }
-    for (const double E : d) {
-        if (E > desde && E <= hasta) {
-            a.E.push_back(E);
-            a.c.push_back(vectorPropio(ab, n, kd, E));
-        }
+    e.pop_back();
+    // Every eigenvalue lies within Gershgorin's bounds: the bisection's brackets.
+    double suelo = std::numeric_limits<double>::infinity(), techo = -suelo;
+    for (std::size_t i = 0; i < d.size(); ++i) {
+        const double radio =
+            (i > 0 ? std::fabs(e[i - 1]) : 0.0) + (i < e.size() ? std::fabs(e[i]) : 0.0);
+        suelo = std::min(suelo, d[i] - radio);
+        techo = std::max(techo, d[i] + radio);
+    }
+    const double vl = std::max(desde, suelo - 1.0), vu = std::min(hasta, techo + 1.0);
+    for (const double E : autovaloresEntre(d, e, vl, vu)) {
+        a.E.push_back(E);
+        a.c.push_back(vectorPropio(ab, n, kd, E));
     }
     return a;
 }
