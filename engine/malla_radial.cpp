@@ -211,19 +211,30 @@ std::vector<double> autovaloresEntre(const std::vector<double>& d, const std::ve
             return valores;
         }
     }
-    double lo = desde;
-    for (int k = primero; k < ultimo; ++k) {
-        double a = lo, b = hasta;
+    // Every count narrows the brackets of all the eigenvalues at once, so the later ones start
+    // from what the earlier bisections learnt.
+    const auto m = static_cast<std::size_t>(ultimo - primero);
+    std::vector<double> bajo(m, desde), alto(m, hasta);
+    for (std::size_t k = 0; k < m; ++k) {
+        double a = bajo[k], b = alto[k];
         while (b - a > 2.0 * std::numeric_limits<double>::epsilon() *
                            std::max(std::fabs(a), std::fabs(b))) {
             const double medio = 0.5 * (a + b);
             if (medio <= a || medio >= b) {
                 break;
             }
-            (debajoDe(d, e, medio) > k ? b : a) = medio;
+            const auto debajo = static_cast<std::size_t>(
+                std::clamp(debajoDe(d, e, medio) - primero, 0, static_cast<int>(m)));
+            for (std::size_t j = k; j < debajo; ++j) {
+                alto[j] = std::min(alto[j], medio);
+            }
+            for (std::size_t j = std::max(debajo, k); j < m; ++j) {
+                bajo[j] = std::max(bajo[j], medio);
+            }
+            a = bajo[k];
+            b = alto[k];
         }
         valores.push_back(0.5 * (a + b));
-        lo = a;
     }
     return valores;
 }
