@@ -129,34 +129,51 @@ double anchoElemento(double r, double tope, const std::function<double(double)>&
     return h;
 }
 
+// The band LU of (A - E), A given by its upper band; an exactly singular pivot (E exact to
+// the last bit) is nudged, as inverse iteration wants.
+struct FactorBanda {
+    int n = 0, kd = 0;
+    std::vector<double> lu;
+    std::vector<int> pivotes;
+
+    FactorBanda(const std::vector<double>& ab, int n_, int kd_, double E) : n(n_), kd(kd_) {
+        const int ldlu = 3 * kd + 1;
+        const auto nn = static_cast<std::size_t>(n);
+        lu.assign(static_cast<std::size_t>(ldlu) * nn, 0.0);
+        // General band storage: A(i, j) at row 2 kd + i - j of column j.
+        for (int j = 0; j < n; ++j) {
+            for (int i = std::max(0, j - kd); i <= j; ++i) {
+                const double x =
+                    ab[static_cast<std::size_t>(kd + i - j + j * (kd + 1))] - (i == j ? E : 0.0);
+                lu[static_cast<std::size_t>(2 * kd + i - j + j * ldlu)] = x;
+                lu[static_cast<std::size_t>(2 * kd + j - i + i * ldlu)] = x;
+            }
+        }
+        pivotes.resize(nn);
+        int info = 0;
+        dgbtrf_(&n, &n, &kd, &kd, lu.data(), &ldlu, pivotes.data(), &info);
+        for (int i = 0; i < n; ++i) {
+            double& d = lu[static_cast<std::size_t>(2 * kd + i * ldlu)];
+            if (d == 0.0) {
+                d = std::numeric_limits<double>::epsilon() * (1.0 + std::fabs(E));
+            }
+        }
+    }
+
+    void resuelve(std::vector<double>& x) const {
+        const int ldlu = 3 * kd + 1, uno = 1;
+        int info = 0;
+        dgbtrs_("N", &n, &kd, &kd, &uno, lu.data(), &ldlu, pivotes.data(), x.data(), &n, &info, 1);
+    }
+};
+
 // The eigenvector of the band matrix (upper band `ab`) for its eigenvalue E: two steps of
 // inverse iteration from a flat start, each a band LU solve of O(n kd^2).
 std::vector<double> vectorPropio(const std::vector<double>& ab, int n, int kd, double E) {
-    const int ldlu = 3 * kd + 1;
-    const auto nn = static_cast<std::size_t>(n);
-    std::vector<double> lu(static_cast<std::size_t>(ldlu) * nn, 0.0);
-    // General band storage: A(i, j) at row 2 kd + i - j of column j.
-    for (int j = 0; j < n; ++j) {
-        for (int i = std::max(0, j - kd); i <= j; ++i) {
-            const double x =
-                ab[static_cast<std::size_t>(kd + i - j + j * (kd + 1))] - (i == j ? E : 0.0);
-            lu[static_cast<std::size_t>(2 * kd + i - j + j * ldlu)] = x;
-            lu[static_cast<std::size_t>(2 * kd + j - i + i * ldlu)] = x;
-        }
-    }
-    std::vector<int> pivotes(nn);
-    int info = 0, uno = 1;
-    dgbtrf_(&n, &n, &kd, &kd, lu.data(), &ldlu, pivotes.data(), &info);
-    // An exactly singular pivot means E is exact to the last bit: nudge it and go on.
-    for (int i = 0; i < n; ++i) {
-        double& d = lu[static_cast<std::size_t>(2 * kd + i * ldlu)];
-        if (d == 0.0) {
-            d = std::numeric_limits<double>::epsilon() * (1.0 + std::fabs(E));
-        }
-    }
-    std::vector<double> x(nn, 1.0);
+    const FactorBanda factor(ab, n, kd, E);
+    std::vector<double> x(static_cast<std::size_t>(n), 1.0);
     for (int paso = 0; paso < 2; ++paso) {
-        dgbtrs_("N", &n, &kd, &kd, &uno, lu.data(), &ldlu, pivotes.data(), x.data(), &n, &info, 1);
+        factor.resuelve(x);
         double norma = 0.0;
         for (const double v : x) {
             norma += v * v;
@@ -167,6 +184,15 @@ std::vector<double> vectorPropio(const std::vector<double>& ab, int n, int kd, d
         }
     }
     return x;
+}
+
+std::vector<double> bandaCon(const MallaRadial& malla, const std::vector<double>& V) {
+    std::vector<double> ab = malla.banda;
+    for (std::size_t j = 0; j < V.size(); ++j) {
+        ab[static_cast<std::size_t>(malla.orden) + j * static_cast<std::size_t>(malla.orden + 1)] +=
+            V[j];
+    }
+    return ab;
 }
 
 // How many eigenvalues of the tridiagonal matrix (d, e) lie below x: the negative pivots of
@@ -338,6 +364,49 @@ std::pair<double, double> pendientesExtremos(const MallaRadial& malla,
     return {2.0 * inicio / malla.anchoPrimero, 2.0 * fin / malla.anchoUltimo};
 }
 
+Distorsion distorsionCentrifuga(const MallaRadial& malla, const std::vector<double>& V, double E,
+                                const std::vector<double>& c, const std::vector<double>& W) {
+    const FactorBanda factor(bandaCon(malla, V), static_cast<int>(c.size()), malla.orden, E);
+    const auto producto = [](const std::vector<double>& x, const std::vector<double>& y) {
+        double s = 0.0;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            s += x[i] * y[i];
+        }
+        return s;
+    };
+    // Q (E - H)^-1 Q b: the solve's large component along c (E is an eigenvalue) is
+    // projected out, which leaves the reduced resolvent's answer.
+    const auto resolvente = [&](std::vector<double> b) {
+        const double antes = producto(c, b); // b must have no part along c, or it swamps the rest
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            b[i] -= antes * c[i];
+        }
+        factor.resuelve(b);
+        const double a = producto(c, b);
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            b[i] = -(b[i] - a * c[i]);
+        }
+        return b;
+    };
+    std::vector<double> Wc(c.size()), W1(c.size());
+    double E1 = 0.0;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        E1 += W[i] * c[i] * c[i];
+    }
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        Wc[i] = (W[i] - E1) * c[i];
+    }
+    const std::vector<double> psi1 = resolvente(Wc);
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        W1[i] = (W[i] - E1) * psi1[i];
+    }
+    const double E2 = producto(Wc, psi1);
+    const double E3 = producto(psi1, W1);
+    const std::vector<double> psi2 = resolvente(W1);
+    const double E4 = producto(W1, psi2) - E2 * producto(psi1, psi1);
+    return {E1, -E2, E3, E4};
+}
+
 Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
                         double hasta) {
     Autoestados a;
@@ -346,10 +415,7 @@ Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, 
         return a;
     }
     const int kd = malla.orden, ldab = kd + 1;
-    std::vector<double> ab = malla.banda;
-    for (int j = 0; j < n; ++j) {
-        ab[static_cast<std::size_t>(kd + j * ldab)] += V[static_cast<std::size_t>(j)];
-    }
+    const std::vector<double> ab = bandaCon(malla, V);
     const auto nn = static_cast<std::size_t>(n);
     std::vector<double> banda = ab, d(nn), e(nn), work(nn);
     int info = 0, uno = 1;

@@ -36,6 +36,16 @@ struct Autoestados {
 Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
                         double hasta);
 
+// Rayleigh-Schroedinger perturbation of one level (eigenvalue E, vector c of T + diag(V)) by
+// x W, W diagonal, to fourth order (Hutson's method: each order an inhomogeneous band solve):
+// E(x) = E + B x - D x^2 + H x^3 + L x^4. With W = 1/(2 mu R^2) and x = J(J+1) these are Bv,
+// Dv, Hv and Lv, hartree.
+struct Distorsion {
+    double B = 0.0, D = 0.0, H = 0.0, L = 0.0;
+};
+Distorsion distorsionCentrifuga(const MallaRadial& malla, const std::vector<double>& V, double E,
+                                const std::vector<double>& c, const std::vector<double>& W);
+
 // chi'(a) and chi'(b) of a normalised vector, from the end elements' polynomials: how much
 // the level feels each end is chi'^2 / (2 mu) per bohr the end moves.
 std::pair<double, double> pendientesExtremos(const MallaRadial& malla,

@@ -286,6 +286,19 @@ NivelExacto nivel(const Problema& p, const MallaRadial& m, const std::vector<dou
     return n;
 }
 
+// Dv, Hv and Lv of a J = 0 level: the centrifugal term 1/(2 mu R^2) as a perturbation.
+void distorsion(const Problema& p, const MallaRadial& m, const std::vector<double>& V, double E,
+                const std::vector<double>& c, NivelExacto& n) {
+    std::vector<double> W(m.R.size());
+    for (std::size_t i = 0; i < W.size(); ++i) {
+        W[i] = centrifugo(1, p.mu, m.R[i]) / 2.0;
+    }
+    const Distorsion d = distorsionCentrifuga(m, V, E, c, W);
+    n.dv_cm1 = d.D * HARTREE_A_CM1;
+    n.hv_cm1 = d.H * HARTREE_A_CM1;
+    n.lv_cm1 = d.L * HARTREE_A_CM1;
+}
+
 // True when the level's energy depends on an end of the grid that is not a wall of the data.
 bool sienteExtremo(const Problema& p, const NivelExacto& n) {
     return std::max(p.extensiones.interior ? n.sensibilidad_interior : 0.0,
@@ -458,6 +471,9 @@ NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opcion
             if (sienteExtremo(p, n)) {
                 break;
             }
+            if (J == 0) {
+                distorsion(p, m, VJ, estados.E[k], estados.c[k], n);
+            }
             if (J == 0 && k == 0) {
                 fondo = n;
                 cambiosFondo = cambios(p, m, estados.c[k]);
@@ -472,6 +488,9 @@ NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opcion
         }
     }
     exactos.constantes = constantesDeNiveles(exactos.niveles);
+    if (exactos.constantes) {
+        exactos.dunham = dunhamDeNiveles(exactos.niveles, exactos.constantes->v_usados);
+    }
     exactos.disociacion = disociacion(p, fondo, cambiosFondo);
     return exactos;
 }
@@ -557,6 +576,16 @@ FuncionOnda funcionOnda(const Potencial& potencial, double MASARED, double RMIN,
     f.chi.push_back(0.0);
     return f;
 }
+namespace {
+
+// Least squares of y on the columns of A (column pivoting: the powers of v + 1/2 and of
+// J(J+1) differ by orders of magnitude).
+Eigen::VectorXd minimosCuadrados(const Eigen::MatrixXd& A, const Eigen::VectorXd& y) {
+    return A.colPivHouseholderQr().solve(y);
+}
+
+} // namespace
+
 std::optional<ConstantesDeNiveles> constantesDeNiveles(const std::vector<NivelExacto>& niveles) {
     std::vector<const NivelExacto*> usados;
     for (const NivelExacto& n : niveles) {
@@ -569,23 +598,76 @@ std::optional<ConstantesDeNiveles> constantesDeNiveles(const std::vector<NivelEx
     if (static_cast<int>(usados.size()) < NIVELES_AJUSTE_MINIMOS) {
         return std::nullopt;
     }
+    // With the fewest levels, one term less in each fit.
+    const bool completo = usados.size() > static_cast<std::size_t>(NIVELES_AJUSTE_MINIMOS);
     const Eigen::Index m = static_cast<Eigen::Index>(usados.size());
-    Eigen::MatrixXd G(m, 3), B(m, 2);
-    Eigen::VectorXd g(m), bv(m);
+    const Eigen::Index nG = completo ? 4 : 3, nB = completo ? 3 : 2, nD = completo ? 2 : 1;
+    Eigen::MatrixXd G(m, nG), B(m, nB), D(m, nD);
+    Eigen::VectorXd g(m), bv(m), dv(m);
     for (Eigen::Index i = 0; i < m; ++i) {
-        const double x = usados[static_cast<std::size_t>(i)]->v + 0.5;
-        G.row(i) << x, -x * x, x * x * x;
-        B.row(i) << 1.0, -x;
-        g[i] = usados[static_cast<std::size_t>(i)]->e_cm1;
-        bv[i] = *usados[static_cast<std::size_t>(i)]->bv_cm1;
+        const NivelExacto& n = *usados[static_cast<std::size_t>(i)];
+        const double x = n.v + 0.5;
+        const double potencias[] = {x, -x * x, x * x * x, x * x * x * x};
+        const double enB[] = {1.0, -x, x * x};
+        const double enD[] = {1.0, x};
+        G.row(i) = Eigen::Map<const Eigen::RowVectorXd>(potencias, nG);
+        B.row(i) = Eigen::Map<const Eigen::RowVectorXd>(enB, nB);
+        D.row(i) = Eigen::Map<const Eigen::RowVectorXd>(enD, nD);
+        g[i] = n.e_cm1;
+        bv[i] = *n.bv_cm1;
+        dv[i] = n.dv_cm1.value_or(0.0);
     }
-    const Eigen::VectorXd cg = G.colPivHouseholderQr().solve(g);
-    const Eigen::VectorXd cb = B.colPivHouseholderQr().solve(bv);
+    const Eigen::VectorXd cg = minimosCuadrados(G, g), cb = minimosCuadrados(B, bv),
+                          cd = minimosCuadrados(D, dv);
     ConstantesDeNiveles c{cg[0], cg[1], cg[2], cb[0], cb[1], {}};
     for (const NivelExacto* n : usados) {
         c.v_usados.push_back(n->v);
     }
+    c.de = cd[0];
+    if (completo) {
+        c.weze = cg[3];
+        c.gamma_e = cb[2];
+        c.beta_e = cd[1];
+    }
     return c;
+}
+
+std::optional<Dunham> dunhamDeNiveles(const std::vector<NivelExacto>& niveles,
+                                      const std::vector<int>& v_usados) {
+    constexpr int J_DUNHAM = 10;
+    std::vector<const NivelExacto*> usados;
+    bool conJ2 = false;
+    for (const NivelExacto& n : niveles) {
+        if (!n.cuasiligado && n.J <= J_DUNHAM &&
+            std::find(v_usados.begin(), v_usados.end(), n.v) != v_usados.end()) {
+            usados.push_back(&n);
+            conJ2 = conJ2 || n.J >= 2;
+        }
+    }
+    if (v_usados.size() < 4 || !conJ2) {
+        return std::nullopt;
+    }
+    const Eigen::Index m = static_cast<Eigen::Index>(usados.size());
+    Eigen::MatrixXd A(m, 12);
+    Eigen::VectorXd y(m);
+    for (Eigen::Index i = 0; i < m; ++i) {
+        const NivelExacto& n = *usados[static_cast<std::size_t>(i)];
+        const double x = n.v + 0.5, jj = static_cast<double>(n.J) * (n.J + 1);
+        for (int k = 0; k < 4; ++k) {
+            for (int l = 0; l < 3; ++l) {
+                A(i, 3 * k + l) = std::pow(x, k) * std::pow(jj, l);
+            }
+        }
+        y[i] = n.e_cm1;
+    }
+    const Eigen::VectorXd c = minimosCuadrados(A, y);
+    Dunham d;
+    for (int k = 0; k < 4; ++k) {
+        for (int l = 0; l < 3; ++l) {
+            d.Y[static_cast<std::size_t>(k)][static_cast<std::size_t>(l)] = c[3 * k + l];
+        }
+    }
+    return d;
 }
 
 std::optional<Aviso> avisoSinNiveles(const NivelesExactos& exactos) {

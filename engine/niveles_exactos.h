@@ -8,6 +8,7 @@
 #include "datos_motor.h"
 #include "extension_curva.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -32,6 +33,9 @@ struct NivelExacto {
     double e_hartree = 0.0;
     double r_interior = 0.0, r_exterior = 0.0; // classical turning points, bohr
     std::optional<double> bv_cm1;              // <v| 1/(2 mu R^2) |v>, J = 0 only
+    // Centrifugal distortion, J = 0 only: E(v,J) = Gv + Bv x - Dv x^2 + Hv x^3 + Lv x^4 with
+    // x = J(J+1), from Hutson's perturbation method on the J = 0 wave function.
+    std::optional<double> dv_cm1, hv_cm1, lv_cm1;
     // |dE/dR_wall| = chi'(wall)^2 / (2 mu) for normalised chi, 1/cm per bohr.
     double sensibilidad_interior = 0.0, sensibilidad_exterior = 0.0;
     bool cerca_pared = false; // only for a side that kept its wall
@@ -52,10 +56,17 @@ struct Disociacion {
     bool desde_datos = false;       // the data reach within 1 % of the well depth of V_inf
 };
 
-// G(v) = we (v+1/2) - wexe (v+1/2)^2 + weye (v+1/2)^3 and Bv = Be - alpha_e (v+1/2), 1/cm.
+// G(v) = we (v+1/2) - wexe (v+1/2)^2 + weye (v+1/2)^3 + weze (v+1/2)^4,
+// Bv = Be - alpha_e (v+1/2) + gamma_e (v+1/2)^2 and Dv = De + beta_e (v+1/2), 1/cm.
 struct ConstantesDeNiveles {
     double we = 0.0, wexe = 0.0, weye = 0.0, be = 0.0, alfa_e = 0.0;
     std::vector<int> v_usados; // the J = 0 levels fitted
+    double weze = 0.0, gamma_e = 0.0, de = 0.0, beta_e = 0.0;
+};
+
+// E(v,J) = sum of Y[k][l] (v+1/2)^k [J(J+1)]^l, k <= 3, l <= 2, 1/cm above EEQ.
+struct Dunham {
+    std::array<std::array<double, 3>, 4> Y{};
 };
 
 struct NivelesExactos {
@@ -65,6 +76,7 @@ struct NivelesExactos {
     // The bound levels' limit per J above EEQ: V_inf with a tail, the lower wall's V_J else.
     std::vector<double> limite_cm1;
     std::optional<ConstantesDeNiveles> constantes;
+    std::optional<Dunham> dunham; // over the constants' levels and J <= 10
     Extensiones extensiones;
     std::optional<Disociacion> disociacion;
 };
@@ -109,9 +121,15 @@ struct FuncionOnda {
 FuncionOnda funcionOnda(const Potencial& potencial, double MASARED, double RMIN, double RMAX, int v,
                         int J, OpcionesMalla opciones = {});
 
-// The fits of G(v) and Bv over the lowest min(6, n) bound J = 0 levels whose uncertainty is
-// below 0.1 1/cm and that are not near a wall; none when fewer than 3 such levels exist.
+// The fits of G(v), Bv and Dv over the lowest min(6, n) bound J = 0 levels whose uncertainty
+// is below 0.1 1/cm and that are not near a wall; none when fewer than 3 such levels exist,
+// and weze, gamma_e and beta_e zero when fewer than 4.
 std::optional<ConstantesDeNiveles> constantesDeNiveles(const std::vector<NivelExacto>& niveles);
+
+// The Dunham fit of E(v,J), J <= 10, over the levels `v_usados`; none with fewer than 4 of
+// them or without J = 2.
+std::optional<Dunham> dunhamDeNiveles(const std::vector<NivelExacto>& niveles,
+                                      const std::vector<int>& v_usados);
 
 // The warning for a data range that holds no level at all; none when there are levels.
 std::optional<Aviso> avisoSinNiveles(const NivelesExactos& exactos);

@@ -6,6 +6,17 @@ namespace curvifit {
 
 namespace {
 
+nlohmann::json opcional(const std::optional<double>& x) {
+    return x ? nlohmann::json(*x) : nlohmann::json(nullptr);
+}
+
+std::optional<double> opcionalDesde(const nlohmann::json& j, const char* nombre) {
+    if (!j.contains(nombre) || j.at(nombre).is_null()) {
+        return std::nullopt;
+    }
+    return j.at(nombre).get<double>();
+}
+
 nlohmann::json nivelJson(const NivelExacto& n) {
     return {
         {"v", n.v},
@@ -14,7 +25,10 @@ nlohmann::json nivelJson(const NivelExacto& n) {
         {"e_hartree", n.e_hartree},
         {"r_inner_bohr", n.r_interior},
         {"r_outer_bohr", n.r_exterior},
-        {"bv_cm1", n.bv_cm1 ? nlohmann::json(*n.bv_cm1) : nlohmann::json(nullptr)},
+        {"bv_cm1", opcional(n.bv_cm1)},
+        {"dv_cm1", opcional(n.dv_cm1)},
+        {"hv_cm1", opcional(n.hv_cm1)},
+        {"lv_cm1", opcional(n.lv_cm1)},
         {"wall_sensitivity_cm1_per_bohr", {n.sensibilidad_interior, n.sensibilidad_exterior}},
         {"near_wall", n.cerca_pared},
         {"extrapolated", n.extrapolado},
@@ -42,6 +56,9 @@ NivelExacto nivelDesdeJson(const nlohmann::json& j) {
     n.extrapolado = j.value("extrapolated", false);
     n.incertidumbre_cm1 = j.value("uncertainty_cm1", 0.0);
     n.cuasiligado = j.value("quasibound", false);
+    n.dv_cm1 = opcionalDesde(j, "dv_cm1");
+    n.hv_cm1 = opcionalDesde(j, "hv_cm1");
+    n.lv_cm1 = opcionalDesde(j, "lv_cm1");
     if (j.contains("width_cm1") && !j.at("width_cm1").is_null()) {
         n.anchura_cm1 = j.at("width_cm1").get<double>();
     }
@@ -113,8 +130,14 @@ nlohmann::json nivelesExactosJson(const NivelesExactos& exactos) {
     nlohmann::json constantes = nullptr;
     if (exactos.constantes) {
         const ConstantesDeNiveles& c = *exactos.constantes;
-        constantes = {{"we_cm1", c.we}, {"wexe_cm1", c.wexe},      {"weye_cm1", c.weye},
-                      {"be_cm1", c.be}, {"alpha_e_cm1", c.alfa_e}, {"v_used", c.v_usados}};
+        constantes = {{"we_cm1", c.we},        {"wexe_cm1", c.wexe},       {"weye_cm1", c.weye},
+                      {"be_cm1", c.be},        {"alpha_e_cm1", c.alfa_e},  {"v_used", c.v_usados},
+                      {"weze_cm1", c.weze},    {"gamma_e_cm1", c.gamma_e}, {"de_cm1", c.de},
+                      {"beta_e_cm1", c.beta_e}};
+    }
+    nlohmann::json dunham = nullptr;
+    if (exactos.dunham) {
+        dunham = {{"k_max", 3}, {"l_max", 2}, {"y_cm1", exactos.dunham->Y}};
     }
     return {{"hartree_to_cm1", HARTREE_A_CM1},
             {"jmax", exactos.JMAX},
@@ -124,7 +147,8 @@ nlohmann::json nivelesExactosJson(const NivelesExactos& exactos) {
             {"limit_cm1", exactos.limite_cm1},
             {"constants_from_levels", constantes},
             {"extension", extensionJson(exactos.extensiones)},
-            {"dissociation", disociacionJson(exactos.disociacion)}};
+            {"dissociation", disociacionJson(exactos.disociacion)},
+            {"dunham", dunham}};
 }
 
 NivelesExactos nivelesExactosDesdeJson(const nlohmann::json& j) {

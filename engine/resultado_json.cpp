@@ -147,6 +147,14 @@ Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
         {"levels_second_order", nivelesJson(resultado.niveles)},
     };
     documento["levels_exact"] = nivelesExactosJson(exactos);
+    // Higher constants only the exact levels give; null without them.
+    const auto& deNiveles = exactos.constantes;
+    for (const auto& [nombre, valor] :
+         {std::pair{"weye_cm1", deNiveles ? Json(deNiveles->weye) : Json(nullptr)},
+          {"gamma_e_cm1", deNiveles ? Json(deNiveles->gamma_e) : Json(nullptr)},
+          {"beta_e_cm1", deNiveles ? Json(deNiveles->beta_e) : Json(nullptr)}}) {
+        documento["constants"][nombre] = {{"value", valor}, {"stderr", nullptr}};
+    }
     documento["warnings"] = avisosJson(datos, resultado, exactos);
     return documento;
 }

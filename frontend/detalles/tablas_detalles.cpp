@@ -217,11 +217,19 @@ Tabla tablaConstantesNiveles(const ResultadoDetallado& r) {
     const auto exacta = [&de](double curvifit::ConstantesDeNiveles::*m) {
         return de ? fijo((*de).*m, 6) : std::string("-");
     };
+    // The small higher terms, in significant digits.
+    const auto pequena = [&de](double curvifit::ConstantesDeNiveles::*m) {
+        return de ? significativo((*de).*m, 6) : std::string("-");
+    };
     t.filas = {{"we", exacta(&curvifit::ConstantesDeNiveles::we), informe("we_cm1")},
                {"wexe", exacta(&curvifit::ConstantesDeNiveles::wexe), informe("wexe_cm1")},
                {"weye", exacta(&curvifit::ConstantesDeNiveles::weye), "-"},
                {"Be", exacta(&curvifit::ConstantesDeNiveles::be), informe("be_cm1")},
-               {"alfa_e", exacta(&curvifit::ConstantesDeNiveles::alfa_e), informe("alpha_e_cm1")}};
+               {"alfa_e", exacta(&curvifit::ConstantesDeNiveles::alfa_e), informe("alpha_e_cm1")},
+               {"weze", pequena(&curvifit::ConstantesDeNiveles::weze), "-"},
+               {"gamma_e", pequena(&curvifit::ConstantesDeNiveles::gamma_e), "-"},
+               {"De (distorsión centrífuga)", pequena(&curvifit::ConstantesDeNiveles::de), "-"},
+               {"beta_e", pequena(&curvifit::ConstantesDeNiveles::beta_e), "-"}};
     return t;
 }
 

@@ -30,13 +30,15 @@ TEST(NivelesExactosJson, SchemaAndRoundTrip) {
     EXPECT_EQ(j.at("jmax").get<int>(), 2);
     EXPECT_EQ(j.at("limit_cm1").size(), 3u);
     const nlohmann::json& primero = j.at("levels").at(0);
-    EXPECT_EQ(primero.size(), 13u);
+    EXPECT_EQ(primero.size(), 16u);
     EXPECT_EQ(primero.at("wall_sensitivity_cm1_per_bohr").size(), 2u);
     const nlohmann::json& ultimo = j.at("levels").back();
     EXPECT_EQ(ultimo.at("J").get<int>(), 2);
     EXPECT_TRUE(ultimo.at("bv_cm1").is_null());
     EXPECT_TRUE(ultimo.at("near_wall").get<bool>());
-    EXPECT_EQ(j.at("constants_from_levels").size(), 6u);
+    EXPECT_EQ(j.at("constants_from_levels").size(), 10u);
+    EXPECT_TRUE(primero.at("dv_cm1").is_number());
+    EXPECT_TRUE(j.at("levels").back().at("dv_cm1").is_null()); // J > 0
     EXPECT_TRUE(j.at("extension").at("inner").is_null());
     EXPECT_TRUE(j.at("dissociation").is_null());
 

@@ -4,6 +4,7 @@
 #include "constantes_fisicas.h"
 #include "niveles_exactos.h"
 
+#include <Eigen/Dense>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -242,6 +243,44 @@ TEST(NivelesExtendidos, QuasiboundLevelsAgreeWithAScatteringScan) {
         ++comprobados;
     }
     EXPECT_GE(comprobados, 1);
+}
+
+TEST(NivelesExtendidos, DistortionConstantsAgreeWithAFitOfTheJLadder) {
+    const NivelesExactos n = CO.niveles(0.85, 1.6, 10);
+    for (int v = 0; v < 5; ++v) {
+        // Brute force: E(v, J) for J = 0..10 fitted by a quartic in x = J(J+1).
+        Eigen::MatrixXd A(11, 5);
+        Eigen::VectorXd E(11);
+        const NivelExacto* base = nullptr;
+        for (const NivelExacto& nivel : n.niveles) {
+            if (nivel.v == v && !nivel.cuasiligado) {
+                const double x = nivel.J * (nivel.J + 1.0);
+                A.row(nivel.J) << 1.0, x, x * x, x * x * x, x * x * x * x;
+                E[nivel.J] = nivel.e_cm1;
+                base = nivel.J == 0 ? &nivel : base;
+            }
+        }
+        ASSERT_TRUE(base && base->dv_cm1 && base->hv_cm1 && base->lv_cm1);
+        const Eigen::VectorXd c = A.colPivHouseholderQr().solve(E);
+        EXPECT_NEAR(c[1], *base->bv_cm1, 1e-7 * *base->bv_cm1) << v;
+        EXPECT_NEAR(-c[2], *base->dv_cm1, 1e-3 * *base->dv_cm1) << v;
+        // Morse's closed form: De = 4 Be^3 / we^2 at the bottom, Hv far smaller.
+        EXPECT_LT(std::fabs(*base->hv_cm1), 1e-4 * *base->dv_cm1) << v;
+    }
+    const double Be = 1.0 / (2.0 * CO.mu * CO.re * CO.re) * HARTREE_A_CM1;
+    ASSERT_TRUE(n.constantes);
+    EXPECT_NEAR(n.constantes->de, 4.0 * Be * Be * Be / (2169.8 * 2169.8), 1e-3 * n.constantes->de);
+}
+
+TEST(NivelesExtendidos, DunhamCoefficientsOfAMorseCurve) {
+    const NivelesExactos n = CO.niveles(0.85, 1.6, 10);
+    ASSERT_TRUE(n.dunham);
+    const double Be = 1.0 / (2.0 * CO.mu * CO.re * CO.re) * HARTREE_A_CM1;
+    EXPECT_NEAR(n.dunham->Y[1][0], 2169.8, 1e-4 * 2169.8);
+    EXPECT_NEAR(n.dunham->Y[2][0], -13.29, 1e-4 * 13.29);
+    EXPECT_NEAR(n.dunham->Y[0][1], Be, 1e-4 * Be);
+    // Without J = 2 the rotational terms are not determined.
+    EXPECT_FALSE(dunhamDeNiveles(CO.niveles(0.85, 1.6, 1).niveles, n.constantes->v_usados));
 }
 
 } // namespace curvifit
