@@ -214,7 +214,7 @@ int debajoDe(const std::vector<double>& d, const std::vector<double>& e, double 
 // Steps of bisection per eigenvalue, and QR's cost in the same units per row: bisection pays
 // when few eigenvalues of many are wanted.
 constexpr int PASOS_BISECCION = 55;
-constexpr int COSTE_QR = 10;
+constexpr int COSTE_QR = 2;
 
 // The eigenvalues in (desde, hasta]: by bisection on the Sturm count when only a few are
 // wanted (O(n) each step), else all n by QR (O(n^2)) and those in the interval kept.

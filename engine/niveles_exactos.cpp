@@ -39,7 +39,8 @@ constexpr double CAMBIO_EXTREMO_CM1 = 1e-4;
 // Samples of V that find the well and the centrifugal barriers.
 constexpr int MUESTRAS_CURVA = 2000;
 constexpr int ITERACIONES_RAIZ = 100;
-constexpr int ITERACIONES_CUASILIGADO = 4;
+constexpr int ITERACIONES_CUASILIGADO = 2;
+constexpr double PESO_DESPRECIABLE = 1e-30;
 constexpr int PUNTOS_INTEGRAL = 400;
 constexpr int NIVELES_AJUSTE = 6;
 constexpr int NIVELES_AJUSTE_MINIMOS = 3;
@@ -230,8 +231,10 @@ Cambios cambios(const Problema& p, const MallaRadial& m, const std::vector<doubl
     for (const auto& cambio : p.alternativas) {
         double dE = 0.0;
         for (std::size_t i = 0; i < c.size(); ++i) {
-            if (m.R[i] < p.RMIN || m.R[i] > p.RMAX) {
-                dE += c[i] * c[i] * cambio(m.R[i]);
+            // Where chi has died away (most of a long tail for the deep levels) nothing counts.
+            const double peso = c[i] * c[i];
+            if (peso > PESO_DESPRECIABLE && (m.R[i] < p.RMIN || m.R[i] > p.RMAX)) {
+                dE += peso * cambio(m.R[i]);
             }
         }
         x.porAlternativa.push_back(dE);
