@@ -540,25 +540,36 @@ NivelesExactos nivelesExactos(const DatosEntrada& datos, const Ajuste& ajuste,
 
 FuncionOnda funcionOnda(const Potencial& potencial, double MASARED, double RMIN, double RMAX, int v,
                         int J, OpcionesMalla opciones) {
+    return funcionOnda(potencial, {}, MASARED, RMIN, RMAX, v, J, opciones);
+}
+
+FuncionOnda funcionOnda(const Potencial& potencial, const Extensiones& extensiones, double MASARED,
+                        double RMIN, double RMAX, int v, int J, OpcionesMalla opciones) {
     FuncionOnda f;
     if (!(RMAX > RMIN && RMIN > 0.0 && MASARED > 0.0 && v >= 0 && J >= 0)) {
         return f;
     }
     Problema p;
-    p.V = potencial;
+    p.V = potencialExtendido(potencial, RMIN, RMAX, extensiones);
     p.mu = MASARED;
     p.RMIN = RMIN;
     p.RMAX = RMAX;
+    p.extensiones = extensiones;
     const double Etope = limiteJ(p, J);
+    const double b = extremoExterior(p);
     double Vminimo = INFINITO;
-    for (const double R : muestrasR(RMIN, RMAX)) {
+    for (const double R : muestrasR(RMIN, b)) {
         Vminimo = std::min(Vminimo, p.VJ(J, R));
     }
     if (!(Etope > Vminimo)) {
         return f;
     }
-    const MallaRadial m = malla(p, RMIN, RMAX, Etope, Vminimo, opciones.finura);
-    const Autoestados estados = autoestados(m, VJmalla(p, m, J), -INFINITO, INFINITO);
+    const double a = extremoInterior(p, Etope);
+    const MallaRadial m = malla(p, a, b, Etope, Vminimo, opciones.finura);
+    // Between walls any state can be drawn; on the extended curve only the bound ones.
+    const bool extendida = extensiones.interior || extensiones.exterior;
+    const Autoestados estados =
+        autoestados(m, VJmalla(p, m, J), -INFINITO, extendida ? Etope : INFINITO);
     if (static_cast<std::size_t>(v) >= estados.E.size()) {
         return f;
     }
@@ -569,16 +580,17 @@ FuncionOnda funcionOnda(const Potencial& potencial, double MASARED, double RMIN,
         suma += x;
     }
     const double signo = suma < 0.0 ? -1.0 : 1.0;
-    f.R.push_back(RMIN);
+    f.R.push_back(a);
     f.chi.push_back(0.0);
     for (std::size_t i = 0; i < c.size(); ++i) {
         f.R.push_back(m.R[i]);
         f.chi.push_back(signo * c[i] / std::sqrt(m.peso[i]));
     }
-    f.R.push_back(RMAX);
+    f.R.push_back(b);
     f.chi.push_back(0.0);
     return f;
 }
+
 namespace {
 
 // Least squares of y on the columns of A (column pivoting: the powers of v + 1/2 and of

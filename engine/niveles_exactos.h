@@ -120,6 +120,10 @@ struct FuncionOnda {
 };
 FuncionOnda funcionOnda(const Potencial& potencial, double MASARED, double RMIN, double RMAX, int v,
                         int J, OpcionesMalla opciones = {});
+// The same on the curve continued by `extensiones` (a bound level only): the grid then reaches
+// past RMIN and RMAX, and the first and last points are its ends.
+FuncionOnda funcionOnda(const Potencial& potencial, const Extensiones& extensiones, double MASARED,
+                        double RMIN, double RMAX, int v, int J, OpcionesMalla opciones = {});
 
 // The fits of G(v), Bv and Dv over the lowest min(6, n) bound J = 0 levels whose uncertainty
 // is below 0.1 1/cm and that are not near a wall; none when fewer than 3 such levels exist,

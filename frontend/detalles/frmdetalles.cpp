@@ -233,8 +233,9 @@ void frmdetalles::muestraNivel(int fila) {
     int v = -1;
     if (fila >= 0 && static_cast<std::size_t>(fila) < filas.size() && resultado_.exactos) {
         v = filas[static_cast<std::size_t>(fila)].v;
-        onda = curvifit::funcionOnda(potencialAjustado(resultado_), resultado_.masaReducida,
-                                     resultado_.exactos->RMIN, resultado_.exactos->RMAX, v, 0);
+        onda = curvifit::funcionOnda(potencialAjustado(resultado_), resultado_.exactos->extensiones,
+                                     resultado_.masaReducida, resultado_.exactos->RMIN,
+                                     resultado_.exactos->RMAX, v, 0);
     }
     graficoNiveles_->ponSeries(
         seriesNiveles(resultado_, v, onda),

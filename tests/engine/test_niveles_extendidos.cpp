@@ -272,6 +272,25 @@ TEST(NivelesExtendidos, DistortionConstantsAgreeWithAFitOfTheJLadder) {
     EXPECT_NEAR(n.constantes->de, 4.0 * Be * Be * Be / (2169.8 * 2169.8), 1e-3 * n.constantes->de);
 }
 
+TEST(NivelesExtendidos, WaveFunctionOnTheExtendedCurveReachesPastTheData) {
+    const ExtremoCurva i = CO.extremo(0.95 * CO.re), o = CO.extremo(1.1 * CO.re);
+    const Extensiones e = extensiones(i, o, 6);
+    const FuncionOnda f = funcionOnda(CO.potencial(), e, CO.mu, i.R, o.R, 3, 0);
+    ASSERT_FALSE(f.R.empty());
+    EXPECT_LT(f.R.front(), i.R);
+    EXPECT_GT(f.R.back(), o.R);
+    int nodos = 0;
+    double norma = 0.0;
+    for (std::size_t k = 1; k < f.R.size(); ++k) {
+        nodos += f.chi[k] * f.chi[k - 1] < 0.0 && std::fabs(f.chi[k]) > 1e-6;
+        norma += 0.5 * (f.chi[k] * f.chi[k] + f.chi[k - 1] * f.chi[k - 1]) * (f.R[k] - f.R[k - 1]);
+    }
+    EXPECT_EQ(nodos, 3);
+    EXPECT_NEAR(norma, 1.0, 1e-2);
+    // Past the last bound level there is nothing to draw.
+    EXPECT_TRUE(funcionOnda(CO.potencial(), e, CO.mu, i.R, o.R, 100000, 0).R.empty());
+}
+
 TEST(NivelesExtendidos, DunhamCoefficientsOfAMorseCurve) {
     const NivelesExactos n = CO.niveles(0.85, 1.6, 10);
     ASSERT_TRUE(n.dunham);
