@@ -1,14 +1,19 @@
-// Cost of the exact levels, J = 0..20, on fitted curves (powers 0..4): a CO-like one (28
-// points from 1.70 to 3.35 bohr, about 26 levels per J) and an H2-like one (20 points from
-// 1.0 to 2.9 bohr). The fit is done once, outside the timed loop.
+// Cost of the exact levels, J = 0..20, on fitted curves (powers 0..4) continued past the
+// data: a CO-like one (28 points from 1.70 to 3.35 bohr) and an H2-like one (20 points from
+// 1.0 to 2.9 bohr), the fit done once outside the timed loop; then whole runs as curvifit
+// does them (read, fit, report, levels, JSON text) on the shipped CO example (goal: under
+// 100 ms) and on a Br2-like curve with more than 100 bound levels per J (goal: under 300 ms).
 #include "calcula.h"
+#include "escriberes.h"
 #include "leedatos.h"
 #include "niveles_exactos.h"
+#include "resultado_json.h"
 
 #include <benchmark/benchmark.h>
 
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -62,6 +67,38 @@ void BM_NivelesExactosH2(benchmark::State& estado) {
     nivelesDe(estado, documento(4401.2, 121.3, 1.401, 1.0079, 1.0079, 20, 1.0, 2.9));
 }
 BENCHMARK(BM_NivelesExactosH2)->Unit(benchmark::kMillisecond);
+
+// One run from the data file's text to the result file's text, as curvifit NAME does it.
+void ejecucionCompleta(benchmark::State& estado, const std::string& texto) {
+    std::size_t niveles = 0;
+    for (auto _ : estado) {
+        std::istringstream datos(texto);
+        std::ostringstream curva, informe;
+        const DatosEntrada leidos = LEEDATOS(datos, "banco", curva);
+        const Resultado resultado = CALCULA(leidos, curva);
+        ESCRIBERES(informe, leidos, resultado);
+        const NivelesExactos n =
+            nivelesExactos(leidos, resultado.ajuste, resultado.constantes, JMAX_DEFECTO);
+        const std::string json = resultadoJson("banco", leidos, resultado, n).dump(2);
+        niveles = n.niveles.size();
+        benchmark::DoNotOptimize(json.data());
+    }
+    estado.counters["niveles"] = static_cast<double>(niveles);
+}
+
+void BM_CurvifitCO(benchmark::State& estado) {
+    std::ifstream fichero(OSCILAB_SOURCE_DIR "/datos/CO.qvd", std::ios::binary);
+    std::ostringstream texto;
+    texto << fichero.rdbuf();
+    ejecucionCompleta(estado, texto.str());
+}
+BENCHMARK(BM_CurvifitCO)->Unit(benchmark::kMillisecond);
+
+// Br2: we 325.3, wexe 1.077 1/cm, re 2.281 A; a Morse curve of these holds about 150 levels.
+void BM_CurvifitBr2(benchmark::State& estado) {
+    ejecucionCompleta(estado, documento(325.3, 1.077, 4.310, 78.918, 80.916, 40, 3.6, 7.5));
+}
+BENCHMARK(BM_CurvifitBr2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

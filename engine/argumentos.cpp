@@ -18,13 +18,13 @@ ErrorMotor errorArgumento(const std::string& mensaje) {
     return {Salida::DatosNoAdmitidos, "Argumentos de curvifit: " + mensaje};
 }
 
-int leeJmax(const std::string& texto) {
-    int valor = -1;
+int leeEntero(const std::string& opcion, const std::string& texto, int minimo, int maximo) {
+    int valor = minimo - 1;
     const char* fin = texto.data() + texto.size();
     const auto [ptr, error] = std::from_chars(texto.data(), fin, valor);
-    if (texto.empty() || error != std::errc() || ptr != fin || valor < 0 || valor > JMAX_MAXIMO) {
-        throw errorArgumento("--jmax necesita un número entero de 0 a " +
-                             std::to_string(JMAX_MAXIMO) + " (se dio \"" + texto + "\")");
+    if (texto.empty() || error != std::errc() || ptr != fin || valor < minimo || valor > maximo) {
+        throw errorArgumento(opcion + " necesita un número entero de " + std::to_string(minimo) +
+                             " a " + std::to_string(maximo) + " (se dio \"" + texto + "\")");
     }
     return valor;
 }
@@ -69,7 +69,13 @@ struct Opcion {
 // One line per option.
 const std::array OPCIONES{
     Opcion{"--jmax", Valor::Obligatorio,
-           [](Argumentos& a, const std::string& v) { a.jmax = leeJmax(v); }},
+           [](Argumentos& a, const std::string& v) {
+               a.jmax = leeEntero("--jmax", v, 0, JMAX_MAXIMO);
+           }},
+    Opcion{"--cola", Valor::Obligatorio,
+           [](Argumentos& a, const std::string& v) {
+               a.cola = leeEntero("--cola", v, COLA_MINIMA, COLA_MAXIMA);
+           }},
     Opcion{"--masas", Valor::Obligatorio,
            [](Argumentos& a, const std::string& v) { a.masas.push_back(leeMasas(v)); }},
     Opcion{"--explorar", Valor::SiHay, [](Argumentos& a, const std::string& v) { a.explorar = v; }},
@@ -135,7 +141,7 @@ Argumentos leeArgumentos(int argc, const char* const* argv) {
 }
 
 std::string textoAyuda() {
-    return "Uso: curvifit [--jmax N] [--masas M1,M2]... NOMBRE\n"
+    return "Uso: curvifit [--jmax N] [--cola N] [--masas M1,M2]... NOMBRE\n"
            "     curvifit --explorar NOMBRE [--json]\n"
            "     curvifit --help | --version\n"
            "\n"
@@ -144,6 +150,10 @@ std::string textoAyuda() {
            "\n"
            "  --jmax N           J más alto de los niveles exactos (0 a " +
            std::to_string(JMAX_MAXIMO) + ", por defecto " + std::to_string(JMAX_DEFECTO) +
+           ")\n"
+           "  --cola N           exponente n de la cola -Cn/R^n más allá de los datos (" +
+           std::to_string(COLA_MINIMA) + " a " + std::to_string(COLA_MAXIMA) + ", por defecto " +
+           std::to_string(COLA_DEFECTO) +
            ")\n"
            "  --masas M1,M2      añade el isotopólogo de esas masas atómicas (u); repetible\n"
            "  --explorar NOMBRE  ordena conjuntos de potencias candidatos, sin escribir\n"

@@ -1,5 +1,5 @@
 // curvifit's command line: options and the document's name in any order.
-//   curvifit [--jmax N] [--masas M1,M2]... NAME
+//   curvifit [--jmax N] [--cola N] [--masas M1,M2]... NAME
 //   curvifit --explorar NAME [--json]
 //   curvifit --help | --version
 // "--" ends the options: a word after it is the name even when it starts with "--".
@@ -17,6 +17,7 @@ namespace curvifit {
 struct Argumentos {
     std::string nombre;                  // the document, as given (ABRE_FICH trims it)
     int jmax = JMAX_DEFECTO;             // highest J of the exact levels
+    int cola = COLA_DEFECTO;             // the exponent n of the curve's -Cn/R^n tail
     std::optional<std::string> explorar; // --explorar NAME
     bool json = false;                   // --json
     std::vector<MasasIsotopologo> masas; // each --masas M1,M2, in the order given

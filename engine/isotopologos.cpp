@@ -19,7 +19,8 @@ DatosEntrada datosConMasas(const DatosEntrada& datos, const MasasIsotopologo& ma
 }
 
 Isotopologo calculaIsotopologo(const DatosEntrada& datos, const Resultado& resultado,
-                               const MasasIsotopologo& masas, int JMAX) {
+                               const MasasIsotopologo& masas, int JMAX,
+                               const OpcionesNiveles& opciones) {
     const DatosEntrada especie = datosConMasas(datos, masas);
     Isotopologo isotopologo;
     isotopologo.MASA1 = especie.MASA1;
@@ -29,12 +30,13 @@ Isotopologo calculaIsotopologo(const DatosEntrada& datos, const Resultado& resul
     Constantes& k = isotopologo.constantes;
     k = constantesEquilibrio(especie, resultado.ajuste, resultado.constantes.XEQ);
     constantesRotacion(k, especie.MASARED);
-    isotopologo.exactos = nivelesExactos(especie, resultado.ajuste, k, JMAX);
+    isotopologo.exactos = nivelesExactos(especie, resultado.ajuste, k, JMAX, opciones);
     return isotopologo;
 }
 
 std::vector<Isotopologo> calculaIsotopologos(const DatosEntrada& datos, const Resultado& resultado,
-                                             const std::vector<MasasIsotopologo>& masas, int JMAX) {
+                                             const std::vector<MasasIsotopologo>& masas, int JMAX,
+                                             const OpcionesNiveles& opciones) {
     // The species share nothing but read-only inputs, and a heavier one needs a finer grid,
     // so they are solved side by side on the machine's cores.
     std::vector<Isotopologo> especies(masas.size());
@@ -43,7 +45,7 @@ std::vector<Isotopologo> calculaIsotopologos(const DatosEntrada& datos, const Re
     const auto trabaja = [&] {
         for (std::size_t i = siguiente++; i < masas.size(); i = siguiente++) {
             try {
-                especies[i] = calculaIsotopologo(datos, resultado, masas[i], JMAX);
+                especies[i] = calculaIsotopologo(datos, resultado, masas[i], JMAX, opciones);
             } catch (...) {
                 fallos[i] = std::current_exception();
             }

@@ -29,10 +29,12 @@ DatosEntrada datosConMasas(const DatosEntrada& datos, const MasasIsotopologo& ma
 // The constants of one species at the run's equilibrium distance, and its exact levels for
 // J = 0..JMAX from the same coefficients.
 Isotopologo calculaIsotopologo(const DatosEntrada& datos, const Resultado& resultado,
-                               const MasasIsotopologo& masas, int JMAX);
+                               const MasasIsotopologo& masas, int JMAX,
+                               const OpcionesNiveles& opciones = {});
 
 // Every species in the order given, each as calculaIsotopologo computes it.
 std::vector<Isotopologo> calculaIsotopologos(const DatosEntrada& datos, const Resultado& resultado,
-                                             const std::vector<MasasIsotopologo>& masas, int JMAX);
+                                             const std::vector<MasasIsotopologo>& masas, int JMAX,
+                                             const OpcionesNiveles& opciones = {});
 
 } // namespace curvifit

@@ -1,10 +1,9 @@
-// curvifit NAME [--jmax N] [--masas M1,M2]...: reads datos/NAME.qvd, writes result/NAME.res,
-// result/NAME.scs and result/NAME.json, which also holds each isotopologue asked for. The
-// JSON of an earlier run goes before anything is written, and the new one is in place before
-// the report is complete on disk, so a JSON beside a report always belongs to it.
-// curvifit --explorar NAME [--json]: ranks candidate power sets for datos/NAME.qvd on
-// standard output and writes no result file.
-// curvifit --help, curvifit --version: on standard output.
+// curvifit NAME [--jmax N] [--cola N] [--masas M1,M2]...: reads datos/NAME.qvd, writes
+// result/NAME.res, result/NAME.scs and result/NAME.json, which also holds each isotopologue asked
+// for. The JSON of an earlier run goes before anything is written, and the new one is in place
+// before the report is complete on disk, so a JSON beside a report always belongs to it. curvifit
+// --explorar NAME [--json]: ranks candidate power sets for datos/NAME.qvd on standard output and
+// writes no result file. curvifit --help, curvifit --version: on standard output.
 #include "abre_fich.h"
 #include "argumentos.h"
 #include "calcula.h"
@@ -57,10 +56,12 @@ int main(int argc, char** argv) {
         ficheros.datos.close();
         const Resultado resultado = CALCULA(datos, ficheros.scs);
         ESCRIBERES(ficheros.res, datos, resultado);
-        const NivelesExactos exactos =
-            nivelesExactos(datos, resultado.ajuste, resultado.constantes, argumentos.jmax);
+        OpcionesNiveles opciones;
+        opciones.cola = argumentos.cola;
+        const NivelesExactos exactos = nivelesExactos(datos, resultado.ajuste, resultado.constantes,
+                                                      argumentos.jmax, opciones);
         const std::vector<Isotopologo> isotopologos =
-            calculaIsotopologos(datos, resultado, argumentos.masas, argumentos.jmax);
+            calculaIsotopologos(datos, resultado, argumentos.masas, argumentos.jmax, opciones);
         puntoDeParada(PARADA_INFORME);
         escribeResultadoJson(rutas.FICHJSON, resultadoJson(rutas.FICHDATOS, datos, resultado,
                                                            exactos, isotopologos));

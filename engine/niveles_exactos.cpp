@@ -2,6 +2,7 @@
 
 #include "constantes_fisicas.h"
 #include "derivapol.h"
+#include "malla_radial.h"
 
 #include <Eigen/Dense>
 
@@ -15,202 +16,39 @@ namespace curvifit {
 namespace {
 
 constexpr double PI = std::numbers::pi;
+constexpr double INFINITO = std::numeric_limits<double>::infinity();
 
-// Polynomials of degree N resolve a wave of k L / 2 = pi * (wavelengths in [a, b]) when N
-// exceeds it; with this many nodes per shortest wavelength, plus a few for the walls, the
-// eigenvalues are converged to about 1e-6 1/cm (tests check it on a grid twice as fine).
+// Points per local wavelength on elements of order 10: the eigenvalues are converged to about
+// 1e-6 1/cm (tests check it on a grid twice as fine).
 constexpr double PUNTOS_POR_ONDA = 6.0;
-constexpr int PUNTOS_EXTRA = 12;
-constexpr int INTERVALOS_MINIMOS = 24;
-// A dense eigenproblem of this size takes about 0.1 s per J. Only a curve far from a
-// molecule's (a spurious deep hole in the fit, energies typed in the wrong unit) asks for
-// more; its highest levels are then less exact.
-constexpr int INTERVALOS_MAXIMOS = 600;
-// Samples of V_J that find its lowest value when choosing the grid.
-constexpr int MUESTRAS_MALLA = 600;
+// No element wider than this share of its distance from the origin: the elements grow
+// geometrically along a flat tail.
+constexpr double FRACCION_R = 0.5;
+// Inwards the grid goes until chi has decayed by exp(-DECAIMIENTO) below the highest energy
+// sought, but never closer to the origin than this share of RMIN.
+constexpr double DECAIMIENTO = 36.0;
+constexpr double FRACCION_RMIN = 0.05;
+constexpr int PASOS_INTERIOR = 400;
+// Outwards the tail is flat to this many 1/cm...
+constexpr double COLA_PLANA_CM1 = 1e-6;
+// ...but the grid stops at this many times RMAX (a Coulomb tail is flat only at 1e11 bohr);
+// a level that still feels the grid's end there is not listed.
+constexpr double FACTOR_RMAX = 100.0;
+// A level feels an end of the grid when moving it 0.1 bohr shifts it by this many 1/cm.
+constexpr double CAMBIO_EXTREMO_CM1 = 1e-4;
+// Samples of V that find the well and the centrifugal barriers.
+constexpr int MUESTRAS_CURVA = 2000;
 constexpr int ITERACIONES_RAIZ = 100;
+constexpr int ITERACIONES_CUASILIGADO = 2;
+constexpr double PESO_DESPRECIABLE = 1e-30;
+constexpr int PUNTOS_INTEGRAL = 400;
 constexpr int NIVELES_AJUSTE = 6;
 constexpr int NIVELES_AJUSTE_MINIMOS = 3;
+// The data reach dissociation when V(RMAX) is this share of the well depth below V_inf.
+constexpr double FRACCION_DISOCIACION = 0.01;
 
 double centrifugo(int J, double mu, double R) {
     return static_cast<double>(J) * (J + 1) / (2.0 * mu * R * R);
-}
-
-double potencialJ(const Potencial& p, int J, double mu, double R) {
-    return p.V(R) + centrifugo(J, mu, R);
-}
-
-double limiteJ(const Potencial& p, int J, double mu, double a, double b) {
-    return std::min(potencialJ(p, J, mu, a), potencialJ(p, J, mu, b));
-}
-
-// Nodes of the grid from the shortest local de Broglie wavelength 2 pi / k_max,
-// k_max^2 = 2 mu max over J of (E_lim(J) - min V_J); 0 when no J can hold a level.
-int intervalosMalla(const Potencial& p, double mu, double a, double b, int JMAX, double finura) {
-    std::vector<double> R(MUESTRAS_MALLA + 1), V(MUESTRAS_MALLA + 1);
-    for (int i = 0; i <= MUESTRAS_MALLA; ++i) {
-        R[i] = a + (b - a) * i / MUESTRAS_MALLA;
-        V[i] = p.V(R[i]);
-    }
-    double k2 = 0.0;
-    for (int J = 0; J <= JMAX; ++J) {
-        const double limite =
-            std::min(V.front() + centrifugo(J, mu, a), V.back() + centrifugo(J, mu, b));
-        double minimo = limite;
-        for (int i = 1; i < MUESTRAS_MALLA; ++i) {
-            minimo = std::min(minimo, V[i] + centrifugo(J, mu, R[i]));
-        }
-        k2 = std::max(k2, 2.0 * mu * (limite - minimo));
-    }
-    if (!(k2 > 0.0) || !std::isfinite(k2)) {
-        return 0;
-    }
-    const double ondas = (b - a) * std::sqrt(k2) / (2.0 * PI);
-    const double intervalos = std::ceil(finura * (PUNTOS_POR_ONDA * ondas + PUNTOS_EXTRA));
-    return static_cast<int>(
-        std::clamp(intervalos, double(INTERVALOS_MINIMOS), double(INTERVALOS_MAXIMOS)));
-}
-
-// Gauss-Lobatto-Legendre nodes x_0 = -1 < ... < x_N = 1, their weights, and P_N at them.
-struct Lobatto {
-    std::vector<double> x, w, PN;
-};
-
-Lobatto nodosLobatto(int N) {
-    Lobatto l;
-    l.x.resize(static_cast<std::size_t>(N + 1));
-    l.w.resize(l.x.size());
-    l.PN.resize(l.x.size());
-    for (int j = 0; j <= N; ++j) {
-        // Newton on q = P_{N+1} - P_{N-1}, whose roots are the nodes; q' = (2N+1) P_N.
-        double x = -std::cos(PI * j / N);
-        double PNx = 0.0;
-        for (int iteracion = 0; iteracion < 100; ++iteracion) {
-            double anterior = 1.0, actual = x; // P_0, P_1
-            for (int k = 2; k <= N + 1; ++k) {
-                const double siguiente = ((2.0 * k - 1.0) * x * actual - (k - 1.0) * anterior) / k;
-                anterior = actual;
-                actual = siguiente;
-                if (k == N) {
-                    PNx = actual;
-                }
-            }
-            // Now actual = P_{N+1}; P_{N-1} from the recurrence backwards.
-            const double PN1 = ((2.0 * N + 1.0) * x * PNx - (N + 1.0) * actual) / N;
-            if (j == 0 || j == N) {
-                break;
-            }
-            const double paso = (actual - PN1) / ((2.0 * N + 1.0) * PNx);
-            x -= paso;
-            if (std::fabs(paso) < 1e-16) {
-                break;
-            }
-        }
-        if (j == 0 || j == N) {
-            PNx = (j == N || N % 2 == 0) ? 1.0 : -1.0;
-        }
-        l.x[static_cast<std::size_t>(j)] = x;
-        l.PN[static_cast<std::size_t>(j)] = PNx;
-        l.w[static_cast<std::size_t>(j)] = 2.0 / (N * (N + 1.0) * PNx * PNx);
-    }
-    return l;
-}
-
-// Kinetic energy in the Lobatto discrete-variable representation of [a, a + L] (N + 1
-// nodes): chi = 0 at both walls by leaving out the two end functions. The quadrature is
-// exact for the kinetic integrals, so the matrix is the Galerkin one of polynomials of
-// degree N, and the eigenvalues converge exponentially also for levels that touch a wall.
-Eigen::MatrixXd energiaCinetica(const Lobatto& l, double L, double mu) {
-    const int N = static_cast<int>(l.x.size()) - 1;
-    Eigen::MatrixXd D(N + 1, N - 1); // derivative of the interior Lagrange functions at nodes
-    for (int k = 0; k <= N; ++k) {
-        for (int j = 1; j < N; ++j) {
-            D(k, j - 1) =
-                k == j
-                    ? 0.0
-                    : l.PN[static_cast<std::size_t>(k)] /
-                          (l.PN[static_cast<std::size_t>(j)] *
-                           (l.x[static_cast<std::size_t>(k)] - l.x[static_cast<std::size_t>(j)]));
-        }
-    }
-    Eigen::VectorXd raizPeso(N - 1);
-    for (int j = 1; j < N; ++j) {
-        raizPeso[j - 1] = std::sqrt(l.w[static_cast<std::size_t>(j)]);
-    }
-    const Eigen::VectorXd w = Eigen::Map<const Eigen::VectorXd>(l.w.data(), N + 1);
-    Eigen::MatrixXd T = D.transpose() * w.asDiagonal() * D;
-    T = raizPeso.asDiagonal().inverse() * T * raizPeso.asDiagonal().inverse();
-    return T * (4.0 / (L * L) / (2.0 * mu));
-}
-
-struct Tridiagonal {
-    Eigen::VectorXd d; // diagonal
-    Eigen::VectorXd e; // off-diagonal
-};
-
-// Solves (t - sigma) x = b in place by Gaussian elimination with partial pivoting; a
-// vanishing pivot is replaced by a tiny one, as inverse iteration wants.
-void resuelveDesplazado(const Tridiagonal& t, double sigma, double pivoteMinimo,
-                        Eigen::VectorXd& b) {
-    const Eigen::Index n = t.d.size();
-    Eigen::VectorXd d = t.d.array() - sigma;
-    Eigen::VectorXd inf = t.e, sup = t.e,
-                    sup2 = Eigen::VectorXd::Zero(std::max<Eigen::Index>(n - 2, 0));
-    std::vector<bool> cambio(static_cast<std::size_t>(n), false);
-    for (Eigen::Index i = 0; i + 1 < n; ++i) {
-        if (std::fabs(d[i]) >= std::fabs(inf[i])) {
-            if (d[i] == 0.0) {
-                d[i] = pivoteMinimo;
-            }
-            inf[i] /= d[i];
-            d[i + 1] -= inf[i] * sup[i];
-        } else {
-            const double factor = d[i] / inf[i];
-            d[i] = inf[i];
-            inf[i] = factor;
-            const double s = sup[i];
-            sup[i] = d[i + 1];
-            d[i + 1] = s - factor * d[i + 1];
-            if (i + 2 < n) {
-                sup2[i] = sup[i + 1];
-                sup[i + 1] = -factor * sup[i + 1];
-            }
-            cambio[static_cast<std::size_t>(i)] = true;
-        }
-    }
-    if (d[n - 1] == 0.0) {
-        d[n - 1] = pivoteMinimo;
-    }
-    for (Eigen::Index i = 0; i + 1 < n; ++i) {
-        if (cambio[static_cast<std::size_t>(i)]) {
-            const double s = b[i];
-            b[i] = b[i + 1];
-            b[i + 1] = s - inf[i] * b[i];
-        } else {
-            b[i + 1] -= inf[i] * b[i];
-        }
-    }
-    for (Eigen::Index i = n; i-- > 0;) {
-        double s = b[i];
-        if (i + 1 < n) {
-            s -= sup[i] * b[i + 1];
-        }
-        if (i + 2 < n) {
-            s -= sup2[i] * b[i + 2];
-        }
-        b[i] = s / d[i];
-    }
-}
-
-// Normalised eigenvector of the tridiagonal matrix for the eigenvalue lambda.
-Eigen::VectorXd autovector(const Tridiagonal& t, double lambda, double escala) {
-    const double pivoteMinimo = std::numeric_limits<double>::epsilon() * escala;
-    Eigen::VectorXd x = Eigen::VectorXd::Ones(t.d.size());
-    for (int iteracion = 0; iteracion < 2; ++iteracion) {
-        resuelveDesplazado(t, lambda, pivoteMinimo, x);
-        x /= x.norm();
-    }
-    return x;
 }
 
 // The root of f between x0 (f > 0) and x1 (f <= 0), by regula falsi with the Illinois
@@ -245,27 +83,136 @@ double raiz(const std::function<double(double)>& f, double x0, double x1) {
     return f1 == 0.0 ? x1 : x1 - f1 * (x1 - x0) / (f1 - f0);
 }
 
-// A level for one J: the grid and the potential on it, shared by all its levels.
-struct MallaJ {
-    int J = 0;
-    double mu = 0.0, a = 0.0, b = 0.0;
-    std::vector<double> R, VJ, dVJ; // at the interior points
+// The problem as the solver sees it: the curve with its extensions, where the data end,
+// and what changes under the alternatives.
+struct Problema {
+    Potencial V;
+    double mu = 0.0, RMIN = 0.0, RMAX = 0.0, EEQ = 0.0;
+    Extensiones extensiones;
+    std::vector<std::function<double(double)>> alternativas;
+    std::size_t primeraCola = 0; // index of the first tail alternative
+
+    double VJ(int J, double R) const { return V.V(R) + centrifugo(J, mu, R); }
 };
 
-// Classical turning points: the first crossing of V_J = E from each wall inward.
-std::pair<double, double> puntosRetorno(const Potencial& p, const MallaJ& m, double E) {
-    const auto f = [&](double R) { return potencialJ(p, m.J, m.mu, R) - E; };
+// The centrifugal barrier of one J beyond the well: its top and where it is.
+struct Barrera {
+    double R = 0.0, cima = 0.0;
+};
+
+// Samples of V_J from RMIN out to `hasta`, geometric so that a long tail costs little.
+std::vector<double> muestrasR(double desde, double hasta) {
+    std::vector<double> R(MUESTRAS_CURVA + 1);
+    for (int i = 0; i <= MUESTRAS_CURVA; ++i) {
+        R[static_cast<std::size_t>(i)] =
+            desde * std::pow(hasta / desde, double(i) / MUESTRAS_CURVA);
+    }
+    return R;
+}
+
+std::optional<Barrera> barrera(const Problema& p, int J, const std::vector<double>& R) {
+    if (!p.extensiones.exterior || J == 0) {
+        return std::nullopt;
+    }
+    std::size_t fondo = 0;
+    for (std::size_t i = 0; i < R.size(); ++i) {
+        if (p.VJ(J, R[i]) < p.VJ(J, R[fondo])) {
+            fondo = i;
+        }
+    }
+    std::size_t cima = fondo;
+    for (std::size_t i = fondo; i < R.size(); ++i) {
+        if (p.VJ(J, R[i]) > p.VJ(J, R[cima])) {
+            cima = i;
+        }
+    }
+    const double Vinf = p.extensiones.exterior->Vinf;
+    if (cima == fondo || cima + 1 == R.size() || p.VJ(J, R[cima]) <= Vinf) {
+        return std::nullopt;
+    }
+    // The top between the neighbouring samples, by golden section.
+    double lo = R[cima - 1], hi = R[cima + 1];
+    const double g = 0.5 * (std::sqrt(5.0) - 1.0);
+    for (int i = 0; i < 80; ++i) {
+        const double x1 = hi - g * (hi - lo), x2 = lo + g * (hi - lo);
+        (p.VJ(J, x1) > p.VJ(J, x2) ? hi : lo) = (p.VJ(J, x1) > p.VJ(J, x2) ? x2 : x1);
+    }
+    const double Rb = 0.5 * (lo + hi);
+    return Barrera{Rb, p.VJ(J, Rb)};
+}
+
+// The bound levels' limit: V_inf with a tail, the lower of the kept walls' V_J.
+double limiteJ(const Problema& p, int J) {
+    double limite = INFINITO;
+    if (!p.extensiones.interior) {
+        limite = std::min(limite, p.VJ(J, p.RMIN));
+    }
+    limite =
+        std::min(limite, p.extensiones.exterior ? p.extensiones.exterior->Vinf : p.VJ(J, p.RMAX));
+    return limite;
+}
+
+// The inner end of the grid: RMIN for a kept wall, else where chi has decayed enough below
+// the exponential wall.
+double extremoInterior(const Problema& p, double Etope) {
+    if (!p.extensiones.interior) {
+        return p.RMIN;
+    }
+    const double paso = p.RMIN * (1.0 - FRACCION_RMIN) / PASOS_INTERIOR;
+    double R = p.RMIN, decaido = 0.0;
+    for (int i = 0; i < PASOS_INTERIOR && decaido < DECAIMIENTO; ++i) {
+        R -= paso;
+        const double V = p.V.V(R);
+        if (V > Etope) {
+            decaido += std::sqrt(2.0 * p.mu * (V - Etope)) * paso;
+        }
+    }
+    return R;
+}
+
+double extremoExterior(const Problema& p) {
+    if (!p.extensiones.exterior) {
+        return p.RMAX;
+    }
+    const ExtensionExterior& x = *p.extensiones.exterior;
+    const double plano = std::pow(x.Cn / (COLA_PLANA_CM1 / HARTREE_A_CM1), 1.0 / x.n);
+    return std::clamp(plano, 2.0 * p.RMAX, FACTOR_RMAX * p.RMAX);
+}
+
+// The grid between a and b that resolves every energy up to Etope.
+MallaRadial malla(const Problema& p, double a, double b, double Etope, double Vminimo,
+                  double finura) {
+    const double kmax2 = 2.0 * p.mu * (Etope - Vminimo);
+    const auto k = [&](double R) {
+        return std::sqrt(std::min(kmax2, 2.0 * p.mu * std::fabs(Etope - p.V.V(R))));
+    };
+    return mallaRadial(
+        fronterasElementos(a, b, k, finura * PUNTOS_POR_ONDA, FRACCION_R, {p.RMIN, p.RMAX}), p.mu);
+}
+
+std::vector<double> VJmalla(const Problema& p, const MallaRadial& m, int J) {
+    std::vector<double> V(m.R.size());
+    for (std::size_t i = 0; i < V.size(); ++i) {
+        V[i] = p.VJ(J, m.R[i]);
+    }
+    return V;
+}
+
+// Classical turning points: the first crossing of V_J = E from each end of the grid inward.
+std::pair<double, double> puntosRetorno(const Problema& p, const MallaRadial& m,
+                                        const std::vector<double>& VJ, int J, double E) {
+    const auto f = [&](double R) { return p.VJ(J, R) - E; };
     const std::size_t n = m.R.size();
     std::size_t i = 0;
-    while (i < n && m.VJ[i] > E) {
+    while (i < n && VJ[i] > E) {
         ++i;
     }
     std::size_t k = n;
-    while (k > 0 && m.VJ[k - 1] > E) {
+    while (k > 0 && VJ[k - 1] > E) {
         --k;
     }
     if (i == n) { // a well narrower than the grid: the lowest point stands for both
-        const auto menor = std::min_element(m.VJ.begin(), m.VJ.end()) - m.VJ.begin();
+        const auto menor = std::min_element(VJ.begin(), VJ.end()) - VJ.begin();
         return {m.R[static_cast<std::size_t>(menor)], m.R[static_cast<std::size_t>(menor)]};
     }
     const double interior = raiz(f, i == 0 ? m.a : m.R[i - 1], m.R[i]);
@@ -273,158 +220,392 @@ std::pair<double, double> puntosRetorno(const Potencial& p, const MallaJ& m, dou
     return {interior, exterior};
 }
 
-NivelExacto nivel(const Potencial& p, const MallaJ& m, int v, double E, const Eigen::VectorXd& c,
-                  double EEQ) {
+// The largest first-order change of E under the alternatives, hartree, and the tail's own.
+struct Cambios {
+    double mayor = 0.0;
+    std::vector<double> porAlternativa;
+};
+
+Cambios cambios(const Problema& p, const MallaRadial& m, const std::vector<double>& c) {
+    Cambios x;
+    for (const auto& cambio : p.alternativas) {
+        double dE = 0.0;
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            // Where chi has died away (most of a long tail for the deep levels) nothing counts.
+            const double peso = c[i] * c[i];
+            if (peso > PESO_DESPRECIABLE && (m.R[i] < p.RMIN || m.R[i] > p.RMAX)) {
+                dE += peso * cambio(m.R[i]);
+            }
+        }
+        x.porAlternativa.push_back(dE);
+        x.mayor = std::max(x.mayor, std::fabs(dE));
+    }
+    return x;
+}
+
+NivelExacto nivel(const Problema& p, const MallaRadial& m, const std::vector<double>& VJ, int J,
+                  int v, double E, const std::vector<double>& c) {
     const double L = m.b - m.a;
     double vMedio = 0.0, fuerzaInterior = 0.0, fuerzaExterior = 0.0, inversaR2 = 0.0;
     for (std::size_t i = 0; i < m.R.size(); ++i) {
-        const double peso = c[static_cast<Eigen::Index>(i)] * c[static_cast<Eigen::Index>(i)];
-        vMedio += peso * m.VJ[i];
-        fuerzaInterior += peso * (m.b - m.R[i]) * m.dVJ[i];
-        fuerzaExterior += peso * (m.R[i] - m.a) * m.dVJ[i];
-        inversaR2 += peso / (m.R[i] * m.R[i]);
+        const double peso = c[i] * c[i];
+        const double R = m.R[i];
+        const double dVJ = p.V.dV(R) - 2.0 * centrifugo(J, p.mu, R) / R;
+        vMedio += peso * VJ[i];
+        fuerzaInterior += peso * (m.b - R) * dVJ;
+        fuerzaExterior += peso * (R - m.a) * dVJ;
+        inversaR2 += peso / (R * R);
     }
-    // Stretching the box about the far wall gives chi'(wall)^2/(2 mu) as expectation values
+    // Stretching the box about the far end gives chi'(end)^2/(2 mu) as expectation values
     // (a virial theorem between walls), exact to the eigenvalues' own accuracy.
     const double cinetica = E - vMedio;
     NivelExacto n;
     n.v = v;
-    n.J = m.J;
+    n.J = J;
     n.e_hartree = E;
-    n.e_cm1 = (E - EEQ) * HARTREE_A_CM1;
-    std::tie(n.r_interior, n.r_exterior) = puntosRetorno(p, m, E);
-    if (m.J == 0) {
-        n.bv_cm1 = inversaR2 / (2.0 * m.mu) * HARTREE_A_CM1;
+    n.e_cm1 = (E - p.EEQ) * HARTREE_A_CM1;
+    std::tie(n.r_interior, n.r_exterior) = puntosRetorno(p, m, VJ, J, E);
+    if (J == 0) {
+        n.bv_cm1 = inversaR2 / (2.0 * p.mu) * HARTREE_A_CM1;
     }
     // A square: tiny negative values are the discretisation's noise.
     n.sensibilidad_interior = std::max(0.0, (2.0 * cinetica + fuerzaInterior) / L) * HARTREE_A_CM1;
     n.sensibilidad_exterior = std::max(0.0, (2.0 * cinetica - fuerzaExterior) / L) * HARTREE_A_CM1;
-    n.cerca_pared =
-        std::max(n.sensibilidad_interior, n.sensibilidad_exterior) * DESPLAZAMIENTO_PARED >
-        CAMBIO_PARED_CM1;
+    // At an end of the extended curve the virial form loses its digits over a long grid; the
+    // end element's slope gives it directly.
+    const auto [inicio, fin] = pendientesExtremos(m, c);
+    if (p.extensiones.interior) {
+        n.sensibilidad_interior = inicio * inicio / (2.0 * p.mu) * HARTREE_A_CM1;
+    }
+    if (p.extensiones.exterior) {
+        n.sensibilidad_exterior = fin * fin / (2.0 * p.mu) * HARTREE_A_CM1;
+    }
+    const double paredInterior = p.extensiones.interior ? 0.0 : n.sensibilidad_interior;
+    const double paredExterior = p.extensiones.exterior ? 0.0 : n.sensibilidad_exterior;
+    const double cambioPared = std::max(paredInterior, paredExterior) * DESPLAZAMIENTO_PARED;
+    n.cerca_pared = cambioPared > CAMBIO_PARED_CM1;
+    n.extrapolado = n.r_interior < p.RMIN || n.r_exterior > p.RMAX;
+    n.incertidumbre_cm1 = std::max(cambioPared, cambios(p, m, c).mayor * HARTREE_A_CM1);
     return n;
 }
 
-// Every level of one J below its limit, in increasing energy (v = the count of nodes).
-void nivelesJ(const Potencial& p, const MallaJ& m, const Eigen::MatrixXd& T, double limite,
-              double EEQ, std::vector<NivelExacto>& niveles) {
-    if (*std::min_element(m.VJ.begin(), m.VJ.end()) >= limite) {
-        return;
+// Dv, Hv and Lv of a J = 0 level: the centrifugal term 1/(2 mu R^2) as a perturbation.
+void distorsion(const Problema& p, const MallaRadial& m, const std::vector<double>& V, double E,
+                const std::vector<double>& c, NivelExacto& n) {
+    std::vector<double> W(m.R.size());
+    for (std::size_t i = 0; i < W.size(); ++i) {
+        W[i] = centrifugo(1, p.mu, m.R[i]) / 2.0;
     }
-    Eigen::MatrixXd H = T;
-    H.diagonal() += Eigen::Map<const Eigen::VectorXd>(m.VJ.data(), Eigen::Index(m.VJ.size()));
-    const Eigen::Tridiagonalization<Eigen::MatrixXd> tri(H);
-    const Tridiagonal t{tri.diagonal(), tri.subDiagonal()};
-    // All eigenvalues of the tridiagonal matrix by implicit QL: O(n^2), ascending.
-    Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> ql;
-    ql.computeFromTridiagonal(t.d, t.e, Eigen::EigenvaluesOnly);
-    const Eigen::VectorXd& E = ql.eigenvalues();
-    const Eigen::Index cuantos = std::lower_bound(E.begin(), E.end(), limite) - E.begin();
-    if (cuantos == 0) {
-        return;
+    const Distorsion d = distorsionCentrifuga(m, V, E, c, W);
+    n.dv_cm1 = d.D * HARTREE_A_CM1;
+    n.hv_cm1 = d.H * HARTREE_A_CM1;
+    n.lv_cm1 = d.L * HARTREE_A_CM1;
+}
+
+// True when the level's energy depends on an end of the grid that is not a wall of the data.
+bool sienteExtremo(const Problema& p, const NivelExacto& n) {
+    return std::max(p.extensiones.interior ? n.sensibilidad_interior : 0.0,
+                    p.extensiones.exterior ? n.sensibilidad_exterior : 0.0) *
+               DESPLAZAMIENTO_PARED >
+           CAMBIO_EXTREMO_CM1;
+}
+
+// Integral of f over [x0, x1] with x = x0 + (x1 - x0)(1 - cos t)/2, which takes away the
+// inverse square roots at turning points.
+double integralRetorno(const std::function<double(double)>& f, double x0, double x1) {
+    double suma = 0.0;
+    for (int i = 0; i < PUNTOS_INTEGRAL; ++i) {
+        const double t = PI * (i + 0.5) / PUNTOS_INTEGRAL;
+        suma += f(x0 + 0.5 * (x1 - x0) * (1.0 - std::cos(t))) * std::sin(t);
     }
-    const double escala = E.cwiseAbs().maxCoeff();
-    Eigen::MatrixXd Y(t.d.size(), cuantos);
-    for (Eigen::Index k = 0; k < cuantos; ++k) {
-        Y.col(k) = autovector(t, E[k], escala);
+    return suma * 0.5 * (x1 - x0) * PI / PUNTOS_INTEGRAL;
+}
+
+// The outer turning point beyond the barrier at energy E.
+double tercerPunto(const Problema& p, int J, double E, const Barrera& b) {
+    double fuera = b.R;
+    while (p.VJ(J, fuera) > E && fuera < FACTOR_RMAX * FACTOR_RMAX * p.RMAX) {
+        fuera *= 1.1;
     }
-    const Eigen::MatrixXd C = tri.matrixQ() * Y; // one blocked pass for all vectors
-    for (Eigen::Index k = 0; k < cuantos; ++k) {
-        niveles.push_back(nivel(p, m, static_cast<int>(k), E[k], C.col(k), EEQ));
+    return raiz([&](double R) { return p.VJ(J, R) - E; }, b.R, fuera);
+}
+
+// Uniform semiclassical width: Gamma = ln(1 + exp(-2 theta)) / T, with T the classical period
+// in the well and theta the barrier's tunnelling integral (Connor's formula, hbar = 1).
+double anchura(const Problema& p, int J, double E, double R1, double R2, double R3) {
+    const double periodo =
+        2.0 * p.mu *
+        integralRetorno(
+            [&](double R) {
+                return 1.0 / std::sqrt(std::max(2.0 * p.mu * (E - p.VJ(J, R)),
+                                                std::numeric_limits<double>::min()));
+            },
+            R1, R2);
+    const double theta = integralRetorno(
+        [&](double R) { return std::sqrt(std::max(0.0, 2.0 * p.mu * (p.VJ(J, R) - E))); }, R2, R3);
+    return std::log1p(std::exp(-2.0 * theta)) / periodo;
+}
+
+// Quasibound levels of one J: each is the eigenvalue with a wall at its own outer turning
+// point beyond the barrier, where its wave function is smallest (the wall shifts it by
+// about its width), found by iterating that point; first guesses from a wall on the top.
+void cuasiligados(const Problema& p, int J, const Barrera& b, double a, double Vminimo, int ligados,
+                  const OpcionesMalla& opciones, std::vector<NivelExacto>& niveles) {
+    const double Vinf = p.extensiones.exterior->Vinf;
+    const auto resuelve = [&](double fin) {
+        const MallaRadial m = malla(p, a, fin, b.cima, Vminimo, opciones.finura);
+        return std::pair{m, autoestados(m, VJmalla(p, m, J), Vinf, b.cima)};
+    };
+    const Autoestados guias = resuelve(b.R).second;
+    std::vector<NivelExacto> encontrados;
+    for (std::size_t k = 0; k < guias.E.size(); ++k) {
+        double E = guias.E[k];
+        for (int i = 0; i < ITERACIONES_CUASILIGADO; ++i) {
+            const auto [m, estados] = resuelve(tercerPunto(p, J, E, b));
+            if (estados.E.empty()) {
+                break;
+            }
+            std::size_t cerca = 0;
+            for (std::size_t j = 0; j < estados.E.size(); ++j) {
+                if (std::fabs(estados.E[j] - E) < std::fabs(estados.E[cerca] - E)) {
+                    cerca = j;
+                }
+            }
+            E = estados.E[cerca];
+            if (i + 1 == ITERACIONES_CUASILIGADO) {
+                const std::vector<double> VJ = VJmalla(p, m, J);
+                NivelExacto n =
+                    nivel(p, m, VJ, J, ligados + static_cast<int>(k), E, estados.c[cerca]);
+                const auto f = [&](double R) { return p.VJ(J, R) - E; };
+                double R2 = b.R;
+                while (R2 > a && p.VJ(J, R2) > E) {
+                    R2 -= 0.01 * (b.R - a);
+                }
+                n.r_exterior = raiz(f, b.R, R2);
+                n.cuasiligado = true;
+                n.sensibilidad_exterior = 0.0;
+                n.extrapolado = n.r_interior < p.RMIN || n.r_exterior > p.RMAX;
+                n.anchura_cm1 =
+                    anchura(p, J, E, n.r_interior, n.r_exterior, tercerPunto(p, J, E, b)) *
+                    HARTREE_A_CM1;
+                encontrados.push_back(n);
+            }
+        }
+    }
+    // A level wider than its spacing to the next is no level at all.
+    for (std::size_t k = 0; k < encontrados.size(); ++k) {
+        const double separacion = k + 1 < encontrados.size()
+                                      ? encontrados[k + 1].e_cm1 - encontrados[k].e_cm1
+                                  : k > 0 ? encontrados[k].e_cm1 - encontrados[k - 1].e_cm1
+                                          : INFINITO;
+        if (*encontrados[k].anchura_cm1 <= separacion) {
+            niveles.push_back(encontrados[k]);
+        }
     }
 }
 
-MallaJ mallaJ(const std::vector<double>& R, const std::vector<double>& V,
-              const std::vector<double>& dV, int J, double mu, double a, double b) {
-    MallaJ m{J, mu, a, b, R, V, dV};
-    const double jj = static_cast<double>(J) * (J + 1);
-    for (std::size_t i = 0; i < R.size(); ++i) {
-        const double r2 = R[i] * R[i];
-        m.VJ[i] += jj / (2.0 * mu * r2);
-        m.dVJ[i] -= jj / (mu * r2 * R[i]);
+std::optional<Disociacion> disociacion(const Problema& p, const std::optional<NivelExacto>& fondo,
+                                       const Cambios& cambiosFondo) {
+    if (!p.extensiones.exterior || !fondo) {
+        return std::nullopt;
     }
-    return m;
+    const double Vinf = p.extensiones.exterior->Vinf;
+    Disociacion d;
+    d.v_inf_hartree = Vinf;
+    d.de_cm1 = (Vinf - p.EEQ) * HARTREE_A_CM1;
+    d.d0_cm1 = (Vinf - fondo->e_hartree) * HARTREE_A_CM1;
+    d.desde_datos = Vinf - p.V.V(p.RMAX) <= FRACCION_DISOCIACION * (Vinf - p.EEQ);
+    for (std::size_t i = p.primeraCola; i < p.alternativas.size(); ++i) {
+        const double dVinf = p.alternativas[i](INFINITO);
+        const double dE = cambiosFondo.porAlternativa[i];
+        d.incertidumbre_cm1 = std::max({d.incertidumbre_cm1, std::fabs(dVinf) * HARTREE_A_CM1,
+                                        std::fabs(dVinf - dE) * HARTREE_A_CM1});
+    }
+    return d;
+}
+
+NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opciones) {
+    NivelesExactos exactos;
+    exactos.JMAX = JMAX;
+    exactos.RMIN = p.RMIN;
+    exactos.RMAX = p.RMAX;
+    exactos.extensiones = p.extensiones;
+    std::vector<double> limites;
+    for (int J = 0; J <= JMAX; ++J) {
+        limites.push_back(limiteJ(p, J));
+        exactos.limite_cm1.push_back((limites.back() - p.EEQ) * HARTREE_A_CM1);
+    }
+    // Distances at or below zero have no radial problem.
+    if (!(p.RMAX > p.RMIN && p.RMIN > 0.0 && p.mu > 0.0)) {
+        return exactos;
+    }
+    const double b = extremoExterior(p);
+    const std::vector<double> muestras = muestrasR(p.RMIN, b);
+    double Vminimo = INFINITO;
+    for (const double R : muestras) {
+        Vminimo = std::min(Vminimo, p.V.V(R));
+    }
+    std::vector<std::optional<Barrera>> barreras;
+    double Etope = -INFINITO;
+    for (int J = 0; J <= JMAX; ++J) {
+        barreras.push_back(barrera(p, J, muestras));
+        if (barreras.back() && !p.extensiones.interior) {
+            barreras.back()->cima = std::min(barreras.back()->cima, p.VJ(J, p.RMIN));
+        }
+        Etope = std::max(Etope, barreras.back() ? barreras.back()->cima : limites[J]);
+    }
+    if (!(Etope > Vminimo) || !std::isfinite(Etope)) {
+        return exactos;
+    }
+    const double a = extremoInterior(p, Etope);
+    // The bound levels' grid resolves up to their highest limit only: the quasibound ones
+    // above it get grids of their own, and a far tail resolved at the barriers' tops would
+    // cost hundreds of points.
+    const double Eligados = *std::max_element(limites.begin(), limites.end());
+    const MallaRadial m = malla(p, a, b, Eligados, Vminimo, opciones.finura);
+    std::optional<NivelExacto> fondo;
+    Cambios cambiosFondo;
+    for (int J = 0; J <= JMAX; ++J) {
+        const std::vector<double> VJ = VJmalla(p, m, J);
+        const Autoestados estados = autoestados(m, VJ, -INFINITO, limites[J]);
+        int ligados = 0;
+        for (std::size_t k = 0; k < estados.E.size(); ++k) {
+            NivelExacto n = nivel(p, m, VJ, J, static_cast<int>(k), estados.E[k], estados.c[k]);
+            if (sienteExtremo(p, n)) {
+                break;
+            }
+            if (J == 0) {
+                distorsion(p, m, VJ, estados.E[k], estados.c[k], n);
+            }
+            if (J == 0 && k == 0) {
+                fondo = n;
+                cambiosFondo = cambios(p, m, estados.c[k]);
+            }
+            exactos.niveles.push_back(n);
+            ++ligados;
+        }
+        if (barreras[static_cast<std::size_t>(J)] &&
+            barreras[static_cast<std::size_t>(J)]->cima > limites[J]) {
+            cuasiligados(p, J, *barreras[static_cast<std::size_t>(J)], a, Vminimo, ligados,
+                         opciones, exactos.niveles);
+        }
+    }
+    exactos.constantes = constantesDeNiveles(exactos.niveles);
+    if (exactos.constantes) {
+        exactos.dunham = dunhamDeNiveles(exactos.niveles, exactos.constantes->v_usados);
+    }
+    exactos.disociacion = disociacion(p, fondo, cambiosFondo);
+    return exactos;
 }
 
 } // namespace
 
+NivelesExactos resuelveNiveles(const Potencial& potencial, const ExtremoCurva& interior,
+                               const ExtremoCurva& exterior, const Extensiones& extensiones,
+                               double MASARED, double EEQ, int JMAX, OpcionesMalla opciones) {
+    Problema p;
+    p.V = potencialExtendido(potencial, interior.R, exterior.R, extensiones);
+    p.mu = MASARED;
+    p.RMIN = interior.R;
+    p.RMAX = exterior.R;
+    p.EEQ = EEQ;
+    p.extensiones = extensiones;
+    p.alternativas = cambiosAlternativos(interior, exterior, extensiones);
+    p.primeraCola = extensiones.interior ? 2 : 0;
+    return resuelve(p, JMAX, opciones);
+}
+
 NivelesExactos resuelveNiveles(const Potencial& potencial, double MASARED, double RMIN, double RMAX,
                                double EEQ, int JMAX, OpcionesMalla opciones) {
-    NivelesExactos exactos;
-    exactos.JMAX = JMAX;
-    exactos.RMIN = RMIN;
-    exactos.RMAX = RMAX;
-    for (int J = 0; J <= JMAX; ++J) {
-        exactos.limite_cm1.push_back((limiteJ(potencial, J, MASARED, RMIN, RMAX) - EEQ) *
-                                     HARTREE_A_CM1);
-    }
-    // Distances at or below zero have no radial problem.
-    const int N = RMAX > RMIN && RMIN > 0.0 && MASARED > 0.0
-                      ? intervalosMalla(potencial, MASARED, RMIN, RMAX, JMAX, opciones.finura)
-                      : 0;
-    if (N == 0) {
-        return exactos;
-    }
-    const Lobatto nodos = nodosLobatto(N);
-    const Eigen::MatrixXd T = energiaCinetica(nodos, RMAX - RMIN, MASARED);
-    std::vector<double> R(static_cast<std::size_t>(N - 1)), V(R.size()), dV(R.size());
-    for (std::size_t i = 0; i < R.size(); ++i) {
-        R[i] = RMIN + (RMAX - RMIN) * 0.5 * (nodos.x[i + 1] + 1.0);
-        V[i] = potencial.V(R[i]);
-        dV[i] = potencial.dV(R[i]);
-    }
-    for (int J = 0; J <= JMAX; ++J) {
-        const double limite = limiteJ(potencial, J, MASARED, RMIN, RMAX);
-        nivelesJ(potencial, mallaJ(R, V, dV, J, MASARED, RMIN, RMAX), T, limite, EEQ,
-                 exactos.niveles);
-    }
-    exactos.constantes = constantesDeNiveles(exactos.niveles);
-    return exactos;
+    ExtremoCurva interior, exterior;
+    interior.R = RMIN;
+    exterior.R = RMAX;
+    return resuelveNiveles(potencial, interior, exterior, {}, MASARED, EEQ, JMAX, opciones);
 }
 
 NivelesExactos nivelesExactos(const DatosEntrada& datos, const Ajuste& ajuste,
-                              const Constantes& constantes, int JMAX) {
-    const Potencial potencial{[V = Derivada(ajuste.COEFPOT, 0)](double R) { return V.valor(R); },
-                              [dV = Derivada(ajuste.COEFPOT, 1)](double R) { return dV.valor(R); }};
-    return resuelveNiveles(potencial, datos.MASARED, datos.RMIN, datos.RMAX, constantes.EEQ, JMAX);
+                              const Constantes& constantes, int JMAX,
+                              const OpcionesNiveles& opciones) {
+    const Derivada V(ajuste.COEFPOT, 0), dV(ajuste.COEFPOT, 1), d2V(ajuste.COEFPOT, 2);
+    const auto extremo = [&](double R) {
+        return ExtremoCurva{R, V.valor(R), dV.valor(R), d2V.valor(R)};
+    };
+    const ExtremoCurva interior = extremo(datos.RMIN), exterior = extremo(datos.RMAX);
+    const Potencial potencial{[V](double R) { return V.valor(R); },
+                              [dV](double R) { return dV.valor(R); }};
+    return resuelveNiveles(potencial, interior, exterior,
+                           extensiones(interior, exterior, opciones.cola), datos.MASARED,
+                           constantes.EEQ, JMAX, opciones.malla);
 }
 
 FuncionOnda funcionOnda(const Potencial& potencial, double MASARED, double RMIN, double RMAX, int v,
                         int J, OpcionesMalla opciones) {
+    return funcionOnda(potencial, {}, MASARED, RMIN, RMAX, v, J, opciones);
+}
+
+FuncionOnda funcionOnda(const Potencial& potencial, const Extensiones& extensiones, double MASARED,
+                        double RMIN, double RMAX, int v, int J, OpcionesMalla opciones) {
     FuncionOnda f;
-    const int N = RMAX > RMIN && RMIN > 0.0 && MASARED > 0.0 && v >= 0 && J >= 0
-                      ? intervalosMalla(potencial, MASARED, RMIN, RMAX, J, opciones.finura)
-                      : 0;
-    if (N == 0 || v >= N - 1) {
+    if (!(RMAX > RMIN && RMIN > 0.0 && MASARED > 0.0 && v >= 0 && J >= 0)) {
         return f;
     }
-    const Lobatto nodos = nodosLobatto(N);
-    const double L = RMAX - RMIN;
-    Eigen::MatrixXd H = energiaCinetica(nodos, L, MASARED);
-    f.R.push_back(RMIN);
+    Problema p;
+    p.V = potencialExtendido(potencial, RMIN, RMAX, extensiones);
+    p.mu = MASARED;
+    p.RMIN = RMIN;
+    p.RMAX = RMAX;
+    p.extensiones = extensiones;
+    const double Etope = limiteJ(p, J);
+    const double b = extremoExterior(p);
+    double Vminimo = INFINITO;
+    for (const double R : muestrasR(RMIN, b)) {
+        Vminimo = std::min(Vminimo, p.VJ(J, R));
+    }
+    if (!(Etope > Vminimo)) {
+        return f;
+    }
+    const double a = extremoInterior(p, Etope);
+    const MallaRadial m = malla(p, a, b, Etope, Vminimo, opciones.finura);
+    // Between walls any state can be drawn; on the extended curve only the bound ones.
+    const bool extendida = extensiones.interior || extensiones.exterior;
+    const Autoestados estados =
+        autoestados(m, VJmalla(p, m, J), -INFINITO, extendida ? Etope : INFINITO);
+    if (static_cast<std::size_t>(v) >= estados.E.size()) {
+        return f;
+    }
+    const std::vector<double>& c = estados.c[static_cast<std::size_t>(v)];
+    // A Lobatto coefficient is chi at its point times the square root of its weight.
+    double suma = 0.0;
+    for (const double x : c) {
+        suma += x;
+    }
+    const double signo = suma < 0.0 ? -1.0 : 1.0;
+    f.R.push_back(a);
     f.chi.push_back(0.0);
-    for (Eigen::Index i = 0; i < H.rows(); ++i) {
-        const double R = RMIN + L * 0.5 * (nodos.x[static_cast<std::size_t>(i + 1)] + 1.0);
-        H(i, i) += potencialJ(potencial, J, MASARED, R);
-        f.R.push_back(R);
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        f.R.push_back(m.R[i]);
+        f.chi.push_back(signo * c[i] / std::sqrt(m.peso[i]));
     }
-    const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> solucion(H);
-    const Eigen::VectorXd c = solucion.eigenvectors().col(v);
-    // A Lobatto coefficient is chi at its node times the square root of its weight.
-    const double signo = c.sum() < 0.0 ? -1.0 : 1.0;
-    for (Eigen::Index i = 0; i < c.size(); ++i) {
-        const double peso = nodos.w[static_cast<std::size_t>(i + 1)] * 0.5 * L;
-        f.chi.push_back(signo * c[i] / std::sqrt(peso));
-    }
-    f.R.push_back(RMAX);
+    f.R.push_back(b);
     f.chi.push_back(0.0);
     return f;
 }
 
+namespace {
+
+// Least squares of y on the columns of A (column pivoting: the powers of v + 1/2 and of
+// J(J+1) differ by orders of magnitude).
+Eigen::VectorXd minimosCuadrados(const Eigen::MatrixXd& A, const Eigen::VectorXd& y) {
+    return A.colPivHouseholderQr().solve(y);
+}
+
+} // namespace
+
 std::optional<ConstantesDeNiveles> constantesDeNiveles(const std::vector<NivelExacto>& niveles) {
     std::vector<const NivelExacto*> usados;
     for (const NivelExacto& n : niveles) {
-        if (n.J == 0 && !n.cerca_pared && n.bv_cm1 &&
+        if (n.J == 0 && !n.cerca_pared && !n.cuasiligado && n.bv_cm1 &&
+            n.incertidumbre_cm1 < INCERTIDUMBRE_CONSTANTES_CM1 &&
             static_cast<int>(usados.size()) < NIVELES_AJUSTE) {
             usados.push_back(&n);
         }
@@ -432,19 +613,76 @@ std::optional<ConstantesDeNiveles> constantesDeNiveles(const std::vector<NivelEx
     if (static_cast<int>(usados.size()) < NIVELES_AJUSTE_MINIMOS) {
         return std::nullopt;
     }
+    // With the fewest levels, one term less in each fit.
+    const bool completo = usados.size() > static_cast<std::size_t>(NIVELES_AJUSTE_MINIMOS);
     const Eigen::Index m = static_cast<Eigen::Index>(usados.size());
-    Eigen::MatrixXd G(m, 3), B(m, 2);
-    Eigen::VectorXd g(m), bv(m);
+    const Eigen::Index nG = completo ? 4 : 3, nB = completo ? 3 : 2, nD = completo ? 2 : 1;
+    Eigen::MatrixXd G(m, nG), B(m, nB), D(m, nD);
+    Eigen::VectorXd g(m), bv(m), dv(m);
     for (Eigen::Index i = 0; i < m; ++i) {
-        const double x = usados[static_cast<std::size_t>(i)]->v + 0.5;
-        G.row(i) << x, -x * x, x * x * x;
-        B.row(i) << 1.0, -x;
-        g[i] = usados[static_cast<std::size_t>(i)]->e_cm1;
-        bv[i] = *usados[static_cast<std::size_t>(i)]->bv_cm1;
+        const NivelExacto& n = *usados[static_cast<std::size_t>(i)];
+        const double x = n.v + 0.5;
+        const double potencias[] = {x, -x * x, x * x * x, x * x * x * x};
+        const double enB[] = {1.0, -x, x * x};
+        const double enD[] = {1.0, x};
+        G.row(i) = Eigen::Map<const Eigen::RowVectorXd>(potencias, nG);
+        B.row(i) = Eigen::Map<const Eigen::RowVectorXd>(enB, nB);
+        D.row(i) = Eigen::Map<const Eigen::RowVectorXd>(enD, nD);
+        g[i] = n.e_cm1;
+        bv[i] = *n.bv_cm1;
+        dv[i] = n.dv_cm1.value_or(0.0);
     }
-    const Eigen::VectorXd cg = G.colPivHouseholderQr().solve(g);
-    const Eigen::VectorXd cb = B.colPivHouseholderQr().solve(bv);
-    return ConstantesDeNiveles{cg[0], cg[1], cg[2], cb[0], cb[1]};
+    const Eigen::VectorXd cg = minimosCuadrados(G, g), cb = minimosCuadrados(B, bv),
+                          cd = minimosCuadrados(D, dv);
+    ConstantesDeNiveles c{cg[0], cg[1], cg[2], cb[0], cb[1], {}};
+    for (const NivelExacto* n : usados) {
+        c.v_usados.push_back(n->v);
+    }
+    c.de = cd[0];
+    if (completo) {
+        c.weze = cg[3];
+        c.gamma_e = cb[2];
+        c.beta_e = cd[1];
+    }
+    return c;
+}
+
+std::optional<Dunham> dunhamDeNiveles(const std::vector<NivelExacto>& niveles,
+                                      const std::vector<int>& v_usados) {
+    constexpr int J_DUNHAM = 10;
+    std::vector<const NivelExacto*> usados;
+    bool conJ2 = false;
+    for (const NivelExacto& n : niveles) {
+        if (!n.cuasiligado && n.J <= J_DUNHAM &&
+            std::find(v_usados.begin(), v_usados.end(), n.v) != v_usados.end()) {
+            usados.push_back(&n);
+            conJ2 = conJ2 || n.J >= 2;
+        }
+    }
+    if (v_usados.size() < 4 || !conJ2) {
+        return std::nullopt;
+    }
+    const Eigen::Index m = static_cast<Eigen::Index>(usados.size());
+    Eigen::MatrixXd A(m, 12);
+    Eigen::VectorXd y(m);
+    for (Eigen::Index i = 0; i < m; ++i) {
+        const NivelExacto& n = *usados[static_cast<std::size_t>(i)];
+        const double x = n.v + 0.5, jj = static_cast<double>(n.J) * (n.J + 1);
+        for (int k = 0; k < 4; ++k) {
+            for (int l = 0; l < 3; ++l) {
+                A(i, 3 * k + l) = std::pow(x, k) * std::pow(jj, l);
+            }
+        }
+        y[i] = n.e_cm1;
+    }
+    const Eigen::VectorXd c = minimosCuadrados(A, y);
+    Dunham d;
+    for (int k = 0; k < 4; ++k) {
+        for (int l = 0; l < 3; ++l) {
+            d.Y[static_cast<std::size_t>(k)][static_cast<std::size_t>(l)] = c[3 * k + l];
+        }
+    }
+    return d;
 }
 
 std::optional<Aviso> avisoSinNiveles(const NivelesExactos& exactos) {
@@ -455,6 +693,28 @@ std::optional<Aviso> avisoSinNiveles(const NivelesExactos& exactos) {
                  "Los puntos no llegan a la energía del nivel vibracional más bajo: no hay "
                  "niveles exactos dentro del intervalo de distancias de los datos. Amplíe "
                  "el intervalo de distancias."};
+}
+
+std::vector<Aviso> avisosNiveles(const NivelesExactos& exactos) {
+    std::vector<Aviso> avisos;
+    if (const auto sinNiveles = avisoSinNiveles(exactos)) {
+        avisos.push_back(*sinNiveles);
+    }
+    if (!exactos.extensiones.interior) {
+        avisos.push_back(
+            {"inner_wall_kept",
+             "La curva ajustada no es una pared repulsiva en la distancia más corta de los datos "
+             "(hace falta V' < 0 y V'' > 0): los niveles exactos tienen allí una pared rígida y "
+             "los que la sienten no son fiables."});
+    }
+    if (!exactos.extensiones.exterior) {
+        avisos.push_back(
+            {"outer_wall_kept",
+             "La curva ajustada no sube hacia una asíntota en la distancia más larga de los datos "
+             "(hace falta V' > 0): los niveles exactos tienen allí una pared rígida y no se da "
+             "la energía de disociación."});
+    }
+    return avisos;
 }
 
 } // namespace curvifit

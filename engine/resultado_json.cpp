@@ -129,9 +129,8 @@ Json nivelesJson(const Niveles& niveles) {
 Json avisosJson(const DatosEntrada& datos, const Resultado& resultado,
                 const NivelesExactos& exactos) {
     std::vector<Aviso> avisos = avisosAjuste(datos, resultado.ajuste, resultado.constantes);
-    if (const auto sinNiveles = avisoSinNiveles(exactos)) {
-        avisos.push_back(*sinNiveles);
-    }
+    const std::vector<Aviso> deNiveles = avisosNiveles(exactos);
+    avisos.insert(avisos.end(), deNiveles.begin(), deNiveles.end());
     Json lista = Json::array();
     for (const Aviso& aviso : avisos) {
         lista.push_back({{"code", aviso.codigo}, {"text", aviso.texto}});
@@ -204,6 +203,14 @@ Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
     };
     documento["levels_exact"] = nivelesExactosJson(exactos);
     documento["isotopologues"] = isotopologosJson(datos, resultado.ajuste, isotopologos, C);
+    // Higher constants only the exact levels give; null without them.
+    const auto& deNiveles = exactos.constantes;
+    for (const auto& [nombre, valor] :
+         {std::pair{"weye_cm1", deNiveles ? Json(deNiveles->weye) : Json(nullptr)},
+          {"gamma_e_cm1", deNiveles ? Json(deNiveles->gamma_e) : Json(nullptr)},
+          {"beta_e_cm1", deNiveles ? Json(deNiveles->beta_e) : Json(nullptr)}}) {
+        documento["constants"][nombre] = {{"value", valor}, {"stderr", nullptr}};
+    }
     documento["warnings"] = avisosJson(datos, resultado, exactos);
     return documento;
 }

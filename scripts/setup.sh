@@ -8,7 +8,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-svg-dev
   libfreexl-dev libzip-dev
-  libeigen3-dev
+  libeigen3-dev liblapack-dev
   nlohmann-json3-dev
   poppler-utils
   bodr

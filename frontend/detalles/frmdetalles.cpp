@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,6 +24,8 @@ namespace oscilab {
 namespace {
 
 const QString TITULO = QStringLiteral("Resultados detallados");
+// Levels whose energy depends on how the curve is continued past the data.
+const QColor COLOR_EXTRAPOLADO(160, 60, 0);
 
 QPushButton* boton(const QString& texto, const QString& nombre, QWidget* padre) {
     auto* b = new QPushButton(texto, padre);
@@ -117,11 +120,19 @@ QWidget* frmdetalles::conExportar(TablaDetalles* tabla, QWidget* encima) {
 }
 
 QWidget* frmdetalles::pestanaConstantes() {
-    return conExportar(
+    auto* todo = new QSplitter(Qt::Vertical, this);
+    todo->addWidget(conExportar(
         tabla(tablaConstantes(resultado_), QStringLiteral("constantes")),
         titulo(QStringLiteral("Cada constante con su error típico (1σ) entre paréntesis, en "
                               "las últimas cifras: 1.40188(12) es 1.40188 ± 0.00012."),
-               this));
+               this)));
+    auto* nota = titulo(QString::fromStdString(notaDisociacion(resultado_)), this);
+    nota->setObjectName(QStringLiteral("notaDisociacion"));
+    todo->addWidget(
+        conExportar(tabla(tablaDisociacion(resultado_), QStringLiteral("disociacion")), nota));
+    todo->setStretchFactor(0, 3);
+    todo->setStretchFactor(1, 1);
+    return todo;
 }
 
 QWidget* frmdetalles::pestanaAjuste() {
@@ -164,6 +175,25 @@ QWidget* frmdetalles::pestanaNiveles() {
         nota = QStringLiteral("No hay niveles exactos dentro del intervalo de distancias de los "
                               "datos: amplíe el intervalo de distancias.");
     }
+    const std::vector<FilaNivel> filas = filasNiveles(resultado_);
+    bool hayExtrapolados = false;
+    for (std::size_t f = 0; f < filas.size(); ++f) {
+        if (filas[f].extrapolado) {
+            hayExtrapolados = true;
+            for (int c = 0; c < tablaNiveles_->columnCount(); ++c) {
+                if (auto* celda = tablaNiveles_->item(static_cast<int>(f), c)) {
+                    celda->setForeground(COLOR_EXTRAPOLADO);
+                }
+            }
+        }
+    }
+    if (hayExtrapolados) {
+        nota += QStringLiteral(" En <span style=\"color:%1\">este color</span>, los niveles "
+                               "extrapolados: un punto de retorno cae fuera de los datos y su "
+                               "energía depende de cómo se prolonga la curva (véase la "
+                               "incertidumbre).")
+                    .arg(COLOR_EXTRAPOLADO.name());
+    }
     izquierda->addWidget(conExportar(tablaNiveles_, titulo(nota, this)));
     izquierda->addWidget(conExportar(
         tabla(tablaConstantesNiveles(resultado_), QStringLiteral("constantes_niveles"))));
@@ -179,9 +209,23 @@ QWidget* frmdetalles::pestanaNiveles() {
 }
 
 QWidget* frmdetalles::pestanaEnergias() {
-    return conExportar(tabla(tablaEnergiasVJ(resultado_), QStringLiteral("energias_vj")),
+    TablaDetalles* energias = tabla(tablaEnergiasVJ(resultado_), QStringLiteral("energias_vj"));
+    const QString marca = QString::fromUtf8(MARCA_CUASILIGADO);
+    for (int f = 0; f < energias->rowCount(); ++f) {
+        for (int c = 0; c < energias->columnCount(); ++c) {
+            QTableWidgetItem* celda = energias->item(f, c);
+            if (celda != nullptr && celda->text().endsWith(marca)) {
+                QFont cursiva = celda->font();
+                cursiva.setItalic(true);
+                celda->setFont(cursiva);
+            }
+        }
+    }
+    return conExportar(energias,
                        titulo(QStringLiteral("E(v,J) exactas en 1/cm sobre E(re): v hacia "
-                                             "abajo, J hacia la derecha."),
+                                             "abajo, J hacia la derecha. En cursiva y con *, "
+                                             "los niveles cuasiligados: por encima de la "
+                                             "asíntota, retenidos por la barrera centrífuga."),
                               this));
 }
 
@@ -196,8 +240,9 @@ void frmdetalles::muestraNivel(int fila) {
     int v = -1;
     if (fila >= 0 && static_cast<std::size_t>(fila) < filas.size() && resultado_.exactos) {
         v = filas[static_cast<std::size_t>(fila)].v;
-        onda = curvifit::funcionOnda(potencialAjustado(resultado_), resultado_.masaReducida,
-                                     resultado_.exactos->RMIN, resultado_.exactos->RMAX, v, 0);
+        onda = curvifit::funcionOnda(potencialAjustado(resultado_), resultado_.exactos->extensiones,
+                                     resultado_.masaReducida, resultado_.exactos->RMIN,
+                                     resultado_.exactos->RMAX, v, 0);
     }
     graficoNiveles_->ponSeries(
         seriesNiveles(resultado_, v, onda),

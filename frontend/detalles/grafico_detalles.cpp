@@ -89,7 +89,7 @@ void GraficoDetalles::paintEvent(QPaintEvent*) {
     }
     p.setClipRect(area);
     for (const SerieGrafico& s : series_) {
-        p.setPen(QPen(s.color, 1.5));
+        p.setPen(QPen(s.color, 1.5, s.discontinua ? Qt::DashLine : Qt::SolidLine));
         if (s.tipo == SerieGrafico::Tipo::Marcas) {
             for (const QPointF& q : s.puntos) {
                 const QPointF c = aPantalla(q);

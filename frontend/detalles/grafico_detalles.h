@@ -18,6 +18,7 @@ struct SerieGrafico {
     QColor color = Qt::black;
     // Whether the axes' ranges include it; a curve that shoots up at a wall need not.
     bool fijaLimites = true;
+    bool discontinua = false; // dashed: what is not data (the curve's extensions, an asymptote)
 };
 
 class GraficoDetalles : public QWidget {

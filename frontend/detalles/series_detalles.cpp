@@ -13,6 +13,54 @@ constexpr double ALTURA_ONDA = 0.8;
 const QColor COLOR_PUNTOS = Qt::red, COLOR_CURVA = Qt::darkBlue, COLOR_NIVEL = Qt::darkGreen,
              COLOR_ONDA = QColor(200, 100, 0);
 
+// The outer extension is drawn at most this many times RMAX out: near dissociation the
+// levels reach far beyond any useful scale.
+constexpr double ALCANCE_EXTERIOR = 2.5;
+
+// The extensions, dashed, from the data's ends out to the J = 0 levels' turning points, and
+// the asymptote.
+std::vector<SerieGrafico> seriesExtensiones(const ResultadoDetallado& r) {
+    std::vector<SerieGrafico> series;
+    if (!r.exactos) {
+        return series;
+    }
+    const curvifit::NivelesExactos& x = *r.exactos;
+    const double fd = r.factorDistancia(), fe = r.factorEnergia();
+    const curvifit::Potencial V =
+        curvifit::potencialExtendido(potencialAjustado(r), x.RMIN, x.RMAX, x.extensiones);
+    double dentro = x.RMIN, fuera = x.RMAX;
+    for (const curvifit::NivelExacto& n : x.niveles) {
+        if (n.J == 0 && !n.cuasiligado) {
+            dentro = std::min(dentro, n.r_interior);
+            fuera = std::max(fuera, n.r_exterior);
+        }
+    }
+    fuera = std::min(fuera, ALCANCE_EXTERIOR * x.RMAX);
+    const auto tramo = [&](double a, double b) {
+        SerieGrafico s{SerieGrafico::Tipo::Linea, {}, COLOR_CURVA, true};
+        s.discontinua = true;
+        for (int k = 0; a < b && k <= MUESTRAS_CURVA / 4; ++k) {
+            const double R = a + (b - a) * k / (MUESTRAS_CURVA / 4);
+            s.puntos.emplace_back(R * fd, V.V(R) * fe);
+        }
+        return s;
+    };
+    if (x.extensiones.interior && dentro < x.RMIN) {
+        series.push_back(tramo(dentro, x.RMIN));
+    }
+    if (x.extensiones.exterior) {
+        if (fuera > x.RMAX) {
+            series.push_back(tramo(x.RMAX, fuera));
+        }
+        SerieGrafico asintota{SerieGrafico::Tipo::Linea, {}, Qt::gray, true};
+        asintota.discontinua = true;
+        const double Vinf = x.extensiones.exterior->Vinf * fe;
+        asintota.puntos = {{dentro * fd, Vinf}, {fuera * fd, Vinf}};
+        series.push_back(std::move(asintota));
+    }
+    return series;
+}
+
 } // namespace
 
 std::vector<SerieGrafico> seriesResiduos(const ResultadoDetallado& r) {
@@ -63,6 +111,9 @@ std::vector<SerieGrafico> seriesNiveles(const ResultadoDetallado& r, int v,
         }
     }
     std::vector<SerieGrafico> series{curva, niveles, puntos};
+    for (SerieGrafico& s : seriesExtensiones(r)) {
+        series.push_back(std::move(s));
+    }
     const std::size_t k = static_cast<std::size_t>(v);
     if (v >= 0 && k < energias.size() && energias.size() > 1 && !onda.chi.empty()) {
         const double hueco =

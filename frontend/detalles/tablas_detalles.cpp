@@ -174,7 +174,7 @@ std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r) {
         }
         const double x = n.v + 0.5;
         filas.push_back({n.v, n.e_cm1, we * x - wexe * x * x, std::nullopt, n.bv_cm1, n.r_interior,
-                         n.r_exterior, n.cerca_pared});
+                         n.r_exterior, n.cerca_pared, n.incertidumbre_cm1, n.extrapolado});
     }
     for (std::size_t k = 0; k + 1 < filas.size(); ++k) {
         if (filas[k + 1].v == filas[k].v + 1) {
@@ -187,19 +187,29 @@ std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r) {
 Tabla tablaNiveles(const ResultadoDetallado& r) {
     Tabla t{{"v", "G(v) exacta (1/cm)", "G(v) fórmula (1/cm)", "Diferencia (1/cm)",
              "ΔG(v+½) (1/cm)", "Bv (1/cm)", "R interior (bohr)", "R exterior (bohr)",
-             "Cerca de pared"},
+             "Cerca de pared", "Incertidumbre (1/cm)", "Extrapolado"},
             {}};
     for (const FilaNivel& f : filasNiveles(r)) {
         t.filas.push_back({std::to_string(f.v), fijo(f.exacta, 4), fijo(f.formula, 4),
                            fijo(f.exacta - f.formula, 4), opcional(f.salto, 4), opcional(f.bv, 6),
-                           fijo(f.rInterior, 6), fijo(f.rExterior, 6), f.cercaPared ? "sí" : ""});
+                           fijo(f.rInterior, 6), fijo(f.rExterior, 6), f.cercaPared ? "sí" : "",
+                           significativo(f.incertidumbre, 2), f.extrapolado ? "sí" : ""});
     }
     return t;
 }
 
 Tabla tablaConstantesNiveles(const ResultadoDetallado& r) {
-    Tabla t{{"Constante (1/cm)", "De los niveles exactos", "Del informe (perturbativa)"}, {}};
     const auto& de = r.exactos ? r.exactos->constantes : std::nullopt;
+    std::string usados;
+    for (const int v : de ? de->v_usados : std::vector<int>{}) {
+        usados += (usados.empty() ? "" : ", ") + std::to_string(v);
+    }
+    // Not equilibrium constants: a fit of G(v) and Bv over the best known J = 0 levels.
+    Tabla t{{"Constante (1/cm)",
+             usados.empty() ? "Ajuste de G(v) a los niveles exactos"
+                            : "Ajuste de G(v) a los niveles exactos v = " + usados,
+             "Del informe (perturbativa)"},
+            {}};
     const auto informe = [&r](const char* nombre) {
         const auto c = r.constante(nombre);
         return c ? curvifit::textoParentesis(c->valor, c->error) : std::string("-");
@@ -207,11 +217,19 @@ Tabla tablaConstantesNiveles(const ResultadoDetallado& r) {
     const auto exacta = [&de](double curvifit::ConstantesDeNiveles::*m) {
         return de ? fijo((*de).*m, 6) : std::string("-");
     };
+    // The small higher terms, in significant digits.
+    const auto pequena = [&de](double curvifit::ConstantesDeNiveles::*m) {
+        return de ? significativo((*de).*m, 6) : std::string("-");
+    };
     t.filas = {{"we", exacta(&curvifit::ConstantesDeNiveles::we), informe("we_cm1")},
                {"wexe", exacta(&curvifit::ConstantesDeNiveles::wexe), informe("wexe_cm1")},
                {"weye", exacta(&curvifit::ConstantesDeNiveles::weye), "-"},
                {"Be", exacta(&curvifit::ConstantesDeNiveles::be), informe("be_cm1")},
-               {"alfa_e", exacta(&curvifit::ConstantesDeNiveles::alfa_e), informe("alpha_e_cm1")}};
+               {"alfa_e", exacta(&curvifit::ConstantesDeNiveles::alfa_e), informe("alpha_e_cm1")},
+               {"weze", pequena(&curvifit::ConstantesDeNiveles::weze), "-"},
+               {"gamma_e", pequena(&curvifit::ConstantesDeNiveles::gamma_e), "-"},
+               {"De (distorsión centrífuga)", pequena(&curvifit::ConstantesDeNiveles::de), "-"},
+               {"beta_e", pequena(&curvifit::ConstantesDeNiveles::beta_e), "-"}};
     return t;
 }
 
@@ -222,8 +240,10 @@ Tabla tablaEnergiasVJ(const ResultadoDetallado& r) {
     }
     std::map<std::pair<int, int>, double> energia;
     int vMax = -1;
+    std::map<std::pair<int, int>, bool> cuasiligado;
     for (const curvifit::NivelExacto& n : r.exactos->niveles) {
         energia[{n.v, n.J}] = n.e_cm1;
+        cuasiligado[{n.v, n.J}] = n.cuasiligado;
         vMax = std::max(vMax, n.v);
     }
     for (int J = 0; J <= r.exactos->JMAX; ++J) {
@@ -233,11 +253,40 @@ Tabla tablaEnergiasVJ(const ResultadoDetallado& r) {
         std::vector<std::string> fila{std::to_string(v)};
         for (int J = 0; J <= r.exactos->JMAX; ++J) {
             const auto e = energia.find({v, J});
-            fila.push_back(e == energia.end() ? "" : fijo(e->second, 4));
+            fila.push_back(e == energia.end() ? ""
+                                              : fijo(e->second, 4) +
+                                                    (cuasiligado[{v, J}] ? MARCA_CUASILIGADO : ""));
         }
         t.filas.push_back(std::move(fila));
     }
     return t;
+}
+
+Tabla tablaDisociacion(const ResultadoDetallado& r) {
+    Tabla t{{"Magnitud", "Valor", "Incertidumbre", "Unidad"}, {}};
+    if (!r.exactos || !r.exactos->disociacion) {
+        return t;
+    }
+    const curvifit::Disociacion& d = *r.exactos->disociacion;
+    const std::string u = significativo(d.incertidumbre_cm1, 2);
+    t.filas = {{"V∞ (asíntota)", fijo(d.v_inf_hartree, 8), "", "hartree"},
+               {"De = V∞ − V(re) (profundidad del pozo)", fijo(d.de_cm1, 2), u, "1/cm"},
+               {"D0 = V∞ − E(v=0, J=0)", fijo(d.d0_cm1, 2), u, "1/cm"}};
+    return t;
+}
+
+std::string notaDisociacion(const ResultadoDetallado& r) {
+    if (!r.exactos || !r.exactos->disociacion) {
+        return "Sin energía de disociación: la curva no sube hacia una asíntota en la distancia "
+               "más larga de los datos.";
+    }
+    if (r.exactos->disociacion->desde_datos) {
+        return "Los datos llegan casi a la disociación: De y D0 salen de los puntos, con la "
+               "cola −Cn/R^n solo para el último tramo.";
+    }
+    return "Los datos no llegan a la disociación: De y D0 están extrapolados con la cola "
+           "−Cn/R^n y pueden estar muy lejos del valor real; la incertidumbre dice cuánto "
+           "cambian con otra cola.";
 }
 
 std::string textoTabulado(const Tabla& t) {

@@ -30,14 +30,24 @@ struct FilaNivel {
     std::optional<double> bv;
     double rInterior = 0.0, rExterior = 0.0; // bohr
     bool cercaPared = false;
+    double incertidumbre = 0.0; // 1/cm, from the curve's extensions
+    bool extrapolado = false;   // a turning point outside the data
 };
 // G(v) = we (v+1/2) - wexe (v+1/2)^2 with the report's we_cm1 and wexe_cm1.
 std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r);
 Tabla tablaNiveles(const ResultadoDetallado& r);
-// The constants from the exact levels beside the report's perturbative ones.
+// The constants from the exact levels beside the report's perturbative ones; the header says
+// which levels were fitted.
 Tabla tablaConstantesNiveles(const ResultadoDetallado& r);
-// E(v, J) in 1/cm above E(re): v down, J across; empty cells where a level is missing.
+// E(v, J) in 1/cm above E(re): v down, J across; empty cells where a level is missing, and
+// quasibound levels marked with MARCA_CUASILIGADO.
 Tabla tablaEnergiasVJ(const ResultadoDetallado& r);
+inline constexpr const char* MARCA_CUASILIGADO = " *";
+
+// V_inf, De and D0 with their uncertainties; no rows without an asymptote.
+Tabla tablaDisociacion(const ResultadoDetallado& r);
+// A plain sentence on where De and D0 come from (the data or an extrapolation).
+std::string notaDisociacion(const ResultadoDetallado& r);
 
 // Header row and rows, cells separated by tabs, "\n" after each row (for the clipboard).
 std::string textoTabulado(const Tabla& t);

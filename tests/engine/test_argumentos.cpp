@@ -1,5 +1,5 @@
-// curvifit's command line: options before or after the name, --jmax with its bounds, words
-// that do not count, --help and --version.
+// curvifit's command line: options before or after the name, --jmax and --cola with their
+// bounds, words that do not count, --help and --version.
 #include "argumentos.h"
 #include "errores.h"
 
@@ -14,11 +14,11 @@ namespace curvifit {
 
 namespace {
 
-Salida salidaDe(const std::vector<std::string>& argumentos) {
+Salida salidaDe(const std::vector<std::string>& argumentos, const std::string& opcion = "--jmax") {
     try {
         leeArgumentos(argumentos);
     } catch (const ErrorMotor& error) {
-        EXPECT_NE(std::string(error.what()).find("--jmax"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find(opcion), std::string::npos) << error.what();
         return error.salida();
     }
     return Salida::Correcta;
@@ -98,6 +98,16 @@ TEST(Argumentos, JmaxOutOfRangeOrMalformedIsRefused) {
         EXPECT_EQ(salidaDe({"CO", "--jmax", malo}), Salida::DatosNoAdmitidos) << malo;
     }
     EXPECT_EQ(salidaDe({"CO", "--jmax"}), Salida::DatosNoAdmitidos);
+}
+
+TEST(Argumentos, TailExponentFromOneToTwelveSixByDefault) {
+    EXPECT_EQ(leeArgumentos({"CO"}).cola, 6);
+    EXPECT_EQ(leeArgumentos({"CO", "--cola", "1"}).cola, 1);
+    EXPECT_EQ(leeArgumentos({"CO", "--jmax", "3", "--cola", "12"}).cola, 12);
+    for (const char* malo : {"0", "13", "", "4.0", "x"}) {
+        EXPECT_EQ(salidaDe({"CO", "--cola", malo}, "--cola"), Salida::DatosNoAdmitidos) << malo;
+    }
+    EXPECT_EQ(salidaDe({"CO", "--cola"}, "--cola"), Salida::DatosNoAdmitidos);
 }
 
 TEST(Argumentos, TheEngineRefusesABadJmaxBeforeLookingForTheFile) {

@@ -198,10 +198,12 @@ TEST(NivelesExactos, DeepLevelsIgnoreTheWalls) {
 TEST(NivelesExactos, ShippedExamplesAgreeWithABruteForceSolution) {
     for (const char* nombre : {"CO", "HF"}) {
         const Ejemplo e = ejemplo(nombre);
-        const NivelesExactos n =
-            nivelesExactos(e.datos, e.resultado.ajuste, e.resultado.constantes, JMAX_DEFECTO);
-        const Derivada V(e.resultado.ajuste.COEFPOT, 0);
+        // Between hard walls where the data end, as the brute force has them.
+        const Derivada V(e.resultado.ajuste.COEFPOT, 0), dV(e.resultado.ajuste.COEFPOT, 1);
         const auto f = [&](double R) { return V.valor(R); };
+        const NivelesExactos n =
+            resuelveNiveles({f, [&](double R) { return dV.valor(R); }}, e.datos.MASARED,
+                            e.datos.RMIN, e.datos.RMAX, e.resultado.constantes.EEQ, JMAX_DEFECTO);
         for (int J : {0, 1, 10, 20}) {
             int comprobados = 0;
             for (const NivelExacto& nivel : n.niveles) {

@@ -134,6 +134,38 @@ TEST_F(DetallesCO, EnergyGridHasVDownAndJAcross) {
     }
 }
 
+TEST_F(DetallesCO, DissociationUncertaintiesAndQuasiboundMarksFromTheExtendedCurve) {
+    const nlohmann::json& d = j["levels_exact"]["dissociation"];
+    ASSERT_TRUE(d.is_object());
+    const Tabla disociacion = tablaDisociacion(r);
+    ASSERT_EQ(disociacion.filas.size(), 3u);
+    EXPECT_NEAR(comoNumero(disociacion.filas[1][1]), d["de_cm1"].get<double>(), 0.01);
+    EXPECT_NEAR(comoNumero(disociacion.filas[2][1]), d["d0_cm1"].get<double>(), 0.01);
+    // The CO scan stops far below dissociation: the note must say De is extrapolated.
+    EXPECT_EQ(d["source"], "extrapolated");
+    EXPECT_NE(notaDisociacion(r).find("extrapolad"), std::string::npos);
+
+    const Tabla niveles = tablaNiveles(r);
+    ASSERT_EQ(niveles.cabecera.size(), 11u);
+    const std::vector<FilaNivel> filas = filasNiveles(r);
+    for (std::size_t k = 0; k < filas.size(); ++k) {
+        EXPECT_EQ(niveles.filas[k][10] == "sí", filas[k].extrapolado);
+        EXPECT_NEAR(comoNumero(niveles.filas[k][9]), filas[k].incertidumbre,
+                    0.06 * filas[k].incertidumbre + 1e-300);
+    }
+    EXPECT_NE(tablaConstantesNiveles(r).cabecera[1].find("v = 0"), std::string::npos);
+
+    const Tabla energias = tablaEnergiasVJ(r);
+    int cuasiligados = 0;
+    for (const auto& n : j["levels_exact"]["levels"]) {
+        const std::string& celda = energias.filas[n["v"].get<int>()][n["J"].get<int>() + 1];
+        const bool marcado = celda.ends_with(MARCA_CUASILIGADO);
+        EXPECT_EQ(marcado, n["quasibound"].get<bool>()) << celda;
+        cuasiligados += marcado;
+    }
+    EXPECT_GT(cuasiligados, 0);
+}
+
 TEST(DetallesTextos, TabSeparatedAndCsvWithHeaderAndQuotes) {
     const Tabla t{{"a", "b,c"}, {{"1.5", "x\"y"}, {"-2", ""}}};
     EXPECT_EQ(textoTabulado(t), "a\tb,c\n1.5\tx\"y\n-2\t\n");
@@ -161,9 +193,16 @@ TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
     auto* niveles = ventana->findChild<TablaDetalles*>(QStringLiteral("tablaniveles"));
     ASSERT_NE(niveles, nullptr);
     pestanas->setCurrentIndex(2);
-    EXPECT_EQ(ventana->graficoNiveles()->series().size(), 3u);
+    // Curve, levels, points, then dashed: both extensions and the asymptote.
+    const std::vector<SerieGrafico>& series = ventana->graficoNiveles()->series();
+    ASSERT_EQ(series.size(), 6u);
+    for (std::size_t k = 0; k < series.size(); ++k) {
+        EXPECT_EQ(series[k].discontinua, k >= 3) << k;
+    }
+    EXPECT_LT(series[3].puntos.front().x(), series[0].puntos.front().x()); // inside the data
+    EXPECT_GT(series[4].puntos.back().x(), series[0].puntos.back().x());   // beyond them
     niveles->selectRow(2);
-    ASSERT_EQ(ventana->graficoNiveles()->series().size(), 4u); // with chi^2
+    ASSERT_EQ(ventana->graficoNiveles()->series().size(), 7u); // with chi^2
     QTest::keySequence(niveles, QKeySequence::Copy);
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               textoTabulado(seleccion(niveles->tabla(), {2})));
