@@ -102,6 +102,17 @@ Json constantesJson(const ConstantesConError& k) {
 }
 
 // Each species' standard errors come from the one covariance of the shared coefficients.
+// Higher constants only the exact levels give; null without them.
+void anadeConstantesDeNiveles(Json& constantes, const NivelesExactos& exactos) {
+    const auto& deNiveles = exactos.constantes;
+    for (const auto& [nombre, valor] :
+         {std::pair{"weye_cm1", deNiveles ? Json(deNiveles->weye) : Json(nullptr)},
+          {"gamma_e_cm1", deNiveles ? Json(deNiveles->gamma_e) : Json(nullptr)},
+          {"beta_e_cm1", deNiveles ? Json(deNiveles->beta_e) : Json(nullptr)}}) {
+        constantes[nombre] = {{"value", valor}, {"stderr", nullptr}};
+    }
+}
+
 Json isotopologosJson(const DatosEntrada& datos, const Ajuste& ajuste,
                       const std::vector<Isotopologo>& isotopologos,
                       const std::optional<Matriz>& C) {
@@ -112,6 +123,7 @@ Json isotopologosJson(const DatosEntrada& datos, const Ajuste& ajuste,
                        {"reduced_mass_me", especie.MASARED},
                        {"constants",
                         constantesJson(constantesConError(suyos, ajuste, especie.constantes, C))}};
+        anadeConstantesDeNiveles(objeto["constants"], especie.exactos);
         objeto["levels_exact"] = nivelesExactosJson(especie.exactos);
         lista.push_back(std::move(objeto));
     }
@@ -203,14 +215,7 @@ Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
     };
     documento["levels_exact"] = nivelesExactosJson(exactos);
     documento["isotopologues"] = isotopologosJson(datos, resultado.ajuste, isotopologos, C);
-    // Higher constants only the exact levels give; null without them.
-    const auto& deNiveles = exactos.constantes;
-    for (const auto& [nombre, valor] :
-         {std::pair{"weye_cm1", deNiveles ? Json(deNiveles->weye) : Json(nullptr)},
-          {"gamma_e_cm1", deNiveles ? Json(deNiveles->gamma_e) : Json(nullptr)},
-          {"beta_e_cm1", deNiveles ? Json(deNiveles->beta_e) : Json(nullptr)}}) {
-        documento["constants"][nombre] = {{"value", valor}, {"stderr", nullptr}};
-    }
+    anadeConstantesDeNiveles(documento["constants"], exactos);
     documento["warnings"] = avisosJson(datos, resultado, exactos);
     return documento;
 }
