@@ -1,6 +1,6 @@
 #include "frmajuste.h"
 
-#include "document/fichero_datos.h"
+#include "modelo/fichero_datos.h"
 #include "compartido/estado_global.h"
 
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 
 #include "compartido/campo_numerico.h"
 #include "compartido/carpetas.h"
-#include "document/elementos.h"
-#include "document/fichero_datos.h"
+#include "modelo/elementos.h"
+#include "modelo/fichero_datos.h"
 #include "document/tabla_periodica.h"
 #include "compartido/textos_numero.h"
 #include "import/importacion.h"

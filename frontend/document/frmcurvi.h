@@ -3,7 +3,7 @@
 #pragma once
 
 #include "compartido/textos_numero.h"
-#include "document/chequeo_datos.h"
+#include "modelo/chequeo_datos.h"
 #include "results/estado_resultados.h"
 
 #include <QMainWindow>

@@ -3,8 +3,8 @@
 #include "document/frmcurvi.h"
 
 #include "compartido/carpetas.h"
-#include "document/elementos.h"
-#include "document/fichero_datos.h"
+#include "modelo/elementos.h"
+#include "modelo/fichero_datos.h"
 #include "compartido/dialogos_fichero.h"
 #include "compartido/estado_global.h"
 #include "document/frmajuste.h"

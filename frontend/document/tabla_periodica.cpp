@@ -1,6 +1,6 @@
 #include "tabla_periodica.h"
 
-#include "document/elementos.h"
+#include "modelo/elementos.h"
 #include "compartido/textos_numero.h"
 
 #include <QEvent>

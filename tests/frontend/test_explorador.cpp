@@ -1,6 +1,6 @@
 // The fit explorer's plain logic (the table's points as the engine reads them, rows and
 // units) and its window: "Usar estas potencias" sets the powers as ticking them would.
-#include "document/fichero_datos.h"
+#include "modelo/fichero_datos.h"
 #include "explorador/explorador_logica.h"
 #include "explorador/frmexplorador.h"
 #include "support/ventana_prueba.h"

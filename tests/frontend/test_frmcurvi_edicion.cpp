@@ -1,4 +1,4 @@
-#include "document/elementos.h"
+#include "modelo/elementos.h"
 #include "document/tabla_periodica.h"
 #include "compartido/textos_numero.h"
 #include "support/ventana_prueba.h"
