@@ -1,0 +1,37 @@
+#include "comandos_documento.h"
+
+#include "modelo/documento.h"
+
+#include <utility>
+
+namespace oscilab {
+
+ComandoCelda::ComandoCelda(Documento& documento, int fila, int columna, const Celda& antes,
+                           const Celda& despues)
+    : QUndoCommand(QStringLiteral("edición de la celda %1-%2")
+                       .arg(columna == 1 ? QStringLiteral("Distancia") : QStringLiteral("Energía"))
+                       .arg(fila)),
+      documento_(documento), fila_(fila), columna_(columna), antes_(antes), despues_(despues) {}
+
+void ComandoCelda::undo() {
+    documento_.aplicaCelda(fila_, columna_, antes_);
+}
+
+void ComandoCelda::redo() {
+    documento_.aplicaCelda(fila_, columna_, despues_);
+}
+
+ComandoDocumento::ComandoDocumento(Documento& documento, DatosDocumento antes,
+                                   DatosDocumento despues, const QString& nombre)
+    : QUndoCommand(nombre), documento_(documento), antes_(std::move(antes)),
+      despues_(std::move(despues)) {}
+
+void ComandoDocumento::undo() {
+    documento_.aplica(antes_);
+}
+
+void ComandoDocumento::redo() {
+    documento_.aplica(despues_);
+}
+
+} // namespace oscilab
