@@ -4,6 +4,7 @@
 #include "explorador/frmexplorador.h"
 #include "compartido/estado_global.h"
 #include "document/frmajuste.h"
+#include "modelo/documento.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -22,9 +22,15 @@ void ComandoCelda::redo() {
 }
 
 ComandoDocumento::ComandoDocumento(Documento& documento, DatosDocumento antes,
-                                   DatosDocumento despues, const QString& nombre)
-    : QUndoCommand(nombre), documento_(documento), antes_(std::move(antes)),
+                                   DatosDocumento despues, const QString& nombre, int id)
+    : QUndoCommand(nombre), documento_(documento), id_(id), antes_(std::move(antes)),
       despues_(std::move(despues)) {}
+
+bool ComandoDocumento::mergeWith(const QUndoCommand* otro) {
+    despues_ = static_cast<const ComandoDocumento*>(otro)->despues_;
+    setObsolete(despues_ == antes_);
+    return true;
+}
 
 void ComandoDocumento::undo() {
     documento_.aplica(antes_);

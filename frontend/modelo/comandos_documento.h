@@ -27,13 +27,18 @@ private:
 
 class ComandoDocumento : public QUndoCommand {
 public:
+    // Consecutive commands of the same `id` (not -1) become one: typing a title letter by
+    // letter is one change to undo.
     ComandoDocumento(Documento& documento, DatosDocumento antes, DatosDocumento despues,
-                     const QString& nombre);
+                     const QString& nombre, int id = -1);
     void undo() override;
     void redo() override;
+    int id() const override { return id_; }
+    bool mergeWith(const QUndoCommand* otro) override;
 
 private:
     Documento& documento_;
+    int id_;
     DatosDocumento antes_;
     DatosDocumento despues_;
 };

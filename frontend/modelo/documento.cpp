@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace oscilab {
 
 namespace {
@@ -38,6 +40,11 @@ Documento::Documento(QObject* parent) : QObject(parent) {
             [this](bool limpio) { emit modificadoCambiado(!limpio); });
 }
 
+// The stack, a member, goes after this body: what it announces then reaches no one.
+Documento::~Documento() {
+    disconnect(&pila_, nullptr, this, nullptr);
+}
+
 std::optional<double> Documento::valor(int fila, int columna) const {
     return datos_.filas[indice(fila)][indice(columna)].valor;
 }
@@ -60,23 +67,23 @@ void Documento::ponCelda(int fila, int columna, std::optional<double> valor) {
     pila_.push(new ComandoCelda(*this, fila, columna, antes, despues));
 }
 
-void Documento::cambia(const DatosDocumento& nuevo, const QString& nombre) {
+void Documento::cambia(const DatosDocumento& nuevo, const QString& nombre, int id) {
     if (nuevo == datos_) {
         return;
     }
-    pila_.push(new ComandoDocumento(*this, datos_, nuevo, nombre));
+    pila_.push(new ComandoDocumento(*this, datos_, nuevo, nombre, id));
 }
 
 void Documento::ponTitulo(const QString& titulo) {
     DatosDocumento d = datos_;
     d.titulo = titulo;
-    cambia(d, QStringLiteral("cambio de título"));
+    cambia(d, QStringLiteral("cambio de título"), 1);
 }
 
 void Documento::ponMasa(int atomo, const QString& masa) {
     DatosDocumento d = datos_;
     d.masas[indice(atomo)] = masa;
-    cambia(d, QStringLiteral("cambio de masa"));
+    cambia(d, QStringLiteral("cambio de masa"), 1 + atomo);
 }
 
 void Documento::eligeAtomo(int atomo, const QString& masa) {
@@ -127,6 +134,25 @@ void Documento::insertaFila(int fila) {
     d.filas.insert(d.filas.begin() + static_cast<std::ptrdiff_t>(indice(fila)), Fila{});
     d.filas.pop_back();
     cambia(d, QStringLiteral("inserción de una fila"));
+}
+
+void Documento::ordena() {
+    std::vector<Fila> puntos;
+    std::vector<Fila> resto; // rows with one value only
+    for (const Fila& f : datos_.filas) {
+        if (f[0].valor && f[1].valor) {
+            puntos.push_back(f);
+        } else if (f[0].valor || f[1].valor) {
+            resto.push_back(f);
+        }
+    }
+    std::stable_sort(puntos.begin(), puntos.end(),
+                     [](const Fila& a, const Fila& b) { return *a[0].valor < *b[0].valor; });
+    DatosDocumento d = datos_;
+    d.filas = std::move(puntos);
+    d.filas.insert(d.filas.end(), resto.begin(), resto.end());
+    d.filas.resize(puntosMaximos);
+    cambia(d, QStringLiteral("ordenación de los puntos"));
 }
 
 void Documento::eliminaFila(int fila) {

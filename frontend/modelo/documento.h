@@ -21,6 +21,7 @@ class Documento : public QObject {
     Q_OBJECT
 public:
     explicit Documento(QObject* parent = nullptr);
+    ~Documento() override;
 
     const DatosDocumento& datos() const { return datos_; }
     QString titulo() const { return datos_.titulo; }
@@ -52,6 +53,9 @@ public:
     // The imported points replace every point of the table.
     void importa(const std::vector<std::array<double, 2>>& puntos);
     void insertaFila(int fila);
+    // The points to the top of the table, sorted by ascending R, as a save writes them;
+    // rows with one value only stay below them.
+    void ordena();
     void eliminaFila(int fila);
 
     // A new, unmodified document; the undo history goes.
@@ -80,7 +84,7 @@ signals:
     void modificadoCambiado(bool modificado);
 
 private:
-    void cambia(const DatosDocumento& nuevo, const QString& nombre);
+    void cambia(const DatosDocumento& nuevo, const QString& nombre, int id = -1);
     void ponRuta(const QString& ruta);
 
     DatosDocumento datos_ = documentoNuevo();

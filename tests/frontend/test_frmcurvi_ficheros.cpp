@@ -22,12 +22,13 @@ TEST_F(Guardar, SaveAsWritesTheFileByteForByteAndEnablesRun) {
     guardaComo(QStringLiteral("h2test"));
     const QString fichero = ruta(QStringLiteral("h2test.qvd"));
     EXPECT_EQ(estado.fichero, fichero);
-    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2_test"));
+    // The title stays as typed; the proposed name has "_" for its blank.
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2 test"));
     EXPECT_EQ(dialogos.iniciales.value(0), estado.dirdatos + QStringLiteral("H2_test"));
     EXPECT_EQ(dialogos.filtros.value(0),
               QStringLiteral("Archivos de datos (*.qvd);;Todos los archivos (*)"));
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-") + fichero);
-    EXPECT_EQ(bytesDe(fichero), QByteArray("H2_test\r\n0 1 2 3 4 \r\n1.0079   1.0079\r\nUA   UA\r\n"
+    EXPECT_EQ(bytesDe(fichero), QByteArray("H2 test\r\n0 1 2 3 4 \r\n1.0079   1.0079\r\nUA   UA\r\n"
                                            "1   -1.1\r\n1.1   -1.2\r\n1.2   -1.3\r\n1.3   -1.4\r\n"
                                            "1.4   -1.5\r\n1.5   -1.6\r\n1.6   -1.7\r\n"));
     EXPECT_FALSE(ventana->hayCambios());
@@ -92,7 +93,8 @@ TEST_F(Guardar, PlainSaveOfAnUnchangedDocumentDoesNothing) {
     caja(QStringLiteral("textnombre"))->setText(QStringLiteral("otro"));
     ventana->marcaGuardado();
     accion(QStringLiteral("mnuguardar"))->trigger();
-    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    // Marked saved, the document counts as its file: nothing is written, the run may go.
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
     EXPECT_TRUE(mensajes.mostrados.empty());
     EXPECT_TRUE(bytesDe(ruta(QStringLiteral("a.qvd"))).startsWith("H2\r\n"));
 }
@@ -150,7 +152,7 @@ TEST_F(Guardar, WriteFailuresAreReportedAndKeepTheOldFile) {
     llenaDocumento(7);
     guardaComo(QStringLiteral("no/existe/c.qvd"));
     EXPECT_EQ(mensajes.textos(),
-              QStringList{QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") +
+              QStringList{QStringLiteral("Ha ocurrido un error al intentar guardar el fichero ") +
                           ruta(QStringLiteral("no/existe/c.qvd"))});
     EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
@@ -166,7 +168,7 @@ TEST_F(Guardar, WriteFailuresAreReportedAndKeepTheOldFile) {
     mensajes.responder(Respuesta::Si);
     accion(QStringLiteral("mnuguardar"))->trigger();
     EXPECT_EQ(mensajes.textos().last(),
-              QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") +
+              QStringLiteral("Ha ocurrido un error al intentar guardar el fichero ") +
                   ruta(QStringLiteral("d.qvd")));
     EXPECT_EQ(mensajes.mostrados.back().icono, IconoMensaje::Exclamacion);
     EXPECT_TRUE(ventana->hayCambios());
@@ -179,7 +181,9 @@ TEST_F(Guardar, CancellingSaveAsIsSilent) {
     accion(QStringLiteral("mnuguardarcomo"))->trigger();
     EXPECT_TRUE(mensajes.mostrados.empty());
     EXPECT_TRUE(ventana->hayCambios());
-    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("a_b"));
+    // The title stays as typed; only the proposed file name has "_" for blanks.
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("a b"));
+    EXPECT_EQ(dialogos.iniciales.last(), ruta(QStringLiteral("a_b")));
     EXPECT_TRUE(estado.fichero.isEmpty());
 }
 
@@ -197,12 +201,12 @@ TEST_F(Abrir, ExampleDocumentLoadsAndEnablesRun) {
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Hidrógeno"));
     EXPECT_TRUE(opcion(QStringLiteral("optdist(1)"))->isChecked());
     EXPECT_TRUE(opcion(QStringLiteral("optener(1)"))->isChecked());
-    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 0 1 2 3 4 5 6"));
-    EXPECT_EQ(celda(1, 1), QStringLiteral("1.0"));
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4 5 6"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1"));
     EXPECT_EQ(celda(1, 2), QStringLiteral("-1.1290315042"));
     EXPECT_FALSE(celda(14, 1).isEmpty());
     EXPECT_TRUE(celda(15, 1).isEmpty());
-    EXPECT_EQ(ventana->grid()->currentRow(), 0);
+    EXPECT_EQ(ventana->grid()->currentIndex().row(), 0);
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_TRUE(ventana->ejecutarHabilitado());
     EXPECT_TRUE(mensajes.mostrados.empty());
@@ -247,10 +251,10 @@ TEST_F(Abrir, AtomNamesFromTheElementTableAndUnitWords) {
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Atomo 2"));
     EXPECT_TRUE(opcion(QStringLiteral("optdist(2)"))->isChecked());
     EXPECT_TRUE(opcion(QStringLiteral("optener(1)"))->isChecked());
-    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 0"));
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0"));
 }
 
-TEST_F(Abrir, CancelledDialogLeavesAnEmptyUntitledDocument) {
+TEST_F(Abrir, CancelledDialogLeavesTheOpenDocument) {
     llenaDocumento(7);
     guardaComo(QStringLiteral("a.qvd"));
     ASSERT_TRUE(ventana->ejecutarHabilitado());
@@ -258,18 +262,19 @@ TEST_F(Abrir, CancelledDialogLeavesAnEmptyUntitledDocument) {
     accion(QStringLiteral("mnuabrir"))->trigger();
     EXPECT_EQ(mensajes.textos(), QStringList{QStringLiteral("Seleccion cancelada")});
     EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Informacion);
-    EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-(Sin Título)"));
-    EXPECT_TRUE(caja(QStringLiteral("textnombre"))->text().isEmpty());
-    EXPECT_TRUE(celda(1, 1).isEmpty());
-    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-") + ruta(QStringLiteral("a.qvd")));
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1"));
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
 }
 
 TEST_F(Abrir, UnreadableFileIsReported) {
     dialogos.elegir(ruta(QStringLiteral("no-existe.qvd")));
     accion(QStringLiteral("mnuabrir"))->trigger();
     EXPECT_EQ(mensajes.textos(),
-              QStringList{QStringLiteral("Se ha producido un error al abrir el archivo")});
-    EXPECT_EQ(estado.fichero, ruta(QStringLiteral("no-existe.qvd")));
+              QStringList{ruta(QStringLiteral("no-existe.qvd")) +
+                          QStringLiteral(" no es un archivo normal; no se puede abrir.")});
+    EXPECT_TRUE(estado.fichero.isEmpty());
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-(Sin Título)"));
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
