@@ -9,7 +9,11 @@
 namespace oscilab {
 
 std::optional<double> numeroDeTexto(QStringView texto) {
-    const QByteArray bytes = texto.trimmed().toLatin1();
+    QByteArray bytes = texto.trimmed().toLatin1();
+    // A decimal comma ("-0,25", as Spanish spreadsheets write), when it is the only sign.
+    if (bytes.count(',') == 1 && !bytes.contains('.')) {
+        bytes.replace(',', '.');
+    }
     const char* inicio = bytes.constData();
     const char* fin = inicio + bytes.size();
     if (inicio != fin && *inicio == '+') {
@@ -46,7 +50,10 @@ bool ColectorFilas::anade(const FilaHoja& fila, qint64 veces) {
 
 ResultadoImportacion ColectorFilas::resultado() const {
     if (!empezado_) {
-        return importacionFallida();
+        ResultadoImportacion fallida = importacionFallida();
+        fallida.causa =
+            QStringLiteral("Ninguna fila tiene un número en sus dos primeras columnas.");
+        return fallida;
     }
     ResultadoImportacion resultado;
     for (std::size_t i = 0; i < static_cast<std::size_t>(filasTabla); ++i) {

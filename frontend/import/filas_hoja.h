@@ -22,8 +22,8 @@ struct FilaHoja {
     bool vacia() const { return a.isEmpty() && b.isEmpty(); }
 };
 
-// The value of a cell text that reads as a finite number with "." as decimal point
-// (blanks around allowed, no grouping); std::nullopt otherwise.
+// The value of a cell text that reads as a finite number with "." or a lone "," as decimal
+// sign (blanks around allowed, no grouping); std::nullopt otherwise.
 std::optional<double> numeroDeTexto(QStringView texto);
 
 class ColectorFilas {

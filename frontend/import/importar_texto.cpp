@@ -148,7 +148,7 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
         resultado.fallo = true;
         return resultado;
     }
-    const QString d = delimitadorReal(delimitador);
+    QString d = delimitadorReal(delimitador);
     const auto falla = [&resultado](int linea, const QString& que) {
         resultado.fallo = true;
         resultado.causa = causaLinea(linea, que);
@@ -170,6 +170,11 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
         const QString texto = decodificaLinea(contenido);
         if (n == 0 && !tieneCifra(texto)) {
             continue; // a heading before the points
+        }
+        // Spanish spreadsheets write "1,5;-0,25": with the comma chosen, a ";" in the first
+        // point line is the real separator and the commas are decimal signs.
+        if (n == 0 && d == QStringLiteral(",") && texto.contains(QLatin1Char(';'))) {
+            d = QStringLiteral(";");
         }
         ++n;
         if (n > filasTabla) {

@@ -114,7 +114,7 @@ TEST(ColectorFilas, AFiftyFirstRowFailsAfterTheFiftyAreWritten) {
 TEST(ColectorFilas, ASheetWithoutNumbersFailsWithNothingWritten) {
     ColectorFilas c;
     c.anade(fila("R", "V"));
-    c.anade(fila("1,5", "nan"));
+    c.anade(fila("1,5,2", "nan")); // two commas: no decimal sign
     const auto r = c.resultado();
     EXPECT_TRUE(r.fallo);
     EXPECT_TRUE(r.celdas.empty());

@@ -1,3 +1,5 @@
+#include "import/filas_hoja.h"
+#include "import/importar_csv.h"
 #include "import/importar_texto.h"
 
 #include <QFile>
@@ -29,6 +31,30 @@ protected:
     QTemporaryDir dir_;
     int n_ = 0;
 };
+
+TEST_F(ImportTexto, SpanishFilesSplitAtTheSemicolonAndKeepTheirDecimalCommas) {
+    // The comma chosen, a ";" in the first point line takes its place.
+    EXPECT_EQ(fila1("1,5;-0,25", ","), Par("1,5", "-0,25"));
+    // A .csv of a Spanish spreadsheet: heading, ";" and decimal commas, quoted too.
+    const QString csv = dir_.filePath(QStringLiteral("es.csv"));
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("R (bohr);V (hartree)\r\n1,5;-0,25\r\n\"2,0\";\"-0,5\"\r\n");
+    f.close();
+    const auto r = importarcsv(csv);
+    EXPECT_FALSE(r.fallo) << r.causa.toStdString();
+    ASSERT_NE(r.celda(2, 2), nullptr);
+    EXPECT_EQ(r.celda(1, 1)->texto, QStringLiteral("1,5"));
+    EXPECT_EQ(r.celda(2, 2)->texto, QStringLiteral("-0,5"));
+    EXPECT_EQ(numeroDeTexto(u"-0,25"), -0.25);
+    EXPECT_EQ(numeroDeTexto(u"1,234.5"), std::nullopt); // grouping is no decimal sign
+    // A sheet without a single number says so.
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("R;V\r\na;b\r\n");
+    f.close();
+    EXPECT_EQ(importarcsv(csv).causa,
+              QStringLiteral("Ninguna fila tiene un número en sus dos primeras columnas."));
+}
 
 TEST_F(ImportTexto, SemicolonSplitsTheTwoValues) {
     EXPECT_EQ(fila1("1.25;-0.5", ";"), Par("1.25", "-0.5"));
@@ -62,8 +88,9 @@ TEST_F(ImportTexto, FieldsAfterTheSecondAreIgnored) {
     EXPECT_EQ(fila1("1.25,-0.5,9", ","), Par("1.25", "-0.5"));
 }
 
-TEST_F(ImportTexto, DecimalCommasWithCommaDelimiterAreSplitAsTheyStand) {
-    EXPECT_EQ(fila1("1,25;-0,5", ","), Par("1", "25;-0"));
+TEST_F(ImportTexto, DecimalCommasWithCommaDelimiterSplitAtTheSemicolon) {
+    EXPECT_EQ(fila1("1,25;-0,5", ","), Par("1,25", "-0,5"));
+    EXPECT_EQ(fila1("1,25,-0,5", ","), Par("1", "25")); // no ";": the comma splits
 }
 
 TEST_F(ImportTexto, AHeadingWithADigitIsImportedAsText) {
