@@ -528,7 +528,16 @@ void frmcurvi::enfoca(FocoChequeo foco) {
 
 bool frmcurvi::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == textdato_ && evento->type() == QEvent::KeyPress) {
-        const int tecla = codigoTecla(static_cast<QKeyEvent*>(evento));
+        // Select all, copy, cut and paste work as in any box; the box's validator keeps a
+        // pasted text to what could be typed.
+        const auto* pulsada = static_cast<QKeyEvent*>(evento);
+        for (const auto orden : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut,
+                                 QKeySequence::Paste}) {
+            if (pulsada->matches(orden)) {
+                return false;
+            }
+        }
+        const int tecla = codigoTecla(pulsada);
         return tecla >= 0 && !teclaDato(tecla);
     }
     if (objeto == textdato_ && evento->type() == QEvent::FocusIn) {

@@ -210,6 +210,10 @@ QWidget* frmcurvi::creaDatos() {
         QStringLiteral("En esta casilla se introducen los datos de la tabla adjunta"));
     textdato_->setAccessibleName(textdato_->toolTip());
     textdato_->installEventFilter(this);
+    // What may be pasted: one number, or the start of one, as typing allows.
+    textdato_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\s*-?[0-9]*([.,][0-9]*)?([eEdD][-+]?[0-9]*)?\\s*")),
+        textdato_));
     btdato_ = new QPushButton(QStringLiteral("Aceptar"), datos);
     btdato_->setObjectName(QStringLiteral("btdato"));
     btdato_->setAutoDefault(false);

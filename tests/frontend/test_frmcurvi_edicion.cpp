@@ -283,35 +283,30 @@ TEST_F(EditorCeldas, ACellThatIsNoNumberIsNeverTaken) {
     EXPECT_FALSE(ventana->ejecutarHabilitado());
 }
 
-TEST_F(EditorCeldas, ControlKeysAreFilteredLikeAnyCharacter) {
+TEST_F(EditorCeldas, SelectCopyCutAndPasteWorkAndAPasteIsValidatedLikeTyping) {
     opcion(QStringLiteral("optdist(1)"))->setChecked(true);
     opcion(QStringLiteral("optener(1)"))->setChecked(true);
     QLineEdit* dato = caja(QStringLiteral("textdato"));
     QTest::keyClicks(dato, QStringLiteral("1.25"));
-    // Ctrl+C, Ctrl+A and Ctrl+V type the control codes 3, 1 and 22: none of them passes.
-    auto control = [dato](Qt::Key tecla, char codigo) {
-        QKeyEvent pulsada(QEvent::KeyPress, tecla, Qt::ControlModifier,
-                          QString(QChar::fromLatin1(codigo)));
-        QApplication::sendEvent(dato, &pulsada);
-    };
-    QGuiApplication::clipboard()->setText(QStringLiteral("previo"));
-    dato->selectAll();
-    control(Qt::Key_C, 3);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("previo"));
     dato->deselect();
-    dato->setCursorPosition(0);
-    control(Qt::Key_A, 1);
-    EXPECT_FALSE(dato->hasSelectedText());
-    dato->end(false);
-    control(Qt::Key_V, 22);
-    EXPECT_EQ(dato->text(), QStringLiteral("1.25"));
+    QTest::keyClick(dato, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(dato->selectedText(), QStringLiteral("1.25"));
+    QTest::keyClick(dato, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1.25"));
+    QTest::keyClick(dato, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(dato->text().isEmpty());
+    QGuiApplication::clipboard()->setText(QStringLiteral("-3078,3338289"));
+    QTest::keyClick(dato, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dato->text(), QStringLiteral("-3078,3338289"));
+    // Letters are refused, from the keys and from the context menu's "Pegar" alike.
+    dato->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QTest::keyClick(dato, Qt::Key_V, Qt::ControlModifier);
+    dato->paste();
+    EXPECT_EQ(dato->text(), QStringLiteral("-3078,3338289"));
+    QTest::keyClick(dato, Qt::Key_Return);
+    EXPECT_EQ(celda(1, 1), QStringLiteral("-3078.3338289"));
     EXPECT_TRUE(mensajes.mostrados.empty());
-    // Without units each of them also brings the units message.
-    opcion(QStringLiteral("optener(1)"))->setAutoExclusive(false);
-    opcion(QStringLiteral("optener(1)"))->setChecked(false);
-    control(Qt::Key_C, 3);
-    EXPECT_EQ(mensajes.textos(),
-              QStringList{QStringLiteral("Debes elegir las unidades para la energía")});
 }
 
 TEST_F(EditorCeldas, MovingBetweenCellsIsNotAChangeButTypingIs) {
