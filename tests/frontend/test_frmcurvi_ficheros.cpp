@@ -1,10 +1,12 @@
 #include "support/ventana_prueba.h"
 #include "document/frmajuste.h"
+#include "modelo/documento.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolButton>
 
 namespace oscilab::prueba {
 
@@ -385,6 +387,67 @@ TEST_F(PreguntaCambios, UnchangedDocumentClosesWithoutAsking) {
     ventana->close();
     EXPECT_FALSE(ventana->isVisible());
     EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+} // namespace oscilab::prueba
+
+namespace oscilab::prueba {
+
+using Modelo = VentanaPrueba;
+
+TEST_F(Modelo, ImportReplacesThePointsAfterAskingAndIsUndone) {
+    llenaDocumento(20);
+    escribeBytes(ruta(QStringLiteral("h2.txt")), "1,-1.1\r\n1.5,-1.15\r\n");
+    mensajes.responder(Respuesta::No);
+    dialogos.elegir(ruta(QStringLiteral("h2.txt")));
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("BTimport")), Qt::LeftButton);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("20 puntos")));
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 20); // "No": nothing mixed, nothing lost
+
+    mensajes.responder(Respuesta::Si);
+    dialogos.elegir(ruta(QStringLiteral("h2.txt")));
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("BTimport")), Qt::LeftButton);
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 2);
+    EXPECT_TRUE(celda(3, 1).isEmpty());
+    EXPECT_EQ(accion(QStringLiteral("mnudeshacer"))->text(),
+              QStringLiteral("Deshacer importación"));
+    accion(QStringLiteral("mnudeshacer"))->trigger();
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 20);
+    accion(QStringLiteral("mnurehacer"))->trigger();
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 2);
+}
+
+TEST_F(Modelo, SaveAsProposesASafeNameInDatosAndARefusedSaveKeepsName) {
+    llenaDocumento(7, QStringLiteral("HF CCSD(T)/cc-pVTZ"));
+    guardaComo(QStringLiteral("bueno.qvd"));
+    EXPECT_EQ(dialogos.iniciales.value(0), estado.dirdatos + QStringLiteral("HF_CCSD(T)-cc-pVTZ"));
+    const QString caption = ventana->windowTitle();
+    // A name the engine would not run is refused in the dialog, before anything is written.
+    caja(QStringLiteral("textnombre"))->setText(QStringLiteral("otro"));
+    guardaComo(QStringLiteral("nombre con blanco final .qvd"));
+    EXPECT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_FALSE(QFile::exists(ruta(QStringLiteral("nombre con blanco final .qvd"))));
+    // A write that fails leaves name, caption and the next plain save as they were.
+    guardaComo(QStringLiteral("no/existe/c.qvd"));
+    EXPECT_EQ(ventana->windowTitle(), caption);
+    EXPECT_EQ(estado.fichero, ruta(QStringLiteral("bueno.qvd")));
+    EXPECT_TRUE(ventana->hayCambios());
+    mensajes.responder(Respuesta::Si); // overwrite bueno.qvd
+    accion(QStringLiteral("mnuguardar"))->trigger();
+    EXPECT_TRUE(bytesDe(ruta(QStringLiteral("bueno.qvd"))).startsWith("otro\r\n"));
+}
+
+TEST_F(Modelo, OpeningANonDocumentNamesTheLineAndKeepsTheOpenOne) {
+    llenaDocumento(7);
+    escribeBytes(ruta(QStringLiteral("puntos.csv")), "R (bohr),V (hartree)\n1.0,-1.1\n");
+    dialogos.elegir(ruta(QStringLiteral("puntos.csv")));
+    mensajes.responder(Respuesta::No); // unsaved changes: do not save
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    ASSERT_FALSE(mensajes.mostrados.empty());
+    EXPECT_TRUE(mensajes.textos().last().contains(QStringLiteral("Línea 2:")));
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2"));
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 7);
 }
 
 } // namespace oscilab::prueba
