@@ -87,7 +87,7 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
     textdato_->clear();
     cmblimitador_->setCurrentIndex(0);
 
-    frmajuste_ = new frmajuste(estado_, this);
+    frmajuste_ = new frmajuste(*documento_, this);
     calculo_ = new Calculo(this);
     conectaControles();
     conectaDocumento();
@@ -145,11 +145,7 @@ void frmcurvi::conectaControles() {
         });
     }
     connect(btgrado_, &QPushButton::clicked, frmajuste_, &frmajuste::mostrar);
-    connect(frmajuste_, &frmajuste::potenciasCambiadas, this, [this] {
-        if (!mostrando_) {
-            documento_->ponPotencias(estado_.potencias);
-        }
-    });
+
     connect(frmajuste_, &frmajuste::explorarPedido, this, &frmcurvi::abreExplorador);
     connect(frmtp_, &TablaPeriodica::elementoElegido, this, &frmcurvi::eligeElemento);
     connect(cmblimitador_, &QComboBox::activated, this, [this] {

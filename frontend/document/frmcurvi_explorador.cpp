@@ -31,7 +31,7 @@ void frmcurvi::abreExplorador() {
     documento.angstrom = optdist_[1]->isChecked();
     documento.hartree = optener_[0]->isChecked();
     documento.ev = optener_[1]->isChecked();
-    documento.potencias = estado_.potencias;
+    documento.potencias = documento_->potencias();
     frmexplorador_->explora(documento);
     frmexplorador_->show();
     frmexplorador_->raise();

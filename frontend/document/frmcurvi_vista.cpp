@@ -77,12 +77,7 @@ void frmcurvi::muestraUnidades() {
 }
 
 void frmcurvi::muestraPotenciasDocumento() {
-    mostrando_ = true;
-    estado_.potencias = documento_->potencias();
-    frmajuste_->marcaPotencias(documento_->potencias());
-    estado_.potencias = documento_->potencias();
     lbpot_->setText(sinBlancosIniciales(textoPotencias(documento_->potencias())));
-    mostrando_ = false;
 }
 
 QString frmcurvi::motivoSinEjecutar() const {

@@ -2,6 +2,7 @@
 // units) and its window: "Usar estas potencias" sets the powers as ticking them would.
 #include "modelo/fichero_datos.h"
 #include "explorador/explorador_logica.h"
+#include "modelo/documento.h"
 #include "explorador/frmexplorador.h"
 #include "support/ventana_prueba.h"
 #include "document/frmajuste.h"
@@ -158,7 +159,10 @@ TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
     for (int p = desde; p <= hasta; ++p) {
         dePotencia(esperadas, p) = 1;
     }
-    EXPECT_EQ(estado.potencias, esperadas);
+    EXPECT_EQ(ventana->documento().potencias(), esperadas);
+    // The explorer's choice is one change to undo.
+    EXPECT_EQ(hijo<QAction>(QStringLiteral("mnudeshacer"))->text(),
+              QStringLiteral("Deshacer cambio de potencias"));
     for (int i = 0; i < 30; ++i) {
         EXPECT_EQ(dialogo->grado(i)->isChecked(), esperadas[static_cast<std::size_t>(i)] == 1) << i;
         EXPECT_EQ(dialogo->grado(i)->palette().color(QPalette::WindowText) == QColor(Qt::red),

@@ -2,6 +2,7 @@
 #include "modelo/texto_exacto.h"
 #include "document/tabla_periodica.h"
 #include "compartido/textos_numero.h"
+#include "modelo/documento.h"
 #include "support/ventana_prueba.h"
 #include "document/frmajuste.h"
 
@@ -33,9 +34,9 @@ TEST_F(Inicio, CaptionControlsAndInitialState) {
     EXPECT_FALSE(hijo<QPushButton>(QStringLiteral("btejecuta"))->isEnabled());
     EXPECT_FALSE(accion(QStringLiteral("Toolbar1_ejecutar"))->isEnabled());
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4"));
-    EXPECT_EQ(estado.numeroPotencias(), 5);
-    EXPECT_EQ(dePotencia(estado.potencias, 0), 1);
-    EXPECT_EQ(dePotencia(estado.potencias, 4), 1);
+    EXPECT_EQ(numeroPotencias(ventana->documento().potencias()), 5);
+    EXPECT_EQ(dePotencia(ventana->documento().potencias(), 0), 1);
+    EXPECT_EQ(dePotencia(ventana->documento().potencias(), 4), 1);
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Atomo 1:"));
     EXPECT_EQ(etiqueta(QStringLiteral("Label1"))->text(), QStringLiteral("Distancia-1:"));
     EXPECT_EQ(ventana->grid()->objectName(), QStringLiteral("grid"));
@@ -604,7 +605,7 @@ TEST_F(Ajuste, DegreeDialogUpdatesLbpotAndDisablesTheRun) {
     QTest::mouseClick(menosUno, Qt::LeftButton);
     EXPECT_TRUE(menosUno->isChecked());
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("-1 0 1 2 3 4"));
-    EXPECT_EQ(dePotencia(estado.potencias, -1), 1);
+    EXPECT_EQ(dePotencia(ventana->documento().potencias(), -1), 1);
     EXPECT_EQ(menosUno->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     EXPECT_FALSE(accion(QStringLiteral("Toolbar1_ejecutar"))->isEnabled());
@@ -663,7 +664,7 @@ TEST_F(Ajuste, UncheckingEverythingLeavesAnEmptyLabel) {
         ventana->ajuste()->grado(i)->setChecked(false);
     }
     EXPECT_TRUE(etiqueta(QStringLiteral("Lbpot"))->text().isEmpty());
-    EXPECT_EQ(estado.numeroPotencias(), 0);
+    EXPECT_EQ(numeroPotencias(ventana->documento().potencias()), 0);
 }
 
 using Chequeo = VentanaPrueba;

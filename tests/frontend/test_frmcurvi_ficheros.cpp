@@ -220,11 +220,11 @@ TEST_F(Abrir, SaveThenReopenGivesTheSameDocument) {
     opcion(QStringLiteral("optener(2)"))->setChecked(true);
     guardaComo(QStringLiteral("ida.qvd"));
     const QByteArray escrito = bytesDe(ruta(QStringLiteral("ida.qvd")));
-    const auto potencias = estado.potencias;
+    const auto potencias = ventana->documento().potencias();
     ventana->marcaGuardado();
     dialogos.elegir(ruta(QStringLiteral("ida.qvd")));
     accion(QStringLiteral("mnuabrir"))->trigger();
-    EXPECT_EQ(estado.potencias, potencias);
+    EXPECT_EQ(ventana->documento().potencias(), potencias);
     EXPECT_TRUE(opcion(QStringLiteral("optener(2)"))->isChecked());
     EXPECT_TRUE(opcion(QStringLiteral("optdist(1)"))->isChecked());
     // Saving the reopened document under a new name gives the same bytes.
@@ -297,8 +297,8 @@ TEST_F(PreguntaCambios, NewWithNoDiscardsTheChanges) {
     EXPECT_FALSE(opcion(QStringLiteral("optdist(1)"))->isChecked());
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Atomo 1"));
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4"));
-    EXPECT_EQ(dePotencia(estado.potencias, potenciaMinima), 0);
-    EXPECT_EQ(estado.numeroPotencias(), 5);
+    EXPECT_EQ(dePotencia(ventana->documento().potencias(), potenciaMinima), 0);
+    EXPECT_EQ(numeroPotencias(ventana->documento().potencias()), 5);
     EXPECT_TRUE(ventana->resultados().limites.esNula());
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
