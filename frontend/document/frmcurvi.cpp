@@ -7,6 +7,7 @@
 #include "modelo/modelo_puntos.h"
 #include "document/tabla_periodica.h"
 #include "compartido/textos_numero.h"
+#include "import/destino_documento.h"
 #include "import/importacion.h"
 #include "results/frmgraficos.h"
 #include "run/ejecucion.h"
@@ -227,71 +228,6 @@ ResultadoChequeo frmcurvi::chequea() {
 
 // ---- Commands ----
 
-namespace {
-
-// The point table as an import sees it: the cells read are gathered, and a complete
-// import replaces the document's points in one undoable step, after asking when the
-// document already has points. Nothing is ever mixed with the old rows.
-class DestinoTabla : public DestinoImportacion {
-public:
-    explicit DestinoTabla(frmcurvi& ventana) : ventana_(ventana) {}
-    bool compruebaunidades() override { return ventana_.compruebaunidades(); }
-    void escribeCelda(int fila, int columna, const QString& texto) override {
-        const auto i = static_cast<std::size_t>(fila - 1);
-        if (filas_.size() <= i) {
-            filas_.resize(i + 1);
-        }
-        filas_[i][static_cast<std::size_t>(columna - 1)] = texto;
-    }
-    void documentoCambiado() override {
-        std::vector<std::array<double, 2>> puntos;
-        for (std::size_t i = 0; i < filas_.size(); ++i) {
-            const auto r = valorCompleto(filas_[i][0]);
-            const auto v = valorCompleto(filas_[i][1]);
-            if (filas_[i][0].trimmed().isEmpty() && filas_[i][1].trimmed().isEmpty()) {
-                continue;
-            }
-            if (!r || !v) {
-                avisar(&ventana_,
-                       QStringLiteral("La fila %1 del archivo no es un punto: «%2» «%3».\nNo "
-                                      "se ha importado nada.")
-                           .arg(i + 1)
-                           .arg(filas_[i][0], filas_[i][1]),
-                       tituloImportacion(), IconoMensaje::Exclamacion);
-                return;
-            }
-            puntos.push_back({*r, *v});
-        }
-        if (puntos.size() > static_cast<std::size_t>(puntosMaximos)) {
-            avisar(&ventana_,
-                   QStringLiteral("El archivo tiene %1 puntos y un documento admite %2; no se "
-                                  "ha importado nada.")
-                       .arg(puntos.size())
-                       .arg(puntosMaximos),
-                   tituloImportacion(), IconoMensaje::Exclamacion);
-            return;
-        }
-        Documento& documento = ventana_.documento();
-        if (documento.numeroPuntos() > 0 &&
-            mensajes().mostrar(&ventana_,
-                               QStringLiteral("El documento ya tiene %1 puntos.\n¿Desea "
-                                              "sustituirlos por los %2 puntos importados?")
-                                   .arg(documento.numeroPuntos())
-                                   .arg(puntos.size()),
-                               tituloImportacion(), IconoMensaje::Pregunta,
-                               BotonesMensaje::SiNo) != Respuesta::Si) {
-            return;
-        }
-        documento.importa(puntos);
-    }
-
-private:
-    frmcurvi& ventana_;
-    std::vector<std::array<QString, 2>> filas_;
-};
-
-} // namespace
-
 frmgraficos* frmcurvi::graficos() const {
     return frmgraficos_.data();
 }
@@ -329,7 +265,7 @@ void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
 }
 
 void frmcurvi::importarTexto() {
-    DestinoTabla destino(*this);
+    DestinoDocumento destino(this, *documento_);
     if (const auto ruta = importarDatos(this, OrigenImportacion::Texto, carpetaImportacion_,
                                         delimitador(), destino)) {
         carpetaImportacion_ = carpetaDeFichero(*ruta);
@@ -337,7 +273,7 @@ void frmcurvi::importarTexto() {
 }
 
 void frmcurvi::importarHoja() {
-    DestinoTabla destino(*this);
+    DestinoDocumento destino(this, *documento_);
     if (const auto ruta = importarDatos(this, OrigenImportacion::Excel, carpetaImportacion_,
                                         delimitador(), destino)) {
         carpetaImportacion_ = carpetaDeFichero(*ruta);
@@ -345,7 +281,7 @@ void frmcurvi::importarHoja() {
 }
 
 void frmcurvi::importarFichero(const QString& ruta) {
-    DestinoTabla destino(*this);
+    DestinoDocumento destino(this, *documento_);
     const auto origen = claseArrastre(ruta) == ClaseArrastre::ImportacionHoja
                             ? OrigenImportacion::Excel
                             : OrigenImportacion::Texto;

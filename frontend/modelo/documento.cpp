@@ -94,7 +94,8 @@ void Documento::eligeAtomo(int atomo, const QString& masa) {
 
 void Documento::ponDistancia(Distancia unidad) {
     DatosDocumento d = datos_;
-    if (d.distancia != Distancia::SinElegir && unidad != d.distancia) {
+    if (d.distancia != Distancia::SinElegir && unidad != Distancia::SinElegir &&
+        unidad != d.distancia) {
         convierteColumna(d, 1,
                          unidad == Distancia::Bohr ? Conversion::AngstromABohr
                                                    : Conversion::BohrAAngstrom);
@@ -105,7 +106,7 @@ void Documento::ponDistancia(Distancia unidad) {
 
 void Documento::ponEnergia(Energia unidad) {
     DatosDocumento d = datos_;
-    if (d.energia != Energia::SinElegir && unidad != d.energia) {
+    if (d.energia != Energia::SinElegir && unidad != Energia::SinElegir && unidad != d.energia) {
         convierteColumna(
             d, 2, unidad == Energia::Hartree ? Conversion::EvAHartree : Conversion::HartreeAEv);
     }
