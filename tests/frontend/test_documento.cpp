@@ -1,4 +1,5 @@
 // The document model without any window: its edits and their undo, its file, its table.
+#include "explorador/documento_explorado.h"
 #include "import/destino_documento.h"
 #include "modelo/documento.h"
 #include "modelo/fichero_datos.h"
@@ -291,6 +292,23 @@ TEST_F(DocumentoPrueba, UndoingAHundredEditsRestoresTheFileByteForByte) {
     EXPECT_FALSE(doc.modificado());
     ASSERT_EQ(doc.guarda(ruta(QStringLiteral("b.qvd"))), std::nullopt);
     EXPECT_EQ(bytesDe(ruta(QStringLiteral("b.qvd"))), original);
+}
+
+TEST_F(DocumentoPrueba, TheExplorerSeesTheSortedPointsUnitsAndPowers) {
+    llena(0);
+    doc.ponDistancia(Distancia::Angstrom);
+    doc.ponCelda(3, 1, 2.5);
+    doc.ponCelda(3, 2, -0.1);
+    doc.ponCelda(7, 1, 0.75);
+    doc.ponCelda(7, 2, -0.3);
+    doc.ponCelda(8, 1, 9.0); // R alone: no point
+    const DocumentoExplorado d = documentoExplorado(doc);
+    EXPECT_EQ(d.celdas[0][0], QStringLiteral("0.75"));
+    EXPECT_EQ(d.celdas[1][1], QStringLiteral("-0.1"));
+    EXPECT_TRUE(d.celdas[2][0].isEmpty());
+    EXPECT_TRUE(d.angstrom && d.hartree && !d.bohr && !d.ev);
+    EXPECT_EQ(d.potencias, doc.potencias());
+    EXPECT_EQ(d.masa2, QStringLiteral("1.0079"));
 }
 
 TEST_F(DocumentoPrueba, TheTableModelShowsExactTextsAndEditsThroughTheStack) {
