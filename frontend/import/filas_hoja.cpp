@@ -37,7 +37,7 @@ bool ColectorFilas::anade(const FilaHoja& fila, qint64 veces) {
         }
         empezado_ = true;
     }
-    const qint64 libres = static_cast<qint64>(filasTabla) - static_cast<qint64>(filas_.size());
+    const qint64 libres = static_cast<qint64>(puntosMaximos) - static_cast<qint64>(filas_.size());
     const qint64 caben = std::min(veces, libres);
     filas_.insert(filas_.end(), static_cast<std::size_t>(caben), fila);
     if (veces > caben && !fila.vacia()) {
@@ -56,7 +56,7 @@ ResultadoImportacion ColectorFilas::resultado() const {
         return fallida;
     }
     ResultadoImportacion resultado;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(filasTabla); ++i) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(puntosMaximos); ++i) {
         const int fila = static_cast<int>(i) + 1;
         const bool leida = i < filas_.size();
         resultado.celdas.push_back({fila, 1, leida ? filas_[i].a : QString()});

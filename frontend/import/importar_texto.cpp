@@ -177,9 +177,9 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
             d = QStringLiteral(";");
         }
         ++n;
-        if (n > filasTabla) {
+        if (n > puntosMaximos) {
             return falla(linea,
-                         QStringLiteral("la tabla admite %1 puntos como máximo").arg(filasTabla));
+                         QStringLiteral("la tabla admite %1 puntos como máximo").arg(puntosMaximos));
         }
         resultado.filasVisitadas.push_back(n);
         const auto campos = camposDeLinea(texto, d);

@@ -11,9 +11,6 @@
 
 namespace oscilab {
 
-// The engine reads at most this many points; the table offers as many rows.
-inline constexpr int puntosMaximos = 500;
-
 enum class Distancia { SinElegir, Bohr, Angstrom };
 enum class Energia { SinElegir, Hartree, Ev };
 

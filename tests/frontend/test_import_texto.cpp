@@ -178,11 +178,11 @@ TEST_F(ImportTexto, TabIsTheTabCharacter) {
 
 TEST_F(ImportTexto, TheFailureNamesTheLineOfTheFile) {
     QByteArray contenido = "x y\n";
-    for (int i = 1; i <= 51; ++i) {
+    for (int i = 1; i <= 501; ++i) {
         contenido += QByteArray::number(i) + ";1\n";
     }
     EXPECT_EQ(importartexto(fichero(contenido), ";").causa,
-              QStringLiteral("Línea 52: la tabla admite 50 puntos como máximo"));
+              QStringLiteral("Línea 502: la tabla admite 500 puntos como máximo"));
     EXPECT_EQ(importartexto(fichero("1;2\n\n"), ";").causa, QStringLiteral("Línea 2: está vacía"));
 }
 
@@ -195,15 +195,15 @@ TEST_F(ImportTexto, LfTrailingBlankLineFailsAfterTheEarlierLines) {
     EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2, 3}));
 }
 
-TEST_F(ImportTexto, LfSixtyLinesFillFiftyRowsThenFail) {
+TEST_F(ImportTexto, LfMoreLinesThanRowsFillTheTableThenFail) {
     QByteArray contenido;
-    for (int i = 1; i <= 60; ++i) {
+    for (int i = 1; i <= 510; ++i) {
         contenido += QByteArray::number(i) + " " + QByteArray::number(-i) + "\n";
     }
     const auto r = importartexto(fichero(contenido), " ");
     EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 100u);
-    EXPECT_EQ(r.celda(50, 2)->texto, "-50");
+    EXPECT_EQ(r.celdas.size(), 1000u);
+    EXPECT_EQ(r.celda(500, 2)->texto, "-500");
 }
 
 TEST_F(ImportTexto, RowsAreWrittenInFileOrderRForEachRowFirst) {
@@ -226,22 +226,22 @@ TEST_F(ImportTexto, TrailingBlankLineFailsAfterTheEarlierLines) {
     EXPECT_EQ(r.celda(3, 1), nullptr);
 }
 
-TEST_F(ImportTexto, SixtyLinesFillFiftyRowsThenFail) {
+TEST_F(ImportTexto, MoreLinesThanRowsFillTheTableThenFail) {
     QByteArray contenido;
-    for (int i = 1; i <= 60; ++i) {
+    for (int i = 1; i <= 510; ++i) {
         contenido += QByteArray::number(i) + ";" + QByteArray::number(-i) + "\r\n";
     }
     const auto r = importartexto(fichero(contenido), ";");
     EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 100u);
-    EXPECT_EQ(r.celda(50, 1)->texto, "50");
-    EXPECT_EQ(r.celda(50, 2)->texto, "-50");
-    EXPECT_EQ(r.filasVisitadas.back(), 50);
+    EXPECT_EQ(r.celdas.size(), 1000u);
+    EXPECT_EQ(r.celda(500, 1)->texto, "500");
+    EXPECT_EQ(r.celda(500, 2)->texto, "-500");
+    EXPECT_EQ(r.filasVisitadas.back(), 500);
 }
 
-TEST_F(ImportTexto, FiftyLinesAreTheMostThatImportCleanly) {
+TEST_F(ImportTexto, FiveHundredLinesAreTheMostThatImportCleanly) {
     QByteArray contenido;
-    for (int i = 1; i <= 50; ++i) {
+    for (int i = 1; i <= 500; ++i) {
         contenido += QByteArray::number(i) + ";1\r\n";
     }
     EXPECT_FALSE(importartexto(fichero(contenido), ";").fallo);
@@ -302,7 +302,7 @@ TEST_F(ImportTexto, BinaryFileWithoutLineEndsFailsWithoutHanging) {
     EXPECT_TRUE(r.celdas.empty());
 }
 
-TEST_F(ImportTexto, HugeFileStopsAtTheFiftyFirstLine) {
+TEST_F(ImportTexto, HugeFileStopsAtTheLinePastTheTable) {
     QByteArray linea(1000, 'x');
     linea += ";1\r\n";
     QByteArray contenido;
@@ -311,7 +311,7 @@ TEST_F(ImportTexto, HugeFileStopsAtTheFiftyFirstLine) {
     }
     const auto r = importartexto(fichero(contenido), ";");
     EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 100u);
+    EXPECT_EQ(r.celdas.size(), 1000u);
 }
 
 TEST(CamposDeLinea, EmptyLineYieldsNoField) {
