@@ -170,7 +170,6 @@ private:
     EstadoResultados resultados_;
     QString nombreprograma_ = QStringLiteral("OSCILAB");
     QString titulodoc_;
-    char caracteractual_ = '\0';
     int atomoactivo_ = 1;
     int modogrid_ = 0;
     // While the controls are being set from the document, their signals are no edits.
