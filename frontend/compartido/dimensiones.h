@@ -12,8 +12,12 @@ inline constexpr int potenciaMinima = -15;
 inline constexpr int potenciaMaxima = 14;
 inline constexpr int numPotencias = potenciaMaxima - potenciaMinima + 1;
 
-// Rows of the point table, and so the most points a document or a curve file holds.
+// Rows of the old point table, still the most points the curve file and the fit explorer
+// take.
 inline constexpr int filasTabla = 50;
+
+// The engine reads at most this many points; the table and the imports take as many.
+inline constexpr int puntosMaximos = 500;
 
 using TablaPotencias = std::array<int, numPotencias>;          // 1 where R^p is included
 using CoeficientesPotencia = std::array<double, numPotencias>; // coefficient of R^p

@@ -1,9 +1,7 @@
-// State shared by the front end's windows: the program folders and the current document's
-// file and powers. One object, owned by the application and handed to the windows that
-// need it.
+// State shared by the front end's windows: the program folders, the file of the open
+// document and the name of the last run. One object, owned by the application and handed
+// to the windows that need it; the document itself is the main window's Documento.
 #pragma once
-
-#include "compartido/dimensiones.h"
 
 #include <QString>
 
@@ -15,16 +13,6 @@ struct EstadoGlobal {
     QString dirresult;   // dirprograma + "result/"
     QString fichero;     // full path of the current data file; "" if never saved or opened
     QString nombrebase;  // bare name of the file last run
-
-    TablaPotencias potencias{}; // included powers
-
-    int numeroPotencias() const {
-        int m = 0;
-        for (int flag : potencias) {
-            m += flag == 1 ? 1 : 0;
-        }
-        return m;
-    }
 };
 
 } // namespace oscilab

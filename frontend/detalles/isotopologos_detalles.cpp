@@ -1,7 +1,7 @@
 #include "detalles/isotopologos_detalles.h"
 
 #include "compartido/isotopos.h"
-#include "document/elementos.h"
+#include "modelo/elementos.h"
 #include "document/masas_atomos.h"
 
 #include "incertidumbres.h"

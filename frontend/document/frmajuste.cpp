@@ -1,7 +1,6 @@
 #include "frmajuste.h"
 
-#include "document/fichero_datos.h"
-#include "compartido/estado_global.h"
+#include "modelo/documento.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -42,10 +41,10 @@ QWidget* leyenda(QWidget* padre) {
 
 } // namespace
 
-frmajuste::frmajuste(EstadoGlobal& estado, QWidget* parent)
+frmajuste::frmajuste(Documento& documento, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      estado_(estado) {
+      documento_(documento) {
     setObjectName(QStringLiteral("frmajuste"));
     setWindowTitle(QStringLiteral("Potencias incluidas en el ajuste"));
     // This dialog shows no icon.
@@ -75,6 +74,8 @@ frmajuste::frmajuste(EstadoGlobal& estado, QWidget* parent)
     rejilla->addWidget(explorar, 6, 2, 1, 2);
     rejilla->addWidget(aceptar, 6, 5);
     rejilla->setSizeConstraint(QLayout::SetFixedSize);
+    connect(&documento_, &Documento::potenciasCambiadas, this, &frmajuste::muestra);
+    muestra();
 }
 
 QCheckBox* frmajuste::grado(int i) const {
@@ -82,33 +83,32 @@ QCheckBox* frmajuste::grado(int i) const {
 }
 
 void frmajuste::mostrar() {
-    for (int i = 0; i < numPotencias; ++i) {
-        if (estado_.potencias[static_cast<std::size_t>(i)] == 1) {
-            grado(i)->setChecked(true);
-        }
-    }
+    muestra();
     show();
     raise();
     activateWindow();
 }
 
 void frmajuste::desmarcarTodas() {
-    estado_.potencias.fill(0);
-    for (QCheckBox* caja : grado_) {
-        caja->setChecked(false);
-    }
+    documento_.ponPotencias(TablaPotencias{});
 }
 
 void frmajuste::marcaPotencias(const TablaPotencias& potencias) {
-    for (int i = 0; i < 30; ++i) {
-        grado(i)->setChecked(potencias[static_cast<std::size_t>(i)] == 1);
+    documento_.ponPotencias(potencias);
+}
+
+void frmajuste::muestra() {
+    mostrando_ = true;
+    for (int i = 0; i < numPotencias; ++i) {
+        grado(i)->setChecked(documento_.potencias()[static_cast<std::size_t>(i)] == 1);
+        actualiza(i);
     }
+    mostrando_ = false;
 }
 
 void frmajuste::actualiza(int i) {
     QCheckBox* caja = grado(i);
     const bool incluida = caja->isChecked();
-    estado_.potencias[static_cast<std::size_t>(i)] = incluida ? 1 : 0;
     QPalette paleta = caja->parentWidget()->palette();
     if (incluida) {
         paleta.setColor(QPalette::WindowText, Qt::red);
@@ -116,7 +116,11 @@ void frmajuste::actualiza(int i) {
         paleta.setColor(QPalette::Text, Qt::red);
     }
     caja->setPalette(paleta);
-    emit potenciasCambiadas(textoPotencias(estado_.potencias));
+    if (!mostrando_) {
+        TablaPotencias potencias = documento_.potencias();
+        potencias[static_cast<std::size_t>(i)] = incluida ? 1 : 0;
+        documento_.ponPotencias(potencias);
+    }
 }
 
 } // namespace oscilab

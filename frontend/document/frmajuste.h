@@ -1,5 +1,6 @@
-// The degree dialog: one check box per power of R from -15 to 14. It keeps the shared
-// power flags up to date and tells the main window when the choice changes.
+// The degree dialog: one check box per power of R from -15 to 14, a view of the
+// document's powers. A click is an undoable change of the document; an undo ticks the
+// boxes back.
 #pragma once
 
 #include "compartido/dimensiones.h"
@@ -12,12 +13,12 @@ class QCheckBox;
 
 namespace oscilab {
 
-struct EstadoGlobal;
+class Documento;
 
 class frmajuste : public QDialog {
     Q_OBJECT
 public:
-    explicit frmajuste(EstadoGlobal& estado, QWidget* parent = nullptr);
+    explicit frmajuste(Documento& documento, QWidget* parent = nullptr);
 
     // Check box of index i: power potenciaDeIndice(i).
     QCheckBox* grado(int i) const;
@@ -25,24 +26,23 @@ public:
     // Checks the boxes of the included powers and shows the dialog without blocking.
     void mostrar();
 
-    // Clears every flag and unchecks every box.
+    // Excludes every power: one change of the document.
     void desmarcarTodas();
 
-    // Sets every box to the flags (by power), box by box as a user would tick
-    // them, so that each change is announced like a click.
+    // Sets the document's powers to the flags (by power), as one undoable change.
     void marcaPotencias(const TablaPotencias& potencias);
 
 signals:
-    // Raised on every change of a box, by the user or by code, with the rebuilt label
-    // text (one blank before each included power).
-    void potenciasCambiadas(const QString& lbpot);
     // "Explorar ajustes...": the user asks which powers to use.
     void explorarPedido();
 
 private:
     void actualiza(int i);
+    // The boxes and their colours as the document's powers are.
+    void muestra();
 
-    EstadoGlobal& estado_;
+    Documento& documento_;
+    bool mostrando_ = false;
     std::array<QCheckBox*, numPotencias> grado_{};
 };
 

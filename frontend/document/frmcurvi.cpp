@@ -2,10 +2,12 @@
 
 #include "compartido/campo_numerico.h"
 #include "compartido/carpetas.h"
-#include "document/elementos.h"
-#include "document/fichero_datos.h"
+#include "modelo/documento.h"
+#include "modelo/elementos.h"
+#include "modelo/modelo_puntos.h"
 #include "document/tabla_periodica.h"
 #include "compartido/textos_numero.h"
+#include "import/destino_documento.h"
 #include "import/importacion.h"
 #include "results/frmgraficos.h"
 #include "run/ejecucion.h"
@@ -32,7 +34,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QTableWidget>
+#include <QStatusBar>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
@@ -66,13 +69,12 @@ int codigoTecla(const QKeyEvent* evento) {
 } // namespace
 
 frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                              Qt::MSWindowsFixedSizeDialogHint),
-      estado_(estado), carpetaDocumentos_(estado.dirdatos),
+    : QMainWindow(parent), estado_(estado), carpetaDocumentos_(estado.dirdatos),
       carpetaImportacion_(estado.dirprograma) {
     setObjectName(QStringLiteral("frmcurvi"));
     setWindowTitle(nombreprograma_);
+    documento_ = new Documento(this);
+    modeloPuntos_ = new ModeloPuntos(*documento_, this);
     creaMenusYBarra();
     creaControles();
 
@@ -86,51 +88,65 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
     textdato_->clear();
     cmblimitador_->setCurrentIndex(0);
 
-    frmajuste_ = new frmajuste(estado_, this);
+    frmajuste_ = new frmajuste(*documento_, this);
     calculo_ = new Calculo(this);
     conectaControles();
+    conectaDocumento();
     marcaPotenciasIniciales();
-    habilitaEjecutar(false);
-    marcaGuardado();
+    actualizaEjecutar();
     aceptaArrastres();
 
     adjustSize();
-    setFixedSize(size());
     if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
         move(pantalla->availableGeometry().center() - rect().center());
     }
 }
 
-frmcurvi::~frmcurvi() = default;
+frmcurvi::~frmcurvi() {
+    // The document outlives the controls that show it, a child like them.
+    documento_->disconnect(this);
+}
 
 void frmcurvi::conectaControles() {
-    connect(textnombre_, &QLineEdit::textChanged, this, &frmcurvi::documentoCambiado);
+    connect(textnombre_, &QLineEdit::textChanged, this, [this](const QString& texto) {
+        if (!mostrando_) {
+            documento_->ponTitulo(texto);
+        }
+    });
     for (int i = 0; i < 2; ++i) {
         connect(textmatom_[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
-                [this, i](const QString& texto) { masaCambiada(i + 1, texto); });
+                [this, i](const QString& texto) {
+                    if (!mostrando_) {
+                        documento_->ponMasa(i + 1, texto);
+                    }
+                });
     }
-    // A typed edit of the editor counts; alCambiarCelda refills it without a signal.
-    connect(textdato_, &QLineEdit::textChanged, this, &frmcurvi::documentoCambiado);
     connect(btdato_, &QPushButton::clicked, this, &frmcurvi::btdatoClick);
-    connect(grid_, &QTableWidget::currentCellChanged, this, &frmcurvi::alCambiarCelda);
-    connect(grid_, &QTableWidget::cellClicked, this, &frmcurvi::editafila);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmcurvi::alCambiarCelda);
+    connect(grid_, &QTableView::clicked, this, &frmcurvi::editafila);
     connect(ssradd_, &QToolButton::clicked, this, [this] { ponModo(modogrid_ == 0 ? 1 : 0); });
     connect(ssrdel_, &QToolButton::clicked, this, [this] { ponModo(modogrid_ > 0 ? 0 : 2); });
-    const std::pair<QRadioButton*, std::pair<int, Conversion>> unidades[] = {
-        {optdist_[0], {1, Conversion::AngstromABohr}},
-        {optdist_[1], {1, Conversion::BohrAAngstrom}},
-        {optener_[0], {2, Conversion::EvAHartree}},
-        {optener_[1], {2, Conversion::HartreeAEv}},
-    };
-    for (const auto& [opcion, conversion] : unidades) {
-        connect(opcion, &QRadioButton::toggled, this, [this, c = conversion](bool elegido) {
-            if (elegido) {
-                cambiaUnidad(c.first, c.second);
+    const std::pair<QRadioButton*, Distancia> distancias[] = {{optdist_[0], Distancia::Bohr},
+                                                              {optdist_[1], Distancia::Angstrom}};
+    for (const auto& [opcion, unidad] : distancias) {
+        connect(opcion, &QRadioButton::toggled, this, [this, u = unidad](bool elegido) {
+            if (elegido && !mostrando_) {
+                documento_->ponDistancia(u);
+            }
+        });
+    }
+    const std::pair<QRadioButton*, Energia> energias[] = {{optener_[0], Energia::Hartree},
+                                                          {optener_[1], Energia::Ev}};
+    for (const auto& [opcion, unidad] : energias) {
+        connect(opcion, &QRadioButton::toggled, this, [this, u = unidad](bool elegido) {
+            if (elegido && !mostrando_) {
+                documento_->ponEnergia(u);
             }
         });
     }
     connect(btgrado_, &QPushButton::clicked, frmajuste_, &frmajuste::mostrar);
-    connect(frmajuste_, &frmajuste::potenciasCambiadas, this, &frmcurvi::muestraPotencias);
+
     connect(frmajuste_, &frmajuste::explorarPedido, this, &frmcurvi::abreExplorador);
     connect(frmtp_, &TablaPeriodica::elementoElegido, this, &frmcurvi::eligeElemento);
     connect(cmblimitador_, &QComboBox::activated, this, [this] {
@@ -160,9 +176,16 @@ bool frmcurvi::compruebaunidades() {
     return true;
 }
 
-void frmcurvi::habilitaEjecutar(bool habilitado) {
-    btejecuta_->setEnabled(habilitado);
-    barraEjecutar_->setEnabled(habilitado);
+bool frmcurvi::hayCambios() const {
+    return documento_->modificado();
+}
+
+void frmcurvi::marcaGuardado() {
+    documento_->pila()->setClean();
+}
+
+void frmcurvi::marcaCambio() {
+    documento_->pila()->resetClean();
 }
 
 QString frmcurvi::delimitador() const {
@@ -174,95 +197,36 @@ bool frmcurvi::ejecutarHabilitado() const {
 }
 
 QString frmcurvi::textoCelda(int fila, int columna) const {
-    const QTableWidgetItem* item = grid_->item(fila - 1, columna - 1);
-    return item != nullptr ? item->text() : QString();
+    return documento_->textoCelda(fila, columna);
 }
 
-void frmcurvi::ponTextoCelda(int fila, int columna, const QString& texto) {
-    QTableWidgetItem* item = grid_->item(fila - 1, columna - 1);
-    if (item == nullptr) {
-        item = new QTableWidgetItem;
-        grid_->setItem(fila - 1, columna - 1, item);
+bool frmcurvi::ponTextoCelda(int fila, int columna, const QString& texto) {
+    std::optional<double> valor;
+    if (!texto.trimmed().isEmpty()) {
+        valor = valorCompleto(texto);
+        if (!valor) {
+            return false;
+        }
     }
-    item->setText(texto);
-    if (grid_->currentRow() == fila - 1 && grid_->currentColumn() == columna - 1) {
-        // The editor keeps showing the current cell; writing a cell is not an edit of it.
-        const QSignalBlocker silencio(textdato_);
-        alCambiarCelda();
-    }
-}
-
-bool frmcurvi::ejecutableTalCual() const {
-    CeldasTabla celdas;
-    for (int r = 1; r <= filasTabla; ++r) {
-        celdas[static_cast<std::size_t>(r - 1)] = {textoCelda(r, 1), textoCelda(r, 2)};
-    }
-    return !celdaNoNumerica(celdas) &&
-           evaluaChequeo(ordenaPuntos(celdas).n, estado_.numeroPotencias(),
-                         !textnombre_->text().isEmpty(), !textmatom_[0]->text().isEmpty(),
-                         !textmatom_[1]->text().isEmpty())
-               .permiteEjecutar;
+    documento_->ponCelda(fila, columna, valor);
+    return true;
 }
 
 ResultadoChequeo frmcurvi::chequea() {
-    CeldasTabla celdas;
-    for (int r = 1; r <= filasTabla; ++r) {
-        celdas[static_cast<std::size_t>(r - 1)] = {textoCelda(r, 1), textoCelda(r, 2)};
-    }
-    if (const auto mala = celdaNoNumerica(celdas)) {
-        ultimoChequeoPermite_ = false;
-        habilitaEjecutar(false);
-        avisar(this, mensajeCeldaNoNumerica(*mala), QString(), IconoMensaje::Exclamacion);
-        celdaActual(mala->fila, mala->columna);
-        textdato_->setFocus();
-        ResultadoChequeo r;
-        r.codigo = codigoCeldaNoNumerica;
-        r.foco = FocoChequeo::Celda;
-        return r;
-    }
-    const PuntosOrdenados puntos = ordenaPuntos(celdas);
-    for (int r = 1; r <= filasTabla; ++r) {
-        const auto& fila = puntos.celdas[static_cast<std::size_t>(r - 1)];
-        ponTextoCelda(r, 1, fila[0]);
-        ponTextoCelda(r, 2, fila[1]);
-    }
+    documento_->ordena();
     celdaActual(1, 1);
-
     const ResultadoChequeo r =
-        evaluaChequeo(puntos.n, estado_.numeroPotencias(), !textnombre_->text().isEmpty(),
-                      !textmatom_[0]->text().isEmpty(), !textmatom_[1]->text().isEmpty());
-    ultimoChequeoPermite_ = r.permiteEjecutar;
+        evaluaChequeo(documento_->numeroPuntos(), numeroPotencias(documento_->potencias()),
+                      !documento_->titulo().isEmpty(), !documento_->masa(1).isEmpty(),
+                      !documento_->masa(2).isEmpty());
     if (!r.mensaje.isEmpty()) {
         avisar(this, r.mensaje, QString(), IconoMensaje::Exclamacion);
     }
     enfoca(r.foco);
-    habilitaEjecutar(r.permiteEjecutar);
     return r;
 }
 
 // ---- Commands ----
-
-namespace {
-
-// The point table as an import sees it.
-class DestinoTabla : public DestinoImportacion {
-public:
-    explicit DestinoTabla(frmcurvi& ventana) : ventana_(ventana) {}
-    bool compruebaunidades() override { return ventana_.compruebaunidades(); }
-    void filaActual(int fila) override { ventana_.grid()->setCurrentCell(fila - 1, 0); }
-    void escribeCelda(int fila, int columna, const QString& texto) override {
-        ventana_.ponTextoCelda(fila, columna, texto);
-    }
-    void documentoCambiado() override {
-        ventana_.habilitaEjecutar(false);
-        ventana_.marcaCambio();
-    }
-
-private:
-    frmcurvi& ventana_;
-};
-
-} // namespace
 
 frmgraficos* frmcurvi::graficos() const {
     return frmgraficos_.data();
@@ -282,13 +246,13 @@ void frmcurvi::ejecutar() {
     // The window of an earlier run shows that run's results: it goes before this one.
     delete frmgraficos_.data();
     estado_.nombrebase = nombre.nombrebase;
-    habilitaEjecutar(false);
     calculo_->ejecutarCalculo(estado_);
+    actualizaEjecutar();
 }
 
 // One message on failure; on success the results window, and the document is unchanged.
 void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
-    habilitaEjecutar(true);
+    actualizaEjecutar();
     if (!resultado.exito()) {
         avisar(this, resultado.fallo, QString(), IconoMensaje::Stop);
         return;
@@ -298,11 +262,10 @@ void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
     frmgraficos_->cargaResultados();
     frmgraficos_->cargaInforme(resultado.informe);
     frmgraficos_->show();
-    marcaGuardado();
 }
 
 void frmcurvi::importarTexto() {
-    DestinoTabla destino(*this);
+    DestinoDocumento destino(this, *documento_);
     if (const auto ruta = importarDatos(this, OrigenImportacion::Texto, carpetaImportacion_,
                                         delimitador(), destino)) {
         carpetaImportacion_ = carpetaDeFichero(*ruta);
@@ -310,7 +273,7 @@ void frmcurvi::importarTexto() {
 }
 
 void frmcurvi::importarHoja() {
-    DestinoTabla destino(*this);
+    DestinoDocumento destino(this, *documento_);
     if (const auto ruta = importarDatos(this, OrigenImportacion::Excel, carpetaImportacion_,
                                         delimitador(), destino)) {
         carpetaImportacion_ = carpetaDeFichero(*ruta);
@@ -318,7 +281,7 @@ void frmcurvi::importarHoja() {
 }
 
 void frmcurvi::importarFichero(const QString& ruta) {
-    DestinoTabla destino(*this);
+    DestinoDocumento destino(this, *documento_);
     const auto origen = claseArrastre(ruta) == ClaseArrastre::ImportacionHoja
                             ? OrigenImportacion::Excel
                             : OrigenImportacion::Texto;
@@ -338,7 +301,6 @@ void frmcurvi::nuevo() {
         return;
     }
     nuevodocumento();
-    habilitaEjecutar(false);
 }
 
 void frmcurvi::abrir() {
@@ -349,10 +311,7 @@ void frmcurvi::abrirDocumento(const std::optional<QString>& ruta) {
     if (hayCambios() && !preguntarguardarcambios()) {
         return;
     }
-    nuevodocumento();
-    if (abrirfichero(ruta)) {
-        habilitaEjecutar(ejecutableTalCual());
-    }
+    abrirfichero(ruta);
 }
 
 void frmcurvi::guardar() {
@@ -361,12 +320,8 @@ void frmcurvi::guardar() {
     }
     if (estado_.fichero.isEmpty()) {
         guardaComo();
-    } else if (guardarfichero() == Guardado::Error) {
-        informaErrorGuardar();
-    }
-    // Only a file that holds the document, with enough points for its powers, may be run.
-    if (!hayCambios()) {
-        habilitaEjecutar(ultimoChequeoPermite_);
+    } else {
+        guardarfichero();
     }
 }
 
@@ -391,13 +346,13 @@ void frmcurvi::closeEvent(QCloseEvent* evento) {
 // ---- Editing ----
 
 void frmcurvi::celdaActual(int fila, int columna) {
-    grid_->setCurrentCell(fila - 1, columna - 1);
+    grid_->setCurrentIndex(modeloPuntos_->index(fila - 1, columna - 1));
 }
 
 void frmcurvi::alCambiarCelda() {
-    const int fila = std::max(grid_->currentRow(), 0) + 1;
-    const int columna = std::max(grid_->currentColumn(), 0) + 1;
-    const QString cabecera = grid_->horizontalHeaderItem(columna - 1)->text();
+    const int fila = std::max(grid_->currentIndex().row(), 0) + 1;
+    const int columna = std::max(grid_->currentIndex().column(), 0) + 1;
+    const QString cabecera = modeloPuntos_->headerData(columna - 1, Qt::Horizontal).toString();
     lbcelda_->setText(cabecera + QLatin1Char('-') + QString::number(fila) + QLatin1Char(':'));
     {
         // Showing the current cell is not an edit of the document.
@@ -410,26 +365,25 @@ void frmcurvi::alCambiarCelda() {
 }
 
 void frmcurvi::btdatoClick() {
-    const int fila = std::max(grid_->currentRow(), 0) + 1;
-    const int columna = std::max(grid_->currentColumn(), 0) + 1;
+    const int fila = std::max(grid_->currentIndex().row(), 0) + 1;
+    const int columna = std::max(grid_->currentIndex().column(), 0) + 1;
     const QString texto = textdato_->text();
-    if (texto.isEmpty()) {
-        // Emptying a cell that held a value is a change too.
-        if (!textoCelda(fila, columna).isEmpty()) {
-            ponTextoCelda(fila, columna, QString());
-            documentoCambiado();
-        }
+    if (!ponTextoCelda(fila, columna, texto)) {
+        avisar(this, mensajeCeldaNoNumerica({fila, columna, texto}), QString(),
+               IconoMensaje::Exclamacion);
+        textdato_->setFocus();
         return;
     }
-    ponTextoCelda(fila, columna, texto);
+    if (texto.isEmpty()) {
+        return;
+    }
     if (columna == 1) {
         celdaActual(fila, 2);
     } else {
-        celdaActual(fila < filasTabla ? fila + 1 : fila, 1);
+        celdaActual(fila < puntosMaximos ? fila + 1 : fila, 1);
     }
     textdato_->setFocus();
     textdato_->selectAll();
-    marcaCambio();
 }
 
 bool frmcurvi::teclaDato(int tecla) {
@@ -450,27 +404,15 @@ void frmcurvi::editafila() {
         textdato_->setFocus();
         return;
     }
-    const int fila = grid_->currentRow() + 1;
-    const int columna = grid_->currentColumn() + 1;
+    const int fila = grid_->currentIndex().row() + 1;
+    const int columna = grid_->currentIndex().column() + 1;
     if (modogrid_ == 1) {
-        for (int k = filasTabla - 1; k >= fila; --k) {
-            ponTextoCelda(k + 1, 1, textoCelda(k, 1));
-            ponTextoCelda(k + 1, 2, textoCelda(k, 2));
-        }
-        ponTextoCelda(fila, 1, QString());
-        ponTextoCelda(fila, 2, QString());
+        documento_->insertaFila(fila);
     } else {
-        for (int k = fila; k < filasTabla; ++k) {
-            ponTextoCelda(k, 1, textoCelda(k + 1, 1));
-            ponTextoCelda(k, 2, textoCelda(k + 1, 2));
-        }
-        ponTextoCelda(filasTabla, 1, QString());
-        ponTextoCelda(filasTabla, 2, QString());
+        documento_->eliminaFila(fila);
     }
     celdaActual(fila, columna);
     alCambiarCelda();
-    // Inserting or removing a row changes the document.
-    documentoCambiado();
     textdato_->setFocus();
 }
 
@@ -478,18 +420,6 @@ void frmcurvi::ponModo(int modo) {
     modogrid_ = modo;
     ssradd_->setChecked(modogrid_ == 1);
     ssrdel_->setChecked(modogrid_ == 2);
-}
-
-void frmcurvi::cambiaUnidad(int columna, Conversion conversion) {
-    for (int r = 1; r <= filasTabla; ++r) {
-        const QString texto = textoCelda(r, columna);
-        if (!texto.isEmpty()) {
-            ponTextoCelda(r, columna, convierteCelda(texto, conversion));
-        }
-    }
-    celdaActual(1, std::max(grid_->currentColumn(), 0) + 1);
-    alCambiarCelda();
-    documentoCambiado();
 }
 
 void frmcurvi::ponUnidades(QRadioButton* elegido, QRadioButton* otro, bool activo) {
@@ -506,23 +436,9 @@ void frmcurvi::ponUnidades(QRadioButton* elegido, QRadioButton* otro, bool activ
     elegido->setChecked(true);
 }
 
-void frmcurvi::masaCambiada(int atomo, const QString& texto) {
-    documentoCambiado();
-    if (texto.isEmpty()) {
-        lbato_[static_cast<std::size_t>(atomo - 1)]->setText(QStringLiteral("Atomo %1").arg(atomo));
-    }
-}
-
 void frmcurvi::eligeElemento(const QString& masa, const QString& nombre) {
-    const auto i = static_cast<std::size_t>(atomoactivo_ - 1);
-    textmatom_[i]->setText(masa);
-    lbato_[i]->setText(nombre);
-    marcaCambio();
-}
-
-void frmcurvi::muestraPotencias(const QString& lbpot) {
-    lbpot_->setText(lbpot);
-    documentoCambiado();
+    documento_->eligeAtomo(atomoactivo_, masa);
+    lbato_[static_cast<std::size_t>(atomoactivo_ - 1)]->setText(nombre);
 }
 
 void frmcurvi::enfoca(FocoChequeo foco) {
@@ -544,7 +460,16 @@ void frmcurvi::enfoca(FocoChequeo foco) {
 
 bool frmcurvi::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == textdato_ && evento->type() == QEvent::KeyPress) {
-        const int tecla = codigoTecla(static_cast<QKeyEvent*>(evento));
+        // Select all, copy, cut and paste work as in any box; the box's validator keeps a
+        // pasted text to what could be typed.
+        const auto* pulsada = static_cast<QKeyEvent*>(evento);
+        for (const auto orden : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut,
+                                 QKeySequence::Paste}) {
+            if (pulsada->matches(orden)) {
+                return false;
+            }
+        }
+        const int tecla = codigoTecla(pulsada);
         return tecla >= 0 && !teclaDato(tecla);
     }
     if (objeto == textdato_ && evento->type() == QEvent::FocusIn) {
@@ -555,15 +480,6 @@ bool frmcurvi::eventFilter(QObject* objeto, QEvent* evento) {
             evento->type() == QEvent::MouseButtonPress) {
             atomoactivo_ = i + 1;
         }
-    }
-    // A character typed into the title, a mass box or an energy option marks the document
-    // changed, even when it leaves the text as it was (Ctrl+C, for instance).
-    const bool marcaTecla = objeto == textnombre_ || objeto == textmatom_[0] ||
-                            objeto == textmatom_[1] || objeto == optener_[0] ||
-                            objeto == optener_[1];
-    if (marcaTecla && evento->type() == QEvent::KeyPress &&
-        codigoTecla(static_cast<QKeyEvent*>(evento)) >= 0) {
-        marcaCambio();
     }
     return QMainWindow::eventFilter(objeto, evento);
 }

@@ -1,9 +1,10 @@
-// The main window: the document (title, masses, units, powers, points), its file commands
-// and the checks made before a save. The document lives in the window's controls.
+// The main window: a view of the open Documento (title, masses, units, powers, points)
+// with its file commands, undo and redo, and the checks made before a save. The controls
+// show the document and turn what the user does into its undoable edits.
 #pragma once
 
 #include "compartido/textos_numero.h"
-#include "document/chequeo_datos.h"
+#include "modelo/chequeo_datos.h"
 #include "results/estado_resultados.h"
 
 #include <QMainWindow>
@@ -18,7 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
+class QTableView;
 class QToolButton;
 
 namespace oscilab {
@@ -29,8 +30,8 @@ class frmajuste;
 class frmexplorador;
 class frmgraficos;
 class TablaPeriodica;
-struct ContenidoFichero;
-struct FicheroLeido;
+class Documento;
+class ModeloPuntos;
 struct ResultadoCalculo;
 
 class frmcurvi : public QMainWindow {
@@ -39,28 +40,32 @@ public:
     explicit frmcurvi(EstadoGlobal& estado, QWidget* parent = nullptr);
     ~frmcurvi() override;
 
-    // True while the document has unsaved changes.
-    bool hayCambios() const { return cambios_; }
-    void marcaCambio() { cambios_ = true; }
-    void marcaGuardado() { cambios_ = false; }
+    // True while the document has unsaved changes: the undo stack is away from its clean
+    // state.
+    bool hayCambios() const;
+    // The document as it is now counts as saved, or as differing from its file.
+    void marcaGuardado();
+    void marcaCambio();
 
-    // Compacts, sorts and rewrites the points, then checks the document. Returns 100, 200
-    // or 300 (title, mass 1, mass 2 missing; already reported), 400 (a cell that is not a
-    // number, reported, table untouched) or the number of points.
+    // Compacts and sorts the points, then checks the document. Returns 100, 200 or 300
+    // (title, mass 1, mass 2 missing; already reported) or the number of points.
     int chequeadatos() { return chequea().codigo; }
     // False, after saying which, when a distance or an energy unit is still to be chosen.
     bool compruebaunidades();
     // The run command: button btejecuta and toolbar button "ejecutar", always together.
-    void habilitaEjecutar(bool habilitado);
     bool ejecutarHabilitado() const;
+    // Why the run command is off ("" when it is on), as its tooltip and the status bar say.
+    QString motivoSinEjecutar() const;
 
     EstadoGlobal& estado() { return estado_; }
     // The results of the last run, kept while the program runs: the view chosen survives.
     EstadoResultados& resultados() { return resultados_; }
-    QTableWidget* grid() const { return grid_; }
-    // Cell text of the point table; fila 1..50, columna 1 (R) or 2 (V).
+    Documento& documento() const { return *documento_; }
+    QTableView* grid() const { return grid_; }
+    // Cell text of the point table; fila 1..500, columna 1 (R) or 2 (V).
     QString textoCelda(int fila, int columna) const;
-    void ponTextoCelda(int fila, int columna, const QString& texto);
+    // Sets a cell as typed: a number, or "" to empty it; anything else is refused.
+    bool ponTextoCelda(int fila, int columna, const QString& texto);
     frmajuste* ajuste() const { return frmajuste_; }
     // The fit explorer, once opened from the degree dialog.
     frmexplorador* explorador() const;
@@ -113,12 +118,20 @@ private:
 
     // Building the window (frmcurvi_controles.cpp).
     void creaMenusYBarra();
+    void creaMenuEdicion();
     void creaControles();
     QWidget* creaTitulo();
     QWidget* creaMasas();
     QWidget* creaDatos();
     QWidget* creaUnidadesYAjuste();
     void conectaControles();
+    // The controls follow the document (frmcurvi_vista.cpp).
+    void conectaDocumento();
+    void muestraTitulo();
+    void muestraMasas();
+    void muestraUnidades();
+    void muestraPotenciasDocumento();
+    void actualizaEjecutar();
 
     // The document and its file (frmcurvi_fichero.cpp).
     void nuevodocumento();
@@ -127,32 +140,20 @@ private:
     Guardado guardarfichero();
     bool guardaComo();
     bool abrirfichero(std::optional<QString> ruta = std::nullopt);
-    void aplicaFichero(const FicheroLeido& leido);
-    ContenidoFichero contenido(int puntos) const;
-    void informaErrorGuardar();
-    // False when saving would drop the points of the open file past the table, and the
-    // user does not want that.
-    bool preguntaPuntosPerdidos(int puntos);
-    // The document in the table may be run as it was read: the same rule as Save, silently.
-    bool ejecutableTalCual() const;
+    Guardado escribeEn(const QString& ruta);
 
     // chequeadatos with its whole result.
     ResultadoChequeo chequea();
     void ponTitulo(const QString& nombre);
-    // A change that leaves the saved file behind: it must be saved before it is run.
-    void documentoCambiado();
 
     void celdaActual(int fila, int columna);
     void alCambiarCelda();
     void btdatoClick();
     bool teclaDato(int tecla);
     void editafila();
-    void cambiaUnidad(int columna, Conversion conversion);
     void ponUnidades(QRadioButton* elegido, QRadioButton* otro, bool activo);
     void eligeElemento(const QString& masa, const QString& nombre);
-    void masaCambiada(int atomo, const QString& texto);
     void ponModo(int modo);
-    void muestraPotencias(const QString& lbpot);
     // Opens (or raises) the fit explorer over the table as it is now (frmcurvi_explorador.cpp).
     void abreExplorador();
     void enfoca(FocoChequeo foco);
@@ -169,17 +170,16 @@ private:
     EstadoResultados resultados_;
     QString nombreprograma_ = QStringLiteral("OSCILAB");
     QString titulodoc_;
-    char caracteractual_ = '\0';
     int atomoactivo_ = 1;
     int modogrid_ = 0;
-    bool ultimoChequeoPermite_ = false;
-    bool cambios_ = false;
+    // While the controls are being set from the document, their signals are no edits.
+    bool mostrando_ = false;
     // Each kind of file dialog starts where it was last used: documents in datos/ at first,
     // imports in the program folder.
     QString carpetaDocumentos_;
     QString carpetaImportacion_;
-    QString ficheroRecortado_; // the open file, when it holds more points than the table
-    int puntosRecortado_ = 0;  // how many points that file holds
+    Documento* documento_ = nullptr;
+    ModeloPuntos* modeloPuntos_ = nullptr;
 
     QLineEdit* textnombre_ = nullptr;
     std::array<QLineEdit*, 2> textmatom_{};
@@ -188,7 +188,7 @@ private:
     QLabel* lbcelda_ = nullptr;
     QLineEdit* textdato_ = nullptr;
     QPushButton* btdato_ = nullptr;
-    QTableWidget* grid_ = nullptr;
+    QTableView* grid_ = nullptr;
     QToolButton* btexcel_ = nullptr;
     QToolButton* btimport_ = nullptr;
     QComboBox* cmblimitador_ = nullptr;

@@ -3,6 +3,8 @@
 #include "document/frmcurvi.h"
 
 #include "document/tabla_periodica.h"
+#include "modelo/documento.h"
+#include "modelo/modelo_puntos.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,7 +21,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -82,8 +84,11 @@ void frmcurvi::creaMenusYBarra() {
     connect(item(archivo, "mnuabrir", QStringLiteral("&Abrir")), &QAction::triggered, this,
             &frmcurvi::abrir);
     archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea"));
-    connect(item(archivo, "mnuguardar", QStringLiteral("&Guardar")), &QAction::triggered, this,
-            &frmcurvi::guardar);
+    QAction* guardar = item(archivo, "mnuguardar", QStringLiteral("&Guardar"));
+    // Ctrl+G, the Spanish convention; Ctrl+S has always left the program.
+    guardar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    guardar->setShortcutContext(Qt::WindowShortcut);
+    connect(guardar, &QAction::triggered, this, &frmcurvi::guardar);
     connect(item(archivo, "mnuguardarcomo", QStringLiteral("G&uardar como...")),
             &QAction::triggered, this, &frmcurvi::guardarComo);
     archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea1"));
@@ -93,6 +98,8 @@ void frmcurvi::creaMenusYBarra() {
     mnusalir_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnusalir_->setShortcutContext(Qt::WindowShortcut);
     connect(mnusalir_, &QAction::triggered, this, &frmcurvi::salir);
+
+    creaMenuEdicion();
 
     QMenu* ayudas = menuBar()->addMenu(QStringLiteral("Ay&uda"));
     ayudas->setObjectName(QStringLiteral("mnuayudas"));
@@ -128,6 +135,22 @@ void frmcurvi::creaMenusYBarra() {
         if (b.orden == &frmcurvi::ejecutar) {
             barraEjecutar_ = a;
         }
+    }
+}
+
+void frmcurvi::creaMenuEdicion() {
+    QMenu* edicion = menuBar()->addMenu(QStringLiteral("&Edición"));
+    edicion->setObjectName(QStringLiteral("mnuedicion"));
+    QAction* deshacer = documento_->pila()->createUndoAction(this, QStringLiteral("Deshacer"));
+    deshacer->setObjectName(QStringLiteral("mnudeshacer"));
+    deshacer->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* rehacer = documento_->pila()->createRedoAction(this, QStringLiteral("Rehacer"));
+    rehacer->setObjectName(QStringLiteral("mnurehacer"));
+    rehacer->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* a : {deshacer, rehacer}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        edicion->addAction(a);
     }
 }
 
@@ -187,6 +210,10 @@ QWidget* frmcurvi::creaDatos() {
         QStringLiteral("En esta casilla se introducen los datos de la tabla adjunta"));
     textdato_->setAccessibleName(textdato_->toolTip());
     textdato_->installEventFilter(this);
+    // What may be pasted: one number, or the start of one, as typing allows.
+    textdato_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\s*-?[0-9]*([.,][0-9]*)?([eEdD][-+]?[0-9]*)?\\s*")),
+        textdato_));
     btdato_ = new QPushButton(QStringLiteral("Aceptar"), datos);
     btdato_->setObjectName(QStringLiteral("btdato"));
     btdato_->setAutoDefault(false);
@@ -194,32 +221,21 @@ QWidget* frmcurvi::creaDatos() {
     editor->addWidget(btdato_);
     capa->addLayout(editor);
 
-    grid_ = new QTableWidget(filasTabla, 2, datos);
+    grid_ = new QTableView(datos);
     grid_->setObjectName(QStringLiteral("grid"));
     grid_->setAccessibleName(QStringLiteral("Tabla de puntos"));
-    grid_->setHorizontalHeaderLabels({QStringLiteral("Distancia"), QStringLiteral("Energía")});
-    QStringList numeros;
-    for (int r = 1; r <= filasTabla; ++r) {
-        numeros << QString::number(r);
-    }
-    grid_->setVerticalHeaderLabels(numeros);
+    grid_->setModel(modeloPuntos_);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int ancho = fontMetrics().horizontalAdvance(QStringLiteral("-1.12903150420"));
-    grid_->setColumnWidth(0, std::max(pixeles(this, 1000), ancho));
-    grid_->setColumnWidth(1, std::max(pixeles(this, 1100), ancho + 8));
+    // Numbers are never cut: the columns share the width and a long value widens its column.
+    grid_->setTextElideMode(Qt::ElideNone);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    const int ancho = fontMetrics().horizontalAdvance(QStringLiteral("-0.00000000000000000E-000"));
+    grid_->horizontalHeader()->setMinimumSectionSize(std::max(pixeles(this, 1000), ancho));
     grid_->verticalHeader()->setMinimumWidth(pixeles(this, 250));
     grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    for (int r = 0; r < filasTabla; ++r) {
-        for (int c = 0; c < 2; ++c) {
-            grid_->setItem(r, c, new QTableWidgetItem);
-        }
-    }
-    grid_->setFixedWidth(grid_->verticalHeader()->sizeHint().width() + grid_->columnWidth(0) +
-                         grid_->columnWidth(1) + grid_->verticalScrollBar()->sizeHint().width() +
-                         2 * grid_->frameWidth());
+    grid_->setMinimumHeight(grid_->verticalHeader()->defaultSectionSize() * 12);
     capa->addWidget(grid_, 1);
 
     auto* botones = new QHBoxLayout;

@@ -2,7 +2,7 @@
 
 #include "compartido/isotopos.h"
 #include "compartido/textos_numero.h"
-#include "document/elementos.h"
+#include "modelo/elementos.h"
 
 namespace oscilab {
 

@@ -1,8 +1,9 @@
 #include "tabla_periodica.h"
 
-#include "document/elementos.h"
 #include "compartido/isotopos.h"
+#include "compartido/textos_numero.h"
 #include "document/masas_atomos.h"
+#include "modelo/elementos.h"
 
 #include <QEvent>
 #include <QGridLayout>

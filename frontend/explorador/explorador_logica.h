@@ -3,7 +3,7 @@
 #pragma once
 
 #include "compartido/dimensiones.h"
-#include "document/chequeo_datos.h"
+#include "modelo/chequeo_datos.h"
 #include "explorador.h"
 
 #include <QString>

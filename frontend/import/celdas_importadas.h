@@ -8,7 +8,7 @@
 namespace oscilab {
 
 struct CeldaImportada {
-    int fila = 0;    // table row 1..50
+    int fila = 0;    // table row 1..500
     int columna = 0; // 1 = R, 2 = V(R)
     QString texto;
     friend bool operator==(const CeldaImportada&, const CeldaImportada&) = default;

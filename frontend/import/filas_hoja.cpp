@@ -9,7 +9,11 @@
 namespace oscilab {
 
 std::optional<double> numeroDeTexto(QStringView texto) {
-    const QByteArray bytes = texto.trimmed().toLatin1();
+    QByteArray bytes = texto.trimmed().toLatin1();
+    // A decimal comma ("-0,25", as Spanish spreadsheets write), when it is the only sign.
+    if (bytes.count(',') == 1 && !bytes.contains('.')) {
+        bytes.replace(',', '.');
+    }
     const char* inicio = bytes.constData();
     const char* fin = inicio + bytes.size();
     if (inicio != fin && *inicio == '+') {
@@ -33,7 +37,7 @@ bool ColectorFilas::anade(const FilaHoja& fila, qint64 veces) {
         }
         empezado_ = true;
     }
-    const qint64 libres = static_cast<qint64>(filasTabla) - static_cast<qint64>(filas_.size());
+    const qint64 libres = static_cast<qint64>(puntosMaximos) - static_cast<qint64>(filas_.size());
     const qint64 caben = std::min(veces, libres);
     filas_.insert(filas_.end(), static_cast<std::size_t>(caben), fila);
     if (veces > caben && !fila.vacia()) {
@@ -50,7 +54,7 @@ ResultadoImportacion ColectorFilas::resultado() const {
             QStringLiteral("No hay ningún número en las dos primeras columnas."));
     }
     ResultadoImportacion resultado;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(filasTabla); ++i) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(puntosMaximos); ++i) {
         const int fila = static_cast<int>(i) + 1;
         const bool leida = i < filas_.size();
         resultado.celdas.push_back({fila, 1, leida ? filas_[i].a : QString()});
@@ -59,7 +63,7 @@ ResultadoImportacion ColectorFilas::resultado() const {
     resultado.fallo = sobran_;
     if (sobran_) {
         resultado.causa =
-            QStringLiteral("Hay más de %1 puntos: la tabla admite %1.").arg(filasTabla);
+            QStringLiteral("Hay más de %1 puntos: la tabla admite %1.").arg(puntosMaximos);
     }
     return resultado;
 }

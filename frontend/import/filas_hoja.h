@@ -1,9 +1,9 @@
 // The rule shared by the .csv, .xlsx and .ods imports: the sheet's rows, met in order,
 // become the point table's rows. Leading rows that hold no number (titles, headings) are
 // skipped; from the first row with a number on, sheet rows map one to one onto table rows
-// 1 to 50, empty rows included, and all 100 cells are written, as the .xls import does.
-// A 51st row with something in it fails after the 50 are written, as the text import's
-// 51st line does.
+// 1 to 500, empty rows included, and all their cells are written.
+// A 501st row with something in it fails after the 500 are written, as the text import's
+// 501st line does.
 #pragma once
 
 #include "import/celdas_importadas.h"
@@ -22,8 +22,8 @@ struct FilaHoja {
     bool vacia() const { return a.isEmpty() && b.isEmpty(); }
 };
 
-// The value of a cell text that reads as a finite number with "." as decimal point
-// (blanks around allowed, no grouping); std::nullopt otherwise.
+// The value of a cell text that reads as a finite number with "." or a lone "," as decimal
+// sign (blanks around allowed, no grouping); std::nullopt otherwise.
 std::optional<double> numeroDeTexto(QStringView texto);
 
 class ColectorFilas {
@@ -40,9 +40,9 @@ public:
     ResultadoImportacion resultado() const;
 
 private:
-    std::vector<FilaHoja> filas_; // table rows from 1, at most 50
+    std::vector<FilaHoja> filas_; // table rows from 1, at most puntosMaximos
     bool empezado_ = false;
-    bool sobran_ = false; // a non-empty row beyond the 50th
+    bool sobran_ = false; // a non-empty row beyond the last
 };
 
 // A failed import with nothing written: the file could not be read as a sheet; `causa`

@@ -20,7 +20,7 @@ public:
     virtual bool compruebaunidades() = 0;
     // Makes (fila, column 0) the table's current cell before that row is written.
     virtual void filaActual(int fila) { (void)fila; }
-    // Writes one cell: fila 1..50, columna 1 (R) or 2 (V(R)).
+    // Writes one cell: fila 1..500, columna 1 (R) or 2 (V(R)).
     virtual void escribeCelda(int fila, int columna, const QString& texto) = 0;
     // After a successful import: disable the run command and set `cambios`.
     virtual void documentoCambiado() = 0;

@@ -148,7 +148,7 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
         resultado.fallo = true;
         return resultado;
     }
-    const QString d = delimitadorReal(delimitador);
+    QString d = delimitadorReal(delimitador);
     const auto falla = [&resultado](int linea, const QString& que) {
         resultado.fallo = true;
         resultado.causa = causaLinea(linea, que);
@@ -171,10 +171,15 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
         if (n == 0 && !tieneCifra(texto)) {
             continue; // a heading before the points
         }
+        // Spanish spreadsheets write "1,5;-0,25": with the comma chosen, a ";" in the first
+        // point line is the real separator and the commas are decimal signs.
+        if (n == 0 && d == QStringLiteral(",") && texto.contains(QLatin1Char(';'))) {
+            d = QStringLiteral(";");
+        }
         ++n;
-        if (n > filasTabla) {
+        if (n > puntosMaximos) {
             return falla(linea,
-                         QStringLiteral("la tabla admite %1 puntos como máximo").arg(filasTabla));
+                         QStringLiteral("la tabla admite %1 puntos como máximo").arg(puntosMaximos));
         }
         resultado.filasVisitadas.push_back(n);
         const auto campos = camposDeLinea(texto, d);

@@ -1,5 +1,5 @@
 // Reading a delimited text file into the point table's texts: each line gives R and V(R)
-// of one row, rows 1 to 50 in file order.
+// of one row, rows 1 to 500 in file order.
 #pragma once
 
 #include "import/celdas_importadas.h"

@@ -71,7 +71,7 @@ bool leeValor(Campos& campos, double& valor, const QString& que, QString& error)
 LecturaCurva leecurvaTexto(const QByteArray& contenido, int npuntos) {
     LecturaCurva lectura;
     DatosCurva& d = lectura.datos;
-    if (npuntos < 0 || npuntos > filasTabla) {
+    if (npuntos < 0 || npuntos > puntosMaximos) {
         lectura.error = QStringLiteral("El número de puntos del documento (%1) no es válido para "
                                        "leer el fichero de la curva.")
                             .arg(npuntos);

@@ -1,4 +1,4 @@
-#include "document/chequeo_datos.h"
+#include "modelo/chequeo_datos.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

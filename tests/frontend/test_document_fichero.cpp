@@ -1,4 +1,4 @@
-#include "document/fichero_datos.h"
+#include "modelo/fichero_datos.h"
 
 #include <QDir>
 #include <QFile>

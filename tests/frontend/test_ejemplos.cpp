@@ -1,7 +1,7 @@
 // The example documents shipped in datos/: each runs through the real engine without a
 // warning of the results window, and the well-fitted ones give constants close to the
 // curve's own.
-#include "document/fichero_datos.h"
+#include "modelo/fichero_datos.h"
 #include "results/curva.h"
 #include "results/diagnostico.h"
 #include "results/polinomio.h"

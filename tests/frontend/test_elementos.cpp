@@ -1,4 +1,4 @@
-#include "document/elementos.h"
+#include "modelo/elementos.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // The fit explorer's plain logic (the table's points as the engine reads them, rows and
 // units) and its window: "Usar estas potencias" sets the powers as ticking them would.
-#include "document/fichero_datos.h"
+#include "modelo/fichero_datos.h"
 #include "explorador/explorador_logica.h"
+#include "modelo/documento.h"
 #include "explorador/frmexplorador.h"
 #include "support/ventana_prueba.h"
 #include "document/frmajuste.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 
 #include <cmath>
 
@@ -121,7 +123,6 @@ TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
         ventana->ponTextoCelda(r, 1, d.celdas[static_cast<std::size_t>(r - 1)][0]);
         ventana->ponTextoCelda(r, 2, d.celdas[static_cast<std::size_t>(r - 1)][1]);
     }
-    ventana->habilitaEjecutar(true);
     ventana->marcaGuardado();
     const QString antes = celda(1, 1);
 
@@ -169,14 +170,18 @@ TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
     for (int p = desde; p <= hasta; ++p) {
         dePotencia(esperadas, p) = 1;
     }
-    EXPECT_EQ(estado.potencias, esperadas);
+    EXPECT_EQ(ventana->documento().potencias(), esperadas);
+    // The explorer's choice is one change to undo.
+    EXPECT_EQ(hijo<QAction>(QStringLiteral("mnudeshacer"))->text(),
+              QStringLiteral("Deshacer cambio de potencias"));
     for (int i = 0; i < 30; ++i) {
         EXPECT_EQ(dialogo->grado(i)->isChecked(), esperadas[static_cast<std::size_t>(i)] == 1) << i;
         EXPECT_EQ(dialogo->grado(i)->palette().color(QPalette::WindowText) == QColor(Qt::red),
                   esperadas[static_cast<std::size_t>(i)] == 1)
             << i;
     }
-    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), textoPotencias(esperadas));
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(),
+              sinBlancosIniciales(textoPotencias(esperadas)));
     EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     EXPECT_FALSE(accion(QStringLiteral("Toolbar1_ejecutar"))->isEnabled());

@@ -1,10 +1,12 @@
 #include "support/ventana_prueba.h"
 #include "document/frmajuste.h"
+#include "modelo/documento.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolButton>
 
 #include <functional>
 
@@ -24,12 +26,13 @@ TEST_F(Guardar, SaveAsWritesTheFileByteForByteAndEnablesRun) {
     guardaComo(QStringLiteral("h2test"));
     const QString fichero = ruta(QStringLiteral("h2test.qvd"));
     EXPECT_EQ(estado.fichero, fichero);
-    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2_test"));
+    // The title stays as typed; the proposed name has "_" for its blank.
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2 test"));
     EXPECT_EQ(dialogos.iniciales.value(0), estado.dirdatos + QStringLiteral("H2_test"));
     EXPECT_EQ(dialogos.filtros.value(0),
               QStringLiteral("Archivos de datos (*.qvd);;Todos los archivos (*)"));
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-") + fichero);
-    EXPECT_EQ(bytesDe(fichero), QByteArray("H2_test\r\n0 1 2 3 4 \r\n1.0079   1.0079\r\nUA   UA\r\n"
+    EXPECT_EQ(bytesDe(fichero), QByteArray("H2 test\r\n0 1 2 3 4 \r\n1.0079   1.0079\r\nUA   UA\r\n"
                                            "1   -1.1\r\n1.1   -1.2\r\n1.2   -1.3\r\n1.3   -1.4\r\n"
                                            "1.4   -1.5\r\n1.5   -1.6\r\n1.6   -1.7\r\n"));
     EXPECT_FALSE(ventana->hayCambios());
@@ -94,7 +97,8 @@ TEST_F(Guardar, PlainSaveOfAnUnchangedDocumentDoesNothing) {
     caja(QStringLiteral("textnombre"))->setText(QStringLiteral("otro"));
     ventana->marcaGuardado();
     accion(QStringLiteral("mnuguardar"))->trigger();
-    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    // Marked saved, the document counts as its file: nothing is written, the run may go.
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
     EXPECT_TRUE(mensajes.mostrados.empty());
     EXPECT_TRUE(bytesDe(ruta(QStringLiteral("a.qvd"))).startsWith("H2\r\n"));
 }
@@ -152,7 +156,7 @@ TEST_F(Guardar, WriteFailuresAreReportedAndKeepTheOldFile) {
     llenaDocumento(7);
     guardaComo(QStringLiteral("no/existe/c.qvd"));
     EXPECT_EQ(mensajes.textos(),
-              QStringList{QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") +
+              QStringList{QStringLiteral("Ha ocurrido un error al intentar guardar el fichero ") +
                           ruta(QStringLiteral("no/existe/c.qvd"))});
     EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
@@ -168,7 +172,7 @@ TEST_F(Guardar, WriteFailuresAreReportedAndKeepTheOldFile) {
     mensajes.responder(Respuesta::Si);
     accion(QStringLiteral("mnuguardar"))->trigger();
     EXPECT_EQ(mensajes.textos().last(),
-              QStringLiteral("Ha ocurrido un error al intentar guardar el fichero") +
+              QStringLiteral("Ha ocurrido un error al intentar guardar el fichero ") +
                   ruta(QStringLiteral("d.qvd")));
     EXPECT_EQ(mensajes.mostrados.back().icono, IconoMensaje::Exclamacion);
     EXPECT_TRUE(ventana->hayCambios());
@@ -181,7 +185,9 @@ TEST_F(Guardar, CancellingSaveAsIsSilent) {
     accion(QStringLiteral("mnuguardarcomo"))->trigger();
     EXPECT_TRUE(mensajes.mostrados.empty());
     EXPECT_TRUE(ventana->hayCambios());
-    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("a_b"));
+    // The title stays as typed; only the proposed file name has "_" for blanks.
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("a b"));
+    EXPECT_EQ(dialogos.iniciales.last(), ruta(QStringLiteral("a_b")));
     EXPECT_TRUE(estado.fichero.isEmpty());
 }
 
@@ -199,12 +205,12 @@ TEST_F(Abrir, ExampleDocumentLoadsAndEnablesRun) {
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Hidrógeno"));
     EXPECT_TRUE(opcion(QStringLiteral("optdist(1)"))->isChecked());
     EXPECT_TRUE(opcion(QStringLiteral("optener(1)"))->isChecked());
-    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 0 1 2 3 4 5 6"));
-    EXPECT_EQ(celda(1, 1), QStringLiteral("1.0"));
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4 5 6"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1"));
     EXPECT_EQ(celda(1, 2), QStringLiteral("-1.1290315042"));
     EXPECT_FALSE(celda(14, 1).isEmpty());
     EXPECT_TRUE(celda(15, 1).isEmpty());
-    EXPECT_EQ(ventana->grid()->currentRow(), 0);
+    EXPECT_EQ(ventana->grid()->currentIndex().row(), 0);
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_TRUE(ventana->ejecutarHabilitado());
     EXPECT_TRUE(mensajes.mostrados.empty());
@@ -216,11 +222,11 @@ TEST_F(Abrir, SaveThenReopenGivesTheSameDocument) {
     opcion(QStringLiteral("optener(2)"))->setChecked(true);
     guardaComo(QStringLiteral("ida.qvd"));
     const QByteArray escrito = bytesDe(ruta(QStringLiteral("ida.qvd")));
-    const auto potencias = estado.potencias;
+    const auto potencias = ventana->documento().potencias();
     ventana->marcaGuardado();
     dialogos.elegir(ruta(QStringLiteral("ida.qvd")));
     accion(QStringLiteral("mnuabrir"))->trigger();
-    EXPECT_EQ(estado.potencias, potencias);
+    EXPECT_EQ(ventana->documento().potencias(), potencias);
     EXPECT_TRUE(opcion(QStringLiteral("optener(2)"))->isChecked());
     EXPECT_TRUE(opcion(QStringLiteral("optdist(1)"))->isChecked());
     // Saving the reopened document under a new name gives the same bytes.
@@ -249,7 +255,7 @@ TEST_F(Abrir, AtomNamesFromTheElementTableAndUnitWords) {
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Atomo 2"));
     EXPECT_TRUE(opcion(QStringLiteral("optdist(2)"))->isChecked());
     EXPECT_TRUE(opcion(QStringLiteral("optener(1)"))->isChecked());
-    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral(" 0"));
+    EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0"));
 }
 
 TEST_F(Abrir, IsotopeMassesNameTheirIsotope) {
@@ -268,7 +274,7 @@ TEST_F(Abrir, IsotopeMassesNameTheirIsotope) {
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(2)"))->text(), QStringLiteral("Atomo 2"));
 }
 
-TEST_F(Abrir, CancelledDialogLeavesAnEmptyUntitledDocument) {
+TEST_F(Abrir, CancelledDialogLeavesTheOpenDocument) {
     llenaDocumento(7);
     guardaComo(QStringLiteral("a.qvd"));
     ASSERT_TRUE(ventana->ejecutarHabilitado());
@@ -276,18 +282,19 @@ TEST_F(Abrir, CancelledDialogLeavesAnEmptyUntitledDocument) {
     accion(QStringLiteral("mnuabrir"))->trigger();
     EXPECT_EQ(mensajes.textos(), QStringList{QStringLiteral("Seleccion cancelada")});
     EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Informacion);
-    EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-(Sin Título)"));
-    EXPECT_TRUE(caja(QStringLiteral("textnombre"))->text().isEmpty());
-    EXPECT_TRUE(celda(1, 1).isEmpty());
-    EXPECT_FALSE(ventana->ejecutarHabilitado());
+    EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-") + ruta(QStringLiteral("a.qvd")));
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2"));
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1"));
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
 }
 
 TEST_F(Abrir, UnreadableFileIsReported) {
     dialogos.elegir(ruta(QStringLiteral("no-existe.qvd")));
     accion(QStringLiteral("mnuabrir"))->trigger();
     EXPECT_EQ(mensajes.textos(),
-              QStringList{QStringLiteral("Se ha producido un error al abrir el archivo")});
-    EXPECT_EQ(estado.fichero, ruta(QStringLiteral("no-existe.qvd")));
+              QStringList{ruta(QStringLiteral("no-existe.qvd")) +
+                          QStringLiteral(" no es un archivo normal; no se puede abrir.")});
+    EXPECT_TRUE(estado.fichero.isEmpty());
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-(Sin Título)"));
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
@@ -308,8 +315,8 @@ TEST_F(PreguntaCambios, NewWithNoDiscardsTheChanges) {
     EXPECT_FALSE(opcion(QStringLiteral("optdist(1)"))->isChecked());
     EXPECT_EQ(etiqueta(QStringLiteral("lbato(1)"))->text(), QStringLiteral("Atomo 1"));
     EXPECT_EQ(etiqueta(QStringLiteral("Lbpot"))->text(), QStringLiteral("0 1 2 3 4"));
-    EXPECT_EQ(dePotencia(estado.potencias, potenciaMinima), 0);
-    EXPECT_EQ(estado.numeroPotencias(), 5);
+    EXPECT_EQ(dePotencia(ventana->documento().potencias(), potenciaMinima), 0);
+    EXPECT_EQ(numeroPotencias(ventana->documento().potencias()), 5);
     EXPECT_TRUE(ventana->resultados().limites.esNula());
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
@@ -428,6 +435,67 @@ TEST_F(PreguntaCambios, UnchangedDocumentClosesWithoutAsking) {
     ventana->close();
     EXPECT_FALSE(ventana->isVisible());
     EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+} // namespace oscilab::prueba
+
+namespace oscilab::prueba {
+
+using Modelo = VentanaPrueba;
+
+TEST_F(Modelo, ImportReplacesThePointsAfterAskingAndIsUndone) {
+    llenaDocumento(20);
+    escribeBytes(ruta(QStringLiteral("h2.txt")), "1,-1.1\r\n1.5,-1.15\r\n");
+    mensajes.responder(Respuesta::No);
+    dialogos.elegir(ruta(QStringLiteral("h2.txt")));
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("BTimport")), Qt::LeftButton);
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("20 puntos")));
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 20); // "No": nothing mixed, nothing lost
+
+    mensajes.responder(Respuesta::Si);
+    dialogos.elegir(ruta(QStringLiteral("h2.txt")));
+    QTest::mouseClick(hijo<QToolButton>(QStringLiteral("BTimport")), Qt::LeftButton);
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 2);
+    EXPECT_TRUE(celda(3, 1).isEmpty());
+    EXPECT_EQ(accion(QStringLiteral("mnudeshacer"))->text(),
+              QStringLiteral("Deshacer importación"));
+    accion(QStringLiteral("mnudeshacer"))->trigger();
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 20);
+    accion(QStringLiteral("mnurehacer"))->trigger();
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 2);
+}
+
+TEST_F(Modelo, SaveAsProposesASafeNameInDatosAndARefusedSaveKeepsName) {
+    llenaDocumento(7, QStringLiteral("HF CCSD(T)/cc-pVTZ"));
+    guardaComo(QStringLiteral("bueno.qvd"));
+    EXPECT_EQ(dialogos.iniciales.value(0), estado.dirdatos + QStringLiteral("HF_CCSD(T)-cc-pVTZ"));
+    const QString caption = ventana->windowTitle();
+    // A name the engine would not run is refused in the dialog, before anything is written.
+    caja(QStringLiteral("textnombre"))->setText(QStringLiteral("otro"));
+    guardaComo(QStringLiteral("nombre con blanco final .qvd"));
+    EXPECT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_FALSE(QFile::exists(ruta(QStringLiteral("nombre con blanco final .qvd"))));
+    // A write that fails leaves name, caption and the next plain save as they were.
+    guardaComo(QStringLiteral("no/existe/c.qvd"));
+    EXPECT_EQ(ventana->windowTitle(), caption);
+    EXPECT_EQ(estado.fichero, ruta(QStringLiteral("bueno.qvd")));
+    EXPECT_TRUE(ventana->hayCambios());
+    mensajes.responder(Respuesta::Si); // overwrite bueno.qvd
+    accion(QStringLiteral("mnuguardar"))->trigger();
+    EXPECT_TRUE(bytesDe(ruta(QStringLiteral("bueno.qvd"))).startsWith("otro\r\n"));
+}
+
+TEST_F(Modelo, OpeningANonDocumentNamesTheLineAndKeepsTheOpenOne) {
+    llenaDocumento(7);
+    escribeBytes(ruta(QStringLiteral("puntos.csv")), "R (bohr),V (hartree)\n1.0,-1.1\n");
+    dialogos.elegir(ruta(QStringLiteral("puntos.csv")));
+    mensajes.responder(Respuesta::No); // unsaved changes: do not save
+    accion(QStringLiteral("mnuabrir"))->trigger();
+    ASSERT_FALSE(mensajes.mostrados.empty());
+    EXPECT_TRUE(mensajes.textos().last().contains(QStringLiteral("Línea 2:")));
+    EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2"));
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 7);
 }
 
 } // namespace oscilab::prueba

@@ -21,26 +21,20 @@ QByteArray documento(int puntos, const QByteArray& potencias = "0 1 2 ") {
 
 using Seguridad = VentanaPrueba;
 
-TEST_F(Seguridad, MoreThanFiftyPointsAreToldAndSavingAsksBeforeDroppingThem) {
+TEST_F(Seguridad, SixtyPointsOpenWholeAndSaveWhole) {
     const QString fichero = ruta(QStringLiteral("largo.qvd"));
     escribeBytes(fichero, documento(60));
     dialogos.elegir(fichero);
     accion(QStringLiteral("mnuabrir"))->trigger();
-    ASSERT_EQ(mensajes.mostrados.size(), 1u);
-    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("60 puntos")));
-    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("los 50 primeros")));
+    EXPECT_TRUE(mensajes.mostrados.empty());
+    EXPECT_FALSE(celda(60, 1).isEmpty());
+    EXPECT_TRUE(celda(61, 1).isEmpty());
 
     caja(QStringLiteral("textnombre"))->setText(QStringLiteral("otro"));
-    ventana->marcaCambio();
-    accion(QStringLiteral("mnuguardar"))->trigger(); // "No": nothing is written
-    EXPECT_TRUE(mensajes.textos().last().contains(QStringLiteral("se perderán 10 puntos")));
-    EXPECT_EQ(bytesDe(fichero), documento(60));
-    EXPECT_FALSE(ventana->ejecutarHabilitado());
-
-    mensajes.responder(Respuesta::Si); // drop them
     mensajes.responder(Respuesta::Si); // overwrite
     accion(QStringLiteral("mnuguardar"))->trigger();
-    EXPECT_EQ(bytesDe(fichero).count('\n'), 4 + 50);
+    EXPECT_EQ(bytesDe(fichero).count('\n'), 4 + 60);
+    EXPECT_TRUE(ventana->ejecutarHabilitado());
 }
 
 TEST_F(Seguridad, AZeroEnergyIsAPointAndTooFewPointsAreNotRunAfterOpen) {

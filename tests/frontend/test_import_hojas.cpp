@@ -34,7 +34,7 @@ void mismosPuntosQueElTexto(const ResultadoImportacion& hoja) {
         importartexto(fixture(QStringLiteral("doce_puntos.txt")), QStringLiteral(";"));
     ASSERT_FALSE(txt.fallo);
     ASSERT_FALSE(hoja.fallo);
-    ASSERT_EQ(hoja.celdas.size(), 100u);
+    ASSERT_EQ(hoja.celdas.size(), 1000u);
     for (int fila = 1; fila <= 12; ++fila) {
         for (int columna = 1; columna <= 2; ++columna) {
             const auto esperado = numeroDeTexto(texto(txt, fila, columna));
@@ -100,23 +100,23 @@ TEST(ColectorFilas, SkipsLeadingRowsWithoutANumberAndKeepsEmptyRowsBetweenPoints
     EXPECT_EQ(texto(r, 1, 2), "x");
     EXPECT_EQ(texto(r, 2, 1), "");
     EXPECT_EQ(texto(r, 4, 1), "2");
-    EXPECT_EQ(r.celdas.size(), 100u);
+    EXPECT_EQ(r.celdas.size(), 1000u);
 }
 
-TEST(ColectorFilas, AFiftyFirstRowFailsAfterTheFiftyAreWritten) {
+TEST(ColectorFilas, ARowPastTheTableFailsAfterItsRowsAreWritten) {
     ColectorFilas c;
     // A huge repeat count is taken without materialising the rows.
     EXPECT_FALSE(c.anade(fila("1", "2"), std::numeric_limits<qint64>::max()));
     const auto r = c.resultado();
     EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 100u);
-    EXPECT_EQ(texto(r, 50, 2), "2");
+    EXPECT_EQ(r.celdas.size(), 1000u);
+    EXPECT_EQ(texto(r, 500, 2), "2");
 }
 
 TEST(ColectorFilas, ASheetWithoutNumbersFailsWithNothingWritten) {
     ColectorFilas c;
     c.anade(fila("R", "V"));
-    c.anade(fila("1,5", "nan"));
+    c.anade(fila("1,5,2", "nan")); // two commas: no decimal sign
     const auto r = c.resultado();
     EXPECT_TRUE(r.fallo);
     EXPECT_TRUE(r.celdas.empty());

@@ -1,3 +1,5 @@
+#include "import/filas_hoja.h"
+#include "import/importar_csv.h"
 #include "import/importar_texto.h"
 
 #include <QFile>
@@ -29,6 +31,30 @@ protected:
     QTemporaryDir dir_;
     int n_ = 0;
 };
+
+TEST_F(ImportTexto, SpanishFilesSplitAtTheSemicolonAndKeepTheirDecimalCommas) {
+    // The comma chosen, a ";" in the first point line takes its place.
+    EXPECT_EQ(fila1("1,5;-0,25", ","), Par("1,5", "-0,25"));
+    // A .csv of a Spanish spreadsheet: heading, ";" and decimal commas, quoted too.
+    const QString csv = dir_.filePath(QStringLiteral("es.csv"));
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("R (bohr);V (hartree)\r\n1,5;-0,25\r\n\"2,0\";\"-0,5\"\r\n");
+    f.close();
+    const auto r = importarcsv(csv);
+    EXPECT_FALSE(r.fallo) << r.causa.toStdString();
+    ASSERT_NE(r.celda(2, 2), nullptr);
+    EXPECT_EQ(r.celda(1, 1)->texto, QStringLiteral("1,5"));
+    EXPECT_EQ(r.celda(2, 2)->texto, QStringLiteral("-0,5"));
+    EXPECT_EQ(numeroDeTexto(u"-0,25"), -0.25);
+    EXPECT_EQ(numeroDeTexto(u"1,234.5"), std::nullopt); // grouping is no decimal sign
+    // A sheet without a single number says so.
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("R;V\r\na;b\r\n");
+    f.close();
+    EXPECT_EQ(importarcsv(csv).causa,
+              QStringLiteral("Ninguna fila tiene un número en sus dos primeras columnas."));
+}
 
 TEST_F(ImportTexto, SemicolonSplitsTheTwoValues) {
     EXPECT_EQ(fila1("1.25;-0.5", ";"), Par("1.25", "-0.5"));
@@ -62,8 +88,9 @@ TEST_F(ImportTexto, FieldsAfterTheSecondAreIgnored) {
     EXPECT_EQ(fila1("1.25,-0.5,9", ","), Par("1.25", "-0.5"));
 }
 
-TEST_F(ImportTexto, DecimalCommasWithCommaDelimiterAreSplitAsTheyStand) {
-    EXPECT_EQ(fila1("1,25;-0,5", ","), Par("1", "25;-0"));
+TEST_F(ImportTexto, DecimalCommasWithCommaDelimiterSplitAtTheSemicolon) {
+    EXPECT_EQ(fila1("1,25;-0,5", ","), Par("1,25", "-0,5"));
+    EXPECT_EQ(fila1("1,25,-0,5", ","), Par("1", "25")); // no ";": the comma splits
 }
 
 TEST_F(ImportTexto, AHeadingWithADigitIsImportedAsText) {
@@ -151,11 +178,11 @@ TEST_F(ImportTexto, TabIsTheTabCharacter) {
 
 TEST_F(ImportTexto, TheFailureNamesTheLineOfTheFile) {
     QByteArray contenido = "x y\n";
-    for (int i = 1; i <= 51; ++i) {
+    for (int i = 1; i <= 501; ++i) {
         contenido += QByteArray::number(i) + ";1\n";
     }
     EXPECT_EQ(importartexto(fichero(contenido), ";").causa,
-              QStringLiteral("Línea 52: la tabla admite 50 puntos como máximo"));
+              QStringLiteral("Línea 502: la tabla admite 500 puntos como máximo"));
     EXPECT_EQ(importartexto(fichero("1;2\n\n"), ";").causa, QStringLiteral("Línea 2: está vacía"));
 }
 
@@ -168,15 +195,15 @@ TEST_F(ImportTexto, LfTrailingBlankLineFailsAfterTheEarlierLines) {
     EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2, 3}));
 }
 
-TEST_F(ImportTexto, LfSixtyLinesFillFiftyRowsThenFail) {
+TEST_F(ImportTexto, LfMoreLinesThanRowsFillTheTableThenFail) {
     QByteArray contenido;
-    for (int i = 1; i <= 60; ++i) {
+    for (int i = 1; i <= 510; ++i) {
         contenido += QByteArray::number(i) + " " + QByteArray::number(-i) + "\n";
     }
     const auto r = importartexto(fichero(contenido), " ");
     EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 100u);
-    EXPECT_EQ(r.celda(50, 2)->texto, "-50");
+    EXPECT_EQ(r.celdas.size(), 1000u);
+    EXPECT_EQ(r.celda(500, 2)->texto, "-500");
 }
 
 TEST_F(ImportTexto, RowsAreWrittenInFileOrderRForEachRowFirst) {
@@ -199,22 +226,22 @@ TEST_F(ImportTexto, TrailingBlankLineFailsAfterTheEarlierLines) {
     EXPECT_EQ(r.celda(3, 1), nullptr);
 }
 
-TEST_F(ImportTexto, SixtyLinesFillFiftyRowsThenFail) {
+TEST_F(ImportTexto, MoreLinesThanRowsFillTheTableThenFail) {
     QByteArray contenido;
-    for (int i = 1; i <= 60; ++i) {
+    for (int i = 1; i <= 510; ++i) {
         contenido += QByteArray::number(i) + ";" + QByteArray::number(-i) + "\r\n";
     }
     const auto r = importartexto(fichero(contenido), ";");
     EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 100u);
-    EXPECT_EQ(r.celda(50, 1)->texto, "50");
-    EXPECT_EQ(r.celda(50, 2)->texto, "-50");
-    EXPECT_EQ(r.filasVisitadas.back(), 50);
+    EXPECT_EQ(r.celdas.size(), 1000u);
+    EXPECT_EQ(r.celda(500, 1)->texto, "500");
+    EXPECT_EQ(r.celda(500, 2)->texto, "-500");
+    EXPECT_EQ(r.filasVisitadas.back(), 500);
 }
 
-TEST_F(ImportTexto, FiftyLinesAreTheMostThatImportCleanly) {
+TEST_F(ImportTexto, FiveHundredLinesAreTheMostThatImportCleanly) {
     QByteArray contenido;
-    for (int i = 1; i <= 50; ++i) {
+    for (int i = 1; i <= 500; ++i) {
         contenido += QByteArray::number(i) + ";1\r\n";
     }
     EXPECT_FALSE(importartexto(fichero(contenido), ";").fallo);
@@ -275,7 +302,7 @@ TEST_F(ImportTexto, BinaryFileWithoutLineEndsFailsWithoutHanging) {
     EXPECT_TRUE(r.celdas.empty());
 }
 
-TEST_F(ImportTexto, HugeFileStopsAtTheFiftyFirstLine) {
+TEST_F(ImportTexto, HugeFileStopsAtTheLinePastTheTable) {
     QByteArray linea(1000, 'x');
     linea += ";1\r\n";
     QByteArray contenido;
@@ -284,7 +311,7 @@ TEST_F(ImportTexto, HugeFileStopsAtTheFiftyFirstLine) {
     }
     const auto r = importartexto(fichero(contenido), ";");
     EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 100u);
+    EXPECT_EQ(r.celdas.size(), 1000u);
 }
 
 TEST(CamposDeLinea, EmptyLineYieldsNoField) {

@@ -164,7 +164,7 @@ TEST_F(ProgramaCompleto, DetallesOpensTheDetailedResultsOfTheRun) {
     EXPECT_EQ(pestanas, (QStringList{QStringLiteral("Constantes"), QStringLiteral("Ajuste"),
                                      QStringLiteral("Niveles"), QStringLiteral("E(v,J)"),
                                      QStringLiteral("Isotopólogos")}));
-    EXPECT_EQ(detalles->resultado().titulo, "Morse_H2"); // as the data file holds it
+    EXPECT_EQ(detalles->resultado().titulo, "Morse H2"); // as the data file holds it
     // A second click raises the same window.
     QTest::mouseClick(boton, Qt::LeftButton);
     EXPECT_EQ(resultados->detalles(), detalles);
@@ -276,8 +276,8 @@ TEST_F(ProgramaCompleto, ImportsAskForTheUnitsBeforeAnyDialog) {
 
 TEST_F(ProgramaCompleto, CancelledImportLeavesTheDocumentAlone) {
     eligeUnidadesAtomicas();
-    ventana->marcaGuardado();
     ventana->ponTextoCelda(1, 1, QStringLiteral("1.5"));
+    ventana->marcaGuardado();
     dialogos.elegir(std::nullopt);
     QTest::mouseClick(hijo<QToolButton>(QStringLiteral("BTimport")), Qt::LeftButton);
     ASSERT_EQ(mensajes.mostrados.size(), 1u);

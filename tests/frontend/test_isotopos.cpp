@@ -3,7 +3,7 @@
 // that old documents' masses give their atoms.
 #include "compartido/isotopos.h"
 #include "compartido/textos_numero.h"
-#include "document/elementos.h"
+#include "modelo/elementos.h"
 #include "document/masas_atomos.h"
 
 #include <QTemporaryDir>

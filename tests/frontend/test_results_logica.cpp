@@ -80,6 +80,22 @@ TEST(LeeCurva, InfinityInTheEnergyErrorPositionLeavesTheThresholdAlone) {
     EXPECT_EQ(l.datos.niveles, (std::vector<double>{-0.9, -0.8}));
 }
 
+TEST(LeeCurva, AsManyPointsAsTheTableHoldsAndNoMore) {
+    // The table holds 500 points; a curve file of a long scan must read whole.
+    CoeficientesPotencia coef{};
+    std::vector<Punto> puntos;
+    for (int i = 0; i < puntosMaximos; ++i) {
+        puntos.push_back({1.0 + 0.01 * i, -1.0 / (1.0 + i)});
+    }
+    const LecturaCurva l =
+        leecurvaTexto(ficheroCurva(puntos, coef, "1e-4", 0.3, {}), puntosMaximos);
+    ASSERT_TRUE(l.ok()) << l.error.toStdString();
+    EXPECT_EQ(l.datos.puntos.size(), puntos.size());
+    EXPECT_DOUBLE_EQ(l.datos.puntos.back().r, puntos.back().r);
+    EXPECT_FALSE(
+        leecurvaTexto(ficheroCurva(puntos, coef, "1e-4", 0.3, {}), puntosMaximos + 1).ok());
+}
+
 TEST(LeeCurva, InfinityIsAcceptedOnlyThereAndOnlyExactly) {
     CoeficientesPotencia coef{};
     for (const char* malo : {"infinity", "-Infinity", "NaN", "Inf"}) {

@@ -1,6 +1,6 @@
 // The front end's data-file reader on any bytes, then a save and reread of what it read:
 // a document made of those values (as the main window would save it) reads back the same.
-#include "document/fichero_datos.h"
+#include "modelo/fichero_datos.h"
 
 #include <QStringList>
 

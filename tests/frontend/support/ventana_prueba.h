@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>

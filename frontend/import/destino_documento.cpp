@@ -1,0 +1,65 @@
+#include "import/destino_documento.h"
+
+#include "compartido/mensajes.h"
+#include "compartido/textos_numero.h"
+#include "modelo/documento.h"
+
+namespace oscilab {
+
+bool DestinoDocumento::compruebaunidades() {
+    const QString titulo = QStringLiteral("Unidades");
+    if (documento_.distancia() == Distancia::SinElegir) {
+        avisar(padre_, QStringLiteral("Debes elegir las unidades para la distancia"), titulo,
+               IconoMensaje::Informacion);
+        return false;
+    }
+    if (documento_.energia() == Energia::SinElegir) {
+        avisar(padre_, QStringLiteral("Debes elegir las unidades para la energía"), titulo,
+               IconoMensaje::Informacion);
+        return false;
+    }
+    return true;
+}
+
+void DestinoDocumento::escribeCelda(int fila, int columna, const QString& texto) {
+    const auto i = static_cast<std::size_t>(fila - 1);
+    if (filas_.size() <= i) {
+        filas_.resize(i + 1);
+    }
+    filas_[i][static_cast<std::size_t>(columna - 1)] = texto;
+}
+
+void DestinoDocumento::documentoCambiado() {
+    std::vector<std::array<double, 2>> puntos;
+    for (std::size_t i = 0; i < filas_.size(); ++i) {
+        const auto& [textoR, textoV] = filas_[i];
+        if (textoR.trimmed().isEmpty() && textoV.trimmed().isEmpty()) {
+            continue;
+        }
+        const auto r = valorCompleto(textoR);
+        const auto v = valorCompleto(textoV);
+        if (!r || !v) {
+            avisar(padre_,
+                   QStringLiteral("La fila %1 de los datos leídos no es un punto: «%2» «%3».\n"
+                                  "No se ha importado nada.")
+                       .arg(i + 1)
+                       .arg(textoR, textoV),
+                   tituloImportacion(), IconoMensaje::Exclamacion);
+            return;
+        }
+        puntos.push_back({*r, *v});
+    }
+    if (documento_.numeroPuntos() > 0 &&
+        mensajes().mostrar(padre_,
+                           QStringLiteral("El documento ya tiene %1 puntos.\n¿Desea sustituirlos "
+                                          "por los %2 puntos importados?")
+                               .arg(documento_.numeroPuntos())
+                               .arg(puntos.size()),
+                           tituloImportacion(), IconoMensaje::Pregunta,
+                           BotonesMensaje::SiNo) != Respuesta::Si) {
+        return;
+    }
+    documento_.importa(puntos);
+}
+
+} // namespace oscilab

@@ -1,0 +1,278 @@
+#include "documento.h"
+
+#include "compartido/textos_numero.h"
+#include "modelo/comandos_documento.h"
+#include "modelo/fichero_datos.h"
+#include "modelo/lectura_documento.h"
+#include "modelo/texto_exacto.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace oscilab {
+
+namespace {
+
+std::size_t indice(int n) {
+    return static_cast<std::size_t>(n - 1);
+}
+
+// Converts one column of every row. A cell converted before and untouched since gets back
+// the exact value it had in the other unit; any other gets the product.
+void convierteColumna(DatosDocumento& d, int columna, Conversion conversion) {
+    for (Fila& fila : d.filas) {
+        Celda& c = fila[indice(columna)];
+        if (!c.valor) {
+            continue;
+        }
+        const double actual = *c.valor;
+        c.valor = c.otraUnidad ? *c.otraUnidad : convierteValor(actual, conversion);
+        c.otraUnidad = actual;
+    }
+}
+
+} // namespace
+
+Documento::Documento(QObject* parent) : QObject(parent) {
+    connect(&pila_, &QUndoStack::cleanChanged, this,
+            [this](bool limpio) { emit modificadoCambiado(!limpio); });
+}
+
+// The stack, a member, goes after this body: what it announces then reaches no one.
+Documento::~Documento() {
+    disconnect(&pila_, nullptr, this, nullptr);
+}
+
+std::optional<double> Documento::valor(int fila, int columna) const {
+    return datos_.filas[indice(fila)][indice(columna)].valor;
+}
+
+QString Documento::textoCelda(int fila, int columna) const {
+    const auto v = valor(fila, columna);
+    return v ? textoExacto(*v) : QString();
+}
+
+int Documento::numeroPuntos() const {
+    return static_cast<int>(puntosOrdenados(datos_).size());
+}
+
+void Documento::ponCelda(int fila, int columna, std::optional<double> valor) {
+    const Celda antes = datos_.filas[indice(fila)][indice(columna)];
+    const Celda despues{valor, std::nullopt};
+    if (antes.valor == despues.valor) {
+        return;
+    }
+    pila_.push(new ComandoCelda(*this, fila, columna, antes, despues));
+}
+
+void Documento::cambia(const DatosDocumento& nuevo, const QString& nombre, int id) {
+    if (nuevo == datos_) {
+        return;
+    }
+    pila_.push(new ComandoDocumento(*this, datos_, nuevo, nombre, id));
+}
+
+void Documento::ponTitulo(const QString& titulo) {
+    DatosDocumento d = datos_;
+    d.titulo = titulo;
+    cambia(d, QStringLiteral("cambio de título"), 1);
+}
+
+void Documento::ponMasa(int atomo, const QString& masa) {
+    DatosDocumento d = datos_;
+    d.masas[indice(atomo)] = masa;
+    cambia(d, QStringLiteral("cambio de masa"), 1 + atomo);
+}
+
+void Documento::eligeAtomo(int atomo, const QString& masa) {
+    DatosDocumento d = datos_;
+    d.masas[indice(atomo)] = masa;
+    cambia(d, QStringLiteral("elección de átomo"));
+}
+
+void Documento::ponDistancia(Distancia unidad) {
+    DatosDocumento d = datos_;
+    if (d.distancia != Distancia::SinElegir && unidad != Distancia::SinElegir &&
+        unidad != d.distancia) {
+        convierteColumna(d, 1,
+                         unidad == Distancia::Bohr ? Conversion::AngstromABohr
+                                                   : Conversion::BohrAAngstrom);
+    }
+    d.distancia = unidad;
+    cambia(d, QStringLiteral("cambio de unidades"));
+}
+
+void Documento::ponEnergia(Energia unidad) {
+    DatosDocumento d = datos_;
+    if (d.energia != Energia::SinElegir && unidad != Energia::SinElegir && unidad != d.energia) {
+        convierteColumna(
+            d, 2, unidad == Energia::Hartree ? Conversion::EvAHartree : Conversion::HartreeAEv);
+    }
+    d.energia = unidad;
+    cambia(d, QStringLiteral("cambio de unidades"));
+}
+
+void Documento::ponPotencias(const TablaPotencias& potencias) {
+    DatosDocumento d = datos_;
+    d.potencias = potencias;
+    cambia(d, QStringLiteral("cambio de potencias"));
+}
+
+void Documento::importa(const std::vector<std::array<double, 2>>& puntos) {
+    DatosDocumento d = datos_;
+    d.filas.assign(puntosMaximos, Fila{});
+    const std::size_t n = std::min(puntos.size(), d.filas.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        d.filas[i] = {Celda{puntos[i][0], std::nullopt}, Celda{puntos[i][1], std::nullopt}};
+    }
+    cambia(d, QStringLiteral("importación"));
+}
+
+void Documento::insertaFila(int fila) {
+    DatosDocumento d = datos_;
+    d.filas.insert(d.filas.begin() + static_cast<std::ptrdiff_t>(indice(fila)), Fila{});
+    d.filas.pop_back();
+    cambia(d, QStringLiteral("inserción de una fila"));
+}
+
+void Documento::ordena() {
+    std::vector<Fila> puntos;
+    std::vector<Fila> resto; // rows with one value only
+    for (const Fila& f : datos_.filas) {
+        if (f[0].valor && f[1].valor) {
+            puntos.push_back(f);
+        } else if (f[0].valor || f[1].valor) {
+            resto.push_back(f);
+        }
+    }
+    std::stable_sort(puntos.begin(), puntos.end(),
+                     [](const Fila& a, const Fila& b) { return *a[0].valor < *b[0].valor; });
+    DatosDocumento d = datos_;
+    d.filas = std::move(puntos);
+    d.filas.insert(d.filas.end(), resto.begin(), resto.end());
+    d.filas.resize(puntosMaximos);
+    cambia(d, QStringLiteral("ordenación de los puntos"));
+}
+
+void Documento::eliminaFila(int fila) {
+    DatosDocumento d = datos_;
+    d.filas.erase(d.filas.begin() + static_cast<std::ptrdiff_t>(indice(fila)));
+    d.filas.push_back(Fila{});
+    cambia(d, QStringLiteral("eliminación de una fila"));
+}
+
+void Documento::nuevo() {
+    pila_.clear();
+    aplica(documentoNuevo());
+    ponRuta(QString());
+    pila_.setClean();
+}
+
+std::optional<QString> Documento::abre(const QString& ruta) {
+    const QFileInfo info(ruta);
+    if (!info.isFile()) {
+        return QStringLiteral("%1 no es un archivo normal; no se puede abrir.").arg(ruta);
+    }
+    if (info.size() > tamanoMaximoFichero) {
+        return QStringLiteral("El archivo %1 ocupa más de 1 MB y no es un documento de OSCILAB.")
+            .arg(ruta);
+    }
+    QFile fichero(ruta);
+    if (!fichero.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("No se puede leer el archivo %1.").arg(ruta);
+    }
+    const LecturaDocumento leido = leeDocumento(fichero.read(tamanoMaximoFichero));
+    if (const auto* error = std::get_if<ErrorLectura>(&leido)) {
+        return QStringLiteral("El archivo %1 no es un documento de OSCILAB.\n%2")
+            .arg(ruta, error->texto());
+    }
+    pila_.clear();
+    aplica(std::get<DatosDocumento>(leido));
+    ponRuta(ruta);
+    pila_.setClean();
+    return std::nullopt;
+}
+
+std::optional<QString> Documento::motivoNoGuardable() const {
+    if (datos_.titulo.isEmpty()) {
+        return QStringLiteral("Debes escribir un título");
+    }
+    if (const auto c = caracterFueraDeLatin1(datos_.titulo)) {
+        return QStringLiteral("El título contiene el carácter «%1», que el archivo de datos no "
+                              "puede guardar. Cámbialo antes de guardar.")
+            .arg(*c);
+    }
+    for (int a = 1; a <= 2; ++a) {
+        if (!valorCompleto(masa(a))) {
+            return QStringLiteral("Debes introducir la masa del átomo %1").arg(a);
+        }
+    }
+    if (datos_.distancia == Distancia::SinElegir) {
+        return QStringLiteral("Debes elegir las unidades para la distancia");
+    }
+    if (datos_.energia == Energia::SinElegir) {
+        return QStringLiteral("Debes elegir las unidades para la energía");
+    }
+    return std::nullopt;
+}
+
+ContenidoFichero Documento::contenido() const {
+    ContenidoFichero c;
+    c.titulo = datos_.titulo;
+    c.lineaPotencias = sinBlancosIniciales(textoPotencias(datos_.potencias));
+    c.masa1 = masa(1);
+    c.masa2 = masa(2);
+    c.distanciaUA = datos_.distancia == Distancia::Bohr;
+    c.energiaUA = datos_.energia == Energia::Hartree;
+    for (const auto& [r, v] : puntosOrdenados(datos_)) {
+        c.puntos.push_back({textoExacto(r), textoExacto(v)});
+    }
+    return c;
+}
+
+std::optional<QString> Documento::guarda(const QString& ruta) {
+    if (auto motivo = motivoNoGuardable()) {
+        return motivo;
+    }
+    if (!escribeFicheroDatos(ruta, contenido())) {
+        return QStringLiteral("Ha ocurrido un error al intentar guardar el fichero ") + ruta;
+    }
+    ponRuta(ruta);
+    pila_.setClean();
+    return std::nullopt;
+}
+
+void Documento::ponRuta(const QString& ruta) {
+    if (ruta != ruta_) {
+        ruta_ = ruta;
+        emit rutaCambiada(ruta_);
+    }
+}
+
+void Documento::aplica(const DatosDocumento& datos) {
+    const DatosDocumento antes = std::exchange(datos_, datos);
+    if (antes.titulo != datos_.titulo) {
+        emit tituloCambiado(datos_.titulo);
+    }
+    if (antes.masas != datos_.masas) {
+        emit masasCambiadas();
+    }
+    if (antes.distancia != datos_.distancia || antes.energia != datos_.energia) {
+        emit unidadesCambiadas();
+    }
+    if (antes.potencias != datos_.potencias) {
+        emit potenciasCambiadas();
+    }
+    if (antes.filas != datos_.filas) {
+        emit filasCambiadas();
+    }
+}
+
+void Documento::aplicaCelda(int fila, int columna, const Celda& celda) {
+    datos_.filas[indice(fila)][indice(columna)] = celda;
+    emit celdaCambiada(fila, columna);
+}
+
+} // namespace oscilab

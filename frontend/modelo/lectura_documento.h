@@ -1,0 +1,30 @@
+// The strict reading of a data file for Open: a file that is not a document (a picture, a
+// spreadsheet, a truncated file) is refused with the line at fault and why, and nothing of
+// it reaches the open document.
+#pragma once
+
+#include "modelo/datos_documento.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <variant>
+
+namespace oscilab {
+
+struct ErrorLectura {
+    int linea = 0; // 1-based
+    QString motivo;
+
+    // "Línea 2: ..." as the message tells it.
+    QString texto() const;
+};
+
+using LecturaDocumento = std::variant<DatosDocumento, ErrorLectura>;
+
+// Line 1 the title, line 2 the powers (integers from -15 to 14), line 3 the two masses,
+// line 4 the two units, then one point "R V" a line; CR LF or LF line ends, blank lines
+// ignored after line 4.
+LecturaDocumento leeDocumento(const QByteArray& bytes);
+
+} // namespace oscilab
