@@ -3,12 +3,14 @@
 // like curve (50 points from 5.5 to 15 bohr, all 30 powers, minimum at 7.1 bohr); what the
 // result file adds to the argon-like run (the standard errors, the JSON document and its
 // text); and the minimum search alone for minima from 2 to 32 bohr, against the plain
-// scan's one evaluation of V' per grid point of 1e-05 bohr.
+// scan's one evaluation of V' per grid point of 1e-05 bohr; and the whole `curvifit CO`
+// without its files.
 #include "busqueda_minimo.h"
 #include "calcula.h"
 #include "escriberes.h"
 #include "incertidumbres.h"
 #include "leedatos.h"
+#include "niveles_exactos.h"
 #include "resultado_json.h"
 
 #include <benchmark/benchmark.h>
@@ -16,6 +18,8 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -46,7 +50,7 @@ double morseH2(double r) {
 
 // Lennard-Jones with the argon dimer's well: depth 99.5 1/cm at 7.1 bohr.
 double ljAr2(double r) {
-    const double De = 99.5 * 4.5563276e-06;
+    const double De = 99.5 * HARTREE_POR_CM1;
     const double s6 = std::pow(7.1 / r, 6);
     return De * (s6 * s6 - 2.0 * s6);
 }
@@ -97,6 +101,27 @@ void BM_CalculoH2(benchmark::State& estado) {
     calculoCompleto(estado, documento("0 1 2 3 4 ", 1.0079, 20, 1.0, 2.9, morseH2));
 }
 BENCHMARK(BM_CalculoH2)->Unit(benchmark::kMicrosecond);
+
+// The whole of `curvifit CO` but the files: the shipped CO example read, fitted, reported,
+// its exact levels up to the default J and its result file built.
+void BM_CurvifitCO(benchmark::State& estado) {
+    std::ifstream fichero(OSCILAB_SOURCE_DIR "/datos/CO.qvd", std::ios::binary);
+    const std::string texto((std::istreambuf_iterator<char>(fichero)),
+                            std::istreambuf_iterator<char>());
+    for (auto _ : estado) {
+        std::istringstream datos(texto);
+        std::ostringstream curva;
+        std::ostringstream informe;
+        const DatosEntrada leidos = LEEDATOS(datos, "datos/CO.qvd", curva);
+        const Resultado resultado = CALCULA(leidos, curva);
+        ESCRIBERES(informe, leidos, resultado);
+        const NivelesExactos exactos =
+            nivelesExactos(leidos, resultado.ajuste, resultado.constantes, JMAX_DEFECTO);
+        benchmark::DoNotOptimize(
+            resultadoJson("datos/CO.qvd", leidos, resultado, exactos).dump(1).size());
+    }
+}
+BENCHMARK(BM_CurvifitCO)->Unit(benchmark::kMillisecond);
 
 void BM_CalculoAr2TreintaPotencias(benchmark::State& estado) {
     calculoCompleto(estado, documentoAr2());

@@ -18,7 +18,7 @@ double morseOH(double r) {
 }
 
 double ljAr2(double r) {
-    const double De = 99.5 * 4.5563276e-06;
+    const double De = 99.5 * HARTREE_POR_CM1;
     const double s6 = std::pow(7.1 / r, 6);
     return De * (s6 * s6 - 2.0 * s6);
 }

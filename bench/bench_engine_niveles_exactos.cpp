@@ -30,7 +30,7 @@ std::string numero(double v) {
 // equally spaced distances, as a data file in atomic units.
 std::string documento(double we, double wexe, double re, double m1, double m2, int n, double desde,
                       double hasta) {
-    const double mu = m1 * m2 / (m1 + m2) * 1822.888486;
+    const double mu = m1 * m2 / (m1 + m2) * curvifit::MASAS_ELECTRON_POR_UMA;
     const double w = we / 219474.6313632, wx = wexe / 219474.6313632;
     const double De = w * w / (4.0 * wx), a = std::sqrt(2.0 * mu * wx);
     std::string texto =

@@ -104,17 +104,20 @@ ErroresCoeficientes ERCOEF(const std::vector<double>& x, const std::vector<doubl
             }
             suma += residuo[i] / potenciaEntera(x[i], j);
         }
-        const double aj = a[j - 1];
-        const double media = aj + suma / static_cast<double>(n - NSKIP);
+        const double mediaResiduos = suma / static_cast<double>(n - NSKIP);
+        // The estimates aj + r_i / x^j spread around their mean as r_i / x^j spread around
+        // theirs. Taken that way the deviations keep their digits; with aj added first they
+        // vanish once aj is some 1e16 times r_i / x^j (large coefficients of negative
+        // powers), and the probable error came out as 0.
         double varianza = 0.0;
         for (int i = 0; i < n; ++i) {
             if (std::fabs(x[i]) <= DISTANCIA_NULA) {
                 break;
             }
-            const double desvio = aj + residuo[i] / potenciaEntera(x[i], j) - media;
+            const double desvio = residuo[i] / potenciaEntera(x[i], j) - mediaResiduos;
             varianza += desvio * desvio;
         }
-        errores.MEDIACOEF.push_back(media);
+        errores.MEDIACOEF.push_back(a[j - 1] + mediaResiduos);
         errores.ERRCOEF.push_back(FACTOR_ERROR_PROBABLE *
                                   std::sqrt(varianza / static_cast<double>(n - NSKIP - 1)));
     }

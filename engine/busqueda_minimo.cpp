@@ -132,6 +132,7 @@ Minimo buscaMinimoPasoAPaso(const CoeficientesPotencia& COEFPOT, double limite, 
     double dAnterior = primera.valor(x);
     ++minimo.evaluaciones;
     for (;;) {
+        const double xAnterior = x;
         x += PASO_BUSQUEDA;
         if (!(x <= limite)) {
             return minimo;
@@ -140,6 +141,7 @@ Minimo buscaMinimoPasoAPaso(const CoeficientesPotencia& COEFPOT, double limite, 
         ++minimo.evaluaciones;
         if (seDetiene(segunda, dAnterior, d, x)) {
             minimo.x = x;
+            minimo.anterior = xAnterior;
             if (x >= desde) {
                 return minimo;
             }
@@ -179,6 +181,7 @@ Minimo buscaMinimo(const CoeficientesPotencia& COEFPOT, double limite, double de
             }
         }
         ritmo.pasoSimple();
+        const double xAnterior = x;
         x += PASO_BUSQUEDA;
         if (!(x <= limite)) {
             return minimo;
@@ -187,12 +190,64 @@ Minimo buscaMinimo(const CoeficientesPotencia& COEFPOT, double limite, double de
         ++minimo.evaluaciones;
         if (seDetiene(v.segunda, dAnterior, d, x)) {
             minimo.x = x;
+            minimo.anterior = xAnterior;
             if (x >= desde) {
                 return minimo;
             }
         }
         dAnterior = d;
     }
+}
+
+double puleMinimo(const CoeficientesPotencia& COEFPOT, double a, double b) {
+    const Derivada primera(COEFPOT, 1);
+    const Derivada segunda(COEFPOT, 2);
+    const double fa = primera.valor(a);
+    const double fb = primera.valor(b);
+    if (fa == 0.0) {
+        return a;
+    }
+    if (fb == 0.0 || !(fa / fb < 0.0)) {
+        // No sign change to follow (the ratio of the scan's stop was zero at b, or not a
+        // number): the grid point stays.
+        return b;
+    }
+    // V' < 0 at `bajo` and > 0 at `alto` throughout.
+    double bajo = fa < 0.0 ? a : b;
+    double alto = fa < 0.0 ? b : a;
+    double x = 0.5 * (a + b);
+    // Each bisection halves a bracket of 1e-05 bohr: some 60 steps reach one unit of
+    // roundoff, and Newton needs far fewer; the bound only guards against a cycle.
+    for (int paso = 0; paso < 200; ++paso) {
+        const double d = primera.valor(x);
+        if (d == 0.0 || !std::isfinite(d)) {
+            return x;
+        }
+        (d < 0.0 ? bajo : alto) = x;
+        const double dd = segunda.valor(x);
+        double siguiente = x - d / dd;
+        const double lo = std::min(bajo, alto);
+        const double hi = std::max(bajo, alto);
+        if (!(dd > 0.0) || !(siguiente > lo && siguiente < hi)) {
+            siguiente = lo + 0.5 * (hi - lo);
+        }
+        if (siguiente == x || siguiente <= lo || siguiente >= hi) {
+            // The bracket holds no double strictly inside it any more, or the step no
+            // longer moves x: machine precision.
+            return x;
+        }
+        x = siguiente;
+    }
+    return x;
+}
+
+std::optional<double> minimoPulido(const CoeficientesPotencia& COEFPOT, double limite,
+                                   double desde) {
+    const Minimo m = buscaMinimo(COEFPOT, limite, desde);
+    if (!m.x) {
+        return std::nullopt;
+    }
+    return puleMinimo(COEFPOT, m.anterior, *m.x);
 }
 
 } // namespace curvifit

@@ -9,9 +9,12 @@
 #include "registros_curva.h"
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace curvifit {
+
+static_assert(PI_DOBLE == std::numbers::pi);
 
 namespace {
 
@@ -61,7 +64,7 @@ void constantesRotacion(Constantes& k, double MASARED) {
 
 std::optional<Constantes> constantesDelAjuste(const DatosEntrada& datos, const Ajuste& ajuste) {
     const std::optional<double> x =
-        buscaMinimo(ajuste.COEFPOT, limiteBusqueda(datos.RMAX), datos.RMIN).x;
+        minimoPulido(ajuste.COEFPOT, limiteBusqueda(datos.RMAX), datos.RMIN);
     if (!x) {
         return std::nullopt;
     }
@@ -88,7 +91,7 @@ Resultado CALCULA(const DatosEntrada& datos, std::ostream& curva) {
     Resultado resultado;
     resultado.ajuste = ajustaCurva(datos);
     const double limite = limiteBusqueda(datos.RMAX);
-    const std::optional<double> x = buscaMinimo(resultado.ajuste.COEFPOT, limite, datos.RMIN).x;
+    const std::optional<double> x = minimoPulido(resultado.ajuste.COEFPOT, limite, datos.RMIN);
     if (!x) {
         throw ErrorMotor(Salida::SinMinimo, mensajeSinMinimo(limite));
     }

@@ -13,15 +13,15 @@ namespace curvifit {
 // the report's "ERROR PROBABLE:" value.
 double errorProbableEnergias(const DatosEntrada& datos, const Ajuste& ajuste);
 
-// The constants at the equilibrium distance x (bohr) found by the scan, up to the
+// The constants at the equilibrium distance x (bohr, the scan's stop polished), up to the
 // anharmonicity: RE, EEQ, ERRPROBE, the force constants, BE, WE, WEXE, NU and XNU.
 Constantes constantesEquilibrio(const DatosEntrada& datos, const Ajuste& ajuste, double x);
 
 // ALFA, Y00, DE and the effect of rotation at J = 1 (DR, DK), from the constants above.
 void constantesRotacion(Constantes& k, double MASARED);
 
-// Every constant of a fit, without the curve file and the levels: the scan, then the two
-// steps above. Nothing when the fitted curve has no minimum within the scan bound.
+// Every constant of a fit, without the curve file and the levels: the polished minimum, then the
+// two steps above. Nothing when the fitted curve has no minimum within the scan bound.
 std::optional<Constantes> constantesDelAjuste(const DatosEntrada& datos, const Ajuste& ajuste);
 
 // The 30 coefficients c_-15 .. c_14 and the energy error, one record each.

@@ -2,6 +2,7 @@
 // what it reads and returns what it fills; nothing is kept in globals.
 #pragma once
 
+#include "constantes_fisicas.h"
 #include "svd.h"
 
 #include <array>
@@ -69,8 +70,8 @@ struct Ajuste {
 
 // The molecular constants of CALCULA (atomic units unless stated).
 struct Constantes {
-    double FACFREC = 7.25156e-07;
-    double XEQ = 0.0; // equilibrium distance in bohr, as found by the scan
+    double FACFREC = FACFREC_CM1;
+    double XEQ = 0.0; // equilibrium distance in bohr: the scan's stop, polished
     double RE = 0.0;  // in the data file's distance unit
     double EEQ = 0.0;
     double ERRPROBE = 0.0;

@@ -23,7 +23,7 @@ void constantes(std::vector<std::string>& l, const DatosEntrada& datos, const Re
     l.push_back("DISTANCIA DE EQUILIBRIO =" + formatoF(reAngstrom, 10, 5) + " (ANGSTROMS)" +
                 formatoF(reBohr, 10, 5) + " (BOHR)");
     l.push_back("CTE CUADRATICA =" + formato1PE(c.K2, 13, 6) + " (U.A.) " +
-                formato1PE(c.K2 * MILIDINAS_SIMPLE, 13, 6) + " (milidinas/angstrom)");
+                formato1PE(c.K2 * MILIDINAS_POR_UA, 13, 6) + " (milidinas/angstrom)");
     l.push_back("CTE CUBICA         =" + formato1PE(c.K3, 16, 7) + " (U.A.)");
     l.push_back("CTE CUARTICA       =" + formato1PE(c.K4, 16, 7) + " (U.A.)");
     l.push_back("NU Y XNU =" + formatoF(c.NU, 10, 2) + " (1/cm)" + espacios(3) +
@@ -41,9 +41,9 @@ void constantes(std::vector<std::string>& l, const DatosEntrada& datos, const Re
     l.push_back("");
     l.push_back("EFECTOS DE LA ROTACION (CALCULADOS PARA J=1):");
     l.push_back("ALARGAMIENTO DE LA DISTANCIA DE ENLACE =" +
-                formatoF(c.DR * BOHR_A_ANGSTROM_SIMPLE, 9, 5) + " Angstrom");
+                formatoF(c.DR * ANGSTROM_POR_BOHR, 9, 5) + " Angstrom");
     l.push_back("INCREMENTO  DE LA  CONSTANTE DE FUERZA =" +
-                formatoF(c.DK * MILIDINAS_SIMPLE, 9, 5) + " milidinas/Angstrom");
+                formatoF(c.DK * MILIDINAS_POR_UA, 9, 5) + " milidinas/Angstrom");
     l.push_back("");
     l.push_back("");
 }

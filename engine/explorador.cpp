@@ -144,6 +144,11 @@ std::vector<ConjuntoPotencias> familiaCandidatos(int N, ConjuntoPotencias docume
         }
     }
     familia.anade(documento);
+    if (N < PUNTOS_CLASIFICACION_FIABLE) {
+        for (int p = POTENCIA_MIN; p + N - 1 <= POTENCIA_MAX; ++p) {
+            familia.anade(rango(p, p + N - 1));
+        }
+    }
     for (ConjuntoPotencias u : usuario) {
         familia.anade(u);
     }

@@ -36,9 +36,15 @@ bool esContiguo(ConjuntoPotencias conjunto);
 // The powers as a user reads them: "-4..4", "-4..4 sin 1", or the list "-6 -1 0 2".
 std::string textoPotencias(ConjuntoPotencias conjunto);
 
+// Below this many points a leave-one-out ranking says little: the family then also lists the
+// exact fits, and the window says so.
+constexpr int PUNTOS_CLASIFICACION_FIABLE = 8;
+
 // Every contiguous range within -15..14 with 3..min(N - 2, 12) powers; each such range with
 // the power 1, and separately -1, removed (kept when 3 powers remain); then the document's
-// set and the user's sets. No set appears twice; the first occurrence keeps its place.
+// set, with fewer than PUNTOS_CLASIFICACION_FIABLE points every contiguous range of N powers
+// (the fits through every point), and the user's sets. No set appears twice; the first
+// occurrence keeps its place.
 std::vector<ConjuntoPotencias> familiaCandidatos(int N, ConjuntoPotencias documento,
                                                  const std::vector<ConjuntoPotencias>& usuario);
 
@@ -56,7 +62,7 @@ struct EvaluacionCandidato {
     double aicc = 0.0;     // +inf when N - k - 1 <= 0
     int rango = 0;         // kept singular values: the fit's k
     std::vector<double> singularesDescartados;    // of the column-scaled matrix
-    std::optional<double> minimo;                 // the scan's equilibrium distance, bohr
+    std::optional<double> minimo;                 // the polished equilibrium distance, bohr
     bool minimoDentro = false;                    // within [RMIN, RMAX]
     std::optional<ConstantesConError> constantes; // when the scan found a minimum
 };

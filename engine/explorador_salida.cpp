@@ -1,6 +1,7 @@
 #include "explorador_salida.h"
 
 #include "abre_fich.h"
+#include "dispersion_modelos.h"
 #include "leedatos.h"
 #include "texto_incertidumbre.h"
 
@@ -68,7 +69,8 @@ nlohmann::ordered_json numeroJson(double v) {
     return std::isfinite(v) ? nlohmann::ordered_json(v) : nlohmann::ordered_json(nullptr);
 }
 
-nlohmann::ordered_json constantesJson(const EvaluacionCandidato& c) {
+nlohmann::ordered_json constantesJson(const EvaluacionCandidato& c,
+                                      const std::optional<DispersionModelos>& modelos) {
     if (!c.constantes) {
         return nullptr;
     }
@@ -77,9 +79,30 @@ nlohmann::ordered_json constantesJson(const EvaluacionCandidato& c) {
         const ValorConError& v = (*c.constantes)[k];
         constantes[std::string(NOMBRES_CONSTANTES[static_cast<int>(k)])] = {
             {"value", numeroJson(v.valor)},
-            {"stderr", v.error ? numeroJson(*v.error) : nlohmann::ordered_json(nullptr)}};
+            {"stderr", v.error ? numeroJson(*v.error) : nlohmann::ordered_json(nullptr)},
+            {"model_spread", modelos ? numeroJson(modelos->dispersion[static_cast<int>(k)])
+                                     : nlohmann::ordered_json(nullptr)}};
     }
     return constantes;
+}
+
+// The sets behind model_spread, with their weights.
+nlohmann::ordered_json conjuntosModeloJson(const std::vector<EvaluacionCandidato>& ranking,
+                                           const std::optional<DispersionModelos>& modelos) {
+    nlohmann::ordered_json conjuntos = nlohmann::ordered_json::array();
+    if (modelos) {
+        for (std::size_t j = 0; j < modelos->conjuntos.size(); ++j) {
+            conjuntos.push_back({{"powers", potenciasDe(ranking[modelos->conjuntos[j]].potencias)},
+                                 {"weight", numeroJson(modelos->pesos[j])}});
+        }
+    }
+    return conjuntos;
+}
+
+// v fixed with the given decimals; "0" when that rounds to zero, not a row of zeros.
+std::string fijo(double v, int decimales) {
+    const std::string texto = numero(v, std::chars_format::fixed, decimales);
+    return texto.find_first_of("123456789") == std::string::npos ? "0" : texto;
 }
 
 } // namespace
@@ -108,8 +131,16 @@ std::string textoValorConError(const ValorConError& v) {
         return numero(v.valor, std::chars_format::general, 7);
     }
     const int decimales = decimalesSegunError(*v.error);
-    return numero(v.valor, std::chars_format::fixed, decimales) + " ± " +
-           numero(*v.error, std::chars_format::fixed, decimales);
+    return fijo(v.valor, decimales) + " ± " + fijo(*v.error, decimales);
+}
+
+std::string textoDispersionModelo(double dispersion) {
+    if (!std::isfinite(dispersion)) {
+        return "-";
+    }
+    const std::string valor =
+        dispersion > 0.0 ? fijo(dispersion, decimalesSegunError(dispersion)) : "0";
+    return "± " + valor + " modelo";
 }
 
 std::string tablaExplorador(const std::vector<EvaluacionCandidato>& ranking,
@@ -151,6 +182,7 @@ std::string tablaExplorador(const std::vector<EvaluacionCandidato>& ranking,
 }
 
 std::string jsonExplorador(const std::vector<EvaluacionCandidato>& ranking) {
+    const std::optional<DispersionModelos> modelos = dispersionModelos(ranking);
     nlohmann::ordered_json candidatos = nlohmann::ordered_json::array();
     for (const EvaluacionCandidato& c : ranking) {
         candidatos.push_back({{"powers", potenciasDe(c.potencias)},
@@ -159,10 +191,13 @@ std::string jsonExplorador(const std::vector<EvaluacionCandidato>& ranking) {
                               {"aicc", numeroJson(c.aicc)},
                               {"minimum_inside", c.minimoDentro},
                               {"discarded", c.singularesDescartados.size()},
-                              {"constants", constantesJson(c)}});
+                              {"constants", constantesJson(c, modelos)}});
     }
     const nlohmann::ordered_json documento = {
-        {"format", "oscilab-explorer"}, {"version", 1}, {"candidates", std::move(candidatos)}};
+        {"format", "oscilab-explorer"},
+        {"version", 1},
+        {"candidates", std::move(candidatos)},
+        {"model_sets", conjuntosModeloJson(ranking, modelos)}};
     return documento.dump(1) + "\n";
 }
 

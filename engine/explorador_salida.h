@@ -28,14 +28,21 @@ UnidadesExplorador unidadesExplorador(const DatosEntrada& datos);
 std::array<Constante, 5> constantesMostradas(const UnidadesExplorador& u);
 
 // "value ± stderr" with the value rounded where the stderr's second significant digit
-// falls; the value alone (7 significant digits) without a stderr.
+// falls (a number that rounds to zero there is "0"); the value alone (7 significant digits)
+// without a stderr.
 std::string textoValorConError(const ValorConError& v);
+
+// A model spread beside a value of the table: "± 0.0012 modelo", at its own second
+// significant digit ("± 0 modelo" when every set agrees).
+std::string textoDispersionModelo(double dispersion);
 
 // The first `filas` candidates as an aligned table with a header, in the document's units.
 std::string tablaExplorador(const std::vector<EvaluacionCandidato>& ranking,
                             const DatosEntrada& datos, int filas = FILAS_TABLA_EXPLORADOR);
 
-// The whole ranking as the "oscilab-explorer" JSON document, version 1 (UTF-8).
+// The whole ranking as the "oscilab-explorer" JSON document, version 1 (UTF-8): each
+// constant with its model_spread (the same for every candidate: see dispersion_modelos.h),
+// and the sets and weights behind it in "model_sets".
 std::string jsonExplorador(const std::vector<EvaluacionCandidato>& ranking);
 
 // Reads datos/NAME.qvd as a plain run does (same ErrorMotor on a bad file), ranks its

@@ -195,15 +195,15 @@ gradientesConstantes(const DatosEntrada& datos, const Ajuste& ajuste, const Cons
         {0.0, 1.0, 0.0, 0.0},
         {0.0, 0.0, 1.0, 0.0},
         {0.0, 0.0, 0.0, 1.0},
-        {0.0, MILIDINAS_SIMPLE, 0.0, 0.0},
+        {0.0, MILIDINAS_POR_UA, 0.0, 0.0},
         (cm * f.WE).d,
         (cm * f.WEXE).d,
         (cm * f.BE).d,
         (cm * f.ALFA).d,
         (cm * f.DE).d,
         (cm * f.Y00).d,
-        (BOHR_A_ANGSTROM_SIMPLE * f.DR).d,
-        (MILIDINAS_SIMPLE * f.DK).d,
+        (ANGSTROM_POR_BOHR * f.DR).d,
+        (MILIDINAS_POR_UA * f.DK).d,
     }};
     std::array<std::vector<double>, NUM_CONSTANTES> g;
     for (int c = 0; c < NUM_CONSTANTES; ++c) {
@@ -233,15 +233,15 @@ ConstantesConError constantesConError(const DatosEntrada& datos, const Ajuste& a
         k.K2,
         k.K3,
         k.K4,
-        k.K2 * MILIDINAS_SIMPLE,
+        k.K2 * MILIDINAS_POR_UA,
         k.NU,
         k.XNU,
         k.BE / k.FACFREC,
         k.ALFA / k.FACFREC,
         k.DE / k.FACFREC,
         k.Y00 / k.FACFREC,
-        k.DR * BOHR_A_ANGSTROM_SIMPLE,
-        k.DK * MILIDINAS_SIMPLE,
+        k.DR * ANGSTROM_POR_BOHR,
+        k.DK * MILIDINAS_POR_UA,
     };
     ConstantesConError resultado;
     const auto g = C ? gradientesConstantes(datos, ajuste, k)

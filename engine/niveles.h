@@ -1,11 +1,12 @@
 // Vibrational levels (J = 0) from the harmonic frequency and the anharmonicity.
 #pragma once
 
+#include "constantes_fisicas.h"
 #include "datos_motor.h"
 
 namespace curvifit {
 
-constexpr double CONVCM = 4.5563276e-06; // hartree per 1/cm
+constexpr double CONVCM = HARTREE_POR_CM1;
 
 // A degenerate fit (a vanishing anharmonicity with a tiny frequency) could ask for
 // millions of levels below the highest data energy; no molecule has this many.

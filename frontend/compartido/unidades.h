@@ -1,10 +1,12 @@
-// Unit factors of the front end's table conversions (CODATA 2018). The engine keeps its own
-// factors for reading data files; these only convert what the user sees in the table.
+// Unit factors of the front end's table conversions: the engine's own, so that a table
+// converted here is read back by the engine to the same bohr and hartree.
 #pragma once
+
+#include "constantes_fisicas.h"
 
 namespace oscilab::unidades {
 
-inline constexpr double angstromPorBohr = 0.529177210903;
-inline constexpr double evPorHartree = 27.211386245988;
+inline constexpr double angstromPorBohr = curvifit::ANGSTROM_POR_BOHR;
+inline constexpr double evPorHartree = curvifit::EV_POR_HARTREE;
 
 } // namespace oscilab::unidades

@@ -1,8 +1,10 @@
 #include "explorador_logica.h"
 
 #include "compartido/textos_numero.h"
+#include "dispersion_modelos.h"
 #include "explorador_salida.h"
 #include "leedatos.h"
+#include "texto_incertidumbre.h"
 
 #include <cmath>
 
@@ -109,6 +111,52 @@ filasExplorador(const std::vector<curvifit::EvaluacionCandidato>& ranking,
         filas.push_back(std::move(fila));
     }
     return filas;
+}
+
+QString textoIncertidumbreModelo(const std::vector<curvifit::EvaluacionCandidato>& ranking,
+                                 const curvifit::DatosEntrada& datos) {
+    const std::optional<curvifit::DispersionModelos> modelos = curvifit::dispersionModelos(ranking);
+    if (!modelos) {
+        return {};
+    }
+    const curvifit::UnidadesExplorador u = curvifit::unidadesExplorador(datos);
+    const std::array<curvifit::Constante, 5> constantes = curvifit::constantesMostradas(u);
+    const QStringList nombres = {QStringLiteral("re"), QStringLiteral("ωe"), QStringLiteral("ωexe"),
+                                 QStringLiteral("Be"), QStringLiteral("αe")};
+    QStringList partes;
+    for (std::size_t k = 0; k < constantes.size(); ++k) {
+        const int i = static_cast<int>(constantes[k]);
+        const double media = modelos->media[static_cast<std::size_t>(i)];
+        const double dispersion = modelos->dispersion[static_cast<std::size_t>(i)];
+        // The mean rounded where the spread's second digit falls, as the table rounds at the
+        // standard error's.
+        std::string valor = curvifit::numero(media, std::chars_format::general, 7);
+        if (dispersion > 0.0) {
+            const std::string conDispersion = curvifit::textoValorConError({media, dispersion});
+            valor = conDispersion.substr(0, conDispersion.find(" ± "));
+        }
+        partes << QStringLiteral("%1 = %2 %3 %4")
+                      .arg(nombres[static_cast<int>(k)], QString::fromStdString(valor),
+                           QString::fromStdString(curvifit::textoDispersionModelo(dispersion)),
+                           k == 0 ? unidadDistancia(u) : QStringLiteral("cm⁻¹"));
+    }
+    return QStringLiteral("Incertidumbre de modelo, entre los %1 conjuntos con √(PRESS/N) hasta "
+                          "%2 veces el del mejor (media y desviación con pesos exp(−AICc/2)): %3.")
+        .arg(modelos->conjuntos.size())
+        .arg(QString::number(curvifit::FACTOR_PRESS_MODELOS, 'f', 1).replace('.', ','))
+        .arg(partes.join(QStringLiteral("; ")));
+}
+
+QString avisoPocosPuntos(int puntos) {
+    if (puntos >= curvifit::PUNTOS_CLASIFICACION_FIABLE) {
+        return {};
+    }
+    return QStringLiteral("Con %1 puntos (menos de %2), el error al predecir cada punto sin él "
+                          "dice poco de un conjunto de potencias: la lista incluye también el "
+                          "conjunto del documento y los ajustes exactos, con tantas potencias como "
+                          "puntos.")
+        .arg(puntos)
+        .arg(curvifit::PUNTOS_CLASIFICACION_FIABLE);
 }
 
 void marcaDocumento(std::vector<FilaExplorador>& filas, curvifit::ConjuntoPotencias documento) {

@@ -72,6 +72,16 @@ std::vector<FilaExplorador>
 filasExplorador(const std::vector<curvifit::EvaluacionCandidato>& ranking,
                 const curvifit::DatosEntrada& datos);
 
+// The model uncertainty under the table: each shown constant as the weighted mean over the
+// sets within 1.5 of the best sqrt(PRESS/N), "± spread modelo", in the document's units;
+// empty when no set qualifies.
+QString textoIncertidumbreModelo(const std::vector<curvifit::EvaluacionCandidato>& ranking,
+                                 const curvifit::DatosEntrada& datos);
+
+// With fewer than 8 points, why the ranking means little and what else is listed; empty
+// otherwise.
+QString avisoPocosPuntos(int puntos);
+
 // Marks the row of this power set as the document's (and no other).
 void marcaDocumento(std::vector<FilaExplorador>& filas, curvifit::ConjuntoPotencias documento);
 

@@ -36,6 +36,14 @@ frmexplorador::frmexplorador(QWidget* parent) : QWidget(parent, Qt::Window) {
     estado_->setObjectName(QStringLiteral("lbestado"));
     estado_->setWordWrap(true);
 
+    modelo_ = new QLabel(this);
+    modelo_->setObjectName(QStringLiteral("lbmodelo"));
+    modelo_->setWordWrap(true);
+    modelo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pocosPuntos_ = new QLabel(this);
+    pocosPuntos_->setObjectName(QStringLiteral("lbpocospuntos"));
+    pocosPuntos_->setWordWrap(true);
+
     tabla_ = new QTableWidget(0, NUM_COLUMNAS_EXPLORADOR, this);
     tabla_->setObjectName(QStringLiteral("tablaexplorador"));
     tabla_->setAccessibleName(QStringLiteral("Conjuntos de potencias por orden"));
@@ -61,8 +69,10 @@ frmexplorador::frmexplorador(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* capa = new QVBoxLayout(this);
     capa->addWidget(estado_);
+    capa->addWidget(pocosPuntos_);
     capa->addWidget(progreso_);
     capa->addWidget(tabla_, 1);
+    capa->addWidget(modelo_);
     capa->addWidget(nota);
     auto* abajo = new QHBoxLayout;
     abajo->addWidget(grafico_, 1);
@@ -107,6 +117,8 @@ void frmexplorador::explora(const DocumentoExplorado& documento) {
     ++generacion_;
     filas_.clear();
     datos_.reset();
+    modelo_->clear();
+    pocosPuntos_->clear();
     llenaTabla();
     grafico_->ponPuntos({}, QString());
     const PuntosExplorados puntos = puntosParaExplorar(documento);
@@ -163,6 +175,10 @@ void frmexplorador::recibe(int generacion, std::vector<curvifit::EvaluacionCandi
     retrasoProgreso_->stop();
     progreso_->hide();
     filas_ = filasExplorador(ranking, *datos_);
+    modelo_->setText(textoIncertidumbreModelo(ranking, *datos_));
+    modelo_->setVisible(!modelo_->text().isEmpty());
+    pocosPuntos_->setText(avisoPocosPuntos(datos_->NPUNTOS()));
+    pocosPuntos_->setVisible(!pocosPuntos_->text().isEmpty());
     estado_->setText(QStringLiteral("%1 conjuntos de potencias para %2 puntos, del que mejor "
                                     "predice cada punto sin él al que peor.")
                          .arg(filas_.size())

@@ -53,6 +53,8 @@ private:
     int filaElegida() const; // index into filas_, -1 when none
 
     QLabel* estado_ = nullptr;
+    QLabel* modelo_ = nullptr;      // the model uncertainty of the constants
+    QLabel* pocosPuntos_ = nullptr; // why so few points rank poorly
     QTableWidget* tabla_ = nullptr;
     GraficoPress* grafico_ = nullptr;
     QCheckBox* soloContiguos_ = nullptr;

@@ -276,4 +276,34 @@ TEST(BusquedaMinimoRapida, BulkAdditionsMatchOneAtATime) {
     }
 }
 
+// The polished minimum against closed forms: the root a of V' = s (R - a)(R - a - 2)(R - a - 3)
+// for random a and s, and the minimum of a Lennard-Jones well at its sigma. The scan's grid
+// point lies up to 1e-05 bohr past each; polished, they agree to rounding.
+TEST(MinimoPulido, TheRootOfTheSlopeBetweenTheLastTwoGridPoints) {
+    std::mt19937_64 azar(20);
+    std::uniform_real_distribution<double> posicion(0.5, 9.0);
+    std::uniform_real_distribution<double> exponente(-6.0, 2.0);
+    for (int caso = 0; caso < 300; ++caso) {
+        const double a = posicion(azar);
+        const CoeficientesPotencia c =
+            desdePendiente({a, a + 2.0, a + 3.0}, std::pow(10.0, exponente(azar)), 0.0, -1.0);
+        const Minimo m = buscaMinimo(c, 50.0);
+        ASSERT_TRUE(m.x) << a;
+        EXPECT_LT(m.anterior, *m.x);
+        const double x = puleMinimo(c, m.anterior, *m.x);
+        EXPECT_GE(x, m.anterior);
+        EXPECT_LE(x, *m.x);
+        EXPECT_NEAR(x, a, 1e-13 * a) << caso;
+        EXPECT_EQ(minimoPulido(c, 50.0), x);
+    }
+    for (double sigma : {1.400003, 2.146217, 7.100007, 10.300004}) {
+        CoeficientesPotencia lj{};
+        lj[indicePotencia(-12)] = 1e-4 * std::pow(sigma, 12);
+        lj[indicePotencia(-6)] = -2e-4 * std::pow(sigma, 6);
+        const double x = minimoPulido(lj, 50.0).value_or(0.0);
+        EXPECT_NEAR(x, sigma, 4e-15 * sigma);
+        EXPECT_GT(std::fabs(*buscaMinimo(lj, 50.0).x - sigma), 1e-7);
+    }
+}
+
 } // namespace curvifit

@@ -437,7 +437,7 @@ TEST(CurvifitProceso, ExampleMoleculesComeCloseToTheExperimentalConstants) {
         std::ostringstream curva;
         const DatosEntrada datos = LEEDATOS(fichero, ref.nombre, curva);
         const Constantes k = CALCULA(datos, curva).constantes;
-        const double reAngstrom = k.XEQ * 0.529177249;
+        const double reAngstrom = k.XEQ * 0.529177210903;
         EXPECT_NEAR(reAngstrom, ref.re, 0.02 * ref.re) << ref.nombre;
         EXPECT_NEAR(k.NU, ref.we, 0.06 * ref.we) << ref.nombre;
         EXPECT_NEAR(k.XNU, ref.wexe, 0.10 * ref.wexe) << ref.nombre;

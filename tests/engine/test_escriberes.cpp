@@ -75,7 +75,7 @@ TEST(Escriberes, HeaderAndConstants) {
     EXPECT_EQ(l[2], std::string(34, '-'));
     EXPECT_EQ(l[3], "");
     EXPECT_EQ(l[4], "DISTANCIA DE EQUILIBRIO =   0.74085 (ANGSTROMS)   1.40001 (BOHR)");
-    EXPECT_EQ(l[5], "CTE CUADRATICA = 3.700000E-01 (U.A.)  5.760567E+00 (milidinas/angstrom)");
+    EXPECT_EQ(l[5], "CTE CUADRATICA = 3.700000E-01 (U.A.)  5.760504E+00 (milidinas/angstrom)");
     EXPECT_EQ(l[6], "CTE CUBICA         =  -1.5000000E+00 (U.A.)");
     EXPECT_EQ(l[7], "CTE CUARTICA       =   4.2500000E+00 (U.A.)");
     EXPECT_EQ(l[8], "NU Y XNU =   4401.23 (1/cm)     121.34 (1/cm)");
@@ -86,7 +86,7 @@ TEST(Escriberes, HeaderAndConstants) {
     EXPECT_EQ(l[13], "ENERGIA DEL ULTIMO NIVEL = -1.0234000    (U.A.)");
     EXPECT_EQ(l[16], "EFECTOS DE LA ROTACION (CALCULADOS PARA J=1):");
     EXPECT_EQ(l[17], "ALARGAMIENTO DE LA DISTANCIA DE ENLACE =  0.00651 Angstrom");
-    EXPECT_EQ(l[18], "INCREMENTO  DE LA  CONSTANTE DE FUERZA =  0.70995 milidinas/Angstrom");
+    EXPECT_EQ(l[18], "INCREMENTO  DE LA  CONSTANTE DE FUERZA =  0.70994 milidinas/Angstrom");
     EXPECT_EQ(l[21], ".../...");
     EXPECT_EQ(l[23], "AJUSTE MINIMOCUADR\xC1TICO:");
     EXPECT_EQ(l[24], std::string(24, '-'));
@@ -96,31 +96,32 @@ TEST(Escriberes, HeaderAndConstants) {
 TEST(Escriberes, DistanceInBohrOrAngstrom) {
     DatosEntrada d = datosEjemplo();
     Resultado r = resultadoEjemplo();
-    // In bohr: RE * 0.529177 first, RE second.
+    // In bohr: RE in Angstrom first, RE second.
     EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO =   0.74085 (ANGSTROMS)   1.40001 (BOHR)");
     d.UNIDIST = "ANGSTROM";
     r.constantes.RE = 0.74085;
     EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO =   0.74085 (ANGSTROMS)   1.40000 (BOHR)");
-    // The factor of this line is 0.529177 in double precision: neither the reading
-    // factor 0.529177249 nor the single-precision 0.52917701 of the rotation lines.
+    // The bohr of this line is the one the data are read with, 0.529177210903 Angstrom.
     d.UNIDIST = "UA      ";
     r.constantes.RE = 1000.0;
-    EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO = 529.17700 (ANGSTROMS)1000.00000 (BOHR)");
+    EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO = 529.17721 (ANGSTROMS)1000.00000 (BOHR)");
     d.UNIDIST = "ANGSTROM";
-    r.constantes.RE = 529.177;
-    EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO = 529.17700 (ANGSTROMS)1000.00000 (BOHR)");
+    r.constantes.RE = 529.177210903;
+    EXPECT_EQ(linea(d, r, 5), "DISTANCIA DE EQUILIBRIO = 529.17721 (ANGSTROMS)1000.00000 (BOHR)");
 }
 
-TEST(Escriberes, SinglePrecisionConversionConstants) {
+// One bohr is 0.529177210903 Angstrom, and one hartree/bohr^2 is Eh / a0^2 =
+// 15.568931028... mdyn/Angstrom with Eh = 4.3597447222071e-18 J.
+TEST(Escriberes, FullPrecisionConversionConstants) {
     DatosEntrada d = datosEjemplo();
     Resultado r = resultadoEjemplo();
-    r.constantes.DR = 1000.0; // 529.1770100593567, not 529.177
-    r.constantes.DK = 60.0;   // 934.1460227966309, not 934.146
-    r.constantes.K2 = 1.00000049 / 15.5691;
-    EXPECT_EQ(linea(d, r, 18), "ALARGAMIENTO DE LA DISTANCIA DE ENLACE =529.17701 Angstrom");
+    r.constantes.DR = 1000.0;
+    r.constantes.DK = 60.0;
+    r.constantes.K2 = 64.0;
+    EXPECT_EQ(linea(d, r, 18), "ALARGAMIENTO DE LA DISTANCIA DE ENLACE =529.17721 Angstrom");
     EXPECT_EQ(linea(d, r, 19),
-              "INCREMENTO  DE LA  CONSTANTE DE FUERZA =934.14602 milidinas/Angstrom");
-    EXPECT_EQ(linea(d, r, 6).substr(37, 13), " 1.000001E+00");
+              "INCREMENTO  DE LA  CONSTANTE DE FUERZA =934.13586 milidinas/Angstrom");
+    EXPECT_EQ(linea(d, r, 6).substr(37, 13), " 9.964116E+02");
 }
 
 TEST(Escriberes, FirstOrLastLevel) {

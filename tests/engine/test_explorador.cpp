@@ -2,7 +2,9 @@
 // top-ranked set's constants against closed forms, and curvifit --explorar as a process.
 #include "ajuste.h"
 #include "datos_motor.h"
+#include "dispersion_modelos.h"
 #include "explorador.h"
+#include "explorador_salida.h"
 #include "formulas_constantes.h"
 #include "leedatos.h"
 #include "unidades.h"
@@ -150,9 +152,17 @@ TEST(Explorador, FamilyHasEveryRangeOnceAndTheDocumentsAndUsersSets) {
     EXPECT_EQ(familia.back(), usuario);
     EXPECT_EQ(textoPotencias(rangoPotencias(-4, 4) & ~rangoPotencias(1, 1)), "-4..4 sin 1");
     EXPECT_EQ(textoPotencias(usuario), "0 1 6");
-    // Five points leave room for ranges of 3 powers only.
-    for (ConjuntoPotencias c : familiaCandidatos(5, 0, {})) {
-        EXPECT_EQ(numeroPotencias(c), 3);
+    // Five points leave room for ranges of 3 powers only; so few points also list the 26
+    // exact fits, the ranges of 5 powers. Eight points do not.
+    const auto pocos = familiaCandidatos(5, 0, {});
+    EXPECT_EQ(std::count_if(pocos.begin(), pocos.end(),
+                            [](ConjuntoPotencias c) { return numeroPotencias(c) == 5; }),
+              26);
+    for (ConjuntoPotencias c : pocos) {
+        EXPECT_TRUE(numeroPotencias(c) == 3 || (numeroPotencias(c) == 5 && esContiguo(c)));
+    }
+    for (ConjuntoPotencias c : familiaCandidatos(8, 0, {})) {
+        EXPECT_LE(numeroPotencias(c), 6);
     }
 }
 
@@ -297,11 +307,65 @@ TEST(Explorador, CommandLineJsonParsesAndComesInRankOrder) {
     }
     const double re = candidatos[0].at("constants").at("re_bohr").at("value");
     EXPECT_NEAR(re, 1.4011, 1e-4);
+    // One model spread for the ranking, the same in every candidate, over the weighted sets.
+    const auto& spread = candidatos[0].at("constants").at("we_cm1").at("model_spread");
+    ASSERT_TRUE(spread.is_number());
+    EXPECT_EQ(candidatos.back().at("constants").at("we_cm1").at("model_spread"), spread);
+    double suma = 0.0;
+    for (const auto& m : j.at("model_sets")) {
+        suma += m.at("weight").get<double>();
+    }
+    EXPECT_NEAR(suma, 1.0, 1e-12);
     // The plain table shows the first 20 rows under its two header lines and its titles.
     const Proceso tabla = curvifit(texto, "--explorar mol");
     ASSERT_EQ(tabla.salida, 0);
     EXPECT_EQ(std::count(tabla.salidaEstandar.begin(), tabla.salidaEstandar.end(), '\n'),
               3 + 20 + (tabla.salidaEstandar.find("* sin") != std::string::npos ? 1 : 0));
+}
+
+// Akaike weights exp(-AICc/2) normalised, taken relative to the smallest AICc: the same for
+// AICc values shifted by a constant, even one that would underflow exp on its own.
+TEST(DispersionModelos, AkaikeWeightsAndTheWeightedSpread) {
+    const double e1 = std::exp(-1.0);
+    const std::vector<double> pesos = pesosAkaike({10.0, 12.0, INFINITY, 10.0});
+    ASSERT_EQ(pesos.size(), 4u);
+    EXPECT_DOUBLE_EQ(pesos[0], 1.0 / (2.0 + e1));
+    EXPECT_DOUBLE_EQ(pesos[1], e1 / (2.0 + e1));
+    EXPECT_EQ(pesos[2], 0.0);
+    EXPECT_EQ(pesosAkaike({-5000.0, -4998.0, INFINITY, -5000.0}), pesos);
+    EXPECT_TRUE(pesosAkaike({INFINITY, NAN}).empty());
+
+    // Four candidates: the best sqrt(PRESS/N) is 1, so 1.4 is in and 1.6 out; one without
+    // a minimum inside the data and one with an undefined PRESS never count.
+    const auto candidato = [](double press, double aicc, double we, bool dentro) {
+        EvaluacionCandidato c;
+        c.pressRms = press;
+        c.aicc = aicc;
+        c.minimoDentro = dentro;
+        c.constantes.emplace();
+        c.constantes->valores[static_cast<int>(Constante::WeCm1)].valor = we;
+        return c;
+    };
+    const std::vector<EvaluacionCandidato> ranking = {
+        candidato(1.0, -100.0, 4400.0, true), candidato(1.4, -98.0, 4410.0, true),
+        candidato(1.6, -120.0, 4000.0, true), candidato(0.5, -130.0, 3000.0, false),
+        candidato(INFINITY, -140.0, 2000.0, true)};
+    const std::optional<DispersionModelos> d = dispersionModelos(ranking);
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->conjuntos, (std::vector<std::size_t>{0, 1}));
+    const double w0 = 1.0 / (1.0 + e1);
+    const double w1 = e1 / (1.0 + e1);
+    const double media = w0 * 4400.0 + w1 * 4410.0;
+    const int we = static_cast<int>(Constante::WeCm1);
+    EXPECT_DOUBLE_EQ(d->media[we], media);
+    EXPECT_DOUBLE_EQ(d->dispersion[we], std::sqrt(w0 * std::pow(4400.0 - media, 2) +
+                                                  w1 * std::pow(4410.0 - media, 2)));
+    EXPECT_FALSE(dispersionModelos({ranking[3], ranking[4]}));
+    // Texts: a number that rounds to zero at the shown decimals is "0".
+    EXPECT_EQ(textoDispersionModelo(0.0012345), "± 0.0012 modelo");
+    EXPECT_EQ(textoDispersionModelo(3e-19), "± 0 modelo");
+    EXPECT_EQ(textoValorConError({-2e-20, 3e-3}), "0 ± 0.0030");
+    EXPECT_EQ(textoValorConError({1.40113, 3e-20}), "1.401130000000000 ± 0");
 }
 
 } // namespace curvifit

@@ -36,7 +36,7 @@ std::vector<double> equiespaciados(double desde, double hasta, int n) {
 
 double ljArgon(double r) {
     const double s6 = std::pow(7.1 / r, 6);
-    return 99.5 * 4.5563276e-06 * (s6 * s6 - 2.0 * s6);
+    return 99.5 / 219474.6313632 * (s6 * s6 - 2.0 * s6);
 }
 
 double morseH2(double r) {
@@ -145,7 +145,7 @@ TEST(AjusteEscalado, MorseInAngstromAndEvGivesItsHarmonicFrequency) {
     // we = a sqrt(2 De / mu), in atomic units, over 2 pi c.
     const double aUA = a * FACDIST_ANGSTROM;
     const double we = aUA * std::sqrt(2.0 * De / FACENER_EV / datos.MASARED) / (2.0 * M_PI);
-    EXPECT_NEAR(k.NU, we / 7.25156e-07, 0.005 * we / 7.25156e-07);
+    EXPECT_NEAR(k.NU, we * 2.0 * M_PI * 219474.6313632, 0.005 * we * 2.0 * M_PI * 219474.6313632);
     EXPECT_NEAR(k.RE, Re, 2e-5);
 }
 

@@ -105,7 +105,7 @@ TEST(LeePotencias, PowersOutOfRangeOrTwiceAreRefused) {
 
 TEST(LeeDatos, MassesGiveTheReducedMassInElectronMasses) {
     EXPECT_NEAR(masaReducida(1.0079, 1.0079), 918.64, 0.005);
-    EXPECT_NEAR(masaReducida(1.0079, 18.998), 1.0079 * 18.998 / (1.0079 + 18.998) * 1822.888486,
+    EXPECT_NEAR(masaReducida(1.0079, 18.998), 1.0079 * 18.998 / (1.0079 + 18.998) * 1822.888486209,
                 1e-9);
 }
 
@@ -114,10 +114,10 @@ TEST(LeeDatos, AngstromAndElectronvoltsAreConverted) {
     EXPECT_EQ(datos.UNIDIST, "ANGSTROM");
     EXPECT_TRUE(datos.enAngstrom());
     EXPECT_EQ(datos.UNIENER, "eV");
-    EXPECT_EQ(datos.FACDIST, 0.529177249);
-    EXPECT_EQ(datos.FACENER, 27.21161);
-    EXPECT_EQ(datos.RDAT[0], 1.0 / 0.529177249);
-    EXPECT_EQ(datos.EDAT[0], -2.0 / 27.21161);
+    EXPECT_EQ(datos.FACDIST, 0.529177210903);
+    EXPECT_EQ(datos.FACENER, 27.211386245988);
+    EXPECT_EQ(datos.RDAT[0], 1.0 / 0.529177210903);
+    EXPECT_EQ(datos.EDAT[0], -2.0 / 27.211386245988);
     EXPECT_EQ(datos.VDAT[0], -2.0);
 }
 
@@ -131,12 +131,12 @@ TEST(LeeDatos, UnitWordsOfEveryKind) {
     };
     const Caso casos[] = {
         {"UA   UA", "UA      ", "UA", 1.0, 1.0},
-        {"A eV", "ANGSTROM", "eV", 0.529177249, 27.21161},
-        {"angstrom ev", "ANGSTROM", "ev", 0.529177249, 1.0},
-        {"ANGSTROM EV", "ANGSTROM", "EV", 0.529177249, 1.0},
-        {"Angstroms eVolts", "ANGSTROM", "eV", 0.529177249, 27.21161},
+        {"A eV", "ANGSTROM", "eV", 0.529177210903, 27.211386245988},
+        {"angstrom ev", "ANGSTROM", "ev", 0.529177210903, 1.0},
+        {"ANGSTROM EV", "ANGSTROM", "EV", 0.529177210903, 1.0},
+        {"Angstroms eVolts", "ANGSTROM", "eV", 0.529177210903, 27.211386245988},
         {"bohr hartree", "bohr    ", "ha", 1.0, 1.0},
-        {"Ang,eV", "Ang     ", "eV", 1.0, 27.21161},
+        {"Ang,eV", "Ang     ", "eV", 1.0, 27.211386245988},
     };
     for (const auto& caso : casos) {
         const auto datos =

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 namespace curvifit {
@@ -291,6 +292,73 @@ TEST(Ercoef, NskipAccumulatesAndBothPassesStopAtTheFirstPointAtZero) {
     EXPECT_DOUBLE_EQ(e.ERRCOEF[0], 0.7 * std::sqrt(var1 / 3.0));
     EXPECT_DOUBLE_EQ(e.MEDIACOEF[1], media2);
     EXPECT_DOUBLE_EQ(e.ERRCOEF[1], 0.7 * std::sqrt(var2 / 2.0));
+}
+
+// A Br2-like curve fitted with the powers -12..-1: coefficients up to some 1e8 against point
+// estimates r_i / x^j far below their last digit. Added to a_j first, the deviations vanished
+// and every probable error came out as 0; taken from r_i / x^j alone they keep their digits.
+TEST(Ercoef, HugeCoefficientsKeepTheirProbableErrors) {
+    std::vector<double> x;
+    std::vector<double> y;
+    for (int i = 0; i < 30; ++i) {
+        const double r = 3.7 + 0.2 * i;
+        const double e = 1.0 - std::exp(-1.05 * (r - 4.31));
+        x.push_back(r);
+        y.push_back(0.0724 * e * e - 0.0724);
+    }
+    const FuncionesBase base = [](double r) {
+        std::vector<double> f;
+        for (int p = -12; p <= -1; ++p) {
+            f.push_back(std::pow(r, p));
+        }
+        return f;
+    };
+    // The points moved onto the fitted curve, give or take 1e-12 hartree: a fit as close as
+    // one of few points, whose residuals lie far below the last digit of every a_j.
+    const std::vector<double> sigma(x.size(), 1.0);
+    const SolucionSVD morse = SVDFIT(x, y, sigma, 12, base);
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const std::vector<double> f = base(x[i]);
+        double suma = 0.0;
+        for (std::size_t k = 0; k < f.size(); ++k) {
+            suma += morse.a[k] * f[k];
+        }
+        y[i] = suma + 1e-12 * std::sin(7.0 * static_cast<double>(i));
+    }
+    const SolucionSVD s = SVDFIT(x, y, sigma, 12, base);
+    const ErroresCoeficientes e = ERCOEF(x, y, s.a, base);
+    std::vector<double> residuo;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const std::vector<double> f = base(x[i]);
+        double suma = 0.0;
+        for (std::size_t k = 0; k < f.size(); ++k) {
+            suma += s.a[k] * f[k];
+        }
+        residuo.push_back(suma - y[i]);
+    }
+    int canceladas = 0;
+    for (int j = 1; j <= 12; ++j) {
+        long double media = 0.0L;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            media += residuo[i] / std::pow(static_cast<long double>(x[i]), j);
+        }
+        media /= static_cast<long double>(x.size());
+        long double var = 0.0L;
+        double varAntigua = 0.0;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            const long double d = residuo[i] / std::pow(static_cast<long double>(x[i]), j) - media;
+            var += d * d;
+            const double estimacion = s.a[j - 1] + residuo[i] / std::pow(x[i], j);
+            varAntigua += std::pow(estimacion - (s.a[j - 1] + static_cast<double>(media)), 2);
+        }
+        canceladas += varAntigua == 0.0 ? 1 : 0;
+        const double esperado = 0.7 * std::sqrt(static_cast<double>(var / 29.0L));
+        EXPECT_GT(e.ERRCOEF[j - 1], 0.0) << j;
+        EXPECT_NEAR(e.ERRCOEF[j - 1], esperado, 1e-9 * esperado) << j;
+    }
+    // The case is one where the old order of operations lost everything.
+    EXPECT_EQ(canceladas, 12);
+    EXPECT_GT(std::fabs(s.a[0]), 1e5);
 }
 
 TEST(Coefpot, CoefficientsGoToTheirPowers) {

@@ -77,9 +77,9 @@ TEST_F(DetallesCO, ConstantsShowValueAndErrorInBothDistanceUnits) {
     EXPECT_DOUBLE_EQ(comoNumero(fila("re", "Angstrom")[3]),
                      j["constants"]["re_angstrom"]["value"].get<double>());
     const auto& dr = j["constants"]["dr_j1_angstrom"];
-    EXPECT_NEAR(comoNumero(fila("dR(J=1)", "bohr")[3]) * 0.529177, dr["value"].get<double>(),
+    EXPECT_NEAR(comoNumero(fila("dR(J=1)", "bohr")[3]) * 0.529177210903, dr["value"].get<double>(),
                 1e-15);
-    EXPECT_NEAR(comoNumero(fila("dR(J=1)", "bohr")[4]) * 0.529177, dr["stderr"].get<double>(),
+    EXPECT_NEAR(comoNumero(fila("dR(J=1)", "bohr")[4]) * 0.529177210903, dr["stderr"].get<double>(),
                 1e-17);
 }
 

@@ -1,4 +1,5 @@
 #include "compartido/textos_numero.h"
+#include "leedatos.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -148,7 +149,7 @@ TEST(TextoGeneral, FifteenDigitsNoTrailingZerosExponentOutsideRange) {
 }
 
 TEST(TextoGeneral, ReadsBackToTheSameFifteenDigitValue) {
-    for (double x : {1.889726, -27.211395, 3.14159265358979, 6.02e23, -4.2e-7, 0.529177249}) {
+    for (double x : {1.889726, -27.211395, 3.14159265358979, 6.02e23, -4.2e-7, 0.529177210903}) {
         const double y = valorInicial(textoGeneral(x));
         EXPECT_NEAR(y, x, std::fabs(x) * 1e-14) << x;
     }
@@ -179,6 +180,21 @@ TEST(ConvierteCelda, DoublePrecisionWithExactlyInverseFactors) {
     // Texts that are no number stay for the save to name them.
     EXPECT_EQ(convierteCelda(QStringLiteral("1.7-3"), Conversion::AngstromABohr),
               QStringLiteral("1.7-3"));
+}
+
+// The table converts with the engine's own factors: a table converted to Angstrom and eV is
+// read by the engine back to the bohr and hartree it held, to rounding (to the ten digits a
+// cell shows when the text is what travels).
+TEST(ConvierteCelda, TableConvertedToAngstromAndEvReadsBackInTheEngine) {
+    curvifit::DatosEntrada unidades;
+    curvifit::fijaUnidades(unidades, "ANGSTROM", "eV");
+    for (double x : {1.4011, 0.5, 7.25, -1.1723012291375, -0.0001234, 250.0}) {
+        EXPECT_DOUBLE_EQ(convierteValor(x, Conversion::BohrAAngstrom) / unidades.FACDIST, x);
+        EXPECT_DOUBLE_EQ(convierteValor(x, Conversion::HartreeAEv) / unidades.FACENER, x);
+        const double leido = valorInicial(convierteCelda(textoGeneral(x), Conversion::HartreeAEv)) /
+                             unidades.FACENER;
+        EXPECT_NEAR(leido, x, 5e-10 * std::fabs(x));
+    }
 }
 
 // A converted text has at most 10 significant digits and is within one part in 10^9 of the

@@ -86,7 +86,7 @@ TEST(Ejemplos, EveryShippedDocumentRunsWithoutAWarning) {
 TEST(Ejemplos, H2GivesTheConstantsOfItsMorseCurve) {
     const double de = 0.1745;
     const double a = 1.0282;
-    const double mu = 1.0079 / 2.0 * 1822.888486; // electron masses
+    const double mu = 1.0079 / 2.0 * 1822.888486209; // electron masses
     const double hartreeEnCm = 219474.6313632;
     const Resultado r = ejecuta(QStringLiteral("H2"));
     EXPECT_NEAR(r.re, 1.4011, 1e-3);

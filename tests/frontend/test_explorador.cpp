@@ -7,6 +7,7 @@
 #include "document/frmajuste.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -47,8 +48,8 @@ TEST(ExploradorLogica, PointsAsTheSavedFileGivesThemWithUnitsAndRows) {
     ASSERT_TRUE(p.datos) << p.error.toStdString();
     const curvifit::DatosEntrada& datos = *p.datos;
     ASSERT_EQ(datos.NPUNTOS(), 16);
-    EXPECT_NEAR(datos.RDAT.front(), 0.75 * 0.9697 / 0.529177249, 1e-9);
-    EXPECT_NEAR(datos.EDAT.front() * 27.21161, d.celdas[17][1].toDouble(), 1e-9);
+    EXPECT_NEAR(datos.RDAT.front(), 0.75 * 0.9697 / 0.529177210903, 1e-9);
+    EXPECT_NEAR(datos.EDAT.front() * 27.211386245988, d.celdas[17][1].toDouble(), 1e-9);
     EXPECT_TRUE(std::is_sorted(datos.RDAT.begin(), datos.RDAT.end()));
     EXPECT_TRUE(datos.enAngstrom());
     EXPECT_EQ(datos.NPOT, 3);
@@ -62,7 +63,7 @@ TEST(ExploradorLogica, PointsAsTheSavedFileGivesThemWithUnitsAndRows) {
     ASSERT_EQ(filas.size(), ranking.size());
     const FilaExplorador& mejor = filas.front();
     EXPECT_EQ(mejor.textos[ColOrden], QStringLiteral("1"));
-    EXPECT_DOUBLE_EQ(mejor.pressRms, ranking.front().pressRms * 27.21161);
+    EXPECT_DOUBLE_EQ(mejor.pressRms, ranking.front().pressRms * 27.211386245988);
     // re in Angstrom, near the curve's 0.9697.
     EXPECT_NEAR(mejor.textos[ColRe].section(QStringLiteral(" ± "), 0, 0).toDouble(), 0.9697, 1e-4);
     const auto documento = std::find_if(filas.begin(), filas.end(),
@@ -78,6 +79,13 @@ TEST(ExploradorLogica, PointsAsTheSavedFileGivesThemWithUnitsAndRows) {
     for (int i : contiguos) {
         EXPECT_FALSE(filas[static_cast<std::size_t>(i)].textos[ColPotencias].contains("sin"));
     }
+    // The model uncertainty: re's weighted mean in Angstrom near the curve's, "± ... modelo".
+    const QString modelo = textoIncertidumbreModelo(ranking, datos);
+    EXPECT_TRUE(modelo.contains(QStringLiteral(" modelo Å; ωe = "))) << modelo.toStdString();
+    EXPECT_NEAR(modelo.section(QStringLiteral("re = "), 1).section(' ', 0, 0).toDouble(), 0.9697,
+                1e-3);
+    EXPECT_EQ(avisoPocosPuntos(16), QString());
+    EXPECT_TRUE(avisoPocosPuntos(7).contains(QStringLiteral("ajustes exactos")));
     marcaDocumento(filas, mejor.potencias);
     EXPECT_TRUE(filas.front().delDocumento);
     EXPECT_FALSE(documento->delDocumento);
@@ -129,6 +137,9 @@ TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
     ASSERT_TRUE(terminado.wait(10000));
     EXPECT_TRUE(ventanaExplorador->isVisible());
     EXPECT_FALSE(ventanaExplorador->isModal());
+    EXPECT_TRUE(ventanaExplorador->findChild<QLabel*>(QStringLiteral("lbmodelo"))
+                    ->text()
+                    .startsWith(QStringLiteral("Incertidumbre de modelo")));
     // The document is read, not rearranged, and stays unchanged.
     EXPECT_EQ(celda(1, 1), antes);
     EXPECT_FALSE(ventana->hayCambios());
