@@ -1,6 +1,7 @@
 #include "argumentos.h"
 
 #include "errores.h"
+#include "lectura_libre.h"
 
 #include <charconv>
 
@@ -30,6 +31,20 @@ int leeEntero(const std::string& opcion, const std::string& texto, int minimo, i
     return valor;
 }
 
+// The spectrum's temperature: a positive number of kelvin, "." for decimals.
+constexpr double TEMPERATURA_MAXIMA_K = 1e5;
+
+double leeTemperatura(const std::string& opcion, const std::string& texto) {
+    const auto T = convierteReal(texto);
+    if (T.estado != Conversion::Correcta || !(T.valor > 0.0) || T.valor > TEMPERATURA_MAXIMA_K) {
+        throw errorArgumento(opcion +
+                             " necesita una temperatura en K mayor que 0 y hasta 100000 "
+                             "(se dio \"" +
+                             texto + "\")");
+    }
+    return T.valor;
+}
+
 } // namespace
 
 Argumentos leeArgumentos(const std::vector<std::string>& argumentos) {
@@ -48,6 +63,11 @@ Argumentos leeArgumentos(const std::vector<std::string>& argumentos) {
         } else if (palabra == "--cola") {
             leidos.cola = leeEntero(palabra, valorDe(argumentos, i), COLA_MINIMA, COLA_MAXIMA);
             ++i;
+        } else if (palabra == "--temperatura") {
+            leidos.temperatura = leeTemperatura(palabra, valorDe(argumentos, i));
+            ++i;
+        } else if (palabra == "--exomol") {
+            leidos.exomol = true;
         } else if (palabra == "--json") {
             leidos.json = true;
         }

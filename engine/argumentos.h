@@ -1,8 +1,9 @@
 // curvifit's command line: the first argument names the document, options follow it.
-//   curvifit NAME [--jmax N] [--cola N]
+//   curvifit NAME [--jmax N] [--cola N] [--temperatura T] [--exomol]
 //   curvifit --explorar NAME [--json]
 #pragma once
 
+#include "espectro.h"
 #include "niveles_exactos.h"
 
 #include <optional>
@@ -12,11 +13,13 @@
 namespace curvifit {
 
 struct Argumentos {
-    std::string nombre;                  // the document, as given (ABRE_FICH trims it)
-    int jmax = JMAX_DEFECTO;             // highest J of the exact levels
-    int cola = COLA_DEFECTO;             // the exponent n of the curve's -Cn/R^n tail
-    std::optional<std::string> explorar; // --explorar NAME
-    bool json = false;                   // --json
+    std::string nombre;                         // the document, as given (ABRE_FICH trims it)
+    int jmax = JMAX_DEFECTO;                    // highest J of the exact levels
+    int cola = COLA_DEFECTO;                    // the exponent n of the curve's -Cn/R^n tail
+    double temperatura = TEMPERATURA_DEFECTO_K; // K, of the spectrum's intensities
+    bool exomol = false;                        // --exomol: result/NAME.states and .trans
+    std::optional<std::string> explorar;        // --explorar NAME
+    bool json = false;                          // --json
 };
 
 // Arguments after the program's name. Throws ErrorMotor (Salida::DatosNoAdmitidos) for an

@@ -1,11 +1,15 @@
-// curvifit NAME [--jmax N] [--cola N]: reads datos/NAME.qvd, writes result/NAME.res,
-// result/NAME.scs and result/NAME.json. curvifit --explorar NAME [--json]: ranks candidate power
-// sets for datos/NAME.qvd on standard output and writes no result file.
+// curvifit NAME [--jmax N] [--cola N] [--temperatura T] [--exomol]: reads datos/NAME.qvd (and
+// datos/NAME.dip when there is one), writes result/NAME.res, result/NAME.scs and
+// result/NAME.json (with --exomol result/NAME.states and result/NAME.trans too). curvifit
+// --explorar NAME [--json]: ranks candidate power sets for datos/NAME.qvd on standard output and
+// writes no result file.
 #include "abre_fich.h"
 #include "argumentos.h"
 #include "calcula.h"
+#include "dipolo.h"
 #include "errores.h"
 #include "escriberes.h"
+#include "espectro_exomol.h"
 #include "explorador_salida.h"
 #include "leedatos.h"
 #include "niveles_exactos.h"
@@ -58,8 +62,16 @@ int main(int argc, char** argv) {
         opciones.cola = argumentos.cola;
         const NivelesExactos exactos = nivelesExactos(datos, resultado.ajuste, resultado.constantes,
                                                       argumentos.jmax, opciones);
+        const EspectroDelResultado espectro = espectroDelDocumento(
+            rutaDipolo(rutas.FICHDATOS), exactos, resultado.constantes.XEQ, argumentos.temperatura);
+        if (argumentos.exomol && espectro.espectro) {
+            escribeExomol(rutas.FICHJSON, *espectro.espectro);
+        } else if (argumentos.exomol) {
+            std::cerr << "Sin momento dipolar válido (" << rutaDipolo(rutas.FICHDATOS)
+                      << ") no hay espectro: no se escriben los ficheros ExoMol.\n";
+        }
         escribeResultadoJson(rutas.FICHJSON,
-                             resultadoJson(rutas.FICHDATOS, datos, resultado, exactos));
+                             resultadoJson(rutas.FICHDATOS, datos, resultado, exactos, espectro));
         return static_cast<int>(Salida::Correcta);
     } catch (const ErrorMotor& error) {
         return termina(json, error.salida(), error.what());

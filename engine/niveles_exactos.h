@@ -58,6 +58,15 @@ struct ConstantesDeNiveles {
     std::vector<int> v_usados; // the J = 0 levels fitted
 };
 
+// The bound levels' radial functions on the grid they were solved on (all share it): for the
+// spectrum's transition moments. c[k] belongs to niveles[nivel[k]]; c_i = chi(R_i) sqrt(peso_i),
+// sign as the eigensolver left it. Quasibound levels have grids of their own and are absent.
+struct FuncionesLigadas {
+    std::vector<double> R, peso;
+    std::vector<std::size_t> nivel;
+    std::vector<std::vector<double>> c;
+};
+
 struct NivelesExactos {
     int JMAX = JMAX_DEFECTO;
     double RMIN = 0.0, RMAX = 0.0;    // bohr
@@ -67,6 +76,7 @@ struct NivelesExactos {
     std::optional<ConstantesDeNiveles> constantes;
     Extensiones extensiones;
     std::optional<Disociacion> disociacion;
+    FuncionesLigadas funciones;
 };
 
 // How fine the grid is: the points per shortest local de Broglie wavelength are multiplied

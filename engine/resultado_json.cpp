@@ -4,6 +4,7 @@
 #include "avisos.h"
 #include "niveles_exactos_json.h"
 #include "errores.h"
+#include "espectro_json.h"
 #include "incertidumbres.h"
 #include "unidades.h"
 
@@ -124,7 +125,8 @@ ErrorMotor errorEscritura(const std::string& ruta) {
 } // namespace
 
 Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
-                   const Resultado& resultado, const NivelesExactos& exactos) {
+                   const Resultado& resultado, const NivelesExactos& exactos,
+                   const EspectroDelResultado& espectro) {
     std::vector<double> ajustadas;
     for (double r : datos.RDAT) {
         ajustadas.push_back(energiaAjustada(resultado.ajuste.ACOEF, datos.POTUSADA, r));
@@ -147,7 +149,11 @@ Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
         {"levels_second_order", nivelesJson(resultado.niveles)},
     };
     documento["levels_exact"] = nivelesExactosJson(exactos);
+    documento["spectrum"] = espectroJson(espectro.espectro);
     documento["warnings"] = avisosJson(datos, resultado, exactos);
+    for (const Aviso& aviso : espectro.avisos) {
+        documento["warnings"].push_back({{"code", aviso.codigo}, {"text", aviso.texto}});
+    }
     return documento;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "datos_motor.h"
+#include "espectro.h"
 #include "niveles_exactos.h"
 
 #include <nlohmann/json.hpp>
@@ -15,7 +16,8 @@ constexpr int VERSION_RESULTADO_JSON = 1;
 
 // The whole document for a complete run; FICHDATOS is the data file's path as read.
 nlohmann::ordered_json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
-                                     const Resultado& resultado, const NivelesExactos& exactos);
+                                     const Resultado& resultado, const NivelesExactos& exactos,
+                                     const EspectroDelResultado& espectro = {});
 
 // Writes the document to a temporary file beside `ruta` and renames it into place, so that
 // `ruta` never holds half a document. Throws ErrorMotor (Salida::ResultadosNoAbiertos).
