@@ -1,5 +1,8 @@
 #include "espectro_json.h"
 
+#include <algorithm>
+#include <map>
+
 namespace curvifit {
 
 namespace {
@@ -53,6 +56,55 @@ Json espectroJson(const std::optional<Espectro>& espectro) {
             {"dipole", dipoloJson(espectro->dipolo)},
             {"lines", lineas},
             {"lifetimes", vidas}};
+}
+
+std::optional<Espectro> espectroDesdeJson(const nlohmann::json& j, const NivelesExactos& exactos) {
+    if (j.is_null()) {
+        return std::nullopt;
+    }
+    Espectro e;
+    e.JMAX = exactos.JMAX;
+    e.temperatura_k = j.at("temperature_k").get<double>();
+    const nlohmann::json& d = j.at("dipole");
+    e.dipolo.potencias = d.at("powers_of_r_minus_re").get<std::vector<int>>();
+    e.dipolo.coeficientes = d.at("coefficients").get<std::vector<double>>();
+    e.dipolo.rms_debye = d.at("rms_debye").get<double>();
+    e.dipolo.r_min_bohr = d.at("r_min_bohr").get<double>();
+    e.dipolo.r_max_bohr = d.at("r_max_bohr").get<double>();
+    double fondo = INFINITY;
+    for (const NivelExacto& n : exactos.niveles) {
+        fondo = n.cuasiligado ? fondo : std::min(fondo, n.e_cm1);
+    }
+    std::map<std::pair<int, int>, std::size_t> indice;
+    for (const NivelExacto& n : exactos.niveles) {
+        if (!n.cuasiligado) {
+            indice[{n.v, n.J}] = e.niveles.size();
+            e.niveles.push_back({n.v, n.J, n.e_cm1 - fondo, n.bv_cm1});
+        }
+    }
+    for (const nlohmann::json& x : j.at("lines")) {
+        LineaEspectral l;
+        l.v_sup = x.at("v_upper").get<int>();
+        l.j_sup = x.at("j_upper").get<int>();
+        l.v_inf = x.at("v_lower").get<int>();
+        l.j_inf = x.at("j_lower").get<int>();
+        l.rama = x.at("branch").get<std::string>() == "P" ? 'P' : 'R';
+        l.numero_onda_cm1 = x.at("wavenumber_cm1").get<double>();
+        l.momento_debye = x.at("transition_moment_debye").get<double>();
+        l.einstein_a_s1 = x.at("einstein_a_s1").get<double>();
+        l.e_inferior_cm1 = x.at("e_lower_cm1").get<double>();
+        l.intensidad = x.at("intensity_cm_molecule").get<double>();
+        l.superior = indice.at({l.v_sup, l.j_sup});
+        l.inferior = indice.at({l.v_inf, l.j_inf});
+        e.lineas.push_back(l);
+    }
+    for (const nlohmann::json& x : j.at("lifetimes")) {
+        e.vidas.push_back(
+            {x.at("v").get<int>(), x.at("J").get<int>(), x.at("tau_s").get<double>()});
+    }
+    e.funcion_particion = j.at("partition_function").get<double>();
+    e.q_truncada = j.at("q_truncated").get<bool>();
+    return e;
 }
 
 } // namespace curvifit

@@ -258,3 +258,30 @@ TEST(Espectro, TemperatureAndExomolOptions) {
 }
 
 } // namespace curvifit
+
+#include "espectro_json.h"
+#include "niveles_exactos_json.h"
+
+namespace curvifit {
+
+TEST(Espectro, TheJsonMemberReadsBackAndTakesAnotherTemperature) {
+    const NivelesExactos n = nivelesAnarmonicos(3);
+    Espectro e = calculaEspectro(n, dipoloLineal(2.0, 1.4, 2.6), 2000.0);
+    EXPECT_TRUE(espectroJson(std::nullopt).is_null());
+    EXPECT_FALSE(espectroDesdeJson(nullptr, n));
+    const nlohmann::json texto = nlohmann::json::parse(espectroJson(e).dump());
+    const auto leido = espectroDesdeJson(
+        texto, nivelesExactosDesdeJson(nlohmann::json::parse(nivelesExactosJson(n).dump())));
+    ASSERT_TRUE(leido);
+    const std::vector<LineaEspectral> listadas = lineasListadas(e);
+    ASSERT_EQ(leido->lineas.size(), listadas.size());
+    EXPECT_NEAR(leido->funcion_particion, e.funcion_particion, 1e-9 * e.funcion_particion);
+    Espectro otra = *leido;
+    aplicaTemperatura(otra, 500.0);
+    aplicaTemperatura(e, 500.0);
+    EXPECT_NEAR(otra.funcion_particion, e.funcion_particion, 1e-9 * e.funcion_particion);
+    const LineaEspectral& l = otra.lineas.front();
+    EXPECT_NEAR(l.intensidad / linea(e, l.v_sup, l.j_sup, l.v_inf, l.j_inf).intensidad, 1.0, 1e-9);
+}
+
+} // namespace curvifit
