@@ -2,10 +2,13 @@
 
 #include "compartido/dialogos_fichero.h"
 #include "compartido/mensajes.h"
+#include "detalles/espectro_detalles.h"
 #include "detalles/grafico_detalles.h"
 #include "detalles/series_detalles.h"
 #include "detalles/tabla_detalles.h"
 
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -52,6 +55,9 @@ frmdetalles::frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, 
     pestanas_->addTab(pestanaAjuste(), QStringLiteral("Ajuste"));
     pestanas_->addTab(pestanaNiveles(), QStringLiteral("Niveles"));
     pestanas_->addTab(pestanaEnergias(), QStringLiteral("E(v,J)"));
+    if (resultado_.espectro) {
+        pestanas_->addTab(pestanaEspectro(), QStringLiteral("Espectro"));
+    }
 
     auto* guardar = boton(QStringLiteral("&Guardar resultados (JSON)..."),
                           QStringLiteral("btguardarjson"), this);
@@ -258,6 +264,58 @@ void frmdetalles::guardarJson() {
         avisar(this, QStringLiteral("No se puede escribir el fichero %1.").arg(*destino),
                QStringLiteral("Guardar resultados"), IconoMensaje::Stop);
     }
+}
+
+// The stick spectrum over its lines, a temperature that recomputes both at once.
+QWidget* frmdetalles::pestanaEspectro() {
+    auto* pestana = new QWidget(this);
+    auto* temperatura = new QDoubleSpinBox(pestana);
+    temperatura->setObjectName(QStringLiteral("temperatura"));
+    temperatura->setRange(1.0, 100000.0);
+    temperatura->setDecimals(1);
+    temperatura->setSuffix(QStringLiteral(" K"));
+    temperatura->setValue(resultado_.espectro->temperatura_k);
+    temperatura->setKeyboardTracking(false);
+    logaritmica_ = new QCheckBox(QStringLiteral("Escala &logarítmica"), pestana);
+    logaritmica_->setObjectName(QStringLiteral("logaritmica"));
+    particion_ = new QLabel(pestana);
+    particion_->setObjectName(QStringLiteral("particion"));
+    auto* arriba = new QHBoxLayout;
+    arriba->addWidget(new QLabel(QStringLiteral("&Temperatura:"), pestana));
+    arriba->addWidget(temperatura);
+    arriba->addWidget(logaritmica_);
+    arriba->addWidget(particion_, 1);
+    graficoEspectro_ = new GraficoDetalles(pestana);
+    graficoEspectro_->setObjectName(QStringLiteral("graficoespectro"));
+    tablaLineas_ = tabla(tablaLineas(*resultado_.espectro), QStringLiteral("lineas"));
+    auto* partido = new QSplitter(Qt::Vertical, pestana);
+    partido->addWidget(graficoEspectro_);
+    partido->addWidget(conExportar(tablaLineas_));
+    auto* todo = new QVBoxLayout(pestana);
+    todo->addLayout(arriba);
+    todo->addWidget(partido, 1);
+    connect(temperatura, &QDoubleSpinBox::valueChanged, this, &frmdetalles::ponTemperatura);
+    connect(logaritmica_, &QCheckBox::toggled, this, &frmdetalles::dibujaEspectro);
+    dibujaEspectro();
+    return pestana;
+}
+
+void frmdetalles::dibujaEspectro() {
+    const curvifit::Espectro& e = *resultado_.espectro;
+    const bool logaritmica = logaritmica_->isChecked();
+    graficoEspectro_->ponSeries(seriesEspectro(e, logaritmica), QStringLiteral("ν (1/cm)"),
+                                logaritmica ? QStringLiteral("log₁₀ I (cm/molécula)")
+                                            : QStringLiteral("I (cm/molécula)"));
+    particion_->setText(QString::fromStdString(textoParticion(e)));
+}
+
+void frmdetalles::ponTemperatura(double kelvin) {
+    if (!resultado_.espectro || tablaLineas_ == nullptr) {
+        return;
+    }
+    curvifit::aplicaTemperatura(*resultado_.espectro, kelvin);
+    tablaLineas_->ponTabla(tablaLineas(*resultado_.espectro));
+    dibujaEspectro();
 }
 
 } // namespace oscilab

@@ -1,5 +1,6 @@
 // The window "Resultados detallados": result/NAME.json in four tabs, "Constantes",
-// "Ajuste", "Niveles" and "E(v,J)". Not modal; it destroys itself when closed.
+// "Ajuste", "Niveles" and "E(v,J)", and "Espectro" when the run had a dipole curve. Not modal; it
+// destroys itself when closed.
 #pragma once
 
 #include "detalles/resultado_detallado.h"
@@ -8,6 +9,8 @@
 
 #include <map>
 
+class QCheckBox;
+class QLabel;
 class QTabWidget;
 
 namespace oscilab {
@@ -28,6 +31,7 @@ public:
     const ResultadoDetallado& resultado() const { return resultado_; }
     QTabWidget* pestanas() const { return pestanas_; }
     GraficoDetalles* graficoNiveles() const { return graficoNiveles_; }
+    GraficoDetalles* graficoEspectro() const { return graficoEspectro_; }
 
 public slots:
     // Copies the result file to a place the user chooses.
@@ -35,12 +39,16 @@ public slots:
     // Draws the levels plot with the chi^2 of the level in row `fila` of the levels table
     // (none for -1).
     void muestraNivel(int fila);
+    // Applies another temperature to the spectrum's intensities and Q, without a rerun.
+    void ponTemperatura(double kelvin);
 
 private:
     QWidget* pestanaConstantes();
     QWidget* pestanaAjuste();
     QWidget* pestanaNiveles();
     QWidget* pestanaEnergias();
+    QWidget* pestanaEspectro();
+    void dibujaEspectro();
     TablaDetalles* tabla(const Tabla& t, const QString& nombre);
     QWidget* conExportar(TablaDetalles* tabla, QWidget* encima = nullptr);
 
@@ -49,6 +57,10 @@ private:
     QTabWidget* pestanas_ = nullptr;
     GraficoDetalles* graficoNiveles_ = nullptr;
     TablaDetalles* tablaNiveles_ = nullptr;
+    GraficoDetalles* graficoEspectro_ = nullptr;
+    TablaDetalles* tablaLineas_ = nullptr;
+    QLabel* particion_ = nullptr;
+    QCheckBox* logaritmica_ = nullptr;
 };
 
 } // namespace oscilab

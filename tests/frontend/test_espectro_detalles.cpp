@@ -1,0 +1,97 @@
+// The tab "Espectro" on the real engine's result for CO with a dipole file: the lines as the
+// JSON lists them, the sticks of both branches, another temperature recomputed in place.
+#include "detalles/espectro_detalles.h"
+#include "detalles/frmdetalles.h"
+#include "detalles/tabla_detalles.h"
+#include "support/guiones.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+
+namespace oscilab::prueba {
+namespace {
+
+double comoNumero(const std::string& s) {
+    double x = NAN;
+    std::from_chars(s.data(), s.data() + s.size(), x);
+    return x;
+}
+
+TEST(DetallesEspectro, LinesSticksAndAnotherTemperature) {
+    QTemporaryDir carpeta;
+    const QDir d(carpeta.path());
+    ASSERT_TRUE(d.mkpath(QStringLiteral("datos")) && d.mkpath(QStringLiteral("result")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/CO.qvd"),
+                            d.filePath(QStringLiteral("datos/CO.qvd"))));
+    QFile dip(d.filePath(QStringLiteral("datos/CO.dip")));
+    ASSERT_TRUE(dip.open(QIODevice::WriteOnly));
+    dip.write("Angstrom Debye\n0.9 -0.3332\n1.0 -0.1432\n1.1 0.0468\n1.2 0.2368\n1.3 0.4268\n");
+    dip.close();
+    QProcess motor;
+    motor.setWorkingDirectory(carpeta.path());
+    motor.start(QStringLiteral(OSCILAB_PROGRAM_DIR "/curvifit"), {QStringLiteral("CO")});
+    ASSERT_TRUE(motor.waitForFinished(30000));
+    ASSERT_EQ(motor.exitCode(), 0);
+    const QString ruta = d.filePath(QStringLiteral("result/CO.json"));
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const nlohmann::json lineas =
+        nlohmann::json::parse(f.readAll().toStdString())["spectrum"]["lines"];
+
+    MensajesGuionizados mensajes;
+    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(ruta, nullptr));
+    ASSERT_NE(ventana, nullptr);
+    ventana->setAttribute(Qt::WA_DeleteOnClose, false);
+    ASSERT_EQ(ventana->pestanas()->count(), 5);
+    EXPECT_EQ(ventana->pestanas()->tabText(4), QStringLiteral("Espectro"));
+    auto* tabla = ventana->findChild<TablaDetalles*>(QStringLiteral("tablalineas"));
+    ASSERT_NE(tabla, nullptr);
+    ASSERT_EQ(tabla->tabla().filas.size(), lineas.size());
+    const auto& primera = tabla->tabla().filas.front();
+    EXPECT_NEAR(comoNumero(primera[0]), lineas[0]["wavenumber_cm1"].get<double>(), 1e-4);
+    EXPECT_EQ(primera[1], lineas[0]["branch"].get<std::string>());
+
+    const std::vector<SerieGrafico>& sticks = ventana->graficoEspectro()->series();
+    ASSERT_EQ(sticks.size(), 2u);
+    EXPECT_EQ(sticks[0].puntos.size() + sticks[1].puntos.size(), 2 * lineas.size());
+    EXPECT_FALSE(sticks[0].puntos.empty());
+    EXPECT_FALSE(sticks[1].puntos.empty());
+
+    // Hotter: Q grows, and the first line's intensity is the formula's with the new Q.
+    const double i296 = comoNumero(primera[9]);
+    auto* temperatura = ventana->findChild<QDoubleSpinBox*>(QStringLiteral("temperatura"));
+    ASSERT_NE(temperatura, nullptr);
+    temperatura->setValue(1000.0);
+    const curvifit::Espectro& e = *ventana->resultado().espectro;
+    EXPECT_EQ(e.temperatura_k, 1000.0);
+    const curvifit::LineaEspectral& l = e.lineas.front();
+    EXPECT_NEAR(comoNumero(tabla->tabla().filas.front()[9]) /
+                    curvifit::intensidadLinea(l.einstein_a_s1, l.numero_onda_cm1, l.j_sup,
+                                              l.e_inferior_cm1, 1000.0, e.funcion_particion),
+                1.0, 1e-4);
+    EXPECT_NE(comoNumero(tabla->tabla().filas.front()[9]), i296);
+    EXPECT_TRUE(ventana->findChild<QLabel*>(QStringLiteral("particion"))
+                    ->text()
+                    .startsWith(QStringLiteral("Q(1000 K) = ")));
+
+    ventana->findChild<QCheckBox*>(QStringLiteral("logaritmica"))->setChecked(true);
+    for (const SerieGrafico& s : ventana->graficoEspectro()->series()) {
+        for (const QPointF& p : s.puntos) {
+            EXPECT_LT(p.y(), -10.0); // log10 of cm/molecule
+        }
+    }
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+} // namespace
+} // namespace oscilab::prueba
