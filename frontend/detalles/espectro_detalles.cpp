@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 
 namespace oscilab {
 
@@ -32,27 +33,93 @@ Tabla tablaLineas(const curvifit::Espectro& e) {
     return t;
 }
 
-std::vector<SerieGrafico> seriesEspectro(const curvifit::Espectro& e, bool logaritmica) {
-    SerieGrafico p, r;
-    p.tipo = r.tipo = SerieGrafico::Tipo::Segmentos;
-    p.color = COLOR_RAMA_P;
-    r.color = COLOR_RAMA_R;
-    double base = 0.0;
-    if (logaritmica) {
-        base = INFINITY;
-        for (const curvifit::LineaEspectral& l : e.lineas) {
-            base = l.intensidad > 0.0 ? std::min(base, std::log10(l.intensidad)) : base;
-        }
-        base = std::isfinite(base) ? std::floor(base) : 0.0;
+namespace {
+
+// The line's profile of unit area at distance x (1/cm) from its centre.
+double perfil(Perfil p, double fwhm, double x) {
+    if (p == Perfil::Gaussiano) {
+        const double c = 4.0 * std::log(2.0) / (fwhm * fwhm);
+        return std::sqrt(c / std::numbers::pi) * std::exp(-c * x * x);
     }
+    const double g = 0.5 * fwhm;
+    return g / (std::numbers::pi * (x * x + g * g));
+}
+
+std::vector<QPointF> ensanchado(const curvifit::Espectro& e, char rama, const Ensanchamiento& en) {
+    double desde = INFINITY, hasta = -INFINITY;
     for (const curvifit::LineaEspectral& l : e.lineas) {
-        const double altura =
-            logaritmica ? (l.intensidad > 0.0 ? std::log10(l.intensidad) : base) : l.intensidad;
-        SerieGrafico& s = l.rama == 'P' ? p : r;
-        s.puntos.emplace_back(l.numero_onda_cm1, base);
-        s.puntos.emplace_back(l.numero_onda_cm1, altura);
+        desde = std::min(desde, l.numero_onda_cm1);
+        hasta = std::max(hasta, l.numero_onda_cm1);
     }
-    return {p, r};
+    std::vector<QPointF> puntos;
+    if (!std::isfinite(desde) || !(en.fwhm_cm1 > 0.0)) {
+        return puntos;
+    }
+    desde -= 5.0 * en.fwhm_cm1;
+    hasta += 5.0 * en.fwhm_cm1;
+    const int n = static_cast<int>(std::min<double>(
+        MUESTRAS_PERFIL_MAXIMAS, std::ceil((hasta - desde) / en.fwhm_cm1 * MUESTRAS_POR_ANCHURA)));
+    for (int i = 0; i <= n; ++i) {
+        const double x = desde + (hasta - desde) * i / n;
+        double y = 0.0;
+        for (const curvifit::LineaEspectral& l : e.lineas) {
+            y += l.rama == rama
+                     ? l.intensidad * perfil(en.perfil, en.fwhm_cm1, x - l.numero_onda_cm1)
+                     : 0.0;
+        }
+        puntos.emplace_back(x, y);
+    }
+    return puntos;
+}
+
+std::vector<QPointF> barras(const curvifit::Espectro& e, char rama) {
+    std::vector<QPointF> puntos;
+    for (const curvifit::LineaEspectral& l : e.lineas) {
+        if (l.rama == rama) {
+            puntos.emplace_back(l.numero_onda_cm1, 0.0);
+            puntos.emplace_back(l.numero_onda_cm1, l.intensidad);
+        }
+    }
+    return puntos;
+}
+
+// log10 of every height, the zeros (the sticks' feet too) at the floor of the smallest.
+void aLogaritmos(std::vector<SerieGrafico>& series) {
+    double base = INFINITY;
+    for (const SerieGrafico& s : series) {
+        for (const QPointF& p : s.puntos) {
+            base = p.y() > 0.0 ? std::min(base, std::log10(p.y())) : base;
+        }
+    }
+    base = std::isfinite(base) ? std::floor(base) : 0.0;
+    for (SerieGrafico& s : series) {
+        for (QPointF& p : s.puntos) {
+            p.setY(p.y() > 0.0 ? std::max(base, std::log10(p.y())) : base);
+        }
+    }
+}
+
+} // namespace
+
+std::vector<SerieGrafico> seriesEspectro(const curvifit::Espectro& e, bool logaritmica,
+                                         const Ensanchamiento& ensanchamiento) {
+    std::vector<SerieGrafico> series(2);
+    const char ramas[2] = {'P', 'R'};
+    for (std::size_t k = 0; k < 2; ++k) {
+        SerieGrafico& s = series[k];
+        s.color = ramas[k] == 'P' ? COLOR_RAMA_P : COLOR_RAMA_R;
+        if (ensanchamiento.perfil == Perfil::Barras) {
+            s.tipo = SerieGrafico::Tipo::Segmentos;
+            s.puntos = barras(e, ramas[k]);
+        } else {
+            s.tipo = SerieGrafico::Tipo::Linea;
+            s.puntos = ensanchado(e, ramas[k], ensanchamiento);
+        }
+    }
+    if (logaritmica) {
+        aLogaritmos(series);
+    }
+    return series;
 }
 
 std::string textoParticion(const curvifit::Espectro& e) {

@@ -8,6 +8,7 @@
 #include "detalles/tabla_detalles.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
@@ -278,12 +279,26 @@ QWidget* frmdetalles::pestanaEspectro() {
     temperatura->setKeyboardTracking(false);
     logaritmica_ = new QCheckBox(QStringLiteral("Escala &logarítmica"), pestana);
     logaritmica_->setObjectName(QStringLiteral("logaritmica"));
+    perfil_ = new QComboBox(pestana);
+    perfil_->setObjectName(QStringLiteral("perfil"));
+    perfil_->addItems(
+        {QStringLiteral("Barras"), QStringLiteral("Gaussiano"), QStringLiteral("Lorentziano")});
+    fwhm_ = new QDoubleSpinBox(pestana);
+    fwhm_->setObjectName(QStringLiteral("fwhm"));
+    fwhm_->setRange(0.001, 1000.0);
+    fwhm_->setDecimals(3);
+    fwhm_->setValue(1.0);
+    fwhm_->setPrefix(QStringLiteral("FWHM "));
+    fwhm_->setSuffix(QStringLiteral(" 1/cm"));
+    fwhm_->setKeyboardTracking(false);
     particion_ = new QLabel(pestana);
     particion_->setObjectName(QStringLiteral("particion"));
     auto* arriba = new QHBoxLayout;
     arriba->addWidget(new QLabel(QStringLiteral("&Temperatura:"), pestana));
     arriba->addWidget(temperatura);
     arriba->addWidget(logaritmica_);
+    arriba->addWidget(perfil_);
+    arriba->addWidget(fwhm_);
     arriba->addWidget(particion_, 1);
     graficoEspectro_ = new GraficoDetalles(pestana);
     graficoEspectro_->setObjectName(QStringLiteral("graficoespectro"));
@@ -296,6 +311,8 @@ QWidget* frmdetalles::pestanaEspectro() {
     todo->addWidget(partido, 1);
     connect(temperatura, &QDoubleSpinBox::valueChanged, this, &frmdetalles::ponTemperatura);
     connect(logaritmica_, &QCheckBox::toggled, this, &frmdetalles::dibujaEspectro);
+    connect(perfil_, &QComboBox::currentIndexChanged, this, &frmdetalles::dibujaEspectro);
+    connect(fwhm_, &QDoubleSpinBox::valueChanged, this, &frmdetalles::dibujaEspectro);
     dibujaEspectro();
     return pestana;
 }
@@ -303,9 +320,14 @@ QWidget* frmdetalles::pestanaEspectro() {
 void frmdetalles::dibujaEspectro() {
     const curvifit::Espectro& e = *resultado_.espectro;
     const bool logaritmica = logaritmica_->isChecked();
-    graficoEspectro_->ponSeries(seriesEspectro(e, logaritmica), QStringLiteral("ν (1/cm)"),
-                                logaritmica ? QStringLiteral("log₁₀ I (cm/molécula)")
-                                            : QStringLiteral("I (cm/molécula)"));
+    const Ensanchamiento ensanchamiento{static_cast<Perfil>(perfil_->currentIndex()),
+                                        fwhm_->value()};
+    const QString magnitud = ensanchamiento.perfil == Perfil::Barras
+                                 ? QStringLiteral("I (cm/molécula)")
+                                 : QStringLiteral("σ (cm²/molécula)");
+    graficoEspectro_->ponSeries(seriesEspectro(e, logaritmica, ensanchamiento),
+                                QStringLiteral("ν (1/cm)"),
+                                logaritmica ? QStringLiteral("log₁₀ ") + magnitud : magnitud);
     particion_->setText(QString::fromStdString(textoParticion(e)));
 }
 

@@ -10,6 +10,8 @@
 #include <map>
 
 class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QTabWidget;
 
@@ -61,6 +63,8 @@ private:
     TablaDetalles* tablaLineas_ = nullptr;
     QLabel* particion_ = nullptr;
     QCheckBox* logaritmica_ = nullptr;
+    QComboBox* perfil_ = nullptr;
+    QDoubleSpinBox* fwhm_ = nullptr;
 };
 
 } // namespace oscilab

@@ -6,6 +6,7 @@
 #include "support/guiones.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -90,7 +91,53 @@ TEST(DetallesEspectro, LinesSticksAndAnotherTemperature) {
             EXPECT_LT(p.y(), -10.0); // log10 of cm/molecule
         }
     }
+    ventana->findChild<QComboBox*>(QStringLiteral("perfil"))->setCurrentIndex(1);
+    EXPECT_EQ(ventana->graficoEspectro()->series()[0].tipo, SerieGrafico::Tipo::Linea);
     EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+// Broadening spreads each line over a profile of unit area: the sampled cross-section
+// integrates back to the intensities, and one Gaussian line peaks at I sqrt(4 ln 2/pi)/FWHM.
+TEST(DetallesEspectro, BroadenedProfilesKeepTheIntensity) {
+    curvifit::Espectro e;
+    for (int k = 0; k < 6; ++k) {
+        curvifit::LineaEspectral l;
+        l.numero_onda_cm1 = 2000.0 + 3.7 * k;
+        l.rama = k % 2 == 0 ? 'P' : 'R';
+        l.intensidad = 1e-20 * (k + 1);
+        e.lineas.push_back(l);
+    }
+    for (const Perfil perfil : {Perfil::Gaussiano, Perfil::Lorentziano}) {
+        const auto series = seriesEspectro(e, false, {perfil, 0.5});
+        ASSERT_EQ(series.size(), 2u);
+        double area = 0.0;
+        for (const SerieGrafico& s : series) {
+            for (std::size_t i = 1; i < s.puntos.size(); ++i) {
+                area += 0.5 * (s.puntos[i].y() + s.puntos[i - 1].y()) *
+                        (s.puntos[i].x() - s.puntos[i - 1].x());
+            }
+        }
+        // The Lorentzian's wings beyond the sampled 5 FWHM past the outer lines are missing:
+        // the share inside [a, b] of each line is (atan((b - nu)/g) - atan((a - nu)/g))/pi.
+        double dentro = 0.0;
+        for (const curvifit::LineaEspectral& l : e.lineas) {
+            dentro += perfil == Perfil::Gaussiano
+                          ? l.intensidad
+                          : l.intensidad *
+                                (std::atan((2018.5 + 2.5 - l.numero_onda_cm1) / 0.25) -
+                                 std::atan((2000.0 - 2.5 - l.numero_onda_cm1) / 0.25)) /
+                                M_PI;
+        }
+        EXPECT_NEAR(area / dentro, 1.0, 2e-3);
+    }
+    curvifit::Espectro una;
+    una.lineas = {e.lineas.front()};
+    double pico = 0.0;
+    const auto deUna = seriesEspectro(una, false, {Perfil::Gaussiano, 0.5});
+    for (const QPointF& p : deUna[0].puntos) {
+        pico = std::max(pico, p.y());
+    }
+    EXPECT_NEAR(pico / (1e-20 * std::sqrt(4.0 * std::log(2.0) / M_PI) / 0.5), 1.0, 1e-2);
 }
 
 } // namespace
