@@ -303,6 +303,7 @@ QWidget* frmdetalles::pestanaEspectro() {
     graficoEspectro_ = new GraficoDetalles(pestana);
     graficoEspectro_->setObjectName(QStringLiteral("graficoespectro"));
     tablaLineas_ = tabla(tablaLineas(*resultado_.espectro), QStringLiteral("lineas"));
+    tablaLineas_->permiteOrdenar();
     auto* partido = new QSplitter(Qt::Vertical, pestana);
     partido->addWidget(graficoEspectro_);
     partido->addWidget(conExportar(tablaLineas_));

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
 #include <QTabWidget>
@@ -91,6 +92,16 @@ TEST(DetallesEspectro, LinesSticksAndAnotherTemperature) {
             EXPECT_LT(p.y(), -10.0); // log10 of cm/molecule
         }
     }
+    // A click on the intensity's header orders by it, strongest last; a second, first.
+    const int columnaI = 9;
+    emit tabla->horizontalHeader()->sectionClicked(columnaI);
+    const auto& filas = tabla->tabla().filas;
+    EXPECT_LE(comoNumero(filas.front()[columnaI]), comoNumero(filas.back()[columnaI]));
+    emit tabla->horizontalHeader()->sectionClicked(columnaI);
+    EXPECT_GT(comoNumero(tabla->tabla().filas.front()[columnaI]),
+              comoNumero(tabla->tabla().filas.back()[columnaI]));
+    EXPECT_EQ(tabla->item(0, columnaI)->text().toStdString(),
+              tabla->tabla().filas.front()[columnaI]);
     ventana->findChild<QComboBox*>(QStringLiteral("perfil"))->setCurrentIndex(1);
     EXPECT_EQ(ventana->graficoEspectro()->series()[0].tipo, SerieGrafico::Tipo::Linea);
     EXPECT_TRUE(mensajes.mostrados.empty());
@@ -98,6 +109,13 @@ TEST(DetallesEspectro, LinesSticksAndAnotherTemperature) {
 
 // Broadening spreads each line over a profile of unit area: the sampled cross-section
 // integrates back to the intensities, and one Gaussian line peaks at I sqrt(4 ln 2/pi)/FWHM.
+TEST(DetallesEspectro, OrderedNumericallyWhereCellsAreNumbers) {
+    const Tabla t{{"x", "y"}, {{"10", "b"}, {"9.5", "a"}, {"-", "c"}, {"1e-3", "d"}}};
+    EXPECT_EQ(ordenada(t, 0, true).filas[0][1], "d");
+    EXPECT_EQ(ordenada(t, 0, true).filas[2][1], "b");
+    EXPECT_EQ(ordenada(t, 1, false).filas[0][0], "1e-3");
+}
+
 TEST(DetallesEspectro, BroadenedProfilesKeepTheIntensity) {
     curvifit::Espectro e;
     for (int k = 0; k < 6; ++k) {
