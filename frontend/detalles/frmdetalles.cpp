@@ -3,6 +3,8 @@
 #include "compartido/dialogos_fichero.h"
 #include "compartido/mensajes.h"
 #include "detalles/espectro_detalles.h"
+#include "errores.h"
+#include "espectro_exomol.h"
 #include "detalles/grafico_detalles.h"
 #include "detalles/series_detalles.h"
 #include "detalles/tabla_detalles.h"
@@ -307,6 +309,10 @@ QWidget* frmdetalles::pestanaEspectro() {
     auto* partido = new QSplitter(Qt::Vertical, pestana);
     partido->addWidget(graficoEspectro_);
     partido->addWidget(conExportar(tablaLineas_));
+    auto* exomol =
+        boton(QStringLiteral("Exportar E&xoMol..."), QStringLiteral("btexomol"), pestana);
+    connect(exomol, &QPushButton::clicked, this, &frmdetalles::exportarExomol);
+    arriba->addWidget(exomol);
     auto* todo = new QVBoxLayout(pestana);
     todo->addLayout(arriba);
     todo->addWidget(partido, 1);
@@ -339,6 +345,24 @@ void frmdetalles::ponTemperatura(double kelvin) {
     curvifit::aplicaTemperatura(*resultado_.espectro, kelvin);
     tablaLineas_->ponTabla(tablaLineas(*resultado_.espectro));
     dibujaEspectro();
+}
+
+void frmdetalles::exportarExomol() {
+    const QFileInfo json(rutaJson_);
+    const auto destino =
+        dialogosFichero().guardar(this, QStringLiteral("Exportar ExoMol"),
+                                  json.absolutePath() + QLatin1Char('/') + json.completeBaseName() +
+                                      QStringLiteral(".states"),
+                                  QStringLiteral("Lista de líneas ExoMol (*.states)"));
+    if (!destino) {
+        return;
+    }
+    try {
+        curvifit::escribeExomol(destino->toStdString(), *resultado_.espectro);
+    } catch (const curvifit::ErrorMotor& e) {
+        avisar(this, QString::fromStdString(e.what()), QStringLiteral("Exportar ExoMol"),
+               IconoMensaje::Stop);
+    }
 }
 
 } // namespace oscilab

@@ -43,6 +43,9 @@ public slots:
     void muestraNivel(int fila);
     // Applies another temperature to the spectrum's intensities and Q, without a rerun.
     void ponTemperatura(double kelvin);
+    // Writes the shown lines and the bound levels as NAME.states and NAME.trans (ExoMol) where
+    // the user chooses; every line of the run comes from curvifit NAME --exomol.
+    void exportarExomol();
 
 private:
     QWidget* pestanaConstantes();

@@ -3,6 +3,7 @@
 #include "detalles/espectro_detalles.h"
 #include "detalles/frmdetalles.h"
 #include "detalles/tabla_detalles.h"
+#include "espectro_exomol.h"
 #include "support/guiones.h"
 
 #include <QCheckBox>
@@ -15,10 +16,12 @@
 #include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <charconv>
+#include <fstream>
 
 namespace oscilab::prueba {
 namespace {
@@ -104,6 +107,12 @@ TEST(DetallesEspectro, LinesSticksAndAnotherTemperature) {
               tabla->tabla().filas.front()[columnaI]);
     ventana->findChild<QComboBox*>(QStringLiteral("perfil"))->setCurrentIndex(1);
     EXPECT_EQ(ventana->graficoEspectro()->series()[0].tipo, SerieGrafico::Tipo::Linea);
+    // ExoMol from the window: the shown lines, read back beside the levels.
+    DialogosGuionizados dialogos;
+    dialogos.elegir(d.filePath(QStringLiteral("ventana.states")));
+    QTest::mouseClick(ventana->findChild<QWidget*>(QStringLiteral("btexomol")), Qt::LeftButton);
+    std::ifstream trans(d.filePath(QStringLiteral("ventana.trans")).toStdString());
+    EXPECT_EQ(curvifit::leeTransicionesExomol(trans).size(), lineas.size());
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
 
