@@ -1,6 +1,7 @@
 #include "argumentos.h"
 
 #include "errores.h"
+#include "lectura_libre.h"
 
 #include <array>
 #include <charconv>
@@ -54,6 +55,20 @@ MasasIsotopologo leeMasas(const std::string& texto) {
     return masas;
 }
 
+// The spectrum's temperature: a positive number of kelvin, "." for decimals.
+constexpr double TEMPERATURA_MAXIMA_K = 1e5;
+
+double leeTemperatura(const std::string& opcion, const std::string& texto) {
+    const auto T = convierteReal(texto);
+    if (T.estado != Conversion::Correcta || !(T.valor > 0.0) || T.valor > TEMPERATURA_MAXIMA_K) {
+        throw errorArgumento(opcion +
+                             " necesita una temperatura en K mayor que 0 y hasta 100000 "
+                             "(se dio \"" +
+                             texto + "\")");
+    }
+    return T.valor;
+}
+
 enum class Valor {
     Ninguno,     // a switch
     Obligatorio, // the next word, which must be there
@@ -78,6 +93,11 @@ const std::array OPCIONES{
            }},
     Opcion{"--masas", Valor::Obligatorio,
            [](Argumentos& a, const std::string& v) { a.masas.push_back(leeMasas(v)); }},
+    Opcion{"--temperatura", Valor::Obligatorio,
+           [](Argumentos& a, const std::string& v) {
+               a.temperatura = leeTemperatura("--temperatura", v);
+           }},
+    Opcion{"--exomol", Valor::Ninguno, [](Argumentos& a, const std::string&) { a.exomol = true; }},
     Opcion{"--explorar", Valor::SiHay, [](Argumentos& a, const std::string& v) { a.explorar = v; }},
     Opcion{"--json", Valor::Ninguno, [](Argumentos& a, const std::string&) { a.json = true; }},
     Opcion{"--help", Valor::Ninguno, [](Argumentos& a, const std::string&) { a.ayuda = true; }},
@@ -155,6 +175,8 @@ std::string textoAyuda() {
            std::to_string(COLA_MINIMA) + " a " + std::to_string(COLA_MAXIMA) + ", por defecto " +
            std::to_string(COLA_DEFECTO) +
            ")\n"
+           "  --temperatura T    temperatura del espectro infrarrojo, en K (por defecto 296)\n"
+           "  --exomol           escribe también result/NOMBRE.states y result/NOMBRE.trans\n"
            "  --masas M1,M2      añade el isotopólogo de esas masas atómicas (u); repetible\n"
            "  --explorar NOMBRE  ordena conjuntos de potencias candidatos, sin escribir\n"
            "                     ficheros de resultados\n"

@@ -33,4 +33,13 @@ constexpr double FACFREC_CM1 = 1.0 / (2.0 * PI_DOBLE * HARTREE_A_CM1);
 // Hartree per 1/cm.
 constexpr double HARTREE_POR_CM1 = 1.0 / HARTREE_A_CM1;
 
+// Debye per atomic unit of dipole (e a0), CODATA 2018 with 1 D = 1e-21/c C m.
+constexpr double DEBYE_POR_UA = 2.541746473;
+
+// A in s^-1 from nu in 1/cm and the moment in debye: 64 pi^4 / (3 h) in those units.
+constexpr double FACTOR_EINSTEIN_A = 3.136189e-7;
+// The second radiation constant hc/k, cm K, and c in cm/s.
+constexpr double C2_CM_K = 1.4387769;
+constexpr double C_CM_S = 2.99792458e10;
+
 } // namespace curvifit

@@ -1,14 +1,18 @@
-// curvifit NAME [--jmax N] [--cola N] [--masas M1,M2]...: reads datos/NAME.qvd, writes
-// result/NAME.res, result/NAME.scs and result/NAME.json, which also holds each isotopologue asked
-// for. The JSON of an earlier run goes before anything is written, and the new one is in place
-// before the report is complete on disk, so a JSON beside a report always belongs to it. curvifit
-// --explorar NAME [--json]: ranks candidate power sets for datos/NAME.qvd on standard output and
-// writes no result file. curvifit --help, curvifit --version: on standard output.
+// curvifit NAME [--jmax N] [--cola N] [--masas M1,M2]... [--temperatura T] [--exomol]: reads
+// datos/NAME.qvd (and datos/NAME.dip when there is one), writes result/NAME.res, result/NAME.scs
+// and result/NAME.json, which also holds each isotopologue asked for (with --exomol
+// result/NAME.states and result/NAME.trans too). The JSON of an earlier run goes before anything
+// is written, and the new one is in place before the report is complete on disk, so a JSON beside
+// a report always belongs to it. curvifit --explorar NAME [--json]: ranks candidate power sets
+// for datos/NAME.qvd on standard output and writes no result file. curvifit --help, curvifit
+// --version: on standard output.
 #include "abre_fich.h"
 #include "argumentos.h"
 #include "calcula.h"
+#include "dipolo.h"
 #include "errores.h"
 #include "escriberes.h"
+#include "espectro_exomol.h"
 #include "isotopologos.h"
 #include "explorador_salida.h"
 #include "leedatos.h"
@@ -62,9 +66,17 @@ int main(int argc, char** argv) {
                                                       argumentos.jmax, opciones);
         const std::vector<Isotopologo> isotopologos =
             calculaIsotopologos(datos, resultado, argumentos.masas, argumentos.jmax, opciones);
+        const EspectroDelResultado espectro = espectroDelDocumento(
+            rutaDipolo(rutas.FICHDATOS), exactos, resultado.constantes.XEQ, argumentos.temperatura);
+        if (argumentos.exomol && espectro.espectro) {
+            escribeExomol(rutas.FICHJSON, *espectro.espectro);
+        } else if (argumentos.exomol) {
+            std::cerr << "Sin momento dipolar válido (" << rutaDipolo(rutas.FICHDATOS)
+                      << ") no hay espectro: no se escriben los ficheros ExoMol.\n";
+        }
         puntoDeParada(PARADA_INFORME);
         escribeResultadoJson(rutas.FICHJSON, resultadoJson(rutas.FICHDATOS, datos, resultado,
-                                                           exactos, isotopologos));
+                                                           exactos, isotopologos, espectro));
         puntoDeParada(PARADA_JSON);
         ficheros.scs.close();
         ficheros.res.close();

@@ -465,6 +465,8 @@ NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opcion
     const MallaRadial m = malla(p, a, b, Eligados, Vminimo, opciones.finura);
     std::optional<NivelExacto> fondo;
     Cambios cambiosFondo;
+    exactos.funciones.R = m.R;
+    exactos.funciones.peso = m.peso;
     for (int J = 0; J <= JMAX; ++J) {
         const std::vector<double> VJ = VJmalla(p, m, J);
         const Autoestados estados = autoestados(m, VJ, -INFINITO, limites[J]);
@@ -481,6 +483,8 @@ NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opcion
                 fondo = n;
                 cambiosFondo = cambios(p, m, estados.c[k]);
             }
+            exactos.funciones.nivel.push_back(exactos.niveles.size());
+            exactos.funciones.c.push_back(estados.c[k]);
             exactos.niveles.push_back(n);
             ++ligados;
         }

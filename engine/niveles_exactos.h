@@ -69,6 +69,15 @@ struct Dunham {
     std::array<std::array<double, 3>, 4> Y{};
 };
 
+// The bound levels' radial functions on the grid they were solved on (all share it): for the
+// spectrum's transition moments. c[k] belongs to niveles[nivel[k]]; c_i = chi(R_i) sqrt(peso_i),
+// sign as the eigensolver left it. Quasibound levels have grids of their own and are absent.
+struct FuncionesLigadas {
+    std::vector<double> R, peso;
+    std::vector<std::size_t> nivel;
+    std::vector<std::vector<double>> c;
+};
+
 struct NivelesExactos {
     int JMAX = JMAX_DEFECTO;
     double RMIN = 0.0, RMAX = 0.0;    // bohr
@@ -79,6 +88,7 @@ struct NivelesExactos {
     std::optional<Dunham> dunham; // over the constants' levels and J <= 10
     Extensiones extensiones;
     std::optional<Disociacion> disociacion;
+    FuncionesLigadas funciones;
 };
 
 // How fine the grid is: the points per shortest local de Broglie wavelength are multiplied

@@ -4,6 +4,7 @@
 #include "avisos.h"
 #include "niveles_exactos_json.h"
 #include "errores.h"
+#include "espectro_json.h"
 #include "incertidumbres.h"
 #include "parada_prueba.h"
 #include "unidades.h"
@@ -191,7 +192,8 @@ ErrorMotor errorEscritura(const std::string& ruta) {
 
 Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
                    const Resultado& resultado, const NivelesExactos& exactos,
-                   const std::vector<Isotopologo>& isotopologos) {
+                   const std::vector<Isotopologo>& isotopologos,
+                   const EspectroDelResultado& espectro) {
     std::vector<double> ajustadas;
     for (double r : datos.RDAT) {
         ajustadas.push_back(energiaAjustada(resultado.ajuste.ACOEF, datos.POTUSADA, r));
@@ -216,7 +218,11 @@ Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
     documento["levels_exact"] = nivelesExactosJson(exactos);
     documento["isotopologues"] = isotopologosJson(datos, resultado.ajuste, isotopologos, C);
     anadeConstantesDeNiveles(documento["constants"], exactos);
+    documento["spectrum"] = espectroJson(espectro.espectro);
     documento["warnings"] = avisosJson(datos, resultado, exactos);
+    for (const Aviso& aviso : espectro.avisos) {
+        documento["warnings"].push_back({{"code", aviso.codigo}, {"text", aviso.texto}});
+    }
     return documento;
 }
 

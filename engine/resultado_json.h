@@ -3,6 +3,7 @@
 #pragma once
 
 #include "datos_motor.h"
+#include "espectro.h"
 #include "isotopologos.h"
 #include "niveles_exactos.h"
 
@@ -18,7 +19,8 @@ constexpr int VERSION_RESULTADO_JSON = 1;
 // added isotopic species go into "isotopologues", empty when none was asked for.
 nlohmann::ordered_json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
                                      const Resultado& resultado, const NivelesExactos& exactos,
-                                     const std::vector<Isotopologo>& isotopologos = {});
+                                     const std::vector<Isotopologo>& isotopologos = {},
+                                     const EspectroDelResultado& espectro = {});
 
 // Writes the document to a temporary file beside `ruta` (`ruta` + ".tmp"), waits until it is
 // on disk and renames it into place, so that `ruta` never holds half a document. Throws ErrorMotor

@@ -3,10 +3,16 @@
 #include "compartido/dialogos_fichero.h"
 #include "compartido/mensajes.h"
 #include "detalles/eleccion_isotopos.h"
+#include "detalles/espectro_detalles.h"
+#include "errores.h"
+#include "espectro_exomol.h"
 #include "detalles/grafico_detalles.h"
 #include "detalles/series_detalles.h"
 #include "detalles/tabla_detalles.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -54,6 +60,9 @@ frmdetalles::frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, 
     pestanas_->addTab(pestanaNiveles(), QStringLiteral("Niveles"));
     pestanas_->addTab(pestanaEnergias(), QStringLiteral("E(v,J)"));
     pestanas_->addTab(pestanaIsotopologos(), QStringLiteral("Isotopólogos"));
+    if (resultado_.espectro) {
+        pestanas_->addTab(pestanaEspectro(), QStringLiteral("Espectro"));
+    }
 
     auto* guardar = boton(QStringLiteral("&Guardar resultados (JSON)..."),
                           QStringLiteral("btguardarjson"), this);
@@ -265,6 +274,102 @@ void frmdetalles::guardarJson() {
         copia.write(origen.readAll()) != origen.size() || !copia.commit()) {
         avisar(this, QStringLiteral("No se puede escribir el fichero %1.").arg(*destino),
                QStringLiteral("Guardar resultados"), IconoMensaje::Stop);
+    }
+}
+
+// The stick spectrum over its lines, a temperature that recomputes both at once.
+QWidget* frmdetalles::pestanaEspectro() {
+    auto* pestana = new QWidget(this);
+    auto* temperatura = new QDoubleSpinBox(pestana);
+    temperatura->setObjectName(QStringLiteral("temperatura"));
+    temperatura->setRange(1.0, 100000.0);
+    temperatura->setDecimals(1);
+    temperatura->setSuffix(QStringLiteral(" K"));
+    temperatura->setValue(resultado_.espectro->temperatura_k);
+    temperatura->setKeyboardTracking(false);
+    logaritmica_ = new QCheckBox(QStringLiteral("Escala &logarítmica"), pestana);
+    logaritmica_->setObjectName(QStringLiteral("logaritmica"));
+    perfil_ = new QComboBox(pestana);
+    perfil_->setObjectName(QStringLiteral("perfil"));
+    perfil_->addItems(
+        {QStringLiteral("Barras"), QStringLiteral("Gaussiano"), QStringLiteral("Lorentziano")});
+    fwhm_ = new QDoubleSpinBox(pestana);
+    fwhm_->setObjectName(QStringLiteral("fwhm"));
+    fwhm_->setRange(0.001, 1000.0);
+    fwhm_->setDecimals(3);
+    fwhm_->setValue(1.0);
+    fwhm_->setPrefix(QStringLiteral("FWHM "));
+    fwhm_->setSuffix(QStringLiteral(" 1/cm"));
+    fwhm_->setKeyboardTracking(false);
+    particion_ = new QLabel(pestana);
+    particion_->setObjectName(QStringLiteral("particion"));
+    auto* arriba = new QHBoxLayout;
+    arriba->addWidget(new QLabel(QStringLiteral("&Temperatura:"), pestana));
+    arriba->addWidget(temperatura);
+    arriba->addWidget(logaritmica_);
+    arriba->addWidget(perfil_);
+    arriba->addWidget(fwhm_);
+    arriba->addWidget(particion_, 1);
+    graficoEspectro_ = new GraficoDetalles(pestana);
+    graficoEspectro_->setObjectName(QStringLiteral("graficoespectro"));
+    tablaLineas_ = tabla(tablaLineas(*resultado_.espectro), QStringLiteral("lineas"));
+    tablaLineas_->permiteOrdenar();
+    auto* partido = new QSplitter(Qt::Vertical, pestana);
+    partido->addWidget(graficoEspectro_);
+    partido->addWidget(conExportar(tablaLineas_));
+    auto* exomol =
+        boton(QStringLiteral("Exportar E&xoMol..."), QStringLiteral("btexomol"), pestana);
+    connect(exomol, &QPushButton::clicked, this, &frmdetalles::exportarExomol);
+    arriba->addWidget(exomol);
+    auto* todo = new QVBoxLayout(pestana);
+    todo->addLayout(arriba);
+    todo->addWidget(partido, 1);
+    connect(temperatura, &QDoubleSpinBox::valueChanged, this, &frmdetalles::ponTemperatura);
+    connect(logaritmica_, &QCheckBox::toggled, this, &frmdetalles::dibujaEspectro);
+    connect(perfil_, &QComboBox::currentIndexChanged, this, &frmdetalles::dibujaEspectro);
+    connect(fwhm_, &QDoubleSpinBox::valueChanged, this, &frmdetalles::dibujaEspectro);
+    dibujaEspectro();
+    return pestana;
+}
+
+void frmdetalles::dibujaEspectro() {
+    const curvifit::Espectro& e = *resultado_.espectro;
+    const bool logaritmica = logaritmica_->isChecked();
+    const Ensanchamiento ensanchamiento{static_cast<Perfil>(perfil_->currentIndex()),
+                                        fwhm_->value()};
+    const QString magnitud = ensanchamiento.perfil == Perfil::Barras
+                                 ? QStringLiteral("I (cm/molécula)")
+                                 : QStringLiteral("σ (cm²/molécula)");
+    graficoEspectro_->ponSeries(seriesEspectro(e, logaritmica, ensanchamiento),
+                                QStringLiteral("ν (1/cm)"),
+                                logaritmica ? QStringLiteral("log₁₀ ") + magnitud : magnitud);
+    particion_->setText(QString::fromStdString(textoParticion(e)));
+}
+
+void frmdetalles::ponTemperatura(double kelvin) {
+    if (!resultado_.espectro || tablaLineas_ == nullptr) {
+        return;
+    }
+    curvifit::aplicaTemperatura(*resultado_.espectro, kelvin);
+    tablaLineas_->ponTabla(tablaLineas(*resultado_.espectro));
+    dibujaEspectro();
+}
+
+void frmdetalles::exportarExomol() {
+    const QFileInfo json(rutaJson_);
+    const auto destino =
+        dialogosFichero().guardar(this, QStringLiteral("Exportar ExoMol"),
+                                  json.absolutePath() + QLatin1Char('/') + json.completeBaseName() +
+                                      QStringLiteral(".states"),
+                                  QStringLiteral("Lista de líneas ExoMol (*.states)"));
+    if (!destino) {
+        return;
+    }
+    try {
+        curvifit::escribeExomol(destino->toStdString(), *resultado_.espectro);
+    } catch (const curvifit::ErrorMotor& e) {
+        avisar(this, QString::fromStdString(e.what()), QStringLiteral("Exportar ExoMol"),
+               IconoMensaje::Stop);
     }
 }
 

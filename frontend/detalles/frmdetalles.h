@@ -1,5 +1,6 @@
-// The window "Resultados detallados": result/NAME.json in five tabs, "Constantes",
-// "Ajuste", "Niveles", "E(v,J)" and "Isotopólogos". Not modal; it destroys itself when closed.
+// The window "Resultados detallados": result/NAME.json in five tabs, "Constantes", "Ajuste",
+// "Niveles", "E(v,J)" and "Isotopólogos", and "Espectro" when the run had a dipole curve. Not
+// modal; it destroys itself when closed.
 #pragma once
 
 #include "detalles/resultado_detallado.h"
@@ -8,6 +9,10 @@
 
 #include <map>
 
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
 class QTabWidget;
 
 namespace oscilab {
@@ -28,6 +33,7 @@ public:
     const ResultadoDetallado& resultado() const { return resultado_; }
     QTabWidget* pestanas() const { return pestanas_; }
     GraficoDetalles* graficoNiveles() const { return graficoNiveles_; }
+    GraficoDetalles* graficoEspectro() const { return graficoEspectro_; }
 
 public slots:
     // Copies the result file to a place the user chooses.
@@ -35,6 +41,11 @@ public slots:
     // Draws the levels plot with the chi^2 of the level in row `fila` of the levels table
     // (none for -1).
     void muestraNivel(int fila);
+    // Applies another temperature to the spectrum's intensities and Q, without a rerun.
+    void ponTemperatura(double kelvin);
+    // Writes the shown lines and the bound levels as NAME.states and NAME.trans (ExoMol) where
+    // the user chooses; every line of the run comes from curvifit NAME --exomol.
+    void exportarExomol();
 
 private:
     QWidget* pestanaConstantes();
@@ -42,6 +53,8 @@ private:
     QWidget* pestanaNiveles();
     QWidget* pestanaEnergias();
     QWidget* pestanaIsotopologos();
+    QWidget* pestanaEspectro();
+    void dibujaEspectro();
     TablaDetalles* tabla(const Tabla& t, const QString& nombre);
     QWidget* conExportar(TablaDetalles* tabla, QWidget* encima = nullptr);
 
@@ -50,6 +63,12 @@ private:
     QTabWidget* pestanas_ = nullptr;
     GraficoDetalles* graficoNiveles_ = nullptr;
     TablaDetalles* tablaNiveles_ = nullptr;
+    GraficoDetalles* graficoEspectro_ = nullptr;
+    TablaDetalles* tablaLineas_ = nullptr;
+    QLabel* particion_ = nullptr;
+    QCheckBox* logaritmica_ = nullptr;
+    QComboBox* perfil_ = nullptr;
+    QDoubleSpinBox* fwhm_ = nullptr;
 };
 
 } // namespace oscilab

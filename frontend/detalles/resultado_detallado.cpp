@@ -1,5 +1,6 @@
 #include "detalles/resultado_detallado.h"
 
+#include "espectro_json.h"
 #include "niveles_exactos_json.h"
 #include "unidades.h"
 
@@ -62,6 +63,9 @@ ResultadoDetallado resultadoDe(const json& j) {
     if (j.contains("levels_exact")) {
         r.exactos = curvifit::nivelesExactosDesdeJson(j.at("levels_exact"));
     }
+    if (j.contains("spectrum") && r.exactos) {
+        r.espectro = curvifit::espectroDesdeJson(j.at("spectrum"), *r.exactos);
+    }
     for (const json& a : j.at("warnings")) {
         r.avisos.push_back({a.at("code").get<std::string>(), a.at("text").get<std::string>()});
     }
@@ -113,6 +117,9 @@ ResultadoDetallado leeResultadoDetallado(const std::string& texto) {
     } catch (const json::exception&) {
         throw ResultadoIlegible("Al fichero de resultados le falta un dato o tiene uno de tipo "
                                 "equivocado.");
+    } catch (const std::out_of_range&) { // a spectral line whose level is not listed
+        throw ResultadoIlegible("El espectro del fichero de resultados nombra un nivel que no "
+                                "está entre los niveles exactos.");
     }
 }
 

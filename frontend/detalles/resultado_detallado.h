@@ -2,6 +2,7 @@
 // "oscilab-results", version 1): plain data, no Qt.
 #pragma once
 
+#include "espectro.h"
 #include "niveles_exactos.h"
 
 #include <array>
@@ -38,6 +39,7 @@ struct ResultadoDetallado {
     double rms_hartree = 0.0;
     std::vector<std::pair<std::string, ConstanteConError>> constantes; // by their JSON names
     std::optional<curvifit::NivelesExactos> exactos; // absent in a file without "levels_exact"
+    std::optional<curvifit::Espectro> espectro;      // the listed lines; none without a dipole
     std::vector<AvisoResultado> avisos;
 
     // The constant named `nombre` (e.g. "we_cm1"); none when the file lacks it or it is null.

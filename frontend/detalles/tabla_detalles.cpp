@@ -29,8 +29,17 @@ TablaDetalles::TablaDetalles(const QString& rutaCsv, QWidget* padre)
     addActions({copia, exporta});
 }
 
+void TablaDetalles::permiteOrdenar() {
+    horizontalHeader()->setSectionsClickable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int columna) {
+        ascendente_ = columna == columnaOrden_ ? !ascendente_ : true;
+        columnaOrden_ = columna;
+        ponTabla(tabla_);
+    });
+}
+
 void TablaDetalles::ponTabla(Tabla tabla) {
-    tabla_ = std::move(tabla);
+    tabla_ = columnaOrden_ >= 0 ? ordenada(tabla, columnaOrden_, ascendente_) : std::move(tabla);
     clear();
     setColumnCount(static_cast<int>(tabla_.cabecera.size()));
     setRowCount(static_cast<int>(tabla_.filas.size()));

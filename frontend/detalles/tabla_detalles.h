@@ -14,7 +14,10 @@ public:
     // `rutaCsv` is the file proposed when exporting (a folder and a name).
     TablaDetalles(const QString& rutaCsv, QWidget* padre = nullptr);
 
+    // Shown ordered by the column last clicked, when ordering was allowed.
     void ponTabla(Tabla tabla);
+    // A click on a column's header orders the rows by it, a second one the other way.
+    void permiteOrdenar();
     const Tabla& tabla() const { return tabla_; }
     // The selected rows, or the whole table when none is selected.
     Tabla tablaACopiar() const;
@@ -30,6 +33,8 @@ protected:
 private:
     Tabla tabla_;
     QString rutaCsv_;
+    int columnaOrden_ = -1;
+    bool ascendente_ = true;
 };
 
 } // namespace oscilab

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <tuple>
 #include <cmath>
 #include <map>
 
@@ -305,6 +306,28 @@ Tabla seleccion(const Tabla& t, const std::vector<int>& filas) {
         }
     }
     return s;
+}
+
+Tabla ordenada(const Tabla& t, int columna, bool ascendente) {
+    Tabla o = t;
+    const auto c = static_cast<std::size_t>(columna);
+    const auto numero = [](const std::string& texto, double& x) {
+        const auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), x);
+        return error == std::errc() && fin == texto.data() + texto.size();
+    };
+    const auto menor = [&](const std::vector<std::string>& a, const std::vector<std::string>& b) {
+        const std::string& x = c < a.size() ? a[c] : std::string();
+        const std::string& y = c < b.size() ? b[c] : std::string();
+        // Numbers first, then texts (such as "-"): one order for every pair.
+        double u = 0.0, v = 0.0;
+        const bool nx = numero(x, u), ny = numero(y, v);
+        const auto clave = [](bool n, double d, const std::string& texto) {
+            return std::tuple(!n, n ? d : 0.0, n ? std::string() : texto);
+        };
+        return ascendente ? clave(nx, u, x) < clave(ny, v, y) : clave(ny, v, y) < clave(nx, u, x);
+    };
+    std::stable_sort(o.filas.begin(), o.filas.end(), menor);
+    return o;
 }
 
 } // namespace oscilab

@@ -57,4 +57,8 @@ std::string textoCsv(const Tabla& t);
 // Only the rows `filas` (indices into t.filas, in this order), for copying a selection.
 Tabla seleccion(const Tabla& t, const std::vector<int>& filas);
 
+// The rows ordered by column `columna`: numbers by value, before texts in alphabetical order
+// (after them when descending); equal cells keep their order.
+Tabla ordenada(const Tabla& t, int columna, bool ascendente);
+
 } // namespace oscilab
