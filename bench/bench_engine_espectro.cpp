@@ -69,7 +69,7 @@ void ejecucion(benchmark::State& estado, bool exomol) {
             nivelesExactos(leidos, resultado.ajuste, resultado.constantes, JMAX_DEFECTO);
         EspectroDelResultado espectro;
         espectro.espectro = calculaEspectro(n, dipolo(resultado.constantes.XEQ));
-        const std::string json = resultadoJson("banco", leidos, resultado, n, espectro).dump(2);
+        const std::string json = resultadoJson("banco", leidos, resultado, n, {}, espectro).dump(2);
         benchmark::DoNotOptimize(json.data());
         if (exomol) {
             std::ostringstream estados, transiciones;

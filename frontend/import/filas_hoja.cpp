@@ -51,7 +51,7 @@ bool ColectorFilas::anade(const FilaHoja& fila, qint64 veces) {
 ResultadoImportacion ColectorFilas::resultado() const {
     if (!empezado_) {
         return importacionFallida(
-            QStringLiteral("No hay ningún número en las dos primeras columnas."));
+            QStringLiteral("Ninguna fila tiene un número en sus dos primeras columnas."));
     }
     ResultadoImportacion resultado;
     for (std::size_t i = 0; i < static_cast<std::size_t>(puntosMaximos); ++i) {

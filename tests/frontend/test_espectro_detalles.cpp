@@ -57,8 +57,8 @@ TEST(DetallesEspectro, LinesSticksAndAnotherTemperature) {
     std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(ruta, nullptr));
     ASSERT_NE(ventana, nullptr);
     ventana->setAttribute(Qt::WA_DeleteOnClose, false);
-    ASSERT_EQ(ventana->pestanas()->count(), 5);
-    EXPECT_EQ(ventana->pestanas()->tabText(4), QStringLiteral("Espectro"));
+    ASSERT_EQ(ventana->pestanas()->count(), 6);
+    EXPECT_EQ(ventana->pestanas()->tabText(5), QStringLiteral("Espectro"));
     auto* tabla = ventana->findChild<TablaDetalles*>(QStringLiteral("tablalineas"));
     ASSERT_NE(tabla, nullptr);
     ASSERT_EQ(tabla->tabla().filas.size(), lineas.size());

@@ -1,3 +1,4 @@
+#include "compartido/dimensiones.h"
 #include "import/filas_hoja.h"
 #include "import/importacion.h"
 #include "import/importar_csv.h"
@@ -155,10 +156,10 @@ TEST(ImportHojas, EveryDamagedWorkbookGivesTheImportErrorAndNothingElse) {
 }
 
 // Too many points fail alike in every format, and the table is left as it was.
-TEST(ImportHojas, FiftyOnePointsWriteNothingInAnyFormat) {
+TEST(ImportHojas, OnePointMoreThanTheTableHoldsWritesNothingInAnyFormat) {
     QTemporaryDir carpeta;
     QByteArray puntos;
-    for (int i = 1; i <= 51; ++i) {
+    for (int i = 1; i <= puntosMaximos + 1; ++i) {
         puntos += QByteArray::number(i) + ",-1\r\n";
     }
     const QString csv = carpeta.filePath(QStringLiteral("muchos.csv"));

@@ -1,5 +1,6 @@
 // The text import on any file: the first line of the input is the delimiter, the rest the
-// file's bytes. What it reads fits the table: rows 1..50, columns 1 and 2.
+// file's bytes. What it reads fits the table: rows 1..puntosMaximos, columns 1 and 2.
+#include "compartido/dimensiones.h"
 #include "import/importar_texto.h"
 
 #include <QFile>
@@ -24,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     fichero.flush();
     const ResultadoImportacion r = importartexto(fichero.fileName(), delimitador);
     for (const auto& celda : r.celdas) {
-        if (celda.fila < 1 || celda.fila > 50 || celda.columna < 1 || celda.columna > 2) {
+        if (celda.fila < 1 || celda.fila > puntosMaximos || celda.columna < 1 ||
+            celda.columna > 2) {
             __builtin_trap();
         }
     }
