@@ -6,6 +6,7 @@
 #include <numbers>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 extern "C" {
 // LAPACK: a symmetric band matrix reduced to tridiagonal form, O(n^2 kd) without forming the
@@ -32,6 +33,10 @@ constexpr double PI = std::numbers::pi;
 constexpr int ORDEN_ELEMENTO = 14;
 constexpr int MUESTRAS_ELEMENTO = 8;
 constexpr int INTENTOS_ELEMENTO = 40;
+// A level's vector is solved only up to where chi has decayed by exp(-DECAIMIENTO) beyond its
+// outer turning point (as the grid ends inwards), plus one element: past there it is below
+// double precision, and a wall there moves the energy by less still.
+constexpr double DECAIMIENTO = 36.0;
 
 // Gauss-Lobatto-Legendre nodes x_0 = -1 < ... < x_N = 1, their weights, and P_N at them.
 struct Lobatto {
@@ -195,6 +200,24 @@ std::vector<double> bandaCon(const MallaRadial& malla, const std::vector<double>
     return ab;
 }
 
+// The leading rows the level of energy E needs: a deep level's vector then costs its own
+// extent, not the whole grid out to the flat tail.
+int filasNecesarias(const MallaRadial& malla, const std::vector<double>& V, double E) {
+    const int n = static_cast<int>(V.size());
+    int i = n;
+    while (i > 0 && V[static_cast<std::size_t>(i - 1)] > E) {
+        --i;
+    }
+    double decaido = 0.0;
+    for (; i < n && decaido < DECAIMIENTO; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (k > 0) {
+            decaido += std::sqrt(2.0 * malla.mu * (V[k] - E)) * (malla.R[k] - malla.R[k - 1]);
+        }
+    }
+    return std::min(n, i + malla.orden);
+}
+
 // How many eigenvalues of the tridiagonal matrix (d, e) lie below x: the negative pivots of
 // its LDL^T factorisation (Sturm's count).
 int debajoDe(const std::vector<double>& d, const std::vector<double>& e, double x) {
@@ -309,6 +332,7 @@ MallaRadial mallaRadial(const std::vector<double>& fronteras, double mu) {
     m.a = fronteras.front();
     m.b = fronteras.back();
     m.orden = p;
+    m.mu = mu;
     m.anchoPrimero = fronteras[1] - fronteras[0];
     m.anchoUltimo = fronteras.back() - fronteras[fronteras.size() - 2];
     m.R.assign(static_cast<std::size_t>(n), 0.0);
@@ -365,8 +389,13 @@ std::pair<double, double> pendientesExtremos(const MallaRadial& malla,
 }
 
 Distorsion distorsionCentrifuga(const MallaRadial& malla, const std::vector<double>& V, double E,
-                                const std::vector<double>& c, const std::vector<double>& W) {
-    const FactorBanda factor(bandaCon(malla, V), static_cast<int>(c.size()), malla.orden, E);
+                                const std::vector<double>& cCompleto,
+                                const std::vector<double>& WCompleto) {
+    // On the leading rows the level needs, as its vector was solved.
+    const int filas = filasNecesarias(malla, V, E);
+    const std::vector<double> c(cCompleto.begin(), cCompleto.begin() + filas);
+    const std::vector<double> W(WCompleto.begin(), WCompleto.begin() + filas);
+    const FactorBanda factor(bandaCon(malla, V), filas, malla.orden, E);
     const auto producto = [](const std::vector<double>& x, const std::vector<double>& y) {
         double s = 0.0;
         for (std::size_t i = 0; i < x.size(); ++i) {
@@ -437,7 +466,9 @@ Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, 
     const double vl = std::max(desde, suelo - 1.0), vu = std::min(hasta, techo + 1.0);
     for (const double E : autovaloresEntre(d, e, vl, vu)) {
         a.E.push_back(E);
-        a.c.push_back(vectorPropio(ab, n, kd, E));
+        std::vector<double> c = vectorPropio(ab, filasNecesarias(malla, V, E), kd, E);
+        c.resize(nn, 0.0);
+        a.c.push_back(std::move(c));
     }
     return a;
 }

@@ -16,6 +16,7 @@ struct MallaRadial {
     std::vector<double> peso;  // their quadrature weights, bohr
     std::vector<double> banda; // kinetic energy, symmetric, upper band by columns (LAPACK 'U')
     double anchoPrimero = 0.0, anchoUltimo = 0.0; // the end elements, bohr
+    double mu = 0.0;                              // the reduced mass, electron masses
 };
 
 // The elements' ends between a and b: each element holds about `puntosPorOnda` points per
@@ -28,7 +29,8 @@ std::vector<double> fronterasElementos(double a, double b, const std::function<d
 MallaRadial mallaRadial(const std::vector<double>& fronteras, double mu);
 
 // The eigenvalues of T + diag(V) in (desde, hasta], ascending, with their normalised vectors
-// (columns of `c`; c_i^2 is the weight of the point R_i).
+// (columns of `c`; c_i^2 is the weight of the point R_i). Each vector is zero past where its
+// chi has decayed by exp(-36) beyond its outer turning point.
 struct Autoestados {
     std::vector<double> E;
     std::vector<std::vector<double>> c;
