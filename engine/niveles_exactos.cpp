@@ -7,9 +7,12 @@
 #include <Eigen/Dense>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <numbers>
+#include <thread>
 
 namespace curvifit {
 
@@ -249,6 +252,9 @@ NivelExacto nivel(const Problema& p, const MallaRadial& m, const std::vector<dou
     double vMedio = 0.0, fuerzaInterior = 0.0, fuerzaExterior = 0.0, inversaR2 = 0.0;
     for (std::size_t i = 0; i < m.R.size(); ++i) {
         const double peso = c[i] * c[i];
+        if (peso == 0.0) { // past the level's own extent (autoestados)
+            continue;
+        }
         const double R = m.R[i];
         const double dVJ = p.V.dV(R) - 2.0 * centrifugo(J, p.mu, R) / R;
         vMedio += peso * VJ[i];
@@ -424,6 +430,71 @@ std::optional<Disociacion> disociacion(const Problema& p, const std::optional<Ni
     return d;
 }
 
+// The levels of one J, and for J = 0 the lowest one with its changes under the alternatives.
+struct NivelesDeJ {
+    std::vector<NivelExacto> niveles;
+    std::optional<NivelExacto> fondo;
+    Cambios cambiosFondo;
+};
+
+NivelesDeJ nivelesDeJ(const Problema& p, const MallaRadial& m, int J, double limite,
+                      const std::optional<Barrera>& barreraJ, double a, double Vminimo,
+                      const OpcionesMalla& opciones) {
+    NivelesDeJ x;
+    const std::vector<double> VJ = VJmalla(p, m, J);
+    const Autoestados estados = autoestados(m, VJ, -INFINITO, limite);
+    int ligados = 0;
+    for (std::size_t k = 0; k < estados.E.size(); ++k) {
+        NivelExacto n = nivel(p, m, VJ, J, static_cast<int>(k), estados.E[k], estados.c[k]);
+        if (sienteExtremo(p, n)) {
+            break;
+        }
+        if (J == 0) {
+            distorsion(p, m, VJ, estados.E[k], estados.c[k], n);
+        }
+        if (J == 0 && k == 0) {
+            x.fondo = n;
+            x.cambiosFondo = cambios(p, m, estados.c[k]);
+        }
+        x.niveles.push_back(n);
+        ++ligados;
+    }
+    if (barreraJ && barreraJ->cima > limite) {
+        cuasiligados(p, J, *barreraJ, a, Vminimo, ligados, opciones, x.niveles);
+    }
+    return x;
+}
+
+// trabajo(i) for i = 0..n-1 on the machine's cores; the first failure in index order is
+// rethrown, so the outcome does not depend on the threads' timing.
+void enParalelo(std::size_t n, const std::function<void(std::size_t)>& trabajo) {
+    std::vector<std::exception_ptr> fallos(n);
+    std::atomic<std::size_t> siguiente = 0;
+    const auto trabaja = [&] {
+        for (std::size_t i = siguiente++; i < n; i = siguiente++) {
+            try {
+                trabajo(i);
+            } catch (...) {
+                fallos[i] = std::current_exception();
+            }
+        }
+    };
+    const std::size_t hilos =
+        std::min<std::size_t>(n, std::max(1u, std::thread::hardware_concurrency()));
+    {
+        std::vector<std::jthread> ayudantes;
+        for (std::size_t h = 1; h < hilos; ++h) {
+            ayudantes.emplace_back(trabaja);
+        }
+        trabaja();
+    } // joins them
+    for (const std::exception_ptr& fallo : fallos) {
+        if (fallo) {
+            std::rethrow_exception(fallo);
+        }
+    }
+}
+
 NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opciones) {
     NivelesExactos exactos;
     exactos.JMAX = JMAX;
@@ -463,38 +534,19 @@ NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opcion
     // cost hundreds of points.
     const double Eligados = *std::max_element(limites.begin(), limites.end());
     const MallaRadial m = malla(p, a, b, Eligados, Vminimo, opciones.finura);
-    std::optional<NivelExacto> fondo;
-    Cambios cambiosFondo;
-    for (int J = 0; J <= JMAX; ++J) {
-        const std::vector<double> VJ = VJmalla(p, m, J);
-        const Autoestados estados = autoestados(m, VJ, -INFINITO, limites[J]);
-        int ligados = 0;
-        for (std::size_t k = 0; k < estados.E.size(); ++k) {
-            NivelExacto n = nivel(p, m, VJ, J, static_cast<int>(k), estados.E[k], estados.c[k]);
-            if (sienteExtremo(p, n)) {
-                break;
-            }
-            if (J == 0) {
-                distorsion(p, m, VJ, estados.E[k], estados.c[k], n);
-            }
-            if (J == 0 && k == 0) {
-                fondo = n;
-                cambiosFondo = cambios(p, m, estados.c[k]);
-            }
-            exactos.niveles.push_back(n);
-            ++ligados;
-        }
-        if (barreras[static_cast<std::size_t>(J)] &&
-            barreras[static_cast<std::size_t>(J)]->cima > limites[J]) {
-            cuasiligados(p, J, *barreras[static_cast<std::size_t>(J)], a, Vminimo, ligados,
-                         opciones, exactos.niveles);
-        }
+    std::vector<NivelesDeJ> porJ(static_cast<std::size_t>(JMAX + 1));
+    enParalelo(porJ.size(), [&](std::size_t J) {
+        porJ[J] =
+            nivelesDeJ(p, m, static_cast<int>(J), limites[J], barreras[J], a, Vminimo, opciones);
+    });
+    for (const NivelesDeJ& n : porJ) {
+        exactos.niveles.insert(exactos.niveles.end(), n.niveles.begin(), n.niveles.end());
     }
+    exactos.disociacion = disociacion(p, porJ[0].fondo, porJ[0].cambiosFondo);
     exactos.constantes = constantesDeNiveles(exactos.niveles);
     if (exactos.constantes) {
         exactos.dunham = dunhamDeNiveles(exactos.niveles, exactos.constantes->v_usados);
     }
-    exactos.disociacion = disociacion(p, fondo, cambiosFondo);
     return exactos;
 }
 
