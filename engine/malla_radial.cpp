@@ -436,17 +436,15 @@ Distorsion distorsionCentrifuga(const MallaRadial& malla, const std::vector<doub
     return {E1, -E2, E3, E4};
 }
 
-Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
-                        double hasta) {
-    Autoestados a;
+std::vector<double> autovalores(const MallaRadial& malla, const std::vector<double>& V,
+                                double desde, double hasta) {
     const int n = static_cast<int>(malla.R.size());
     if (n == 0 || !(hasta > desde)) {
-        return a;
+        return {};
     }
     const int kd = malla.orden, ldab = kd + 1;
-    const std::vector<double> ab = bandaCon(malla, V);
     const auto nn = static_cast<std::size_t>(n);
-    std::vector<double> banda = ab, d(nn), e(nn), work(nn);
+    std::vector<double> banda = bandaCon(malla, V), d(nn), e(nn), work(nn);
     int info = 0, uno = 1;
     dsbtrd_("N", "U", &n, &kd, banda.data(), &ldab, d.data(), e.data(), nullptr, &uno, work.data(),
             &info, 1, 1);
@@ -464,11 +462,22 @@ Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, 
         techo = std::max(techo, d[i] + radio);
     }
     const double vl = std::max(desde, suelo - 1.0), vu = std::min(hasta, techo + 1.0);
-    for (const double E : autovaloresEntre(d, e, vl, vu)) {
-        a.E.push_back(E);
-        std::vector<double> c = vectorPropio(ab, filasNecesarias(malla, V, E), kd, E);
-        c.resize(nn, 0.0);
-        a.c.push_back(std::move(c));
+    return autovaloresEntre(d, e, vl, vu);
+}
+
+std::vector<double> vectorPropio(const MallaRadial& malla, const std::vector<double>& V, double E) {
+    std::vector<double> c =
+        vectorPropio(bandaCon(malla, V), filasNecesarias(malla, V, E), malla.orden, E);
+    c.resize(malla.R.size(), 0.0);
+    return c;
+}
+
+Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
+                        double hasta) {
+    Autoestados a;
+    a.E = autovalores(malla, V, desde, hasta);
+    for (const double E : a.E) {
+        a.c.push_back(vectorPropio(malla, V, E));
     }
     return a;
 }

@@ -37,6 +37,10 @@ struct Autoestados {
 };
 Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
                         double hasta);
+// The same in parts, when only some of the vectors are wanted.
+std::vector<double> autovalores(const MallaRadial& malla, const std::vector<double>& V,
+                                double desde, double hasta);
+std::vector<double> vectorPropio(const MallaRadial& malla, const std::vector<double>& V, double E);
 
 // Rayleigh-Schroedinger perturbation of one level (eigenvalue E, vector c of T + diag(V)) by
 // x W, W diagonal, to fourth order (Hutson's method: each order an inhomogeneous band solve):

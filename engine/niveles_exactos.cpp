@@ -13,6 +13,7 @@
 #include <limits>
 #include <numbers>
 #include <thread>
+#include <tuple>
 
 namespace curvifit {
 
@@ -360,28 +361,31 @@ void cuasiligados(const Problema& p, int J, const Barrera& b, double a, double V
     const double Vinf = p.extensiones.exterior->Vinf;
     const auto resuelve = [&](double fin) {
         const MallaRadial m = malla(p, a, fin, b.cima, Vminimo, opciones.finura);
-        return std::pair{m, autoestados(m, VJmalla(p, m, J), Vinf, b.cima)};
+        std::vector<double> VJ = VJmalla(p, m, J);
+        // Only the eigenvalues: most belong to the box beyond the barrier, and one vector is
+        // wanted in the end.
+        std::vector<double> E = autovalores(m, VJ, Vinf, b.cima);
+        return std::tuple{m, std::move(VJ), std::move(E)};
     };
-    const Autoestados guias = resuelve(b.R).second;
+    const std::vector<double> guias = std::get<2>(resuelve(b.R));
     std::vector<NivelExacto> encontrados;
-    for (std::size_t k = 0; k < guias.E.size(); ++k) {
-        double E = guias.E[k];
+    for (std::size_t k = 0; k < guias.size(); ++k) {
+        double E = guias[k];
         for (int i = 0; i < ITERACIONES_CUASILIGADO; ++i) {
-            const auto [m, estados] = resuelve(tercerPunto(p, J, E, b));
-            if (estados.E.empty()) {
+            const auto [m, VJ, valores] = resuelve(tercerPunto(p, J, E, b));
+            if (valores.empty()) {
                 break;
             }
             std::size_t cerca = 0;
-            for (std::size_t j = 0; j < estados.E.size(); ++j) {
-                if (std::fabs(estados.E[j] - E) < std::fabs(estados.E[cerca] - E)) {
+            for (std::size_t j = 0; j < valores.size(); ++j) {
+                if (std::fabs(valores[j] - E) < std::fabs(valores[cerca] - E)) {
                     cerca = j;
                 }
             }
-            E = estados.E[cerca];
+            E = valores[cerca];
             if (i + 1 == ITERACIONES_CUASILIGADO) {
-                const std::vector<double> VJ = VJmalla(p, m, J);
                 NivelExacto n =
-                    nivel(p, m, VJ, J, ligados + static_cast<int>(k), E, estados.c[cerca]);
+                    nivel(p, m, VJ, J, ligados + static_cast<int>(k), E, vectorPropio(m, VJ, E));
                 const auto f = [&](double R) { return p.VJ(J, R) - E; };
                 double R2 = b.R;
                 while (R2 > a && p.VJ(J, R2) > E) {
@@ -620,12 +624,12 @@ FuncionOnda funcionOnda(const Potencial& potencial, const Extensiones& extension
     const MallaRadial m = malla(p, a, b, Etope, Vminimo, opciones.finura);
     // Between walls any state can be drawn; on the extended curve only the bound ones.
     const bool extendida = extensiones.interior || extensiones.exterior;
-    const Autoestados estados =
-        autoestados(m, VJmalla(p, m, J), -INFINITO, extendida ? Etope : INFINITO);
-    if (static_cast<std::size_t>(v) >= estados.E.size()) {
+    const std::vector<double> VJ = VJmalla(p, m, J);
+    const std::vector<double> E = autovalores(m, VJ, -INFINITO, extendida ? Etope : INFINITO);
+    if (static_cast<std::size_t>(v) >= E.size()) {
         return f;
     }
-    const std::vector<double>& c = estados.c[static_cast<std::size_t>(v)];
+    const std::vector<double> c = vectorPropio(m, VJ, E[static_cast<std::size_t>(v)]);
     // A Lobatto coefficient is chi at its point times the square root of its weight.
     double suma = 0.0;
     for (const double x : c) {
