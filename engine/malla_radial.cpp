@@ -4,8 +4,10 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 
 extern "C" {
@@ -37,6 +39,11 @@ constexpr int INTENTOS_ELEMENTO = 40;
 // outer turning point (as the grid ends inwards), plus one element: past there it is below
 // double precision, and a wall there moves the energy by less still.
 constexpr double DECAIMIENTO = 36.0;
+// The eigenvalue nearest a guess: steps of inverse iteration with the guess as shift, then
+// of Rayleigh-quotient iteration, and the residual (relative) that accepts the result.
+constexpr int PASOS_CERCANO = 4;
+constexpr int PASOS_RAYLEIGH = 2;
+constexpr double RESIDUO_CERCANO = 1e-9;
 
 // Gauss-Lobatto-Legendre nodes x_0 = -1 < ... < x_N = 1, their weights, and P_N at them.
 struct Lobatto {
@@ -470,6 +477,77 @@ std::vector<double> vectorPropio(const MallaRadial& malla, const std::vector<dou
         vectorPropio(bandaCon(malla, V), filasNecesarias(malla, V, E), malla.orden, E);
     c.resize(malla.R.size(), 0.0);
     return c;
+}
+
+namespace {
+
+// y = A x for the symmetric band matrix A given by its upper band.
+std::vector<double> productoBanda(const std::vector<double>& ab, int kd,
+                                  const std::vector<double>& x) {
+    const int n = static_cast<int>(x.size());
+    std::vector<double> y(x.size(), 0.0);
+    for (int j = 0; j < n; ++j) {
+        const auto jj = static_cast<std::size_t>(j);
+        for (int i = std::max(0, j - kd); i <= j; ++i) {
+            const auto ii = static_cast<std::size_t>(i);
+            const double a = ab[static_cast<std::size_t>(kd + i - j + j * (kd + 1))];
+            y[ii] += a * x[jj];
+            if (i != j) {
+                y[jj] += a * x[ii];
+            }
+        }
+    }
+    return y;
+}
+
+void normaliza(std::vector<double>& x) {
+    double norma = 0.0;
+    for (const double v : x) {
+        norma += v * v;
+    }
+    norma = std::sqrt(norma);
+    for (double& v : x) {
+        v /= norma;
+    }
+}
+
+} // namespace
+
+std::optional<double> autovalorCercano(const MallaRadial& malla, const std::vector<double>& V,
+                                       double E) {
+    const int n = static_cast<int>(malla.R.size()), kd = malla.orden;
+    if (n == 0) {
+        return std::nullopt;
+    }
+    const std::vector<double> ab = bandaCon(malla, V);
+    std::vector<double> x(static_cast<std::size_t>(n), 1.0);
+    const FactorBanda fijo(ab, n, kd, E);
+    for (int paso = 0; paso < PASOS_CERCANO; ++paso) {
+        fijo.resuelve(x);
+        normaliza(x);
+    }
+    const auto cociente = [&] {
+        const std::vector<double> Ax = productoBanda(ab, kd, x);
+        double q = 0.0, r = 0.0;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            q += x[i] * Ax[i];
+        }
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            r += (Ax[i] - q * x[i]) * (Ax[i] - q * x[i]);
+        }
+        return std::pair{q, std::sqrt(r)};
+    };
+    auto [q, residuo] = cociente();
+    for (int paso = 0; paso < PASOS_RAYLEIGH; ++paso) {
+        FactorBanda(ab, n, kd, q).resuelve(x);
+        normaliza(x);
+        std::tie(q, residuo) = cociente();
+    }
+    // A residual well above rounding means the iteration has not settled on one eigenvalue.
+    if (!(residuo <= RESIDUO_CERCANO * (1.0 + std::fabs(q)))) {
+        return std::nullopt;
+    }
+    return q;
 }
 
 Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,12 @@ Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, 
 std::vector<double> autovalores(const MallaRadial& malla, const std::vector<double>& V,
                                 double desde, double hasta);
 std::vector<double> vectorPropio(const MallaRadial& malla, const std::vector<double>& V, double E);
+
+// The eigenvalue of T + diag(V) nearest E, by inverse iteration: O(n) band solves instead of
+// the O(n^2) reduction. None when the iteration does not settle (two eigenvalues about as
+// near).
+std::optional<double> autovalorCercano(const MallaRadial& malla, const std::vector<double>& V,
+                                       double E);
 
 // Rayleigh-Schroedinger perturbation of one level (eigenvalue E, vector c of T + diag(V)) by
 // x W, W diagonal, to fourth order (Hutson's method: each order an inhomogeneous band solve):

@@ -372,17 +372,23 @@ void cuasiligados(const Problema& p, int J, const Barrera& b, double a, double V
     for (std::size_t k = 0; k < guias.size(); ++k) {
         double E = guias[k];
         for (int i = 0; i < ITERACIONES_CUASILIGADO; ++i) {
-            const auto [m, VJ, valores] = resuelve(tercerPunto(p, J, E, b));
-            if (valores.empty()) {
-                break;
-            }
-            std::size_t cerca = 0;
-            for (std::size_t j = 0; j < valores.size(); ++j) {
-                if (std::fabs(valores[j] - E) < std::fabs(valores[cerca] - E)) {
-                    cerca = j;
+            const double fin = tercerPunto(p, J, E, b);
+            const MallaRadial m = malla(p, a, fin, b.cima, Vminimo, opciones.finura);
+            const std::vector<double> VJ = VJmalla(p, m, J);
+            // The eigenvalue nearest the guess by inverse iteration; the whole reduction only
+            // when that does not settle or leaves the window.
+            std::optional<double> cercano = autovalorCercano(m, VJ, E);
+            if (!cercano || !(*cercano > Vinf && *cercano <= b.cima)) {
+                const std::vector<double> valores = std::get<2>(resuelve(fin));
+                if (valores.empty()) {
+                    break;
                 }
+                cercano =
+                    *std::min_element(valores.begin(), valores.end(), [&](double x, double y) {
+                        return std::fabs(x - E) < std::fabs(y - E);
+                    });
             }
-            E = valores[cerca];
+            E = *cercano;
             if (i + 1 == ITERACIONES_CUASILIGADO) {
                 NivelExacto n =
                     nivel(p, m, VJ, J, ligados + static_cast<int>(k), E, vectorPropio(m, VJ, E));
