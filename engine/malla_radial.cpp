@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <numbers>
 #include <optional>
@@ -198,11 +199,15 @@ std::vector<double> vectorPropio(const std::vector<double>& ab, int n, int kd, d
     return x;
 }
 
-std::vector<double> bandaCon(const MallaRadial& malla, const std::vector<double>& V) {
-    std::vector<double> ab = malla.banda;
-    for (std::size_t j = 0; j < V.size(); ++j) {
-        ab[static_cast<std::size_t>(malla.orden) + j * static_cast<std::size_t>(malla.orden + 1)] +=
-            V[j];
+// T + diag(V) in its leading `filas` columns (all of them by default), upper band.
+std::vector<double> bandaCon(const MallaRadial& malla, const std::vector<double>& V,
+                             std::size_t filas = std::numeric_limits<std::size_t>::max()) {
+    const auto ancho = static_cast<std::size_t>(malla.orden + 1);
+    filas = std::min(filas, V.size());
+    std::vector<double> ab(malla.banda.begin(),
+                           malla.banda.begin() + static_cast<std::ptrdiff_t>(filas * ancho));
+    for (std::size_t j = 0; j < filas; ++j) {
+        ab[static_cast<std::size_t>(malla.orden) + j * ancho] += V[j];
     }
     return ab;
 }
@@ -402,7 +407,8 @@ Distorsion distorsionCentrifuga(const MallaRadial& malla, const std::vector<doub
     const int filas = filasNecesarias(malla, V, E);
     const std::vector<double> c(cCompleto.begin(), cCompleto.begin() + filas);
     const std::vector<double> W(WCompleto.begin(), WCompleto.begin() + filas);
-    const FactorBanda factor(bandaCon(malla, V), filas, malla.orden, E);
+    const FactorBanda factor(bandaCon(malla, V, static_cast<std::size_t>(filas)), filas,
+                             malla.orden, E);
     const auto producto = [](const std::vector<double>& x, const std::vector<double>& y) {
         double s = 0.0;
         for (std::size_t i = 0; i < x.size(); ++i) {
@@ -473,8 +479,9 @@ std::vector<double> autovalores(const MallaRadial& malla, const std::vector<doub
 }
 
 std::vector<double> vectorPropio(const MallaRadial& malla, const std::vector<double>& V, double E) {
+    const int filas = filasNecesarias(malla, V, E);
     std::vector<double> c =
-        vectorPropio(bandaCon(malla, V), filasNecesarias(malla, V, E), malla.orden, E);
+        vectorPropio(bandaCon(malla, V, static_cast<std::size_t>(filas)), filas, malla.orden, E);
     c.resize(malla.R.size(), 0.0);
     return c;
 }
