@@ -13,7 +13,6 @@
 #include <limits>
 #include <numbers>
 #include <thread>
-#include <tuple>
 
 namespace curvifit {
 
@@ -253,7 +252,7 @@ NivelExacto nivel(const Problema& p, const MallaRadial& m, const std::vector<dou
     double vMedio = 0.0, fuerzaInterior = 0.0, fuerzaExterior = 0.0, inversaR2 = 0.0;
     for (std::size_t i = 0; i < m.R.size(); ++i) {
         const double peso = c[i] * c[i];
-        if (peso == 0.0) { // past the level's own extent (autoestados)
+        if (peso == 0.0) { // past the level's own extent (vectorPropio)
             continue;
         }
         const double R = m.R[i];
@@ -359,15 +358,13 @@ double anchura(const Problema& p, int J, double E, double R1, double R2, double 
 void cuasiligados(const Problema& p, int J, const Barrera& b, double a, double Vminimo, int ligados,
                   const OpcionesMalla& opciones, std::vector<NivelExacto>& niveles) {
     const double Vinf = p.extensiones.exterior->Vinf;
-    const auto resuelve = [&](double fin) {
+    // Only eigenvalues: most belong to the box beyond the barrier, and one vector is wanted
+    // in the end.
+    const auto autovaloresHasta = [&](double fin) {
         const MallaRadial m = malla(p, a, fin, b.cima, Vminimo, opciones.finura);
-        std::vector<double> VJ = VJmalla(p, m, J);
-        // Only the eigenvalues: most belong to the box beyond the barrier, and one vector is
-        // wanted in the end.
-        std::vector<double> E = autovalores(m, VJ, Vinf, b.cima);
-        return std::tuple{m, std::move(VJ), std::move(E)};
+        return autovalores(m, VJmalla(p, m, J), Vinf, b.cima);
     };
-    const std::vector<double> guias = std::get<2>(resuelve(b.R));
+    const std::vector<double> guias = autovaloresHasta(b.R);
     std::vector<NivelExacto> encontrados;
     for (std::size_t k = 0; k < guias.size(); ++k) {
         double E = guias[k];
@@ -379,7 +376,7 @@ void cuasiligados(const Problema& p, int J, const Barrera& b, double a, double V
             // when that does not settle or leaves the window.
             std::optional<double> cercano = autovalorCercano(m, VJ, E);
             if (!cercano || !(*cercano > Vinf && *cercano <= b.cima)) {
-                const std::vector<double> valores = std::get<2>(resuelve(fin));
+                const std::vector<double> valores = autovaloresHasta(fin);
                 if (valores.empty()) {
                     break;
                 }
@@ -452,19 +449,22 @@ NivelesDeJ nivelesDeJ(const Problema& p, const MallaRadial& m, int J, double lim
                       const OpcionesMalla& opciones) {
     NivelesDeJ x;
     const std::vector<double> VJ = VJmalla(p, m, J);
-    const Autoestados estados = autoestados(m, VJ, -INFINITO, limite);
+    // The vectors one by one: those above the first level that feels the grid's end are
+    // never wanted.
+    const std::vector<double> E = autovalores(m, VJ, -INFINITO, limite);
     int ligados = 0;
-    for (std::size_t k = 0; k < estados.E.size(); ++k) {
-        NivelExacto n = nivel(p, m, VJ, J, static_cast<int>(k), estados.E[k], estados.c[k]);
+    for (std::size_t k = 0; k < E.size(); ++k) {
+        const std::vector<double> c = vectorPropio(m, VJ, E[k]);
+        NivelExacto n = nivel(p, m, VJ, J, static_cast<int>(k), E[k], c);
         if (sienteExtremo(p, n)) {
             break;
         }
         if (J == 0) {
-            distorsion(p, m, VJ, estados.E[k], estados.c[k], n);
+            distorsion(p, m, VJ, E[k], c, n);
         }
         if (J == 0 && k == 0) {
             x.fondo = n;
-            x.cambiosFondo = cambios(p, m, estados.c[k]);
+            x.cambiosFondo = cambios(p, m, c);
         }
         x.niveles.push_back(n);
         ++ligados;
