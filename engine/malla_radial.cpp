@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
 
 extern "C" {
 // LAPACK: a symmetric band matrix reduced to tridiagonal form, O(n^2 kd) without forming the
@@ -32,6 +36,15 @@ constexpr double PI = std::numbers::pi;
 constexpr int ORDEN_ELEMENTO = 14;
 constexpr int MUESTRAS_ELEMENTO = 8;
 constexpr int INTENTOS_ELEMENTO = 40;
+// A level's vector is solved only up to where chi has decayed by exp(-DECAIMIENTO) beyond its
+// outer turning point (as the grid ends inwards), plus one element: past there it is below
+// double precision, and a wall there moves the energy by less still.
+constexpr double DECAIMIENTO = 36.0;
+// The eigenvalue nearest a guess: steps of inverse iteration with the guess as shift, then
+// of Rayleigh-quotient iteration, and the residual (relative) that accepts the result.
+constexpr int PASOS_CERCANO = 4;
+constexpr int PASOS_RAYLEIGH = 2;
+constexpr double RESIDUO_CERCANO = 1e-9;
 
 // Gauss-Lobatto-Legendre nodes x_0 = -1 < ... < x_N = 1, their weights, and P_N at them.
 struct Lobatto {
@@ -186,13 +199,35 @@ std::vector<double> vectorPropio(const std::vector<double>& ab, int n, int kd, d
     return x;
 }
 
-std::vector<double> bandaCon(const MallaRadial& malla, const std::vector<double>& V) {
-    std::vector<double> ab = malla.banda;
-    for (std::size_t j = 0; j < V.size(); ++j) {
-        ab[static_cast<std::size_t>(malla.orden) + j * static_cast<std::size_t>(malla.orden + 1)] +=
-            V[j];
+// T + diag(V) in its leading `filas` columns (all of them by default), upper band.
+std::vector<double> bandaCon(const MallaRadial& malla, const std::vector<double>& V,
+                             std::size_t filas = std::numeric_limits<std::size_t>::max()) {
+    const auto ancho = static_cast<std::size_t>(malla.orden + 1);
+    filas = std::min(filas, V.size());
+    std::vector<double> ab(malla.banda.begin(),
+                           malla.banda.begin() + static_cast<std::ptrdiff_t>(filas * ancho));
+    for (std::size_t j = 0; j < filas; ++j) {
+        ab[static_cast<std::size_t>(malla.orden) + j * ancho] += V[j];
     }
     return ab;
+}
+
+// The leading rows the level of energy E needs: a deep level's vector then costs its own
+// extent, not the whole grid out to the flat tail.
+int filasNecesarias(const MallaRadial& malla, const std::vector<double>& V, double E) {
+    const int n = static_cast<int>(V.size());
+    int i = n;
+    while (i > 0 && V[static_cast<std::size_t>(i - 1)] > E) {
+        --i;
+    }
+    double decaido = 0.0;
+    for (; i < n && decaido < DECAIMIENTO; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (k > 0) {
+            decaido += std::sqrt(2.0 * malla.mu * (V[k] - E)) * (malla.R[k] - malla.R[k - 1]);
+        }
+    }
+    return std::min(n, i + malla.orden);
 }
 
 // How many eigenvalues of the tridiagonal matrix (d, e) lie below x: the negative pivots of
@@ -309,6 +344,7 @@ MallaRadial mallaRadial(const std::vector<double>& fronteras, double mu) {
     m.a = fronteras.front();
     m.b = fronteras.back();
     m.orden = p;
+    m.mu = mu;
     m.anchoPrimero = fronteras[1] - fronteras[0];
     m.anchoUltimo = fronteras.back() - fronteras[fronteras.size() - 2];
     m.R.assign(static_cast<std::size_t>(n), 0.0);
@@ -365,8 +401,14 @@ std::pair<double, double> pendientesExtremos(const MallaRadial& malla,
 }
 
 Distorsion distorsionCentrifuga(const MallaRadial& malla, const std::vector<double>& V, double E,
-                                const std::vector<double>& c, const std::vector<double>& W) {
-    const FactorBanda factor(bandaCon(malla, V), static_cast<int>(c.size()), malla.orden, E);
+                                const std::vector<double>& cCompleto,
+                                const std::vector<double>& WCompleto) {
+    // On the leading rows the level needs, as its vector was solved.
+    const int filas = filasNecesarias(malla, V, E);
+    const std::vector<double> c(cCompleto.begin(), cCompleto.begin() + filas);
+    const std::vector<double> W(WCompleto.begin(), WCompleto.begin() + filas);
+    const FactorBanda factor(bandaCon(malla, V, static_cast<std::size_t>(filas)), filas,
+                             malla.orden, E);
     const auto producto = [](const std::vector<double>& x, const std::vector<double>& y) {
         double s = 0.0;
         for (std::size_t i = 0; i < x.size(); ++i) {
@@ -407,17 +449,15 @@ Distorsion distorsionCentrifuga(const MallaRadial& malla, const std::vector<doub
     return {E1, -E2, E3, E4};
 }
 
-Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
-                        double hasta) {
-    Autoestados a;
+std::vector<double> autovalores(const MallaRadial& malla, const std::vector<double>& V,
+                                double desde, double hasta) {
     const int n = static_cast<int>(malla.R.size());
     if (n == 0 || !(hasta > desde)) {
-        return a;
+        return {};
     }
     const int kd = malla.orden, ldab = kd + 1;
-    const std::vector<double> ab = bandaCon(malla, V);
     const auto nn = static_cast<std::size_t>(n);
-    std::vector<double> banda = ab, d(nn), e(nn), work(nn);
+    std::vector<double> banda = bandaCon(malla, V), d(nn), e(nn), work(nn);
     int info = 0, uno = 1;
     dsbtrd_("N", "U", &n, &kd, banda.data(), &ldab, d.data(), e.data(), nullptr, &uno, work.data(),
             &info, 1, 1);
@@ -435,9 +475,94 @@ Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, 
         techo = std::max(techo, d[i] + radio);
     }
     const double vl = std::max(desde, suelo - 1.0), vu = std::min(hasta, techo + 1.0);
-    for (const double E : autovaloresEntre(d, e, vl, vu)) {
-        a.E.push_back(E);
-        a.c.push_back(vectorPropio(ab, n, kd, E));
+    return autovaloresEntre(d, e, vl, vu);
+}
+
+std::vector<double> vectorPropio(const MallaRadial& malla, const std::vector<double>& V, double E) {
+    const int filas = filasNecesarias(malla, V, E);
+    std::vector<double> c =
+        vectorPropio(bandaCon(malla, V, static_cast<std::size_t>(filas)), filas, malla.orden, E);
+    c.resize(malla.R.size(), 0.0);
+    return c;
+}
+
+namespace {
+
+// y = A x for the symmetric band matrix A given by its upper band.
+std::vector<double> productoBanda(const std::vector<double>& ab, int kd,
+                                  const std::vector<double>& x) {
+    const int n = static_cast<int>(x.size());
+    std::vector<double> y(x.size(), 0.0);
+    for (int j = 0; j < n; ++j) {
+        const auto jj = static_cast<std::size_t>(j);
+        for (int i = std::max(0, j - kd); i <= j; ++i) {
+            const auto ii = static_cast<std::size_t>(i);
+            const double a = ab[static_cast<std::size_t>(kd + i - j + j * (kd + 1))];
+            y[ii] += a * x[jj];
+            if (i != j) {
+                y[jj] += a * x[ii];
+            }
+        }
+    }
+    return y;
+}
+
+void normaliza(std::vector<double>& x) {
+    double norma = 0.0;
+    for (const double v : x) {
+        norma += v * v;
+    }
+    norma = std::sqrt(norma);
+    for (double& v : x) {
+        v /= norma;
+    }
+}
+
+} // namespace
+
+std::optional<double> autovalorCercano(const MallaRadial& malla, const std::vector<double>& V,
+                                       double E) {
+    const int n = static_cast<int>(malla.R.size()), kd = malla.orden;
+    if (n == 0) {
+        return std::nullopt;
+    }
+    const std::vector<double> ab = bandaCon(malla, V);
+    std::vector<double> x(static_cast<std::size_t>(n), 1.0);
+    const FactorBanda fijo(ab, n, kd, E);
+    for (int paso = 0; paso < PASOS_CERCANO; ++paso) {
+        fijo.resuelve(x);
+        normaliza(x);
+    }
+    const auto cociente = [&] {
+        const std::vector<double> Ax = productoBanda(ab, kd, x);
+        double q = 0.0, r = 0.0;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            q += x[i] * Ax[i];
+        }
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            r += (Ax[i] - q * x[i]) * (Ax[i] - q * x[i]);
+        }
+        return std::pair{q, std::sqrt(r)};
+    };
+    auto [q, residuo] = cociente();
+    for (int paso = 0; paso < PASOS_RAYLEIGH; ++paso) {
+        FactorBanda(ab, n, kd, q).resuelve(x);
+        normaliza(x);
+        std::tie(q, residuo) = cociente();
+    }
+    // A residual well above rounding means the iteration has not settled on one eigenvalue.
+    if (!(residuo <= RESIDUO_CERCANO * (1.0 + std::fabs(q)))) {
+        return std::nullopt;
+    }
+    return q;
+}
+
+Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
+                        double hasta) {
+    Autoestados a;
+    a.E = autovalores(malla, V, desde, hasta);
+    for (const double E : a.E) {
+        a.c.push_back(vectorPropio(malla, V, E));
     }
     return a;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct MallaRadial {
     std::vector<double> peso;  // their quadrature weights, bohr
     std::vector<double> banda; // kinetic energy, symmetric, upper band by columns (LAPACK 'U')
     double anchoPrimero = 0.0, anchoUltimo = 0.0; // the end elements, bohr
+    double mu = 0.0;                              // the reduced mass, electron masses
 };
 
 // The elements' ends between a and b: each element holds about `puntosPorOnda` points per
@@ -28,13 +30,24 @@ std::vector<double> fronterasElementos(double a, double b, const std::function<d
 MallaRadial mallaRadial(const std::vector<double>& fronteras, double mu);
 
 // The eigenvalues of T + diag(V) in (desde, hasta], ascending, with their normalised vectors
-// (columns of `c`; c_i^2 is the weight of the point R_i).
+// (columns of `c`; c_i^2 is the weight of the point R_i). Each vector is zero past where its
+// chi has decayed by exp(-36) beyond its outer turning point.
 struct Autoestados {
     std::vector<double> E;
     std::vector<std::vector<double>> c;
 };
 Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,
                         double hasta);
+// The same in parts, when only some of the vectors are wanted.
+std::vector<double> autovalores(const MallaRadial& malla, const std::vector<double>& V,
+                                double desde, double hasta);
+std::vector<double> vectorPropio(const MallaRadial& malla, const std::vector<double>& V, double E);
+
+// The eigenvalue of T + diag(V) nearest E, by inverse iteration: O(n) band solves instead of
+// the O(n^2) reduction. None when the iteration does not settle (two eigenvalues about as
+// near).
+std::optional<double> autovalorCercano(const MallaRadial& malla, const std::vector<double>& V,
+                                       double E);
 
 // Rayleigh-Schroedinger perturbation of one level (eigenvalue E, vector c of T + diag(V)) by
 // x W, W diagonal, to fourth order (Hutson's method: each order an inhomogeneous band solve):

@@ -7,9 +7,12 @@
 #include <Eigen/Dense>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <numbers>
+#include <thread>
 
 namespace curvifit {
 
@@ -249,6 +252,9 @@ NivelExacto nivel(const Problema& p, const MallaRadial& m, const std::vector<dou
     double vMedio = 0.0, fuerzaInterior = 0.0, fuerzaExterior = 0.0, inversaR2 = 0.0;
     for (std::size_t i = 0; i < m.R.size(); ++i) {
         const double peso = c[i] * c[i];
+        if (peso == 0.0) { // past the level's own extent (vectorPropio)
+            continue;
+        }
         const double R = m.R[i];
         const double dVJ = p.V.dV(R) - 2.0 * centrifugo(J, p.mu, R) / R;
         vMedio += peso * VJ[i];
@@ -352,30 +358,37 @@ double anchura(const Problema& p, int J, double E, double R1, double R2, double 
 void cuasiligados(const Problema& p, int J, const Barrera& b, double a, double Vminimo, int ligados,
                   const OpcionesMalla& opciones, std::vector<NivelExacto>& niveles) {
     const double Vinf = p.extensiones.exterior->Vinf;
-    const auto resuelve = [&](double fin) {
+    // Only eigenvalues: most belong to the box beyond the barrier, and one vector is wanted
+    // in the end.
+    const auto autovaloresHasta = [&](double fin) {
         const MallaRadial m = malla(p, a, fin, b.cima, Vminimo, opciones.finura);
-        return std::pair{m, autoestados(m, VJmalla(p, m, J), Vinf, b.cima)};
+        return autovalores(m, VJmalla(p, m, J), Vinf, b.cima);
     };
-    const Autoestados guias = resuelve(b.R).second;
+    const std::vector<double> guias = autovaloresHasta(b.R);
     std::vector<NivelExacto> encontrados;
-    for (std::size_t k = 0; k < guias.E.size(); ++k) {
-        double E = guias.E[k];
+    for (std::size_t k = 0; k < guias.size(); ++k) {
+        double E = guias[k];
         for (int i = 0; i < ITERACIONES_CUASILIGADO; ++i) {
-            const auto [m, estados] = resuelve(tercerPunto(p, J, E, b));
-            if (estados.E.empty()) {
-                break;
-            }
-            std::size_t cerca = 0;
-            for (std::size_t j = 0; j < estados.E.size(); ++j) {
-                if (std::fabs(estados.E[j] - E) < std::fabs(estados.E[cerca] - E)) {
-                    cerca = j;
+            const double fin = tercerPunto(p, J, E, b);
+            const MallaRadial m = malla(p, a, fin, b.cima, Vminimo, opciones.finura);
+            const std::vector<double> VJ = VJmalla(p, m, J);
+            // The eigenvalue nearest the guess by inverse iteration; the whole reduction only
+            // when that does not settle or leaves the window.
+            std::optional<double> cercano = autovalorCercano(m, VJ, E);
+            if (!cercano || !(*cercano > Vinf && *cercano <= b.cima)) {
+                const std::vector<double> valores = autovaloresHasta(fin);
+                if (valores.empty()) {
+                    break;
                 }
+                cercano =
+                    *std::min_element(valores.begin(), valores.end(), [&](double x, double y) {
+                        return std::fabs(x - E) < std::fabs(y - E);
+                    });
             }
-            E = estados.E[cerca];
+            E = *cercano;
             if (i + 1 == ITERACIONES_CUASILIGADO) {
-                const std::vector<double> VJ = VJmalla(p, m, J);
                 NivelExacto n =
-                    nivel(p, m, VJ, J, ligados + static_cast<int>(k), E, estados.c[cerca]);
+                    nivel(p, m, VJ, J, ligados + static_cast<int>(k), E, vectorPropio(m, VJ, E));
                 const auto f = [&](double R) { return p.VJ(J, R) - E; };
                 double R2 = b.R;
                 while (R2 > a && p.VJ(J, R2) > E) {
@@ -424,6 +437,76 @@ std::optional<Disociacion> disociacion(const Problema& p, const std::optional<Ni
     return d;
 }
 
+// The levels of one J, and for J = 0 the lowest one with its changes under the alternatives.
+struct NivelesDeJ {
+    std::vector<NivelExacto> niveles;
+    std::vector<std::vector<double>> vectores; // of the bound levels, for the spectrum
+    std::optional<NivelExacto> fondo;
+    Cambios cambiosFondo;
+};
+
+NivelesDeJ nivelesDeJ(const Problema& p, const MallaRadial& m, int J, double limite,
+                      const std::optional<Barrera>& barreraJ, double a, double Vminimo,
+                      const OpcionesMalla& opciones) {
+    NivelesDeJ x;
+    const std::vector<double> VJ = VJmalla(p, m, J);
+    // The vectors one by one: those above the first level that feels the grid's end are
+    // never wanted.
+    const std::vector<double> E = autovalores(m, VJ, -INFINITO, limite);
+    int ligados = 0;
+    for (std::size_t k = 0; k < E.size(); ++k) {
+        const std::vector<double> c = vectorPropio(m, VJ, E[k]);
+        NivelExacto n = nivel(p, m, VJ, J, static_cast<int>(k), E[k], c);
+        if (sienteExtremo(p, n)) {
+            break;
+        }
+        if (J == 0) {
+            distorsion(p, m, VJ, E[k], c, n);
+        }
+        if (J == 0 && k == 0) {
+            x.fondo = n;
+            x.cambiosFondo = cambios(p, m, c);
+        }
+        x.niveles.push_back(n);
+        x.vectores.push_back(c);
+        ++ligados;
+    }
+    if (barreraJ && barreraJ->cima > limite) {
+        cuasiligados(p, J, *barreraJ, a, Vminimo, ligados, opciones, x.niveles);
+    }
+    return x;
+}
+
+// trabajo(i) for i = 0..n-1 on the machine's cores; the first failure in index order is
+// rethrown, so the outcome does not depend on the threads' timing.
+void enParalelo(std::size_t n, const std::function<void(std::size_t)>& trabajo) {
+    std::vector<std::exception_ptr> fallos(n);
+    std::atomic<std::size_t> siguiente = 0;
+    const auto trabaja = [&] {
+        for (std::size_t i = siguiente++; i < n; i = siguiente++) {
+            try {
+                trabajo(i);
+            } catch (...) {
+                fallos[i] = std::current_exception();
+            }
+        }
+    };
+    const std::size_t hilos =
+        std::min<std::size_t>(n, std::max(1u, std::thread::hardware_concurrency()));
+    {
+        std::vector<std::jthread> ayudantes;
+        for (std::size_t h = 1; h < hilos; ++h) {
+            ayudantes.emplace_back(trabaja);
+        }
+        trabaja();
+    } // joins them
+    for (const std::exception_ptr& fallo : fallos) {
+        if (fallo) {
+            std::rethrow_exception(fallo);
+        }
+    }
+}
+
 NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opciones) {
     NivelesExactos exactos;
     exactos.JMAX = JMAX;
@@ -463,42 +546,26 @@ NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opcion
     // cost hundreds of points.
     const double Eligados = *std::max_element(limites.begin(), limites.end());
     const MallaRadial m = malla(p, a, b, Eligados, Vminimo, opciones.finura);
-    std::optional<NivelExacto> fondo;
-    Cambios cambiosFondo;
+    std::vector<NivelesDeJ> porJ(static_cast<std::size_t>(JMAX + 1));
+    enParalelo(porJ.size(), [&](std::size_t J) {
+        porJ[J] =
+            nivelesDeJ(p, m, static_cast<int>(J), limites[J], barreras[J], a, Vminimo, opciones);
+    });
     exactos.funciones.R = m.R;
     exactos.funciones.peso = m.peso;
-    for (int J = 0; J <= JMAX; ++J) {
-        const std::vector<double> VJ = VJmalla(p, m, J);
-        const Autoestados estados = autoestados(m, VJ, -INFINITO, limites[J]);
-        int ligados = 0;
-        for (std::size_t k = 0; k < estados.E.size(); ++k) {
-            NivelExacto n = nivel(p, m, VJ, J, static_cast<int>(k), estados.E[k], estados.c[k]);
-            if (sienteExtremo(p, n)) {
-                break;
-            }
-            if (J == 0) {
-                distorsion(p, m, VJ, estados.E[k], estados.c[k], n);
-            }
-            if (J == 0 && k == 0) {
-                fondo = n;
-                cambiosFondo = cambios(p, m, estados.c[k]);
-            }
-            exactos.funciones.nivel.push_back(exactos.niveles.size());
-            exactos.funciones.c.push_back(estados.c[k]);
-            exactos.niveles.push_back(n);
-            ++ligados;
+    for (NivelesDeJ& n : porJ) {
+        // The bound levels come first in each J, in the order of their vectors.
+        for (std::size_t k = 0; k < n.vectores.size(); ++k) {
+            exactos.funciones.nivel.push_back(exactos.niveles.size() + k);
+            exactos.funciones.c.push_back(std::move(n.vectores[k]));
         }
-        if (barreras[static_cast<std::size_t>(J)] &&
-            barreras[static_cast<std::size_t>(J)]->cima > limites[J]) {
-            cuasiligados(p, J, *barreras[static_cast<std::size_t>(J)], a, Vminimo, ligados,
-                         opciones, exactos.niveles);
-        }
+        exactos.niveles.insert(exactos.niveles.end(), n.niveles.begin(), n.niveles.end());
     }
+    exactos.disociacion = disociacion(p, porJ[0].fondo, porJ[0].cambiosFondo);
     exactos.constantes = constantesDeNiveles(exactos.niveles);
     if (exactos.constantes) {
         exactos.dunham = dunhamDeNiveles(exactos.niveles, exactos.constantes->v_usados);
     }
-    exactos.disociacion = disociacion(p, fondo, cambiosFondo);
     return exactos;
 }
 
@@ -572,12 +639,12 @@ FuncionOnda funcionOnda(const Potencial& potencial, const Extensiones& extension
     const MallaRadial m = malla(p, a, b, Etope, Vminimo, opciones.finura);
     // Between walls any state can be drawn; on the extended curve only the bound ones.
     const bool extendida = extensiones.interior || extensiones.exterior;
-    const Autoestados estados =
-        autoestados(m, VJmalla(p, m, J), -INFINITO, extendida ? Etope : INFINITO);
-    if (static_cast<std::size_t>(v) >= estados.E.size()) {
+    const std::vector<double> VJ = VJmalla(p, m, J);
+    const std::vector<double> E = autovalores(m, VJ, -INFINITO, extendida ? Etope : INFINITO);
+    if (static_cast<std::size_t>(v) >= E.size()) {
         return f;
     }
-    const std::vector<double>& c = estados.c[static_cast<std::size_t>(v)];
+    const std::vector<double> c = vectorPropio(m, VJ, E[static_cast<std::size_t>(v)]);
     // A Lobatto coefficient is chi at its point times the square root of its weight.
     double suma = 0.0;
     for (const double x : c) {
