@@ -39,11 +39,12 @@ QLabel* titulo(const QString& texto, QWidget* padre) {
 
 } // namespace
 
-frmdetalles::frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, QWidget* padre)
+frmdetalles::frmdetalles(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
+                         const QString& rutaJson, QWidget* padre)
     : QWidget(padre, Qt::Window), resultado_(std::move(resultado)), rutaJson_(rutaJson) {
     setObjectName(QStringLiteral("frmdetalles"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(TITULO + QStringLiteral(" - ") + QString::fromStdString(resultado_.titulo));
+    setWindowTitle(TITULO + QStringLiteral(" - ") + QString::fromStdString(resultado_->titulo));
     pestanas_ = new QTabWidget(this);
     pestanas_->setObjectName(QStringLiteral("pestanas"));
     pestanas_->addTab(pestanaConstantes(), QStringLiteral("Constantes"));
@@ -67,23 +68,17 @@ frmdetalles::frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, 
     resize(1000, 700);
 }
 
-frmdetalles* frmdetalles::abre(const QString& rutaJson, QWidget* padre) {
-    QFile fichero(rutaJson);
-    if (!fichero.open(QIODevice::ReadOnly)) {
-        avisar(padre, QStringLiteral("No se puede leer el fichero de resultados %1.").arg(rutaJson),
+frmdetalles* frmdetalles::abre(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
+                               const QString& rutaJson, QWidget* padre) {
+    if (!resultado) {
+        avisar(padre,
+               QStringLiteral("No hay resultados detallados de este cálculo (%1).").arg(rutaJson),
                TITULO, IconoMensaje::Stop);
         return nullptr;
     }
-    try {
-        auto* ventana = new frmdetalles(leeResultadoDetallado(fichero.readAll().toStdString()),
-                                        rutaJson, padre);
-        ventana->show();
-        return ventana;
-    } catch (const ResultadoIlegible& e) {
-        avisar(padre, QString::fromStdString(e.what()) + QStringLiteral("\n") + rutaJson, TITULO,
-               IconoMensaje::Stop);
-        return nullptr;
-    }
+    auto* ventana = new frmdetalles(std::move(resultado), rutaJson, padre);
+    ventana->show();
+    return ventana;
 }
 
 TablaDetalles* frmdetalles::tabla(const Tabla& t, const QString& nombre) {
@@ -118,7 +113,7 @@ QWidget* frmdetalles::conExportar(TablaDetalles* tabla, QWidget* encima) {
 
 QWidget* frmdetalles::pestanaConstantes() {
     return conExportar(
-        tabla(tablaConstantes(resultado_), QStringLiteral("constantes")),
+        tabla(tablaConstantes(*resultado_), QStringLiteral("constantes")),
         titulo(QStringLiteral("Cada constante con su error típico (1σ) entre paréntesis, en "
                               "las últimas cifras: 1.40188(12) es 1.40188 ± 0.00012."),
                this));
@@ -127,24 +122,24 @@ QWidget* frmdetalles::pestanaConstantes() {
 QWidget* frmdetalles::pestanaAjuste() {
     auto* grafico = new GraficoDetalles(this);
     grafico->setObjectName(QStringLiteral("graficoResiduos"));
-    const QString d = QString::fromStdString(resultado_.unidadDistancia());
-    const QString e = QString::fromStdString(resultado_.unidadEnergia());
-    grafico->ponSeries(seriesResiduos(resultado_), QStringLiteral("R (%1)").arg(d),
+    const QString d = QString::fromStdString(resultado_->unidadDistancia());
+    const QString e = QString::fromStdString(resultado_->unidadEnergia());
+    grafico->ponSeries(seriesResiduos(*resultado_), QStringLiteral("R (%1)").arg(d),
                        QStringLiteral("Residuo (%1)").arg(e));
     auto* avisos = new QPlainTextEdit(this);
     avisos->setObjectName(QStringLiteral("avisos"));
     avisos->setReadOnly(true);
-    for (const AvisoResultado& a : resultado_.avisos) {
+    for (const curvifit::AvisoResultado& a : resultado_->avisos) {
         avisos->appendPlainText(QString::fromStdString(a.texto));
     }
-    if (resultado_.avisos.empty()) {
+    if (resultado_->avisos.empty()) {
         avisos->setPlainText(QStringLiteral("Sin advertencias."));
     }
     auto* derecha = new QSplitter(Qt::Vertical, this);
-    derecha->addWidget(tabla(tablaSingulares(resultado_), QStringLiteral("singulares")));
+    derecha->addWidget(tabla(tablaSingulares(*resultado_), QStringLiteral("singulares")));
     derecha->addWidget(avisos);
     auto* abajo = new QSplitter(Qt::Horizontal, this);
-    abajo->addWidget(conExportar(tabla(tablaPuntos(resultado_), QStringLiteral("puntos"))));
+    abajo->addWidget(conExportar(tabla(tablaPuntos(*resultado_), QStringLiteral("puntos"))));
     abajo->addWidget(derecha);
     abajo->setStretchFactor(0, 3);
     abajo->setStretchFactor(1, 2);
@@ -155,7 +150,7 @@ QWidget* frmdetalles::pestanaAjuste() {
 }
 
 QWidget* frmdetalles::pestanaNiveles() {
-    tablaNiveles_ = tabla(tablaNiveles(resultado_), QStringLiteral("niveles"));
+    tablaNiveles_ = tabla(tablaNiveles(*resultado_), QStringLiteral("niveles"));
     auto* izquierda = new QSplitter(Qt::Vertical, this);
     QString nota = QStringLiteral("Niveles exactos J = 0 (energías en 1/cm sobre E(re)) frente "
                                   "a la fórmula del informe, G(v) = ωe(v+½) − ωexe(v+½)². "
@@ -166,7 +161,7 @@ QWidget* frmdetalles::pestanaNiveles() {
     }
     izquierda->addWidget(conExportar(tablaNiveles_, titulo(nota, this)));
     izquierda->addWidget(conExportar(
-        tabla(tablaConstantesNiveles(resultado_), QStringLiteral("constantes_niveles"))));
+        tabla(tablaConstantesNiveles(*resultado_), QStringLiteral("constantes_niveles"))));
     graficoNiveles_ = new GraficoDetalles(this);
     graficoNiveles_->setObjectName(QStringLiteral("graficoNiveles"));
     connect(tablaNiveles_, &QTableWidget::currentCellChanged, this,
@@ -179,7 +174,7 @@ QWidget* frmdetalles::pestanaNiveles() {
 }
 
 QWidget* frmdetalles::pestanaEnergias() {
-    return conExportar(tabla(tablaEnergiasVJ(resultado_), QStringLiteral("energias_vj")),
+    return conExportar(tabla(tablaEnergiasVJ(*resultado_), QStringLiteral("energias_vj")),
                        titulo(QStringLiteral("E(v,J) exactas en 1/cm sobre E(re): v hacia "
                                              "abajo, J hacia la derecha."),
                               this));
@@ -187,22 +182,22 @@ QWidget* frmdetalles::pestanaEnergias() {
 
 QWidget* frmdetalles::pestanaIsotopologos() {
     TablaDetalles* especies = tabla(Tabla{}, QStringLiteral("isotopologos"));
-    return conExportar(especies, new EleccionIsotopos(resultado_, especies, this));
+    return conExportar(especies, new EleccionIsotopos(*resultado_, especies, this));
 }
 
 void frmdetalles::muestraNivel(int fila) {
-    const std::vector<FilaNivel> filas = filasNiveles(resultado_);
+    const std::vector<FilaNivel> filas = filasNiveles(*resultado_);
     curvifit::FuncionOnda onda;
     int v = -1;
-    if (fila >= 0 && static_cast<std::size_t>(fila) < filas.size() && resultado_.exactos) {
+    if (fila >= 0 && static_cast<std::size_t>(fila) < filas.size() && resultado_->exactos) {
         v = filas[static_cast<std::size_t>(fila)].v;
-        onda = curvifit::funcionOnda(potencialAjustado(resultado_), resultado_.masaReducida,
-                                     resultado_.exactos->RMIN, resultado_.exactos->RMAX, v, 0);
+        onda = curvifit::funcionOnda(potencialAjustado(*resultado_), resultado_->masaReducida,
+                                     resultado_->exactos->RMIN, resultado_->exactos->RMAX, v, 0);
     }
     graficoNiveles_->ponSeries(
-        seriesNiveles(resultado_, v, onda),
-        QStringLiteral("R (%1)").arg(QString::fromStdString(resultado_.unidadDistancia())),
-        QStringLiteral("V(R) (%1)").arg(QString::fromStdString(resultado_.unidadEnergia())));
+        seriesNiveles(*resultado_, v, onda),
+        QStringLiteral("R (%1)").arg(QString::fromStdString(resultado_->unidadDistancia())),
+        QStringLiteral("V(R) (%1)").arg(QString::fromStdString(resultado_->unidadEnergia())));
 }
 
 void frmdetalles::guardarJson() {

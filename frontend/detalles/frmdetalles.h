@@ -1,4 +1,4 @@
-// The window "Resultados detallados": result/NAME.json in five tabs, "Constantes",
+// The window "Resultados detallados": a run's result in five tabs, "Constantes",
 // "Ajuste", "Niveles", "E(v,J)" and "Isotopólogos". Not modal; it destroys itself when closed.
 #pragma once
 
@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <map>
+#include <memory>
 
 class QTabWidget;
 
@@ -19,13 +20,15 @@ struct Tabla;
 class frmdetalles : public QWidget {
     Q_OBJECT
 public:
-    // `rutaJson` is the result file the window shows and can save elsewhere.
-    frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, QWidget* padre = nullptr);
+    // The run's result as read from `rutaJson`, the file the window can save elsewhere.
+    frmdetalles(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
+                const QString& rutaJson, QWidget* padre = nullptr);
 
-    // Reads `rutaJson` and shows the window; nullptr after a message when it cannot be read.
-    static frmdetalles* abre(const QString& rutaJson, QWidget* padre);
+    // Shows the window on a run's result; nullptr after a message when there is none.
+    static frmdetalles* abre(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
+                             const QString& rutaJson, QWidget* padre);
 
-    const ResultadoDetallado& resultado() const { return resultado_; }
+    const curvifit::ResultadoEjecucion& resultado() const { return *resultado_; }
     QTabWidget* pestanas() const { return pestanas_; }
     GraficoDetalles* graficoNiveles() const { return graficoNiveles_; }
 
@@ -45,7 +48,7 @@ private:
     TablaDetalles* tabla(const Tabla& t, const QString& nombre);
     QWidget* conExportar(TablaDetalles* tabla, QWidget* encima = nullptr);
 
-    ResultadoDetallado resultado_;
+    std::shared_ptr<const curvifit::ResultadoEjecucion> resultado_;
     QString rutaJson_;
     QTabWidget* pestanas_ = nullptr;
     GraficoDetalles* graficoNiveles_ = nullptr;

@@ -7,39 +7,20 @@
 #include <charconv>
 #include <cmath>
 #include <map>
+#include <set>
 
 namespace oscilab {
 
 namespace {
 
-// Shortest text that reads back as the same double ("-" for what is not a number).
-std::string exacto(double v) {
-    if (!std::isfinite(v)) {
-        return "-";
-    }
-    char texto[64];
-    const auto fin = std::to_chars(texto, texto + sizeof texto, v);
-    return std::string(texto, fin.ptr);
-}
+using curvifit::textoExacto;
 
 std::string fijo(double v, int decimales) {
-    if (!std::isfinite(v)) {
-        return "-";
-    }
-    char texto[64];
-    const auto fin =
-        std::to_chars(texto, texto + sizeof texto, v, std::chars_format::fixed, decimales);
-    return std::string(texto, fin.ptr);
+    return curvifit::textoNumero(v, std::chars_format::fixed, decimales);
 }
 
 std::string significativo(double v, int cifras) {
-    if (!std::isfinite(v)) {
-        return "-";
-    }
-    char texto[64];
-    const auto fin =
-        std::to_chars(texto, texto + sizeof texto, v, std::chars_format::general, cifras);
-    return std::string(texto, fin.ptr);
+    return curvifit::textoNumero(v, std::chars_format::general, cifras);
 }
 
 std::string opcional(const std::optional<double>& v, int decimales) {
@@ -77,13 +58,13 @@ const std::vector<Mostrada>& constantesMostradas() {
 }
 
 std::vector<std::string> filaConstante(const std::string& etiqueta, const std::string& unidad,
-                                       const ConstanteConError& c, double factor) {
+                                       const curvifit::ValorConError& c, double factor) {
     std::optional<double> error;
     if (c.error) {
         error = *c.error * factor;
     }
     return {etiqueta, curvifit::textoParentesis(c.valor * factor, error), unidad,
-            exacto(c.valor * factor), error ? exacto(*error) : ""};
+            textoExacto(c.valor * factor), error ? textoExacto(*error) : ""};
 }
 
 std::string celdaTabulada(const std::string& celda) {
@@ -125,7 +106,7 @@ std::string une(const Tabla& t, char separador, const char* finLinea, Celda celd
 
 } // namespace
 
-Tabla tablaConstantes(const ResultadoDetallado& r) {
+Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r) {
     Tabla t{{"Constante", "Valor (error típico)", "Unidad", "Valor", "Error típico"}, {}};
     for (const Mostrada& m : constantesMostradas()) {
         if (const auto c = r.constante(m.nombre)) {
@@ -135,12 +116,12 @@ Tabla tablaConstantes(const ResultadoDetallado& r) {
     return t;
 }
 
-Tabla tablaPuntos(const ResultadoDetallado& r) {
+Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r) {
     const std::string d = r.unidadDistancia(), e = r.unidadEnergia();
     Tabla t{{"R (" + d + ")", "E (" + e + ")", "E ajustada (" + e + ")", "Residuo (" + e + ")"},
             {}};
     const double fd = r.factorDistancia(), fe = r.factorEnergia();
-    for (const PuntoAjustado& p : r.puntos) {
+    for (const curvifit::PuntoResultado& p : r.puntos) {
         t.filas.push_back({significativo(p.r_bohr * fd, 10), significativo(p.e_hartree * fe, 12),
                            significativo(p.ajuste_hartree * fe, 12),
                            significativo(p.residuo_hartree * fe, 4)});
@@ -148,7 +129,7 @@ Tabla tablaPuntos(const ResultadoDetallado& r) {
     return t;
 }
 
-Tabla tablaSingulares(const ResultadoDetallado& r) {
+Tabla tablaSingulares(const curvifit::ResultadoEjecucion& r) {
     Tabla t{{"N.", "Valor singular", "Estado"}, {}};
     const std::size_t usados =
         r.singulares.size() -
@@ -161,7 +142,7 @@ Tabla tablaSingulares(const ResultadoDetallado& r) {
     return t;
 }
 
-std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r) {
+std::vector<FilaNivel> filasNiveles(const curvifit::ResultadoEjecucion& r) {
     std::vector<FilaNivel> filas;
     if (!r.exactos) {
         return filas;
@@ -184,7 +165,7 @@ std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r) {
     return filas;
 }
 
-Tabla tablaNiveles(const ResultadoDetallado& r) {
+Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r) {
     Tabla t{{"v", "G(v) exacta (1/cm)", "G(v) fórmula (1/cm)", "Diferencia (1/cm)",
              "ΔG(v+½) (1/cm)", "Bv (1/cm)", "R interior (bohr)", "R exterior (bohr)",
              "Cerca de pared"},
@@ -197,7 +178,7 @@ Tabla tablaNiveles(const ResultadoDetallado& r) {
     return t;
 }
 
-Tabla tablaConstantesNiveles(const ResultadoDetallado& r) {
+Tabla tablaConstantesNiveles(const curvifit::ResultadoEjecucion& r) {
     Tabla t{{"Constante (1/cm)", "De los niveles exactos", "Del informe (perturbativa)"}, {}};
     const auto& de = r.exactos ? r.exactos->constantes : std::nullopt;
     const auto informe = [&r](const char* nombre) {
@@ -215,21 +196,21 @@ Tabla tablaConstantesNiveles(const ResultadoDetallado& r) {
     return t;
 }
 
-Tabla tablaEnergiasVJ(const ResultadoDetallado& r) {
+Tabla tablaEnergiasVJ(const curvifit::ResultadoEjecucion& r) {
     Tabla t{{"v"}, {}};
     if (!r.exactos) {
         return t;
     }
     std::map<std::pair<int, int>, double> energia;
-    int vMax = -1;
+    std::set<int> vs; // a row for each v that has a level, however sparse the file
     for (const curvifit::NivelExacto& n : r.exactos->niveles) {
         energia[{n.v, n.J}] = n.e_cm1;
-        vMax = std::max(vMax, n.v);
+        vs.insert(n.v);
     }
     for (int J = 0; J <= r.exactos->JMAX; ++J) {
         t.cabecera.push_back("J=" + std::to_string(J));
     }
-    for (int v = 0; v <= vMax; ++v) {
+    for (int v : vs) {
         std::vector<std::string> fila{std::to_string(v)};
         for (int J = 0; J <= r.exactos->JMAX; ++J) {
             const auto e = energia.find({v, J});

@@ -16,11 +16,11 @@ struct Tabla {
 
 // Each constant: name, value(stderr), unit, and the bare value and stderr for scripts.
 // Distances appear in bohr and in Angstrom.
-Tabla tablaConstantes(const ResultadoDetallado& r);
+Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r);
 // The points in the document's units: R, E, the fitted E and the residual (fit minus data).
-Tabla tablaPuntos(const ResultadoDetallado& r);
+Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r);
 // The singular values of the scaled fit, marking the discarded ones.
-Tabla tablaSingulares(const ResultadoDetallado& r);
+Tabla tablaSingulares(const curvifit::ResultadoEjecucion& r);
 
 // One J = 0 exact level beside the report's second-order formula, 1/cm above E(re).
 struct FilaNivel {
@@ -32,12 +32,12 @@ struct FilaNivel {
     bool cercaPared = false;
 };
 // G(v) = we (v+1/2) - wexe (v+1/2)^2 with the report's we_cm1 and wexe_cm1.
-std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r);
-Tabla tablaNiveles(const ResultadoDetallado& r);
+std::vector<FilaNivel> filasNiveles(const curvifit::ResultadoEjecucion& r);
+Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r);
 // The constants from the exact levels beside the report's perturbative ones.
-Tabla tablaConstantesNiveles(const ResultadoDetallado& r);
+Tabla tablaConstantesNiveles(const curvifit::ResultadoEjecucion& r);
 // E(v, J) in 1/cm above E(re): v down, J across; empty cells where a level is missing.
-Tabla tablaEnergiasVJ(const ResultadoDetallado& r);
+Tabla tablaEnergiasVJ(const curvifit::ResultadoEjecucion& r);
 
 // Header row and rows, cells separated by tabs, "\n" after each row (for the clipboard).
 std::string textoTabulado(const Tabla& t);

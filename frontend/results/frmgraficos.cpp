@@ -268,8 +268,13 @@ void frmgraficos::abreDetalles() {
         return;
     }
     // A window of its own that closes with this one.
-    detalles_ =
-        frmdetalles::abre(estado_.dirresult + estado_.nombrebase + QStringLiteral(".json"), this);
+    detalles_ = frmdetalles::abre(datos_, rutaJson_, this);
+}
+
+void frmgraficos::ponResultado(std::shared_ptr<const curvifit::ResultadoEjecucion> datos,
+                               const QString& rutaJson) {
+    datos_ = std::move(datos);
+    rutaJson_ = rutaJson;
 }
 
 frmdetalles* frmgraficos::detalles() const {

@@ -51,7 +51,7 @@ protected:
     static inline QTemporaryDir* carpeta = nullptr;
     static inline std::string* texto = nullptr;
     const nlohmann::json j = nlohmann::json::parse(*texto);
-    const ResultadoDetallado r = leeResultadoDetallado(*texto);
+    const curvifit::ResultadoEjecucion r = curvifit::leeResultadoJson(*texto).resultado.value();
 };
 
 // Independent of the process's locale, as the texts are.
@@ -141,17 +141,11 @@ TEST(DetallesTextos, TabSeparatedAndCsvWithHeaderAndQuotes) {
     EXPECT_EQ(textoTabulado(seleccion(t, {1})), "a\tb,c\n-2\t\n");
 }
 
-TEST(DetallesTextos, UnusableFilesAreRefusedInSpanish) {
-    EXPECT_THROW(leeResultadoDetallado("{"), ResultadoIlegible);
-    EXPECT_THROW(leeResultadoDetallado(R"({"format": "otro", "version": 1})"), ResultadoIlegible);
-    EXPECT_THROW(leeResultadoDetallado(R"({"format": "oscilab-results", "version": 1})"),
-                 ResultadoIlegible);
-}
-
 TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
     MensajesGuionizados mensajes;
     DialogosGuionizados dialogos;
-    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(rutaJson(), nullptr));
+    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(
+        std::make_shared<const curvifit::ResultadoEjecucion>(r), rutaJson(), nullptr));
     ASSERT_NE(ventana, nullptr);
     ventana->setAttribute(Qt::WA_DeleteOnClose, false);
     QTabWidget* pestanas = ventana->pestanas();
@@ -186,9 +180,9 @@ TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
 
-TEST(DetallesVentana, AMissingResultFileIsSaidAndNoWindowOpens) {
+TEST(DetallesVentana, AMissingResultIsSaidAndNoWindowOpens) {
     MensajesGuionizados mensajes;
-    EXPECT_EQ(frmdetalles::abre(QStringLiteral("/nonexistent/X.json"), nullptr), nullptr);
+    EXPECT_EQ(frmdetalles::abre(nullptr, QStringLiteral("/nonexistent/X.json"), nullptr), nullptr);
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("X.json")));
 }
