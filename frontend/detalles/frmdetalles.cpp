@@ -2,6 +2,7 @@
 
 #include "compartido/dialogos_fichero.h"
 #include "compartido/mensajes.h"
+#include "compartido/pantalla.h"
 #include "detalles/eleccion_isotopos.h"
 #include "detalles/grafico_detalles.h"
 #include "detalles/series_detalles.h"
@@ -65,7 +66,7 @@ frmdetalles::frmdetalles(std::shared_ptr<const curvifit::ResultadoEjecucion> res
     auto* todo = new QVBoxLayout(this);
     todo->addWidget(pestanas_);
     todo->addLayout(botones);
-    resize(1000, 700);
+    colocaEnPantalla(*this, QSize(1000, 700));
 }
 
 frmdetalles* frmdetalles::abre(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
