@@ -126,7 +126,7 @@ QWidget* frmdetalles::pestanaAjuste() {
     const QString d = QString::fromStdString(resultado_->unidadDistancia());
     const QString e = QString::fromStdString(resultado_->unidadEnergia());
     grafico->ponSeries(seriesResiduos(*resultado_), QStringLiteral("R (%1)").arg(d),
-                       QStringLiteral("Residuo (%1)").arg(e));
+                       QStringLiteral("E calculada − E dato (%1)").arg(e));
     auto* avisos = new QPlainTextEdit(this);
     avisos->setObjectName(QStringLiteral("avisos"));
     avisos->setReadOnly(true);
@@ -156,6 +156,9 @@ QWidget* frmdetalles::pestanaNiveles() {
     QString nota = QStringLiteral("Niveles exactos J = 0 (energías en 1/cm sobre E(re)) frente "
                                   "a la fórmula del informe, G(v) = ωe(v+½) − ωexe(v+½)². "
                                   "Elija una fila para ver χ² del nivel.");
+    if (const std::string cuentas = notaCuentaNiveles(*resultado_); !cuentas.empty()) {
+        nota += QStringLiteral("\n") + QString::fromStdString(cuentas);
+    }
     if (tablaNiveles_->rowCount() == 0) {
         nota = QStringLiteral("No hay niveles exactos dentro del intervalo de distancias de los "
                               "datos: amplíe el intervalo de distancias.");
@@ -175,10 +178,14 @@ QWidget* frmdetalles::pestanaNiveles() {
 }
 
 QWidget* frmdetalles::pestanaEnergias() {
-    return conExportar(tabla(tablaEnergiasVJ(*resultado_), QStringLiteral("energias_vj")),
-                       titulo(QStringLiteral("E(v,J) exactas en 1/cm sobre E(re): v hacia "
-                                             "abajo, J hacia la derecha."),
-                              this));
+    const QString nota = QStringLiteral("E(v,J) exactas en 1/cm sobre E(re): v hacia abajo, J "
+                                        "hacia la derecha. Una casilla vacía: ese nivel no está "
+                                        "ligado dentro del intervalo de distancias de los datos.");
+    QLabel* encima = titulo(nota + QStringLiteral("\n") +
+                                QString::fromStdString(notaEnergiasVJ(*resultado_)).trimmed(),
+                            this);
+    encima->setObjectName(QStringLiteral("notaenergiasvj"));
+    return conExportar(tabla(tablaEnergiasVJ(*resultado_), QStringLiteral("energias_vj")), encima);
 }
 
 QWidget* frmdetalles::pestanaIsotopologos() {

@@ -15,8 +15,10 @@ namespace {
 
 using curvifit::textoExacto;
 
+// "0" for a value that rounds to zero in these digits, never "-0.0000".
 std::string fijo(double v, int decimales) {
-    return curvifit::textoNumero(v, std::chars_format::fixed, decimales);
+    const std::string texto = curvifit::textoNumero(v, std::chars_format::fixed, decimales);
+    return texto.find_first_not_of("-0.") == std::string::npos ? "0" : texto;
 }
 
 std::string significativo(double v, int cifras) {
@@ -107,7 +109,7 @@ std::string une(const Tabla& t, char separador, const char* finLinea, Celda celd
 } // namespace
 
 Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r) {
-    Tabla t{{"Constante", "Valor (error típico)", "Unidad", "Valor", "Error típico"}, {}};
+    Tabla t{{"Constante", "Valor (error típico)", "Unidad", "Valor", "Error típico"}, {}, 3};
     for (const Mostrada& m : constantesMostradas()) {
         if (const auto c = r.constante(m.nombre)) {
             t.filas.push_back(filaConstante(m.etiqueta, m.unidad, *c, m.factor));
@@ -118,7 +120,8 @@ Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r) {
 
 Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r) {
     const std::string d = r.unidadDistancia(), e = r.unidadEnergia();
-    Tabla t{{"R (" + d + ")", "E (" + e + ")", "E ajustada (" + e + ")", "Residuo (" + e + ")"},
+    Tabla t{{"R (" + d + ")", "E dato (" + e + ")", "E calculada (" + e + ")",
+             "E calculada − E dato (" + e + ")"},
             {}};
     const double fd = r.factorDistancia(), fe = r.factorEnergia();
     for (const curvifit::PuntoResultado& p : r.puntos) {
@@ -219,6 +222,51 @@ Tabla tablaEnergiasVJ(const curvifit::ResultadoEjecucion& r) {
         t.filas.push_back(std::move(fila));
     }
     return t;
+}
+
+std::string notaEnergiasVJ(const curvifit::ResultadoEjecucion& r) {
+    if (!r.exactos) {
+        return {};
+    }
+    std::map<int, std::set<int>> jsDe;
+    for (const curvifit::NivelExacto& n : r.exactos->niveles) {
+        jsDe[n.v].insert(n.J);
+    }
+    constexpr int LINEAS = 5; // the note stays short above the table
+    std::string nota;
+    int incompletos = 0;
+    for (const auto& [v, js] : jsDe) {
+        if (static_cast<int>(js.size()) == r.exactos->JMAX + 1 || ++incompletos > LINEAS) {
+            continue;
+        }
+        const bool seguidos = *js.rbegin() - *js.begin() + 1 == static_cast<int>(js.size());
+        std::string cuales;
+        if (seguidos) {
+            cuales = std::to_string(*js.begin()) + " a " + std::to_string(*js.rbegin());
+        } else {
+            for (int J : js) {
+                cuales += (cuales.empty() ? "" : ", ") + std::to_string(J);
+            }
+        }
+        nota += "v = " + std::to_string(v) + ": ligado solo para J = " + cuales + ".\n";
+    }
+    if (incompletos > LINEAS) {
+        nota += "Y " + std::to_string(incompletos - LINEAS) + " valores de v más.\n";
+    }
+    return nota;
+}
+
+std::string notaCuentaNiveles(const curvifit::ResultadoEjecucion& r) {
+    const std::size_t formula = r.nivelesSegundoOrden.size();
+    const std::size_t exactos = filasNiveles(r).size();
+    if (formula == exactos) {
+        return {};
+    }
+    return "El informe cuenta " + std::to_string(formula) +
+           " niveles de vibración con la fórmula de segundo orden, mientras G(v) crece; aquí "
+           "se listan los " +
+           std::to_string(exactos) +
+           " niveles exactos (J = 0) ligados dentro del intervalo de distancias de los datos.";
 }
 
 std::string textoTabulado(const Tabla& t) {

@@ -4,6 +4,8 @@
 
 #include "detalles/resultado_detallado.h"
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -12,12 +14,15 @@ namespace oscilab {
 struct Tabla {
     std::vector<std::string> cabecera;
     std::vector<std::vector<std::string>> filas;
+    // The columns shown; the rest (full values) go into copies, CSV and the cells' tooltips.
+    std::size_t visibles = std::numeric_limits<std::size_t>::max();
 };
 
-// Each constant: name, value(stderr), unit, and the bare value and stderr for scripts.
-// Distances appear in bohr and in Angstrom.
+// Each constant: name, value(stderr) in the digits the error allows, unit; then the full
+// value and stderr, for copies and scripts. Distances appear in bohr and in Angstrom.
 Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r);
-// The points in the document's units: R, E, the fitted E and the residual (fit minus data).
+// The points in the document's units: R, E, the fitted E and the residual, labelled
+// "E calculada − E dato".
 Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r);
 // The singular values of the scaled fit, marking the discarded ones.
 Tabla tablaSingulares(const curvifit::ResultadoEjecucion& r);
@@ -38,6 +43,12 @@ Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r);
 Tabla tablaConstantesNiveles(const curvifit::ResultadoEjecucion& r);
 // E(v, J) in 1/cm above E(re): v down, J across; empty cells where a level is missing.
 Tabla tablaEnergiasVJ(const curvifit::ResultadoEjecucion& r);
+// One line per v that is bound for some J only ("v = 25: solo para J = 8 a 20."); "" when
+// every v has all its J.
+std::string notaEnergiasVJ(const curvifit::ResultadoEjecucion& r);
+// Says which count is which when the report's second-order levels and the exact bound
+// J = 0 levels differ in number; "" when they agree.
+std::string notaCuentaNiveles(const curvifit::ResultadoEjecucion& r);
 
 // Header row and rows, cells separated by tabs, "\n" after each row (for the clipboard).
 std::string textoTabulado(const Tabla& t);
