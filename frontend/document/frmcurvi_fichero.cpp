@@ -1,6 +1,7 @@
 // The main window's document commands: new, the unsaved-changes question, save, save as
 // and open, and the data file they write and read.
 #include "document/frmcurvi.h"
+#include "explorador/frmexplorador.h"
 
 #include "compartido/carpetas.h"
 #include "document/fichero_datos.h"
@@ -46,6 +47,7 @@ void frmcurvi::marcaPotenciasIniciales() {
 }
 
 void frmcurvi::nuevodocumento() {
+    delete frmexplorador_.data(); // its ranking belongs to the document that was open
     estado_.fichero.clear();
     ficheroRecortado_.clear();
     titulodoc_ = sinTitulo_;

@@ -78,6 +78,11 @@ using prueba::VentanaResultados;
 TEST_F(VentanaResultados, ResultsAndScaleAtEightHundredBySixHundred) {
     ventana->cargaResultados();
     todoEnPantalla(*ventana);
+    // "Exportar gráfico..." as wide as the other buttons, and they as wide as each other.
+    const int ancho = ventana->findChild<QPushButton*>(QStringLiteral("btexportar"))->width();
+    for (const char* b : {"btprint", "btescala", "btdaceptar", "btdetalles"}) {
+        EXPECT_EQ(ventana->findChild<QPushButton*>(QLatin1String(b))->width(), ancho) << b;
+    }
     QTest::mouseClick(ventana->findChild<QPushButton*>(QStringLiteral("btescala")), Qt::LeftButton);
     ASSERT_NE(ventana->dialogoEscala(), nullptr);
     todoEnPantalla(*ventana->dialogoEscala());
