@@ -139,7 +139,10 @@ void frmescala::aceptar() {
         vista.vmin = vmin;
         vista.vmax = vmax;
     } else if (automatica == Qt::Checked) {
-        escalaauto(vista, coeficientes_, muestrasEnAncho(graficos_.grafico()->anchoTwips()));
+        const int muestras = muestrasEnAncho(graficos_.grafico()->anchoTwips());
+        if (!ajustaVAlIntervaloR(vista, coeficientes_, muestras)) {
+            escalaauto(vista, coeficientes_, muestras);
+        }
     }
     graficos_.ponHabilitada(true);
     graficos_.grafico()->dibujaVista();

@@ -3,6 +3,7 @@
 #include "results/formato_numeros.h"
 #include "results/frmescala.h"
 #include "results/grafico_curva.h"
+#include "results/polinomio.h"
 #include "support/resultados_prueba.h"
 
 #include <QCheckBox>
@@ -86,7 +87,7 @@ TEST_F(DialogoEscala, OpeningShowsTheLastViewChosen) {
     EXPECT_EQ(d->txtmm(4)->text(), QStringLiteral("-1.1"));
 }
 
-TEST_F(DialogoEscala, AutomaticRangeKeepsAtLeastThePreviousVRange) {
+TEST_F(DialogoEscala, AutomaticRangeFitsTheNewRRange) {
     resultados.vista = Caja{};
     frmescala* d = abre();
     const Caja completa = resultados.limites;
@@ -100,8 +101,14 @@ TEST_F(DialogoEscala, AutomaticRangeKeepsAtLeastThePreviousVRange) {
     EXPECT_TRUE(mensajes.mostrados.empty());
     EXPECT_EQ(resultados.vista.rmin, 2.0);
     EXPECT_EQ(resultados.vista.rmax, 3.0);
-    EXPECT_LE(resultados.vista.vmin, completa.vmin);
-    EXPECT_GE(resultados.vista.vmax, completa.vmax);
+    // The curve over R 2..3 fills the height, not the range of the full view.
+    EXPECT_GT(resultados.vista.vmax - resultados.vista.vmin, 0.0);
+    EXPECT_GT(resultados.vista.vmin, completa.vmin); // the old range no longer held
+    for (double r : {2.1, 2.5, 3.0}) {
+        const double v = evalpolinomio(resultados.coeficientes, r);
+        EXPECT_GT(v, resultados.vista.vmin) << r;
+        EXPECT_LT(v, resultados.vista.vmax) << r;
+    }
     EXPECT_TRUE(ventana->habilitada());
     EXPECT_EQ(ventana->grafico()->escala().caja(), resultados.vista);
 }
