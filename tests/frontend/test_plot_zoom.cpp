@@ -33,7 +33,7 @@ TEST(ZoomGrafico, LeftDragFromUpperLeftToLowerRightChoosesTheRectangle) {
     EXPECT_EQ(*m.zoom.recuadro(), (Caja{1.0, 1.5, 3.0, -0.5}));
     const AccionRaton fin = m.zoom.soltar(botonIzquierdo, 3.0, -0.5);
     EXPECT_TRUE(fin.redibujar);
-    EXPECT_FALSE(fin.conPuntosYNiveles); // the curve alone
+    EXPECT_TRUE(fin.conPuntosYNiveles); // the points and levels stay
     EXPECT_EQ(m.vista, (Caja{1.0, -0.5, 3.0, 1.5}));
     EXPECT_FALSE(m.zoom.recuadro());
     EXPECT_FALSE(m.zoom.punteado());
@@ -255,7 +255,17 @@ TEST_F(GraficoPrueba, FullViewShowsCurvePointsAndLevels) {
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
 
-TEST_F(GraficoPrueba, LeftDragZoomsToTheCurveAloneAndRightClickRestores) {
+TEST_F(GraficoPrueba, AZoomKeepsThePointsInsideIt) {
+    QTest::mousePress(&grafico, Qt::LeftButton, {}, pixel(1.1, 0.12));
+    QMouseEvent mov(QEvent::MouseMove, QPointF(pixel(1.35, 0.05)), QPointF(), Qt::NoButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&grafico, &mov);
+    QTest::mouseRelease(&grafico, Qt::LeftButton, {}, pixel(1.35, 0.05));
+    ASSERT_NEAR(resultados.vista.rmax, 1.35, 0.01);
+    EXPECT_EQ(color(1.2, 0.09), QColor(0, 128, 0)); // the point (1.2, 0.09), now enlarged
+}
+
+TEST_F(GraficoPrueba, LeftDragZoomsAndRightClickRestores) {
     QTest::mousePress(&grafico, Qt::LeftButton, {}, pixel(1.1, 0.25));
     QTest::mouseMove(&grafico, pixel(1.3, 0.15)); // buttons state is not set by mouseMove
     QMouseEvent mov(QEvent::MouseMove, QPointF(pixel(1.3, 0.15)), QPointF(), Qt::NoButton,
