@@ -173,6 +173,25 @@ TEST(TrazaCurva, ValuesAtOrAbove1e8AndUndefinedSamplesAreNotDrawn) {
         5u);
 }
 
+TEST(Marcas, LevelsGoFromTurningPointToTurningPoint) {
+    // V = (R - 1)^2: the level 0.25 turns at R = 0.5 and 1.5.
+    const Escala e(Caja{0.0, 0.0, 2.0, 1.0}, QSizeF(200, 100));
+    Coeficientes c{};
+    dePotencia(c, 0) = 1.0;
+    dePotencia(c, 1) = -2.0;
+    dePotencia(c, 2) = 1.0;
+    const Polinomio f(c);
+    const auto barra = barraEntreRetornos(e, f, 1.0, 0.25, 0.1, 1.9, 0.4);
+    ASSERT_TRUE(barra);
+    EXPECT_NEAR(barra->x1(), 50.0, 1e-6);
+    EXPECT_NEAR(barra->x2(), 150.0, 1e-6);
+    EXPECT_NEAR(barra->y1(), 75.0, 1e-9);
+    // Above the curve's end at R = 1.9 (V = 0.81) the outer side has no turning point: the
+    // short bar is drawn instead.
+    EXPECT_EQ(*barraEntreRetornos(e, f, 1.0, 0.9, 0.1, 1.9, 0.4), *barraNivel(e, 1.0, 0.4, 0.9));
+    EXPECT_EQ(intervaloR({{1.5, 0}, {0.7, 0}, {2.5, 0}}), std::make_pair(0.7, 2.5));
+}
+
 TEST(Marcas, CrossesLevelBarsAndTicks) {
     const Escala e(Caja{0.0, 0.0, 2.0, 1.0}, QSizeF(200, 100));
     const auto cruz = marca(e, 1.0, 0.5);
