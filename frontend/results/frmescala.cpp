@@ -87,10 +87,10 @@ void frmescala::abre() {
         vista_ = limites_;
     }
     const Caja& v = vista_;
-    txtmm(1)->setText(textoGeneral(v.rmin));
-    txtmm(2)->setText(textoGeneral(v.rmax));
-    txtmm(3)->setText(textoGeneral(v.vmin));
-    txtmm(4)->setText(textoGeneral(v.vmax));
+    txtmm(1)->setText(formatoBorde(v.rmin, v.rmax - v.rmin));
+    txtmm(2)->setText(formatoBorde(v.rmax, v.rmax - v.rmin));
+    txtmm(3)->setText(formatoBorde(v.vmin, v.vmax - v.vmin));
+    txtmm(4)->setText(formatoBorde(v.vmax, v.vmax - v.vmin));
     for (QLineEdit* campo : txtmm_) {
         campo->setCursorPosition(0); // the leading digits matter most
     }
