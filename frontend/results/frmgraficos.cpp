@@ -264,8 +264,18 @@ void frmgraficos::abreEscala() {
         escala_->raise();
         return;
     }
-    escala_ =
-        new frmescala(resultados_.vista, resultados_.limites, resultados_.coeficientes, *this);
+    if (resultados_.vista.esNula()) {
+        resultados_.vista = resultados_.limites;
+    }
+    escala_ = new frmescala(resultados_.vista, resultados_.limites, resultados_.coeficientes,
+                            muestrasEnAncho(grafico_->anchoTwips()), this);
+    connect(escala_, &frmescala::vistaElegida, this, [this](const Caja& vista) {
+        resultados_.vista = vista;
+        grafico_->dibujaVista();
+    });
+    // The window takes no input while the dialog is open, whichever way it closes.
+    connect(escala_, &QDialog::finished, this, [this] { ponHabilitada(true); });
+    ponHabilitada(false);
     escala_->abre();
 }
 
