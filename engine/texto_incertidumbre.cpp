@@ -13,6 +13,19 @@ std::string numero(double v, std::chars_format formato, int precision) {
     return std::string(texto, fin.ptr);
 }
 
+std::string textoNumero(double v, std::chars_format formato, int precision) {
+    return std::isfinite(v) ? numero(v, formato, precision) : "-";
+}
+
+std::string textoExacto(double v) {
+    if (!std::isfinite(v)) {
+        return "-";
+    }
+    char texto[64];
+    const auto fin = std::to_chars(texto, texto + sizeof texto, v);
+    return std::string(texto, fin.ptr);
+}
+
 int decimalesSegunError(double error) {
     return std::clamp(1 - static_cast<int>(std::floor(std::log10(error))), 0, 15);
 }

@@ -10,6 +10,12 @@ namespace curvifit {
 // v with to_chars in the given form and precision: locale-free, "." decimal point.
 std::string numero(double v, std::chars_format formato, int precision);
 
+// The same for a table cell: "-" for a value that is not a number.
+std::string textoNumero(double v, std::chars_format formato, int precision);
+
+// The shortest text that reads back as the same double; "-" for a value that is not a number.
+std::string textoExacto(double v);
+
 // The decimals that keep two significant digits of `error` (> 0), from 0 to 15.
 int decimalesSegunError(double error);
 

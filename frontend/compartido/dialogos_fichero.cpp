@@ -1,6 +1,8 @@
 #include "dialogos_fichero.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace oscilab {
 
@@ -20,12 +22,22 @@ std::optional<QString> DialogosFicheroQt::abrir(QWidget* padre, const QString& t
 
 std::optional<QString> DialogosFicheroQt::guardar(QWidget* padre, const QString& titulo,
                                                   const QString& inicial, const QString& filtro) {
-    const QString elegido = QFileDialog::getSaveFileName(padre, titulo, inicial, filtro, nullptr,
-                                                         QFileDialog::DontConfirmOverwrite);
+    QString filtroElegido;
+    const QString elegido = QFileDialog::getSaveFileName(
+        padre, titulo, inicial, filtro, &filtroElegido, QFileDialog::DontConfirmOverwrite);
     if (elegido.isEmpty()) {
         return std::nullopt;
     }
-    return elegido;
+    return conExtensionDelFiltro(elegido, filtroElegido);
+}
+
+QString conExtensionDelFiltro(const QString& nombre, const QString& filtro) {
+    static const QRegularExpression extension(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    const QRegularExpressionMatch m = extension.match(filtro);
+    if (!m.hasMatch() || !QFileInfo(nombre).suffix().isEmpty() || nombre.endsWith(u'/')) {
+        return nombre;
+    }
+    return nombre + QLatin1Char('.') + m.captured(1);
 }
 
 DialogosFichero& dialogosFichero() {

@@ -27,6 +27,10 @@ public:
                                    const QString& filtro) override;
 };
 
+// `nombre` with the first extension of the chosen `filtro` ("Documento PDF (*.pdf)" gives
+// ".pdf") added when the name has none, so that a name typed bare gets the chosen format.
+QString conExtensionDelFiltro(const QString& nombre, const QString& filtro);
+
 DialogosFichero& dialogosFichero();
 void instalarDialogosFichero(DialogosFichero* d);
 

@@ -11,8 +11,8 @@
 
 namespace oscilab {
 
-EleccionIsotopos::EleccionIsotopos(const ResultadoDetallado& resultado, TablaDetalles* tabla,
-                                   QWidget* padre)
+EleccionIsotopos::EleccionIsotopos(const curvifit::ResultadoEjecucion& resultado,
+                                   TablaDetalles* tabla, QWidget* padre)
     : QWidget(padre), resultado_(resultado), tabla_(tabla),
       isotopos_(isotoposDeAtomos(resultado, TablaIsotopos::delSistema())) {
     setObjectName(QStringLiteral("eleccionIsotopos"));

@@ -15,7 +15,7 @@ class TablaDetalles;
 class EleccionIsotopos : public QWidget {
     Q_OBJECT
 public:
-    EleccionIsotopos(const ResultadoDetallado& resultado, TablaDetalles* tabla,
+    EleccionIsotopos(const curvifit::ResultadoEjecucion& resultado, TablaDetalles* tabla,
                      QWidget* padre = nullptr);
 
     // The box of isotope k of atom a (0 or 1).
@@ -24,7 +24,7 @@ public:
 private:
     void actualiza();
 
-    const ResultadoDetallado& resultado_;
+    const curvifit::ResultadoEjecucion& resultado_;
     TablaDetalles* tabla_;
     IsotoposDeAtomos isotopos_;
     std::array<std::vector<QCheckBox*>, 2> casillas_;

@@ -2,6 +2,7 @@
 
 #include "compartido/dialogos_fichero.h"
 #include "compartido/mensajes.h"
+#include "compartido/pantalla.h"
 #include "detalles/eleccion_isotopos.h"
 #include "detalles/espectro_detalles.h"
 #include "errores.h"
@@ -48,11 +49,13 @@ QLabel* titulo(const QString& texto, QWidget* padre) {
 
 } // namespace
 
-frmdetalles::frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, QWidget* padre)
-    : QWidget(padre, Qt::Window), resultado_(std::move(resultado)), rutaJson_(rutaJson) {
+frmdetalles::frmdetalles(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
+                         const QString& rutaJson, QWidget* padre)
+    : QWidget(padre, Qt::Window), resultado_(std::move(resultado)), rutaJson_(rutaJson),
+      espectro_(resultado_->espectro) {
     setObjectName(QStringLiteral("frmdetalles"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(TITULO + QStringLiteral(" - ") + QString::fromStdString(resultado_.titulo));
+    setWindowTitle(TITULO + QStringLiteral(" - ") + QString::fromStdString(resultado_->titulo));
     pestanas_ = new QTabWidget(this);
     pestanas_->setObjectName(QStringLiteral("pestanas"));
     pestanas_->addTab(pestanaConstantes(), QStringLiteral("Constantes"));
@@ -60,7 +63,7 @@ frmdetalles::frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, 
     pestanas_->addTab(pestanaNiveles(), QStringLiteral("Niveles"));
     pestanas_->addTab(pestanaEnergias(), QStringLiteral("E(v,J)"));
     pestanas_->addTab(pestanaIsotopologos(), QStringLiteral("Isotopólogos"));
-    if (resultado_.espectro) {
+    if (espectro_) {
         pestanas_->addTab(pestanaEspectro(), QStringLiteral("Espectro"));
     }
 
@@ -76,26 +79,20 @@ frmdetalles::frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, 
     auto* todo = new QVBoxLayout(this);
     todo->addWidget(pestanas_);
     todo->addLayout(botones);
-    resize(1000, 700);
+    colocaEnPantalla(*this, QSize(1000, 700));
 }
 
-frmdetalles* frmdetalles::abre(const QString& rutaJson, QWidget* padre) {
-    QFile fichero(rutaJson);
-    if (!fichero.open(QIODevice::ReadOnly)) {
-        avisar(padre, QStringLiteral("No se puede leer el fichero de resultados %1.").arg(rutaJson),
+frmdetalles* frmdetalles::abre(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
+                               const QString& rutaJson, QWidget* padre) {
+    if (!resultado) {
+        avisar(padre,
+               QStringLiteral("No hay resultados detallados de este cálculo (%1).").arg(rutaJson),
                TITULO, IconoMensaje::Stop);
         return nullptr;
     }
-    try {
-        auto* ventana = new frmdetalles(leeResultadoDetallado(fichero.readAll().toStdString()),
-                                        rutaJson, padre);
-        ventana->show();
-        return ventana;
-    } catch (const ResultadoIlegible& e) {
-        avisar(padre, QString::fromStdString(e.what()) + QStringLiteral("\n") + rutaJson, TITULO,
-               IconoMensaje::Stop);
-        return nullptr;
-    }
+    auto* ventana = new frmdetalles(std::move(resultado), rutaJson, padre);
+    ventana->show();
+    return ventana;
 }
 
 TablaDetalles* frmdetalles::tabla(const Tabla& t, const QString& nombre) {
@@ -131,14 +128,14 @@ QWidget* frmdetalles::conExportar(TablaDetalles* tabla, QWidget* encima) {
 QWidget* frmdetalles::pestanaConstantes() {
     auto* todo = new QSplitter(Qt::Vertical, this);
     todo->addWidget(conExportar(
-        tabla(tablaConstantes(resultado_), QStringLiteral("constantes")),
+        tabla(tablaConstantes(*resultado_), QStringLiteral("constantes")),
         titulo(QStringLiteral("Cada constante con su error típico (1σ) entre paréntesis, en "
                               "las últimas cifras: 1.40188(12) es 1.40188 ± 0.00012."),
                this)));
-    auto* nota = titulo(QString::fromStdString(notaDisociacion(resultado_)), this);
+    auto* nota = titulo(QString::fromStdString(notaDisociacion(*resultado_)), this);
     nota->setObjectName(QStringLiteral("notaDisociacion"));
     todo->addWidget(
-        conExportar(tabla(tablaDisociacion(resultado_), QStringLiteral("disociacion")), nota));
+        conExportar(tabla(tablaDisociacion(*resultado_), QStringLiteral("disociacion")), nota));
     todo->setStretchFactor(0, 3);
     todo->setStretchFactor(1, 1);
     return todo;
@@ -147,24 +144,24 @@ QWidget* frmdetalles::pestanaConstantes() {
 QWidget* frmdetalles::pestanaAjuste() {
     auto* grafico = new GraficoDetalles(this);
     grafico->setObjectName(QStringLiteral("graficoResiduos"));
-    const QString d = QString::fromStdString(resultado_.unidadDistancia());
-    const QString e = QString::fromStdString(resultado_.unidadEnergia());
-    grafico->ponSeries(seriesResiduos(resultado_), QStringLiteral("R (%1)").arg(d),
-                       QStringLiteral("Residuo (%1)").arg(e));
+    const QString d = QString::fromStdString(resultado_->unidadDistancia());
+    const QString e = QString::fromStdString(resultado_->unidadEnergia());
+    grafico->ponSeries(seriesResiduos(*resultado_), QStringLiteral("R (%1)").arg(d),
+                       QStringLiteral("E calculada − E dato (%1)").arg(e));
     auto* avisos = new QPlainTextEdit(this);
     avisos->setObjectName(QStringLiteral("avisos"));
     avisos->setReadOnly(true);
-    for (const AvisoResultado& a : resultado_.avisos) {
+    for (const curvifit::AvisoResultado& a : resultado_->avisos) {
         avisos->appendPlainText(QString::fromStdString(a.texto));
     }
-    if (resultado_.avisos.empty()) {
+    if (resultado_->avisos.empty()) {
         avisos->setPlainText(QStringLiteral("Sin advertencias."));
     }
     auto* derecha = new QSplitter(Qt::Vertical, this);
-    derecha->addWidget(tabla(tablaSingulares(resultado_), QStringLiteral("singulares")));
+    derecha->addWidget(tabla(tablaSingulares(*resultado_), QStringLiteral("singulares")));
     derecha->addWidget(avisos);
     auto* abajo = new QSplitter(Qt::Horizontal, this);
-    abajo->addWidget(conExportar(tabla(tablaPuntos(resultado_), QStringLiteral("puntos"))));
+    abajo->addWidget(conExportar(tabla(tablaPuntos(*resultado_), QStringLiteral("puntos"))));
     abajo->addWidget(derecha);
     abajo->setStretchFactor(0, 3);
     abajo->setStretchFactor(1, 2);
@@ -175,16 +172,19 @@ QWidget* frmdetalles::pestanaAjuste() {
 }
 
 QWidget* frmdetalles::pestanaNiveles() {
-    tablaNiveles_ = tabla(tablaNiveles(resultado_), QStringLiteral("niveles"));
+    tablaNiveles_ = tabla(tablaNiveles(*resultado_), QStringLiteral("niveles"));
     auto* izquierda = new QSplitter(Qt::Vertical, this);
     QString nota = QStringLiteral("Niveles exactos J = 0 (energías en 1/cm sobre E(re)) frente "
                                   "a la fórmula del informe, G(v) = ωe(v+½) − ωexe(v+½)². "
                                   "Elija una fila para ver χ² del nivel.");
+    if (const std::string cuentas = notaCuentaNiveles(*resultado_); !cuentas.empty()) {
+        nota += QStringLiteral("\n") + QString::fromStdString(cuentas);
+    }
     if (tablaNiveles_->rowCount() == 0) {
         nota = QStringLiteral("No hay niveles exactos dentro del intervalo de distancias de los "
                               "datos: amplíe el intervalo de distancias.");
     }
-    const std::vector<FilaNivel> filas = filasNiveles(resultado_);
+    const std::vector<FilaNivel> filas = filasNiveles(*resultado_);
     bool hayExtrapolados = false;
     for (std::size_t f = 0; f < filas.size(); ++f) {
         if (filas[f].extrapolado) {
@@ -205,7 +205,7 @@ QWidget* frmdetalles::pestanaNiveles() {
     }
     izquierda->addWidget(conExportar(tablaNiveles_, titulo(nota, this)));
     izquierda->addWidget(conExportar(
-        tabla(tablaConstantesNiveles(resultado_), QStringLiteral("constantes_niveles"))));
+        tabla(tablaConstantesNiveles(*resultado_), QStringLiteral("constantes_niveles"))));
     graficoNiveles_ = new GraficoDetalles(this);
     graficoNiveles_->setObjectName(QStringLiteral("graficoNiveles"));
     connect(tablaNiveles_, &QTableWidget::currentCellChanged, this,
@@ -218,7 +218,7 @@ QWidget* frmdetalles::pestanaNiveles() {
 }
 
 QWidget* frmdetalles::pestanaEnergias() {
-    TablaDetalles* energias = tabla(tablaEnergiasVJ(resultado_), QStringLiteral("energias_vj"));
+    TablaDetalles* energias = tabla(tablaEnergiasVJ(*resultado_), QStringLiteral("energias_vj"));
     const QString marca = QString::fromUtf8(MARCA_CUASILIGADO);
     for (int f = 0; f < energias->rowCount(); ++f) {
         for (int c = 0; c < energias->columnCount(); ++c) {
@@ -230,33 +230,37 @@ QWidget* frmdetalles::pestanaEnergias() {
             }
         }
     }
-    return conExportar(energias,
-                       titulo(QStringLiteral("E(v,J) exactas en 1/cm sobre E(re): v hacia "
-                                             "abajo, J hacia la derecha. En cursiva y con *, "
-                                             "los niveles cuasiligados: por encima de la "
-                                             "asíntota, retenidos por la barrera centrífuga."),
-                              this));
+    const QString nota = QStringLiteral("E(v,J) exactas en 1/cm sobre E(re): v hacia abajo, J "
+                                        "hacia la derecha. Una casilla vacía: ese nivel no está "
+                                        "ligado para esa J. En cursiva y con *, los niveles "
+                                        "cuasiligados: por encima de la asíntota, retenidos por "
+                                        "la barrera centrífuga.");
+    QLabel* encima = titulo(nota + QStringLiteral("\n") +
+                                QString::fromStdString(notaEnergiasVJ(*resultado_)).trimmed(),
+                            this);
+    encima->setObjectName(QStringLiteral("notaenergiasvj"));
+    return conExportar(energias, encima);
 }
 
 QWidget* frmdetalles::pestanaIsotopologos() {
     TablaDetalles* especies = tabla(Tabla{}, QStringLiteral("isotopologos"));
-    return conExportar(especies, new EleccionIsotopos(resultado_, especies, this));
+    return conExportar(especies, new EleccionIsotopos(*resultado_, especies, this));
 }
 
 void frmdetalles::muestraNivel(int fila) {
-    const std::vector<FilaNivel> filas = filasNiveles(resultado_);
+    const std::vector<FilaNivel> filas = filasNiveles(*resultado_);
     curvifit::FuncionOnda onda;
     int v = -1;
-    if (fila >= 0 && static_cast<std::size_t>(fila) < filas.size() && resultado_.exactos) {
+    if (fila >= 0 && static_cast<std::size_t>(fila) < filas.size() && resultado_->exactos) {
         v = filas[static_cast<std::size_t>(fila)].v;
-        onda = curvifit::funcionOnda(potencialAjustado(resultado_), resultado_.exactos->extensiones,
-                                     resultado_.masaReducida, resultado_.exactos->RMIN,
-                                     resultado_.exactos->RMAX, v, 0);
+        onda = curvifit::funcionOnda(potencialAjustado(*resultado_),
+                                     resultado_->exactos->extensiones, resultado_->masaReducida,
+                                     resultado_->exactos->RMIN, resultado_->exactos->RMAX, v, 0);
     }
     graficoNiveles_->ponSeries(
-        seriesNiveles(resultado_, v, onda),
-        QStringLiteral("R (%1)").arg(QString::fromStdString(resultado_.unidadDistancia())),
-        QStringLiteral("V(R) (%1)").arg(QString::fromStdString(resultado_.unidadEnergia())));
+        seriesNiveles(*resultado_, v, onda),
+        QStringLiteral("R (%1)").arg(QString::fromStdString(resultado_->unidadDistancia())),
+        QStringLiteral("V(R) (%1)").arg(QString::fromStdString(resultado_->unidadEnergia())));
 }
 
 void frmdetalles::guardarJson() {
@@ -285,7 +289,7 @@ QWidget* frmdetalles::pestanaEspectro() {
     temperatura->setRange(1.0, 100000.0);
     temperatura->setDecimals(1);
     temperatura->setSuffix(QStringLiteral(" K"));
-    temperatura->setValue(resultado_.espectro->temperatura_k);
+    temperatura->setValue(espectro_->temperatura_k);
     temperatura->setKeyboardTracking(false);
     logaritmica_ = new QCheckBox(QStringLiteral("Escala &logarítmica"), pestana);
     logaritmica_->setObjectName(QStringLiteral("logaritmica"));
@@ -312,7 +316,7 @@ QWidget* frmdetalles::pestanaEspectro() {
     arriba->addWidget(particion_, 1);
     graficoEspectro_ = new GraficoDetalles(pestana);
     graficoEspectro_->setObjectName(QStringLiteral("graficoespectro"));
-    tablaLineas_ = tabla(tablaLineas(*resultado_.espectro), QStringLiteral("lineas"));
+    tablaLineas_ = tabla(tablaLineas(*espectro_), QStringLiteral("lineas"));
     tablaLineas_->permiteOrdenar();
     auto* partido = new QSplitter(Qt::Vertical, pestana);
     partido->addWidget(graficoEspectro_);
@@ -333,7 +337,7 @@ QWidget* frmdetalles::pestanaEspectro() {
 }
 
 void frmdetalles::dibujaEspectro() {
-    const curvifit::Espectro& e = *resultado_.espectro;
+    const curvifit::Espectro& e = *espectro_;
     const bool logaritmica = logaritmica_->isChecked();
     const Ensanchamiento ensanchamiento{static_cast<Perfil>(perfil_->currentIndex()),
                                         fwhm_->value()};
@@ -347,11 +351,11 @@ void frmdetalles::dibujaEspectro() {
 }
 
 void frmdetalles::ponTemperatura(double kelvin) {
-    if (!resultado_.espectro || tablaLineas_ == nullptr) {
+    if (!espectro_ || tablaLineas_ == nullptr) {
         return;
     }
-    curvifit::aplicaTemperatura(*resultado_.espectro, kelvin);
-    tablaLineas_->ponTabla(tablaLineas(*resultado_.espectro));
+    curvifit::aplicaTemperatura(*espectro_, kelvin);
+    tablaLineas_->ponTabla(tablaLineas(*espectro_));
     dibujaEspectro();
 }
 
@@ -366,7 +370,7 @@ void frmdetalles::exportarExomol() {
         return;
     }
     try {
-        curvifit::escribeExomol(destino->toStdString(), *resultado_.espectro);
+        curvifit::escribeExomol(destino->toStdString(), *espectro_);
     } catch (const curvifit::ErrorMotor& e) {
         avisar(this, QString::fromStdString(e.what()), QStringLiteral("Exportar ExoMol"),
                IconoMensaje::Stop);

@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <map>
+#include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -24,16 +26,20 @@ struct Tabla;
 class frmdetalles : public QWidget {
     Q_OBJECT
 public:
-    // `rutaJson` is the result file the window shows and can save elsewhere.
-    frmdetalles(ResultadoDetallado resultado, const QString& rutaJson, QWidget* padre = nullptr);
+    // The run's result as read from `rutaJson`, the file the window can save elsewhere.
+    frmdetalles(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
+                const QString& rutaJson, QWidget* padre = nullptr);
 
-    // Reads `rutaJson` and shows the window; nullptr after a message when it cannot be read.
-    static frmdetalles* abre(const QString& rutaJson, QWidget* padre);
+    // Shows the window on a run's result; nullptr after a message when there is none.
+    static frmdetalles* abre(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
+                             const QString& rutaJson, QWidget* padre);
 
-    const ResultadoDetallado& resultado() const { return resultado_; }
+    const curvifit::ResultadoEjecucion& resultado() const { return *resultado_; }
     QTabWidget* pestanas() const { return pestanas_; }
     GraficoDetalles* graficoNiveles() const { return graficoNiveles_; }
     GraficoDetalles* graficoEspectro() const { return graficoEspectro_; }
+    // The spectrum as the window shows it, at the temperature chosen there.
+    const std::optional<curvifit::Espectro>& espectro() const { return espectro_; }
 
 public slots:
     // Copies the result file to a place the user chooses.
@@ -58,8 +64,10 @@ private:
     TablaDetalles* tabla(const Tabla& t, const QString& nombre);
     QWidget* conExportar(TablaDetalles* tabla, QWidget* encima = nullptr);
 
-    ResultadoDetallado resultado_;
+    std::shared_ptr<const curvifit::ResultadoEjecucion> resultado_;
     QString rutaJson_;
+    // The window's own copy: another temperature changes its intensities, not the result.
+    std::optional<curvifit::Espectro> espectro_;
     QTabWidget* pestanas_ = nullptr;
     GraficoDetalles* graficoNiveles_ = nullptr;
     TablaDetalles* tablaNiveles_ = nullptr;

@@ -1,5 +1,7 @@
 #include "detalles/grafico_detalles.h"
 
+#include "compartido/marcas_eje.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -75,17 +77,19 @@ void GraficoDetalles::paintEvent(QPaintEvent*) {
         return QPointF(area.left() + (q.x() - l.x0) / (l.x1 - l.x0) * area.width(),
                        area.bottom() - (q.y() - l.y0) / (l.y1 - l.y0) * area.height());
     };
-    for (int k = 0; k <= MARCAS_EJE; ++k) {
-        const double fx = l.x0 + (l.x1 - l.x0) * k / MARCAS_EJE;
-        const double fy = l.y0 + (l.y1 - l.y0) * k / MARCAS_EJE;
-        const QPointF px = aPantalla({fx, l.y0}), py = aPantalla({l.x0, fy});
+    // Round ticks, each labelled.
+    for (double fx : marcasEje(l.x0, l.x1, MARCAS_EJE + 1)) {
+        const QPointF px = aPantalla({fx, l.y0});
         p.drawLine(px, px - QPointF(0, 4));
+        p.drawText(QRectF(px.x() - 50, px.y() + 2, 100, fm.height()), Qt::AlignHCenter,
+                   QString::number(fx, 'g', 6));
+    }
+    for (double fy : marcasEje(l.y0, l.y1, MARCAS_EJE + 1)) {
+        const QPointF py = aPantalla({l.x0, fy});
         p.drawLine(py, py + QPointF(4, 0));
-        const QString tx = QString::number(fx, 'g', 5), ty = QString::number(fy, 'g', 6);
-        p.drawText(QRectF(px.x() - 50, px.y() + 2, 100, fm.height()), Qt::AlignHCenter, tx);
         p.drawText(
             QRectF(area.left() - izquierda, py.y() - fm.height() / 2.0, izquierda - 4, fm.height()),
-            Qt::AlignRight, ty);
+            Qt::AlignRight, QString::number(fy, 'g', 6));
     }
     p.setClipRect(area);
     for (const SerieGrafico& s : series_) {

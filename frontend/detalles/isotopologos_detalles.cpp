@@ -6,6 +6,7 @@
 
 #include "incertidumbres.h"
 #include "leedatos.h"
+#include "texto_incertidumbre.h"
 
 #include <algorithm>
 #include <charconv>
@@ -16,22 +17,11 @@ namespace oscilab {
 namespace {
 
 std::string cifras(double v, int decimales) {
-    if (!std::isfinite(v)) {
-        return "-";
-    }
-    char texto[64];
-    const auto fin =
-        std::to_chars(texto, texto + sizeof texto, v, std::chars_format::fixed, decimales);
-    return std::string(texto, fin.ptr);
+    return curvifit::textoNumero(v, std::chars_format::fixed, decimales);
 }
 
 std::string significativas(double v, int n) {
-    if (!std::isfinite(v)) {
-        return "-";
-    }
-    char texto[64];
-    const auto fin = std::to_chars(texto, texto + sizeof texto, v, std::chars_format::general, n);
-    return std::string(texto, fin.ptr);
+    return curvifit::textoNumero(v, std::chars_format::general, n);
 }
 
 std::vector<IsotopoElegible> isotoposDeMasa(double masa, const TablaIsotopos* datos) {
@@ -62,7 +52,8 @@ std::vector<IsotopoElegible> isotoposDeMasa(double masa, const TablaIsotopos* da
 
 } // namespace
 
-IsotoposDeAtomos isotoposDeAtomos(const ResultadoDetallado& r, const TablaIsotopos* datos) {
+IsotoposDeAtomos isotoposDeAtomos(const curvifit::ResultadoEjecucion& r,
+                                  const TablaIsotopos* datos) {
     return {isotoposDeMasa(r.masas[0], datos), isotoposDeMasa(r.masas[1], datos)};
 }
 
@@ -84,10 +75,10 @@ std::vector<Combinacion> combinaciones(const IsotoposDeAtomos& atomos) {
     return lista;
 }
 
-std::vector<FilaIsotopologo> filasIsotopologos(const ResultadoDetallado& r,
+std::vector<FilaIsotopologo> filasIsotopologos(const curvifit::ResultadoEjecucion& r,
                                                const std::vector<Combinacion>& especies) {
     std::vector<double> R, E;
-    for (const PuntoAjustado& p : r.puntos) {
+    for (const curvifit::PuntoResultado& p : r.puntos) {
         R.push_back(p.r_bohr);
         E.push_back(p.e_hartree);
     }

@@ -24,7 +24,8 @@ struct IsotopoElegible {
 // Each atom's choices: its natural isotopes (and ²H, ³H for hydrogen), the two most abundant
 // ticked; the document's own mass alone when the data do not name the element.
 using IsotoposDeAtomos = std::array<std::vector<IsotopoElegible>, 2>;
-IsotoposDeAtomos isotoposDeAtomos(const ResultadoDetallado& r, const TablaIsotopos* datos);
+IsotoposDeAtomos isotoposDeAtomos(const curvifit::ResultadoEjecucion& r,
+                                  const TablaIsotopos* datos);
 
 struct Combinacion {
     std::string etiqueta; // "²H³⁵Cl"
@@ -47,7 +48,7 @@ struct FilaIsotopologo {
 constexpr int NIVELES_ISOTOPOLOGO = 6;
 
 // The constants and exact J = 0 levels of each combination from the file's coefficients.
-std::vector<FilaIsotopologo> filasIsotopologos(const ResultadoDetallado& r,
+std::vector<FilaIsotopologo> filasIsotopologos(const curvifit::ResultadoEjecucion& r,
                                                const std::vector<Combinacion>& especies);
 
 // One row per species; the first is the reference of the ratios, shown beside the mass

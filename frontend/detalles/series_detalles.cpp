@@ -19,7 +19,7 @@ constexpr double ALCANCE_EXTERIOR = 2.5;
 
 // The extensions, dashed, from the data's ends out to the J = 0 levels' turning points, and
 // the asymptote.
-std::vector<SerieGrafico> seriesExtensiones(const ResultadoDetallado& r) {
+std::vector<SerieGrafico> seriesExtensiones(const curvifit::ResultadoEjecucion& r) {
     std::vector<SerieGrafico> series;
     if (!r.exactos) {
         return series;
@@ -63,11 +63,11 @@ std::vector<SerieGrafico> seriesExtensiones(const ResultadoDetallado& r) {
 
 } // namespace
 
-std::vector<SerieGrafico> seriesResiduos(const ResultadoDetallado& r) {
+std::vector<SerieGrafico> seriesResiduos(const curvifit::ResultadoEjecucion& r) {
     const double fd = r.factorDistancia(), fe = r.factorEnergia();
     SerieGrafico marcas{SerieGrafico::Tipo::Marcas, {}, COLOR_PUNTOS, true};
     double rMin = INFINITY, rMax = -INFINITY;
-    for (const PuntoAjustado& p : r.puntos) {
+    for (const curvifit::PuntoResultado& p : r.puntos) {
         marcas.puntos.emplace_back(p.r_bohr * fd, p.residuo_hartree * fe);
         rMin = std::min(rMin, p.r_bohr * fd);
         rMax = std::max(rMax, p.r_bohr * fd);
@@ -79,13 +79,13 @@ std::vector<SerieGrafico> seriesResiduos(const ResultadoDetallado& r) {
     return {cero, marcas};
 }
 
-std::vector<SerieGrafico> seriesNiveles(const ResultadoDetallado& r, int v,
+std::vector<SerieGrafico> seriesNiveles(const curvifit::ResultadoEjecucion& r, int v,
                                         const curvifit::FuncionOnda& onda) {
     const double fd = r.factorDistancia(), fe = r.factorEnergia();
     const curvifit::Potencial V = potencialAjustado(r);
     SerieGrafico puntos{SerieGrafico::Tipo::Marcas, {}, COLOR_PUNTOS, true};
     double a = INFINITY, b = -INFINITY;
-    for (const PuntoAjustado& p : r.puntos) {
+    for (const curvifit::PuntoResultado& p : r.puntos) {
         puntos.puntos.emplace_back(p.r_bohr * fd, p.e_hartree * fe);
         a = std::min(a, p.r_bohr);
         b = std::max(b, p.r_bohr);

@@ -58,6 +58,24 @@ void TablaDetalles::ponTabla(Tabla tabla) {
             setItem(f, c, item);
         }
     }
+    // The full values of the hidden columns, as the tooltip of each shown cell of the row.
+    for (int c = 0; c < columnCount(); ++c) {
+        setColumnHidden(c, static_cast<std::size_t>(c) >= tabla_.visibles);
+    }
+    for (int f = 0; f < rowCount(); ++f) {
+        QString completo;
+        const auto& fila = tabla_.filas[static_cast<std::size_t>(f)];
+        for (std::size_t c = tabla_.visibles; c < fila.size() && c < tabla_.cabecera.size(); ++c) {
+            if (!fila[c].empty()) {
+                completo += QString::fromStdString(tabla_.cabecera[c] + ": " + fila[c] + "\n");
+            }
+        }
+        for (int c = 0; c < columnCount() && !completo.isEmpty(); ++c) {
+            if (QTableWidgetItem* i = item(f, c)) {
+                i->setToolTip(completo.trimmed());
+            }
+        }
+    }
     resizeColumnsToContents();
 }
 

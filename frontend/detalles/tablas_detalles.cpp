@@ -8,39 +8,22 @@
 #include <tuple>
 #include <cmath>
 #include <map>
+#include <set>
 
 namespace oscilab {
 
 namespace {
 
-// Shortest text that reads back as the same double ("-" for what is not a number).
-std::string exacto(double v) {
-    if (!std::isfinite(v)) {
-        return "-";
-    }
-    char texto[64];
-    const auto fin = std::to_chars(texto, texto + sizeof texto, v);
-    return std::string(texto, fin.ptr);
-}
+using curvifit::textoExacto;
 
+// "0" for a value that rounds to zero in these digits, never "-0.0000".
 std::string fijo(double v, int decimales) {
-    if (!std::isfinite(v)) {
-        return "-";
-    }
-    char texto[64];
-    const auto fin =
-        std::to_chars(texto, texto + sizeof texto, v, std::chars_format::fixed, decimales);
-    return std::string(texto, fin.ptr);
+    const std::string texto = curvifit::textoNumero(v, std::chars_format::fixed, decimales);
+    return texto.find_first_not_of("-0.") == std::string::npos ? "0" : texto;
 }
 
 std::string significativo(double v, int cifras) {
-    if (!std::isfinite(v)) {
-        return "-";
-    }
-    char texto[64];
-    const auto fin =
-        std::to_chars(texto, texto + sizeof texto, v, std::chars_format::general, cifras);
-    return std::string(texto, fin.ptr);
+    return curvifit::textoNumero(v, std::chars_format::general, cifras);
 }
 
 std::string opcional(const std::optional<double>& v, int decimales) {
@@ -78,13 +61,13 @@ const std::vector<Mostrada>& constantesMostradas() {
 }
 
 std::vector<std::string> filaConstante(const std::string& etiqueta, const std::string& unidad,
-                                       const ConstanteConError& c, double factor) {
+                                       const curvifit::ValorConError& c, double factor) {
     std::optional<double> error;
     if (c.error) {
         error = *c.error * factor;
     }
     return {etiqueta, curvifit::textoParentesis(c.valor * factor, error), unidad,
-            exacto(c.valor * factor), error ? exacto(*error) : ""};
+            textoExacto(c.valor * factor), error ? textoExacto(*error) : ""};
 }
 
 std::string celdaTabulada(const std::string& celda) {
@@ -126,8 +109,8 @@ std::string une(const Tabla& t, char separador, const char* finLinea, Celda celd
 
 } // namespace
 
-Tabla tablaConstantes(const ResultadoDetallado& r) {
-    Tabla t{{"Constante", "Valor (error típico)", "Unidad", "Valor", "Error típico"}, {}};
+Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r) {
+    Tabla t{{"Constante", "Valor (error típico)", "Unidad", "Valor", "Error típico"}, {}, 3};
     for (const Mostrada& m : constantesMostradas()) {
         if (const auto c = r.constante(m.nombre)) {
             t.filas.push_back(filaConstante(m.etiqueta, m.unidad, *c, m.factor));
@@ -136,12 +119,13 @@ Tabla tablaConstantes(const ResultadoDetallado& r) {
     return t;
 }
 
-Tabla tablaPuntos(const ResultadoDetallado& r) {
+Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r) {
     const std::string d = r.unidadDistancia(), e = r.unidadEnergia();
-    Tabla t{{"R (" + d + ")", "E (" + e + ")", "E ajustada (" + e + ")", "Residuo (" + e + ")"},
+    Tabla t{{"R (" + d + ")", "E dato (" + e + ")", "E calculada (" + e + ")",
+             "E calculada − E dato (" + e + ")"},
             {}};
     const double fd = r.factorDistancia(), fe = r.factorEnergia();
-    for (const PuntoAjustado& p : r.puntos) {
+    for (const curvifit::PuntoResultado& p : r.puntos) {
         t.filas.push_back({significativo(p.r_bohr * fd, 10), significativo(p.e_hartree * fe, 12),
                            significativo(p.ajuste_hartree * fe, 12),
                            significativo(p.residuo_hartree * fe, 4)});
@@ -149,7 +133,7 @@ Tabla tablaPuntos(const ResultadoDetallado& r) {
     return t;
 }
 
-Tabla tablaSingulares(const ResultadoDetallado& r) {
+Tabla tablaSingulares(const curvifit::ResultadoEjecucion& r) {
     Tabla t{{"N.", "Valor singular", "Estado"}, {}};
     const std::size_t usados =
         r.singulares.size() -
@@ -162,7 +146,7 @@ Tabla tablaSingulares(const ResultadoDetallado& r) {
     return t;
 }
 
-std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r) {
+std::vector<FilaNivel> filasNiveles(const curvifit::ResultadoEjecucion& r) {
     std::vector<FilaNivel> filas;
     if (!r.exactos) {
         return filas;
@@ -185,7 +169,7 @@ std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r) {
     return filas;
 }
 
-Tabla tablaNiveles(const ResultadoDetallado& r) {
+Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r) {
     Tabla t{{"v", "G(v) exacta (1/cm)", "G(v) fórmula (1/cm)", "Diferencia (1/cm)",
              "ΔG(v+½) (1/cm)", "Bv (1/cm)", "R interior (bohr)", "R exterior (bohr)",
              "Cerca de pared", "Incertidumbre (1/cm)", "Extrapolado"},
@@ -199,7 +183,7 @@ Tabla tablaNiveles(const ResultadoDetallado& r) {
     return t;
 }
 
-Tabla tablaConstantesNiveles(const ResultadoDetallado& r) {
+Tabla tablaConstantesNiveles(const curvifit::ResultadoEjecucion& r) {
     const auto& de = r.exactos ? r.exactos->constantes : std::nullopt;
     std::string usados;
     for (const int v : de ? de->v_usados : std::vector<int>{}) {
@@ -234,23 +218,23 @@ Tabla tablaConstantesNiveles(const ResultadoDetallado& r) {
     return t;
 }
 
-Tabla tablaEnergiasVJ(const ResultadoDetallado& r) {
+Tabla tablaEnergiasVJ(const curvifit::ResultadoEjecucion& r) {
     Tabla t{{"v"}, {}};
     if (!r.exactos) {
         return t;
     }
     std::map<std::pair<int, int>, double> energia;
-    int vMax = -1;
+    std::set<int> vs; // a row for each v that has a level, however sparse the file
     std::map<std::pair<int, int>, bool> cuasiligado;
     for (const curvifit::NivelExacto& n : r.exactos->niveles) {
         energia[{n.v, n.J}] = n.e_cm1;
         cuasiligado[{n.v, n.J}] = n.cuasiligado;
-        vMax = std::max(vMax, n.v);
+        vs.insert(n.v);
     }
     for (int J = 0; J <= r.exactos->JMAX; ++J) {
         t.cabecera.push_back("J=" + std::to_string(J));
     }
-    for (int v = 0; v <= vMax; ++v) {
+    for (int v : vs) {
         std::vector<std::string> fila{std::to_string(v)};
         for (int J = 0; J <= r.exactos->JMAX; ++J) {
             const auto e = energia.find({v, J});
@@ -263,7 +247,7 @@ Tabla tablaEnergiasVJ(const ResultadoDetallado& r) {
     return t;
 }
 
-Tabla tablaDisociacion(const ResultadoDetallado& r) {
+Tabla tablaDisociacion(const curvifit::ResultadoEjecucion& r) {
     Tabla t{{"Magnitud", "Valor", "Incertidumbre", "Unidad"}, {}};
     if (!r.exactos || !r.exactos->disociacion) {
         return t;
@@ -276,7 +260,7 @@ Tabla tablaDisociacion(const ResultadoDetallado& r) {
     return t;
 }
 
-std::string notaDisociacion(const ResultadoDetallado& r) {
+std::string notaDisociacion(const curvifit::ResultadoEjecucion& r) {
     if (!r.exactos || !r.exactos->disociacion) {
         return "Sin energía de disociación: la curva no sube hacia una asíntota en la distancia "
                "más larga de los datos.";
@@ -288,6 +272,51 @@ std::string notaDisociacion(const ResultadoDetallado& r) {
     return "Los datos no llegan a la disociación: De y D0 están extrapolados con la cola "
            "−Cn/R^n y pueden estar muy lejos del valor real; la incertidumbre dice cuánto "
            "cambian con otra cola.";
+}
+
+std::string notaEnergiasVJ(const curvifit::ResultadoEjecucion& r) {
+    if (!r.exactos) {
+        return {};
+    }
+    std::map<int, std::set<int>> jsDe;
+    for (const curvifit::NivelExacto& n : r.exactos->niveles) {
+        jsDe[n.v].insert(n.J);
+    }
+    constexpr int LINEAS = 5; // the note stays short above the table
+    std::string nota;
+    int incompletos = 0;
+    for (const auto& [v, js] : jsDe) {
+        if (static_cast<int>(js.size()) == r.exactos->JMAX + 1 || ++incompletos > LINEAS) {
+            continue;
+        }
+        const bool seguidos = *js.rbegin() - *js.begin() + 1 == static_cast<int>(js.size());
+        std::string cuales;
+        if (seguidos) {
+            cuales = std::to_string(*js.begin()) + " a " + std::to_string(*js.rbegin());
+        } else {
+            for (int J : js) {
+                cuales += (cuales.empty() ? "" : ", ") + std::to_string(J);
+            }
+        }
+        nota += "v = " + std::to_string(v) + ": ligado solo para J = " + cuales + ".\n";
+    }
+    if (incompletos > LINEAS) {
+        nota += "Y " + std::to_string(incompletos - LINEAS) + " valores de v más.\n";
+    }
+    return nota;
+}
+
+std::string notaCuentaNiveles(const curvifit::ResultadoEjecucion& r) {
+    const std::size_t formula = r.nivelesSegundoOrden.size();
+    const std::size_t exactos = filasNiveles(r).size();
+    if (formula == exactos) {
+        return {};
+    }
+    return "El informe cuenta " + std::to_string(formula) +
+           " niveles de vibración con la fórmula de segundo orden, mientras G(v) crece; aquí "
+           "se listan los " +
+           std::to_string(exactos) +
+           " niveles exactos (J = 0) ligados dentro del intervalo de distancias de los datos.";
 }
 
 std::string textoTabulado(const Tabla& t) {

@@ -4,6 +4,8 @@
 
 #include "detalles/resultado_detallado.h"
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -12,15 +14,18 @@ namespace oscilab {
 struct Tabla {
     std::vector<std::string> cabecera;
     std::vector<std::vector<std::string>> filas;
+    // The columns shown; the rest (full values) go into copies, CSV and the cells' tooltips.
+    std::size_t visibles = std::numeric_limits<std::size_t>::max();
 };
 
-// Each constant: name, value(stderr), unit, and the bare value and stderr for scripts.
-// Distances appear in bohr and in Angstrom.
-Tabla tablaConstantes(const ResultadoDetallado& r);
-// The points in the document's units: R, E, the fitted E and the residual (fit minus data).
-Tabla tablaPuntos(const ResultadoDetallado& r);
+// Each constant: name, value(stderr) in the digits the error allows, unit; then the full
+// value and stderr, for copies and scripts. Distances appear in bohr and in Angstrom.
+Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r);
+// The points in the document's units: R, E, the fitted E and the residual, labelled
+// "E calculada − E dato".
+Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r);
 // The singular values of the scaled fit, marking the discarded ones.
-Tabla tablaSingulares(const ResultadoDetallado& r);
+Tabla tablaSingulares(const curvifit::ResultadoEjecucion& r);
 
 // One J = 0 exact level beside the report's second-order formula, 1/cm above E(re).
 struct FilaNivel {
@@ -34,20 +39,26 @@ struct FilaNivel {
     bool extrapolado = false;   // a turning point outside the data
 };
 // G(v) = we (v+1/2) - wexe (v+1/2)^2 with the report's we_cm1 and wexe_cm1.
-std::vector<FilaNivel> filasNiveles(const ResultadoDetallado& r);
-Tabla tablaNiveles(const ResultadoDetallado& r);
+std::vector<FilaNivel> filasNiveles(const curvifit::ResultadoEjecucion& r);
+Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r);
 // The constants from the exact levels beside the report's perturbative ones; the header says
 // which levels were fitted.
-Tabla tablaConstantesNiveles(const ResultadoDetallado& r);
+Tabla tablaConstantesNiveles(const curvifit::ResultadoEjecucion& r);
 // E(v, J) in 1/cm above E(re): v down, J across; empty cells where a level is missing, and
 // quasibound levels marked with MARCA_CUASILIGADO.
-Tabla tablaEnergiasVJ(const ResultadoDetallado& r);
+Tabla tablaEnergiasVJ(const curvifit::ResultadoEjecucion& r);
 inline constexpr const char* MARCA_CUASILIGADO = " *";
 
 // V_inf, De and D0 with their uncertainties; no rows without an asymptote.
-Tabla tablaDisociacion(const ResultadoDetallado& r);
+Tabla tablaDisociacion(const curvifit::ResultadoEjecucion& r);
 // A plain sentence on where De and D0 come from (the data or an extrapolation).
-std::string notaDisociacion(const ResultadoDetallado& r);
+std::string notaDisociacion(const curvifit::ResultadoEjecucion& r);
+// One line per v that is bound for some J only ("v = 25: solo para J = 8 a 20."); "" when
+// every v has all its J.
+std::string notaEnergiasVJ(const curvifit::ResultadoEjecucion& r);
+// Says which count is which when the report's second-order levels and the exact bound
+// J = 0 levels differ in number; "" when they agree.
+std::string notaCuentaNiveles(const curvifit::ResultadoEjecucion& r);
 
 // Header row and rows, cells separated by tabs, "\n" after each row (for the clipboard).
 std::string textoTabulado(const Tabla& t);

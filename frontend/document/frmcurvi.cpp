@@ -259,6 +259,7 @@ void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
     }
     frmgraficos_ = new frmgraficos(
         resultados_, estado_, [n = resultado.puntos] { return n; }, this);
+    frmgraficos_->ponResultado(resultado.datos, resultado.resultado);
     frmgraficos_->cargaResultados();
     frmgraficos_->cargaInforme(resultado.informe);
     frmgraficos_->show();

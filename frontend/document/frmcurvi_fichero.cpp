@@ -1,6 +1,7 @@
 // The main window's document commands: new, the unsaved-changes question, save, save as
 // and open. The document reads and writes its own file; the window asks and tells.
 #include "document/frmcurvi.h"
+#include "explorador/frmexplorador.h"
 
 #include "compartido/carpetas.h"
 #include "compartido/dialogos_fichero.h"
@@ -51,6 +52,7 @@ void frmcurvi::marcaPotenciasIniciales() {
 }
 
 void frmcurvi::nuevodocumento() {
+    delete frmexplorador_.data(); // its ranking belongs to the document that was open
     documento_->nuevo();
     textdato_->clear();
     celdaActual(1, 1);

@@ -1,5 +1,6 @@
 #include "frmexplorador.h"
 
+#include "compartido/pantalla.h"
 #include "explorador/grafico_press.h"
 #include "explorador_salida.h"
 
@@ -30,7 +31,6 @@ const QString AVISO_SIN_MINIMO =
 frmexplorador::frmexplorador(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmexplorador"));
     setWindowTitle(QStringLiteral("Explorar ajustes"));
-    resize(1000, 560);
 
     estado_ = new QLabel(this);
     estado_->setObjectName(QStringLiteral("lbestado"));
@@ -89,6 +89,7 @@ frmexplorador::frmexplorador(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(soloContiguos_, &QCheckBox::toggled, this, &frmexplorador::llenaTabla);
     connect(tabla_, &QTableWidget::itemSelectionChanged, this, &frmexplorador::seleccionCambiada);
     connect(usar_, &QPushButton::clicked, this, &frmexplorador::usar);
+    colocaEnPantalla(*this, QSize(1000, 560));
 }
 
 frmexplorador::~frmexplorador() {

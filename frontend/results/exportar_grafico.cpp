@@ -46,8 +46,11 @@ void dibujaContenido(QPainter& p, const QSizeF& area, const DibujoGrafico& d, do
     }
     trazaLineas(p, cruces, colorPuntos, grosor);
     std::vector<QLineF> barras;
+    const Polinomio f(d.coeficientes);
+    const auto [rmin, rmax] = intervaloR(d.curva.puntos);
     for (double nivel : d.curva.niveles) {
-        if (auto barra = barraNivel(escala, d.rcentro, d.curva.anchonivel, nivel)) {
+        if (auto barra =
+                barraEntreRetornos(escala, f, d.rcentro, nivel, rmin, rmax, d.curva.anchonivel)) {
             barras.push_back(*barra);
         }
     }

@@ -1,5 +1,6 @@
 #include "formato_numeros.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -65,6 +66,15 @@ QString formatoEsquina(double valor) {
 
 QString formatoTooltip(double valor) {
     return fijoCuatroDecimales(valor, false);
+}
+
+QString formatoBorde(double valor, double ancho) {
+    int cifras = 6;
+    const double razon = std::fabs(valor) / ancho;
+    if (ancho > 0.0 && std::isfinite(razon) && razon > 0.0) {
+        cifras = std::clamp(static_cast<int>(std::ceil(std::log10(razon))) + 4, 6, 15);
+    }
+    return QString::number(valor, 'g', cifras);
 }
 
 } // namespace oscilab

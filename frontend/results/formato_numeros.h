@@ -18,4 +18,9 @@ QString formatoEsquina(double valor);
 // "####0.0000": no thousands separators, at least one integer digit, four decimals.
 QString formatoTooltip(double valor);
 
+// An edge of a view `ancho` wide, to the digits that matter: four beyond those that tell
+// the edges apart, at least 6 and at most 15 significant digits, no floating-point noise
+// ("1.535", not "1.53499999999992").
+QString formatoBorde(double valor, double ancho);
+
 } // namespace oscilab

@@ -3,8 +3,6 @@
 #include "compartido/campo_numerico.h"
 #include "compartido/textos_numero.h"
 #include "formato_numeros.h"
-#include "frmgraficos.h"
-#include "grafico_curva.h"
 #include "polinomio.h"
 #include "compartido/mensajes.h"
 #include "compartido/pantalla.h"
@@ -32,10 +30,10 @@ void avisoEscala(QWidget* padre, const QString& texto) {
 
 } // namespace
 
-frmescala::frmescala(Caja& vista, const Caja& limites, const CoeficientesPotencia& coeficientes,
-                     frmgraficos& graficos)
-    : QDialog(&graficos, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), vista_(vista),
-      limites_(limites), coeficientes_(coeficientes), graficos_(graficos) {
+frmescala::frmescala(const Caja& vista, const Caja& limites,
+                     const CoeficientesPotencia& coeficientes, int muestras, QWidget* padre)
+    : QDialog(padre, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), vista_(vista),
+      limites_(limites), coeficientes_(coeficientes), muestras_(muestras) {
     setObjectName(QStringLiteral("frmescala"));
     setWindowTitle(QStringLiteral("Escala"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -87,14 +85,13 @@ void frmescala::abre() {
         vista_ = limites_;
     }
     const Caja& v = vista_;
-    txtmm(1)->setText(textoGeneral(v.rmin));
-    txtmm(2)->setText(textoGeneral(v.rmax));
-    txtmm(3)->setText(textoGeneral(v.vmin));
-    txtmm(4)->setText(textoGeneral(v.vmax));
+    txtmm(1)->setText(formatoBorde(v.rmin, v.rmax - v.rmin));
+    txtmm(2)->setText(formatoBorde(v.rmax, v.rmax - v.rmin));
+    txtmm(3)->setText(formatoBorde(v.vmin, v.vmax - v.vmin));
+    txtmm(4)->setText(formatoBorde(v.vmax, v.vmax - v.vmin));
     for (QLineEdit* campo : txtmm_) {
         campo->setCursorPosition(0); // the leading digits matter most
     }
-    graficos_.ponHabilitada(false);
     chky_->setCheckState(Qt::Checked);
     aplicaCasilla();
     centraEnPantalla(*this);
@@ -139,16 +136,12 @@ void frmescala::aceptar() {
         vista.vmin = vmin;
         vista.vmax = vmax;
     } else if (automatica == Qt::Checked) {
-        escalaauto(vista, coeficientes_, muestrasEnAncho(graficos_.grafico()->anchoTwips()));
+        if (!ajustaVAlIntervaloR(vista, coeficientes_, muestras_)) {
+            escalaauto(vista, coeficientes_, muestras_);
+        }
     }
-    graficos_.ponHabilitada(true);
-    graficos_.grafico()->dibujaVista();
+    emit vistaElegida(vista);
     done(QDialog::Accepted);
-}
-
-void frmescala::reject() {
-    graficos_.ponHabilitada(true);
-    QDialog::reject();
 }
 
 bool frmescala::eventFilter(QObject* objeto, QEvent* evento) {

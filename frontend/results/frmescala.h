@@ -15,27 +15,28 @@ class QPushButton;
 
 namespace oscilab {
 
-class frmgraficos;
-
 class frmescala : public QDialog {
     Q_OBJECT
 public:
-    // A child window of `graficos`; it deletes itself when closed. It writes `vista`, from
-    // the fields or from the curve of `coeficientes`, and has `graficos` draw it.
-    frmescala(Caja& vista, const Caja& limites, const CoeficientesPotencia& coeficientes,
-              frmgraficos& graficos);
+    // A child window of `padre`, deleted when closed. It offers `vista` (the full view
+    // `limites` when none was chosen) and gives back the view chosen: from the fields, or
+    // with the automatic V(R) range from the curve of `coeficientes` sampled `muestras` times.
+    frmescala(const Caja& vista, const Caja& limites, const CoeficientesPotencia& coeficientes,
+              int muestras, QWidget* padre);
 
-    // Fills the fields with the current view (the full view when none was chosen),
-    // disables the results window, ticks the automatic V(R) range and shows the dialog
+    // Fills the fields with the view, ticks the automatic V(R) range and shows the dialog
     // without blocking.
     void abre();
 
     // Field i = 1..4: R min, R max, V(R) min, V(R) max.
     QLineEdit* txtmm(int i) const { return txtmm_[static_cast<std::size_t>(i - 1)]; }
 
+signals:
+    // On "&Aceptar" with a valid view, just before the dialog closes.
+    void vistaElegida(const oscilab::Caja& vista);
+
 public slots:
     void aceptar();
-    void reject() override; // "&Cancelar", Escape and the close box
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -43,10 +44,10 @@ protected:
 private:
     void aplicaCasilla();
 
-    Caja& vista_;
-    const Caja& limites_;
-    const CoeficientesPotencia& coeficientes_;
-    frmgraficos& graficos_;
+    Caja vista_;
+    Caja limites_;
+    CoeficientesPotencia coeficientes_;
+    int muestras_;
     std::array<QLabel*, 4> etiquetas_{};
     std::array<QLineEdit*, 4> txtmm_{};
     QCheckBox* chky_ = nullptr;

@@ -27,6 +27,8 @@ namespace {
 
 constexpr int anchoVentana = 800;
 constexpr int altoVentana = 600;
+constexpr int anchoMinimo = 640;
+constexpr int altoMinimo = 480;
 
 QLabel* etiqueta(const char* nombre, const QString& texto, Qt::Alignment alineacion,
                  QWidget* padre) {
@@ -86,10 +88,11 @@ frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estad
     connect(btdetalles_, &QPushButton::clicked, this, &frmgraficos::abreDetalles);
     connect(grafico_, &GraficoCurva::vistaDibujada, this, &frmgraficos::muestraVista);
 
-    setMinimumSize(anchoVentana, altoVentana);
-    resize(anchoVentana, altoVentana);
+    // The plot and the report share the room in proportion, so a small screen still shows
+    // every control.
+    setMinimumSize(anchoMinimo, altoMinimo);
+    colocaEnPantalla(*this, QSize(anchoVentana, altoVentana));
     disponControles();
-    centraEnPantalla(*this);
 }
 
 frmgraficos::~frmgraficos() = default;
@@ -100,7 +103,12 @@ void frmgraficos::resizeEvent(QResizeEvent* evento) {
 }
 
 void frmgraficos::disponControles() {
-    const QSize tamBoton(qMax(90, btprint_->sizeHint().width()), btprint_->sizeHint().height());
+    // Every button as wide as the widest text needs, "Exportar gráfico..." included.
+    int ancho = 90;
+    for (const QPushButton* b : {btprint_, btescala_, btdaceptar_, btexportar_, btdetalles_}) {
+        ancho = qMax(ancho, b->sizeHint().width());
+    }
+    const QSize tamBoton(ancho, btprint_->sizeHint().height());
     const QSize tamX = lbx_->sizeHint();
     const QSize tamY = lby_->sizeHint();
     const int altoEsquina = x0y1_->sizeHint().height();
@@ -256,8 +264,18 @@ void frmgraficos::abreEscala() {
         escala_->raise();
         return;
     }
-    escala_ =
-        new frmescala(resultados_.vista, resultados_.limites, resultados_.coeficientes, *this);
+    if (resultados_.vista.esNula()) {
+        resultados_.vista = resultados_.limites;
+    }
+    escala_ = new frmescala(resultados_.vista, resultados_.limites, resultados_.coeficientes,
+                            muestrasEnAncho(grafico_->anchoTwips()), this);
+    connect(escala_, &frmescala::vistaElegida, this, [this](const Caja& vista) {
+        resultados_.vista = vista;
+        grafico_->dibujaVista();
+    });
+    // The window takes no input while the dialog is open, whichever way it closes.
+    connect(escala_, &QDialog::finished, this, [this] { ponHabilitada(true); });
+    ponHabilitada(false);
     escala_->abre();
 }
 
@@ -268,8 +286,13 @@ void frmgraficos::abreDetalles() {
         return;
     }
     // A window of its own that closes with this one.
-    detalles_ =
-        frmdetalles::abre(estado_.dirresult + estado_.nombrebase + QStringLiteral(".json"), this);
+    detalles_ = frmdetalles::abre(datos_, rutaJson_, this);
+}
+
+void frmgraficos::ponResultado(std::shared_ptr<const curvifit::ResultadoEjecucion> datos,
+                               const QString& rutaJson) {
+    datos_ = std::move(datos);
+    rutaJson_ = rutaJson;
 }
 
 frmdetalles* frmgraficos::detalles() const {

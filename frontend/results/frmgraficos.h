@@ -15,10 +15,15 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace curvifit {
+struct ResultadoEjecucion;
+}
 
 namespace oscilab {
 
@@ -39,6 +44,9 @@ public:
     // The load sequence: leecurva, calculalimites, the full view with points and levels,
     // and the fit diagnostics (at most one warning).
     void cargaResultados();
+    // The run's result as read once from `rutaJson`, for "Resultados detallados".
+    void ponResultado(std::shared_ptr<const curvifit::ResultadoEjecucion> datos,
+                      const QString& rutaJson);
     // Shows the report file, Latin-1 text, in the report box; false after a message when
     // it cannot be read.
     bool cargaInforme(const QString& ruta);
@@ -68,7 +76,7 @@ public slots:
     void abreEscala();
     // "Exportar gráfico...": PNG, SVG or PDF, by the name chosen (frmgraficos_exportar.cpp).
     void exportarGrafico();
-    // Opens "Resultados detallados" on result/NAME.json of the run shown.
+    // Opens "Resultados detallados" on the result given to ponResultado().
     void abreDetalles();
 
 protected:
@@ -102,6 +110,8 @@ private:
     QPushButton* btdetalles_ = nullptr;
     QPointer<frmescala> escala_;
     QPointer<frmdetalles> detalles_;
+    std::shared_ptr<const curvifit::ResultadoEjecucion> datos_;
+    QString rutaJson_;
 };
 
 } // namespace oscilab

@@ -116,8 +116,11 @@ void GraficoCurva::dibujapuntos() {
 
 void GraficoCurva::dibujaniveles() {
     std::vector<QLineF> lineas;
+    const Polinomio f(resultados_.coeficientes);
+    const auto [rmin, rmax] = intervaloR(datos_.puntos);
     for (double nivel : datos_.niveles) {
-        if (auto barra = barraNivel(escala_, resultados_.rcentro, datos_.anchonivel, nivel)) {
+        if (auto barra = barraEntreRetornos(escala_, f, resultados_.rcentro, nivel, rmin, rmax,
+                                            datos_.anchonivel)) {
             lineas.push_back(*barra);
         }
     }

@@ -1,6 +1,7 @@
 #include "polinomio.h"
 
 #include <cmath>
+#include <limits>
 
 namespace oscilab {
 
@@ -119,6 +120,21 @@ void escalaauto(Caja& caja, const Coeficientes& coeficientes, int n) {
             caja.vmax = v;
         }
     }
+}
+
+bool ajustaVAlIntervaloR(Caja& caja, const Coeficientes& coeficientes, int n) {
+    Caja nueva = caja;
+    nueva.vmin = std::numeric_limits<double>::infinity();
+    nueva.vmax = -std::numeric_limits<double>::infinity();
+    escalaauto(nueva, coeficientes, n);
+    const double ancho = nueva.vmax - nueva.vmin;
+    if (!std::isfinite(ancho) || ancho <= 0.0) {
+        return false;
+    }
+    nueva.vmin -= 0.05 * ancho;
+    nueva.vmax += 0.05 * ancho;
+    caja = nueva;
+    return true;
 }
 
 } // namespace oscilab

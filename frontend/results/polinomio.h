@@ -43,4 +43,10 @@ std::optional<Caja> calculalimites(const std::vector<Punto>& puntos,
 // R min exactly 0 becomes 0.01 first. Samples that are not finite are skipped.
 void escalaauto(Caja& caja, const Coeficientes& coeficientes, int n);
 
+// Escala's automatic V(R): the V range of `caja` becomes that of the curve sampled as
+// escalaauto samples it over the box's R range, widened by 5 % on each side, whatever the
+// range was before (a range kept from a wider R would flatten the curve). False, and `caja`
+// unchanged, when the curve has no finite spread there.
+bool ajustaVAlIntervaloR(Caja& caja, const Coeficientes& coeficientes, int n);
+
 } // namespace oscilab

@@ -1,5 +1,6 @@
 #include "trazado.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace oscilab {
@@ -152,6 +153,57 @@ std::optional<QLineF> barraNivel(const Escala& escala, double rcentro, double an
                                  double nivel) {
     return recorta(escala.aPixel(rcentro - anchonivel / 4.0, nivel),
                    escala.aPixel(rcentro + anchonivel / 4.0, nivel), zonaDeRecorte(escala));
+}
+
+std::pair<double, double> intervaloR(const std::vector<Punto>& puntos) {
+    if (puntos.empty()) {
+        return {0.0, 0.0};
+    }
+    const auto [a, b] = std::minmax_element(
+        puntos.begin(), puntos.end(), [](const Punto& x, const Punto& y) { return x.r < y.r; });
+    return {a->r, b->r};
+}
+
+namespace {
+
+// Where f rises through `nivel` going from `desde` (below it) towards `hasta`: a walk in
+// small steps finds the crossing, bisection pins it down.
+std::optional<double> retorno(const Polinomio& f, double desde, double hasta, double nivel) {
+    constexpr int PASOS = 400;
+    if (!(f(desde) < nivel)) {
+        return std::nullopt;
+    }
+    double a = desde;
+    for (int i = 1; i <= PASOS; ++i) {
+        double b = desde + (hasta - desde) * i / PASOS;
+        const double vb = f(b);
+        if (!std::isfinite(vb)) {
+            return std::nullopt;
+        }
+        if (vb >= nivel) {
+            for (int k = 0; k < 60; ++k) {
+                const double m = 0.5 * (a + b);
+                (f(m) < nivel ? a : b) = m;
+            }
+            return 0.5 * (a + b);
+        }
+        a = b;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QLineF> barraEntreRetornos(const Escala& escala, const Polinomio& f, double rcentro,
+                                         double nivel, double rmin, double rmax,
+                                         double anchonivel) {
+    const auto interior = retorno(f, rcentro, rmin, nivel);
+    const auto exterior = retorno(f, rcentro, rmax, nivel);
+    if (!interior || !exterior) {
+        return barraNivel(escala, rcentro, anchonivel, nivel);
+    }
+    return recorta(escala.aPixel(*interior, nivel), escala.aPixel(*exterior, nivel),
+                   zonaDeRecorte(escala));
 }
 
 std::vector<QLineF> marcasEjes(const QRect& plot, int anchoEtiquetaY, int altoMarco,

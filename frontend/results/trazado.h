@@ -10,6 +10,7 @@
 #include <QSizeF>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace oscilab {
@@ -68,6 +69,15 @@ std::vector<QLineF> marca(const Escala& escala, double r, double v);
 // A level bar at energy `nivel`, half `anchonivel` long, centred on `rcentro`.
 std::optional<QLineF> barraNivel(const Escala& escala, double rcentro, double anchonivel,
                                  double nivel);
+
+// The smallest and largest R of the points; (0, 0) without points.
+std::pair<double, double> intervaloR(const std::vector<Punto>& puntos);
+
+// The level at energy `nivel` drawn between its turning points: where V(R) = nivel on
+// either side of `rcentro` (inside the well) within [rmin, rmax], the points' R range. The
+// short bar of barraNivel where a side has none, as for a level above the curve's end.
+std::optional<QLineF> barraEntreRetornos(const Escala& escala, const Polinomio& f, double rcentro,
+                                         double nivel, double rmin, double rmax, double anchonivel);
 
 // Tick marks on the frame: eleven rows left of the plot area and eleven columns below
 // it, dividing it in ten parts. `margen` is 50 twips in pixels.

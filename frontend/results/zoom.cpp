@@ -62,7 +62,9 @@ AccionRaton ZoomGrafico::soltar(int boton, double r, double v) {
     if (vista_.rmin != vista_.rmax && vista_.vmin != vista_.vmax) {
         punteado_ = false;
         accion.redibujar = true;
-        accion.conPuntosYNiveles = boton == botonDerecho;
+        // The points and the levels are what one zooms in to see; the middle button alone
+        // asks for the curve without them.
+        accion.conPuntosYNiveles = boton != botonCentral;
     }
     return accion;
 }

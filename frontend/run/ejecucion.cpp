@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <cstdint>
+#include <string_view>
+
 namespace oscilab {
 
 namespace {
@@ -78,17 +81,25 @@ QString comprobacionResultado(const QString& resultado, const QString& informe,
         .arg(resultado, QString::fromStdString(motivo));
 }
 
-std::optional<int> puntosDelResultado(const QString& ruta) {
+curvifit::LecturaResultadoJson leeResultadoDeEjecucion(const QString& ruta) {
+    curvifit::LecturaResultadoJson lectura;
+    const QFileInfo info(ruta);
     QFile fichero(ruta);
-    if (!fichero.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+    if (!info.isFile()) {
+        lectura.error = "No existe el fichero de resultados o no es un fichero normal.";
+    } else if (static_cast<std::uint64_t>(info.size()) > curvifit::MAX_BYTES_JSON) {
+        lectura.error = "El fichero de resultados es mayor de lo que el programa lee.";
+    } else if (!fichero.open(QIODevice::ReadOnly)) {
+        lectura.error =
+            "No se puede leer el fichero de resultados: " + fichero.errorString().toStdString();
+    } else {
+        const QByteArray texto = fichero.readAll();
+        lectura = curvifit::leeResultadoJson(std::string_view(texto.constData(), texto.size()));
     }
-    const auto json = nlohmann::json::parse(fichero.readAll().toStdString(), nullptr, false);
-    if (json.is_discarded() || !json.is_object() || !json.contains("points") ||
-        !json["points"].is_array()) {
-        return std::nullopt;
+    if (!lectura.ok()) {
+        lectura.error += " (" + ruta.toStdString() + ")";
     }
-    return static_cast<int>(json["points"].size());
+    return lectura;
 }
 
 NombreEjecucion nombreDeEjecucion(const QString& fichero, const QString& dirdatos) {
@@ -199,12 +210,24 @@ void Calculo::motorTerminado(const ResultadoLanzamiento& lanzamiento) {
     enCurso_.fallo = mensajeFallo(lanzamiento, motor_, QFile::exists(enCurso_.informe),
                                   QFile::exists(enCurso_.curva));
     if (enCurso_.exito()) {
-        enCurso_.fallo =
-            comprobacionResultado(enCurso_.resultado, enCurso_.informe, nombreEnCurso_);
-    }
-    if (enCurso_.exito()) {
-        // The curve file is read with the engine's own count of points, never the table's.
-        enCurso_.puntos = puntosDelResultado(enCurso_.resultado).value_or(0);
+        // Read once here; the curve file is read with the engine's own count of points,
+        // never the table's.
+        curvifit::LecturaResultadoJson lectura = leeResultadoDeEjecucion(enCurso_.resultado);
+        if (!lectura.ok()) {
+            enCurso_.fallo = QStringLiteral("El programa de cálculo no ha escrito un fichero de "
+                                            "resultados legible; no hay resultados que "
+                                            "mostrar.\n\n%1")
+                                 .arg(QString::fromStdString(lectura.error));
+        } else {
+            // A JSON that another run left beside this report must not pass for its details.
+            enCurso_.fallo =
+                comprobacionResultado(enCurso_.resultado, enCurso_.informe, nombreEnCurso_);
+        }
+        if (enCurso_.exito()) {
+            enCurso_.puntos = static_cast<int>(lectura.resultado->puntos.size());
+            enCurso_.datos =
+                std::make_shared<const curvifit::ResultadoEjecucion>(std::move(*lectura.resultado));
+        }
     }
     emit terminado(enCurso_);
 }

@@ -5,9 +5,12 @@
 #include "compartido/estado_global.h"
 #include "lanzador.h"
 
+#include "resultado_json.h"
+
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace oscilab {
@@ -28,9 +31,10 @@ NombreEjecucion nombreDeEjecucion(const QString& fichero, const QString& dirdato
 QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor, bool hayInforme,
                      bool hayCurva);
 
-// The number of points of a run, as the engine wrote it in result/NAME.json (the length of
-// "points"); std::nullopt when the file is missing or not a result file.
-std::optional<int> puntosDelResultado(const QString& ruta);
+// result/NAME.json read with the engine's reader: the one place the front end parses a
+// run's result. Refuses what is not a regular file or is larger than the reader takes before
+// reading it; the message names the file.
+curvifit::LecturaResultadoJson leeResultadoDeEjecucion(const QString& ruta);
 
 // Why result/NAME.json cannot be shown for the run that just wrote `informe` ("" when it
 // can): unreadable, or its data file, point count or fit differ from the report's.
@@ -42,8 +46,10 @@ struct ResultadoCalculo {
     QString informe;   // result/NAME.res
     QString curva;     // result/NAME.scs
     QString resultado; // result/NAME.json
-    int puntos = 0;    // the points the engine read, from result/NAME.json
-    QString fallo;     // "" when the engine wrote all three
+    // result/NAME.json as read once, for every window of this run; null on failure.
+    std::shared_ptr<const curvifit::ResultadoEjecucion> datos;
+    int puntos = 0; // the points the engine read, from result/NAME.json
+    QString fallo;  // "" when the engine wrote all three
     bool exito() const { return fallo.isEmpty(); }
 };
 

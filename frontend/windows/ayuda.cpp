@@ -2,6 +2,7 @@
 
 #include "compartido/carpetas.h"
 #include "compartido/mensajes.h"
+#include "compartido/pantalla.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ VentanaAyuda::VentanaAyuda() : QWidget(nullptr, Qt::Window) {
     auto* capas = new QVBoxLayout(this);
     capas->setContentsMargins(0, 0, 0, 0);
     capas->addWidget(navegador_);
-    resize(720, 560);
+    colocaEnPantalla(*this, QSize(720, 560));
 }
 
 void VentanaAyuda::muestraIndice(const QString& ruta) {

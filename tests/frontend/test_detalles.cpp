@@ -51,7 +51,7 @@ protected:
     static inline QTemporaryDir* carpeta = nullptr;
     static inline std::string* texto = nullptr;
     const nlohmann::json j = nlohmann::json::parse(*texto);
-    const ResultadoDetallado r = leeResultadoDetallado(*texto);
+    const curvifit::ResultadoEjecucion r = curvifit::leeResultadoJson(*texto).resultado.value();
 };
 
 // Independent of the process's locale, as the texts are.
@@ -173,17 +173,11 @@ TEST(DetallesTextos, TabSeparatedAndCsvWithHeaderAndQuotes) {
     EXPECT_EQ(textoTabulado(seleccion(t, {1})), "a\tb,c\n-2\t\n");
 }
 
-TEST(DetallesTextos, UnusableFilesAreRefusedInSpanish) {
-    EXPECT_THROW(leeResultadoDetallado("{"), ResultadoIlegible);
-    EXPECT_THROW(leeResultadoDetallado(R"({"format": "otro", "version": 1})"), ResultadoIlegible);
-    EXPECT_THROW(leeResultadoDetallado(R"({"format": "oscilab-results", "version": 1})"),
-                 ResultadoIlegible);
-}
-
 TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
     MensajesGuionizados mensajes;
     DialogosGuionizados dialogos;
-    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(rutaJson(), nullptr));
+    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(
+        std::make_shared<const curvifit::ResultadoEjecucion>(r), rutaJson(), nullptr));
     ASSERT_NE(ventana, nullptr);
     ventana->setAttribute(Qt::WA_DeleteOnClose, false);
     QTabWidget* pestanas = ventana->pestanas();
@@ -225,11 +219,71 @@ TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
 
-TEST(DetallesVentana, AMissingResultFileIsSaidAndNoWindowOpens) {
+TEST(DetallesVentana, AMissingResultIsSaidAndNoWindowOpens) {
     MensajesGuionizados mensajes;
-    EXPECT_EQ(frmdetalles::abre(QStringLiteral("/nonexistent/X.json"), nullptr), nullptr);
+    EXPECT_EQ(frmdetalles::abre(nullptr, QStringLiteral("/nonexistent/X.json"), nullptr), nullptr);
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("X.json")));
+}
+
+} // namespace
+} // namespace oscilab::prueba
+
+namespace oscilab::prueba {
+namespace {
+
+curvifit::NivelExacto nivel(int v, int J, double e_cm1) {
+    curvifit::NivelExacto n;
+    n.v = v;
+    n.J = J;
+    n.e_cm1 = e_cm1;
+    return n;
+}
+
+// Five levels for J = 0..2 where v = 1 is bound only from J = 1, and a report that counts
+// three second-order levels.
+curvifit::ResultadoEjecucion resultadoEscaso() {
+    curvifit::ResultadoEjecucion r;
+    curvifit::NivelesExactos exactos;
+    exactos.JMAX = 2;
+    exactos.niveles = {nivel(0, 0, 1000.00000001), nivel(0, 1, 1002.0), nivel(0, 2, 1006.0),
+                       nivel(1, 1, 2950.0), nivel(1, 2, 2954.0)};
+    r.exactos = exactos;
+    r.nivelesSegundoOrden = {0.1, 0.2, 0.3};
+    // G(0) = we/2 - wexe/4 = 1000 exactly: the difference rounds to zero.
+    r.constantes = {{"we_cm1", {2000.0, 1.0}}, {"wexe_cm1", {0.0, 0.1}}};
+    return r;
+}
+
+TEST(DetallesNumeros, NotesSayWhichLevelsExistAndWhichCountIsWhich) {
+    curvifit::ResultadoEjecucion r = resultadoEscaso();
+    EXPECT_EQ(notaEnergiasVJ(r), "v = 1: ligado solo para J = 1 a 2.\n");
+    const Tabla vj = tablaEnergiasVJ(r);
+    ASSERT_EQ(vj.filas.size(), 2u);
+    EXPECT_EQ(vj.filas[1][1], ""); // v = 1, J = 0: no level
+    const std::string cuentas = notaCuentaNiveles(r);
+    EXPECT_NE(cuentas.find("cuenta 3 niveles"), std::string::npos) << cuentas;
+    EXPECT_NE(cuentas.find("los 1 niveles exactos"), std::string::npos) << cuentas;
+    r.nivelesSegundoOrden.resize(1);
+    EXPECT_EQ(notaCuentaNiveles(r), "");
+    // A difference that rounds to zero in the table's digits shows as 0, not -0.0000.
+    EXPECT_EQ(tablaNiveles(resultadoEscaso()).filas.at(0).at(3), "0");
+}
+
+TEST(DetallesNumeros, FullValuesOnlyInTooltipsCopiesAndCsv) {
+    const Tabla constantes = tablaConstantes(resultadoEscaso());
+    EXPECT_EQ(constantes.visibles, 3u);
+    EXPECT_EQ(constantes.cabecera.at(3), "Valor");
+    EXPECT_EQ(tablaPuntos(resultadoEscaso()).cabecera.at(3), "E calculada − E dato (hartree)");
+    TablaDetalles tabla(QStringLiteral("x.csv"));
+    tabla.ponTabla(Tabla{{"Constante", "Valor (error típico)", "Valor"},
+                         {{"we", "2000.0(10)", "2000.0000000001"}},
+                         2});
+    EXPECT_TRUE(tabla.isColumnHidden(2));
+    EXPECT_FALSE(tabla.isColumnHidden(1));
+    EXPECT_EQ(tabla.item(0, 1)->toolTip(), QStringLiteral("Valor: 2000.0000000001"));
+    EXPECT_EQ(textoTabulado(tabla.tablaACopiar()),
+              "Constante\tValor (error típico)\tValor\nwe\t2000.0(10)\t2000.0000000001\n");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "results/formato_numeros.h"
 #include "results/frmescala.h"
 #include "results/grafico_curva.h"
+#include "results/polinomio.h"
 #include "support/resultados_prueba.h"
 
 #include <QCheckBox>
@@ -36,6 +37,15 @@ protected:
     }
 };
 
+TEST(FormatoBorde, TheDigitsThatMatterWithoutNoise) {
+    EXPECT_EQ(formatoBorde(1.53499999999992, 2.0), QStringLiteral("1.535"));
+    EXPECT_EQ(formatoBorde(-1.17447123456, 0.13), QStringLiteral("-1.17447"));
+    // A narrow view of a large value keeps the digits that tell its edges apart.
+    EXPECT_NE(formatoBorde(100.1234561, 1e-6), formatoBorde(100.1234571, 1e-6));
+    EXPECT_EQ(formatoBorde(0.0, 1.0), QStringLiteral("0"));
+    EXPECT_EQ(formatoBorde(2.5, 0.0), QStringLiteral("2.5"));
+}
+
 TEST_F(DialogoEscala, OpeningWithoutAViewShowsTheFullViewAndDisablesTheResultsWindow) {
     resultados.vista = Caja{};
     frmescala* d = abre();
@@ -44,9 +54,12 @@ TEST_F(DialogoEscala, OpeningWithoutAViewShowsTheFullViewAndDisablesTheResultsWi
     EXPECT_FALSE(d->isModal());
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Escala"));
     EXPECT_EQ(resultados.vista, resultados.limites);
-    EXPECT_EQ(d->txtmm(1)->text(), textoGeneral(resultados.limites.rmin));
-    EXPECT_EQ(d->txtmm(4)->text(), textoGeneral(resultados.limites.vmax));
-    EXPECT_NEAR(valorInicial(d->txtmm(3)->text()), resultados.limites.vmin, 1e-13); // 15 digits
+    const Caja& l = resultados.limites;
+    EXPECT_EQ(d->txtmm(1)->text(), formatoBorde(l.rmin, l.rmax - l.rmin));
+    EXPECT_EQ(d->txtmm(4)->text(), formatoBorde(l.vmax, l.vmax - l.vmin));
+    // Within a hundred-thousandth of the view, and without floating-point noise.
+    EXPECT_NEAR(valorInicial(d->txtmm(3)->text()), l.vmin, 1e-5 * (l.vmax - l.vmin));
+    EXPECT_LE(d->txtmm(3)->text().size(), 12);
     EXPECT_FALSE(ventana->habilitada());
     EXPECT_FALSE(ventana->grafico()->isEnabled()); // no zoom while the dialog is open
     EXPECT_FALSE(ventana->findChild<QPushButton*>(QStringLiteral("btdaceptar"))->isEnabled());
@@ -86,7 +99,7 @@ TEST_F(DialogoEscala, OpeningShowsTheLastViewChosen) {
     EXPECT_EQ(d->txtmm(4)->text(), QStringLiteral("-1.1"));
 }
 
-TEST_F(DialogoEscala, AutomaticRangeKeepsAtLeastThePreviousVRange) {
+TEST_F(DialogoEscala, AutomaticRangeFitsTheNewRRange) {
     resultados.vista = Caja{};
     frmescala* d = abre();
     const Caja completa = resultados.limites;
@@ -100,8 +113,14 @@ TEST_F(DialogoEscala, AutomaticRangeKeepsAtLeastThePreviousVRange) {
     EXPECT_TRUE(mensajes.mostrados.empty());
     EXPECT_EQ(resultados.vista.rmin, 2.0);
     EXPECT_EQ(resultados.vista.rmax, 3.0);
-    EXPECT_LE(resultados.vista.vmin, completa.vmin);
-    EXPECT_GE(resultados.vista.vmax, completa.vmax);
+    // The curve over R 2..3 fills the height, not the range of the full view.
+    EXPECT_GT(resultados.vista.vmax - resultados.vista.vmin, 0.0);
+    EXPECT_GT(resultados.vista.vmin, completa.vmin); // the old range no longer held
+    for (double r : {2.1, 2.5, 3.0}) {
+        const double v = evalpolinomio(resultados.coeficientes, r);
+        EXPECT_GT(v, resultados.vista.vmin) << r;
+        EXPECT_LT(v, resultados.vista.vmax) << r;
+    }
     EXPECT_TRUE(ventana->habilitada());
     EXPECT_EQ(ventana->grafico()->escala().caja(), resultados.vista);
 }

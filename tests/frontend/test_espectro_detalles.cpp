@@ -2,6 +2,7 @@
 // JSON lists them, the sticks of both branches, another temperature recomputed in place.
 #include "detalles/espectro_detalles.h"
 #include "detalles/frmdetalles.h"
+#include "run/ejecucion.h"
 #include "detalles/tabla_detalles.h"
 #include "espectro_exomol.h"
 #include "support/guiones.h"
@@ -54,7 +55,11 @@ TEST(DetallesEspectro, LinesSticksAndAnotherTemperature) {
         nlohmann::json::parse(f.readAll().toStdString())["spectrum"]["lines"];
 
     MensajesGuionizados mensajes;
-    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(ruta, nullptr));
+    curvifit::LecturaResultadoJson lectura = leeResultadoDeEjecucion(ruta);
+    ASSERT_TRUE(lectura.ok()) << lectura.error;
+    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(
+        std::make_shared<const curvifit::ResultadoEjecucion>(std::move(*lectura.resultado)), ruta,
+        nullptr));
     ASSERT_NE(ventana, nullptr);
     ventana->setAttribute(Qt::WA_DeleteOnClose, false);
     ASSERT_EQ(ventana->pestanas()->count(), 6);
@@ -77,7 +82,7 @@ TEST(DetallesEspectro, LinesSticksAndAnotherTemperature) {
     auto* temperatura = ventana->findChild<QDoubleSpinBox*>(QStringLiteral("temperatura"));
     ASSERT_NE(temperatura, nullptr);
     temperatura->setValue(1000.0);
-    const curvifit::Espectro& e = *ventana->resultado().espectro;
+    const curvifit::Espectro& e = *ventana->espectro();
     EXPECT_EQ(e.temperatura_k, 1000.0);
     const curvifit::LineaEspectral& l = e.lineas.front();
     EXPECT_NEAR(comoNumero(tabla->tabla().filas.front()[9]) /

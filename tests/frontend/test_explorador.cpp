@@ -186,6 +186,11 @@ TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     EXPECT_FALSE(accion(QStringLiteral("Toolbar1_ejecutar"))->isEnabled());
     EXPECT_TRUE(tabla->item(1, ColPotencias)->text().endsWith(QStringLiteral("(documento)")));
+
+    // A new document closes the explorer: its ranking was the old document's.
+    ventana->marcaGuardado();
+    ventana->nuevo();
+    EXPECT_EQ(ventana->explorador(), nullptr);
 }
 
 } // namespace oscilab::prueba

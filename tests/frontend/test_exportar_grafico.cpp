@@ -1,5 +1,6 @@
 // "Exportar gráfico...": the files written parse, have the size asked for and hold the
 // plot's own colours.
+#include "compartido/dialogos_fichero.h"
 #include "results/exportar_grafico.h"
 #include "support/resultados_prueba.h"
 
@@ -94,3 +95,28 @@ TEST(ExportaGrafico, RefusesOtherNamesAndSizes) {
 
 } // namespace
 } // namespace oscilab::prueba
+
+namespace oscilab {
+namespace {
+
+TEST(ExportaGrafico, ABareNameGetsTheChosenFiltersExtension) {
+    EXPECT_EQ(conExtensionDelFiltro(QStringLiteral("/tmp/curva"),
+                                    QStringLiteral("Documento PDF (*.pdf)")),
+              QStringLiteral("/tmp/curva.pdf"));
+    EXPECT_EQ(
+        conExtensionDelFiltro(QStringLiteral("/tmp/tabla"), QStringLiteral("Texto CSV (*.csv)")),
+        QStringLiteral("/tmp/tabla.csv"));
+    // A name with its own extension, or a filter without one, stays as typed.
+    EXPECT_EQ(conExtensionDelFiltro(QStringLiteral("/tmp/c.svg"), QStringLiteral("PDF (*.pdf)")),
+              QStringLiteral("/tmp/c.svg"));
+    EXPECT_EQ(conExtensionDelFiltro(QStringLiteral("/tmp/c"), QStringLiteral("Todos (*)")),
+              QStringLiteral("/tmp/c"));
+    // Every filter the plot export offers names an extension it writes.
+    for (const QString& filtro : filtroExportacion().split(QStringLiteral(";;"))) {
+        const QString nombre = conExtensionDelFiltro(QStringLiteral("/tmp/c"), filtro);
+        EXPECT_NE(nombre, QStringLiteral("/tmp/c")) << filtro.toStdString();
+    }
+}
+
+} // namespace
+} // namespace oscilab

@@ -53,7 +53,7 @@ protected:
 };
 
 TEST_F(IsotopologosHF, DefaultSpeciesAgreeWithTheEngine) {
-    const ResultadoDetallado r = leeResultadoDetallado(*texto);
+    const curvifit::ResultadoEjecucion r = curvifit::leeResultadoJson(*texto).resultado.value();
     const IsotoposDeAtomos atomos = isotoposDeAtomos(r, TablaIsotopos::delSistema());
     ASSERT_EQ(atomos[0].size(), 3u); // ¹H, ²H, ³H
     EXPECT_EQ(atomos[0][2].etiqueta, "³H");
@@ -100,11 +100,13 @@ TEST(IsotopologosCombinaciones, AHomonuclearPairIsCountedOnce) {
     EXPECT_EQ(lista[0].etiqueta, "¹H¹H");
     EXPECT_EQ(lista[1].etiqueta, "¹H²H");
     EXPECT_EQ(lista[2].etiqueta, "²H²H");
-    EXPECT_TRUE(filasIsotopologos(ResultadoDetallado{}, lista).empty()); // no re: no rows
+    EXPECT_TRUE(filasIsotopologos(curvifit::ResultadoEjecucion{}, lista).empty()); // no re: no rows
 }
 
 TEST_F(IsotopologosHF, TheTabFollowsItsTickBoxes) {
-    frmdetalles ventana(leeResultadoDetallado(*texto), rutaJson());
+    frmdetalles ventana(std::make_shared<const curvifit::ResultadoEjecucion>(
+                            curvifit::leeResultadoJson(*texto).resultado.value()),
+                        rutaJson());
     QTabWidget* pestanas = ventana.pestanas();
     ASSERT_EQ(pestanas->tabText(4), QStringLiteral("Isotopólogos"));
     auto* tabla = ventana.findChild<TablaDetalles*>(QStringLiteral("tablaisotopologos"));

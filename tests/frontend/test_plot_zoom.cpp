@@ -33,7 +33,7 @@ TEST(ZoomGrafico, LeftDragFromUpperLeftToLowerRightChoosesTheRectangle) {
     EXPECT_EQ(*m.zoom.recuadro(), (Caja{1.0, 1.5, 3.0, -0.5}));
     const AccionRaton fin = m.zoom.soltar(botonIzquierdo, 3.0, -0.5);
     EXPECT_TRUE(fin.redibujar);
-    EXPECT_FALSE(fin.conPuntosYNiveles); // the curve alone
+    EXPECT_TRUE(fin.conPuntosYNiveles); // the points and levels stay
     EXPECT_EQ(m.vista, (Caja{1.0, -0.5, 3.0, 1.5}));
     EXPECT_FALSE(m.zoom.recuadro());
     EXPECT_FALSE(m.zoom.punteado());
@@ -173,6 +173,25 @@ TEST(TrazaCurva, ValuesAtOrAbove1e8AndUndefinedSamplesAreNotDrawn) {
         5u);
 }
 
+TEST(Marcas, LevelsGoFromTurningPointToTurningPoint) {
+    // V = (R - 1)^2: the level 0.25 turns at R = 0.5 and 1.5.
+    const Escala e(Caja{0.0, 0.0, 2.0, 1.0}, QSizeF(200, 100));
+    Coeficientes c{};
+    dePotencia(c, 0) = 1.0;
+    dePotencia(c, 1) = -2.0;
+    dePotencia(c, 2) = 1.0;
+    const Polinomio f(c);
+    const auto barra = barraEntreRetornos(e, f, 1.0, 0.25, 0.1, 1.9, 0.4);
+    ASSERT_TRUE(barra);
+    EXPECT_NEAR(barra->x1(), 50.0, 1e-6);
+    EXPECT_NEAR(barra->x2(), 150.0, 1e-6);
+    EXPECT_NEAR(barra->y1(), 75.0, 1e-9);
+    // Above the curve's end at R = 1.9 (V = 0.81) the outer side has no turning point: the
+    // short bar is drawn instead.
+    EXPECT_EQ(*barraEntreRetornos(e, f, 1.0, 0.9, 0.1, 1.9, 0.4), *barraNivel(e, 1.0, 0.4, 0.9));
+    EXPECT_EQ(intervaloR({{1.5, 0}, {0.7, 0}, {2.5, 0}}), std::make_pair(0.7, 2.5));
+}
+
 TEST(Marcas, CrossesLevelBarsAndTicks) {
     const Escala e(Caja{0.0, 0.0, 2.0, 1.0}, QSizeF(200, 100));
     const auto cruz = marca(e, 1.0, 0.5);
@@ -255,7 +274,17 @@ TEST_F(GraficoPrueba, FullViewShowsCurvePointsAndLevels) {
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
 
-TEST_F(GraficoPrueba, LeftDragZoomsToTheCurveAloneAndRightClickRestores) {
+TEST_F(GraficoPrueba, AZoomKeepsThePointsInsideIt) {
+    QTest::mousePress(&grafico, Qt::LeftButton, {}, pixel(1.1, 0.12));
+    QMouseEvent mov(QEvent::MouseMove, QPointF(pixel(1.35, 0.05)), QPointF(), Qt::NoButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&grafico, &mov);
+    QTest::mouseRelease(&grafico, Qt::LeftButton, {}, pixel(1.35, 0.05));
+    ASSERT_NEAR(resultados.vista.rmax, 1.35, 0.01);
+    EXPECT_EQ(color(1.2, 0.09), QColor(0, 128, 0)); // the point (1.2, 0.09), now enlarged
+}
+
+TEST_F(GraficoPrueba, LeftDragZoomsAndRightClickRestores) {
     QTest::mousePress(&grafico, Qt::LeftButton, {}, pixel(1.1, 0.25));
     QTest::mouseMove(&grafico, pixel(1.3, 0.15)); // buttons state is not set by mouseMove
     QMouseEvent mov(QEvent::MouseMove, QPointF(pixel(1.3, 0.15)), QPointF(), Qt::NoButton,

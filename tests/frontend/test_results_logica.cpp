@@ -309,6 +309,19 @@ TEST(EscalaAuto, TheVRangeOnlyGrows) {
     EXPECT_DOUBLE_EQ(estrecha.rmax, 2.0);
 }
 
+TEST(EscalaAuto, TheAutomaticVFitsTheNewRRangeAlone) {
+    // V = R^2 over (1, 2]: samples 2.25 and 4, 5 % of 1.75 added on each side.
+    Caja caja{1.0, -10.0, 2.0, 10.0};
+    ASSERT_TRUE(ajustaVAlIntervaloR(caja, parabola(0, 0, 1), 2));
+    EXPECT_DOUBLE_EQ(caja.vmin, 2.25 - 0.0875);
+    EXPECT_DOUBLE_EQ(caja.vmax, 4.0 + 0.0875);
+    EXPECT_DOUBLE_EQ(caja.rmin, 1.0);
+    // A flat curve has no range of its own: the box stays as it was.
+    Caja plana{1.0, -1.0, 2.0, 1.0};
+    EXPECT_FALSE(ajustaVAlIntervaloR(plana, parabola(3, 0, 0), 8));
+    EXPECT_EQ(plana, (Caja{1.0, -1.0, 2.0, 1.0}));
+}
+
 TEST(EscalaAuto, ZeroRMinBecomesAHundredthAndUndefinedSamplesAreSkipped) {
     Coeficientes c{};
     dePotencia(c, -1) = 1.0; // 1/R

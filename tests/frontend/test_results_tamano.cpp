@@ -40,7 +40,7 @@ protected:
 };
 
 TEST_F(TamanoResultados, CentredOnTheScreenAndTheScaleDialogToo) {
-    EXPECT_EQ(ventana->minimumSize(), QSize(800, 600));
+    EXPECT_EQ(ventana->minimumSize(), QSize(640, 480));
     centrada(*ventana);
     QTest::mouseClick(ventana->findChild<QPushButton*>(QStringLiteral("btescala")), Qt::LeftButton);
     ASSERT_NE(ventana->dialogoEscala(), nullptr);

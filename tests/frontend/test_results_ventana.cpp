@@ -1,4 +1,5 @@
 // The results window: layout, loading, report, diagnostics, buttons.
+#include "compartido/pantalla.h"
 #include "results/formato_numeros.h"
 #include "results/grafico_curva.h"
 #include "support/resultados_prueba.h"
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 namespace oscilab {
@@ -16,7 +18,12 @@ using prueba::VentanaResultados;
 
 TEST_F(VentanaResultados, LayoutAtEightHundredBySixHundred) {
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("Gráficos"));
-    EXPECT_EQ(ventana->size(), QSize(800, 600));
+    // The window opens within 90 % of the test screen; the layout at its wished size is what
+    // is pinned here.
+    EXPECT_EQ(ventana->size(),
+              geometriaEnPantalla(QSize(800, 600), ventana->screen()->availableGeometry()).size());
+    ventana->resize(800, 600);
+    ventana->show(); // which lays the controls out at the new size
     EXPECT_EQ(ventana->geometriaMarco(), QRect(40, 12, 720, 300));
     EXPECT_EQ(ventana->geometriaGrafico(), QRect(81, 20, 612, 240));
     auto* informe = ventana->findChild<QPlainTextEdit*>(QStringLiteral("rtxtdatos"));
@@ -78,7 +85,7 @@ TEST_F(VentanaResultados, LoadingReadsTheCurveFileOnceAndDrawsTheFullView) {
               formatoEsquina(resultados.limites.vmin));
     // Green crosses on the points, red bars on the levels.
     const QImage& img = ventana->imagenGrafica();
-    EXPECT_EQ(img.size(), QSize(612, 240));
+    EXPECT_EQ(img.size(), ventana->geometriaGrafico().size());
     int verdes = 0;
     int rojos = 0;
     for (int x = 0; x < img.width(); ++x) {

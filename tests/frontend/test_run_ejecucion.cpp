@@ -179,6 +179,20 @@ TEST_F(Ejecucion, AResultFileOfAnotherRunIsNotShown) {
         << mensajes.mostrados[0].texto.toStdString();
 }
 
+TEST_F(Ejecucion, AResultFileTheReaderRefusesIsAFailureThatSaysWhy) {
+    motorFalso("cp '" + ejemplo("H2_completo.res").toLocal8Bit() + "' result/H2.res; cp '" +
+               ejemplo("H2.scs").toLocal8Bit() +
+               "' result/H2.scs; printf '{\"format\": \"oscilab-results\", \"version\": "
+               "\"1\"}' > result/H2.json");
+    EXPECT_FALSE(ejecuta());
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("\"version\"")));
+    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("H2.json")));
+    // What is not a regular file is refused before it is opened.
+    const auto carpeta = leeResultadoDeEjecucion(estado.dirresult);
+    EXPECT_NE(carpeta.error.find("no es un fichero normal"), std::string::npos);
+}
+
 TEST_F(Ejecucion, ASlowEngineMayBeStopped) {
     motorFalso("exec sleep 30");
     principal->calculo()->lanzador().ponEspera(std::chrono::milliseconds(50));

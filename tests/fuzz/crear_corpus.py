@@ -158,8 +158,42 @@ def libros():
     return casos
 
 
+def resultados():
+    """The run's result file, whole and spoiled member by member: wrong types, numbers
+    beyond int or beyond any distance, lists longer than the reader takes."""
+    import copy
+    import json
+    texto = (FUENTE / "tests/frontend/datos/H2.json").read_text()
+    base = json.loads(texto)
+    casos = {"h2": texto, "h2_cortado": texto[: len(texto) // 2], "vacio": "", "no_json": "{"}
+
+    def cambia(nombre, f):
+        j = copy.deepcopy(base)
+        f(j)
+        casos[nombre] = json.dumps(j)
+
+    cambia("version_texto", lambda j: j.update(version="1"))
+    cambia("format_numero", lambda j: j.update(format=1))
+    cambia("r_1e308", lambda j: j["points"][0].update(r_bohr=1e308))
+    cambia("v_1e308", lambda j: j["levels_exact"]["levels"][0].update(v=1e308))
+    cambia("j_enorme", lambda j: j["levels_exact"]["levels"][0].update(J=2**63))
+    cambia("jmax_negativo", lambda j: j["levels_exact"].update(jmax=-5))
+    cambia("descartados_float", lambda j: j["fit"].update(discarded=3e9))
+    cambia("potencia_enorme", lambda j: j["fit"]["powers"].__setitem__(0, 2**40))
+    cambia("sin_coeficiente", lambda j: j["fit"]["coefficients"].pop())
+    cambia("stderr_texto", lambda j: j["constants"]["we_cm1"].update(stderr="x"))
+    cambia("nulos", lambda j: j["points"][0].update(e_fit_hartree=None, residual_hartree=None))
+    cambia("muchos_puntos", lambda j: j.update(points=[{}] * 10001))
+    cambia("muchos_niveles", lambda j: j["levels_exact"].update(levels=[{}] * 10001))
+    cambia("muchos_avisos", lambda j: j.update(warnings=[{}] * 1001))
+    cambia("sin_exactos", lambda j: j.pop("levels_exact"))
+    casos["anidado"] = "[" * 1000 + "]" * 1000
+    casos["numero_inf"] = texto.replace('"reduced_mass_me": ', '"reduced_mass_me": 1e999', 1)
+    return casos
+
+
 for objetivo, casos in (("fuzz_motor", documentos()), ("fuzz_fichero_datos", documentos()),
                         ("fuzz_curva", curvas()), ("fuzz_importar_texto", textos()),
-                        ("fuzz_leexls", libros())):
+                        ("fuzz_leexls", libros()), ("fuzz_resultado_json", resultados())):
     for nombre, datos in casos.items():
         escribe(objetivo, nombre, datos)
