@@ -182,19 +182,23 @@ struct FactorBanda {
 
 // The eigenvector of the band matrix (upper band `ab`) for its eigenvalue E: two steps of
 // inverse iteration from a flat start, each a band LU solve of O(n kd^2).
+void normaliza(std::vector<double>& x) {
+    double norma = 0.0;
+    for (const double v : x) {
+        norma += v * v;
+    }
+    norma = std::sqrt(norma);
+    for (double& v : x) {
+        v /= norma;
+    }
+}
+
 std::vector<double> vectorPropio(const std::vector<double>& ab, int n, int kd, double E) {
     const FactorBanda factor(ab, n, kd, E);
     std::vector<double> x(static_cast<std::size_t>(n), 1.0);
     for (int paso = 0; paso < 2; ++paso) {
         factor.resuelve(x);
-        double norma = 0.0;
-        for (const double v : x) {
-            norma += v * v;
-        }
-        norma = std::sqrt(norma);
-        for (double& v : x) {
-            v /= norma;
-        }
+        normaliza(x);
     }
     return x;
 }
@@ -505,17 +509,6 @@ std::vector<double> productoBanda(const std::vector<double>& ab, int kd,
         }
     }
     return y;
-}
-
-void normaliza(std::vector<double>& x) {
-    double norma = 0.0;
-    for (const double v : x) {
-        norma += v * v;
-    }
-    norma = std::sqrt(norma);
-    for (double& v : x) {
-        v /= norma;
-    }
 }
 
 } // namespace
