@@ -76,37 +76,20 @@ std::optional<ResumenInforme> leeResumenInforme(const std::string& informe) {
     return resumen;
 }
 
-std::string discordanciaResultado(const nlohmann::json& resultado, const std::string& ficheroDatos,
-                                  const ResumenInforme& informe) {
-    const auto* fichero = resultado.is_object() && resultado.contains("data_file")
-                              ? resultado["data_file"].get_ptr<const std::string*>()
-                              : nullptr;
-    if (fichero == nullptr || *fichero != ficheroDatos) {
+std::string discordanciaResultado(const curvifit::ResultadoEjecucion& resultado,
+                                  const std::string& ficheroDatos, const ResumenInforme& informe) {
+    if (resultado.ficheroDatos != ficheroDatos) {
         return "es de otro fichero de datos";
     }
-    const auto puntos = resultado.find("points");
-    if (puntos == resultado.end() || !puntos->is_array() ||
-        puntos->size() != static_cast<std::size_t>(informe.puntos)) {
+    if (resultado.puntos.size() != static_cast<std::size_t>(informe.puntos)) {
         return "no tiene los " + std::to_string(informe.puntos) + " puntos del informe";
     }
-    const auto ajuste = resultado.find("fit");
-    if (ajuste == resultado.end() || !ajuste->is_object()) {
-        return "no tiene el ajuste";
-    }
-    const auto potencias = ajuste->find("powers");
-    const auto coeficientes = ajuste->find("coefficients");
-    if (potencias == ajuste->end() || coeficientes == ajuste->end() || !potencias->is_array() ||
-        !coeficientes->is_array() || potencias->size() != informe.potencias.size() ||
-        coeficientes->size() != informe.coeficientes.size()) {
+    if (resultado.potencias != informe.potencias ||
+        resultado.coeficientes.size() != informe.coeficientes.size()) {
         return "no tiene las potencias del informe";
     }
-    for (std::size_t j = 0; j < informe.potencias.size(); ++j) {
-        const auto& p = (*potencias)[j];
-        const auto& c = (*coeficientes)[j];
-        if (!p.is_number_integer() || p.get<long long>() != informe.potencias[j]) {
-            return "no tiene las potencias del informe";
-        }
-        if (!c.is_number() || !coincide(informe.coeficientes[j], c.get<double>())) {
+    for (std::size_t j = 0; j < informe.coeficientes.size(); ++j) {
+        if (!coincide(informe.coeficientes[j], resultado.coeficientes[j])) {
             return "sus coeficientes no son los del informe";
         }
     }

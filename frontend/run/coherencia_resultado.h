@@ -3,7 +3,7 @@
 // pass for this run's details. Plain logic over the two texts, no Qt widgets.
 #pragma once
 
-#include <nlohmann/json.hpp>
+#include "resultado_json.h"
 
 #include <optional>
 #include <string>
@@ -25,7 +25,7 @@ std::optional<ResumenInforme> leeResumenInforme(const std::string& informe);
 // Why `resultado` does not belong to that report and data file ("" when it does): the data
 // file, the number of points, the powers and the coefficients (to the report's 6 digits)
 // must agree. `ficheroDatos` is the engine's path, "datos/NAME.qvd".
-std::string discordanciaResultado(const nlohmann::json& resultado, const std::string& ficheroDatos,
-                                  const ResumenInforme& informe);
+std::string discordanciaResultado(const curvifit::ResultadoEjecucion& resultado,
+                                  const std::string& ficheroDatos, const ResumenInforme& informe);
 
 } // namespace oscilab

@@ -4,8 +4,6 @@
 #include "coherencia_resultado.h"
 #include "compartido/mensajes.h"
 
-#include <nlohmann/json.hpp>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,25 +58,20 @@ QByteArray leeTodo(const QString& ruta) {
 
 } // namespace
 
-QString comprobacionResultado(const QString& resultado, const QString& informe,
+QString comprobacionResultado(const curvifit::ResultadoEjecucion& resultado,
+                              const QString& rutaResultado, const QString& informe,
                               const QString& nombrebase) {
-    const auto json = nlohmann::json::parse(leeTodo(resultado).toStdString(), nullptr, false);
-    if (json.is_discarded() || !json.is_object()) {
-        return QStringLiteral("El programa de cálculo no ha escrito un fichero de resultados "
-                              "legible (%1); no hay resultados que mostrar.")
-            .arg(resultado);
-    }
     const auto resumen = leeResumenInforme(leeTodo(informe).toStdString());
     const std::string motivo =
-        resumen
-            ? discordanciaResultado(json, "datos/" + nombrebase.toStdString() + ".qvd", *resumen)
-            : std::string("el informe no tiene coeficientes ni tabla de puntos");
+        resumen ? discordanciaResultado(resultado, "datos/" + nombrebase.toStdString() + ".qvd",
+                                        *resumen)
+                : std::string("el informe no tiene coeficientes ni tabla de puntos");
     if (motivo.empty()) {
         return {};
     }
     return QStringLiteral("El fichero de resultados %1 no corresponde al cálculo que se acaba de "
                           "hacer (%2); no se muestran sus resultados.")
-        .arg(resultado, QString::fromStdString(motivo));
+        .arg(rutaResultado, QString::fromStdString(motivo));
 }
 
 curvifit::LecturaResultadoJson leeResultadoDeEjecucion(const QString& ruta) {
@@ -220,8 +213,8 @@ void Calculo::motorTerminado(const ResultadoLanzamiento& lanzamiento) {
                                  .arg(QString::fromStdString(lectura.error));
         } else {
             // A JSON that another run left beside this report must not pass for its details.
-            enCurso_.fallo =
-                comprobacionResultado(enCurso_.resultado, enCurso_.informe, nombreEnCurso_);
+            enCurso_.fallo = comprobacionResultado(*lectura.resultado, enCurso_.resultado,
+                                                   enCurso_.informe, nombreEnCurso_);
         }
         if (enCurso_.exito()) {
             enCurso_.puntos = static_cast<int>(lectura.resultado->puntos.size());

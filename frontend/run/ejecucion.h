@@ -36,9 +36,10 @@ QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor
 // reading it; the message names the file.
 curvifit::LecturaResultadoJson leeResultadoDeEjecucion(const QString& ruta);
 
-// Why result/NAME.json cannot be shown for the run that just wrote `informe` ("" when it
-// can): unreadable, or its data file, point count or fit differ from the report's.
-QString comprobacionResultado(const QString& resultado, const QString& informe,
+// Why `resultado`, read from the file `rutaResultado`, cannot be shown for the run that just
+// wrote `informe` ("" when it can): its data file, point count or fit differ from the report's.
+QString comprobacionResultado(const curvifit::ResultadoEjecucion& resultado,
+                              const QString& rutaResultado, const QString& informe,
                               const QString& nombrebase);
 
 // What a run left: the report and the curve file to show, or why there are none.
