@@ -74,7 +74,7 @@ int pixeles(const QWidget* w, int twips) {
 void frmcurvi::creaMenusYBarra() {
     QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivos"));
     archivo->setObjectName(QStringLiteral("mnuarchivo"));
-    auto item = [this](QMenu* menu, const char* nombre, const QString& texto) {
+    auto item = [](QMenu* menu, const char* nombre, const QString& texto) {
         QAction* a = menu->addAction(texto);
         a->setObjectName(QString::fromLatin1(nombre));
         return a;

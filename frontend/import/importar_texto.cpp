@@ -178,8 +178,8 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
         }
         ++n;
         if (n > puntosMaximos) {
-            return falla(linea,
-                         QStringLiteral("la tabla admite %1 puntos como máximo").arg(puntosMaximos));
+            return falla(
+                linea, QStringLiteral("la tabla admite %1 puntos como máximo").arg(puntosMaximos));
         }
         resultado.filasVisitadas.push_back(n);
         const auto campos = camposDeLinea(texto, d);
