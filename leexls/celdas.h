@@ -2,7 +2,7 @@
 // them to the front end on its standard output.
 //
 // Output form (UTF-8, one line per cell, LF line ends), cells in table order: row 1
-// column 1, row 1 column 2, row 2 column 1, ... up to row 50 column 2:
+// column 1, row 1 column 2, row 2 column 1, ... up to row 500 column 2:
 //
 //   FILA COLUMNA vacia
 //   FILA COLUMNA entero N        N a decimal integer
@@ -11,7 +11,7 @@
 //
 // then one last line, "fin completa" when all 100 cells were read, or "fin incompleta"
 // when the reading stopped at a cell it could not read (the cells before it are listed).
-// FILA is 1..50 and COLUMNA 1 (R) or 2 (V(R)); a single blank separates the fields.
+// FILA is 1..500 and COLUMNA 1 (R) or 2 (V(R)); a single blank separates the fields.
 #pragma once
 
 #include <optional>
@@ -21,13 +21,13 @@
 
 namespace leexls {
 
-inline constexpr int FILAS_LEIDAS = 50;
+inline constexpr int FILAS_LEIDAS = 500;
 inline constexpr int COLUMNAS_LEIDAS = 2;
 
 enum class TipoCelda { Vacia, Entero, Real, Texto };
 
 struct CeldaLibro {
-    int fila = 0;    // 1..50
+    int fila = 0;    // 1..500
     int columna = 0; // 1..2
     TipoCelda tipo = TipoCelda::Vacia;
     long long entero = 0;

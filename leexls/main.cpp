@@ -1,4 +1,4 @@
-// oscilab-leexls LIBRO.xls: prints the cells A1:B50 of the workbook's active sheet in the
+// oscilab-leexls LIBRO.xls: prints the cells A1:B500 of the workbook's active sheet in the
 // form described in celdas.h. Exit status: 0 all cells read, 1 the workbook could not be
 // read (the cells read before the failure are printed), 2 wrong arguments, 3 the resource
 // limits could not be set. Killed by a signal when it runs past its limits.

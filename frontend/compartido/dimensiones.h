@@ -12,10 +12,6 @@ inline constexpr int potenciaMinima = -15;
 inline constexpr int potenciaMaxima = 14;
 inline constexpr int numPotencias = potenciaMaxima - potenciaMinima + 1;
 
-// Rows of the old point table, still the most points the curve file and the fit explorer
-// take.
-inline constexpr int filasTabla = 50;
-
 // The engine reads at most this many points; the table and the imports take as many.
 inline constexpr int puntosMaximos = 500;
 

@@ -7,7 +7,7 @@ namespace oscilab {
 
 class Documento;
 
-// The document's points sorted by R (the first filasTabla of them) in their exact texts,
+// The document's points sorted by R (the first puntosMaximos of them) in their exact texts,
 // its masses, units and ticked powers.
 DocumentoExplorado documentoExplorado(const Documento& documento);
 

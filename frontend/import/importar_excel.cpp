@@ -11,7 +11,7 @@ namespace oscilab {
 
 namespace {
 
-// A workbook of 50 rows reads in milliseconds; the helper stops itself after 5 s of CPU.
+// A workbook of 500 rows reads in milliseconds; the helper stops itself after 5 s of CPU.
 constexpr int kEsperaMaximaMs = 20000;
 // 100 cells of text; far more means the output is not what the helper writes.
 constexpr qint64 kSalidaMaxima = 16 * 1024 * 1024;

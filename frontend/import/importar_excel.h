@@ -1,4 +1,4 @@
-// Reading A1:B50 of a workbook's active sheet (.xls) into the point table's texts. The
+// Reading A1:B500 of a workbook's active sheet (.xls) into the point table's texts. The
 // workbook is parsed by the helper program oscilab-leexls beside this one, never in this
 // process: a damaged file can then only end the helper.
 #pragma once

@@ -35,7 +35,7 @@ void ordenaPorR(std::vector<Fila>& puntos) {
 PuntosOrdenados ordenaPuntos(const CeldasTabla& celdas) {
     std::vector<Fila> filas;
     int ultimoPunto = -1;
-    for (int i = 0; i < filasTabla; ++i) {
+    for (int i = 0; i < puntosMaximos; ++i) {
         const auto& t = celdas[static_cast<std::size_t>(i)];
         filas.push_back({valorInicial(t[0]), valorInicial(t[1]), t,
                          valorCompleto(t[0]).has_value() && valorCompleto(t[1]).has_value()});
@@ -45,7 +45,7 @@ PuntosOrdenados ordenaPuntos(const CeldasTabla& celdas) {
     }
     std::vector<Fila> puntos;
     std::vector<Fila> resto; // incomplete rows above the last point, then all rows below it
-    for (int i = 0; i < filasTabla; ++i) {
+    for (int i = 0; i < puntosMaximos; ++i) {
         const Fila& f = filas[static_cast<std::size_t>(i)];
         if (f.esPunto()) {
             puntos.push_back(f);
@@ -68,7 +68,7 @@ PuntosOrdenados ordenaPuntos(const CeldasTabla& celdas) {
 }
 
 std::optional<CeldaNoNumerica> celdaNoNumerica(const CeldasTabla& celdas) {
-    for (int i = 0; i < filasTabla; ++i) {
+    for (int i = 0; i < puntosMaximos; ++i) {
         for (int c = 0; c < 2; ++c) {
             const QString& texto = celdas[static_cast<std::size_t>(i)][static_cast<std::size_t>(c)];
             if (!texto.trimmed().isEmpty() && !valorCompleto(texto)) {

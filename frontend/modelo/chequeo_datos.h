@@ -12,7 +12,7 @@
 namespace oscilab {
 
 // Texts of the point table: [row 0..49][0 = R, 1 = V].
-using CeldasTabla = std::array<std::array<QString, 2>, filasTabla>;
+using CeldasTabla = std::array<std::array<QString, 2>, puntosMaximos>;
 
 struct PuntosOrdenados {
     CeldasTabla celdas; // the table as it is to be shown and written

@@ -202,10 +202,11 @@ FicheroLeido leeFicheroDatos(const QByteArray& bytes, char& caracteractual) {
             destino->push_back(palabra->texto);
         }
     }
-    // The table holds the first 50 points; the rest are only counted, so that the user is told.
+    // The table holds the first puntosMaximos points; the rest are only counted, so that the user
+    // is told.
     qsizetype palabras = 0;
     while (const auto palabra = lector.leepalabra()) {
-        if (leido.celdas.size() < 2 * static_cast<std::size_t>(filasTabla)) {
+        if (leido.celdas.size() < 2 * static_cast<std::size_t>(puntosMaximos)) {
             leido.celdas.push_back(palabra->texto);
         }
         ++palabras;

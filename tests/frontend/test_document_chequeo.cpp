@@ -79,15 +79,15 @@ TEST(OrdenaPuntos, RowsBelowTheLastPointStayAsTyped) {
     EXPECT_EQ(columna(r.celdas, 0, 5), (QStringList{"1.5", "", "abc", "7", ""}));
 }
 
-TEST(OrdenaPuntos, FullTableOfFiftyPoints) {
+TEST(OrdenaPuntos, FullTableOfFiveHundredPoints) {
     CeldasTabla c;
-    for (int i = 0; i < filasTabla; ++i) {
-        c[static_cast<std::size_t>(i)] = {QString::number(50 - i), QStringLiteral("-1")};
+    for (int i = 0; i < puntosMaximos; ++i) {
+        c[static_cast<std::size_t>(i)] = {QString::number(puntosMaximos - i), QStringLiteral("-1")};
     }
     const auto r = ordenaPuntos(c);
-    EXPECT_EQ(r.n, 50);
+    EXPECT_EQ(r.n, puntosMaximos);
     EXPECT_EQ(r.celdas[0][0], QStringLiteral("1"));
-    EXPECT_EQ(r.celdas[49][0], QStringLiteral("50"));
+    EXPECT_EQ(r.celdas[puntosMaximos - 1][0], QString::number(puntosMaximos));
 }
 
 TEST(EvaluaChequeo, DefaultPowersSevenSixFiveFourPoints) {

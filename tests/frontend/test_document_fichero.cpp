@@ -229,15 +229,15 @@ TEST(LeeFichero, FewerThanFiftyPointsAndAMissingLastLineEnd) {
     EXPECT_EQ(l.celdas, (std::vector<QString>{"1", "-1", "2", "-0.5"}));
 }
 
-TEST(LeeFichero, MoreThanFiftyPointLinesStopAtFifty) {
+TEST(LeeFichero, MorePointLinesThanTheTableHoldsStopThere) {
     QByteArray bytes = "t\r\n0 \r\n1 2\r\nUA   UA\r\n";
-    for (int i = 1; i <= 55; ++i) {
+    for (int i = 1; i <= puntosMaximos + 5; ++i) {
         bytes += QByteArray::number(i) + "   -1\r\n";
     }
     const FicheroLeido l = lee(bytes);
-    ASSERT_EQ(l.celdas.size(), 100u);
-    EXPECT_EQ(l.celdas[98], QStringLiteral("50"));
-    EXPECT_EQ(l.puntosEnFichero, 55);
+    ASSERT_EQ(l.celdas.size(), 2u * puntosMaximos);
+    EXPECT_EQ(l.celdas[2 * puntosMaximos - 2], QString::number(puntosMaximos));
+    EXPECT_EQ(l.puntosEnFichero, puntosMaximos + 5);
 }
 
 TEST(LeeFichero, ShortAndBrokenFilesKeepWhatWasRead) {

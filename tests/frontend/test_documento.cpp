@@ -311,6 +311,17 @@ TEST_F(DocumentoPrueba, TheExplorerSeesTheSortedPointsUnitsAndPowers) {
     EXPECT_EQ(d.masa2, QStringLiteral("1.0079"));
 }
 
+TEST_F(DocumentoPrueba, TheExplorerSeesEveryPointOfALongScan) {
+    // A scan longer than the old 50-row table reaches the explorer whole.
+    for (int f = 1; f <= puntosMaximos; ++f) {
+        doc.ponCelda(f, 1, 1.0 + 0.01 * (puntosMaximos - f));
+        doc.ponCelda(f, 2, -1.0 / f);
+    }
+    const DocumentoExplorado d = documentoExplorado(doc);
+    EXPECT_EQ(d.celdas[0][0], QStringLiteral("1"));
+    EXPECT_EQ(d.celdas[puntosMaximos - 1][1], QStringLiteral("-1"));
+}
+
 TEST_F(DocumentoPrueba, TheTableModelShowsExactTextsAndEditsThroughTheStack) {
     llena(2);
     ModeloPuntos modelo(doc);

@@ -1,3 +1,4 @@
+#include "compartido/dimensiones.h"
 #include "import/importacion.h"
 #include "support/guiones.h"
 
@@ -34,7 +35,7 @@ public:
     bool cambios = false;
     bool ejecutarHabilitado = true;
     std::vector<int> filasActuales;
-    std::array<std::array<QString, 3>, 51> celdas{};
+    std::array<std::array<QString, 3>, puntosMaximos + 1> celdas{};
 };
 
 class ImportComando : public ::testing::Test {
@@ -128,7 +129,7 @@ TEST_F(ImportComando, FailureWritesNothingAndLeavesDocumentStateAlone) {
     EXPECT_TRUE(tabla_.ejecutarHabilitado);
 }
 
-TEST_F(ImportComando, WorkbookWritesAllHundredCells) {
+TEST_F(ImportComando, WorkbookWritesEveryCellOfTheTable) {
     llenaDiezPuntos();
     tabla_.celdas[40][2] = "viejo";
     dialogos_.elegir(QStringLiteral(OSCILAB_SOURCE_DIR "/tests/frontend/fixtures/doce_puntos.xls"));

@@ -1,4 +1,5 @@
 #include "compartido/textos_numero.h"
+#include "compartido/dimensiones.h"
 #include "import/importar_excel.h"
 
 #include <QFile>
@@ -20,7 +21,7 @@ QString texto(const ResultadoImportacion& r, int fila, int columna) {
 TEST(ImportExcel, TwelvePointsFillRowsOneToTwelveAndEmptyTheRest) {
     const auto r = importarexcel(fixture("doce_puntos.xls"));
     ASSERT_FALSE(r.fallo);
-    ASSERT_EQ(r.celdas.size(), 100u);
+    ASSERT_EQ(r.celdas.size(), 2u * puntosMaximos);
     EXPECT_EQ(texto(r, 1, 1), "0.8");
     EXPECT_EQ(texto(r, 1, 2), "-1.0202");
     EXPECT_EQ(texto(r, 4, 1), "1.4");
@@ -37,7 +38,7 @@ TEST(ImportExcel, TwelvePointsFillRowsOneToTwelveAndEmptyTheRest) {
 
 TEST(ImportExcel, CellsAreWrittenRowByRowRThenV) {
     const auto r = importarexcel(fixture("doce_puntos.xls"));
-    ASSERT_EQ(r.celdas.size(), 100u);
+    ASSERT_EQ(r.celdas.size(), 2u * puntosMaximos);
     for (std::size_t i = 0; i < r.celdas.size(); ++i) {
         EXPECT_EQ(r.celdas[i].fila, static_cast<int>(i / 2) + 1);
         EXPECT_EQ(r.celdas[i].columna, static_cast<int>(i % 2) + 1);
@@ -106,8 +107,8 @@ TEST(ImportExcel, DamagedWorkbooksNeverCrash) {
         f.write(contenido);
         f.close();
         const auto r = importarexcel(ruta);
-        EXPECT_TRUE(r.fallo || r.celdas.size() == 100u);
-        EXPECT_LE(r.celdas.size(), 100u);
+        EXPECT_TRUE(r.fallo || r.celdas.size() == 2u * puntosMaximos);
+        EXPECT_LE(r.celdas.size(), 2u * puntosMaximos);
     };
     std::uint32_t semilla = 12345;
     auto aleatorio = [&semilla] {
@@ -159,7 +160,7 @@ TEST(ImportExcel, TheWorkbookThatOverReadsFreexlIsReadOnlyByTheHelper) {
     bytes[0x1441] = '\x68';
     QTemporaryDir dir;
     const auto r = importarexcel(escribe(dir, "danado.xls", bytes));
-    EXPECT_TRUE(r.fallo || r.celdas.size() == 100u);
+    EXPECT_TRUE(r.fallo || r.celdas.size() == 2u * puntosMaximos);
     // FreeXL is not even loaded into this process.
     EXPECT_FALSE(bytesDe(QStringLiteral("/proc/self/maps")).contains("libfreexl"));
 }

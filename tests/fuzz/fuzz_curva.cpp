@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     if (tamano == 0) {
         return 0;
     }
-    const int npuntos = datos[0] % (filasTabla + 1);
+    const int npuntos = datos[0] % (puntosMaximos + 1);
     const QByteArray contenido(reinterpret_cast<const char*>(datos + 1),
                                static_cast<qsizetype>(tamano - 1));
     const LecturaCurva lectura = leecurvaTexto(contenido, npuntos);

@@ -1,5 +1,6 @@
 // The front end's data-file reader on any bytes, then a save and reread of what it read:
 // a document made of those values (as the main window would save it) reads back the same.
+#include "compartido/dimensiones.h"
 #include "modelo/fichero_datos.h"
 
 #include <QStringList>
@@ -80,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const QByteArray bytes(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(tamano));
     char actual = ' ';
     const FicheroLeido leido = leeFicheroDatos(bytes, actual);
-    if (leido.celdas.size() > 100 || leido.masas.size() > 2 || leido.unidades.size() > 2) {
+    if (leido.celdas.size() > 2u * puntosMaximos || leido.masas.size() > 2 ||
+        leido.unidades.size() > 2) {
         __builtin_trap();
     }
     if (leido.potencias) {

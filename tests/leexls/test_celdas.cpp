@@ -33,7 +33,7 @@ TEST(CeldasLeexls, EveryKindOfCellComesBackUnchanged) {
     lectura.celdas[4].tipo = TipoCelda::Texto; // an empty text is not an empty cell
     const auto leida = leeSalida(textoSalida(lectura));
     ASSERT_TRUE(leida.has_value());
-    ASSERT_EQ(leida->celdas.size(), 100u);
+    ASSERT_EQ(leida->celdas.size(), 2u * FILAS_LEIDAS);
     EXPECT_TRUE(leida->completa);
     EXPECT_EQ(leida->celdas[0].real, 0.1 + 0.2);
     EXPECT_EQ(leida->celdas[1].real, -1.5e-300);
@@ -41,8 +41,8 @@ TEST(CeldasLeexls, EveryKindOfCellComesBackUnchanged) {
     EXPECT_EQ(leida->celdas[3].texto, lectura.celdas[3].texto);
     EXPECT_EQ(leida->celdas[4].tipo, TipoCelda::Texto);
     EXPECT_EQ(leida->celdas[5].tipo, TipoCelda::Vacia);
-    EXPECT_EQ(leida->celdas[99].fila, 50);
-    EXPECT_EQ(leida->celdas[99].columna, 2);
+    EXPECT_EQ(leida->celdas.back().fila, FILAS_LEIDAS);
+    EXPECT_EQ(leida->celdas.back().columna, 2);
 }
 
 TEST(CeldasLeexls, AnIncompleteReadingKeepsItsFirstCells) {
