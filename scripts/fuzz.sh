@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # scripts/fuzz.sh TARGET MINUTES: fuzzes one target of tests/fuzz (fuzz_motor, fuzz_leexls,
-# fuzz_fichero_datos, fuzz_curva, fuzz_importar_texto) with libFuzzer for that long, in a
+# fuzz_fichero_datos, fuzz_curva, fuzz_importar_texto, fuzz_resultado_json, fuzz_importar_csv,
+# fuzz_importar_xlsx, fuzz_importar_ods, fuzz_dipolo) with libFuzzer for that long, in a
 # clang build of its own (build-fuzz/, AddressSanitizer and UBSan on). It starts from the
 # committed seed corpus and keeps what it finds in build-fuzz/corpus/TARGET; inputs that
 # crash or trip a sanitizer land in build-fuzz/hallazgos/TARGET/. Runs at the lowest

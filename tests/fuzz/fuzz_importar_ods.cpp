@@ -1,0 +1,8 @@
+// The .ods import on any bytes (see importar_hoja.h).
+#include "importar_hoja.h"
+
+#include "import/importar_ods.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
+    return oscilab::fuzz::importaHoja(datos, tamano, "fuzz_XXXXXX.ods", oscilab::importarods);
+}
