@@ -156,6 +156,10 @@ PuntosDipolo leeDipolo(std::istream& entrada, const std::string& ruta) {
         if (!(R.valor > 0.0)) {
             throw errorDipolo(ruta, numero, "la distancia debe ser positiva");
         }
+        // 1e308 reads as a number, but not once it is converted to bohr or debye.
+        if (!std::isfinite(R.valor * aBohr) || !std::isfinite(mu.valor * aDebye)) {
+            throw errorDipolo(ruta, numero, "número demasiado grande");
+        }
         p.R_bohr.push_back(R.valor * aBohr);
         p.mu_debye.push_back(mu.valor * aDebye);
     }
