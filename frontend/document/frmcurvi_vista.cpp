@@ -4,7 +4,7 @@
 
 #include "compartido/estado_global.h"
 #include "compartido/isotopos.h"
-#include "document/masas_atomos.h"
+#include "modelo/masas_atomos.h"
 #include "document/frmajuste.h"
 #include "modelo/documento.h"
 #include "modelo/elementos.h"

@@ -2,7 +2,7 @@
 
 #include "compartido/isotopos.h"
 #include "compartido/textos_numero.h"
-#include "document/masas_atomos.h"
+#include "modelo/masas_atomos.h"
 #include "modelo/elementos.h"
 
 #include <QEvent>

@@ -4,7 +4,7 @@
 #include "compartido/isotopos.h"
 #include "compartido/textos_numero.h"
 #include "modelo/elementos.h"
-#include "document/masas_atomos.h"
+#include "modelo/masas_atomos.h"
 
 #include <QTemporaryDir>
 
