@@ -2,11 +2,7 @@
 
 #include "calcula.h"
 #include "leedatos.h"
-
-#include <algorithm>
-#include <atomic>
-#include <exception>
-#include <thread>
+#include "paralelo.h"
 
 namespace curvifit {
 
@@ -40,30 +36,9 @@ std::vector<Isotopologo> calculaIsotopologos(const DatosEntrada& datos, const Re
     // The species share nothing but read-only inputs, and a heavier one needs a finer grid,
     // so they are solved side by side on the machine's cores.
     std::vector<Isotopologo> especies(masas.size());
-    std::vector<std::exception_ptr> fallos(masas.size());
-    std::atomic<std::size_t> siguiente = 0;
-    const auto trabaja = [&] {
-        for (std::size_t i = siguiente++; i < masas.size(); i = siguiente++) {
-            try {
-                especies[i] = calculaIsotopologo(datos, resultado, masas[i], JMAX, opciones);
-            } catch (...) {
-                fallos[i] = std::current_exception();
-            }
-        }
-    };
-    const std::size_t hilos =
-        std::min<std::size_t>(masas.size(), std::max(1u, std::thread::hardware_concurrency()));
-    std::vector<std::jthread> ayudantes;
-    for (std::size_t h = 1; h < hilos; ++h) {
-        ayudantes.emplace_back(trabaja);
-    }
-    trabaja();
-    ayudantes.clear(); // joins them
-    for (const std::exception_ptr& fallo : fallos) {
-        if (fallo) {
-            std::rethrow_exception(fallo);
-        }
-    }
+    enParalelo(masas.size(), [&](std::size_t i) {
+        especies[i] = calculaIsotopologo(datos, resultado, masas[i], JMAX, opciones);
+    });
     return especies;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <memory>
 #include <numbers>
 #include <optional>
 #include <stdexcept>
@@ -40,11 +41,6 @@ constexpr int INTENTOS_ELEMENTO = 40;
 // outer turning point (as the grid ends inwards), plus one element: past there it is below
 // double precision, and a wall there moves the energy by less still.
 constexpr double DECAIMIENTO = 36.0;
-// The eigenvalue nearest a guess: steps of inverse iteration with the guess as shift, then
-// of Rayleigh-quotient iteration, and the residual (relative) that accepts the result.
-constexpr int PASOS_CERCANO = 4;
-constexpr int PASOS_RAYLEIGH = 2;
-constexpr double RESIDUO_CERCANO = 1e-9;
 
 // Gauss-Lobatto-Legendre nodes x_0 = -1 < ... < x_N = 1, their weights, and P_N at them.
 struct Lobatto {
@@ -309,6 +305,121 @@ const Lobatto& nodosElemento() {
     return nodos;
 }
 
+// The first column of row g's nonzeros: row g couples only to the nodes of its own element
+// (the first of them the bridge to the element before), and elimination in order fills no
+// further, so the factors keep this profile: on average half the band.
+int primeraColumna(int g, int orden) {
+    return std::max(0, (g / orden) * orden - 1);
+}
+
+// LDL^T of the leading rows of T + diag(V) - sigma, without pivoting, within the profile: a
+// tenth of the band LU's work, and its pivots' signs are the inertia. The instability
+// pivoting would guard against only costs accuracy in the factors, which the residual of
+// what they solve judges.
+class FactorLDL {
+public:
+    FactorLDL(const MallaRadial& malla, const std::vector<double>& V, int filas, double sigma)
+        : n(filas), kd(malla.orden),
+          // Left unset outside the profile, which nothing reads: clearing it cost as much as
+          // the factorisation.
+          L(new double[static_cast<std::size_t>(filas * malla.orden)]),
+          D(static_cast<std::size_t>(filas)), inversaD(D.size()) {
+        std::vector<double> w(D.size()); // L(i, j) D(j) along the row being factorised
+        for (int i = 0; i < n; ++i) {
+            const int i0 = primeraColumna(i, kd);
+            double* Li = fila(i);
+            // Column i of the upper band: Ai[j] = A(j, i).
+            const double* Ai = malla.banda.data() + kd + static_cast<std::ptrdiff_t>(i) * kd;
+            double d = Ai[i] + V[static_cast<std::size_t>(i)] - sigma;
+            for (int j = i0; j < i; ++j) {
+                const double* Lj = fila(j);
+                double s = Ai[j];
+                for (int k = i0; k < j; ++k) { // row j's profile holds i0 (it starts no later)
+                    s -= w[static_cast<std::size_t>(k)] * Lj[k];
+                }
+                w[static_cast<std::size_t>(j)] = s;
+                Li[j] = s * inversaD[static_cast<std::size_t>(j)];
+                d -= s * Li[j];
+            }
+            // An exact zero (sigma an eigenvalue of a leading block) is moved off by a hair: the
+            // next pivot then takes the sign the count needs.
+            if (d == 0.0) {
+                d = -std::numeric_limits<double>::epsilon() * (1.0 + std::fabs(sigma));
+            }
+            D[static_cast<std::size_t>(i)] = d;
+            inversaD[static_cast<std::size_t>(i)] = 1.0 / d;
+        }
+    }
+
+    int negativos() const {
+        return static_cast<int>(
+            std::count_if(D.begin(), D.end(), [](double d) { return d < 0.0; }));
+    }
+
+    void resuelve(std::vector<double>& vector) const {
+        double* x = vector.data();
+        for (int i = 0; i < n; ++i) {
+            const double* Li = fila(i);
+            double s = x[i];
+            for (int j = primeraColumna(i, kd); j < i; ++j) {
+                s -= Li[j] * x[j];
+            }
+            x[i] = s;
+        }
+        for (int i = 0; i < n; ++i) {
+            x[i] *= inversaD[static_cast<std::size_t>(i)];
+        }
+        // L^T by rows of L: each x[k], once final, is taken from the unknowns it couples to.
+        for (int k = n - 1; k > 0; --k) {
+            const double* Lk = fila(k);
+            const double xk = x[k];
+            for (int j = primeraColumna(k, kd); j < k; ++j) {
+                x[j] -= Lk[j] * xk;
+            }
+        }
+    }
+
+private:
+    // Row i holds L(i, i - kd .. i - 1), addressed by the column: fila(i)[j] = L(i, j).
+    double* fila(int i) { return L.get() + static_cast<std::ptrdiff_t>(i) * (kd - 1) + kd; }
+    const double* fila(int i) const {
+        return L.get() + static_cast<std::ptrdiff_t>(i) * (kd - 1) + kd;
+    }
+
+    int n, kd;
+    std::unique_ptr<double[]> L;
+    std::vector<double> D, inversaD;
+};
+
+// The Rayleigh quotient of a normalised x (leading rows only) and its residual's norm.
+std::pair<double, double> cocienteRayleigh(const MallaRadial& malla, const std::vector<double>& V,
+                                           const std::vector<double>& x) {
+    const int n = static_cast<int>(x.size()), kd = malla.orden, ancho = kd + 1;
+    std::vector<double> y(x.size(), 0.0);
+    for (int j = 0; j < n; ++j) {
+        const auto jj = static_cast<std::size_t>(j);
+        for (int i = primeraColumna(j, kd); i < j; ++i) {
+            const auto ii = static_cast<std::size_t>(i);
+            const double a = malla.banda[static_cast<std::size_t>(kd + i - j + j * ancho)];
+            y[ii] += a * x[jj];
+            y[jj] += a * x[ii];
+        }
+        y[jj] += (malla.banda[static_cast<std::size_t>(kd + j * ancho)] + V[jj]) * x[jj];
+    }
+    double q = 0.0, r = 0.0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        q += x[i] * y[i];
+    }
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        r += (y[i] - q * x[i]) * (y[i] - q * x[i]);
+    }
+    return {q, std::sqrt(r)};
+}
+
+// Inverse iteration twice with the guess as shift, then Rayleigh-quotient steps.
+constexpr int PASOS_REFINO = 5;
+constexpr int PASOS_FIJOS = 2;
+
 } // namespace
 
 std::vector<double> fronterasElementos(double a, double b, const std::function<double(double)>& k,
@@ -411,8 +522,7 @@ Distorsion distorsionCentrifuga(const MallaRadial& malla, const std::vector<doub
     const int filas = filasNecesarias(malla, V, E);
     const std::vector<double> c(cCompleto.begin(), cCompleto.begin() + filas);
     const std::vector<double> W(WCompleto.begin(), WCompleto.begin() + filas);
-    const FactorBanda factor(bandaCon(malla, V, static_cast<std::size_t>(filas)), filas,
-                             malla.orden, E);
+    const FactorLDL factor(malla, V, filas, E);
     const auto producto = [](const std::vector<double>& x, const std::vector<double>& y) {
         double s = 0.0;
         for (std::size_t i = 0; i < x.size(); ++i) {
@@ -490,64 +600,74 @@ std::vector<double> vectorPropio(const MallaRadial& malla, const std::vector<dou
     return c;
 }
 
-namespace {
-
-// y = A x for the symmetric band matrix A given by its upper band.
-std::vector<double> productoBanda(const std::vector<double>& ab, int kd,
-                                  const std::vector<double>& x) {
-    const int n = static_cast<int>(x.size());
-    std::vector<double> y(x.size(), 0.0);
-    for (int j = 0; j < n; ++j) {
-        const auto jj = static_cast<std::size_t>(j);
-        for (int i = std::max(0, j - kd); i <= j; ++i) {
-            const auto ii = static_cast<std::size_t>(i);
-            const double a = ab[static_cast<std::size_t>(kd + i - j + j * (kd + 1))];
-            y[ii] += a * x[jj];
-            if (i != j) {
-                y[jj] += a * x[ii];
-            }
-        }
-    }
-    return y;
+int autovaloresDebajo(const MallaRadial& malla, const std::vector<double>& V, double x) {
+    return FactorLDL(malla, V, static_cast<int>(V.size()), x).negativos();
 }
 
-} // namespace
+std::optional<Autoestado> refinaAutoestado(const MallaRadial& malla, const std::vector<double>& V,
+                                           double E, const std::vector<double>& c, double residuo) {
+    const int filas = filasNecesarias(malla, V, E);
+    std::vector<double> x(c.begin(), c.begin() + std::min<std::ptrdiff_t>(filas, c.size()));
+    x.resize(static_cast<std::size_t>(filas), 0.0);
+    if (std::all_of(x.begin(), x.end(), [](double v) { return v == 0.0; })) {
+        std::fill(x.begin(), x.end(), 1.0);
+    }
+    std::optional<FactorLDL> factor;
+    double sigma = E;
+    for (int paso = 0; paso < PASOS_REFINO; ++paso) {
+        if (paso == 0 || paso >= PASOS_FIJOS) {
+            factor.emplace(malla, V, filas, sigma);
+        }
+        factor->resuelve(x);
+        normaliza(x);
+        if (!std::all_of(x.begin(), x.end(), [](double v) { return std::isfinite(v); })) {
+            return std::nullopt;
+        }
+        const auto [q, r] = cocienteRayleigh(malla, V, x);
+        if (r <= residuo) {
+            x.resize(malla.R.size(), 0.0);
+            return Autoestado{q, std::move(x)};
+        }
+        sigma = q;
+    }
+    return std::nullopt;
+}
 
-std::optional<double> autovalorCercano(const MallaRadial& malla, const std::vector<double>& V,
-                                       double E) {
-    const int n = static_cast<int>(malla.R.size()), kd = malla.orden;
-    if (n == 0) {
-        return std::nullopt;
-    }
-    const std::vector<double> ab = bandaCon(malla, V);
-    std::vector<double> x(static_cast<std::size_t>(n), 1.0);
-    const FactorBanda fijo(ab, n, kd, E);
-    for (int paso = 0; paso < PASOS_CERCANO; ++paso) {
-        fijo.resuelve(x);
-        normaliza(x);
-    }
-    const auto cociente = [&] {
-        const std::vector<double> Ax = productoBanda(ab, kd, x);
-        double q = 0.0, r = 0.0;
-        for (std::size_t i = 0; i < x.size(); ++i) {
-            q += x[i] * Ax[i];
-        }
-        for (std::size_t i = 0; i < x.size(); ++i) {
-            r += (Ax[i] - q * x[i]) * (Ax[i] - q * x[i]);
-        }
-        return std::pair{q, std::sqrt(r)};
+std::vector<Autoestado> autoestadosContando(const MallaRadial& malla, const std::vector<double>& V,
+                                            double desde, double hasta, double residuo) {
+    struct Tramo {
+        double a, b;
+        int debajoA, debajoB;
     };
-    auto [q, residuo] = cociente();
-    for (int paso = 0; paso < PASOS_RAYLEIGH; ++paso) {
-        FactorBanda(ab, n, kd, q).resuelve(x);
-        normaliza(x);
-        std::tie(q, residuo) = cociente();
+    const auto debajo = [&](double x) { return autovaloresDebajo(malla, V, x); };
+    std::vector<Autoestado> encontrados;
+    std::vector<Tramo> pendientes{{desde, hasta, debajo(desde), debajo(hasta)}};
+    while (!pendientes.empty()) {
+        const Tramo t = pendientes.back();
+        pendientes.pop_back();
+        if (t.debajoB <= t.debajoA) {
+            continue;
+        }
+        const double medio = 0.5 * (t.a + t.b);
+        const bool indivisible = !(medio > t.a && medio < t.b);
+        if (t.debajoB - t.debajoA == 1 || indivisible) {
+            std::optional<Autoestado> x = refinaAutoestado(malla, V, medio, {}, residuo);
+            if (x && x->E > t.a && x->E <= t.b) {
+                encontrados.push_back(std::move(*x));
+                continue;
+            }
+            if (indivisible) { // the count has pinned it to the last bit
+                encontrados.push_back({medio, vectorPropio(malla, V, medio)});
+                continue;
+            }
+        }
+        const int debajoMedio = debajo(medio);
+        pendientes.push_back({t.a, medio, t.debajoA, debajoMedio});
+        pendientes.push_back({medio, t.b, debajoMedio, t.debajoB});
     }
-    // A residual well above rounding means the iteration has not settled on one eigenvalue.
-    if (!(residuo <= RESIDUO_CERCANO * (1.0 + std::fabs(q)))) {
-        return std::nullopt;
-    }
-    return q;
+    std::sort(encontrados.begin(), encontrados.end(),
+              [](const Autoestado& x, const Autoestado& y) { return x.E < y.E; });
+    return encontrados;
 }
 
 Autoestados autoestados(const MallaRadial& malla, const std::vector<double>& V, double desde,

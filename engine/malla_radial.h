@@ -43,11 +43,28 @@ std::vector<double> autovalores(const MallaRadial& malla, const std::vector<doub
                                 double desde, double hasta);
 std::vector<double> vectorPropio(const MallaRadial& malla, const std::vector<double>& V, double E);
 
-// The eigenvalue of T + diag(V) nearest E, by inverse iteration: O(n) band solves instead of
-// the O(n^2) reduction. None when the iteration does not settle (two eigenvalues about as
-// near).
-std::optional<double> autovalorCercano(const MallaRadial& malla, const std::vector<double>& V,
-                                       double E);
+// How many eigenvalues of T + diag(V) lie below x: the negative pivots of its LDL^T
+// factorisation without pivoting (Sylvester's law of inertia).
+int autovaloresDebajo(const MallaRadial& malla, const std::vector<double>& V, double x);
+
+// One level refined from guesses of its energy E and of its vector c (the same level at a
+// neighbouring J): inverse iteration, then Rayleigh-quotient steps, each an LDL^T band
+// factorisation of the rows the level needs, O(n kd^2 / 2), where the reduction costs
+// O(n^2 kd) for every level at once. None unless the residual |H c - E c| falls to
+// `residuo`; which eigenvalue it found is for the caller to check, by counting.
+struct Autoestado {
+    double E = 0.0;
+    std::vector<double> c;
+};
+std::optional<Autoestado> refinaAutoestado(const MallaRadial& malla, const std::vector<double>& V,
+                                           double E, const std::vector<double>& c, double residuo);
+
+// The eigenpairs in (desde, hasta] when they are few: the interval is split on Sylvester's
+// count until each piece holds one eigenvalue, which refinaAutoestado then finds from the
+// piece's middle. Each count is one factorisation, O(n kd^2), where the reduction costs
+// O(n^2 kd).
+std::vector<Autoestado> autoestadosContando(const MallaRadial& malla, const std::vector<double>& V,
+                                            double desde, double hasta, double residuo);
 
 // Rayleigh-Schroedinger perturbation of one level (eigenvalue E, vector c of T + diag(V)) by
 // x W, W diagonal, to fourth order (Hutson's method: each order an inhomogeneous band solve):

@@ -3,16 +3,14 @@
 #include "constantes_fisicas.h"
 #include "derivapol.h"
 #include "malla_radial.h"
+#include "paralelo.h"
 
 #include <Eigen/Dense>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <exception>
 #include <limits>
 #include <numbers>
-#include <thread>
 
 namespace curvifit {
 
@@ -49,6 +47,9 @@ constexpr int NIVELES_AJUSTE = 6;
 constexpr int NIVELES_AJUSTE_MINIMOS = 3;
 // The data reach dissociation when V(RMAX) is this share of the well depth below V_inf.
 constexpr double FRACCION_DISOCIACION = 0.01;
+// A level followed from one J to the next is accepted when |H c - E c| falls to this share of
+// the well's depth: its energy is then right to the square of that over the level spacing.
+constexpr double RESIDUO_ESCALERA = 1e-10;
 
 double centrifugo(int J, double mu, double R) {
     return static_cast<double>(J) * (J + 1) / (2.0 * mu * R * R);
@@ -113,24 +114,22 @@ std::vector<double> muestrasR(double desde, double hasta) {
     return R;
 }
 
-std::optional<Barrera> barrera(const Problema& p, int J, const std::vector<double>& R) {
+// R: the samples, V: the curve there (without the centrifugal term).
+std::optional<Barrera> barrera(const Problema& p, int J, const std::vector<double>& R,
+                               const std::vector<double>& V) {
     if (!p.extensiones.exterior || J == 0) {
         return std::nullopt;
     }
-    std::size_t fondo = 0;
+    std::vector<double> VJ(R.size());
     for (std::size_t i = 0; i < R.size(); ++i) {
-        if (p.VJ(J, R[i]) < p.VJ(J, R[fondo])) {
-            fondo = i;
-        }
+        VJ[i] = V[i] + centrifugo(J, p.mu, R[i]);
     }
-    std::size_t cima = fondo;
-    for (std::size_t i = fondo; i < R.size(); ++i) {
-        if (p.VJ(J, R[i]) > p.VJ(J, R[cima])) {
-            cima = i;
-        }
-    }
+    const std::size_t fondo =
+        static_cast<std::size_t>(std::min_element(VJ.begin(), VJ.end()) - VJ.begin());
+    const std::size_t cima = static_cast<std::size_t>(
+        std::max_element(VJ.begin() + static_cast<std::ptrdiff_t>(fondo), VJ.end()) - VJ.begin());
     const double Vinf = p.extensiones.exterior->Vinf;
-    if (cima == fondo || cima + 1 == R.size() || p.VJ(J, R[cima]) <= Vinf) {
+    if (cima == fondo || cima + 1 == R.size() || VJ[cima] <= Vinf) {
         return std::nullopt;
     }
     // The top between the neighbouring samples, by golden section.
@@ -193,10 +192,41 @@ MallaRadial malla(const Problema& p, double a, double b, double Etope, double Vm
         fronterasElementos(a, b, k, finura * PUNTOS_POR_ONDA, FRACCION_R, {p.RMIN, p.RMAX}), p.mu);
 }
 
-std::vector<double> VJmalla(const Problema& p, const MallaRadial& m, int J) {
+// What the levels read of the curve at a grid's points, evaluated once for every J and every
+// level: each fitted power costs a pow.
+struct CurvaEnMalla {
+    std::vector<double> V, dV;
+    std::vector<std::vector<double>> cambios;        // each alternative's, zero inside the data
+    std::size_t primeroDentro = 0, primeroFuera = 0; // the points inside the data: [first, last)
+};
+
+CurvaEnMalla curvaEnMalla(const Problema& p, const MallaRadial& m) {
+    CurvaEnMalla x;
+    for (const double R : m.R) {
+        x.V.push_back(p.V.V(R));
+        x.dV.push_back(p.V.dV(R));
+    }
+    for (const auto& cambio : p.alternativas) {
+        std::vector<double> dV(m.R.size(), 0.0);
+        for (std::size_t i = 0; i < dV.size(); ++i) {
+            if (m.R[i] < p.RMIN || m.R[i] > p.RMAX) {
+                dV[i] = cambio(m.R[i]);
+            }
+        }
+        x.cambios.push_back(std::move(dV));
+    }
+    const auto dentro = std::lower_bound(m.R.begin(), m.R.end(), p.RMIN);
+    x.primeroDentro = static_cast<std::size_t>(dentro - m.R.begin());
+    x.primeroFuera =
+        static_cast<std::size_t>(std::upper_bound(dentro, m.R.end(), p.RMAX) - m.R.begin());
+    return x;
+}
+
+std::vector<double> VJmalla(const Problema& p, const MallaRadial& m, const CurvaEnMalla& curva,
+                            int J) {
     std::vector<double> V(m.R.size());
     for (std::size_t i = 0; i < V.size(); ++i) {
-        V[i] = p.VJ(J, m.R[i]);
+        V[i] = curva.V[i] + centrifugo(J, p.mu, m.R[i]);
     }
     return V;
 }
@@ -229,25 +259,31 @@ struct Cambios {
     std::vector<double> porAlternativa;
 };
 
-Cambios cambios(const Problema& p, const MallaRadial& m, const std::vector<double>& c) {
+Cambios cambios(const CurvaEnMalla& curva, const std::vector<double>& c) {
     Cambios x;
-    for (const auto& cambio : p.alternativas) {
-        double dE = 0.0;
-        for (std::size_t i = 0; i < c.size(); ++i) {
-            // Where chi has died away (most of a long tail for the deep levels) nothing counts.
-            const double peso = c[i] * c[i];
-            if (peso > PESO_DESPRECIABLE && (m.R[i] < p.RMIN || m.R[i] > p.RMAX)) {
-                dE += peso * cambio(m.R[i]);
+    for (const std::vector<double>& cambio : curva.cambios) {
+        // Only beyond the data does an alternative change anything; where chi has died away
+        // (most of a long tail for the deep levels) nothing counts.
+        const auto suma = [&](std::size_t desde, std::size_t hasta) {
+            double dE = 0.0;
+            for (std::size_t i = desde; i < std::min(hasta, c.size()); ++i) {
+                const double peso = c[i] * c[i];
+                if (peso > PESO_DESPRECIABLE) {
+                    dE += peso * cambio[i];
+                }
             }
-        }
+            return dE;
+        };
+        const double dE = suma(0, curva.primeroDentro) + suma(curva.primeroFuera, c.size());
         x.porAlternativa.push_back(dE);
         x.mayor = std::max(x.mayor, std::fabs(dE));
     }
     return x;
 }
 
-NivelExacto nivel(const Problema& p, const MallaRadial& m, const std::vector<double>& VJ, int J,
-                  int v, double E, const std::vector<double>& c) {
+NivelExacto nivel(const Problema& p, const MallaRadial& m, const CurvaEnMalla& curva,
+                  const std::vector<double>& VJ, int J, int v, double E,
+                  const std::vector<double>& c) {
     const double L = m.b - m.a;
     double vMedio = 0.0, fuerzaInterior = 0.0, fuerzaExterior = 0.0, inversaR2 = 0.0;
     for (std::size_t i = 0; i < m.R.size(); ++i) {
@@ -256,7 +292,7 @@ NivelExacto nivel(const Problema& p, const MallaRadial& m, const std::vector<dou
             continue;
         }
         const double R = m.R[i];
-        const double dVJ = p.V.dV(R) - 2.0 * centrifugo(J, p.mu, R) / R;
+        const double dVJ = curva.dV[i] - 2.0 * centrifugo(J, p.mu, R) / R;
         vMedio += peso * VJ[i];
         fuerzaInterior += peso * (m.b - R) * dVJ;
         fuerzaExterior += peso * (R - m.a) * dVJ;
@@ -291,7 +327,7 @@ NivelExacto nivel(const Problema& p, const MallaRadial& m, const std::vector<dou
     const double cambioPared = std::max(paredInterior, paredExterior) * DESPLAZAMIENTO_PARED;
     n.cerca_pared = cambioPared > CAMBIO_PARED_CM1;
     n.extrapolado = n.r_interior < p.RMIN || n.r_exterior > p.RMAX;
-    n.incertidumbre_cm1 = std::max(cambioPared, cambios(p, m, c).mayor * HARTREE_A_CM1);
+    n.incertidumbre_cm1 = std::max(cambioPared, cambios(curva, c).mayor * HARTREE_A_CM1);
     return n;
 }
 
@@ -358,37 +394,43 @@ double anchura(const Problema& p, int J, double E, double R1, double R2, double 
 void cuasiligados(const Problema& p, int J, const Barrera& b, double a, double Vminimo, int ligados,
                   const OpcionesMalla& opciones, std::vector<NivelExacto>& niveles) {
     const double Vinf = p.extensiones.exterior->Vinf;
-    // Only eigenvalues: most belong to the box beyond the barrier, and one vector is wanted
-    // in the end.
-    const auto autovaloresHasta = [&](double fin) {
-        const MallaRadial m = malla(p, a, fin, b.cima, Vminimo, opciones.finura);
-        return autovalores(m, VJmalla(p, m, J), Vinf, b.cima);
+    const double residuo = RESIDUO_ESCALERA * (b.cima - Vminimo);
+    // Between V_inf and the top lie few eigenvalues: counted and refined one by one.
+    const auto estadosVentana = [&](const MallaRadial& m, const std::vector<double>& VJ) {
+        return autoestadosContando(m, VJ, Vinf, b.cima, residuo);
     };
-    const std::vector<double> guias = autovaloresHasta(b.R);
+    std::vector<double> guias;
+    {
+        const MallaRadial m = malla(p, a, b.R, b.cima, Vminimo, opciones.finura);
+        for (const Autoestado& e : estadosVentana(m, VJmalla(p, m, curvaEnMalla(p, m), J))) {
+            guias.push_back(e.E);
+        }
+    }
     std::vector<NivelExacto> encontrados;
     for (std::size_t k = 0; k < guias.size(); ++k) {
         double E = guias[k];
         for (int i = 0; i < ITERACIONES_CUASILIGADO; ++i) {
             const double fin = tercerPunto(p, J, E, b);
             const MallaRadial m = malla(p, a, fin, b.cima, Vminimo, opciones.finura);
-            const std::vector<double> VJ = VJmalla(p, m, J);
-            // The eigenvalue nearest the guess by inverse iteration; the whole reduction only
-            // when that does not settle or leaves the window.
-            std::optional<double> cercano = autovalorCercano(m, VJ, E);
-            if (!cercano || !(*cercano > Vinf && *cercano <= b.cima)) {
-                const std::vector<double> valores = autovaloresHasta(fin);
-                if (valores.empty()) {
+            const CurvaEnMalla curva = curvaEnMalla(p, m);
+            const std::vector<double> VJ = VJmalla(p, m, curva, J);
+            // The eigenvalue nearest the guess by inverse iteration; every one in the window
+            // only when that does not settle or leaves it.
+            std::optional<Autoestado> cercano = refinaAutoestado(m, VJ, E, {}, residuo);
+            if (!cercano || !(cercano->E > Vinf && cercano->E <= b.cima)) {
+                std::vector<Autoestado> estados = estadosVentana(m, VJ);
+                if (estados.empty()) {
                     break;
                 }
-                cercano =
-                    *std::min_element(valores.begin(), valores.end(), [&](double x, double y) {
-                        return std::fabs(x - E) < std::fabs(y - E);
-                    });
+                cercano = std::move(*std::min_element(
+                    estados.begin(), estados.end(), [&](const Autoestado& x, const Autoestado& y) {
+                        return std::fabs(x.E - E) < std::fabs(y.E - E);
+                    }));
             }
-            E = *cercano;
+            E = cercano->E;
             if (i + 1 == ITERACIONES_CUASILIGADO) {
                 NivelExacto n =
-                    nivel(p, m, VJ, J, ligados + static_cast<int>(k), E, vectorPropio(m, VJ, E));
+                    nivel(p, m, curva, VJ, J, ligados + static_cast<int>(k), E, cercano->c);
                 const auto f = [&](double R) { return p.VJ(J, R) - E; };
                 double R2 = b.R;
                 while (R2 > a && p.VJ(J, R2) > E) {
@@ -445,30 +487,29 @@ struct NivelesDeJ {
     Cambios cambiosFondo;
 };
 
-NivelesDeJ nivelesDeJ(const Problema& p, const MallaRadial& m, int J, double limite,
+NivelesDeJ nivelesDeJ(const Problema& p, const MallaRadial& m, const CurvaEnMalla& curva, int J,
+                      const std::vector<double>& VJ, std::vector<Autoestado> estados, double limite,
                       const std::optional<Barrera>& barreraJ, double a, double Vminimo,
                       const OpcionesMalla& opciones) {
     NivelesDeJ x;
-    const std::vector<double> VJ = VJmalla(p, m, J);
-    // The vectors one by one: those above the first level that feels the grid's end are
-    // never wanted.
-    const std::vector<double> E = autovalores(m, VJ, -INFINITO, limite);
     int ligados = 0;
-    for (std::size_t k = 0; k < E.size(); ++k) {
-        const std::vector<double> c = vectorPropio(m, VJ, E[k]);
-        NivelExacto n = nivel(p, m, VJ, J, static_cast<int>(k), E[k], c);
+    for (std::size_t k = 0; k < estados.size(); ++k) {
+        const double E = estados[k].E;
+        std::vector<double>& c = estados[k].c;
+        NivelExacto n = nivel(p, m, curva, VJ, J, static_cast<int>(k), E, c);
+        // Those above the first level that feels the grid's end are never wanted.
         if (sienteExtremo(p, n)) {
             break;
         }
         if (J == 0) {
-            distorsion(p, m, VJ, E[k], c, n);
+            distorsion(p, m, VJ, E, c, n);
         }
         if (J == 0 && k == 0) {
             x.fondo = n;
-            x.cambiosFondo = cambios(p, m, c);
+            x.cambiosFondo = cambios(curva, c);
         }
         x.niveles.push_back(n);
-        x.vectores.push_back(c);
+        x.vectores.push_back(std::move(c));
         ++ligados;
     }
     if (barreraJ && barreraJ->cima > limite) {
@@ -477,34 +518,98 @@ NivelesDeJ nivelesDeJ(const Problema& p, const MallaRadial& m, int J, double lim
     return x;
 }
 
-// trabajo(i) for i = 0..n-1 on the machine's cores; the first failure in index order is
-// rethrown, so the outcome does not depend on the threads' timing.
-void enParalelo(std::size_t n, const std::function<void(std::size_t)>& trabajo) {
-    std::vector<std::exception_ptr> fallos(n);
-    std::atomic<std::size_t> siguiente = 0;
-    const auto trabaja = [&] {
-        for (std::size_t i = siguiente++; i < n; i = siguiente++) {
-            try {
-                trabajo(i);
-            } catch (...) {
-                fallos[i] = std::current_exception();
-            }
+// The states below one J's limit, eigenvalue and vector, by the whole reduction.
+std::vector<Autoestado> estadosPorReduccion(const MallaRadial& m, const std::vector<double>& VJ,
+                                            double limite, double residuo) {
+    const std::vector<double> E = autovalores(m, VJ, -INFINITO, limite);
+    std::vector<Autoestado> x(E.size());
+    enParalelo(E.size(), [&](std::size_t k) {
+        std::optional<Autoestado> refinado = refinaAutoestado(m, VJ, E[k], {}, residuo);
+        x[k] = refinado && std::fabs(refinado->E - E[k]) <= residuo
+                   ? std::move(*refinado)
+                   : Autoestado{E[k], vectorPropio(m, VJ, E[k])};
+    });
+    return x;
+}
+
+// dE/dx of a state, x = J(J+1): the mean of 1/(2 mu R^2) (Hellmann-Feynman).
+double pendienteRotacional(const Problema& p, const MallaRadial& m, const std::vector<double>& c) {
+    double s = 0.0;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        s += c[i] * c[i] * centrifugo(1, p.mu, m.R[i]) / 2.0;
+    }
+    return s;
+}
+
+// One level of J = 0 followed up the J ladder: each J's guess is the last energy moved along
+// its slope, with the slope's change as curvature, and the last vector starts the iteration.
+// A level that rises past its J's limit is gone for good: E(v, J) grows with J faster than
+// the limit does (where a kept inner wall breaks that, the count in `completos` tells).
+std::vector<std::optional<Autoestado>> escalera(const Problema& p, const MallaRadial& m,
+                                                const std::vector<std::vector<double>>& VJ,
+                                                const std::vector<double>& limites,
+                                                const Autoestado& base, double residuo) {
+    std::vector<std::optional<Autoestado>> x(VJ.size());
+    const Autoestado* anterior = &base;
+    double pendienteAnterior = 0.0;
+    for (std::size_t J = 1; J < VJ.size(); ++J) {
+        const double pendiente = pendienteRotacional(p, m, anterior->c);
+        const double x0 = static_cast<double>((J - 1) * J), x1 = static_cast<double>(J * (J + 1));
+        double E = anterior->E + pendiente * (x1 - x0);
+        if (J >= 2) {
+            const double xAnterior = static_cast<double>((J - 2) * (J - 1));
+            E += 0.5 * (pendiente - pendienteAnterior) / (x0 - xAnterior) * (x1 - x0) * (x1 - x0);
         }
-    };
-    const std::size_t hilos =
-        std::min<std::size_t>(n, std::max(1u, std::thread::hardware_concurrency()));
-    {
-        std::vector<std::jthread> ayudantes;
-        for (std::size_t h = 1; h < hilos; ++h) {
-            ayudantes.emplace_back(trabaja);
+        std::optional<Autoestado> siguiente = refinaAutoestado(m, VJ[J], E, anterior->c, residuo);
+        if (!siguiente || siguiente->E > limites[J]) {
+            break;
         }
-        trabaja();
-    } // joins them
-    for (const std::exception_ptr& fallo : fallos) {
-        if (fallo) {
-            std::rethrow_exception(fallo);
+        x[J] = std::move(siguiente);
+        anterior = &*x[J];
+        pendienteAnterior = pendiente;
+    }
+    return x;
+}
+
+// The ladders found every state below the limit, once each: distinct energies, as many as
+// Sylvester's count says lie below it.
+bool completos(const MallaRadial& m, const std::vector<double>& VJ, double limite,
+               const std::vector<Autoestado>& estados, double residuo) {
+    for (std::size_t k = 1; k < estados.size(); ++k) {
+        if (!(estados[k].E - estados[k - 1].E > 4.0 * residuo)) {
+            return false;
         }
     }
+    return autovaloresDebajo(m, VJ, limite) == static_cast<int>(estados.size());
+}
+
+// The bound states of every J. J = 0 by the whole reduction, O(n^2 kd); its levels are then
+// followed up the J ladder, O(n kd^2) each, the ladders in parallel. A J whose ladders do not
+// account for all its states is reduced whole instead.
+std::vector<std::vector<Autoestado>> estadosLigados(const Problema& p, const MallaRadial& m,
+                                                    const std::vector<std::vector<double>>& VJ,
+                                                    const std::vector<double>& limites,
+                                                    double escala) {
+    std::vector<std::vector<Autoestado>> porJ(VJ.size());
+    const double residuo = RESIDUO_ESCALERA * escala;
+    porJ[0] = estadosPorReduccion(m, VJ[0], limites[0], residuo);
+    std::vector<std::vector<std::optional<Autoestado>>> escaleras(porJ[0].size());
+    enParalelo(escaleras.size(), [&](std::size_t v) {
+        escaleras[v] = escalera(p, m, VJ, limites, porJ[0][v], residuo);
+    });
+    enParalelo(VJ.size() - 1, [&](std::size_t i) {
+        const std::size_t J = i + 1;
+        std::vector<Autoestado> estados;
+        for (auto& e : escaleras) {
+            if (e[J]) {
+                estados.push_back(std::move(*e[J]));
+            }
+        }
+        porJ[J] = completos(m, VJ[J], limites[J], estados, residuo)
+                      ? std::move(estados)
+                      : estadosPorReduccion(m, VJ[J], limites[J], residuo);
+    });
+    return porJ;
 }
 
 NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opciones) {
@@ -524,14 +629,15 @@ NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opcion
     }
     const double b = extremoExterior(p);
     const std::vector<double> muestras = muestrasR(p.RMIN, b);
-    double Vminimo = INFINITO;
+    std::vector<double> Vmuestras;
     for (const double R : muestras) {
-        Vminimo = std::min(Vminimo, p.V.V(R));
+        Vmuestras.push_back(p.V.V(R));
     }
+    const double Vminimo = *std::min_element(Vmuestras.begin(), Vmuestras.end());
     std::vector<std::optional<Barrera>> barreras;
     double Etope = -INFINITO;
     for (int J = 0; J <= JMAX; ++J) {
-        barreras.push_back(barrera(p, J, muestras));
+        barreras.push_back(barrera(p, J, muestras, Vmuestras));
         if (barreras.back() && !p.extensiones.interior) {
             barreras.back()->cima = std::min(barreras.back()->cima, p.VJ(J, p.RMIN));
         }
@@ -546,10 +652,17 @@ NivelesExactos resuelve(const Problema& p, int JMAX, const OpcionesMalla& opcion
     // cost hundreds of points.
     const double Eligados = *std::max_element(limites.begin(), limites.end());
     const MallaRadial m = malla(p, a, b, Eligados, Vminimo, opciones.finura);
+    const CurvaEnMalla curva = curvaEnMalla(p, m);
+    std::vector<std::vector<double>> VJ;
+    for (int J = 0; J <= JMAX; ++J) {
+        VJ.push_back(VJmalla(p, m, curva, J));
+    }
+    std::vector<std::vector<Autoestado>> estados =
+        estadosLigados(p, m, VJ, limites, Eligados - Vminimo);
     std::vector<NivelesDeJ> porJ(static_cast<std::size_t>(JMAX + 1));
     enParalelo(porJ.size(), [&](std::size_t J) {
-        porJ[J] =
-            nivelesDeJ(p, m, static_cast<int>(J), limites[J], barreras[J], a, Vminimo, opciones);
+        porJ[J] = nivelesDeJ(p, m, curva, static_cast<int>(J), VJ[J], std::move(estados[J]),
+                             limites[J], barreras[J], a, Vminimo, opciones);
     });
     exactos.funciones.R = m.R;
     exactos.funciones.peso = m.peso;
@@ -639,7 +752,7 @@ FuncionOnda funcionOnda(const Potencial& potencial, const Extensiones& extension
     const MallaRadial m = malla(p, a, b, Etope, Vminimo, opciones.finura);
     // Between walls any state can be drawn; on the extended curve only the bound ones.
     const bool extendida = extensiones.interior || extensiones.exterior;
-    const std::vector<double> VJ = VJmalla(p, m, J);
+    const std::vector<double> VJ = VJmalla(p, m, curvaEnMalla(p, m), J);
     const std::vector<double> E = autovalores(m, VJ, -INFINITO, extendida ? Etope : INFINITO);
     if (static_cast<std::size_t>(v) >= E.size()) {
         return f;

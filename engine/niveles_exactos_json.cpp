@@ -1,14 +1,13 @@
 #include "niveles_exactos_json.h"
 
 #include "constantes_fisicas.h"
+#include "paralelo.h"
+
+#include <utility>
 
 namespace curvifit {
 
 namespace {
-
-nlohmann::json opcional(const std::optional<double>& x) {
-    return x ? nlohmann::json(*x) : nlohmann::json(nullptr);
-}
 
 std::optional<double> opcionalDesde(const nlohmann::json& j, const char* nombre) {
     if (!j.contains(nombre) || j.at(nombre).is_null()) {
@@ -17,24 +16,29 @@ std::optional<double> opcionalDesde(const nlohmann::json& j, const char* nombre)
     return j.at(nombre).get<double>();
 }
 
-nlohmann::json nivelJson(const NivelExacto& n) {
-    return {
-        {"v", n.v},
-        {"J", n.J},
-        {"e_cm1", n.e_cm1},
-        {"e_hartree", n.e_hartree},
-        {"r_inner_bohr", n.r_interior},
-        {"r_outer_bohr", n.r_exterior},
-        {"bv_cm1", opcional(n.bv_cm1)},
-        {"dv_cm1", opcional(n.dv_cm1)},
-        {"hv_cm1", opcional(n.hv_cm1)},
-        {"lv_cm1", opcional(n.lv_cm1)},
-        {"wall_sensitivity_cm1_per_bohr", {n.sensibilidad_interior, n.sensibilidad_exterior}},
-        {"near_wall", n.cerca_pared},
-        {"extrapolated", n.extrapolado},
-        {"uncertainty_cm1", n.incertidumbre_cm1},
-        {"quasibound", n.cuasiligado},
-        {"width_cm1", n.anchura_cm1 ? nlohmann::json(*n.anchura_cm1) : nlohmann::json(nullptr)}};
+nlohmann::ordered_json opcional(const std::optional<double>& x) {
+    return x ? nlohmann::ordered_json(*x) : nlohmann::ordered_json(nullptr);
+}
+
+// Thousands of these: built in the result file's own ordered type (a conversion would copy
+// each), with the keys in the order a sorted map gave them before.
+nlohmann::ordered_json nivelJson(const NivelExacto& n) {
+    return {{"J", n.J},
+            {"bv_cm1", opcional(n.bv_cm1)},
+            {"dv_cm1", opcional(n.dv_cm1)},
+            {"e_cm1", n.e_cm1},
+            {"e_hartree", n.e_hartree},
+            {"extrapolated", n.extrapolado},
+            {"hv_cm1", opcional(n.hv_cm1)},
+            {"lv_cm1", opcional(n.lv_cm1)},
+            {"near_wall", n.cerca_pared},
+            {"quasibound", n.cuasiligado},
+            {"r_inner_bohr", n.r_interior},
+            {"r_outer_bohr", n.r_exterior},
+            {"uncertainty_cm1", n.incertidumbre_cm1},
+            {"v", n.v},
+            {"wall_sensitivity_cm1_per_bohr", {n.sensibilidad_interior, n.sensibilidad_exterior}},
+            {"width_cm1", opcional(n.anchura_cm1)}};
 }
 
 NivelExacto nivelDesdeJson(const nlohmann::json& j) {
@@ -122,11 +126,11 @@ std::optional<Disociacion> disociacionDesdeJson(const nlohmann::json& j) {
 
 } // namespace
 
-nlohmann::json nivelesExactosJson(const NivelesExactos& exactos) {
-    nlohmann::json niveles = nlohmann::json::array();
-    for (const NivelExacto& n : exactos.niveles) {
-        niveles.push_back(nivelJson(n));
-    }
+nlohmann::ordered_json nivelesExactosJson(const NivelesExactos& exactos) {
+    // A heavy molecule has thousands of levels: their objects are built side by side.
+    nlohmann::ordered_json::array_t objetos(exactos.niveles.size());
+    enParalelo(objetos.size(), [&](std::size_t k) { objetos[k] = nivelJson(exactos.niveles[k]); });
+    nlohmann::ordered_json niveles(std::move(objetos));
     nlohmann::json constantes = nullptr;
     if (exactos.constantes) {
         const ConstantesDeNiveles& c = *exactos.constantes;
@@ -142,16 +146,16 @@ nlohmann::json nivelesExactosJson(const NivelesExactos& exactos) {
         dunham = {{"Y10", Y[1][0]}, {"Y20", Y[2][0]}, {"Y30", Y[3][0]}, {"Y01", Y[0][1]},
                   {"Y11", Y[1][1]}, {"Y21", Y[2][1]}, {"Y02", Y[0][2]}, {"Y12", Y[1][2]}};
     }
-    return {{"hartree_to_cm1", HARTREE_A_CM1},
-            {"jmax", exactos.JMAX},
-            {"r_min_bohr", exactos.RMIN},
-            {"r_max_bohr", exactos.RMAX},
-            {"levels", niveles},
-            {"limit_cm1", exactos.limite_cm1},
-            {"constants_from_levels", constantes},
-            {"extension", extensionJson(exactos.extensiones)},
+    return {{"constants_from_levels", constantes},
             {"dissociation", disociacionJson(exactos.disociacion)},
-            {"dunham", dunham}};
+            {"dunham", dunham},
+            {"extension", extensionJson(exactos.extensiones)},
+            {"hartree_to_cm1", HARTREE_A_CM1},
+            {"jmax", exactos.JMAX},
+            {"levels", std::move(niveles)},
+            {"limit_cm1", exactos.limite_cm1},
+            {"r_max_bohr", exactos.RMAX},
+            {"r_min_bohr", exactos.RMIN}};
 }
 
 NivelesExactos nivelesExactosDesdeJson(const nlohmann::json& j) {

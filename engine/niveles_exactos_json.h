@@ -7,7 +7,7 @@
 
 namespace curvifit {
 
-nlohmann::json nivelesExactosJson(const NivelesExactos& exactos);
+nlohmann::ordered_json nivelesExactosJson(const NivelesExactos& exactos);
 
 // Throws nlohmann::json::exception when a member is missing or of the wrong type.
 NivelesExactos nivelesExactosDesdeJson(const nlohmann::json& j);
