@@ -1,11 +1,15 @@
 #include "espectro.h"
 
+#include "paralelo.h"
+
 #include <Eigen/Dense>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 namespace curvifit {
 
@@ -64,34 +68,37 @@ std::map<int, FuncionesDeJ> funcionesPorJ(const NivelesExactos& exactos) {
 }
 
 // Every line between J and J + 1: the DVR quadrature makes <a|mu|b> = sum c_a mu c_b.
-void lineasEntre(const FuncionesDeJ& bajo, const FuncionesDeJ& alto, const Eigen::VectorXd& mu,
-                 Espectro& e) {
+std::vector<LineaEspectral> lineasEntre(const FuncionesDeJ& bajo, const FuncionesDeJ& alto,
+                                        const Eigen::VectorXd& mu,
+                                        const std::vector<NivelEspectro>& niveles) {
+    std::vector<LineaEspectral> lineas;
     const Eigen::MatrixXd M = bajo.C.transpose() * mu.asDiagonal() * alto.C;
     for (Eigen::Index a = 0; a < M.rows(); ++a) {
         for (Eigen::Index b = 0; b < M.cols(); ++b) {
             std::size_t sup = alto.niveles[static_cast<std::size_t>(b)];
             std::size_t inf = bajo.niveles[static_cast<std::size_t>(a)];
-            if (e.niveles[sup].e_cm1 < e.niveles[inf].e_cm1) {
+            if (niveles[sup].e_cm1 < niveles[inf].e_cm1) {
                 std::swap(sup, inf);
             }
             LineaEspectral l;
             l.superior = sup;
             l.inferior = inf;
-            l.v_sup = e.niveles[sup].v;
-            l.j_sup = e.niveles[sup].J;
-            l.v_inf = e.niveles[inf].v;
-            l.j_inf = e.niveles[inf].J;
+            l.v_sup = niveles[sup].v;
+            l.j_sup = niveles[sup].J;
+            l.v_inf = niveles[inf].v;
+            l.j_inf = niveles[inf].J;
             l.rama = l.j_sup > l.j_inf ? 'R' : 'P';
-            l.numero_onda_cm1 = e.niveles[sup].e_cm1 - e.niveles[inf].e_cm1;
+            l.numero_onda_cm1 = niveles[sup].e_cm1 - niveles[inf].e_cm1;
             l.momento_debye = M(a, b);
-            l.e_inferior_cm1 = e.niveles[inf].e_cm1;
+            l.e_inferior_cm1 = niveles[inf].e_cm1;
             l.einstein_a_s1 =
                 coeficienteEinsteinA(l.numero_onda_cm1, l.momento_debye, l.j_sup, l.j_inf);
             if (l.numero_onda_cm1 > 0.0) {
-                e.lineas.push_back(l);
+                lineas.push_back(l);
             }
         }
     }
+    return lineas;
 }
 
 void vidas(Espectro& e) {
@@ -180,10 +187,19 @@ Espectro calculaEspectro(const NivelesExactos& exactos, const CurvaDipolo& dipol
         mu[static_cast<Eigen::Index>(i)] = dipolo.valor(f.R[i]);
     }
     const std::map<int, FuncionesDeJ> porJ = funcionesPorJ(exactos);
+    std::vector<std::pair<const FuncionesDeJ*, const FuncionesDeJ*>> pares;
     for (const auto& [J, bajo] : porJ) {
         if (const auto alto = porJ.find(J + 1); alto != porJ.end()) {
-            lineasEntre(bajo, alto->second, mu, e);
+            pares.emplace_back(&bajo, &alto->second);
         }
+    }
+    // Each pair of J is a matrix product of its own: side by side on the cores.
+    std::vector<std::vector<LineaEspectral>> porPar(pares.size());
+    enParalelo(pares.size(), [&](std::size_t k) {
+        porPar[k] = lineasEntre(*pares[k].first, *pares[k].second, mu, e.niveles);
+    });
+    for (const std::vector<LineaEspectral>& lineas : porPar) {
+        e.lineas.insert(e.lineas.end(), lineas.begin(), lineas.end());
     }
     std::sort(e.lineas.begin(), e.lineas.end(),
               [](const auto& a, const auto& b) { return a.numero_onda_cm1 < b.numero_onda_cm1; });
