@@ -583,6 +583,66 @@ bool completos(const MallaRadial& m, const std::vector<double>& VJ, double limit
     return autovaloresDebajo(m, VJ, limite) == static_cast<int>(estados.size());
 }
 
+// The states below the J = 0 limit without the reduction: each level refined from its
+// semiclassical guess, the phase integral of k(R) = pi (v + 1/2) (on the grid's own
+// quadrature, good to a small share of a spacing, which is all inverse iteration needs), the
+// levels side by side. Any the guesses miss above the last are counted and found in what
+// is left of the window; none when the count still disagrees (the caller then reduces).
+std::optional<std::vector<Autoestado>> estadosSemiclasicos(const Problema& p, const MallaRadial& m,
+                                                           const std::vector<double>& V,
+                                                           double limite, double residuo) {
+    const double Vmin = *std::min_element(V.begin(), V.end());
+    const auto fase = [&](double E) {
+        double s = 0.0;
+        for (std::size_t i = 0; i < V.size(); ++i) {
+            if (V[i] < E) {
+                s += m.peso[i] * std::sqrt(2.0 * p.mu * (E - V[i]));
+            }
+        }
+        return s;
+    };
+    const double faseLimite = fase(limite);
+    const auto niveles = static_cast<std::size_t>(std::max(0.0, faseLimite / PI + 0.5));
+    std::vector<std::optional<Autoestado>> refinados(niveles);
+    enParalelo(niveles, [&](std::size_t v) {
+        const double objetivo = PI * (static_cast<double>(v) + 0.5);
+        const double E = raiz([&](double x) { return objetivo - fase(x); }, Vmin, limite);
+        refinados[v] = refinaAutoestado(m, V, E, {}, residuo);
+        // Once more with the eigenvalue itself as shift: the vector then comes out exact to
+        // rounding, as the distortion constants of J = 0 want, not just to the residual.
+        if (refinados[v]) {
+            refinados[v] = refinaAutoestado(m, V, refinados[v]->E, refinados[v]->c, residuo);
+        }
+    });
+    std::vector<Autoestado> estados;
+    for (std::optional<Autoestado>& e : refinados) {
+        if (!e) {
+            return std::nullopt;
+        }
+        if (e->E <= limite) {
+            estados.push_back(std::move(*e));
+        }
+    }
+    std::sort(estados.begin(), estados.end(),
+              [](const Autoestado& a, const Autoestado& b) { return a.E < b.E; });
+    const int debajo = autovaloresDebajo(m, V, limite);
+    if (static_cast<int>(estados.size()) < debajo) {
+        const double desde = estados.empty() ? Vmin - 1.0 : estados.back().E + 2.0 * residuo;
+        for (Autoestado& e : autoestadosContando(m, V, desde, limite, residuo)) {
+            estados.push_back(std::move(e));
+        }
+    }
+    for (std::size_t k = 1; k < estados.size(); ++k) {
+        if (!(estados[k].E - estados[k - 1].E > 4.0 * residuo)) {
+            return std::nullopt;
+        }
+    }
+    if (static_cast<int>(estados.size()) != debajo) {
+        return std::nullopt;
+    }
+    return estados;
+}
+
 // The bound states of every J. J = 0 by the whole reduction, O(n^2 kd); its levels are then
 // followed up the J ladder, O(n kd^2) each, the ladders in parallel. A J whose ladders do not
 // account for all its states is reduced whole instead.
@@ -592,7 +652,10 @@ std::vector<std::vector<Autoestado>> estadosLigados(const Problema& p, const Mal
                                                     double escala) {
     std::vector<std::vector<Autoestado>> porJ(VJ.size());
     const double residuo = RESIDUO_ESCALERA * escala;
-    porJ[0] = estadosPorReduccion(m, VJ[0], limites[0], residuo);
+    std::optional<std::vector<Autoestado>> semiclasicos =
+        estadosSemiclasicos(p, m, VJ[0], limites[0], residuo);
+    porJ[0] = semiclasicos ? std::move(*semiclasicos)
+                           : estadosPorReduccion(m, VJ[0], limites[0], residuo);
     std::vector<std::vector<std::optional<Autoestado>>> escaleras(porJ[0].size());
     enParalelo(escaleras.size(), [&](std::size_t v) {
         escaleras[v] = escalera(p, m, VJ, limites, porJ[0][v], residuo);
