@@ -64,7 +64,10 @@ def corre(dir_caso, caso):
         if r.returncode != 0:
             raise RuntimeError("curvifit terminó con estado %d: %s" % (r.returncode, r.stderr.strip()))
         with open(os.path.join(trabajo, "result", caso["documento"] + ".json"), encoding="utf-8") as f:
-            return json.load(f)
+            res = json.load(f)
+        if (res.get("format"), res.get("version")) != ("oscilab-results", 1):
+            raise RuntimeError("result/%s.json no es oscilab-results versión 1" % caso["documento"])
+        return res
 
 
 def cifra(x):
