@@ -1,5 +1,5 @@
 // oscilab's own command-line options, answered before any window (or display) is needed:
-//   oscilab [FICHERO.qvd]   oscilab --help   oscilab --version
+//   oscilab [--lang es|en] [FICHERO.qvd]   oscilab --help   oscilab --version
 #pragma once
 
 #include <optional>
