@@ -48,6 +48,23 @@ bool pideIngles(const std::vector<std::string>& argumentos) {
 
 } // namespace
 
+std::optional<std::string> errorLineaOrdenes(const std::vector<std::string>& argumentos) {
+    for (std::size_t i = 0; i < argumentos.size() && argumentos[i] != "--"; ++i) {
+        std::string valor;
+        if (argumentos[i] == "--lang") {
+            valor = i + 1 < argumentos.size() ? argumentos[i + 1] : "";
+        } else if (argumentos[i].starts_with("--lang=")) {
+            valor = argumentos[i].substr(7);
+        } else {
+            continue;
+        }
+        if (valor != "es" && valor != "en") {
+            return "oscilab: --lang necesita es o en (se dio \"" + valor + "\")\n";
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> respuestaLineaOrdenes(const std::vector<std::string>& argumentos) {
     for (const std::string& palabra : argumentos) {
         if (palabra == "--") {

@@ -13,4 +13,8 @@ namespace oscilab {
 // Words after "--" are file names.
 std::optional<std::string> respuestaLineaOrdenes(const std::vector<std::string>& argumentos);
 
+// What to print on standard error and exit with status 2 for: --lang without "es" or "en"
+// after it. std::nullopt when the options are usable.
+std::optional<std::string> errorLineaOrdenes(const std::vector<std::string>& argumentos);
+
 } // namespace oscilab

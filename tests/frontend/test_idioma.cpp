@@ -48,6 +48,12 @@ TEST(Idioma, TheLanguageIsNoDocumentAndTheHelpSaysSo) {
     const std::string ayuda = respuestaLineaOrdenes({"--help"}).value_or("");
     EXPECT_NE(ayuda.find("--lang es|en"), std::string::npos);
     EXPECT_EQ(ayuda.rfind("Uso: oscilab", 0), 0u);
+    EXPECT_EQ(errorLineaOrdenes({"--lang", "en", "H2.qvd"}), std::nullopt);
+    EXPECT_EQ(errorLineaOrdenes({"--", "--lang", "xx"}), std::nullopt); // a file of that name
+    for (const auto& malo : {std::vector<std::string>{"--lang"}, {"--lang", "fr"}, {"--lang=EN"}}) {
+        EXPECT_NE(errorLineaOrdenes(malo).value_or("").find("--lang necesita es o en"),
+                  std::string::npos);
+    }
     EXPECT_EQ(
         respuestaLineaOrdenes({"--lang", "en", "--help"}).value_or("").rfind("Usage: oscilab", 0),
         0u);
