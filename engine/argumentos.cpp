@@ -55,6 +55,17 @@ MasasIsotopologo leeMasas(const std::string& texto) {
     return masas;
 }
 
+// The language of the JSON warnings' texts: "es" or "en".
+IdiomaAvisos leeIdioma(const std::string& texto) {
+    if (texto == "es") {
+        return IdiomaAvisos::Espanol;
+    }
+    if (texto == "en") {
+        return IdiomaAvisos::Ingles;
+    }
+    throw errorArgumento("--lang necesita es o en (se dio \"" + texto + "\")");
+}
+
 // The spectrum's temperature: a positive number of kelvin, "." for decimals.
 constexpr double TEMPERATURA_MAXIMA_K = 1e5;
 
@@ -98,6 +109,8 @@ const std::array OPCIONES{
                a.temperatura = leeTemperatura("--temperatura", v);
            }},
     Opcion{"--exomol", Valor::Ninguno, [](Argumentos& a, const std::string&) { a.exomol = true; }},
+    Opcion{"--lang", Valor::Obligatorio,
+           [](Argumentos& a, const std::string& v) { a.idioma = leeIdioma(v); }},
     Opcion{"--explorar", Valor::SiHay, [](Argumentos& a, const std::string& v) { a.explorar = v; }},
     Opcion{"--json", Valor::Ninguno, [](Argumentos& a, const std::string&) { a.json = true; }},
     Opcion{"--help", Valor::Ninguno, [](Argumentos& a, const std::string&) { a.ayuda = true; }},
@@ -161,7 +174,7 @@ Argumentos leeArgumentos(int argc, const char* const* argv) {
 }
 
 std::string textoAyuda() {
-    return "Uso: curvifit [--jmax N] [--cola N] [--masas M1,M2]... NOMBRE\n"
+    return "Uso: curvifit [--jmax N] [--cola N] [--masas M1,M2]... [--lang es|en] NOMBRE\n"
            "     curvifit --explorar NOMBRE [--json]\n"
            "     curvifit --help | --version\n"
            "\n"
@@ -178,6 +191,9 @@ std::string textoAyuda() {
            "  --temperatura T    temperatura del espectro infrarrojo, en K (por defecto 296)\n"
            "  --exomol           escribe también result/NOMBRE.states y result/NOMBRE.trans\n"
            "  --masas M1,M2      añade el isotopólogo de esas masas atómicas (u); repetible\n"
+           "  --lang es|en       idioma del texto de los avisos de result/NOMBRE.json (por\n"
+           "                     defecto es); sus códigos, el informe y el fichero de la\n"
+           "                     curva no cambian\n"
            "  --explorar NOMBRE  ordena conjuntos de potencias candidatos, sin escribir\n"
            "                     ficheros de resultados\n"
            "  --json             con --explorar: la salida en JSON\n"

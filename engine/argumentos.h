@@ -1,10 +1,12 @@
 // curvifit's command line: options and the document's name in any order.
-//   curvifit [--jmax N] [--cola N] [--masas M1,M2]... [--temperatura T] [--exomol] NAME
+//   curvifit [--jmax N] [--cola N] [--masas M1,M2]... [--temperatura T] [--exomol]
+//            [--lang es|en] NAME
 //   curvifit --explorar NAME [--json]
 //   curvifit --help | --version
 // "--" ends the options: a word after it is the name even when it starts with "--".
 #pragma once
 
+#include "avisos.h"
 #include "espectro.h"
 #include "isotopologos.h"
 #include "niveles_exactos.h"
@@ -16,16 +18,17 @@
 namespace curvifit {
 
 struct Argumentos {
-    std::string nombre;                         // the document, as given (ABRE_FICH trims it)
-    int jmax = JMAX_DEFECTO;                    // highest J of the exact levels
-    int cola = COLA_DEFECTO;                    // the exponent n of the curve's -Cn/R^n tail
-    double temperatura = TEMPERATURA_DEFECTO_K; // K, of the spectrum's intensities
-    bool exomol = false;                        // --exomol: result/NAME.states and .trans
-    std::optional<std::string> explorar;        // --explorar NAME
-    bool json = false;                          // --json
-    std::vector<MasasIsotopologo> masas;        // each --masas M1,M2, in the order given
-    bool ayuda = false;                         // --help: usage on standard output, nothing run
-    bool version = false;                       // --version
+    std::string nombre;                          // the document, as given (ABRE_FICH trims it)
+    int jmax = JMAX_DEFECTO;                     // highest J of the exact levels
+    int cola = COLA_DEFECTO;                     // the exponent n of the curve's -Cn/R^n tail
+    double temperatura = TEMPERATURA_DEFECTO_K;  // K, of the spectrum's intensities
+    bool exomol = false;                         // --exomol: result/NAME.states and .trans
+    std::optional<std::string> explorar;         // --explorar NAME
+    bool json = false;                           // --json
+    std::vector<MasasIsotopologo> masas;         // each --masas M1,M2, in the order given
+    bool ayuda = false;                          // --help: usage on standard output, nothing run
+    bool version = false;                        // --version
+    IdiomaAvisos idioma = IdiomaAvisos::Espanol; // --lang es|en: the JSON warnings' texts
 };
 
 // Arguments after the program's name. Throws ErrorMotor (Salida::DatosNoAdmitidos) for an

@@ -26,7 +26,8 @@ std::vector<Aviso> avisosAjuste(const DatosEntrada& datos, const Ajuste& ajuste,
                           "El ajuste descarta " + std::to_string(ajuste.svd.descartados) + " de " +
                               std::to_string(m) +
                               " valores singulares: los datos no determinan todos los "
-                              "coeficientes. Conviene usar menos potencias."});
+                              "coeficientes. Conviene usar menos potencias.",
+                          {std::to_string(ajuste.svd.descartados), std::to_string(m)}});
     }
     const double rms = residuoCuadraticoMedio(datos, ajuste);
     const double intervalo = datos.EMAX - datos.EMIN;
@@ -34,14 +35,16 @@ std::vector<Aviso> avisosAjuste(const DatosEntrada& datos, const Ajuste& ajuste,
         avisos.push_back({"rms_above_one_percent",
                           "El residuo cuadrático medio del ajuste (" + numero(rms) +
                               " hartree) supera el 1 % del intervalo de energías de los datos (" +
-                              numero(intervalo) + " hartree)."});
+                              numero(intervalo) + " hartree).",
+                          {numero(rms), numero(intervalo)}});
     }
     if (k.XEQ < datos.RMIN || k.XEQ > datos.RMAX) {
         avisos.push_back({"re_outside_data",
                           "La distancia de equilibrio (" + numero(k.XEQ) +
                               " bohr) queda fuera del intervalo de distancias de los datos (" +
                               numero(datos.RMIN) + " a " + numero(datos.RMAX) +
-                              " bohr): es una extrapolación."});
+                              " bohr): es una extrapolación.",
+                          {numero(k.XEQ), numero(datos.RMIN), numero(datos.RMAX)}});
     }
     return avisos;
 }

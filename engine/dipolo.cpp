@@ -215,8 +215,9 @@ DipoloDelDocumento dipoloDelDocumento(const std::string& rutaDip, double re_bohr
         }
         d.curva = ajustaDipolo(leeDipolo(entrada, rutaDip), re_bohr);
     } catch (const ErrorMotor& e) {
-        d.avisos.push_back(
-            {"dipole_file_refused", std::string(e.what()) + ". No se calcula el espectro."});
+        d.avisos.push_back({"dipole_file_refused",
+                            std::string(e.what()) + ". No se calcula el espectro.",
+                            {e.what()}});
         return d;
     }
     if (d.curva->rms_debye >= RMS_DIPOLO_DEBYE) {
@@ -224,7 +225,8 @@ DipoloDelDocumento dipoloDelDocumento(const std::string& rutaDip, double re_bohr
             {"dipole_fit_rms",
              "Ningún polinomio de grado hasta " + std::to_string(d.curva->potencias.size() - 1) +
                  " ajusta el momento dipolar con un error cuadrático medio menor que 1e-4 D: "
-                 "se usa el de grado más alto."});
+                 "se usa el de grado más alto.",
+             {std::to_string(d.curva->potencias.size() - 1)}});
     }
     return d;
 }

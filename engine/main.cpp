@@ -75,8 +75,9 @@ int main(int argc, char** argv) {
                       << ") no hay espectro: no se escriben los ficheros ExoMol.\n";
         }
         puntoDeParada(PARADA_INFORME);
-        escribeResultadoJson(rutas.FICHJSON, resultadoJson(rutas.FICHDATOS, datos, resultado,
-                                                           exactos, isotopologos, espectro));
+        escribeResultadoJson(rutas.FICHJSON,
+                             resultadoJson(rutas.FICHDATOS, datos, resultado, exactos, isotopologos,
+                                           espectro, argumentos.idioma));
         puntoDeParada(PARADA_JSON);
         ficheros.scs.close();
         ficheros.res.close();

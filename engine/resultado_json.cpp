@@ -140,13 +140,13 @@ Json nivelesJson(const Niveles& niveles) {
 }
 
 Json avisosJson(const DatosEntrada& datos, const Resultado& resultado,
-                const NivelesExactos& exactos) {
+                const NivelesExactos& exactos, IdiomaAvisos idioma) {
     std::vector<Aviso> avisos = avisosAjuste(datos, resultado.ajuste, resultado.constantes);
     const std::vector<Aviso> deNiveles = avisosNiveles(exactos);
     avisos.insert(avisos.end(), deNiveles.begin(), deNiveles.end());
     Json lista = Json::array();
     for (const Aviso& aviso : avisos) {
-        lista.push_back({{"code", aviso.codigo}, {"text", aviso.texto}});
+        lista.push_back({{"code", aviso.codigo}, {"text", textoAviso(aviso, idioma)}});
     }
     return lista;
 }
@@ -193,7 +193,7 @@ ErrorMotor errorEscritura(const std::string& ruta) {
 Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
                    const Resultado& resultado, const NivelesExactos& exactos,
                    const std::vector<Isotopologo>& isotopologos,
-                   const EspectroDelResultado& espectro) {
+                   const EspectroDelResultado& espectro, IdiomaAvisos idioma) {
     std::vector<double> ajustadas;
     for (double r : datos.RDAT) {
         ajustadas.push_back(energiaAjustada(resultado.ajuste.ACOEF, datos.POTUSADA, r));
@@ -219,9 +219,10 @@ Json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
     documento["isotopologues"] = isotopologosJson(datos, resultado.ajuste, isotopologos, C);
     anadeConstantesDeNiveles(documento["constants"], exactos);
     documento["spectrum"] = espectroJson(espectro.espectro);
-    documento["warnings"] = avisosJson(datos, resultado, exactos);
+    documento["warnings"] = avisosJson(datos, resultado, exactos, idioma);
     for (const Aviso& aviso : espectro.avisos) {
-        documento["warnings"].push_back({{"code", aviso.codigo}, {"text", aviso.texto}});
+        documento["warnings"].push_back(
+            {{"code", aviso.codigo}, {"text", textoAviso(aviso, idioma)}});
     }
     return documento;
 }

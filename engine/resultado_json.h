@@ -2,6 +2,7 @@
 // results, in the schema "oscilab-results" version 1 (README, "Result file").
 #pragma once
 
+#include "avisos.h"
 #include "datos_motor.h"
 #include "espectro.h"
 #include "incertidumbres.h"
@@ -23,11 +24,13 @@ namespace curvifit {
 constexpr int VERSION_RESULTADO_JSON = 1;
 
 // The whole document for a complete run; FICHDATOS is the data file's path as read. The
-// added isotopic species go into "isotopologues", empty when none was asked for.
+// added isotopic species go into "isotopologues", empty when none was asked for. The
+// warnings' texts are in `idioma`.
 nlohmann::ordered_json resultadoJson(const std::string& FICHDATOS, const DatosEntrada& datos,
                                      const Resultado& resultado, const NivelesExactos& exactos,
                                      const std::vector<Isotopologo>& isotopologos = {},
-                                     const EspectroDelResultado& espectro = {});
+                                     const EspectroDelResultado& espectro = {},
+                                     IdiomaAvisos idioma = IdiomaAvisos::Espanol);
 
 // Writes the document to a temporary file beside `ruta` (`ruta` + ".tmp"), waits until it is
 // on disk and renames it into place, so that `ruta` never holds half a document. Throws ErrorMotor

@@ -11,6 +11,10 @@ int main(int argc, char** argv) {
         std::cout << *respuesta;
         return 0;
     }
+    if (const auto error = oscilab::errorLineaOrdenes({argv + 1, argv + argc})) {
+        std::cerr << *error;
+        return 2;
+    }
     QApplication app(argc, argv);
     return oscilab::arrancaOscilab(app);
 }

@@ -7,6 +7,7 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-svg-dev
+  qt6-tools-dev qt6-l10n-tools
   libfreexl-dev libzip-dev
   libeigen3-dev liblapack-dev
   nlohmann-json3-dev

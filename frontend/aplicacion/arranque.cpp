@@ -1,6 +1,7 @@
 #include "aplicacion/arranque.h"
 
 #include "compartido/carpetas.h"
+#include "compartido/idioma.h"
 #include "document/frmcurvi.h"
 #include "windows/datos_instalacion.h"
 #include "windows/dibujos.h"
@@ -9,20 +10,21 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
+#include <QSettings>
 
 #include <clocale>
+#include <iostream>
 #include <memory>
 
 namespace oscilab {
 
-void preparaIdiomaYNumeros(QApplication& app) {
-    auto* traductor = new QTranslator(&app);
-    if (traductor->load(QStringLiteral("qtbase_es"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(traductor);
+void preparaIdiomaYNumeros(QApplication& app, const QString& dirprograma) {
+    const Idioma idioma = idiomaDeArranque(QApplication::arguments(), *ajustesUsuario());
+    if (!instalaIdioma(app, idioma,
+                       carpetaCompartida(dirprograma) + QStringLiteral("traducciones"))) {
+        std::cerr << "oscilab: no se encuentra la traducción al inglés; la interfaz sigue en "
+                     "español\n";
     }
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_NUMERIC, "C");
@@ -31,6 +33,10 @@ void preparaIdiomaYNumeros(QApplication& app) {
 std::optional<QString> documentoDeArgumentos(const QStringList& argumentos) {
     for (qsizetype i = 1; i < argumentos.size(); ++i) {
         const QString& a = argumentos[i];
+        if (a == QLatin1String("--lang")) {
+            ++i; // its value names a language, not a document
+            continue;
+        }
         if (!a.isEmpty() && !a.startsWith(QLatin1Char('-'))) {
             return QFileInfo(a).absoluteFilePath();
         }
@@ -51,11 +57,11 @@ std::unique_ptr<frmcurvi> abreVentanaPrincipal(EstadoGlobal& estado,
 int arrancaOscilab(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("oscilab"));
     QApplication::setWindowIcon(iconoPrograma());
-    preparaIdiomaYNumeros(app);
     // Before the folders are prepared: a relative name is relative to where we started.
     const auto documento = documentoDeArgumentos(QApplication::arguments());
     EstadoGlobal estado;
     preparaCarpetas(estado, QApplication::applicationDirPath());
+    preparaIdiomaYNumeros(app, estado.dirprograma);
 
     // The splash hands over to the main window once, after five seconds or a click.
     std::unique_ptr<frmcurvi> principal;

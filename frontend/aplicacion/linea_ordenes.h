@@ -1,5 +1,5 @@
 // oscilab's own command-line options, answered before any window (or display) is needed:
-//   oscilab [FICHERO.qvd]   oscilab --help   oscilab --version
+//   oscilab [--lang es|en] [FICHERO.qvd]   oscilab --help   oscilab --version
 #pragma once
 
 #include <optional>
@@ -12,5 +12,9 @@ namespace oscilab {
 // the program's name) ask for --help or --version; std::nullopt to start the program.
 // Words after "--" are file names.
 std::optional<std::string> respuestaLineaOrdenes(const std::vector<std::string>& argumentos);
+
+// What to print on standard error and exit with status 2 for: --lang without "es" or "en"
+// after it. std::nullopt when the options are usable.
+std::optional<std::string> errorLineaOrdenes(const std::vector<std::string>& argumentos);
 
 } // namespace oscilab

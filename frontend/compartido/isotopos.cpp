@@ -1,5 +1,6 @@
 #include "isotopos.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QXmlStreamReader>
 
@@ -17,17 +18,23 @@ using PorNumero = std::map<int, ElementoIsotopos>;
 
 QXmlStreamReader abre(QFile& fichero) {
     if (!fichero.open(QIODevice::ReadOnly)) {
-        throw std::runtime_error("No se pueden leer los datos de isótopos " +
-                                 fichero.fileName().toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("isotopos", "No se pueden leer los datos de isótopos %1")
+                .arg(fichero.fileName())
+                .toStdString());
     }
     return QXmlStreamReader(&fichero);
 }
 
 void compruebaLectura(const QXmlStreamReader& xml, const QFile& fichero) {
     if (xml.hasError()) {
-        throw std::runtime_error("Los datos de isótopos " + fichero.fileName().toStdString() +
-                                 " no se pueden leer (línea " + std::to_string(xml.lineNumber()) +
-                                 "): " + xml.errorString().toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("isotopos",
+                                        "Los datos de isótopos %1 no se pueden leer (línea %2): %3")
+                .arg(fichero.fileName())
+                .arg(xml.lineNumber())
+                .arg(xml.errorString())
+                .toStdString());
     }
 }
 

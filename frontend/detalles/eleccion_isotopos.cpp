@@ -18,16 +18,16 @@ EleccionIsotopos::EleccionIsotopos(const curvifit::ResultadoEjecucion& resultado
     setObjectName(QStringLiteral("eleccionIsotopos"));
     auto* todo = new QVBoxLayout(this);
     todo->setContentsMargins(0, 0, 0, 0);
-    auto* nota = new QLabel(
-        QStringLiteral("Una sola curva sirve a todas las especies isotópicas: cada fila usa los "
-                       "coeficientes del ajuste con su masa reducida. Las razones se dan "
-                       "respecto de la primera fila, junto a lo que predice la masa."),
-        this);
+    auto* nota =
+        new QLabel(tr("Una sola curva sirve a todas las especies isotópicas: cada fila usa los "
+                      "coeficientes del ajuste con su masa reducida. Las razones se dan "
+                      "respecto de la primera fila, junto a lo que predice la masa."),
+                   this);
     nota->setWordWrap(true);
     todo->addWidget(nota);
     auto* fila = new QHBoxLayout;
     for (int a = 0; a < 2; ++a) {
-        auto* grupo = new QGroupBox(QStringLiteral("Átomo %1").arg(a + 1), this);
+        auto* grupo = new QGroupBox(tr("Átomo %1").arg(a + 1), this);
         auto* capa = new QHBoxLayout(grupo);
         for (const IsotopoElegible& i : isotopos_[static_cast<std::size_t>(a)]) {
             auto* c = new QCheckBox(QString::fromStdString(i.etiqueta), grupo);

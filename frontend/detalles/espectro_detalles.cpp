@@ -1,5 +1,7 @@
 #include "detalles/espectro_detalles.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -18,8 +20,9 @@ std::string numero(double v, std::chars_format formato, int cifras) {
 } // namespace
 
 Tabla tablaLineas(const curvifit::Espectro& e) {
-    Tabla t{{"ν (1/cm)", "Rama", "v′", "J′", "v″", "J″", "⟨v′J′|μ|v″J″⟩ (D)", "A (1/s)",
-             "E″ (1/cm)", "I (cm/molécula)"},
+    Tabla t{{"ν (1/cm)", textoDetalles(QT_TRANSLATE_NOOP("detalles", "Rama")), "v′", "J′", "v″",
+             "J″", "⟨v′J′|μ|v″J″⟩ (D)", "A (1/s)", "E″ (1/cm)",
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "I (cm/molécula)"))},
             {}};
     for (const curvifit::LineaEspectral& l : e.lineas) {
         t.filas.push_back({numero(l.numero_onda_cm1, std::chars_format::fixed, 4),
@@ -126,8 +129,10 @@ std::string textoParticion(const curvifit::Espectro& e) {
     std::string texto = "Q(" + numero(e.temperatura_k, std::chars_format::general, 6) +
                         " K) = " + numero(e.funcion_particion, std::chars_format::general, 6);
     if (e.q_truncada) {
-        texto += " (truncada: los niveles por encima de J = " + std::to_string(e.JMAX) +
-                 " aportarían más de 1e-4; aumente JMAX)";
+        texto += textoDetalles(QT_TRANSLATE_NOOP("detalles", " (truncada: los niveles por encima "
+                                                             "de J = %1 aportarían más de 1e-4; "
+                                                             "aumente JMAX)"),
+                               {std::to_string(e.JMAX)});
     }
     return texto;
 }

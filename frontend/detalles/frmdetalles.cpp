@@ -11,6 +11,7 @@
 #include "detalles/series_detalles.h"
 #include "detalles/tabla_detalles.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -30,7 +31,9 @@ namespace oscilab {
 
 namespace {
 
-const QString TITULO = QStringLiteral("Resultados detallados");
+QString tituloVentana() {
+    return QCoreApplication::translate("oscilab::frmdetalles", "Resultados detallados");
+}
 // Levels whose energy depends on how the curve is continued past the data.
 const QColor COLOR_EXTRAPOLADO(160, 60, 0);
 
@@ -55,21 +58,22 @@ frmdetalles::frmdetalles(std::shared_ptr<const curvifit::ResultadoEjecucion> res
       espectro_(resultado_->espectro) {
     setObjectName(QStringLiteral("frmdetalles"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(TITULO + QStringLiteral(" - ") + QString::fromStdString(resultado_->titulo));
+    setWindowTitle(tituloVentana() + QStringLiteral(" - ") +
+                   QString::fromStdString(resultado_->titulo));
     pestanas_ = new QTabWidget(this);
     pestanas_->setObjectName(QStringLiteral("pestanas"));
-    pestanas_->addTab(pestanaConstantes(), QStringLiteral("Constantes"));
-    pestanas_->addTab(pestanaAjuste(), QStringLiteral("Ajuste"));
-    pestanas_->addTab(pestanaNiveles(), QStringLiteral("Niveles"));
+    pestanas_->addTab(pestanaConstantes(), tr("Constantes"));
+    pestanas_->addTab(pestanaAjuste(), tr("Ajuste"));
+    pestanas_->addTab(pestanaNiveles(), tr("Niveles"));
     pestanas_->addTab(pestanaEnergias(), QStringLiteral("E(v,J)"));
-    pestanas_->addTab(pestanaIsotopologos(), QStringLiteral("Isotopólogos"));
+    pestanas_->addTab(pestanaIsotopologos(), tr("Isotopólogos"));
     if (espectro_) {
-        pestanas_->addTab(pestanaEspectro(), QStringLiteral("Espectro"));
+        pestanas_->addTab(pestanaEspectro(), tr("Espectro"));
     }
 
-    auto* guardar = boton(QStringLiteral("&Guardar resultados (JSON)..."),
-                          QStringLiteral("btguardarjson"), this);
-    auto* cerrar = boton(QStringLiteral("&Cerrar"), QStringLiteral("btcerrar"), this);
+    auto* guardar =
+        boton(tr("&Guardar resultados (JSON)..."), QStringLiteral("btguardarjson"), this);
+    auto* cerrar = boton(tr("&Cerrar"), QStringLiteral("btcerrar"), this);
     connect(guardar, &QPushButton::clicked, this, &frmdetalles::guardarJson);
     connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
     auto* botones = new QHBoxLayout;
@@ -85,9 +89,8 @@ frmdetalles::frmdetalles(std::shared_ptr<const curvifit::ResultadoEjecucion> res
 frmdetalles* frmdetalles::abre(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
                                const QString& rutaJson, QWidget* padre) {
     if (!resultado) {
-        avisar(padre,
-               QStringLiteral("No hay resultados detallados de este cálculo (%1).").arg(rutaJson),
-               TITULO, IconoMensaje::Stop);
+        avisar(padre, tr("No hay resultados detallados de este cálculo (%1).").arg(rutaJson),
+               tituloVentana(), IconoMensaje::Stop);
         return nullptr;
     }
     auto* ventana = new frmdetalles(std::move(resultado), rutaJson, padre);
@@ -115,7 +118,7 @@ QWidget* frmdetalles::conExportar(TablaDetalles* tabla, QWidget* encima) {
         v->addWidget(encima);
     }
     v->addWidget(tabla, 1);
-    auto* exporta = boton(QStringLiteral("Exportar CSV..."),
+    auto* exporta = boton(tr("Exportar CSV..."),
                           QStringLiteral("btexportar") + tabla->objectName().mid(5), caja);
     connect(exporta, &QPushButton::clicked, tabla, &TablaDetalles::exportarCsv);
     auto* fila = new QHBoxLayout;
@@ -127,11 +130,11 @@ QWidget* frmdetalles::conExportar(TablaDetalles* tabla, QWidget* encima) {
 
 QWidget* frmdetalles::pestanaConstantes() {
     auto* todo = new QSplitter(Qt::Vertical, this);
-    todo->addWidget(conExportar(
-        tabla(tablaConstantes(*resultado_), QStringLiteral("constantes")),
-        titulo(QStringLiteral("Cada constante con su error típico (1σ) entre paréntesis, en "
+    todo->addWidget(
+        conExportar(tabla(tablaConstantes(*resultado_), QStringLiteral("constantes")),
+                    titulo(tr("Cada constante con su error típico (1σ) entre paréntesis, en "
                               "las últimas cifras: 1.40188(12) es 1.40188 ± 0.00012."),
-               this)));
+                           this)));
     auto* nota = titulo(QString::fromStdString(notaDisociacion(*resultado_)), this);
     nota->setObjectName(QStringLiteral("notaDisociacion"));
     todo->addWidget(
@@ -146,8 +149,8 @@ QWidget* frmdetalles::pestanaAjuste() {
     grafico->setObjectName(QStringLiteral("graficoResiduos"));
     const QString d = QString::fromStdString(resultado_->unidadDistancia());
     const QString e = QString::fromStdString(resultado_->unidadEnergia());
-    grafico->ponSeries(seriesResiduos(*resultado_), QStringLiteral("R (%1)").arg(d),
-                       QStringLiteral("E calculada − E dato (%1)").arg(e));
+    grafico->ponSeries(seriesResiduos(*resultado_), tr("R (%1)").arg(d),
+                       tr("E calculada − E dato (%1)").arg(e));
     auto* avisos = new QPlainTextEdit(this);
     avisos->setObjectName(QStringLiteral("avisos"));
     avisos->setReadOnly(true);
@@ -155,7 +158,7 @@ QWidget* frmdetalles::pestanaAjuste() {
         avisos->appendPlainText(QString::fromStdString(a.texto));
     }
     if (resultado_->avisos.empty()) {
-        avisos->setPlainText(QStringLiteral("Sin advertencias."));
+        avisos->setPlainText(tr("Sin advertencias."));
     }
     auto* derecha = new QSplitter(Qt::Vertical, this);
     derecha->addWidget(tabla(tablaSingulares(*resultado_), QStringLiteral("singulares")));
@@ -174,15 +177,15 @@ QWidget* frmdetalles::pestanaAjuste() {
 QWidget* frmdetalles::pestanaNiveles() {
     tablaNiveles_ = tabla(tablaNiveles(*resultado_), QStringLiteral("niveles"));
     auto* izquierda = new QSplitter(Qt::Vertical, this);
-    QString nota = QStringLiteral("Niveles exactos J = 0 (energías en 1/cm sobre E(re)) frente "
-                                  "a la fórmula del informe, G(v) = ωe(v+½) − ωexe(v+½)². "
-                                  "Elija una fila para ver χ² del nivel.");
+    QString nota = tr("Niveles exactos J = 0 (energías en 1/cm sobre E(re)) frente "
+                      "a la fórmula del informe, G(v) = ωe(v+½) − ωexe(v+½)². "
+                      "Elija una fila para ver χ² del nivel.");
     if (const std::string cuentas = notaCuentaNiveles(*resultado_); !cuentas.empty()) {
         nota += QStringLiteral("\n") + QString::fromStdString(cuentas);
     }
     if (tablaNiveles_->rowCount() == 0) {
-        nota = QStringLiteral("No hay niveles exactos dentro del intervalo de distancias de los "
-                              "datos: amplíe el intervalo de distancias.");
+        nota = tr("No hay niveles exactos dentro del intervalo de distancias de los "
+                  "datos: amplíe el intervalo de distancias.");
     }
     const std::vector<FilaNivel> filas = filasNiveles(*resultado_);
     bool hayExtrapolados = false;
@@ -197,10 +200,10 @@ QWidget* frmdetalles::pestanaNiveles() {
         }
     }
     if (hayExtrapolados) {
-        nota += QStringLiteral(" En <span style=\"color:%1\">este color</span>, los niveles "
-                               "extrapolados: un punto de retorno cae fuera de los datos y su "
-                               "energía depende de cómo se prolonga la curva (véase la "
-                               "incertidumbre).")
+        nota += tr(" En <span style=\"color:%1\">este color</span>, los niveles "
+                   "extrapolados: un punto de retorno cae fuera de los datos y su "
+                   "energía depende de cómo se prolonga la curva (véase la "
+                   "incertidumbre).")
                     .arg(COLOR_EXTRAPOLADO.name());
     }
     izquierda->addWidget(conExportar(tablaNiveles_, titulo(nota, this)));
@@ -230,11 +233,11 @@ QWidget* frmdetalles::pestanaEnergias() {
             }
         }
     }
-    const QString nota = QStringLiteral("E(v,J) exactas en 1/cm sobre E(re): v hacia abajo, J "
-                                        "hacia la derecha. Una casilla vacía: ese nivel no está "
-                                        "ligado para esa J. En cursiva y con *, los niveles "
-                                        "cuasiligados: por encima de la asíntota, retenidos por "
-                                        "la barrera centrífuga.");
+    const QString nota = tr("E(v,J) exactas en 1/cm sobre E(re): v hacia abajo, J "
+                            "hacia la derecha. Una casilla vacía: ese nivel no está "
+                            "ligado para esa J. En cursiva y con *, los niveles "
+                            "cuasiligados: por encima de la asíntota, retenidos por "
+                            "la barrera centrífuga.");
     QLabel* encima = titulo(nota + QStringLiteral("\n") +
                                 QString::fromStdString(notaEnergiasVJ(*resultado_)).trimmed(),
                             this);
@@ -259,15 +262,14 @@ void frmdetalles::muestraNivel(int fila) {
     }
     graficoNiveles_->ponSeries(
         seriesNiveles(*resultado_, v, onda),
-        QStringLiteral("R (%1)").arg(QString::fromStdString(resultado_->unidadDistancia())),
-        QStringLiteral("V(R) (%1)").arg(QString::fromStdString(resultado_->unidadEnergia())));
+        tr("R (%1)").arg(QString::fromStdString(resultado_->unidadDistancia())),
+        tr("V(R) (%1)").arg(QString::fromStdString(resultado_->unidadEnergia())));
 }
 
 void frmdetalles::guardarJson() {
     const QFileInfo json(rutaJson_);
-    const auto destino = dialogosFichero().guardar(this, QStringLiteral("Guardar resultados"),
-                                                   json.absoluteFilePath(),
-                                                   QStringLiteral("Resultados JSON (*.json)"));
+    const auto destino = dialogosFichero().guardar(
+        this, tr("Guardar resultados"), json.absoluteFilePath(), tr("Resultados JSON (*.json)"));
     if (!destino || QFileInfo(*destino).absoluteFilePath() == json.absoluteFilePath()) {
         return;
     }
@@ -276,8 +278,8 @@ void frmdetalles::guardarJson() {
     QSaveFile copia(*destino);
     if (!origen.open(QIODevice::ReadOnly) || !copia.open(QIODevice::WriteOnly) ||
         copia.write(origen.readAll()) != origen.size() || !copia.commit()) {
-        avisar(this, QStringLiteral("No se puede escribir el fichero %1.").arg(*destino),
-               QStringLiteral("Guardar resultados"), IconoMensaje::Stop);
+        avisar(this, tr("No se puede escribir el fichero %1.").arg(*destino),
+               tr("Guardar resultados"), IconoMensaje::Stop);
     }
 }
 
@@ -291,12 +293,11 @@ QWidget* frmdetalles::pestanaEspectro() {
     temperatura->setSuffix(QStringLiteral(" K"));
     temperatura->setValue(espectro_->temperatura_k);
     temperatura->setKeyboardTracking(false);
-    logaritmica_ = new QCheckBox(QStringLiteral("Escala &logarítmica"), pestana);
+    logaritmica_ = new QCheckBox(tr("Escala &logarítmica"), pestana);
     logaritmica_->setObjectName(QStringLiteral("logaritmica"));
     perfil_ = new QComboBox(pestana);
     perfil_->setObjectName(QStringLiteral("perfil"));
-    perfil_->addItems(
-        {QStringLiteral("Barras"), QStringLiteral("Gaussiano"), QStringLiteral("Lorentziano")});
+    perfil_->addItems({tr("Barras"), tr("Gaussiano"), tr("Lorentziano")});
     fwhm_ = new QDoubleSpinBox(pestana);
     fwhm_->setObjectName(QStringLiteral("fwhm"));
     fwhm_->setRange(0.001, 1000.0);
@@ -308,7 +309,7 @@ QWidget* frmdetalles::pestanaEspectro() {
     particion_ = new QLabel(pestana);
     particion_->setObjectName(QStringLiteral("particion"));
     auto* arriba = new QHBoxLayout;
-    arriba->addWidget(new QLabel(QStringLiteral("&Temperatura:"), pestana));
+    arriba->addWidget(new QLabel(tr("&Temperatura:"), pestana));
     arriba->addWidget(temperatura);
     arriba->addWidget(logaritmica_);
     arriba->addWidget(perfil_);
@@ -321,8 +322,7 @@ QWidget* frmdetalles::pestanaEspectro() {
     auto* partido = new QSplitter(Qt::Vertical, pestana);
     partido->addWidget(graficoEspectro_);
     partido->addWidget(conExportar(tablaLineas_));
-    auto* exomol =
-        boton(QStringLiteral("Exportar E&xoMol..."), QStringLiteral("btexomol"), pestana);
+    auto* exomol = boton(tr("Exportar E&xoMol..."), QStringLiteral("btexomol"), pestana);
     connect(exomol, &QPushButton::clicked, this, &frmdetalles::exportarExomol);
     arriba->addWidget(exomol);
     auto* todo = new QVBoxLayout(pestana);
@@ -341,11 +341,9 @@ void frmdetalles::dibujaEspectro() {
     const bool logaritmica = logaritmica_->isChecked();
     const Ensanchamiento ensanchamiento{static_cast<Perfil>(perfil_->currentIndex()),
                                         fwhm_->value()};
-    const QString magnitud = ensanchamiento.perfil == Perfil::Barras
-                                 ? QStringLiteral("I (cm/molécula)")
-                                 : QStringLiteral("σ (cm²/molécula)");
-    graficoEspectro_->ponSeries(seriesEspectro(e, logaritmica, ensanchamiento),
-                                QStringLiteral("ν (1/cm)"),
+    const QString magnitud =
+        ensanchamiento.perfil == Perfil::Barras ? tr("I (cm/molécula)") : tr("σ (cm²/molécula)");
+    graficoEspectro_->ponSeries(seriesEspectro(e, logaritmica, ensanchamiento), tr("ν (1/cm)"),
                                 logaritmica ? QStringLiteral("log₁₀ ") + magnitud : magnitud);
     particion_->setText(QString::fromStdString(textoParticion(e)));
 }
@@ -362,18 +360,17 @@ void frmdetalles::ponTemperatura(double kelvin) {
 void frmdetalles::exportarExomol() {
     const QFileInfo json(rutaJson_);
     const auto destino =
-        dialogosFichero().guardar(this, QStringLiteral("Exportar ExoMol"),
+        dialogosFichero().guardar(this, tr("Exportar ExoMol"),
                                   json.absolutePath() + QLatin1Char('/') + json.completeBaseName() +
                                       QStringLiteral(".states"),
-                                  QStringLiteral("Lista de líneas ExoMol (*.states)"));
+                                  tr("Lista de líneas ExoMol (*.states)"));
     if (!destino) {
         return;
     }
     try {
         curvifit::escribeExomol(destino->toStdString(), *espectro_);
     } catch (const curvifit::ErrorMotor& e) {
-        avisar(this, QString::fromStdString(e.what()), QStringLiteral("Exportar ExoMol"),
-               IconoMensaje::Stop);
+        avisar(this, QString::fromStdString(e.what()), tr("Exportar ExoMol"), IconoMensaje::Stop);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "detalles/isotopologos_detalles.h"
 
+#include <QCoreApplication>
+
 #include "compartido/isotopos.h"
 #include "modelo/elementos.h"
 #include "modelo/masas_atomos.h"
@@ -132,8 +134,14 @@ std::vector<FilaIsotopologo> filasIsotopologos(const curvifit::ResultadoEjecucio
 
 Tabla tablaIsotopologos(const std::vector<FilaIsotopologo>& filas) {
     Tabla t;
-    t.cabecera = {"Especie",     "μ (u)",     "re (Angstrom)", "ωe (1/cm)",
-                  "ωexe (1/cm)", "Be (1/cm)", "αe (1/cm)",     "De (1/cm)"};
+    t.cabecera = {textoDetalles(QT_TRANSLATE_NOOP("detalles", "Especie")),
+                  "μ (u)",
+                  "re (Angstrom)",
+                  "ωe (1/cm)",
+                  "ωexe (1/cm)",
+                  "Be (1/cm)",
+                  "αe (1/cm)",
+                  "De (1/cm)"};
     for (int v = 0; v < NIVELES_ISOTOPOLOGO; ++v) {
         t.cabecera.push_back("G(" + std::to_string(v) + ") (1/cm)");
     }

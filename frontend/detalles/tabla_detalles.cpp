@@ -20,10 +20,10 @@ TablaDetalles::TablaDetalles(const QString& rutaCsv, QWidget* padre)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     verticalHeader()->setVisible(false);
-    auto* copia = new QAction(QStringLiteral("&Copiar"), this);
+    auto* copia = new QAction(tr("&Copiar"), this);
     copia->setObjectName(QStringLiteral("accionCopiar"));
     connect(copia, &QAction::triggered, this, &TablaDetalles::copiar);
-    auto* exporta = new QAction(QStringLiteral("&Exportar CSV..."), this);
+    auto* exporta = new QAction(tr("&Exportar CSV..."), this);
     exporta->setObjectName(QStringLiteral("accionExportarCsv"));
     connect(exporta, &QAction::triggered, this, &TablaDetalles::exportarCsv);
     addActions({copia, exporta});
@@ -95,8 +95,8 @@ void TablaDetalles::copiar() {
 }
 
 void TablaDetalles::exportarCsv() {
-    const auto ruta = dialogosFichero().guardar(this, QStringLiteral("Exportar CSV"), rutaCsv_,
-                                                QStringLiteral("Texto CSV (*.csv)"));
+    const auto ruta =
+        dialogosFichero().guardar(this, tr("Exportar CSV"), rutaCsv_, tr("Texto CSV (*.csv)"));
     if (!ruta) {
         return;
     }
@@ -106,8 +106,8 @@ void TablaDetalles::exportarCsv() {
         fichero.write(texto.data(), static_cast<qint64>(texto.size())) !=
             static_cast<qint64>(texto.size()) ||
         !fichero.commit()) {
-        avisar(this, QStringLiteral("No se puede escribir el fichero %1.").arg(*ruta),
-               QStringLiteral("Exportar CSV"), IconoMensaje::Stop);
+        avisar(this, tr("No se puede escribir el fichero %1.").arg(*ruta), tr("Exportar CSV"),
+               IconoMensaje::Stop);
     }
 }
 

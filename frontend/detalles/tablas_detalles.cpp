@@ -3,6 +3,8 @@
 #include "texto_incertidumbre.h"
 #include "unidades.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <tuple>
@@ -109,8 +111,22 @@ std::string une(const Tabla& t, char separador, const char* finLinea, Celda celd
 
 } // namespace
 
+std::string textoDetalles(const char* texto, const std::vector<std::string>& valores) {
+    QString traducido = QCoreApplication::translate("detalles", texto);
+    for (const std::string& v : valores) {
+        traducido = traducido.arg(QString::fromStdString(v));
+    }
+    return traducido.toStdString();
+}
+
 Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r) {
-    Tabla t{{"Constante", "Valor (error típico)", "Unidad", "Valor", "Error típico"}, {}, 3};
+    Tabla t{{textoDetalles(QT_TRANSLATE_NOOP("detalles", "Constante")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Valor (error típico)")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Unidad")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Valor")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Error típico"))},
+            {},
+            3};
     for (const Mostrada& m : constantesMostradas()) {
         if (const auto c = r.constante(m.nombre)) {
             t.filas.push_back(filaConstante(m.etiqueta, m.unidad, *c, m.factor));
@@ -121,8 +137,9 @@ Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r) {
 
 Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r) {
     const std::string d = r.unidadDistancia(), e = r.unidadEnergia();
-    Tabla t{{"R (" + d + ")", "E dato (" + e + ")", "E calculada (" + e + ")",
-             "E calculada − E dato (" + e + ")"},
+    Tabla t{{"R (" + d + ")", textoDetalles(QT_TRANSLATE_NOOP("detalles", "E dato (%1)"), {e}),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "E calculada (%1)"), {e}),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "E calculada − E dato (%1)"), {e})},
             {}};
     const double fd = r.factorDistancia(), fe = r.factorEnergia();
     for (const curvifit::PuntoResultado& p : r.puntos) {
@@ -134,14 +151,18 @@ Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r) {
 }
 
 Tabla tablaSingulares(const curvifit::ResultadoEjecucion& r) {
-    Tabla t{{"N.", "Valor singular", "Estado"}, {}};
+    Tabla t{{"N.", textoDetalles(QT_TRANSLATE_NOOP("detalles", "Valor singular")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Estado"))},
+            {}};
     const std::size_t usados =
         r.singulares.size() -
         std::min<std::size_t>(r.singulares.size(),
                               static_cast<std::size_t>(std::max(r.descartados, 0)));
     for (std::size_t k = 0; k < r.singulares.size(); ++k) {
         t.filas.push_back({std::to_string(k + 1), significativo(r.singulares[k], 6),
-                           k < usados ? "usado" : "descartado"});
+                           k < usados
+                               ? textoDetalles(QT_TRANSLATE_NOOP("detalles", "usado"))
+                               : textoDetalles(QT_TRANSLATE_NOOP("detalles", "descartado"))});
     }
     return t;
 }
@@ -170,15 +191,23 @@ std::vector<FilaNivel> filasNiveles(const curvifit::ResultadoEjecucion& r) {
 }
 
 Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r) {
-    Tabla t{{"v", "G(v) exacta (1/cm)", "G(v) fórmula (1/cm)", "Diferencia (1/cm)",
-             "ΔG(v+½) (1/cm)", "Bv (1/cm)", "R interior (bohr)", "R exterior (bohr)",
-             "Cerca de pared", "Incertidumbre (1/cm)", "Extrapolado"},
+    Tabla t{{"v", textoDetalles(QT_TRANSLATE_NOOP("detalles", "G(v) exacta (1/cm)")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "G(v) fórmula (1/cm)")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Diferencia (1/cm)")), "ΔG(v+½) (1/cm)",
+             "Bv (1/cm)", textoDetalles(QT_TRANSLATE_NOOP("detalles", "R interior (bohr)")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "R exterior (bohr)")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Cerca de pared")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Incertidumbre (1/cm)")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Extrapolado"))},
             {}};
     for (const FilaNivel& f : filasNiveles(r)) {
-        t.filas.push_back({std::to_string(f.v), fijo(f.exacta, 4), fijo(f.formula, 4),
-                           fijo(f.exacta - f.formula, 4), opcional(f.salto, 4), opcional(f.bv, 6),
-                           fijo(f.rInterior, 6), fijo(f.rExterior, 6), f.cercaPared ? "sí" : "",
-                           significativo(f.incertidumbre, 2), f.extrapolado ? "sí" : ""});
+        t.filas.push_back(
+            {std::to_string(f.v), fijo(f.exacta, 4), fijo(f.formula, 4),
+             fijo(f.exacta - f.formula, 4), opcional(f.salto, 4), opcional(f.bv, 6),
+             fijo(f.rInterior, 6), fijo(f.rExterior, 6),
+             f.cercaPared ? textoDetalles(QT_TRANSLATE_NOOP("detalles", "sí")) : "",
+             significativo(f.incertidumbre, 2),
+             f.extrapolado ? textoDetalles(QT_TRANSLATE_NOOP("detalles", "sí")) : ""});
     }
     return t;
 }
@@ -190,11 +219,15 @@ Tabla tablaConstantesNiveles(const curvifit::ResultadoEjecucion& r) {
         usados += (usados.empty() ? "" : ", ") + std::to_string(v);
     }
     // Not equilibrium constants: a fit of G(v) and Bv over the best known J = 0 levels.
-    Tabla t{{"Constante (1/cm)",
-             usados.empty() ? "Ajuste de G(v) a los niveles exactos"
-                            : "Ajuste de G(v) a los niveles exactos v = " + usados,
-             "Del informe (perturbativa)"},
-            {}};
+    Tabla t{
+        {textoDetalles(QT_TRANSLATE_NOOP("detalles", "Constante (1/cm)")),
+         usados.empty()
+             ? textoDetalles(QT_TRANSLATE_NOOP("detalles", "Ajuste de G(v) a los niveles exactos"))
+             : textoDetalles(
+                   QT_TRANSLATE_NOOP("detalles", "Ajuste de G(v) a los niveles exactos v = %1"),
+                   {usados}),
+         textoDetalles(QT_TRANSLATE_NOOP("detalles", "Del informe (perturbativa)"))},
+        {}};
     const auto informe = [&r](const char* nombre) {
         const auto c = r.constante(nombre);
         return c ? curvifit::textoParentesis(c->valor, c->error) : std::string("-");
@@ -213,7 +246,8 @@ Tabla tablaConstantesNiveles(const curvifit::ResultadoEjecucion& r) {
                {"alfa_e", exacta(&curvifit::ConstantesDeNiveles::alfa_e), informe("alpha_e_cm1")},
                {"weze", pequena(&curvifit::ConstantesDeNiveles::weze), "-"},
                {"gamma_e", pequena(&curvifit::ConstantesDeNiveles::gamma_e), "-"},
-               {"De (distorsión centrífuga)", pequena(&curvifit::ConstantesDeNiveles::de), "-"},
+               {textoDetalles(QT_TRANSLATE_NOOP("detalles", "De (distorsión centrífuga)")),
+                pequena(&curvifit::ConstantesDeNiveles::de), "-"},
                {"beta_e", pequena(&curvifit::ConstantesDeNiveles::beta_e), "-"}};
     return t;
 }
@@ -248,30 +282,40 @@ Tabla tablaEnergiasVJ(const curvifit::ResultadoEjecucion& r) {
 }
 
 Tabla tablaDisociacion(const curvifit::ResultadoEjecucion& r) {
-    Tabla t{{"Magnitud", "Valor", "Incertidumbre", "Unidad"}, {}};
+    Tabla t{{textoDetalles(QT_TRANSLATE_NOOP("detalles", "Magnitud")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Valor")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Incertidumbre")),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "Unidad"))},
+            {}};
     if (!r.exactos || !r.exactos->disociacion) {
         return t;
     }
     const curvifit::Disociacion& d = *r.exactos->disociacion;
     const std::string u = significativo(d.incertidumbre_cm1, 2);
-    t.filas = {{"V∞ (asíntota)", fijo(d.v_inf_hartree, 8), "", "hartree"},
-               {"De = V∞ − V(re) (profundidad del pozo)", fijo(d.de_cm1, 2), u, "1/cm"},
-               {"D0 = V∞ − E(v=0, J=0)", fijo(d.d0_cm1, 2), u, "1/cm"}};
+    t.filas = {
+        {textoDetalles(QT_TRANSLATE_NOOP("detalles", "V∞ (asíntota)")), fijo(d.v_inf_hartree, 8),
+         "", "hartree"},
+        {textoDetalles(QT_TRANSLATE_NOOP("detalles", "De = V∞ − V(re) (profundidad del pozo)")),
+         fijo(d.de_cm1, 2), u, "1/cm"},
+        {"D0 = V∞ − E(v=0, J=0)", fijo(d.d0_cm1, 2), u, "1/cm"}};
     return t;
 }
 
 std::string notaDisociacion(const curvifit::ResultadoEjecucion& r) {
     if (!r.exactos || !r.exactos->disociacion) {
-        return "Sin energía de disociación: la curva no sube hacia una asíntota en la distancia "
-               "más larga de los datos.";
+        return textoDetalles(QT_TRANSLATE_NOOP(
+            "detalles", "Sin energía de disociación: la curva no sube hacia una asíntota en la "
+                        "distancia más larga de los datos."));
     }
     if (r.exactos->disociacion->desde_datos) {
-        return "Los datos llegan casi a la disociación: De y D0 salen de los puntos, con la "
-               "cola −Cn/R^n solo para el último tramo.";
+        return textoDetalles(QT_TRANSLATE_NOOP(
+            "detalles", "Los datos llegan casi a la disociación: De y D0 salen de los puntos, "
+                        "con la cola −Cn/R^n solo para el último tramo."));
     }
-    return "Los datos no llegan a la disociación: De y D0 están extrapolados con la cola "
-           "−Cn/R^n y pueden estar muy lejos del valor real; la incertidumbre dice cuánto "
-           "cambian con otra cola.";
+    return textoDetalles(QT_TRANSLATE_NOOP(
+        "detalles", "Los datos no llegan a la disociación: De y D0 están extrapolados con la "
+                    "cola −Cn/R^n y pueden estar muy lejos del valor real; la incertidumbre "
+                    "dice cuánto cambian con otra cola."));
 }
 
 std::string notaEnergiasVJ(const curvifit::ResultadoEjecucion& r) {
@@ -292,16 +336,19 @@ std::string notaEnergiasVJ(const curvifit::ResultadoEjecucion& r) {
         const bool seguidos = *js.rbegin() - *js.begin() + 1 == static_cast<int>(js.size());
         std::string cuales;
         if (seguidos) {
-            cuales = std::to_string(*js.begin()) + " a " + std::to_string(*js.rbegin());
+            cuales = textoDetalles(QT_TRANSLATE_NOOP("detalles", "%1 a %2"),
+                                   {std::to_string(*js.begin()), std::to_string(*js.rbegin())});
         } else {
             for (int J : js) {
                 cuales += (cuales.empty() ? "" : ", ") + std::to_string(J);
             }
         }
-        nota += "v = " + std::to_string(v) + ": ligado solo para J = " + cuales + ".\n";
+        nota += textoDetalles(QT_TRANSLATE_NOOP("detalles", "v = %1: ligado solo para J = %2.\n"),
+                              {std::to_string(v), cuales});
     }
     if (incompletos > LINEAS) {
-        nota += "Y " + std::to_string(incompletos - LINEAS) + " valores de v más.\n";
+        nota += textoDetalles(QT_TRANSLATE_NOOP("detalles", "Y %1 valores de v más.\n"),
+                              {std::to_string(incompletos - LINEAS)});
     }
     return nota;
 }
@@ -312,11 +359,12 @@ std::string notaCuentaNiveles(const curvifit::ResultadoEjecucion& r) {
     if (formula == exactos) {
         return {};
     }
-    return "El informe cuenta " + std::to_string(formula) +
-           " niveles de vibración con la fórmula de segundo orden, mientras G(v) crece; aquí "
-           "se listan los " +
-           std::to_string(exactos) +
-           " niveles exactos (J = 0) ligados dentro del intervalo de distancias de los datos.";
+    return textoDetalles(
+        QT_TRANSLATE_NOOP("detalles",
+                          "El informe cuenta %1 niveles de vibración con la fórmula de segundo "
+                          "orden, mientras G(v) crece; aquí se listan los %2 niveles exactos "
+                          "(J = 0) ligados dentro del intervalo de distancias de los datos."),
+        {std::to_string(formula), std::to_string(exactos)});
 }
 
 std::string textoTabulado(const Tabla& t) {

@@ -4,12 +4,18 @@
 
 #include "detalles/resultado_detallado.h"
 
+#include <QCoreApplication>
 #include <cstddef>
 #include <limits>
 #include <string>
 #include <vector>
 
 namespace oscilab {
+
+// A text of the details' tables in the interface's language (context "detalles"; the
+// Spanish source when no translation is installed), with %1, %2... replaced by `valores`.
+// Callers mark the literal with QT_TRANSLATE_NOOP("detalles", ...) so that lupdate finds it.
+std::string textoDetalles(const char* texto, const std::vector<std::string>& valores = {});
 
 struct Tabla {
     std::vector<std::string> cabecera;

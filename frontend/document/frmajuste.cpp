@@ -46,7 +46,7 @@ frmajuste::frmajuste(Documento& documento, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       documento_(documento) {
     setObjectName(QStringLiteral("frmajuste"));
-    setWindowTitle(QStringLiteral("Potencias incluidas en el ajuste"));
+    setWindowTitle(tr("Potencias incluidas en el ajuste"));
     // This dialog shows no icon.
     QPixmap vacio(16, 16);
     vacio.fill(Qt::transparent);
@@ -55,17 +55,17 @@ frmajuste::frmajuste(Documento& documento, QWidget* parent)
 
     auto* rejilla = new QGridLayout(this);
     for (int i = 0; i < numPotencias; ++i) {
-        auto* caja = new QCheckBox(QStringLiteral("Potencia %1").arg(potenciaDeIndice(i)), this);
+        auto* caja = new QCheckBox(tr("Potencia %1").arg(potenciaDeIndice(i)), this);
         caja->setObjectName(QStringLiteral("grado(%1)").arg(i));
         rejilla->addWidget(caja, i % 5, i / 5);
         grado_[static_cast<std::size_t>(i)] = caja;
         connect(caja, &QCheckBox::toggled, this, [this, i] { actualiza(i); });
     }
-    auto* aceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
+    auto* aceptar = new QPushButton(tr("&Aceptar"), this);
     aceptar->setObjectName(QStringLiteral("btaceptar"));
     aceptar->setAutoDefault(false);
     connect(aceptar, &QPushButton::clicked, this, &QWidget::hide);
-    auto* explorar = new QPushButton(QStringLiteral("Explorar ajustes..."), this);
+    auto* explorar = new QPushButton(tr("Explorar ajustes..."), this);
     explorar->setObjectName(QStringLiteral("btexplorar"));
     explorar->setAutoDefault(false);
     connect(explorar, &QPushButton::clicked, this, &frmajuste::explorarPedido);

@@ -80,7 +80,7 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
 
     estado_.fichero.clear();
     atomoactivo_ = 1;
-    titulodoc_ = sinTitulo_;
+    titulodoc_ = sinTitulo();
     ponTitulo(titulodoc_);
     celdaActual(1, 1);
     alCambiarCelda();
@@ -150,8 +150,8 @@ void frmcurvi::conectaControles() {
     connect(frmajuste_, &frmajuste::explorarPedido, this, &frmcurvi::abreExplorador);
     connect(frmtp_, &TablaPeriodica::elementoElegido, this, &frmcurvi::eligeElemento);
     connect(cmblimitador_, &QComboBox::activated, this, [this] {
-        btimport_->setToolTip(QStringLiteral("Importar datos separados por ") +
-                              cmblimitador_->currentText());
+        btimport_->setToolTip(
+            tr("Importar datos separados por %1").arg(cmblimitador_->currentText()));
     });
     connect(btejecuta_, &QPushButton::clicked, this, &frmcurvi::ejecutar);
     connect(calculo_, &Calculo::terminado, this, &frmcurvi::calculoTerminado);
@@ -162,14 +162,14 @@ void frmcurvi::conectaControles() {
 // ---- Public members ----
 
 bool frmcurvi::compruebaunidades() {
-    const QString titulo = QStringLiteral("Unidades");
+    const QString titulo = tr("Unidades");
     if (!optdist_[0]->isChecked() && !optdist_[1]->isChecked()) {
-        avisar(this, QStringLiteral("Debes elegir las unidades para la distancia"), titulo,
+        avisar(this, tr("Debes elegir las unidades para la distancia"), titulo,
                IconoMensaje::Informacion);
         return false;
     }
     if (!optener_[0]->isChecked() && !optener_[1]->isChecked()) {
-        avisar(this, QStringLiteral("Debes elegir las unidades para la energía"), titulo,
+        avisar(this, tr("Debes elegir las unidades para la energía"), titulo,
                IconoMensaje::Informacion);
         return false;
     }

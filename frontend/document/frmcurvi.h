@@ -161,7 +161,7 @@ private:
     void aceptaArrastres();
     void calculoTerminado(const ResultadoCalculo& resultado);
 
-    static inline const QString sinTitulo_ = QStringLiteral("(Sin Título)");
+    static QString sinTitulo() { return tr("(Sin Título)"); }
     // A new document fits the powers 0 to gradoInicial_.
     static constexpr int gradoInicial_ = 4;
     static inline const QString potenciasIniciales_ = QStringLiteral("0 1 2 3 4");

@@ -2,6 +2,8 @@
 // tooltips by which the rest of the program and its tests find them.
 #include "document/frmcurvi.h"
 
+#include "compartido/idioma.h"
+#include "document/menu_idioma.h"
 #include "document/tabla_periodica.h"
 #include "modelo/documento.h"
 #include "modelo/modelo_puntos.h"
@@ -72,27 +74,25 @@ int pixeles(const QWidget* w, int twips) {
 } // namespace
 
 void frmcurvi::creaMenusYBarra() {
-    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivos"));
+    QMenu* archivo = menuBar()->addMenu(tr("&Archivos"));
     archivo->setObjectName(QStringLiteral("mnuarchivo"));
     auto item = [](QMenu* menu, const char* nombre, const QString& texto) {
         QAction* a = menu->addAction(texto);
         a->setObjectName(QString::fromLatin1(nombre));
         return a;
     };
-    connect(item(archivo, "mnunuevo", QStringLiteral("&Nuevo")), &QAction::triggered, this,
-            &frmcurvi::nuevo);
-    connect(item(archivo, "mnuabrir", QStringLiteral("&Abrir")), &QAction::triggered, this,
-            &frmcurvi::abrir);
+    connect(item(archivo, "mnunuevo", tr("&Nuevo")), &QAction::triggered, this, &frmcurvi::nuevo);
+    connect(item(archivo, "mnuabrir", tr("&Abrir")), &QAction::triggered, this, &frmcurvi::abrir);
     archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea"));
-    QAction* guardar = item(archivo, "mnuguardar", QStringLiteral("&Guardar"));
+    QAction* guardar = item(archivo, "mnuguardar", tr("&Guardar"));
     // Ctrl+G, the Spanish convention; Ctrl+S has always left the program.
     guardar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     guardar->setShortcutContext(Qt::WindowShortcut);
     connect(guardar, &QAction::triggered, this, &frmcurvi::guardar);
-    connect(item(archivo, "mnuguardarcomo", QStringLiteral("G&uardar como...")),
-            &QAction::triggered, this, &frmcurvi::guardarComo);
+    connect(item(archivo, "mnuguardarcomo", tr("G&uardar como...")), &QAction::triggered, this,
+            &frmcurvi::guardarComo);
     archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea1"));
-    mnusalir_ = item(archivo, "mnusalir", QStringLiteral("&Salir"));
+    mnusalir_ = item(archivo, "mnusalir", tr("&Salir"));
     // The program's one shortcut leaves it; it does not save.
     // Only while the main window is active: in the other windows Ctrl+S means nothing.
     mnusalir_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -100,37 +100,39 @@ void frmcurvi::creaMenusYBarra() {
     connect(mnusalir_, &QAction::triggered, this, &frmcurvi::salir);
 
     creaMenuEdicion();
+    creaMenuOpciones(*menuBar(), *this, &ajustesUsuario);
 
-    QMenu* ayudas = menuBar()->addMenu(QStringLiteral("Ay&uda"));
+    QMenu* ayudas = menuBar()->addMenu(tr("Ay&uda"));
     ayudas->setObjectName(QStringLiteral("mnuayudas"));
-    connect(item(ayudas, "mnuacercade", QStringLiteral("A&cerca de...")), &QAction::triggered, this,
+    connect(item(ayudas, "mnuacercade", tr("A&cerca de...")), &QAction::triggered, this,
             &frmcurvi::acercade);
-    connect(item(ayudas, "mnuayuda", QStringLiteral("Ay&uda")), &QAction::triggered, this,
+    connect(item(ayudas, "mnuayuda", tr("Ay&uda")), &QAction::triggered, this,
             &frmcurvi::muestraayuda);
 
-    auto* barra = addToolBar(QStringLiteral("Barra de herramientas"));
+    auto* barra = addToolBar(tr("Barra de herramientas"));
     barra->setObjectName(QStringLiteral("Toolbar1"));
     barra->setMovable(false);
     barra->setFloatable(false);
     barra->setIconSize(QSize(32, 32));
     const struct {
         const char* nombre;
-        const char* consejo;
+        const char* consejo; // marked for lupdate, translated below
         QStyle::StandardPixmap icono;
         void (frmcurvi::*orden)();
     } botones[] = {
-        {"nuevo", "Nuevo Archivo", QStyle::SP_FileIcon, &frmcurvi::nuevo},
-        {"abrir", "Abrir Archivo", QStyle::SP_DialogOpenButton, &frmcurvi::abrir},
-        {"guardar", "Guardar Archivo", QStyle::SP_DialogSaveButton, &frmcurvi::guardar},
-        {"ejecutar", "Ejecutar", QStyle::SP_MediaPlay, &frmcurvi::ejecutar},
-        {"acercade", "Acerca de ...", QStyle::SP_MessageBoxInformation, &frmcurvi::acercade},
-        {"ayuda", "Ayuda", QStyle::SP_DialogHelpButton, &frmcurvi::muestraayuda},
-        {"salir", "Salir", QStyle::SP_DialogCloseButton, &frmcurvi::salir},
+        {"nuevo", QT_TR_NOOP("Nuevo Archivo"), QStyle::SP_FileIcon, &frmcurvi::nuevo},
+        {"abrir", QT_TR_NOOP("Abrir Archivo"), QStyle::SP_DialogOpenButton, &frmcurvi::abrir},
+        {"guardar", QT_TR_NOOP("Guardar Archivo"), QStyle::SP_DialogSaveButton, &frmcurvi::guardar},
+        {"ejecutar", QT_TR_NOOP("Ejecutar"), QStyle::SP_MediaPlay, &frmcurvi::ejecutar},
+        {"acercade", QT_TR_NOOP("Acerca de ..."), QStyle::SP_MessageBoxInformation,
+         &frmcurvi::acercade},
+        {"ayuda", QT_TR_NOOP("Ayuda"), QStyle::SP_DialogHelpButton, &frmcurvi::muestraayuda},
+        {"salir", QT_TR_NOOP("Salir"), QStyle::SP_DialogCloseButton, &frmcurvi::salir},
     };
     for (const auto& b : botones) {
-        QAction* a = barra->addAction(style()->standardIcon(b.icono), QString::fromUtf8(b.consejo));
+        QAction* a = barra->addAction(style()->standardIcon(b.icono), tr(b.consejo));
         a->setObjectName(QStringLiteral("Toolbar1_") + QLatin1String(b.nombre));
-        a->setToolTip(QString::fromUtf8(b.consejo));
+        a->setToolTip(tr(b.consejo));
         connect(a, &QAction::triggered, this, b.orden);
         if (b.orden == &frmcurvi::ejecutar) {
             barraEjecutar_ = a;
@@ -139,12 +141,12 @@ void frmcurvi::creaMenusYBarra() {
 }
 
 void frmcurvi::creaMenuEdicion() {
-    QMenu* edicion = menuBar()->addMenu(QStringLiteral("&Edición"));
+    QMenu* edicion = menuBar()->addMenu(tr("&Edición"));
     edicion->setObjectName(QStringLiteral("mnuedicion"));
-    QAction* deshacer = documento_->pila()->createUndoAction(this, QStringLiteral("Deshacer"));
+    QAction* deshacer = documento_->pila()->createUndoAction(this, tr("Deshacer"));
     deshacer->setObjectName(QStringLiteral("mnudeshacer"));
     deshacer->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction* rehacer = documento_->pila()->createRedoAction(this, QStringLiteral("Rehacer"));
+    QAction* rehacer = documento_->pila()->createRedoAction(this, tr("Rehacer"));
     rehacer->setObjectName(QStringLiteral("mnurehacer"));
     rehacer->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -155,11 +157,11 @@ void frmcurvi::creaMenuEdicion() {
 }
 
 QWidget* frmcurvi::creaTitulo() {
-    auto* titulo = marco("SSFrame1", QStringLiteral("Título"), this);
+    auto* titulo = marco("SSFrame1", tr("Título"), this);
     auto* capaTitulo = new QVBoxLayout(titulo);
     textnombre_ = new QLineEdit(titulo);
     textnombre_->setObjectName(QStringLiteral("textnombre"));
-    textnombre_->setToolTip(QStringLiteral("Comentario / Título del archivo de datos"));
+    textnombre_->setToolTip(tr("Comentario / Título del archivo de datos"));
     textnombre_->setAccessibleName(textnombre_->toolTip());
     textnombre_->installEventFilter(this);
     // The data file is Latin-1: what it cannot hold is refused as it is typed.
@@ -170,20 +172,20 @@ QWidget* frmcurvi::creaTitulo() {
 }
 
 QWidget* frmcurvi::creaMasas() {
-    auto* masas = marco("SSFrame2", QStringLiteral("Masas Atómicas"), this);
+    auto* masas = marco("SSFrame2", tr("Masas Atómicas"), this);
     auto* rejilla = new QGridLayout(masas);
     for (int i = 0; i < 2; ++i) {
-        auto* etiqueta = new QLabel(QStringLiteral("Atomo %1:").arg(i + 1), masas);
+        auto* etiqueta = new QLabel(tr("Atomo %1:").arg(i + 1), masas);
         etiqueta->setObjectName(QStringLiteral("lbato(%1)").arg(i + 1));
         etiqueta->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Praseodimio ")));
         auto* caja = new QLineEdit(masas);
         caja->setObjectName(QStringLiteral("textmatom(%1)").arg(i + 1));
-        caja->setToolTip(QStringLiteral(
-            "Haz click en esta casilla y seleccina un átomo de la tabla periódica."));
+        caja->setToolTip(
+            tr("Haz click en esta casilla y seleccina un átomo de la tabla periódica."));
         caja->setAccessibleName(etiqueta->text());
         caja->installEventFilter(this);
         caja->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000.00000")) + 12);
-        auto* umas = new QLabel(QStringLiteral("UMAS"), masas);
+        auto* umas = new QLabel(tr("UMAS"), masas);
         umas->setObjectName(QStringLiteral("Label%1").arg(i + 2));
         // Columns 0-2 hold atom 1, 4-6 atom 2; column 3 keeps "UMAS" apart from the next name.
         rejilla->addWidget(etiqueta, 0, i * 4);
@@ -197,7 +199,7 @@ QWidget* frmcurvi::creaMasas() {
 }
 
 QWidget* frmcurvi::creaDatos() {
-    auto* datos = marco("SSFrame3", QStringLiteral("Datos"), this);
+    auto* datos = marco("SSFrame3", tr("Datos"), this);
     auto* capa = new QVBoxLayout(datos);
 
     lbcelda_ = new QLabel(datos);
@@ -206,15 +208,14 @@ QWidget* frmcurvi::creaDatos() {
     auto* editor = new QHBoxLayout;
     textdato_ = new QLineEdit(datos);
     textdato_->setObjectName(QStringLiteral("textdato"));
-    textdato_->setToolTip(
-        QStringLiteral("En esta casilla se introducen los datos de la tabla adjunta"));
+    textdato_->setToolTip(tr("En esta casilla se introducen los datos de la tabla adjunta"));
     textdato_->setAccessibleName(textdato_->toolTip());
     textdato_->installEventFilter(this);
     // What may be pasted: one number, or the start of one, as typing allows.
     textdato_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\s*-?[0-9]*([.,][0-9]*)?([eEdD][-+]?[0-9]*)?\\s*")),
         textdato_));
-    btdato_ = new QPushButton(QStringLiteral("Aceptar"), datos);
+    btdato_ = new QPushButton(tr("Aceptar"), datos);
     btdato_->setObjectName(QStringLiteral("btdato"));
     btdato_->setAutoDefault(false);
     editor->addWidget(textdato_, 1);
@@ -223,7 +224,7 @@ QWidget* frmcurvi::creaDatos() {
 
     grid_ = new QTableView(datos);
     grid_->setObjectName(QStringLiteral("grid"));
-    grid_->setAccessibleName(QStringLiteral("Tabla de puntos"));
+    grid_->setAccessibleName(tr("Tabla de puntos"));
     grid_->setModel(modeloPuntos_);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -239,11 +240,11 @@ QWidget* frmcurvi::creaDatos() {
     capa->addWidget(grid_, 1);
 
     auto* botones = new QHBoxLayout;
-    btexcel_ = botonImagen("BTNexcel", QStringLiteral("Importar datos de Excel"),
+    btexcel_ = botonImagen("BTNexcel", tr("Importar datos de Excel"),
                            iconoTexto(QStringLiteral("XLS"), QColor(30, 130, 60)), datos);
-    btimport_ = botonImagen("BTimport", QStringLiteral("Importar datos separados por ,"),
+    btimport_ = botonImagen("BTimport", tr("Importar datos separados por %1").arg(QLatin1Char(',')),
                             iconoTexto(QStringLiteral("TXT"), QColor(40, 80, 160)), datos);
-    btimport_->setAccessibleName(QStringLiteral("Importar datos separados"));
+    btimport_->setAccessibleName(tr("Importar datos separados"));
     cmblimitador_ = new QComboBox(datos);
     cmblimitador_->setObjectName(QStringLiteral("CMBlimitador"));
     cmblimitador_->setEditable(true);
@@ -252,11 +253,11 @@ QWidget* frmcurvi::creaDatos() {
     // Typing sets the delimiter of the next import only; the list stays as it is.
     cmblimitador_->setInsertPolicy(QComboBox::NoInsert);
     cmblimitador_->setCurrentIndex(0);
-    cmblimitador_->setAccessibleName(QStringLiteral("Separador"));
+    cmblimitador_->setAccessibleName(tr("Separador"));
     cmblimitador_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 24);
-    ssradd_ = botonImagen("ssradd", QStringLiteral("Inserta nuevos puntos"),
+    ssradd_ = botonImagen("ssradd", tr("Inserta nuevos puntos"),
                           iconoTexto(QStringLiteral("+"), QColor(40, 140, 40)), datos);
-    ssrdel_ = botonImagen("ssrdel", QStringLiteral("Elimina puntos existentes"),
+    ssrdel_ = botonImagen("ssrdel", tr("Elimina puntos existentes"),
                           iconoTexto(QStringLiteral("−"), QColor(180, 40, 40)), datos);
     ssradd_->setCheckable(true);
     ssrdel_->setCheckable(true);
@@ -274,7 +275,7 @@ QWidget* frmcurvi::creaUnidadesYAjuste() {
     auto* capa = new QHBoxLayout(fila);
     capa->setContentsMargins(0, 0, 0, 0);
 
-    auto* unidades = marco("SSFrame4", QStringLiteral("Unidades"), fila);
+    auto* unidades = marco("SSFrame4", tr("Unidades"), fila);
     auto* capaUnidades = new QHBoxLayout(unidades);
     auto opciones = [unidades, capaUnidades](const char* nombreMarco, const QString& titulo,
                                              const char* nombre, const QString& ua,
@@ -290,23 +291,21 @@ QWidget* frmcurvi::creaUnidadesYAjuste() {
         }
         capaUnidades->addWidget(m);
     };
-    opciones("SSFrame5", QStringLiteral("Distancia"), "optdist", QStringLiteral("U.A."),
-             QStringLiteral("ANGSTROM"), optdist_);
-    opciones("SSFrame6", QStringLiteral("Energía"), "optener", QStringLiteral("U.A."),
-             QStringLiteral("e.V."), optener_);
+    opciones("SSFrame5", tr("Distancia"), "optdist", tr("U.A."), tr("ANGSTROM"), optdist_);
+    opciones("SSFrame6", tr("Energía"), "optener", tr("U.A."), tr("e.V."), optener_);
     for (QRadioButton* b : optener_) {
         b->installEventFilter(this);
     }
     capa->addWidget(unidades);
 
-    auto* ajuste = marco("SSFrame7", QStringLiteral("Tipo de ajuste"), fila);
+    auto* ajuste = marco("SSFrame7", tr("Tipo de ajuste"), fila);
     auto* capaAjuste = new QVBoxLayout(ajuste);
     lbpot_ = new QLabel(QStringLiteral("0 1 2 3 4"), ajuste);
     lbpot_->setObjectName(QStringLiteral("Lbpot"));
     lbpot_->setAlignment(Qt::AlignCenter);
     lbpot_->setWordWrap(true);
     lbpot_->setFrameShape(QFrame::StyledPanel);
-    btgrado_ = new QPushButton(QStringLiteral("Cambiar tipo de ajuste"), ajuste);
+    btgrado_ = new QPushButton(tr("Cambiar tipo de ajuste"), ajuste);
     btgrado_->setObjectName(QStringLiteral("btgrado"));
     btgrado_->setAutoDefault(false);
     capaAjuste->addWidget(lbpot_, 1);
@@ -324,9 +323,9 @@ void frmcurvi::creaControles() {
     izquierda->addWidget(creaTitulo());
     derecha->addWidget(creaMasas());
 
-    btejecuta_ = new QPushButton(QStringLiteral("Ejecutar"), central);
+    btejecuta_ = new QPushButton(tr("Ejecutar"), central);
     btejecuta_->setObjectName(QStringLiteral("btejecuta"));
-    btejecuta_->setToolTip(QStringLiteral("Ejecuta el programa de cálculo"));
+    btejecuta_->setToolTip(tr("Ejecuta el programa de cálculo"));
     btejecuta_->setAutoDefault(false);
     QFont negrita = btejecuta_->font();
     negrita.setBold(true);

@@ -12,6 +12,7 @@
 #include "modelo/fichero_datos.h"
 #include "run/ejecucion.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -22,7 +23,10 @@ namespace oscilab {
 
 namespace {
 
-const QString filtroDatos = QStringLiteral("Archivos de datos (*.qvd);;Todos los archivos (*)");
+QString filtroDatos() {
+    return QCoreApplication::translate("oscilab::frmcurvi",
+                                       "Archivos de datos (*.qvd);;Todos los archivos (*)");
+}
 
 // The name "Guardar como" proposes: the title with every character a file name cannot
 // safely hold replaced ("/" becomes "-"), blanks as "_".
@@ -63,11 +67,10 @@ void frmcurvi::nuevodocumento() {
 // Sí saves first, No discards, Cancelar (also Escape and the box's close button) keeps the
 // document and stops the command that asked.
 bool frmcurvi::preguntarguardarcambios() {
-    const Respuesta respuesta =
-        mensajes().mostrar(this,
-                           QStringLiteral("Se ha cambiado el archivo ") + titulodoc_ +
-                               QStringLiteral("\n¿Desea guardar los cambios actuales?"),
-                           QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNoCancelar);
+    const Respuesta respuesta = mensajes().mostrar(
+        this,
+        tr("Se ha cambiado el archivo %1\n¿Desea guardar los cambios actuales?").arg(titulodoc_),
+        QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNoCancelar);
     if (respuesta == Respuesta::No) {
         return true;
     }
@@ -99,8 +102,8 @@ frmcurvi::Guardado frmcurvi::escribeEn(const QString& ruta) {
     }
     if (QFileInfo::exists(ruta)) {
         const Respuesta r =
-            mensajes().mostrar(this, QStringLiteral("¿Desea sobrescribir el archivo ") + ruta + '?',
-                               QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
+            mensajes().mostrar(this, tr("¿Desea sobrescribir el archivo %1?").arg(ruta), QString(),
+                               IconoMensaje::Pregunta, BotonesMensaje::SiNo);
         if (r != Respuesta::Si) {
             return Guardado::NoSobrescrito;
         }
@@ -115,9 +118,8 @@ frmcurvi::Guardado frmcurvi::escribeEn(const QString& ruta) {
 
 bool frmcurvi::guardaComo() {
     const QString carpeta = estado_.fichero.isEmpty() ? estado_.dirdatos : carpetaDocumentos_;
-    const auto ruta =
-        dialogosFichero().guardar(this, QStringLiteral("Guardar como"),
-                                  carpeta + nombrePropuesto(documento_->titulo()), filtroDatos);
+    const auto ruta = dialogosFichero().guardar(
+        this, tr("Guardar como"), carpeta + nombrePropuesto(documento_->titulo()), filtroDatos());
     if (!ruta) {
         return false;
     }
@@ -143,11 +145,10 @@ bool frmcurvi::guardaComo() {
 
 bool frmcurvi::abrirfichero(std::optional<QString> ruta) {
     if (!ruta) {
-        ruta =
-            dialogosFichero().abrir(this, QStringLiteral("Abrir"), carpetaDocumentos_, filtroDatos);
+        ruta = dialogosFichero().abrir(this, tr("Abrir"), carpetaDocumentos_, filtroDatos());
     }
     if (!ruta) {
-        avisar(this, QStringLiteral("Seleccion cancelada"), QString(), IconoMensaje::Informacion);
+        avisar(this, tr("Seleccion cancelada"), QString(), IconoMensaje::Informacion);
         return false;
     }
     if (const auto error = documento_->abre(*ruta)) {

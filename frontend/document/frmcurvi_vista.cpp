@@ -28,7 +28,7 @@ void frmcurvi::conectaDocumento() {
     connect(documento_, &Documento::potenciasCambiadas, this, &frmcurvi::muestraPotenciasDocumento);
     connect(documento_, &Documento::rutaCambiada, this, [this](const QString& ruta) {
         estado_.fichero = ruta;
-        titulodoc_ = ruta.isEmpty() ? sinTitulo_ : ruta;
+        titulodoc_ = ruta.isEmpty() ? sinTitulo() : ruta;
         ponTitulo(titulodoc_);
     });
     connect(documento_, &Documento::filasCambiadas, this, &frmcurvi::actualizaEjecutar);
@@ -62,7 +62,7 @@ void frmcurvi::muestraMasas() {
         }
         // An isotope's exact mass names the isotope ("Cloro ³⁵Cl"), an old weight its element.
         const QString nombre = nombreDeMasa(masa, TablaIsotopos::delSistema());
-        lbato_[i]->setText(!nombre.isEmpty() ? nombre : QStringLiteral("Atomo %1").arg(a));
+        lbato_[i]->setText(!nombre.isEmpty() ? nombre : tr("Atomo %1").arg(a));
     }
     mostrando_ = false;
 }
@@ -85,15 +85,15 @@ void frmcurvi::muestraPotenciasDocumento() {
 
 QString frmcurvi::motivoSinEjecutar() const {
     if (calculo_ != nullptr && calculo_->enMarcha()) {
-        return QStringLiteral("El cálculo está en marcha");
+        return tr("El cálculo está en marcha");
     }
     const int n = documento_->numeroPuntos();
     const int m = numeroPotencias(documento_->potencias());
     if (n < m) {
-        return QStringLiteral("Faltan puntos: %1 para %2 potencias").arg(n).arg(m);
+        return tr("Faltan puntos: %1 para %2 potencias").arg(n).arg(m);
     }
     if (documento_->modificado() || documento_->ruta().isEmpty()) {
-        return QStringLiteral("Guarde el documento para ejecutar");
+        return tr("Guarde el documento para ejecutar");
     }
     if (documento_->motivoNoGuardable()) {
         return *documento_->motivoNoGuardable();
@@ -106,8 +106,8 @@ void frmcurvi::actualizaEjecutar() {
     const bool habilitado = motivo.isEmpty();
     btejecuta_->setEnabled(habilitado);
     barraEjecutar_->setEnabled(habilitado);
-    btejecuta_->setToolTip(habilitado ? QStringLiteral("Ejecuta el programa de cálculo") : motivo);
-    barraEjecutar_->setToolTip(habilitado ? QStringLiteral("Ejecutar") : motivo);
+    btejecuta_->setToolTip(habilitado ? tr("Ejecuta el programa de cálculo") : motivo);
+    barraEjecutar_->setToolTip(habilitado ? tr("Ejecutar") : motivo);
     if (habilitado) {
         statusBar()->clearMessage();
     } else {

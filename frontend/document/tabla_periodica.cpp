@@ -24,8 +24,7 @@ int ladoBoton(const QWidget* w) {
 
 } // namespace
 
-TablaPeriodica::TablaPeriodica(QWidget* parent)
-    : QGroupBox(QStringLiteral("Tabla Periódica"), parent) {
+TablaPeriodica::TablaPeriodica(QWidget* parent) : QGroupBox(tr("Tabla Periódica"), parent) {
     setObjectName(QStringLiteral("frmtp"));
     const int lado = ladoBoton(this);
     const int margen = lado / 2;
@@ -78,11 +77,11 @@ void TablaPeriodica::creaPanel(int lado, int margen) {
     auto* rejilla = new QGridLayout(lbventana_);
     rejilla->setContentsMargins(6, 2, 6, 2);
     rejilla->setVerticalSpacing(0);
-    const char* titulos[] = {"Nombre:", "Masa atómica:", "Carga nuclear:"};
+    const QString titulos[] = {tr("Nombre:"), tr("Masa atómica:"), tr("Carga nuclear:")};
     QLabel** valores[] = {&lbventnombre_, &lbventmato_, &lbventcn_};
     const char* nombresValor[] = {"lbventnombre", "lbventmato", "lbventcn"};
     for (int i = 0; i < 3; ++i) {
-        auto* titulo = new QLabel(QString::fromUtf8(titulos[i]), lbventana_);
+        auto* titulo = new QLabel(titulos[i], lbventana_);
         titulo->setObjectName(QStringLiteral("lbvent%1").arg(i + 1));
         auto* valor = new QLabel(lbventana_);
         valor->setObjectName(QString::fromLatin1(nombresValor[i]));

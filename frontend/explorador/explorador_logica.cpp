@@ -6,6 +6,7 @@
 #include "leedatos.h"
 #include "texto_incertidumbre.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace oscilab {
@@ -19,8 +20,12 @@ QString energia(double hartree, double porHartree) {
 }
 
 QString textoPotenciasFila(const FilaExplorador& fila) {
-    return QString::fromStdString(curvifit::textoPotencias(fila.potencias)) +
-           (fila.delDocumento ? QStringLiteral(" (documento)") : QString());
+    // The engine writes a gap as "0..4 sin 2", in Spanish.
+    return QString::fromStdString(curvifit::textoPotencias(fila.potencias))
+               .replace(QStringLiteral(" sin "),
+                        QCoreApplication::translate("explorador_logica", " sin ")) +
+           (fila.delDocumento ? QCoreApplication::translate("explorador_logica", " (documento)")
+                              : QString());
 }
 
 QString unidadDistancia(const curvifit::UnidadesExplorador& u) {
@@ -32,22 +37,26 @@ QString unidadDistancia(const curvifit::UnidadesExplorador& u) {
 PuntosExplorados puntosParaExplorar(const DocumentoExplorado& documento) {
     PuntosExplorados r;
     if (!(documento.angstrom || documento.bohr) || !(documento.ev || documento.hartree)) {
-        r.error = QStringLiteral("Elija primero las unidades de distancia y de energía.");
+        r.error = QCoreApplication::translate(
+            "explorador_logica", "Elija primero las unidades de distancia y de energía.");
         return r;
     }
     const double masa1 = valorInicial(documento.masa1);
     const double masa2 = valorInicial(documento.masa2);
     if (!(masa1 > 0.0) || !(masa2 > 0.0)) {
-        r.error = QStringLiteral("Escriba primero las masas de los dos átomos: sin ellas no "
+        r.error = QCoreApplication::translate(
+            "explorador_logica", "Escriba primero las masas de los dos átomos: sin ellas no "
                                  "hay constantes moleculares.");
         return r;
     }
     const PuntosOrdenados puntos = ordenaPuntos(documento.celdas);
     if (puntos.n < PUNTOS_MINIMOS_EXPLORADOR) {
-        r.error = QStringLiteral("Hacen falta al menos %1 puntos para comparar conjuntos de "
-                                 "potencias; la tabla tiene %2.")
-                      .arg(PUNTOS_MINIMOS_EXPLORADOR)
-                      .arg(puntos.n);
+        r.error =
+            QCoreApplication::translate("explorador_logica",
+                                        "Hacen falta al menos %1 puntos para comparar conjuntos de "
+                                        "potencias; la tabla tiene %2.")
+                .arg(PUNTOS_MINIMOS_EXPLORADOR)
+                .arg(puntos.n);
         return r;
     }
     curvifit::DatosEntrada unidades;
@@ -70,17 +79,17 @@ PuntosExplorados puntosParaExplorar(const DocumentoExplorado& documento) {
 QStringList cabecerasExplorador(const curvifit::DatosEntrada& datos) {
     const curvifit::UnidadesExplorador u = curvifit::unidadesExplorador(datos);
     const QString e = QString::fromStdString(u.energia);
-    return {QStringLiteral("N.º"),
-            QStringLiteral("Potencias"),
-            QStringLiteral("√(PRESS/N) (%1)").arg(e),
-            QStringLiteral("rms (%1)").arg(e),
+    return {QCoreApplication::translate("explorador_logica", "N.º"),
+            QCoreApplication::translate("explorador_logica", "Potencias"),
+            QCoreApplication::translate("explorador_logica", "√(PRESS/N) (%1)").arg(e),
+            QCoreApplication::translate("explorador_logica", "rms (%1)").arg(e),
             QStringLiteral("AICc"),
-            QStringLiteral("Desc."),
-            QStringLiteral("re (%1)").arg(unidadDistancia(u)),
-            QStringLiteral("ωe (cm⁻¹)"),
-            QStringLiteral("ωexe (cm⁻¹)"),
-            QStringLiteral("Be (cm⁻¹)"),
-            QStringLiteral("αe (cm⁻¹)")};
+            QCoreApplication::translate("explorador_logica", "Desc."),
+            QCoreApplication::translate("explorador_logica", "re (%1)").arg(unidadDistancia(u)),
+            QCoreApplication::translate("explorador_logica", "ωe (cm⁻¹)"),
+            QCoreApplication::translate("explorador_logica", "ωexe (cm⁻¹)"),
+            QCoreApplication::translate("explorador_logica", "Be (cm⁻¹)"),
+            QCoreApplication::translate("explorador_logica", "αe (cm⁻¹)")};
 }
 
 std::vector<FilaExplorador>
@@ -136,12 +145,17 @@ QString textoIncertidumbreModelo(const std::vector<curvifit::EvaluacionCandidato
             valor = conDispersion.substr(0, conDispersion.find(" ± "));
         }
         partes << QStringLiteral("%1 = %2 %3 %4")
-                      .arg(nombres[static_cast<int>(k)], QString::fromStdString(valor),
-                           QString::fromStdString(curvifit::textoDispersionModelo(dispersion)),
-                           k == 0 ? unidadDistancia(u) : QStringLiteral("cm⁻¹"));
+                      .arg(
+                          nombres[static_cast<int>(k)], QString::fromStdString(valor),
+                          QString::fromStdString(curvifit::textoDispersionModelo(dispersion))
+                              .replace(QStringLiteral(" modelo"),
+                                       QCoreApplication::translate("explorador_logica", " modelo")),
+                          k == 0 ? unidadDistancia(u) : QStringLiteral("cm⁻¹"));
     }
-    return QStringLiteral("Incertidumbre de modelo, entre los %1 conjuntos con √(PRESS/N) hasta "
-                          "%2 veces el del mejor (media y desviación con pesos exp(−AICc/2)): %3.")
+    return QCoreApplication::translate(
+               "explorador_logica",
+               "Incertidumbre de modelo, entre los %1 conjuntos con √(PRESS/N) hasta "
+               "%2 veces el del mejor (media y desviación con pesos exp(−AICc/2)): %3.")
         .arg(modelos->conjuntos.size())
         .arg(QString::number(curvifit::FACTOR_PRESS_MODELOS, 'f', 1).replace('.', ','))
         .arg(partes.join(QStringLiteral("; ")));
@@ -151,10 +165,12 @@ QString avisoPocosPuntos(int puntos) {
     if (puntos >= curvifit::PUNTOS_CLASIFICACION_FIABLE) {
         return {};
     }
-    return QStringLiteral("Con %1 puntos (menos de %2), el error al predecir cada punto sin él "
-                          "dice poco de un conjunto de potencias: la lista incluye también el "
-                          "conjunto del documento y los ajustes exactos, con tantas potencias como "
-                          "puntos.")
+    return QCoreApplication::translate(
+               "explorador_logica",
+               "Con %1 puntos (menos de %2), el error al predecir cada punto sin él "
+               "dice poco de un conjunto de potencias: la lista incluye también el "
+               "conjunto del documento y los ajustes exactos, con tantas potencias como "
+               "puntos.")
         .arg(puntos)
         .arg(curvifit::PUNTOS_CLASIFICACION_FIABLE);
 }

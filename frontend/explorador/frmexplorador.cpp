@@ -4,6 +4,7 @@
 #include "explorador/grafico_press.h"
 #include "explorador_salida.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -22,15 +23,18 @@ namespace {
 // The progress bar appears only when the ranking takes longer than this.
 constexpr int RETRASO_PROGRESO_MS = 100;
 
-const QString AVISO_SIN_MINIMO =
-    QStringLiteral("* Sin mínimo de la curva ajustada dentro del intervalo de distancias de los "
-                   "datos: va al final de la clasificación.");
+QString avisoSinMinimo() {
+    return QCoreApplication::translate(
+        "oscilab::frmexplorador",
+        "* Sin mínimo de la curva ajustada dentro del intervalo de distancias de los "
+        "datos: va al final de la clasificación.");
+}
 
 } // namespace
 
 frmexplorador::frmexplorador(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmexplorador"));
-    setWindowTitle(QStringLiteral("Explorar ajustes"));
+    setWindowTitle(tr("Explorar ajustes"));
 
     estado_ = new QLabel(this);
     estado_->setObjectName(QStringLiteral("lbestado"));
@@ -46,7 +50,7 @@ frmexplorador::frmexplorador(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     tabla_ = new QTableWidget(0, NUM_COLUMNAS_EXPLORADOR, this);
     tabla_->setObjectName(QStringLiteral("tablaexplorador"));
-    tabla_->setAccessibleName(QStringLiteral("Conjuntos de potencias por orden"));
+    tabla_->setAccessibleName(tr("Conjuntos de potencias por orden"));
     tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabla_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -55,16 +59,16 @@ frmexplorador::frmexplorador(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     grafico_ = new GraficoPress(this);
 
-    soloContiguos_ = new QCheckBox(QStringLiteral("Mostrar solo intervalos contiguos"), this);
+    soloContiguos_ = new QCheckBox(tr("Mostrar solo intervalos contiguos"), this);
     soloContiguos_->setObjectName(QStringLiteral("chkcontiguos"));
-    usar_ = new QPushButton(QStringLiteral("Usar estas potencias"), this);
+    usar_ = new QPushButton(tr("Usar estas potencias"), this);
     usar_->setObjectName(QStringLiteral("btusar"));
     usar_->setEnabled(false);
     progreso_ = new QProgressBar(this);
     progreso_->setObjectName(QStringLiteral("progreso"));
-    progreso_->setAccessibleName(QStringLiteral("Progreso de la clasificación"));
+    progreso_->setAccessibleName(tr("Progreso de la clasificación"));
     progreso_->hide();
-    auto* nota = new QLabel(AVISO_SIN_MINIMO, this);
+    auto* nota = new QLabel(avisoSinMinimo(), this);
     nota->setWordWrap(true);
 
     auto* capa = new QVBoxLayout(this);
@@ -129,8 +133,8 @@ void frmexplorador::explora(const DocumentoExplorado& documento) {
         return;
     }
     datos_ = puntos.datos;
-    estado_->setText(QStringLiteral("Clasificando los conjuntos de potencias para %1 puntos...")
-                         .arg(datos_->NPUNTOS()));
+    estado_->setText(
+        tr("Clasificando los conjuntos de potencias para %1 puntos...").arg(datos_->NPUNTOS()));
     tabla_->setHorizontalHeaderLabels(cabecerasExplorador(*datos_));
     progreso_->setValue(0);
     retrasoProgreso_->start(RETRASO_PROGRESO_MS);
@@ -180,8 +184,8 @@ void frmexplorador::recibe(int generacion, std::vector<curvifit::EvaluacionCandi
     modelo_->setVisible(!modelo_->text().isEmpty());
     pocosPuntos_->setText(avisoPocosPuntos(datos_->NPUNTOS()));
     pocosPuntos_->setVisible(!pocosPuntos_->text().isEmpty());
-    estado_->setText(QStringLiteral("%1 conjuntos de potencias para %2 puntos, del que mejor "
-                                    "predice cada punto sin él al que peor.")
+    estado_->setText(tr("%1 conjuntos de potencias para %2 puntos, del que mejor "
+                        "predice cada punto sin él al que peor.")
                          .arg(filas_.size())
                          .arg(datos_->NPUNTOS()));
     llenaTabla();
@@ -203,7 +207,7 @@ void frmexplorador::llenaTabla() {
                                                      : Qt::AlignRight | Qt::AlignVCenter);
             if (!fila.minimoDentro) {
                 item->setForeground(Qt::gray);
-                item->setToolTip(AVISO_SIN_MINIMO);
+                item->setToolTip(avisoSinMinimo());
             }
             if (fila.delDocumento) {
                 QFont negrita = item->font();

@@ -17,7 +17,7 @@ bool dibujable(const GraficoPress::Punto& p) {
 
 GraficoPress::GraficoPress(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("graficopress"));
-    setAccessibleName(QStringLiteral("√(PRESS/N) de cada candidato por orden"));
+    setAccessibleName(tr("√(PRESS/N) de cada candidato por orden"));
     setMinimumSize(240, 110);
 }
 
@@ -41,7 +41,7 @@ void GraficoPress::paintEvent(QPaintEvent*) {
     p.drawRect(marco);
     p.setPen(palette().color(QPalette::Text));
     p.drawText(rect().adjusted(8, 2, -8, 0), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("√(PRESS/N) (%1), escala logarítmica").arg(unidad_));
+               tr("√(PRESS/N) (%1), escala logarítmica").arg(unidad_));
     double menor = INFINITY;
     double mayor = -INFINITY;
     for (const Punto& punto : puntos_) {

@@ -4,18 +4,24 @@
 #include "compartido/textos_numero.h"
 #include "modelo/documento.h"
 
+#include <QCoreApplication>
+
 namespace oscilab {
 
 bool DestinoDocumento::compruebaunidades() {
-    const QString titulo = QStringLiteral("Unidades");
+    const QString titulo = QCoreApplication::translate("destino_documento", "Unidades");
     if (documento_.distancia() == Distancia::SinElegir) {
-        avisar(padre_, QStringLiteral("Debes elegir las unidades para la distancia"), titulo,
-               IconoMensaje::Informacion);
+        avisar(padre_,
+               QCoreApplication::translate("destino_documento",
+                                           "Debes elegir las unidades para la distancia"),
+               titulo, IconoMensaje::Informacion);
         return false;
     }
     if (documento_.energia() == Energia::SinElegir) {
-        avisar(padre_, QStringLiteral("Debes elegir las unidades para la energía"), titulo,
-               IconoMensaje::Informacion);
+        avisar(padre_,
+               QCoreApplication::translate("destino_documento",
+                                           "Debes elegir las unidades para la energía"),
+               titulo, IconoMensaje::Informacion);
         return false;
     }
     return true;
@@ -40,8 +46,10 @@ void DestinoDocumento::documentoCambiado() {
         const auto v = valorCompleto(textoV);
         if (!r || !v) {
             avisar(padre_,
-                   QStringLiteral("La fila %1 de los datos leídos no es un punto: «%2» «%3».\n"
-                                  "No se ha importado nada.")
+                   QCoreApplication::translate(
+                       "destino_documento",
+                       "La fila %1 de los datos leídos no es un punto: «%2» «%3».\n"
+                       "No se ha importado nada.")
                        .arg(i + 1)
                        .arg(textoR, textoV),
                    tituloImportacion(), IconoMensaje::Exclamacion);
@@ -50,13 +58,14 @@ void DestinoDocumento::documentoCambiado() {
         puntos.push_back({*r, *v});
     }
     if (documento_.numeroPuntos() > 0 &&
-        mensajes().mostrar(padre_,
-                           QStringLiteral("El documento ya tiene %1 puntos.\n¿Desea sustituirlos "
-                                          "por los %2 puntos importados?")
-                               .arg(documento_.numeroPuntos())
-                               .arg(puntos.size()),
-                           tituloImportacion(), IconoMensaje::Pregunta,
-                           BotonesMensaje::SiNo) != Respuesta::Si) {
+        mensajes().mostrar(
+            padre_,
+            QCoreApplication::translate("destino_documento",
+                                        "El documento ya tiene %1 puntos.\n¿Desea sustituirlos "
+                                        "por los %2 puntos importados?")
+                .arg(documento_.numeroPuntos())
+                .arg(puntos.size()),
+            tituloImportacion(), IconoMensaje::Pregunta, BotonesMensaje::SiNo) != Respuesta::Si) {
         return;
     }
     documento_.importa(puntos);

@@ -2,6 +2,7 @@
 
 #include "compartido/dimensiones.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -50,8 +51,8 @@ bool ColectorFilas::anade(const FilaHoja& fila, qint64 veces) {
 
 ResultadoImportacion ColectorFilas::resultado() const {
     if (!empezado_) {
-        return importacionFallida(
-            QStringLiteral("Ninguna fila tiene un número en sus dos primeras columnas."));
+        return importacionFallida(QCoreApplication::translate(
+            "filas_hoja", "Ninguna fila tiene un número en sus dos primeras columnas."));
     }
     ResultadoImportacion resultado;
     for (std::size_t i = 0; i < static_cast<std::size_t>(puntosMaximos); ++i) {
@@ -63,7 +64,8 @@ ResultadoImportacion ColectorFilas::resultado() const {
     resultado.fallo = sobran_;
     if (sobran_) {
         resultado.causa =
-            QStringLiteral("Hay más de %1 puntos: la tabla admite %1.").arg(puntosMaximos);
+            QCoreApplication::translate("filas_hoja", "Hay más de %1 puntos: la tabla admite %1.")
+                .arg(puntosMaximos);
     }
     return resultado;
 }

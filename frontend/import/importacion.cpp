@@ -8,34 +8,38 @@
 #include "compartido/mensajes.h"
 #include "import/importar_xlsx.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace oscilab {
 
 QString tituloImportacion() {
-    return QStringLiteral("Importar datos");
+    return QCoreApplication::translate("importacion", "Importar datos");
 }
 
 QString mensajeSeleccionCancelada() {
-    return QStringLiteral("Seleccion cancelada");
+    return QCoreApplication::translate("importacion", "Seleccion cancelada");
 }
 
 QString mensajeErrorImportacion() {
-    return QStringLiteral("Se ha producido un error al abrir el archivo");
+    return QCoreApplication::translate("importacion",
+                                       "Se ha producido un error al abrir el archivo");
 }
 
 QString tooltipImportarTexto(const QString& delimitador) {
-    return QStringLiteral("Importar datos separados por ") + delimitador;
+    return QCoreApplication::translate("importacion", "Importar datos separados por %1")
+        .arg(delimitador);
 }
 
 QString filtroImportacion(OrigenImportacion origen) {
     if (origen == OrigenImportacion::Excel) {
-        return QStringLiteral("Hojas de cálculo (*.xls *.xlsx *.ods);;"
-                              "Archivos de Excel (*.xls *.xlsx);;"
-                              "Hojas de cálculo OpenDocument (*.ods)");
+        return QCoreApplication::translate("importacion", "Hojas de cálculo (*.xls *.xlsx *.ods);;"
+                                                          "Archivos de Excel (*.xls *.xlsx);;"
+                                                          "Hojas de cálculo OpenDocument (*.ods)");
     }
-    return QStringLiteral("Archivos de texto y datos (*.txt *.csv *.dat);;"
-                          "Todos los archivos (*)");
+    return QCoreApplication::translate("importacion",
+                                       "Archivos de texto y datos (*.txt *.csv *.dat);;"
+                                       "Todos los archivos (*)");
 }
 
 ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& ruta,
@@ -46,9 +50,11 @@ ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& rut
     if (info.exists() && !info.isFile()) {
         ResultadoImportacion noNormal;
         noNormal.fallo = true;
-        noNormal.causa = QStringLiteral("%1 no es un archivo normal (es una carpeta, una tubería "
+        noNormal.causa =
+            QCoreApplication::translate("importacion",
+                                        "%1 no es un archivo normal (es una carpeta, una tubería "
                                         "o un dispositivo).")
-                             .arg(ruta);
+                .arg(ruta);
         return noNormal;
     }
     const QString extension = info.suffix().toLower();

@@ -3,6 +3,7 @@
 #include "import/filas_hoja.h"
 #include "import/xml_libro.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -119,12 +120,14 @@ ResultadoImportacion importarcsv(const QString& ruta) {
     QFile fichero(ruta);
     if (!fichero.open(QIODevice::ReadOnly)) {
         return importacionFallida(
-            QStringLiteral("No se puede abrir: %1.").arg(fichero.errorString()));
+            QCoreApplication::translate("importar_csv", "No se puede abrir: %1.")
+                .arg(fichero.errorString()));
     }
     QByteArray datos = fichero.read(kLecturaMaxima + 1);
     if (fichero.error() != QFileDevice::NoError) {
         return importacionFallida(
-            QStringLiteral("No se puede leer: %1.").arg(fichero.errorString()));
+            QCoreApplication::translate("importar_csv", "No se puede leer: %1.")
+                .arg(fichero.errorString()));
     }
     const bool completo = datos.size() <= kLecturaMaxima;
     datos.truncate(kLecturaMaxima);
@@ -134,16 +137,19 @@ ResultadoImportacion importarcsv(const QString& ruta) {
     ColectorFilas colector;
     LectorCsv lector(datos, separadorDe(datos));
     if (!lector.lee(colector)) {
-        return importacionFallida(QStringLiteral("El registro %1 está dañado: unas comillas sin "
-                                                 "cerrar o un campo de más de %2 caracteres.")
-                                      .arg(lector.registro())
-                                      .arg(kTextoCeldaMaximo));
+        return importacionFallida(
+            QCoreApplication::translate("importar_csv",
+                                        "El registro %1 está dañado: unas comillas sin "
+                                        "cerrar o un campo de más de %2 caracteres.")
+                .arg(lector.registro())
+                .arg(kTextoCeldaMaximo));
     }
     ResultadoImportacion resultado = colector.resultado();
     if (!completo && !resultado.fallo) {
         // The part read did not reach the points' end.
-        return importacionFallida(
-            QStringLiteral("Pasa de %1 bytes sin que acaben los puntos.").arg(kLecturaMaxima));
+        return importacionFallida(QCoreApplication::translate(
+                                      "importar_csv", "Pasa de %1 bytes sin que acaben los puntos.")
+                                      .arg(kLecturaMaxima));
     }
     return resultado;
 }

@@ -53,12 +53,15 @@ ResultadoImportacion importarexcel(const QString& ruta, const QString& programa)
         const bool iniciado = lector.state() != QProcess::NotRunning;
         lector.kill();
         lector.waitForFinished();
-        return fallida(iniciado ? QStringLiteral("El lector de libros .xls no ha terminado en "
-                                                 "%1 s.")
-                                      .arg(kEsperaMaximaMs / 1000)
-                                : QStringLiteral("No se puede iniciar el lector de libros "
-                                                 ".xls %1.")
-                                      .arg(programa));
+        return fallida(
+            iniciado ? QCoreApplication::translate("importar_excel",
+                                                   "El lector de libros .xls no ha terminado en "
+                                                   "%1 s.")
+                           .arg(kEsperaMaximaMs / 1000)
+                     : QCoreApplication::translate("importar_excel",
+                                                   "No se puede iniciar el lector de libros "
+                                                   ".xls %1.")
+                           .arg(programa));
     }
     const QByteArray salida = lector.readAllStandardOutput();
     // Status 0: every cell; status 1: the cells read before the workbook's fault. Anything
@@ -66,12 +69,14 @@ ResultadoImportacion importarexcel(const QString& ruta, const QString& programa)
     const bool terminado = lector.exitStatus() == QProcess::NormalExit &&
                            (lector.exitCode() == 0 || lector.exitCode() == 1);
     if (!terminado || salida.size() > kSalidaMaxima) {
-        return fallida(QStringLiteral("El lector de libros .xls ha fallado al leerlo (se ha "
-                                      "detenido, ha pasado de sus límites o no lo reconoce)."));
+        return fallida(QCoreApplication::translate(
+            "importar_excel", "El lector de libros .xls ha fallado al leerlo (se ha "
+                              "detenido, ha pasado de sus límites o no lo reconoce)."));
     }
     const auto lectura = leexls::leeSalida(std::string_view(salida.constData(), salida.size()));
     if (!lectura || lectura->completa != (lector.exitCode() == 0)) {
-        return fallida(QStringLiteral("El lector de libros .xls ha dado una respuesta ilegible."));
+        return fallida(QCoreApplication::translate(
+            "importar_excel", "El lector de libros .xls ha dado una respuesta ilegible."));
     }
     ResultadoImportacion resultado;
     for (const auto& celda : lectura->celdas) {
@@ -82,11 +87,13 @@ ResultadoImportacion importarexcel(const QString& ruta, const QString& programa)
         // The cells come in table order: the first one missing is where the reading stopped.
         const int leidas = static_cast<int>(lectura->celdas.size());
         resultado.causa =
-            leidas == 0
-                ? QStringLiteral("No es un libro .xls legible, o su hoja activa no se puede leer.")
-                : QStringLiteral("La celda %1%2 de la hoja activa no se puede leer.")
-                      .arg(QLatin1Char(leidas % 2 == 0 ? 'A' : 'B'))
-                      .arg(leidas / 2 + 1);
+            leidas == 0 ? QCoreApplication::translate(
+                              "importar_excel",
+                              "No es un libro .xls legible, o su hoja activa no se puede leer.")
+                        : QCoreApplication::translate(
+                              "importar_excel", "La celda %1%2 de la hoja activa no se puede leer.")
+                              .arg(QLatin1Char(leidas % 2 == 0 ? 'A' : 'B'))
+                              .arg(leidas / 2 + 1);
     }
     return resultado;
 }

@@ -4,6 +4,7 @@
 #include "import/xml_libro.h"
 #include "import/zip_acotado.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -207,8 +208,8 @@ Lectura leeTabla(QXmlStreamReader& xml, ColectorFilas& colector) {
 std::optional<ResultadoImportacion> leeHoja(const ArchivoZip& zip, const QString& nombre) {
     const auto parte = zip.abreParte(QStringLiteral("content.xml"), kContenidoMaximo);
     if (!parte) {
-        return importacionFallida(
-            QStringLiteral("La parte content.xml falta, es demasiado grande o está dañada."));
+        return importacionFallida(QCoreApplication::translate(
+            "importar_ods", "La parte content.xml falta, es demasiado grande o está dañada."));
     }
     QXmlStreamReader xml(parte.get());
     while (!xml.atEnd()) {
@@ -225,17 +226,20 @@ std::optional<ResultadoImportacion> leeHoja(const ArchivoZip& zip, const QString
         ColectorFilas colector;
         if (leeTabla(xml, colector) == Lectura::Fallida || !terminaBien(xml)) {
             return importacionFallida(
-                QStringLiteral("La hoja «%1» de content.xml está dañada (XML incorrecto o una "
-                               "celda ilegible, cerca de la línea %2 de esa parte).")
+                QCoreApplication::translate(
+                    "importar_ods", "La hoja «%1» de content.xml está dañada (XML incorrecto o una "
+                                    "celda ilegible, cerca de la línea %2 de esa parte).")
                     .arg(tabla)
                     .arg(xml.lineNumber()));
         }
         return colector.resultado();
     }
     if (xml.hasError()) {
-        return importacionFallida(QStringLiteral("La parte content.xml está dañada: %1 (línea %2).")
-                                      .arg(xml.errorString())
-                                      .arg(xml.lineNumber()));
+        return importacionFallida(
+            QCoreApplication::translate("importar_ods",
+                                        "La parte content.xml está dañada: %1 (línea %2).")
+                .arg(xml.errorString())
+                .arg(xml.lineNumber()));
     }
     return std::nullopt;
 }
@@ -245,13 +249,14 @@ std::optional<ResultadoImportacion> leeHoja(const ArchivoZip& zip, const QString
 ResultadoImportacion importarods(const QString& ruta) {
     const ArchivoZip zip(ruta);
     if (!zip.abierto()) {
-        return importacionFallida(QStringLiteral("No es una hoja .ods: el archivo zip no se "
-                                                 "puede leer o está incompleto."));
+        return importacionFallida(
+            QCoreApplication::translate("importar_ods", "No es una hoja .ods: el archivo zip no se "
+                                                        "puede leer o está incompleto."));
     }
     const auto activa = hojaActiva(zip);
     if (!activa) {
-        return importacionFallida(
-            QStringLiteral("La parte settings.xml está dañada: no dice qué hoja está activa."));
+        return importacionFallida(QCoreApplication::translate(
+            "importar_ods", "La parte settings.xml está dañada: no dice qué hoja está activa."));
     }
     if (!activa->isEmpty()) {
         if (auto leida = leeHoja(zip, *activa)) {
@@ -259,7 +264,8 @@ ResultadoImportacion importarods(const QString& ruta) {
         }
     }
     return leeHoja(zip, QString())
-        .value_or(importacionFallida(QStringLiteral("content.xml no tiene ninguna hoja.")));
+        .value_or(importacionFallida(
+            QCoreApplication::translate("importar_ods", "content.xml no tiene ninguna hoja.")));
 }
 
 } // namespace oscilab

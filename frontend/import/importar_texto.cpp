@@ -2,6 +2,7 @@
 
 #include "compartido/dimensiones.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -32,7 +33,7 @@ bool tieneCifra(const QString& s) {
 }
 
 QString causaLinea(int linea, const QString& que) {
-    return QStringLiteral("Línea %1: %2").arg(linea).arg(que);
+    return QCoreApplication::translate("importar_texto", "Línea %1: %2").arg(linea).arg(que);
 }
 
 QString ceroSiVacio(const QString& s) {
@@ -161,7 +162,7 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
         const auto bytes = lector.leeLinea();
         ++linea;
         if (!bytes) {
-            return falla(linea, QStringLiteral("no se puede leer"));
+            return falla(linea, QCoreApplication::translate("importar_texto", "no se puede leer"));
         }
         QByteArray contenido = *bytes;
         if (linea == 1 && contenido.startsWith("\xEF\xBB\xBF")) {
@@ -178,18 +179,21 @@ ResultadoImportacion importartexto(const QString& ruta, const QString& delimitad
         }
         ++n;
         if (n > puntosMaximos) {
-            return falla(
-                linea, QStringLiteral("la tabla admite %1 puntos como máximo").arg(puntosMaximos));
+            return falla(linea, QCoreApplication::translate("importar_texto",
+                                                            "la tabla admite %1 puntos como máximo")
+                                    .arg(puntosMaximos));
         }
         resultado.filasVisitadas.push_back(n);
         const auto campos = camposDeLinea(texto, d);
         if (!campos) {
-            return falla(linea, QStringLiteral("está vacía"));
+            return falla(linea, QCoreApplication::translate("importar_texto", "está vacía"));
         }
         resultado.celdas.push_back({n, 1, campos->r});
         if (!campos->v) {
-            return falla(linea, QStringLiteral("«%1» no tiene dos valores separados por «%2»")
-                                    .arg(texto, delimitador));
+            return falla(linea,
+                         QCoreApplication::translate("importar_texto",
+                                                     "«%1» no tiene dos valores separados por «%2»")
+                             .arg(texto, delimitador));
         }
         resultado.celdas.push_back({n, 2, *campos->v});
     }

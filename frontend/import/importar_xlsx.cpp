@@ -4,6 +4,7 @@
 #include "import/xml_libro.h"
 #include "import/zip_acotado.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QXmlStreamReader>
 
@@ -314,33 +315,38 @@ std::vector<qint64> indicesCompartidos(const HojaXlsx& hoja) {
 ResultadoImportacion importarxlsx(const QString& ruta) {
     const ArchivoZip zip(ruta);
     if (!zip.abierto()) {
-        return importacionFallida(QStringLiteral("No es un libro .xlsx: el archivo zip no se "
-                                                 "puede leer o está incompleto."));
+        return importacionFallida(QCoreApplication::translate(
+            "importar_xlsx", "No es un libro .xlsx: el archivo zip no se "
+                             "puede leer o está incompleto."));
     }
     const auto relacion = relacionHojaActiva(zip);
     if (!relacion) {
-        return importacionFallida(QStringLiteral("La parte xl/workbook.xml falta, está dañada "
-                                                 "o no nombra ninguna hoja."));
+        return importacionFallida(QCoreApplication::translate(
+            "importar_xlsx", "La parte xl/workbook.xml falta, está dañada "
+                             "o no nombra ninguna hoja."));
     }
     const auto partes = partesDelLibro(zip, *relacion);
     if (!partes) {
-        return importacionFallida(QStringLiteral("La parte xl/_rels/workbook.xml.rels falta, "
-                                                 "está dañada o no sitúa la hoja activa."));
+        return importacionFallida(QCoreApplication::translate(
+            "importar_xlsx", "La parte xl/_rels/workbook.xml.rels falta, "
+                             "está dañada o no sitúa la hoja activa."));
     }
     const auto hoja = leeHoja(zip, partes->hoja);
     if (!hoja) {
         return importacionFallida(
-            QStringLiteral("La hoja %1 falta, es demasiado grande o está dañada (XML "
-                           "incorrecto, filas desordenadas o pasadas de la %2, una celda "
-                           "ilegible).")
+            QCoreApplication::translate(
+                "importar_xlsx", "La hoja %1 falta, es demasiado grande o está dañada (XML "
+                                 "incorrecto, filas desordenadas o pasadas de la %2, una celda "
+                                 "ilegible).")
                 .arg(partes->hoja)
                 .arg(kFilaMaxima));
     }
     const auto cadenas = leeCadenas(zip, partes->cadenas, indicesCompartidos(*hoja));
     if (!cadenas) {
         return importacionFallida(
-            QStringLiteral("Las cadenas compartidas (%1) faltan, están dañadas o no tienen "
-                           "el texto de una celda.")
+            QCoreApplication::translate(
+                "importar_xlsx", "Las cadenas compartidas (%1) faltan, están dañadas o no tienen "
+                                 "el texto de una celda.")
                 .arg(partes->cadenas.isEmpty() ? QStringLiteral("xl/sharedStrings.xml")
                                                : partes->cadenas));
     }
@@ -359,9 +365,11 @@ ResultadoImportacion importarxlsx(const QString& ruta) {
     }
     if (!hoja->completa) {
         // The kept rows did not reach the points' end.
-        return importacionFallida(QStringLiteral("La hoja %1 tiene más de %2 filas con datos.")
-                                      .arg(partes->hoja)
-                                      .arg(kFilasGuardadas));
+        return importacionFallida(
+            QCoreApplication::translate("importar_xlsx",
+                                        "La hoja %1 tiene más de %2 filas con datos.")
+                .arg(partes->hoja)
+                .arg(kFilasGuardadas));
     }
     return colector.resultado();
 }

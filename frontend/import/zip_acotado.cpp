@@ -1,5 +1,6 @@
 #include "import/zip_acotado.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <zip.h>
 
@@ -103,7 +104,8 @@ qint64 ParteZip::readData(char* datos, qint64 tamano) {
     const zip_int64_t leidos = zip_fread(fichero_, datos, static_cast<zip_uint64_t>(pedido));
     if (leidos < 0 || leidos > restantes_) {
         fallida_ = true;
-        setErrorString(QStringLiteral("parte dañada o demasiado grande"));
+        setErrorString(
+            QCoreApplication::translate("zip_acotado", "parte dañada o demasiado grande"));
         return -1;
     }
     if (leidos == 0) {

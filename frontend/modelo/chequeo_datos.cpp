@@ -2,6 +2,7 @@
 
 #include "compartido/textos_numero.h"
 
+#include <QCoreApplication>
 #include <utility>
 #include <vector>
 
@@ -80,9 +81,12 @@ std::optional<CeldaNoNumerica> celdaNoNumerica(const CeldasTabla& celdas) {
 }
 
 QString mensajeCeldaNoNumerica(const CeldaNoNumerica& celda) {
-    const QString que =
-        celda.columna == 1 ? QStringLiteral("La distancia") : QStringLiteral("La energía");
-    return QStringLiteral("%1 de la fila %2 no es un número: «%3».\nCorrígela antes de guardar.")
+    const QString que = celda.columna == 1
+                            ? QCoreApplication::translate("chequeo_datos", "La distancia")
+                            : QCoreApplication::translate("chequeo_datos", "La energía");
+    return QCoreApplication::translate(
+               "chequeo_datos",
+               "%1 de la fila %2 no es un número: «%3».\nCorrígela antes de guardar.")
         .arg(que)
         .arg(celda.fila)
         .arg(celda.texto);
@@ -103,15 +107,18 @@ ResultadoChequeo evaluaChequeo(int n, int m, bool hayTitulo, bool hayMasa1, bool
     }
     switch (r.codigo) {
     case 100:
-        r.mensaje = QStringLiteral("Debes introducir un título para el archivo");
+        r.mensaje = QCoreApplication::translate("chequeo_datos",
+                                                "Debes introducir un título para el archivo");
         r.foco = FocoChequeo::Titulo;
         return r;
     case 200:
-        r.mensaje = QStringLiteral("Debes introducir la masa atómica del átomo1");
+        r.mensaje = QCoreApplication::translate("chequeo_datos",
+                                                "Debes introducir la masa atómica del átomo1");
         r.foco = FocoChequeo::Masa1;
         return r;
     case 300:
-        r.mensaje = QStringLiteral("Debes introducir la masa atómica del átomo2");
+        r.mensaje = QCoreApplication::translate("chequeo_datos",
+                                                "Debes introducir la masa atómica del átomo2");
         r.foco = FocoChequeo::Masa2;
         return r;
     default:
@@ -119,13 +126,17 @@ ResultadoChequeo evaluaChequeo(int n, int m, bool hayTitulo, bool hayMasa1, bool
     }
     r.permiteEjecutar = n >= m;
     if (n == m + 1) {
-        r.mensaje = QStringLiteral("Pocos puntos. Quizás no sean suficientes para hacer\n"
-                                   "significativo es ajuste minimo-cuadrático");
+        r.mensaje = QCoreApplication::translate(
+            "chequeo_datos", "Pocos puntos. Quizás no sean suficientes para hacer\n"
+                             "significativo es ajuste minimo-cuadrático");
     } else if (n == m) {
-        r.mensaje = QStringLiteral("El número de puntos es mínimo y la curva pasa por ellos");
+        r.mensaje = QCoreApplication::translate(
+            "chequeo_datos", "El número de puntos es mínimo y la curva pasa por ellos");
     } else if (n < m) {
-        r.mensaje = QStringLiteral("Para ajustar este polinomio hace falta como mínimo %1 puntos")
-                        .arg(m + 1);
+        r.mensaje =
+            QCoreApplication::translate(
+                "chequeo_datos", "Para ajustar este polinomio hace falta como mínimo %1 puntos")
+                .arg(m + 1);
     }
     return r;
 }

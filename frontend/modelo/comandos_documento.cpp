@@ -2,14 +2,17 @@
 
 #include "modelo/documento.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace oscilab {
 
 ComandoCelda::ComandoCelda(Documento& documento, int fila, int columna, const Celda& antes,
                            const Celda& despues)
-    : QUndoCommand(QStringLiteral("edición de la celda %1-%2")
-                       .arg(columna == 1 ? QStringLiteral("Distancia") : QStringLiteral("Energía"))
+    : QUndoCommand(QCoreApplication::translate("comandos_documento", "edición de la celda %1-%2")
+                       .arg(columna == 1
+                                ? QCoreApplication::translate("comandos_documento", "Distancia")
+                                : QCoreApplication::translate("comandos_documento", "Energía"))
                        .arg(fila)),
       documento_(documento), fila_(fila), columna_(columna), antes_(antes), despues_(despues) {}
 

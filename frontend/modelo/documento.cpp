@@ -77,19 +77,19 @@ void Documento::cambia(const DatosDocumento& nuevo, const QString& nombre, int i
 void Documento::ponTitulo(const QString& titulo) {
     DatosDocumento d = datos_;
     d.titulo = titulo;
-    cambia(d, QStringLiteral("cambio de título"), 1);
+    cambia(d, tr("cambio de título"), 1);
 }
 
 void Documento::ponMasa(int atomo, const QString& masa) {
     DatosDocumento d = datos_;
     d.masas[indice(atomo)] = masa;
-    cambia(d, QStringLiteral("cambio de masa"), 1 + atomo);
+    cambia(d, tr("cambio de masa"), 1 + atomo);
 }
 
 void Documento::eligeAtomo(int atomo, const QString& masa) {
     DatosDocumento d = datos_;
     d.masas[indice(atomo)] = masa;
-    cambia(d, QStringLiteral("elección de átomo"));
+    cambia(d, tr("elección de átomo"));
 }
 
 void Documento::ponDistancia(Distancia unidad) {
@@ -101,7 +101,7 @@ void Documento::ponDistancia(Distancia unidad) {
                                                    : Conversion::BohrAAngstrom);
     }
     d.distancia = unidad;
-    cambia(d, QStringLiteral("cambio de unidades"));
+    cambia(d, tr("cambio de unidades"));
 }
 
 void Documento::ponEnergia(Energia unidad) {
@@ -111,13 +111,13 @@ void Documento::ponEnergia(Energia unidad) {
             d, 2, unidad == Energia::Hartree ? Conversion::EvAHartree : Conversion::HartreeAEv);
     }
     d.energia = unidad;
-    cambia(d, QStringLiteral("cambio de unidades"));
+    cambia(d, tr("cambio de unidades"));
 }
 
 void Documento::ponPotencias(const TablaPotencias& potencias) {
     DatosDocumento d = datos_;
     d.potencias = potencias;
-    cambia(d, QStringLiteral("cambio de potencias"));
+    cambia(d, tr("cambio de potencias"));
 }
 
 void Documento::importa(const std::vector<std::array<double, 2>>& puntos) {
@@ -127,14 +127,14 @@ void Documento::importa(const std::vector<std::array<double, 2>>& puntos) {
     for (std::size_t i = 0; i < n; ++i) {
         d.filas[i] = {Celda{puntos[i][0], std::nullopt}, Celda{puntos[i][1], std::nullopt}};
     }
-    cambia(d, QStringLiteral("importación"));
+    cambia(d, tr("importación"));
 }
 
 void Documento::insertaFila(int fila) {
     DatosDocumento d = datos_;
     d.filas.insert(d.filas.begin() + static_cast<std::ptrdiff_t>(indice(fila)), Fila{});
     d.filas.pop_back();
-    cambia(d, QStringLiteral("inserción de una fila"));
+    cambia(d, tr("inserción de una fila"));
 }
 
 void Documento::ordena() {
@@ -153,14 +153,14 @@ void Documento::ordena() {
     d.filas = std::move(puntos);
     d.filas.insert(d.filas.end(), resto.begin(), resto.end());
     d.filas.resize(puntosMaximos);
-    cambia(d, QStringLiteral("ordenación de los puntos"));
+    cambia(d, tr("ordenación de los puntos"));
 }
 
 void Documento::eliminaFila(int fila) {
     DatosDocumento d = datos_;
     d.filas.erase(d.filas.begin() + static_cast<std::ptrdiff_t>(indice(fila)));
     d.filas.push_back(Fila{});
-    cambia(d, QStringLiteral("eliminación de una fila"));
+    cambia(d, tr("eliminación de una fila"));
 }
 
 void Documento::nuevo() {
@@ -173,20 +173,18 @@ void Documento::nuevo() {
 std::optional<QString> Documento::abre(const QString& ruta) {
     const QFileInfo info(ruta);
     if (!info.isFile()) {
-        return QStringLiteral("%1 no es un archivo normal; no se puede abrir.").arg(ruta);
+        return tr("%1 no es un archivo normal; no se puede abrir.").arg(ruta);
     }
     if (info.size() > tamanoMaximoFichero) {
-        return QStringLiteral("El archivo %1 ocupa más de 1 MB y no es un documento de OSCILAB.")
-            .arg(ruta);
+        return tr("El archivo %1 ocupa más de 1 MB y no es un documento de OSCILAB.").arg(ruta);
     }
     QFile fichero(ruta);
     if (!fichero.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("No se puede leer el archivo %1.").arg(ruta);
+        return tr("No se puede leer el archivo %1.").arg(ruta);
     }
     const LecturaDocumento leido = leeDocumento(fichero.read(tamanoMaximoFichero));
     if (const auto* error = std::get_if<ErrorLectura>(&leido)) {
-        return QStringLiteral("El archivo %1 no es un documento de OSCILAB.\n%2")
-            .arg(ruta, error->texto());
+        return tr("El archivo %1 no es un documento de OSCILAB.\n%2").arg(ruta, error->texto());
     }
     pila_.clear();
     aplica(std::get<DatosDocumento>(leido));
@@ -197,23 +195,23 @@ std::optional<QString> Documento::abre(const QString& ruta) {
 
 std::optional<QString> Documento::motivoNoGuardable() const {
     if (datos_.titulo.isEmpty()) {
-        return QStringLiteral("Debes escribir un título");
+        return tr("Debes escribir un título");
     }
     if (const auto c = caracterFueraDeLatin1(datos_.titulo)) {
-        return QStringLiteral("El título contiene el carácter «%1», que el archivo de datos no "
-                              "puede guardar. Cámbialo antes de guardar.")
+        return tr("El título contiene el carácter «%1», que el archivo de datos no "
+                  "puede guardar. Cámbialo antes de guardar.")
             .arg(*c);
     }
     for (int a = 1; a <= 2; ++a) {
         if (!valorCompleto(masa(a))) {
-            return QStringLiteral("Debes introducir la masa del átomo %1").arg(a);
+            return tr("Debes introducir la masa del átomo %1").arg(a);
         }
     }
     if (datos_.distancia == Distancia::SinElegir) {
-        return QStringLiteral("Debes elegir las unidades para la distancia");
+        return tr("Debes elegir las unidades para la distancia");
     }
     if (datos_.energia == Energia::SinElegir) {
-        return QStringLiteral("Debes elegir las unidades para la energía");
+        return tr("Debes elegir las unidades para la energía");
     }
     return std::nullopt;
 }
@@ -237,7 +235,7 @@ std::optional<QString> Documento::guarda(const QString& ruta) {
         return motivo;
     }
     if (!escribeFicheroDatos(ruta, contenido())) {
-        return QStringLiteral("Ha ocurrido un error al intentar guardar el fichero ") + ruta;
+        return tr("Ha ocurrido un error al intentar guardar el fichero ") + ruta;
     }
     ponRuta(ruta);
     pila_.setClean();

@@ -2,6 +2,7 @@
 
 #include "compartido/textos_numero.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace oscilab {
@@ -62,8 +63,10 @@ std::optional<ErrorLectura> leeCabecera(const QList<QString>& lineas, DatosDocum
         if (lineas.size() >= i) {
             return std::nullopt;
         }
-        return ErrorLectura{i, QStringLiteral("el archivo termina antes de la línea de %1")
-                                   .arg(QLatin1String(partes[i - 2]))};
+        return ErrorLectura{
+            i, QCoreApplication::translate("lectura_documento",
+                                           "el archivo termina antes de la línea de %1")
+                   .arg(QLatin1String(partes[i - 2]))};
     };
     if (auto error = falta(2)) {
         return error;
@@ -72,10 +75,12 @@ std::optional<ErrorLectura> leeCabecera(const QList<QString>& lineas, DatosDocum
     for (const QString& palabra : palabras(lineas[1])) {
         const auto p = potencia(palabra);
         if (!p) {
-            return ErrorLectura{2, QStringLiteral("«%1» no es una potencia entera de %2 a %3")
-                                       .arg(palabra)
-                                       .arg(potenciaMinima)
-                                       .arg(potenciaMaxima)};
+            return ErrorLectura{
+                2, QCoreApplication::translate("lectura_documento",
+                                               "«%1» no es una potencia entera de %2 a %3")
+                       .arg(palabra)
+                       .arg(potenciaMinima)
+                       .arg(potenciaMaxima)};
         }
         dePotencia(d.potencias, *p) = 1;
     }
@@ -84,7 +89,8 @@ std::optional<ErrorLectura> leeCabecera(const QList<QString>& lineas, DatosDocum
     }
     const QStringList masas = palabras(lineas[2]);
     if (masas.size() != 2 || !valorCompleto(masas[0]) || !valorCompleto(masas[1])) {
-        return ErrorLectura{3, QStringLiteral("se esperaban las dos masas atómicas")};
+        return ErrorLectura{3, QCoreApplication::translate("lectura_documento",
+                                                           "se esperaban las dos masas atómicas")};
     }
     d.masas = {masas[0], masas[1]};
     if (auto error = falta(4)) {
@@ -94,8 +100,9 @@ std::optional<ErrorLectura> leeCabecera(const QList<QString>& lineas, DatosDocum
     const auto distancia = unidades.size() == 2 ? distanciaDe(unidades[0]) : std::nullopt;
     const auto energia = unidades.size() == 2 ? energiaDe(unidades[1]) : std::nullopt;
     if (!distancia || !energia) {
-        return ErrorLectura{4,
-                            QStringLiteral("se esperaban las unidades (UA o Angstrom, UA o eV)")};
+        return ErrorLectura{
+            4, QCoreApplication::translate("lectura_documento",
+                                           "se esperaban las unidades (UA o Angstrom, UA o eV)")};
     }
     d.distancia = *distancia;
     d.energia = *energia;
@@ -105,7 +112,7 @@ std::optional<ErrorLectura> leeCabecera(const QList<QString>& lineas, DatosDocum
 } // namespace
 
 QString ErrorLectura::texto() const {
-    return QStringLiteral("Línea %1: %2.").arg(linea).arg(motivo);
+    return QCoreApplication::translate("lectura_documento", "Línea %1: %2.").arg(linea).arg(motivo);
 }
 
 LecturaDocumento leeDocumento(const QByteArray& bytes) {
@@ -117,8 +124,10 @@ LecturaDocumento leeDocumento(const QByteArray& bytes) {
             linea.chop(1);
         }
         if (!esTexto(linea)) {
-            return ErrorLectura{static_cast<int>(i) + 1,
-                                QStringLiteral("no es texto: el archivo no es un documento")};
+            return ErrorLectura{
+                static_cast<int>(i) + 1,
+                QCoreApplication::translate("lectura_documento",
+                                            "no es texto: el archivo no es un documento")};
         }
         // The empty piece after the last line end is no line.
         if (i + 1 < crudas.size() || !linea.isEmpty()) {
@@ -126,7 +135,8 @@ LecturaDocumento leeDocumento(const QByteArray& bytes) {
         }
     }
     if (lineas.isEmpty()) {
-        return ErrorLectura{1, QStringLiteral("el archivo está vacío")};
+        return ErrorLectura{
+            1, QCoreApplication::translate("lectura_documento", "el archivo está vacío")};
     }
     DatosDocumento d;
     d.titulo = lineas[0];
@@ -143,10 +153,14 @@ LecturaDocumento leeDocumento(const QByteArray& bytes) {
         const auto r = punto.size() == 2 ? valorCompleto(punto[0]) : std::nullopt;
         const auto v = punto.size() == 2 ? valorCompleto(punto[1]) : std::nullopt;
         if (!r || !v) {
-            return ErrorLectura{numero, QStringLiteral("se esperaba un punto, dos números R V")};
+            return ErrorLectura{
+                numero, QCoreApplication::translate("lectura_documento",
+                                                    "se esperaba un punto, dos números R V")};
         }
         if (fila == d.filas.size()) {
-            return ErrorLectura{numero, QStringLiteral("hay más de %1 puntos").arg(puntosMaximos)};
+            return ErrorLectura{
+                numero, QCoreApplication::translate("lectura_documento", "hay más de %1 puntos")
+                            .arg(puntosMaximos)};
         }
         d.filas[fila++] = {Celda{*r, std::nullopt}, Celda{*v, std::nullopt}};
     }

@@ -4,6 +4,8 @@
 #include "compartido/textos_numero.h"
 #include "modelo/elementos.h"
 
+#include <QCoreApplication>
+
 namespace oscilab {
 
 namespace {
@@ -25,7 +27,8 @@ OpcionMasa opcionIsotopo(const Elemento& e, const Isotopo& i) {
 
 OpcionMasa opcionPesoEstandar(const Elemento& e, const ElementoIsotopos& datos) {
     return {datos.textoPeso, e.nombre, e.simbolo + QLatin1Char(' ') + datos.textoPeso,
-            QStringLiteral("Peso atómico estándar: ") + datos.textoPeso + QStringLiteral(" u")};
+            QCoreApplication::translate("masas_atomos", "Peso atómico estándar: %1 u")
+                .arg(datos.textoPeso)};
 }
 
 } // namespace
@@ -50,13 +53,14 @@ QString ayudaElemento(int z, const TablaIsotopos* datos) {
     QString texto = e.nombre + QStringLiteral(" (Z = ") + QString::number(z) + QLatin1Char(')');
     const ElementoIsotopos* suyos = datos != nullptr ? datos->elemento(z) : nullptr;
     if (suyos == nullptr) {
-        return texto + QStringLiteral("\nMasa atómica: ") + textoGeneralSimple(e.masa) +
-               QStringLiteral(" u");
+        return texto + QCoreApplication::translate("masas_atomos", "\nMasa atómica: ") +
+               textoGeneralSimple(e.masa) + QStringLiteral(" u");
     }
-    texto += QStringLiteral("\nPeso atómico estándar: ") + suyos->textoPeso + QStringLiteral(" u");
+    texto += QCoreApplication::translate("masas_atomos", "\nPeso atómico estándar: %1 u")
+                 .arg(suyos->textoPeso);
     const std::vector<Isotopo> naturales = datos->naturales(z);
     if (naturales.empty()) {
-        return texto + QStringLiteral("\nSin isótopos estables");
+        return texto + QCoreApplication::translate("masas_atomos", "\nSin isótopos estables");
     }
     for (const Isotopo& i : naturales) {
         texto += QLatin1Char('\n') + opcionIsotopo(e, i).descripcion;

@@ -38,7 +38,7 @@ QVariant ModeloPuntos::headerData(int seccion, Qt::Orientation orientacion, int 
     if (orientacion == Qt::Vertical) {
         return QString::number(seccion + 1);
     }
-    return seccion == 0 ? QStringLiteral("Distancia") : QStringLiteral("Energía");
+    return seccion == 0 ? tr("Distancia") : tr("Energía");
 }
 
 bool ModeloPuntos::setData(const QModelIndex& indice, const QVariant& valor, int rol) {

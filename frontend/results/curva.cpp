@@ -2,6 +2,7 @@
 
 #include "formato_numeros.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace oscilab {
@@ -41,12 +42,14 @@ private:
 };
 
 QString faltaDato(const QString& que) {
-    return QStringLiteral("El fichero de la curva está incompleto: falta %1.").arg(que);
+    return QCoreApplication::translate("curva", "El fichero de la curva está incompleto: falta %1.")
+        .arg(que);
 }
 
 QString noNumerico(const QByteArray& campo, const QString& que) {
-    return QStringLiteral("El fichero de la curva contiene un valor no numérico (\"%1\") en "
-                          "lugar de %2.")
+    return QCoreApplication::translate(
+               "curva", "El fichero de la curva contiene un valor no numérico (\"%1\") en "
+                        "lugar de %2.")
         .arg(QString::fromLatin1(campo), que);
 }
 
@@ -72,15 +75,16 @@ LecturaCurva leecurvaTexto(const QByteArray& contenido, int npuntos) {
     LecturaCurva lectura;
     DatosCurva& d = lectura.datos;
     if (npuntos < 0 || npuntos > puntosMaximos) {
-        lectura.error = QStringLiteral("El número de puntos del documento (%1) no es válido para "
-                                       "leer el fichero de la curva.")
+        lectura.error = QCoreApplication::translate(
+                            "curva", "El número de puntos del documento (%1) no es válido para "
+                                     "leer el fichero de la curva.")
                             .arg(npuntos);
         return lectura;
     }
     Campos campos(contenido);
     for (int i = 1; i <= npuntos; ++i) {
         Punto p;
-        const QString que = QStringLiteral("el punto %1").arg(i);
+        const QString que = QCoreApplication::translate("curva", "el punto %1").arg(i);
         if (!leeValor(campos, p.r, que, lectura.error) ||
             !leeValor(campos, p.v, que, lectura.error)) {
             return lectura;
@@ -89,11 +93,12 @@ LecturaCurva leecurvaTexto(const QByteArray& contenido, int npuntos) {
     }
     for (int k = potenciaMinima; k <= potenciaMaxima; ++k) {
         if (!leeValor(campos, dePotencia(d.coeficientes, k),
-                      QStringLiteral("el coeficiente de R^%1").arg(k), lectura.error)) {
+                      QCoreApplication::translate("curva", "el coeficiente de R^%1").arg(k),
+                      lectura.error)) {
             return lectura;
         }
     }
-    const QString queError = QStringLiteral("el error de las energías");
+    const QString queError = QCoreApplication::translate("curva", "el error de las energías");
     const auto campoError = campos.siguiente();
     if (!campoError) {
         lectura.error = faltaDato(queError);
@@ -107,19 +112,21 @@ LecturaCurva leecurvaTexto(const QByteArray& contenido, int npuntos) {
         }
         d.errorenergia = *numero;
     }
-    if (!leeValor(campos, d.anchonivel, QStringLiteral("la anchura de los niveles"),
+    if (!leeValor(campos, d.anchonivel,
+                  QCoreApplication::translate("curva", "la anchura de los niveles"),
                   lectura.error)) {
         return lectura;
     }
     while (auto campo = campos.siguiente()) {
         const auto numero = numeroCompleto(*campo);
         if (!numero) {
-            lectura.error = noNumerico(*campo, QStringLiteral("un nivel"));
+            lectura.error = noNumerico(*campo, QCoreApplication::translate("curva", "un nivel"));
             return lectura;
         }
         if (static_cast<int>(d.niveles.size()) == maxNivelesCurva) {
-            lectura.error = QStringLiteral("El fichero de la curva contiene más de %1 niveles; "
-                                           "sólo se muestran los %1 primeros.")
+            lectura.error = QCoreApplication::translate(
+                                "curva", "El fichero de la curva contiene más de %1 niveles; "
+                                         "sólo se muestran los %1 primeros.")
                                 .arg(maxNivelesCurva);
             return lectura;
         }
@@ -132,7 +139,9 @@ LecturaCurva leecurva(const QString& ruta, int npuntos) {
     QFile fichero(ruta);
     if (!fichero.open(QIODevice::ReadOnly)) {
         LecturaCurva lectura;
-        lectura.error = QStringLiteral("No se puede leer el fichero de la curva %1.").arg(ruta);
+        lectura.error =
+            QCoreApplication::translate("curva", "No se puede leer el fichero de la curva %1.")
+                .arg(ruta);
         return lectura;
     }
     const QByteArray contenido = fichero.readAll();

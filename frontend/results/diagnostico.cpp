@@ -1,5 +1,6 @@
 #include "diagnostico.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace oscilab {
@@ -7,12 +8,14 @@ namespace oscilab {
 QString mensajeDiagnostico(int codigo) {
     switch (codigo) {
     case 2:
-        return QStringLiteral("Intervalo demasiado corto. El ajuste puede ser inadecuado");
+        return QCoreApplication::translate(
+            "diagnostico", "Intervalo demasiado corto. El ajuste puede ser inadecuado");
     case 3:
-        return QStringLiteral(
-            "Los datos no están bien equilibrados. El ajuste puede ser inadecuado");
+        return QCoreApplication::translate(
+            "diagnostico", "Los datos no están bien equilibrados. El ajuste puede ser inadecuado");
     case 4:
-        return QStringLiteral("Demasiado error en las energías. El ajuste puede ser inadecuado");
+        return QCoreApplication::translate(
+            "diagnostico", "Demasiado error en las energías. El ajuste puede ser inadecuado");
     default:
         return {};
     }

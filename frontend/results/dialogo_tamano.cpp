@@ -2,6 +2,7 @@
 
 #include "results/exportar_grafico.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -25,15 +26,15 @@ QSpinBox* lado(const char* nombre, int valor, QWidget* padre) {
 std::optional<QSize> pideTamanoImagen(QWidget* padre, QSize inicial) {
     QDialog dialogo(padre);
     dialogo.setObjectName(QStringLiteral("frmtamano"));
-    dialogo.setWindowTitle(QStringLiteral("Tamaño de la imagen"));
+    dialogo.setWindowTitle(QCoreApplication::translate("dialogo_tamano", "Tamaño de la imagen"));
     auto* ancho = lado("ancho", inicial.width(), &dialogo);
     auto* alto = lado("alto", inicial.height(), &dialogo);
     auto* botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
     QObject::connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
     QObject::connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
     auto* forma = new QFormLayout(&dialogo);
-    forma->addRow(QStringLiteral("&Ancho:"), ancho);
-    forma->addRow(QStringLiteral("A&lto:"), alto);
+    forma->addRow(QCoreApplication::translate("dialogo_tamano", "&Ancho:"), ancho);
+    forma->addRow(QCoreApplication::translate("dialogo_tamano", "A&lto:"), alto);
     forma->addRow(botones);
     if (dialogo.exec() != QDialog::Accepted) {
         return std::nullopt;

@@ -4,6 +4,7 @@
 #include "results/polinomio.h"
 #include "results/trazado.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
@@ -133,20 +134,22 @@ void dibujaGrafico(QPainter& p, const QRectF& zona, const DibujoGrafico& d) {
     p.drawText(QRectF(area.center().x(), filaR, area.width() / 2, alto), Qt::AlignRight,
                formatoEsquina(d.caja.rmax));
     p.drawText(QRectF(area.left(), filaR + alto, area.width(), alto), Qt::AlignHCenter,
-               QStringLiteral("R (u.a.)"));
+               QCoreApplication::translate("exportar_grafico", "R (u.a.)"));
     p.drawText(QRectF(zona.left(), zona.top() + alto * 0.5, zona.width(), alto), Qt::AlignLeft,
-               QStringLiteral("V(R) (u.a.)"));
+               QCoreApplication::translate("exportar_grafico", "V(R) (u.a.)"));
     p.restore();
 }
 
 QString exportaGrafico(const DibujoGrafico& dibujo, const QString& ruta, QSize tamano) {
     const auto formato = formatoDeFichero(ruta);
     if (!formato) {
-        return QStringLiteral("El nombre del fichero debe terminar en .png, .svg o .pdf");
+        return QCoreApplication::translate(
+            "exportar_grafico", "El nombre del fichero debe terminar en .png, .svg o .pdf");
     }
     if (tamano.width() < ladoPngMinimo || tamano.height() < ladoPngMinimo ||
         tamano.width() > ladoPngMaximo || tamano.height() > ladoPngMaximo) {
-        return QStringLiteral("El tamaño debe estar entre %1 y %2 píxeles por lado")
+        return QCoreApplication::translate("exportar_grafico",
+                                           "El tamaño debe estar entre %1 y %2 píxeles por lado")
             .arg(ladoPngMinimo)
             .arg(ladoPngMaximo);
     }
@@ -195,14 +198,16 @@ QString exportaGrafico(const DibujoGrafico& dibujo, const QString& ruta, QSize t
     }
     }
     if (!escrito || !QFileInfo(ruta).isFile()) {
-        return QStringLiteral("No se ha podido escribir el gráfico %1 en %2")
+        return QCoreApplication::translate("exportar_grafico",
+                                           "No se ha podido escribir el gráfico %1 en %2")
             .arg(nombreFormato(*formato), ruta);
     }
     return QString();
 }
 
 QString filtroExportacion() {
-    return QStringLiteral("Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)");
+    return QCoreApplication::translate(
+        "exportar_grafico", "Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)");
 }
 
 } // namespace oscilab

@@ -1,5 +1,6 @@
 #include "formato_numeros.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -12,8 +13,11 @@ namespace {
 
 QString fijoCuatroDecimales(double valor, bool separarMiles) {
     if (!std::isfinite(valor)) {
-        return valor > 0 ? QStringLiteral("Infinito")
-                         : (valor < 0 ? QStringLiteral("-Infinito") : QStringLiteral("NaN"));
+        return valor > 0
+                   ? QCoreApplication::translate("formato_numeros", "Infinito")
+                   : (valor < 0 ? QLatin1Char('-') +
+                                      QCoreApplication::translate("formato_numeros", "Infinito")
+                                : QStringLiteral("NaN"));
     }
     std::array<char, 400> buffer{};
     const auto [fin, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valor,

@@ -22,7 +22,10 @@ namespace oscilab {
 namespace {
 
 const char* const nombresEtiquetas[4] = {"Label1", "Label2", "Label3", "Label4"};
-const char* const textosEtiquetas[4] = {"R mínimo:", "R máximo:", "V(R) mínimo:", "V(R) máximo:"};
+const char* const textosEtiquetas[4] = {QT_TRANSLATE_NOOP("oscilab::frmescala", "R mínimo:"),
+                                        QT_TRANSLATE_NOOP("oscilab::frmescala", "R máximo:"),
+                                        QT_TRANSLATE_NOOP("oscilab::frmescala", "V(R) mínimo:"),
+                                        QT_TRANSLATE_NOOP("oscilab::frmescala", "V(R) máximo:")};
 
 void avisoEscala(QWidget* padre, const QString& texto) {
     avisar(padre, texto, QStringLiteral("OSCILAB"), IconoMensaje::Ninguno);
@@ -35,13 +38,13 @@ frmescala::frmescala(const Caja& vista, const Caja& limites,
     : QDialog(padre, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), vista_(vista),
       limites_(limites), coeficientes_(coeficientes), muestras_(muestras) {
     setObjectName(QStringLiteral("frmescala"));
-    setWindowTitle(QStringLiteral("Escala"));
+    setWindowTitle(tr("Escala"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 
     auto* rejilla = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
-        auto* lb = new QLabel(QString::fromUtf8(textosEtiquetas[i]), this);
+        auto* lb = new QLabel(tr(textosEtiquetas[i]), this);
         lb->setObjectName(QString::fromLatin1(nombresEtiquetas[i]));
         auto* campo = new QLineEdit(this);
         campo->setObjectName(QStringLiteral("txtmm(%1)").arg(i + 1));
@@ -55,11 +58,11 @@ frmescala::frmescala(const Caja& vista, const Caja& limites,
         etiquetas_[static_cast<std::size_t>(i)] = lb;
         txtmm_[static_cast<std::size_t>(i)] = campo;
     }
-    chky_ = new QCheckBox(QStringLiteral("Escala V(R) automática"), this);
+    chky_ = new QCheckBox(tr("Escala V(R) automática"), this);
     chky_->setObjectName(QStringLiteral("chky"));
-    btaceptar_ = new QPushButton(QStringLiteral("&Aceptar"), this);
+    btaceptar_ = new QPushButton(tr("&Aceptar"), this);
     btaceptar_->setObjectName(QStringLiteral("btaceptar"));
-    btcancelar_ = new QPushButton(QStringLiteral("&Cancelar"), this);
+    btcancelar_ = new QPushButton(tr("&Cancelar"), this);
     btcancelar_->setObjectName(QStringLiteral("btcancelar"));
     for (QPushButton* bt : {btaceptar_, btcancelar_}) {
         bt->setAutoDefault(false);
@@ -114,7 +117,7 @@ void frmescala::aceptar() {
     const double rmin = valorInicial(txtmm(1)->text());
     const double rmax = valorInicial(txtmm(2)->text());
     if (rmax <= rmin) {
-        avisoEscala(this, QStringLiteral("El valor de R máximo debe ser mayor que R mínimo"));
+        avisoEscala(this, tr("El valor de R máximo debe ser mayor que R mínimo"));
         return;
     }
     const Qt::CheckState automatica = chky_->checkState();
@@ -124,8 +127,7 @@ void frmescala::aceptar() {
         vmin = valorInicial(txtmm(3)->text());
         vmax = valorInicial(txtmm(4)->text());
         if (vmax <= vmin) {
-            avisoEscala(this,
-                        QStringLiteral("El valor de V(R) máximo debe ser mayor que V(R) mínimo"));
+            avisoEscala(this, tr("El valor de V(R) máximo debe ser mayor que V(R) mínimo"));
             return;
         }
     }

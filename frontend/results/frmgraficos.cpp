@@ -52,7 +52,7 @@ frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estad
     : QWidget(principal, Qt::Dialog), resultados_(resultados), estado_(estado),
       chequeadatos_(std::move(chequeadatos)) {
     setObjectName(QStringLiteral("frmgraficos"));
-    setWindowTitle(QStringLiteral("Gráficos"));
+    setWindowTitle(tr("Gráficos"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     marco_ = new MarcoGrafica(this);
@@ -66,25 +66,25 @@ frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estad
     for (QLabel* esquina : {x0y1_, x0y0y_, x0y0x_, x1y0_}) {
         esquina->setFont(pequena);
     }
-    lby_ = etiqueta("lby", QStringLiteral("V(R) (u.a.)"), Qt::AlignHCenter, marco_);
-    lbx_ = etiqueta("lbx", QStringLiteral("R (u.a.)"), Qt::AlignHCenter, marco_);
+    lby_ = etiqueta("lby", tr("V(R) (u.a.)"), Qt::AlignHCenter, marco_);
+    lbx_ = etiqueta("lbx", tr("R (u.a.)"), Qt::AlignHCenter, marco_);
 
     rtxtdatos_ = new QPlainTextEdit(this);
     rtxtdatos_->setObjectName(QStringLiteral("rtxtdatos"));
-    rtxtdatos_->setAccessibleName(QStringLiteral("Informe de resultados"));
+    rtxtdatos_->setAccessibleName(tr("Informe de resultados"));
     rtxtdatos_->setReadOnly(true);
     rtxtdatos_->setLineWrapMode(QPlainTextEdit::NoWrap);
     rtxtdatos_->setFont(fuenteInforme());
 
-    btprint_ = boton("btprint", QStringLiteral("&Imprimir"), this);
-    btescala_ = boton("btescala", QStringLiteral("&Escala"), this);
-    btdaceptar_ = boton("btdaceptar", QStringLiteral("&Aceptar"), this);
-    btexportar_ = boton("btexportar", QStringLiteral("E&xportar gráfico..."), this);
+    btprint_ = boton("btprint", tr("&Imprimir"), this);
+    btescala_ = boton("btescala", tr("&Escala"), this);
+    btdaceptar_ = boton("btdaceptar", tr("&Aceptar"), this);
+    btexportar_ = boton("btexportar", tr("E&xportar gráfico..."), this);
     connect(btprint_, &QPushButton::clicked, this, &frmgraficos::imprimir);
     connect(btescala_, &QPushButton::clicked, this, &frmgraficos::abreEscala);
     connect(btdaceptar_, &QPushButton::clicked, this, &QWidget::close);
     connect(btexportar_, &QPushButton::clicked, this, &frmgraficos::exportarGrafico);
-    btdetalles_ = boton("btdetalles", QStringLiteral("&Detalles..."), this);
+    btdetalles_ = boton("btdetalles", tr("&Detalles..."), this);
     connect(btdetalles_, &QPushButton::clicked, this, &frmgraficos::abreDetalles);
     connect(grafico_, &GraficoCurva::vistaDibujada, this, &frmgraficos::muestraVista);
 
@@ -181,7 +181,7 @@ void frmgraficos::cargaResultados() {
     }
     grafico_->ponCurva(datos);
     if (!lectura.ok()) {
-        avisar(this, lectura.error, QStringLiteral("Advertencia"), IconoMensaje::Exclamacion);
+        avisar(this, lectura.error, tr("Advertencia"), IconoMensaje::Exclamacion);
     }
 
     const auto limites = calculalimites(datos.puntos, resultados_.coeficientes,
@@ -197,7 +197,7 @@ void frmgraficos::cargaResultados() {
     const Diagnostico aviso = diagnostico(datos.puntos, datos.niveles.size(), resultados_.limites,
                                           resultados_.errorenergia);
     if (aviso.codigo != 0) {
-        avisar(this, aviso.mensaje, QStringLiteral("Advertencia"), IconoMensaje::Stop);
+        avisar(this, aviso.mensaje, tr("Advertencia"), IconoMensaje::Stop);
     }
 }
 
@@ -205,8 +205,8 @@ bool frmgraficos::cargaInforme(const QString& ruta) {
     QFile fichero(ruta);
     if (!fichero.open(QIODevice::ReadOnly)) {
         rtxtdatos_->clear();
-        avisar(this, QStringLiteral("No se puede leer el informe %1.").arg(ruta),
-               QStringLiteral("Advertencia"), IconoMensaje::Exclamacion);
+        avisar(this, tr("No se puede leer el informe %1.").arg(ruta), tr("Advertencia"),
+               IconoMensaje::Exclamacion);
         return false;
     }
     QString texto = QString::fromLatin1(fichero.readAll());

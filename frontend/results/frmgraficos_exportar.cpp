@@ -13,8 +13,8 @@ namespace oscilab {
 
 void frmgraficos::exportarGrafico() {
     const QString propuesto = QDir(estado_.dirresult).filePath(estado_.nombrebase + ".png");
-    const auto ruta = dialogosFichero().guardar(this, QStringLiteral("Exportar gráfico"), propuesto,
-                                                filtroExportacion());
+    const auto ruta =
+        dialogosFichero().guardar(this, tr("Exportar gráfico"), propuesto, filtroExportacion());
     if (!ruta || ruta->isEmpty()) {
         return;
     }
@@ -33,7 +33,7 @@ void frmgraficos::exportarGrafico() {
     dibujo.rcentro = resultados_.rcentro;
     const QString error = exportaGrafico(dibujo, *ruta, tamano);
     if (!error.isEmpty()) {
-        avisar(this, error, QStringLiteral("Exportar gráfico"), IconoMensaje::Stop);
+        avisar(this, error, tr("Exportar gráfico"), IconoMensaje::Stop);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "compartido/mensajes.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -31,7 +32,8 @@ int codigoBotones(Qt::MouseButtons botones) {
 }
 
 void advierte(QWidget* ventana, const QString& texto) {
-    avisar(ventana, texto, QStringLiteral("Advertencia"), IconoMensaje::Stop);
+    avisar(ventana, texto, QCoreApplication::translate("grafico_curva", "Advertencia"),
+           IconoMensaje::Stop);
 }
 
 } // namespace
@@ -39,7 +41,7 @@ void advierte(QWidget* ventana, const QString& texto) {
 GraficoCurva::GraficoCurva(EstadoResultados& resultados, QWidget* padre)
     : QWidget(padre), resultados_(resultados), zoom_(resultados.vista, resultados.limites) {
     setObjectName(QStringLiteral("pctgrafico"));
-    setAccessibleName(QStringLiteral("Gráfica de la curva"));
+    setAccessibleName(tr("Gráfica de la curva"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     imagen_ = QImage(QSize(1, 1), QImage::Format_RGB32);

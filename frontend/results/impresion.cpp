@@ -3,6 +3,7 @@
 #include "compartido/dialogos_fichero.h"
 #include "compartido/mensajes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -66,7 +67,7 @@ private:
 };
 
 QString tituloImpresora() {
-    return QStringLiteral("Impresora");
+    return QCoreApplication::translate("impresion", "Impresora");
 }
 
 } // namespace
@@ -111,9 +112,10 @@ bool imprimirEn(QPrinter& impresora, const QString& informe, const QString& nomb
 ResultadoImpresion imprimirResultados(QWidget* padre, const QString& informe,
                                       const QString& nombrebase, const ComposicionGrafico& grafico,
                                       const QString& carpetaPdf) {
-    const Respuesta respuesta =
-        mensajes().mostrar(padre, QStringLiteral("¿Quiere imprimir los resultados con el gráfico?"),
-                           tituloImpresora(), IconoMensaje::Pregunta, BotonesMensaje::SiNoCancelar);
+    const Respuesta respuesta = mensajes().mostrar(
+        padre,
+        QCoreApplication::translate("impresion", "¿Quiere imprimir los resultados con el gráfico?"),
+        tituloImpresora(), IconoMensaje::Pregunta, BotonesMensaje::SiNoCancelar);
     if (respuesta == Respuesta::Cancelar) {
         return ResultadoImpresion::Cancelada;
     }
@@ -125,16 +127,17 @@ ResultadoImpresion imprimirResultados(QWidget* padre, const QString& informe,
         const QString propuesto = carpetaPdf +
                                   (nombrebase.isEmpty() ? QStringLiteral("informe") : nombrebase) +
                                   QStringLiteral(".pdf");
-        const auto ruta =
-            dialogosFichero().guardar(padre, QStringLiteral("Guardar el informe en PDF"), propuesto,
-                                      QStringLiteral("Documentos PDF (*.pdf)"));
+        const auto ruta = dialogosFichero().guardar(
+            padre, QCoreApplication::translate("impresion", "Guardar el informe en PDF"), propuesto,
+            QCoreApplication::translate("impresion", "Documentos PDF (*.pdf)"));
         if (!ruta) {
             return ResultadoImpresion::Cancelada;
         }
         // The save dialog leaves the overwrite question to the program.
         if (QFileInfo::exists(*ruta) &&
             mensajes().mostrar(padre,
-                               QStringLiteral("El fichero %1 ya existe. ¿Desea reemplazarlo?")
+                               QCoreApplication::translate(
+                                   "impresion", "El fichero %1 ya existe. ¿Desea reemplazarlo?")
                                    .arg(QDir::toNativeSeparators(*ruta)),
                                tituloImpresora(), IconoMensaje::Pregunta,
                                BotonesMensaje::SiNo) != Respuesta::Si) {
@@ -145,8 +148,9 @@ ResultadoImpresion imprimirResultados(QWidget* padre, const QString& informe,
     }
     const bool conGrafico = respuesta == Respuesta::Si;
     if (!imprimirEn(impresora, informe, nombrebase, conGrafico ? &grafico : nullptr)) {
-        avisar(padre, QStringLiteral("No se ha podido imprimir el informe."), tituloImpresora(),
-               IconoMensaje::Stop);
+        avisar(padre,
+               QCoreApplication::translate("impresion", "No se ha podido imprimir el informe."),
+               tituloImpresora(), IconoMensaje::Stop);
         return ResultadoImpresion::Fallida;
     }
     return ResultadoImpresion::Impresa;

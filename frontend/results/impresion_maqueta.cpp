@@ -1,5 +1,6 @@
 #include "results/impresion_maqueta.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -8,11 +9,13 @@ namespace oscilab {
 using namespace maqueta;
 
 QString tituloPrograma() {
-    return QStringLiteral("Programa OSCILAB     Versión: Septiembre 2002");
+    return QCoreApplication::translate("impresion_maqueta",
+                                       "Programa OSCILAB     Versión: Septiembre 2002");
 }
 
 QString subtituloPrimeraPagina(const QString& nombrebase, const QDate& fecha) {
-    return QStringLiteral("Archivo: ") + nombrebase + QStringLiteral("     Fecha: ") +
+    return QCoreApplication::translate("impresion_maqueta", "Archivo: ") + nombrebase +
+           QCoreApplication::translate("impresion_maqueta", "     Fecha: ") +
            fecha.toString(QStringLiteral("MM-dd-yyyy"));
 }
 
@@ -63,7 +66,8 @@ void MaquetaInforme::imprimecabecera(const QString& titulo, const QString& subti
 
 void MaquetaInforme::imprimepie(bool ultima) {
     finLinea();
-    const QString pie = QStringLiteral("Página: ") + QString::number(pagina_);
+    const QString pie =
+        QCoreApplication::translate("impresion_maqueta", "Página: ") + QString::number(pagina_);
     x_ = (s_.anchoPagina() - s_.anchoTexto(pie)) / 2.0;
     imprime(pie, true);
     if (!ultima) {

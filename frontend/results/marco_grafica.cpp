@@ -6,7 +6,7 @@ namespace oscilab {
 
 MarcoGrafica::MarcoGrafica(QWidget* padre) : QFrame(padre) {
     setObjectName(QStringLiteral("pctgrafica"));
-    setAccessibleName(QStringLiteral("Marco de la gráfica"));
+    setAccessibleName(tr("Marco de la gráfica"));
     setAutoFillBackground(true);
     QPalette paleta = palette();
     paleta.setColor(QPalette::Window, Qt::white);

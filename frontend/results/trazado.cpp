@@ -1,5 +1,6 @@
 #include "trazado.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -78,7 +79,7 @@ CajaRevisada revisaCaja(const Caja& caja, const Caja& limites, bool esVista) {
     if (r.caja.rmin == 0.0) {
         r.caja.rmin = 0.01;
     }
-    const QString otro = QStringLiteral("\nElige otro intervalo");
+    const QString otro = QCoreApplication::translate("trazado", "\nElige otro intervalo");
     const auto demasiadoAncho = [&](double a, double b, const QString& aviso) {
         if (std::abs(a - b) > limiteGrafica) {
             r.avisos << aviso + otro;
@@ -88,17 +89,21 @@ CajaRevisada revisaCaja(const Caja& caja, const Caja& limites, bool esVista) {
             }
         }
     };
-    demasiadoAncho(r.caja.vmin, r.caja.vmax,
-                   QStringLiteral("El intervalo en el eje y tiende a infinito."));
-    demasiadoAncho(r.caja.rmin, r.caja.rmax,
-                   QStringLiteral("El intervalo en el eje x tiende a infinito."));
+    demasiadoAncho(
+        r.caja.vmin, r.caja.vmax,
+        QCoreApplication::translate("trazado", "El intervalo en el eje y tiende a infinito."));
+    demasiadoAncho(
+        r.caja.rmin, r.caja.rmax,
+        QCoreApplication::translate("trazado", "El intervalo en el eje x tiende a infinito."));
     if (!intervaloValido(r.caja.rmin, r.caja.rmax)) {
-        r.avisos << QStringLiteral("El intervalo en el eje x es nulo o no está definido; no se "
+        r.avisos << QCoreApplication::translate(
+                        "trazado", "El intervalo en el eje x es nulo o no está definido; no se "
                                    "puede dibujar la gráfica.") +
                         otro;
         r.dibujable = false;
     } else if (!intervaloValido(r.caja.vmin, r.caja.vmax)) {
-        r.avisos << QStringLiteral("El intervalo en el eje y es nulo o no está definido; no se "
+        r.avisos << QCoreApplication::translate(
+                        "trazado", "El intervalo en el eje y es nulo o no está definido; no se "
                                    "puede dibujar la gráfica.") +
                         otro;
         r.dibujable = false;

@@ -1,5 +1,6 @@
 #include "coherencia_resultado.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -79,18 +80,26 @@ std::optional<ResumenInforme> leeResumenInforme(const std::string& informe) {
 std::string discordanciaResultado(const curvifit::ResultadoEjecucion& resultado,
                                   const std::string& ficheroDatos, const ResumenInforme& informe) {
     if (resultado.ficheroDatos != ficheroDatos) {
-        return "es de otro fichero de datos";
+        return QCoreApplication::translate("coherencia_resultado", "es de otro fichero de datos")
+            .toStdString();
     }
     if (resultado.puntos.size() != static_cast<std::size_t>(informe.puntos)) {
-        return "no tiene los " + std::to_string(informe.puntos) + " puntos del informe";
+        return QCoreApplication::translate("coherencia_resultado",
+                                           "no tiene los %1 puntos del informe")
+            .arg(informe.puntos)
+            .toStdString();
     }
     if (resultado.potencias != informe.potencias ||
         resultado.coeficientes.size() != informe.coeficientes.size()) {
-        return "no tiene las potencias del informe";
+        return QCoreApplication::translate("coherencia_resultado",
+                                           "no tiene las potencias del informe")
+            .toStdString();
     }
     for (std::size_t j = 0; j < informe.coeficientes.size(); ++j) {
         if (!coincide(informe.coeficientes[j], resultado.coeficientes[j])) {
-            return "sus coeficientes no son los del informe";
+            return QCoreApplication::translate("coherencia_resultado",
+                                               "sus coeficientes no son los del informe")
+                .toStdString();
         }
     }
     return {};

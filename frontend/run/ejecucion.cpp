@@ -2,8 +2,10 @@
 
 #include "abre_fich.h"
 #include "coherencia_resultado.h"
+#include "compartido/idioma.h"
 #include "compartido/mensajes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,8 +45,9 @@ QString textoError(const QByteArray& bytes) {
 void borraResultadosAnteriores(const QStringList& rutas, QString& error) {
     for (const QString& ruta : rutas) {
         if (QFile::exists(ruta) && !QFile::remove(ruta)) {
-            error = QStringLiteral("No se puede borrar el fichero de resultados anterior %1; "
-                                   "no se ejecuta el cálculo.")
+            error = QCoreApplication::translate(
+                        "ejecucion", "No se puede borrar el fichero de resultados anterior %1; "
+                                     "no se ejecuta el cálculo.")
                         .arg(ruta);
             return;
         }
@@ -69,8 +72,9 @@ QString comprobacionResultado(const curvifit::ResultadoEjecucion& resultado,
     if (motivo.empty()) {
         return {};
     }
-    return QStringLiteral("El fichero de resultados %1 no corresponde al cálculo que se acaba de "
-                          "hacer (%2); no se muestran sus resultados.")
+    return QCoreApplication::translate(
+               "ejecucion", "El fichero de resultados %1 no corresponde al cálculo que se acaba de "
+                            "hacer (%2); no se muestran sus resultados.")
         .arg(rutaResultado, QString::fromStdString(motivo));
 }
 
@@ -98,21 +102,24 @@ curvifit::LecturaResultadoJson leeResultadoDeEjecucion(const QString& ruta) {
 NombreEjecucion nombreDeEjecucion(const QString& fichero, const QString& dirdatos) {
     NombreEjecucion r;
     if (fichero.isEmpty()) {
-        r.error = QStringLiteral("Debes guardar el documento antes de ejecutar el cálculo.");
+        r.error = QCoreApplication::translate(
+            "ejecucion", "Debes guardar el documento antes de ejecutar el cálculo.");
         return r;
     }
     const QFileInfo info(fichero);
     const QString nombre = info.fileName();
     if (!nombre.endsWith(extension) || nombre.size() == extension.size()) {
-        r.error = QStringLiteral("El fichero de datos %1 debe tener la extensión \".qvd\" para "
-                                 "ejecutar el cálculo. Guárdalo con \"Guardar como...\".")
+        r.error = QCoreApplication::translate(
+                      "ejecucion", "El fichero de datos %1 debe tener la extensión \".qvd\" para "
+                                   "ejecutar el cálculo. Guárdalo con \"Guardar como...\".")
                       .arg(fichero);
         return r;
     }
     if (carpetaNormalizada(info.absolutePath()) != carpetaNormalizada(dirdatos)) {
-        r.error = QStringLiteral("El fichero de datos %1 no está en la carpeta de datos del "
-                                 "programa. Para ejecutar el cálculo, guárdalo con \"Guardar "
-                                 "como...\" en la carpeta %2")
+        r.error = QCoreApplication::translate(
+                      "ejecucion", "El fichero de datos %1 no está en la carpeta de datos del "
+                                   "programa. Para ejecutar el cálculo, guárdalo con \"Guardar "
+                                   "como...\" en la carpeta %2")
                       .arg(fichero, QDir::toNativeSeparators(dirdatos));
         return r;
     }
@@ -120,9 +127,10 @@ NombreEjecucion nombreDeEjecucion(const QString& fichero, const QString& dirdato
     // The engine drops trailing blanks and cuts its argument: it would run another file.
     const std::string argumento = base.toStdString();
     if (curvifit::nombreDocumento(argumento) != argumento) {
-        r.error = QStringLiteral("El programa de cálculo no admite el nombre del fichero %1: no "
-                                 "puede acabar en blanco ni pasar de %2 caracteres. Guárdalo "
-                                 "con otro nombre con \"Guardar como...\".")
+        r.error = QCoreApplication::translate(
+                      "ejecucion", "El programa de cálculo no admite el nombre del fichero %1: no "
+                                   "puede acabar en blanco ni pasar de %2 caracteres. Guárdalo "
+                                   "con otro nombre con \"Guardar como...\".")
                       .arg(fichero)
                       .arg(curvifit::ANCHO_ARGUMENTO);
         return r;
@@ -135,29 +143,38 @@ QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor
                      bool hayCurva) {
     QString mensaje;
     if (!resultado.iniciado) {
-        mensaje = QStringLiteral("No se ha podido iniciar el programa de cálculo %1: %2")
+        mensaje = QCoreApplication::translate(
+                      "ejecucion", "No se ha podido iniciar el programa de cálculo %1: %2")
                       .arg(motor, resultado.errorInicio);
     } else if (resultado.detenido) {
-        mensaje = QStringLiteral("El programa de cálculo se ha detenido a petición del usuario; "
-                                 "el cálculo no se ha completado.");
+        mensaje = QCoreApplication::translate(
+            "ejecucion", "El programa de cálculo se ha detenido a petición del usuario; "
+                         "el cálculo no se ha completado.");
     } else if (!resultado.terminoBien) {
-        mensaje = QStringLiteral("El programa de cálculo ha terminado de forma anormal; el "
-                                 "cálculo no se ha completado.");
+        mensaje = QCoreApplication::translate(
+            "ejecucion", "El programa de cálculo ha terminado de forma anormal; el "
+                         "cálculo no se ha completado.");
     } else if (resultado.codigoSalida != 0) {
-        mensaje = QStringLiteral("El programa de cálculo ha terminado con un error (código %1); "
-                                 "el cálculo no se ha completado.")
+        mensaje = QCoreApplication::translate(
+                      "ejecucion", "El programa de cálculo ha terminado con un error (código %1); "
+                                   "el cálculo no se ha completado.")
                       .arg(resultado.codigoSalida);
     } else if (!hayInforme || !hayCurva) {
-        mensaje = QStringLiteral("El programa de cálculo no ha escrito %1; no hay resultados que "
-                                 "mostrar.")
-                      .arg(!hayInforme ? QStringLiteral("el informe de resultados")
-                                       : QStringLiteral("el fichero de la curva"));
+        mensaje =
+            QCoreApplication::translate(
+                "ejecucion", "El programa de cálculo no ha escrito %1; no hay resultados que "
+                             "mostrar.")
+                .arg(!hayInforme
+                         ? QCoreApplication::translate("ejecucion", "el informe de resultados")
+                         : QCoreApplication::translate("ejecucion", "el fichero de la curva"));
     } else {
         return {};
     }
     const QString errores = textoError(resultado.errorEstandar);
     if (!errores.isEmpty()) {
-        mensaje += QStringLiteral("\n\nMensajes del programa de cálculo:\n") + errores;
+        mensaje +=
+            QCoreApplication::translate("ejecucion", "\n\nMensajes del programa de cálculo:\n") +
+            errores;
     }
     return mensaje;
 }
@@ -167,8 +184,8 @@ Calculo::Calculo(QObject* padre) : QObject(padre) {
     connect(&lanzador_, &Lanzador::tardando, this, [this] {
         const Respuesta r = mensajes().mostrar(
             nullptr,
-            QStringLiteral("El programa de cálculo lleva más de %1 s en marcha.\n"
-                           "¿Desea detenerlo?")
+            tr("El programa de cálculo lleva más de %1 s en marcha.\n"
+               "¿Desea detenerlo?")
                 .arg(std::chrono::duration_cast<std::chrono::seconds>(lanzador_.espera()).count()),
             QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
         if (r == Respuesta::Si) {
@@ -196,7 +213,13 @@ void Calculo::ejecutarCalculo(const EstadoGlobal& estado) {
     motor_ = estado.dirprograma + QStringLiteral("curvifit");
     nombreEnCurso_ = estado.nombrebase;
     // "--": a document named like an option ("--help.qvd") is still run.
-    lanzador_.lanza(motor_, {QStringLiteral("--"), estado.nombrebase}, trabajo.absolutePath());
+    // The engine's warnings in the interface's language; its files stay as they are.
+    QStringList argumentos;
+    if (idiomaInterfaz() != Idioma::Espanol) {
+        argumentos << QStringLiteral("--lang") << codigoIdioma(idiomaInterfaz());
+    }
+    argumentos << QStringLiteral("--") << estado.nombrebase;
+    lanzador_.lanza(motor_, argumentos, trabajo.absolutePath());
 }
 
 void Calculo::motorTerminado(const ResultadoLanzamiento& lanzamiento) {
@@ -207,9 +230,9 @@ void Calculo::motorTerminado(const ResultadoLanzamiento& lanzamiento) {
         // never the table's.
         curvifit::LecturaResultadoJson lectura = leeResultadoDeEjecucion(enCurso_.resultado);
         if (!lectura.ok()) {
-            enCurso_.fallo = QStringLiteral("El programa de cálculo no ha escrito un fichero de "
-                                            "resultados legible; no hay resultados que "
-                                            "mostrar.\n\n%1")
+            enCurso_.fallo = tr("El programa de cálculo no ha escrito un fichero de "
+                                "resultados legible; no hay resultados que "
+                                "mostrar.\n\n%1")
                                  .arg(QString::fromStdString(lectura.error));
         } else {
             // A JSON that another run left beside this report must not pass for its details.

@@ -1,9 +1,11 @@
 #include "windows/ayuda.h"
 
 #include "compartido/carpetas.h"
+#include "compartido/idioma.h"
 #include "compartido/mensajes.h"
 #include "compartido/pantalla.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -18,16 +20,18 @@ QPointer<VentanaAyuda> g_ventana;
 }
 
 QString ficheroAyuda(const QString& dirprograma) {
-    return carpetaCompartida(dirprograma) + QStringLiteral("ayuda.html");
+    const bool ingles = idiomaInterfaz() == Idioma::Ingles;
+    return carpetaCompartida(dirprograma) +
+           (ingles ? QStringLiteral("help.html") : QStringLiteral("ayuda.html"));
 }
 
 VentanaAyuda::VentanaAyuda() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmayuda"));
-    setWindowTitle(QStringLiteral("Ayuda de OSCILAB"));
+    setWindowTitle(tr("Ayuda de OSCILAB"));
     setAttribute(Qt::WA_DeleteOnClose);
     navegador_ = new QTextBrowser(this);
     navegador_->setObjectName(QStringLiteral("navegadorayuda"));
-    navegador_->setAccessibleName(QStringLiteral("Ayuda"));
+    navegador_->setAccessibleName(tr("Ayuda"));
     navegador_->setOpenExternalLinks(true);
     auto* capas = new QVBoxLayout(this);
     capas->setContentsMargins(0, 0, 0, 0);
@@ -46,16 +50,18 @@ VentanaAyuda* muestraayuda(const QString& rutaAyuda, QWidget* ventanaPrincipal) 
         const QString titulo =
             ventanaPrincipal != nullptr ? ventanaPrincipal->windowTitle() : QString();
         avisar(ventanaPrincipal,
-               QStringLiteral("No se puede mostrar la ayuda. No hay fichero de ayuda asociado a "
-                              "este proyecto."),
+               QCoreApplication::translate(
+                   "ayuda", "No se puede mostrar la ayuda. No hay fichero de ayuda asociado a "
+                            "este proyecto."),
                titulo, IconoMensaje::Informacion);
         return nullptr;
     }
     QFile prueba(rutaAyuda);
     if (!prueba.open(QIODevice::ReadOnly)) {
         avisar(ventanaPrincipal,
-               QStringLiteral("No se puede leer el fichero de ayuda %1.").arg(rutaAyuda), QString(),
-               IconoMensaje::Ninguno);
+               QCoreApplication::translate("ayuda", "No se puede leer el fichero de ayuda %1.")
+                   .arg(rutaAyuda),
+               QString(), IconoMensaje::Ninguno);
         return nullptr;
     }
     prueba.close();

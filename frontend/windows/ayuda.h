@@ -9,7 +9,8 @@ class QTextBrowser;
 
 namespace oscilab {
 
-// The help file: beside the programs, or in the installed shared folder.
+// The help file in the interface's language (ayuda.html, or its English twin help.html):
+// beside the programs, or in the installed shared folder.
 QString ficheroAyuda(const QString& dirprograma);
 
 class VentanaAyuda : public QWidget {

@@ -88,26 +88,26 @@ void frmacercade::construye(const DatosInstalacion& datos) {
     imagen->setObjectName(QStringLiteral("Image1"));
     imagen->setGeometry(0, 0, px(1215), px(3870));
     imagen->setPixmap(dibujoCurvaPotencial(imagen->size()));
-    imagen->setAccessibleName(QStringLiteral("Curva de energía potencial"));
+    imagen->setAccessibleName(tr("Curva de energía potencial"));
 
     const int x = px(1380);
     const int ancho = width() - x - px(150);
     auto* titulo = etiqueta(this, "lblTitle", QStringLiteral("OSCILAB"),
                             QRect(x, px(90), ancho, px(600)), azulOscuro);
     titulo->setFont(fuenteVentana(24, true, QStringLiteral("Book Antiqua")));
-    setWindowTitle(QStringLiteral("Acerca de ") + titulo->text());
+    setWindowTitle(tr("Acerca de ") + titulo->text());
 
     etiqueta(this, "lblVersion",
-             QStringLiteral("Versión 1.5 para Windows 98/2000/XP") + QStringLiteral(" (") +
+             tr("Versión 1.5 para Windows 98/2000/XP") + QStringLiteral(" (") +
                  QStringLiteral("10/09/2007") + QStringLiteral(")"),
              QRect(x, px(720), ancho, px(260)));
     etiqueta(this, "lblDescription",
-             QStringLiteral("Programa para calcular las propiedades\n"
-                            "de vibración de las moléculas diatómicas"),
+             tr("Programa para calcular las propiedades\n"
+                "de vibración de las moléculas diatómicas"),
              QRect(x, px(1000), ancho, px(520)));
     raya(this, "Line1(0)", QRect(x, px(1590), ancho, 1), QColor(Qt::white));
     raya(this, "Line1(1)", QRect(x, px(1590) - 1, ancho, 1), QColor(128, 128, 128));
-    etiqueta(this, "lblDisclaimer", QStringLiteral("Realizado por") + QStringLiteral(":"),
+    etiqueta(this, "lblDisclaimer", tr("Realizado por") + QStringLiteral(":"),
              QRect(x, px(1680), ancho, px(260)));
     for (auto [nombre, texto, y] :
          {std::tuple{"Label1", datos.autor1, 1960}, std::tuple{"Label2", datos.autor2, 2220}}) {
@@ -121,12 +121,12 @@ void frmacercade::construye(const DatosInstalacion& datos) {
 
     // The isotopes' masses of the periodic table: their source, in the space the buttons leave.
     etiqueta(this, "lblDatos",
-             QStringLiteral("Masas isotópicas:\n") + QString::fromLatin1(FUENTE_ISOTOPOS) +
+             tr("Masas isotópicas:\n") + QString::fromLatin1(FUENTE_ISOTOPOS) +
                  QStringLiteral("\n(bodr ") + QString::fromLatin1(VERSION_BODR) +
-                 QStringLiteral(", licencia MIT)"),
+                 tr(", licencia MIT)"),
              QRect(x, px(2900), width() - px(1600) - x, px(850)));
 
-    auto* aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
+    auto* aceptar = new QPushButton(tr("Aceptar"), this);
     aceptar->setObjectName(QStringLiteral("cmdOK"));
     aceptar->setGeometry(width() - px(1500), px(2900), px(1350), px(390));
     aceptar->setDefault(true);
@@ -134,7 +134,7 @@ void frmacercade::construye(const DatosInstalacion& datos) {
     connect(aceptar, &QPushButton::clicked, this, &QDialog::close);
     // Escape ends the dialog without a close event: destroy it all the same.
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
-    auto* info = new QPushButton(QStringLiteral("Información") + QStringLiteral("..."), this);
+    auto* info = new QPushButton(tr("Información") + QStringLiteral("..."), this);
     info->setObjectName(QStringLiteral("cmdSysInfo"));
     info->setGeometry(width() - px(1500), px(3360), px(1350), px(390));
     info->setAutoDefault(false);
@@ -157,8 +157,8 @@ void frmacercade::StartSysInfo() {
     if (!programa.isEmpty() && lanza_(programa)) {
         return;
     }
-    avisar(this, QStringLiteral("La información del sistema no se puede mostrar en este momento"),
-           QString(), IconoMensaje::Ninguno);
+    avisar(this, tr("La información del sistema no se puede mostrar en este momento"), QString(),
+           IconoMensaje::Ninguno);
 }
 
 frmacercade* muestraAcercade(const DatosInstalacion& datos, QWidget* padre) {

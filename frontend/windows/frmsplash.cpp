@@ -64,7 +64,7 @@ void frmSplash::construye(const DatosInstalacion& datos) {
     imagen->setObjectName(QStringLiteral("Image1"));
     imagen->setGeometry(0, 0, px(2730), px(4770));
     imagen->setPixmap(dibujoCurvaPotencial(imagen->size()));
-    imagen->setAccessibleName(QStringLiteral("Curva de energía potencial"));
+    imagen->setAccessibleName(tr("Curva de energía potencial"));
 
     auto* marco = new QFrame(this);
     marco->setObjectName(QStringLiteral("fraMainFrame"));
@@ -77,20 +77,20 @@ void frmSplash::construye(const DatosInstalacion& datos) {
     const QString verdana = QStringLiteral("Verdana");
     const auto derecha = Qt::AlignRight | Qt::AlignVCenter;
 
-    etiqueta(marco, "lblCompanyProduct", QStringLiteral("Universidad de Brenava"),
+    etiqueta(marco, "lblCompanyProduct", tr("Universidad de Brenava"),
              QRect(x, px(150), ancho, px(360)), fuente(verdana, 12, true), negro);
     etiqueta(marco, "lblProductName", QStringLiteral("OSCILAB"), QRect(x, px(560), ancho, px(500)),
              fuente(QString(), 18, true), negro);
     etiqueta(marco, "lblProductDescription",
-             QStringLiteral("Programa para calcular las propiedades\n"
-                            "de vibración de las moléculas diatómicas"),
+             tr("Programa para calcular las propiedades\n"
+                "de vibración de las moléculas diatómicas"),
              QRect(x, px(1120), ancho, px(560)), fuente(verdana, 9.75, true), azulOscuro);
     etiqueta(marco, "lblPlatform", QStringLiteral("Windows 98, NT, XP"),
              QRect(x, px(1800), ancho, px(420)), fuente(QString(), 13.5, true), negro, derecha);
     etiqueta(marco, "lblVersion", QStringLiteral("10/10/2007"), QRect(x, px(2240), ancho, px(380)),
              fuente(QString(), 12, true), negro, derecha);
-    etiqueta(marco, "lblWarning", QStringLiteral("Realizado por:"),
-             QRect(x, px(2780), ancho, px(300)), fuente(QString(), 8, false), azulOscuro);
+    etiqueta(marco, "lblWarning", tr("Realizado por:"), QRect(x, px(2780), ancho, px(300)),
+             fuente(QString(), 8, false), azulOscuro);
     etiqueta(marco, "Label1", datos.autor1Abreviado, QRect(x, px(3100), ancho, px(300)),
              fuente(QString(), 8, false), azul);
     etiqueta(marco, "Label2", datos.autor2Abreviado, QRect(x, px(3400), ancho, px(300)),
@@ -102,7 +102,7 @@ void frmSplash::construye(const DatosInstalacion& datos) {
     icono->setObjectName(QStringLiteral("Picture2"));
     icono->setGeometry(marco->width() - px(750), marco->height() - px(750), px(480), px(480));
     icono->setPixmap(iconoPrograma().pixmap(icono->size()));
-    icono->setAccessibleName(QStringLiteral("Icono de OSCILAB"));
+    icono->setAccessibleName(tr("Icono de OSCILAB"));
 
     for (const char* nombre : kCierranAlPulsar) {
         findChild<QWidget*>(QString::fromLatin1(nombre))->installEventFilter(this);

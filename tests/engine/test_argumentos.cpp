@@ -110,6 +110,17 @@ TEST(Argumentos, TailExponentFromOneToTwelveSixByDefault) {
     EXPECT_EQ(salidaDe({"CO", "--cola"}, "--cola"), Salida::DatosNoAdmitidos);
 }
 
+TEST(Argumentos, LangChoosesTheWarningsLanguageSpanishByDefault) {
+    EXPECT_EQ(leeArgumentos({"CO"}).idioma, IdiomaAvisos::Espanol);
+    EXPECT_EQ(leeArgumentos({"--lang", "en", "CO"}).idioma, IdiomaAvisos::Ingles);
+    EXPECT_EQ(leeArgumentos({"CO", "--lang", "es"}).idioma, IdiomaAvisos::Espanol);
+    for (const char* malo : {"fr", "EN", ""}) {
+        EXPECT_EQ(salidaDe({"CO", "--lang", malo}, "--lang"), Salida::DatosNoAdmitidos) << malo;
+    }
+    EXPECT_EQ(salidaDe({"CO", "--lang"}, "--lang"), Salida::DatosNoAdmitidos);
+    EXPECT_NE(textoAyuda().find("--lang es|en"), std::string::npos);
+}
+
 TEST(Argumentos, TheEngineRefusesABadJmaxBeforeLookingForTheFile) {
     EXPECT_EQ(ejecutaEnCarpetaVacia("mol --jmax 201"), static_cast<int>(Salida::DatosNoAdmitidos));
     EXPECT_EQ(ejecutaEnCarpetaVacia("mol --jmax 200"),

@@ -51,3 +51,39 @@ TEST(Avisos, EachConditionGivesItsWarningAndOnlyIt) {
 }
 
 } // namespace curvifit
+
+namespace curvifit {
+
+// curvifit --lang en: the same warnings, by code, with the same values in an English text.
+TEST(Avisos, EnglishTextsCarryTheSameValuesAndKeepTheCodes) {
+    std::vector<double> r, e;
+    for (int i = 0; i < 40; ++i) {
+        r.push_back(1.6 + 1.4 * i / 39);
+        e.push_back(morseH2(r.back()));
+    }
+    TablaPotencias t{};
+    for (int p = 0; p <= 4; ++p) {
+        t[indicePotencia(p)] = 1;
+    }
+    const DatosEntrada datos = datosDePuntos(r, e, t, 918.64);
+    const Ajuste ajuste = ajustaCurva(datos);
+    const auto avisos = avisosAjuste(datos, ajuste, *constantesDelAjuste(datos, ajuste));
+    ASSERT_EQ(avisos.size(), 1u);
+    const Aviso& aviso = avisos[0];
+    EXPECT_EQ(textoAviso(aviso, IdiomaAvisos::Espanol), aviso.texto);
+    const std::string ingles = textoAviso(aviso, IdiomaAvisos::Ingles);
+    EXPECT_EQ(ingles.rfind("The equilibrium distance (", 0), 0u) << ingles;
+    ASSERT_EQ(aviso.valores.size(), 3u);
+    for (const std::string& valor : aviso.valores) {
+        EXPECT_NE(aviso.texto.find(valor), std::string::npos) << valor;
+        EXPECT_NE(ingles.find(valor), std::string::npos) << valor;
+    }
+    EXPECT_EQ(ingles.find('{'), std::string::npos) << ingles;
+    // A code the table lacks keeps its Spanish text rather than losing it.
+    EXPECT_EQ(textoAviso({"nuevo_aviso", "Texto nuevo."}, IdiomaAvisos::Ingles), "Texto nuevo.");
+    EXPECT_EQ(textoAviso({"dipole_file_refused", "x", {"Línea 3: no es un número"}},
+                         IdiomaAvisos::Ingles),
+              "Línea 3: no es un número. The spectrum is not computed.");
+}
+
+} // namespace curvifit

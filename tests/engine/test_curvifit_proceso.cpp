@@ -162,6 +162,34 @@ TEST(CurvifitProceso, H2WritesTheWholeReportAndCurveFile) {
     EXPECT_GT(k, 0);
 }
 
+// --lang en: the warnings' texts in English, their codes, the report and the curve file as
+// they were. Points only outside the minimum: re lies outside the data.
+TEST(CurvifitProceso, EnglishWarningsChangeNoFileAndNoCode) {
+    std::string datos = "exterior\r\n0 1 2 3 4 \r\n1.0079   1.0079\r\nUA   UA\r\n";
+    for (int i = 0; i < 40; ++i) {
+        const double r = 1.6 + 1.4 * i / 39;
+        const double e = 1.0 - std::exp(-1.0282 * (r - 1.4011));
+        datos += std::to_string(r) + "   " + std::to_string(0.1745 * e * e - 0.1745) + "\r\n";
+    }
+    CarpetaPrograma es, en;
+    es.datos("mol", datos);
+    en.datos("mol", datos);
+    ASSERT_EQ(es.ejecuta("mol").salida, 0);
+    ASSERT_EQ(en.ejecuta("--lang en mol").salida, 0);
+    EXPECT_EQ(es.informe("mol"), en.informe("mol"));
+    EXPECT_EQ(es.curva("mol"), en.curva("mol"));
+    const auto avisosEs = nlohmann::json::parse(leeFichero(es.json("mol")))["warnings"];
+    const auto avisosEn = nlohmann::json::parse(leeFichero(en.json("mol")))["warnings"];
+    ASSERT_EQ(avisosEs.size(), avisosEn.size());
+    ASSERT_FALSE(avisosEs.empty());
+    for (std::size_t i = 0; i < avisosEs.size(); ++i) {
+        EXPECT_EQ(avisosEs[i]["code"], avisosEn[i]["code"]);
+        EXPECT_NE(avisosEs[i]["text"], avisosEn[i]["text"]);
+    }
+    EXPECT_EQ(avisosEn[0]["code"], "re_outside_data");
+    EXPECT_EQ(avisosEn[0]["text"].get<std::string>().rfind("The equilibrium distance", 0), 0u);
+}
+
 TEST(CurvifitProceso, TrailingBlanksAndExtraArgumentsNameTheSameFiles) {
     CarpetaPrograma carpeta;
     carpeta.datos("mol", CABECERA + PUNTOS);

@@ -54,8 +54,9 @@ TEST(Ayuda, InstalledHelpOpensNonModalAtItsTableOfContents) {
     v->close();
 }
 
-QString leeAyudaInstalable() {
-    QFile f(ficheroAyuda(QStringLiteral(OSCILAB_SOURCE_DIR "/frontend/programa/")));
+// The Spanish help, or its English twin.
+QString leeAyudaInstalable(const char* nombre = "ayuda.html") {
+    QFile f(QStringLiteral(OSCILAB_SOURCE_DIR "/frontend/programa/") + QLatin1String(nombre));
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
     return QString::fromUtf8(f.readAll());
 }
@@ -77,9 +78,18 @@ QString informeHF(const QTemporaryDir& dir) {
 }
 
 // Every report line the help names (the upper-case names of its report section) must be
-// spelt as the engine prints it, so that a reader can find it in the report.
+// spelt as the engine prints it, so that a reader can find it in the report; the English
+// help names the same Spanish lines.
+void lineasDelInformeNombradas(const QString& html);
+
 TEST(Ayuda, ReportLinesNamedByTheHelpAreThoseTheEnginePrints) {
-    const QString html = leeAyudaInstalable();
+    for (const char* ayuda : {"ayuda.html", "help.html"}) {
+        SCOPED_TRACE(ayuda);
+        lineasDelInformeNombradas(leeAyudaInstalable(ayuda));
+    }
+}
+
+void lineasDelInformeNombradas(const QString& html) {
     const qsizetype inicio = html.indexOf(QStringLiteral("name=\"informe\""));
     const qsizetype fin = html.indexOf(QStringLiteral("name=\"grafico\""));
     ASSERT_GT(inicio, 0);

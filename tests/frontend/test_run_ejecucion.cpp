@@ -1,9 +1,11 @@
 // The Run command with a stand-in engine, and end to end with the real curvifit.
+#include "compartido/idioma.h"
 #include "document/frmcurvi.h"
 #include "results/frmgraficos.h"
 #include "run/ejecucion.h"
 #include "support/guiones.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -233,6 +235,16 @@ TEST_F(Ejecucion, ANameWithBlanksIsOneArgument) {
     ASSERT_TRUE(ejecuta());
     EXPECT_TRUE(llamada().startsWith("2|--|H2 con blancos|"));
     EXPECT_TRUE(QFile::exists(estado.dirresult + QStringLiteral("H2 con blancos.res")));
+}
+
+// An English interface asks the engine for English warnings, before the name.
+TEST_F(Ejecucion, TheEngineIsToldTheInterfacesLanguage) {
+    ASSERT_TRUE(
+        instalaIdioma(*qApp, Idioma::Ingles, QStringLiteral(OSCILAB_PROGRAM_DIR "/traducciones")));
+    motorFalso("exit 0");
+    EXPECT_FALSE(ejecuta());
+    instalaIdioma(*qApp, Idioma::Espanol, QString());
+    EXPECT_TRUE(llamada().startsWith("4|--lang|en|--|H2|")) << llamada().toStdString();
 }
 
 TEST_F(Ejecucion, AFailingEngineIsReportedWithItsMessagesAndNoWindow) {

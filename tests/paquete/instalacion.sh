@@ -17,7 +17,8 @@ for programa in oscilab curvifit oscilab-leexls; do
   [ -x "$p/bin/$programa" ] || falla "bin/$programa no es ejecutable"
 done
 for fichero in \
-  share/oscilab/ayuda.html share/oscilab/oscilab.ini \
+  share/oscilab/ayuda.html share/oscilab/help.html share/oscilab/oscilab.ini \
+  share/oscilab/traducciones/oscilab_en.qm \
   share/oscilab/datos/H2.qvd share/oscilab/datos/HF.qvd share/oscilab/datos/CO.qvd \
   share/applications/example.brenava.oscilab.desktop \
   share/icons/hicolor/scalable/apps/oscilab.svg \
