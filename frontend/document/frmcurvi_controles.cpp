@@ -91,6 +91,9 @@ void frmcurvi::creaMenusYBarra() {
     connect(guardar, &QAction::triggered, this, &frmcurvi::guardar);
     connect(item(archivo, "mnuguardarcomo", QStringLiteral("G&uardar como...")),
             &QAction::triggered, this, &frmcurvi::guardarComo);
+    archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea2"));
+    connect(item(archivo, "mnudipolo", tr("Momento &dipolar...")), &QAction::triggered, this,
+            &frmcurvi::momentoDipolar);
     archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea1"));
     mnusalir_ = item(archivo, "mnusalir", QStringLiteral("&Salir"));
     // The program's one shortcut leaves it; it does not save.

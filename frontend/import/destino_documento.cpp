@@ -4,6 +4,8 @@
 #include "compartido/textos_numero.h"
 #include "modelo/documento.h"
 
+#include <QCoreApplication>
+
 namespace oscilab {
 
 bool DestinoDocumento::compruebaunidades() {
@@ -13,7 +15,7 @@ bool DestinoDocumento::compruebaunidades() {
                IconoMensaje::Informacion);
         return false;
     }
-    if (documento_.energia() == Energia::SinElegir) {
+    if (tabla_ == TablaImportada::Curva && documento_.energia() == Energia::SinElegir) {
         avisar(padre_, QStringLiteral("Debes elegir las unidades para la energía"), titulo,
                IconoMensaje::Informacion);
         return false;
@@ -49,17 +51,24 @@ void DestinoDocumento::documentoCambiado() {
         }
         puntos.push_back({*r, *v});
     }
-    if (documento_.numeroPuntos() > 0 &&
-        mensajes().mostrar(padre_,
-                           QStringLiteral("El documento ya tiene %1 puntos.\n¿Desea sustituirlos "
-                                          "por los %2 puntos importados?")
-                               .arg(documento_.numeroPuntos())
-                               .arg(puntos.size()),
-                           tituloImportacion(), IconoMensaje::Pregunta,
-                           BotonesMensaje::SiNo) != Respuesta::Si) {
+    const bool dipolo = tabla_ == TablaImportada::Dipolo;
+    const int actuales = dipolo ? documento_.numeroPuntosDipolo() : documento_.numeroPuntos();
+    const QString pregunta =
+        dipolo ? QCoreApplication::translate("DestinoDocumento",
+                                             "El momento dipolar ya tiene %1 puntos.\n¿Desea "
+                                             "sustituirlos por los %2 puntos importados?")
+               : QStringLiteral("El documento ya tiene %1 puntos.\n¿Desea sustituirlos "
+                                "por los %2 puntos importados?");
+    if (actuales > 0 &&
+        mensajes().mostrar(padre_, pregunta.arg(actuales).arg(puntos.size()), tituloImportacion(),
+                           IconoMensaje::Pregunta, BotonesMensaje::SiNo) != Respuesta::Si) {
         return;
     }
-    documento_.importa(puntos);
+    if (dipolo) {
+        documento_.importaDipolo(puntos);
+    } else {
+        documento_.importa(puntos);
+    }
 }
 
 } // namespace oscilab
