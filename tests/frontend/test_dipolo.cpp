@@ -9,6 +9,7 @@
 #include "modelo/fichero_dipolo.h"
 #include "modelo/modelo_dipolo.h"
 #include "support/guiones.h"
+#include "support/ventana_prueba.h"
 
 #include <QFile>
 #include <QLabel>
@@ -185,6 +186,31 @@ TEST_F(DipoloPrueba, TheDialogPlotsThePointsAndTheEnginesFitAndImportsIntoTheDip
     EXPECT_EQ(doc.numeroPuntosDipolo(), 4);
     EXPECT_EQ(doc.numeroPuntos(), 2); // the curve's points are left alone
     EXPECT_EQ(dialogo.grafico()->series()[0].puntos.size(), 4u);
+}
+
+using MenuDipolo = prueba::VentanaPrueba;
+
+TEST_F(MenuDipolo, TheMainWindowOpensOneDialogAndTellsOfABadFileWhenOpening) {
+    accion(QStringLiteral("mnudipolo"))->trigger();
+    EXPECT_EQ(ventana->dipolo(), nullptr); // no distance unit yet
+    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    llenaDocumento(3);
+    accion(QStringLiteral("mnudipolo"))->trigger();
+    frmdipolo* dialogo = ventana->dipolo();
+    ASSERT_NE(dialogo, nullptr);
+    accion(QStringLiteral("mnudipolo"))->trigger();
+    EXPECT_EQ(ventana->dipolo(), dialogo);
+    ventana->documento().importaDipolo({{1.0, 0.1}, {1.5, 0.3}});
+    guardaComo(QStringLiteral("h2.qvd"));
+    EXPECT_EQ(bytesDe(ruta(QStringLiteral("h2.dip"))), "UA Debye\n1 0.1\n1.5 0.3\n");
+    escribeBytes(ruta(QStringLiteral("h2.dip")), "UA Debye\n1 0.1\n");
+    const auto antes = mensajes.mostrados.size();
+    ventana->abrirDocumento(ruta(QStringLiteral("h2.qvd")));
+    ASSERT_EQ(mensajes.mostrados.size(), antes + 1);
+    EXPECT_EQ(mensajes.mostrados.back().titulo, QStringLiteral("Momento dipolar"));
+    EXPECT_EQ(ventana->documento().numeroPuntos(), 3);
+    EXPECT_EQ(ventana->dipolo(), dialogo); // it now shows the opened document's empty points
+    EXPECT_EQ(dialogo->grafico()->series()[0].puntos.size(), 0u);
 }
 
 TEST(GraficoDetallesZoom, ALeftDragZoomsAndTheRightButtonOrTheCommandGoesBack) {
