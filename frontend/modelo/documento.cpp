@@ -183,9 +183,9 @@ void Documento::ponCeldaDipolo(int fila, int columna, std::optional<double> valo
     if (valor == valorDipolo(fila, columna)) {
         return;
     }
-    DatosDocumento d = datos_;
-    d.dipolo.filas[indice(fila)][indice(columna)] = Celda{valor, std::nullopt};
-    cambia(d, tr("edición del momento dipolar"));
+    pila_.push(new ComandoCeldaDipolo(*this, fila, columna,
+                                      datos_.dipolo.filas[indice(fila)][indice(columna)],
+                                      Celda{valor, std::nullopt}));
 }
 
 void Documento::ponUnidadDipolo(UnidadDipolo unidad) {
@@ -351,6 +351,11 @@ void Documento::aplica(const DatosDocumento& datos) {
     if (antes.dipolo != datos_.dipolo) {
         emit dipoloCambiado();
     }
+}
+
+void Documento::aplicaCeldaDipolo(int fila, int columna, const Celda& celda) {
+    datos_.dipolo.filas[indice(fila)][indice(columna)] = celda;
+    emit dipoloCambiado();
 }
 
 void Documento::aplicaCelda(int fila, int columna, const Celda& celda) {

@@ -89,6 +89,7 @@ public:
     // The stack's commands use these to apply a state; not for windows.
     void aplica(const DatosDocumento& datos);
     void aplicaCelda(int fila, int columna, const Celda& celda);
+    void aplicaCeldaDipolo(int fila, int columna, const Celda& celda);
 
 signals:
     void celdaCambiada(int fila, int columna);
