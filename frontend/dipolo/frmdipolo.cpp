@@ -1,6 +1,7 @@
 #include "dipolo/frmdipolo.h"
 
 #include "compartido/carpetas.h"
+#include "compartido/delegado_numerico.h"
 #include "compartido/mensajes.h"
 #include "compartido/pantalla.h"
 #include "detalles/grafico_detalles.h"
@@ -43,6 +44,13 @@ frmdipolo::frmdipolo(Documento& documento, const QString& carpetaImportacion, QW
     tabla_->setObjectName(QStringLiteral("tabladipolo"));
     tabla_->setModel(modelo_);
     tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tabla_->setItemDelegate(new DelegadoNumerico(tabla_));
+    tabla_->setTextElideMode(Qt::ElideNone);
+    auto* borrar = new QAction(tr("Borrar"), tabla_);
+    borrar->setShortcut(QKeySequence::Delete);
+    borrar->setShortcutContext(Qt::WidgetShortcut);
+    tabla_->addAction(borrar);
+    connect(borrar, &QAction::triggered, this, &frmdipolo::borraSeleccion);
     unidad_ = new QComboBox(this);
     unidad_->setObjectName(QStringLiteral("unidaddipolo"));
     unidad_->addItems({tr("Debye"), tr("Unidades atómicas")});
@@ -145,6 +153,15 @@ void frmdipolo::importa(OrigenImportacion origen) {
                                         delimitador_->currentText(), destino)) {
         carpetaImportacion_ = carpetaDeFichero(*ruta);
     }
+}
+
+void frmdipolo::borraSeleccion() {
+    const QModelIndexList celdas = tabla_->selectionModel()->selectedIndexes();
+    documento_.pila()->beginMacro(tr("borrado de puntos del momento dipolar"));
+    for (const QModelIndex& i : celdas) {
+        modelo_->setData(i, QString());
+    }
+    documento_.pila()->endMacro();
 }
 
 void frmdipolo::importarHoja() {

@@ -36,6 +36,8 @@ public:
 public slots:
     void importarHoja();
     void importarTexto();
+    // Empties the selected cells, as one change (the Delete key).
+    void borraSeleccion();
     // Redraws the plot and the fit's line from the document.
     void muestra();
 

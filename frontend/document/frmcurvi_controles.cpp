@@ -2,6 +2,7 @@
 // tooltips by which the rest of the program and its tests find them.
 #include "document/frmcurvi.h"
 
+#include "compartido/delegado_numerico.h"
 #include "document/tabla_periodica.h"
 #include "modelo/documento.h"
 #include "modelo/modelo_puntos.h"
@@ -214,9 +215,7 @@ QWidget* frmcurvi::creaDatos() {
     textdato_->setAccessibleName(textdato_->toolTip());
     textdato_->installEventFilter(this);
     // What may be pasted: one number, or the start of one, as typing allows.
-    textdato_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("\\s*-?[0-9]*([.,][0-9]*)?([eEdD][-+]?[0-9]*)?\\s*")),
-        textdato_));
+    textdato_->setValidator(validadorNumerico(textdato_));
     btdato_ = new QPushButton(QStringLiteral("Aceptar"), datos);
     btdato_->setObjectName(QStringLiteral("btdato"));
     btdato_->setAutoDefault(false);

@@ -13,6 +13,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -178,6 +179,19 @@ TEST_F(DipoloPrueba, TheDialogPlotsThePointsAndTheEnginesFitAndImportsIntoTheDip
     }
     EXPECT_NEAR(series[1].puntos.front().x(), 1.1, 1e-12);
     EXPECT_NEAR(series[1].puntos.back().x(), 1.3, 1e-12);
+    // Delete empties the selected cells as one change; the editor takes numbers only.
+    dialogo.tabla()->selectRow(2);
+    dialogo.borraSeleccion();
+    EXPECT_EQ(doc.numeroPuntosDipolo(), 2);
+    doc.pila()->undo();
+    EXPECT_EQ(doc.numeroPuntosDipolo(), 3);
+    QStyleOptionViewItem opcion;
+    std::unique_ptr<QWidget> editor(dialogo.tabla()->itemDelegate()->createEditor(
+        dialogo.tabla()->viewport(), opcion, dialogo.tabla()->model()->index(0, 0)));
+    auto* linea = qobject_cast<QLineEdit*>(editor.get());
+    ASSERT_NE(linea, nullptr);
+    QTest::keyClicks(linea, QStringLiteral("-1x,5e3"));
+    EXPECT_EQ(linea->text(), QStringLiteral("-1,5e3"));
     escribe(ruta(QStringLiteral("mu.csv")), "1.0,0.5\n1.5,1.5\n2.0,2.0\n3.0,2.1\n");
     DestinoDocumento destino(&dialogo, doc, TablaImportada::Dipolo);
     mensajes.responder(Respuesta::Si);
