@@ -77,6 +77,7 @@ frmdipolo::frmdipolo(Documento& documento, const QString& carpetaImportacion, QW
     partido->addWidget(izquierda);
     partido->addWidget(grafico_);
     partido->setStretchFactor(1, 1);
+    partido->setSizes({1, 2}); // in proportion: the plot takes two thirds
     auto* cerrar = boton(tr("&Cerrar"), QStringLiteral("btcerrar"), this);
     connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
     auto* abajo = new QHBoxLayout;
