@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -31,6 +32,27 @@ void convierteColumna(std::vector<Fila>& filas, int columna, Conversion conversi
         const double actual = *c.valor;
         c.valor = c.otraUnidad ? *c.otraUnidad : convierteValor(actual, conversion);
         c.otraUnidad = actual;
+    }
+}
+
+// The bytes of a file that is there, to put back should a save fail half-way.
+std::optional<QByteArray> contenidoPrevio(const QString& ruta) {
+    QFile fichero(ruta);
+    if (!QFileInfo(ruta).isFile() || !fichero.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return fichero.read(tamanoMaximoFichero);
+}
+
+void restaura(const QString& ruta, const std::optional<QByteArray>& previo) {
+    if (!previo) {
+        QFile::remove(ruta);
+        return;
+    }
+    QSaveFile fichero(ruta);
+    if (fichero.open(QIODevice::WriteOnly)) {
+        fichero.write(*previo);
+        fichero.commit();
     }
 }
 
@@ -297,10 +319,12 @@ std::optional<QString> Documento::guarda(const QString& ruta) {
     if (auto motivo = motivoNoGuardable()) {
         return motivo;
     }
+    const std::optional<QByteArray> dipoloPrevio = contenidoPrevio(rutaDipoloDe(ruta));
     if (auto error = guardaDipolo(ruta)) {
         return error;
     }
     if (!escribeFicheroDatos(ruta, contenido())) {
+        restaura(rutaDipoloDe(ruta), dipoloPrevio);
         return QStringLiteral("Ha ocurrido un error al intentar guardar el fichero ") + ruta;
     }
     ponRuta(ruta);
@@ -308,7 +332,8 @@ std::optional<QString> Documento::guarda(const QString& ruta) {
     return std::nullopt;
 }
 
-// The dipole file goes first: when it cannot be written, nothing is.
+// The dipole file goes first: when it cannot be written, nothing is; when the document then
+// cannot be, guarda puts the old one back.
 std::optional<QString> Documento::guardaDipolo(const QString& rutaDocumento) const {
     const QString rutaDip = rutaDipoloDe(rutaDocumento);
     if (tienePuntosDipolo(datos_.dipolo)) {

@@ -11,6 +11,7 @@
 #include "support/guiones.h"
 #include "support/ventana_prueba.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,6 +130,14 @@ TEST_F(DipoloPrueba, SavingWritesTheDipFileAndOpeningReadsTheSameValuesBack) {
     EXPECT_NEAR(*otro.valorDipolo(1, 1), 2.0787 * 0.529177210903, 1e-9);
     otro.ponDistancia(Distancia::Bohr);
     EXPECT_EQ(*otro.valorDipolo(1, 1), 2.0787);
+    // A document that cannot be written leaves the dipole file beside it as it was.
+    const QByteArray previo = bytesDe(ruta(QStringLiteral("hcl.dip")));
+    ASSERT_TRUE(QDir(carpeta.path()).mkdir(QStringLiteral("otro.qvd")));
+    escribe(ruta(QStringLiteral("otro.dip")), previo);
+    otro.ponCeldaDipolo(1, 2, 0.7);
+    EXPECT_TRUE(otro.guarda(ruta(QStringLiteral("otro.qvd"))));
+    EXPECT_EQ(bytesDe(ruta(QStringLiteral("otro.dip"))), previo);
+    otro.pila()->undo();
     // Emptying the points removes the file at the next save.
     otro.importaDipolo({});
     ASSERT_FALSE(otro.guarda(ruta(QStringLiteral("hcl.qvd"))));
