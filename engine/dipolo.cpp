@@ -6,6 +6,7 @@
 #include "svd.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -124,7 +125,7 @@ double CurvaDipolo::valor(double R_bohr) const {
     return mu;
 }
 
-PuntosDipolo leeDipolo(std::istream& entrada, const std::string& ruta) {
+FicheroDipolo leeFicheroDipolo(std::istream& entrada, const std::string& ruta) {
     std::vector<std::string> lineas = registros(entrada);
     while (!lineas.empty() && enBlanco(lineas.back())) {
         lineas.pop_back();
@@ -140,9 +141,11 @@ PuntosDipolo leeDipolo(std::istream& entrada, const std::string& ruta) {
                           "se esperan dos palabras, la unidad de distancia (Angstrom o UA) y la "
                           "del momento dipolar (Debye o UA)");
     }
-    const double aBohr = distancia == "UA" ? 1.0 : 1.0 / ANGSTROM_POR_BOHR;
-    const double aDebye = dipolo == "UA" ? DEBYE_POR_UA : 1.0;
-    PuntosDipolo p;
+    FicheroDipolo f;
+    f.distanciaUA = distancia == "UA";
+    f.dipoloUA = dipolo == "UA";
+    const double aBohr = f.distanciaUA ? 1.0 : 1.0 / ANGSTROM_POR_BOHR;
+    const double aDebye = f.dipoloUA ? DEBYE_POR_UA : 1.0;
     for (std::size_t i = 1; i < lineas.size(); ++i) {
         const int numero = static_cast<int>(i) + 1;
         const std::vector<std::string> valores = palabras(lineas[i]);
@@ -160,20 +163,46 @@ PuntosDipolo leeDipolo(std::istream& entrada, const std::string& ruta) {
         if (!std::isfinite(R.valor * aBohr) || !std::isfinite(mu.valor * aDebye)) {
             throw errorDipolo(ruta, numero, "número demasiado grande");
         }
-        p.R_bohr.push_back(R.valor * aBohr);
-        p.mu_debye.push_back(mu.valor * aDebye);
+        f.R.push_back(R.valor);
+        f.mu.push_back(mu.valor);
     }
-    const int n = static_cast<int>(p.R_bohr.size());
+    const int n = static_cast<int>(f.R.size());
     if (n > PUNTOS_DIPOLO_MAXIMOS) {
         throw errorDipolo(ruta, PUNTOS_DIPOLO_MAXIMOS + 2, "hay más de 500 puntos");
     }
-    std::vector<double> distintas = p.R_bohr;
+    std::vector<double> distintas = f.R;
     std::sort(distintas.begin(), distintas.end());
     if (std::unique(distintas.begin(), distintas.end()) - distintas.begin() < 2) {
         throw errorDipolo(ruta, static_cast<int>(lineas.size()),
                           "hacen falta al menos dos puntos con distancias distintas");
     }
+    return f;
+}
+
+PuntosDipolo leeDipolo(std::istream& entrada, const std::string& ruta) {
+    const FicheroDipolo f = leeFicheroDipolo(entrada, ruta);
+    const double aBohr = f.distanciaUA ? 1.0 : 1.0 / ANGSTROM_POR_BOHR;
+    const double aDebye = f.dipoloUA ? DEBYE_POR_UA : 1.0;
+    PuntosDipolo p;
+    for (std::size_t i = 0; i < f.R.size(); ++i) {
+        p.R_bohr.push_back(f.R[i] * aBohr);
+        p.mu_debye.push_back(f.mu[i] * aDebye);
+    }
     return p;
+}
+
+std::string textoFicheroDipolo(const FicheroDipolo& fichero) {
+    const auto exacto = [](double v) {
+        // Without a precision to_chars gives the shortest form that reads back to v.
+        char texto[32];
+        return std::string(texto, std::to_chars(texto, texto + sizeof texto, v).ptr);
+    };
+    std::string texto = std::string(fichero.distanciaUA ? "UA" : "Angstrom") + ' ' +
+                        (fichero.dipoloUA ? "UA" : "Debye") + '\n';
+    for (std::size_t i = 0; i < fichero.R.size(); ++i) {
+        texto += exacto(fichero.R[i]) + ' ' + exacto(fichero.mu[i]) + '\n';
+    }
+    return texto;
 }
 
 CurvaDipolo ajustaDipolo(const PuntosDipolo& puntos, double re_bohr) {

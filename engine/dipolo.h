@@ -35,9 +35,21 @@ struct CurvaDipolo {
     double valor(double R_bohr) const;
 };
 
+// The file as written: its two units and the values in them.
+struct FicheroDipolo {
+    bool distanciaUA = false; // false: angstrom
+    bool dipoloUA = false;    // false: debye
+    std::vector<double> R, mu;
+};
+
 // Reads the file's text; throws ErrorMotor (Salida::ErrorLectura) with a Spanish message
 // naming the line for anything out of its rules.
+FicheroDipolo leeFicheroDipolo(std::istream& entrada, const std::string& ruta);
 PuntosDipolo leeDipolo(std::istream& entrada, const std::string& ruta);
+
+// The file's text, which leeFicheroDipolo reads back to the same doubles: the unit words,
+// then one pair a line in the shortest form that round-trips, LF line ends.
+std::string textoFicheroDipolo(const FicheroDipolo& fichero);
 
 // The lowest degree up to min(6, N - 2) with an rms below 1e-4 D, or the highest when none
 // reaches it; least squares by SVD.

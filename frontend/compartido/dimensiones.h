@@ -14,6 +14,8 @@ inline constexpr int numPotencias = potenciaMaxima - potenciaMinima + 1;
 
 // The engine reads at most this many points; the table and the imports take as many.
 inline constexpr int puntosMaximos = 500;
+// The dipole-moment file holds at most this many points.
+inline constexpr int puntosMaximosDipolo = 500;
 
 using TablaPotencias = std::array<int, numPotencias>;          // 1 where R^p is included
 using CoeficientesPotencia = std::array<double, numPotencias>; // coefficient of R^p

@@ -273,6 +273,10 @@ Conversion inversa(Conversion c) {
         return Conversion::HartreeAEv;
     case Conversion::HartreeAEv:
         return Conversion::EvAHartree;
+    case Conversion::DebyeAUA:
+        return Conversion::UAADebye;
+    case Conversion::UAADebye:
+        return Conversion::DebyeAUA;
     }
     return c;
 }
@@ -287,6 +291,10 @@ double convierteValor(double valor, Conversion c) {
         return valor / unidades::evPorHartree;
     case Conversion::HartreeAEv:
         return valor * unidades::evPorHartree;
+    case Conversion::DebyeAUA:
+        return valor / unidades::debyePorUA;
+    case Conversion::UAADebye:
+        return valor * unidades::debyePorUA;
     }
     return valor;
 }

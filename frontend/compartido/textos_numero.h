@@ -46,7 +46,7 @@ QString textoGeneral(double valor);
 QString textoGeneralSimple(float valor);
 
 // Unit conversions of the table columns, each the exact inverse of its opposite.
-enum class Conversion { AngstromABohr, BohrAAngstrom, EvAHartree, HartreeAEv };
+enum class Conversion { AngstromABohr, BohrAAngstrom, EvAHartree, HartreeAEv, DebyeAUA, UAADebye };
 
 Conversion inversa(Conversion c);
 double convierteValor(double valor, Conversion c);

@@ -8,5 +8,6 @@ namespace oscilab::unidades {
 
 inline constexpr double angstromPorBohr = curvifit::ANGSTROM_POR_BOHR;
 inline constexpr double evPorHartree = curvifit::EV_POR_HARTREE;
+inline constexpr double debyePorUA = curvifit::DEBYE_POR_UA;
 
 } // namespace oscilab::unidades

@@ -317,6 +317,9 @@ QWidget* frmdetalles::pestanaEspectro() {
     arriba->addWidget(particion_, 1);
     graficoEspectro_ = new GraficoDetalles(pestana);
     graficoEspectro_->setObjectName(QStringLiteral("graficoespectro"));
+    graficoEspectro_->permiteZoom(true);
+    graficoEspectro_->setWhatsThis(tr("Arrastra con el botón izquierdo para ampliar una zona; "
+                                      "el botón derecho vuelve a la vista completa."));
     tablaLineas_ = tabla(tablaLineas(*espectro_), QStringLiteral("lineas"));
     tablaLineas_->permiteOrdenar();
     auto* partido = new QSplitter(Qt::Vertical, pestana);
@@ -325,6 +328,12 @@ QWidget* frmdetalles::pestanaEspectro() {
     auto* exomol = boton(tr("Exportar E&xoMol..."), QStringLiteral("btexomol"), pestana);
     connect(exomol, &QPushButton::clicked, this, &frmdetalles::exportarExomol);
     arriba->addWidget(exomol);
+    auto* completa = boton(tr("&Vista completa"), QStringLiteral("btvistacompleta"), pestana);
+    completa->setToolTip(tr("Vuelve a la vista completa tras ampliar una zona arrastrando con el "
+                            "botón izquierdo (también con el botón derecho)"));
+    connect(completa, &QPushButton::clicked, graficoEspectro_,
+            &GraficoDetalles::muestraVistaCompleta);
+    arriba->insertWidget(arriba->indexOf(particion_), completa);
     auto* todo = new QVBoxLayout(pestana);
     todo->addLayout(arriba);
     todo->addWidget(partido, 1);

@@ -2,6 +2,7 @@
 
 #include "compartido/marcas_eje.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -17,10 +18,18 @@ constexpr int MARCAS_EJE = 5;
 
 struct Limites {
     double x0 = std::numeric_limits<double>::infinity(), x1 = -x0, y0 = x0, y1 = -x0;
-    bool valido() const { return x1 >= x0 && y1 >= y0; }
 };
 
-Limites limitesDe(const std::vector<SerieGrafico>& series) {
+bool valida(const Caja& c) {
+    return c.rmax > c.rmin && c.vmax > c.vmin;
+}
+
+int botones(Qt::MouseButtons b) {
+    return (b & Qt::LeftButton ? botonIzquierdo : 0) | (b & Qt::RightButton ? botonDerecho : 0) |
+           (b & Qt::MiddleButton ? botonCentral : 0);
+}
+
+Caja limitesDe(const std::vector<SerieGrafico>& series) {
     Limites l;
     for (const SerieGrafico& s : series) {
         for (const QPointF& p : s.puntos) {
@@ -35,7 +44,7 @@ Limites limitesDe(const std::vector<SerieGrafico>& series) {
     // A margin of 5 %, and some height for a flat set.
     const double mx = l.x1 > l.x0 ? 0.05 * (l.x1 - l.x0) : 0.5 * std::max(1.0, std::fabs(l.x0));
     const double my = l.y1 > l.y0 ? 0.05 * (l.y1 - l.y0) : 0.5 * std::max(1e-12, std::fabs(l.y0));
-    return {l.x0 - mx, l.x1 + mx, l.y0 - my, l.y1 + my};
+    return {l.x0 - mx, l.y0 - my, l.x1 + mx, l.y1 + my};
 }
 
 } // namespace
@@ -51,16 +60,75 @@ void GraficoDetalles::ponSeries(std::vector<SerieGrafico> series, const QString&
     series_ = std::move(series);
     ejeX_ = ejeX;
     ejeY_ = ejeY;
+    completa_ = limitesDe(series_);
+    vista_ = completa_;
     update();
+}
+
+void GraficoDetalles::muestraVistaCompleta() {
+    vista_ = completa_;
+    update();
+}
+
+QRect GraficoDetalles::area() const {
+    const QFontMetrics fm(font());
+    const int izquierda = fm.horizontalAdvance(QStringLiteral("-0.000000e-00")) + fm.height();
+    return rect().adjusted(izquierda, fm.height(), -fm.height(), -3 * fm.height());
+}
+
+QPointF GraficoDetalles::aDatos(const QPointF& pixel) const {
+    const QRect a = area();
+    return {vista_.rmin + (pixel.x() - a.left()) / a.width() * (vista_.rmax - vista_.rmin),
+            vista_.vmin + (a.bottom() - pixel.y()) / a.height() * (vista_.vmax - vista_.vmin)};
+}
+
+void GraficoDetalles::mousePressEvent(QMouseEvent* evento) {
+    if (!conZoom_ || !valida(vista_)) {
+        return;
+    }
+    eleccion_ = vista_;
+    const QPointF p = aDatos(evento->position());
+    atiende(zoom_.pulsar(botones(evento->button()), p.x(), p.y()), p);
+}
+
+void GraficoDetalles::mouseMoveEvent(QMouseEvent* evento) {
+    if (!conZoom_ || !valida(vista_)) {
+        return;
+    }
+    const QPointF p = aDatos(evento->position());
+    atiende(zoom_.mover(botones(evento->buttons()), p.x(), p.y()), p);
+}
+
+void GraficoDetalles::mouseReleaseEvent(QMouseEvent* evento) {
+    if (!conZoom_ || !valida(vista_)) {
+        return;
+    }
+    const QPointF p = aDatos(evento->position());
+    const AccionRaton accion = zoom_.soltar(botones(evento->button()), p.x(), p.y());
+    if (accion.redibujar) {
+        vista_ = eleccion_;
+    }
+    atiende(accion, p);
+}
+
+void GraficoDetalles::atiende(const AccionRaton& accion, const QPointF& p) {
+    if (accion.tooltip) {
+        // The main plot's fixed four decimals would show intensities of 1e-20 as zero.
+        setToolTip(QStringLiteral("(%1, %2)")
+                       .arg(QString::number(p.x(), 'g', 6), QString::number(p.y(), 'g', 6)));
+    }
+    if (accion.redibujar || accion.bandaCambiada) {
+        update();
+    }
 }
 
 void GraficoDetalles::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const Limites l = limitesDe(series_);
+    const Limites l{vista_.rmin, vista_.rmax, vista_.vmin, vista_.vmax};
     const QFontMetrics fm(font());
     const int izquierda = fm.horizontalAdvance(QStringLiteral("-0.000000e-00")) + fm.height();
-    const QRect area = rect().adjusted(izquierda, fm.height(), -fm.height(), -3 * fm.height());
+    const QRect area = this->area();
     p.drawRect(area);
     p.drawText(QRect(area.left(), rect().bottom() - fm.height(), area.width(), fm.height()),
                Qt::AlignHCenter, ejeX_);
@@ -70,7 +138,7 @@ void GraficoDetalles::paintEvent(QPaintEvent*) {
     p.drawText(QRect(-area.height() / 2, -fm.height(), area.height(), fm.height()),
                Qt::AlignHCenter, ejeY_);
     p.restore();
-    if (!l.valido() || area.width() <= 0 || area.height() <= 0) {
+    if (!valida(vista_) || area.width() <= 0 || area.height() <= 0) {
         return;
     }
     const auto aPantalla = [&](const QPointF& q) {
@@ -111,6 +179,11 @@ void GraficoDetalles::paintEvent(QPaintEvent*) {
             }
             p.drawPath(camino);
         }
+    }
+    if (const auto& r = zoom_.recuadro()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(aPantalla({r->rmin, r->vmin}), aPantalla({r->rmax, r->vmax})));
     }
 }
 

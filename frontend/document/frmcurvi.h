@@ -27,6 +27,7 @@ namespace oscilab {
 struct EstadoGlobal;
 class Calculo;
 class frmajuste;
+class frmdipolo;
 class frmexplorador;
 class frmgraficos;
 class TablaPeriodica;
@@ -71,6 +72,8 @@ public:
     frmexplorador* explorador() const;
     // The results window of the last run, while it is open.
     frmgraficos* graficos() const;
+    // The dipole-moment dialog, while it is open.
+    frmdipolo* dipolo() const;
     // The engine run started by the Run command.
     Calculo* calculo() const { return calculo_; }
     // The field delimiter of the text import: the current text of CMBlimitador.
@@ -93,6 +96,8 @@ public slots:
     void abrir();
     void guardar();
     void guardarComo();
+    // "Momento dipolar...": opens (or raises) the dialog of the document's dipole points.
+    void momentoDipolar();
     void salir();
 
     // A file named without the file dialog, dropped or given on the command line
@@ -202,6 +207,7 @@ private:
     frmajuste* frmajuste_ = nullptr;
     QPointer<frmgraficos> frmgraficos_; // results of the last run, while open
     QPointer<frmexplorador> frmexplorador_;
+    QPointer<frmdipolo> frmdipolo_;
     Calculo* calculo_ = nullptr;
     QAction* barraEjecutar_ = nullptr; // the toolbar's run button
     QAction* mnusalir_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "compartido/idioma.h"
 #include "document/menu_idioma.h"
+#include "compartido/delegado_numerico.h"
 #include "document/tabla_periodica.h"
 #include "modelo/documento.h"
 #include "modelo/modelo_puntos.h"
@@ -91,6 +92,9 @@ void frmcurvi::creaMenusYBarra() {
     connect(guardar, &QAction::triggered, this, &frmcurvi::guardar);
     connect(item(archivo, "mnuguardarcomo", tr("G&uardar como...")), &QAction::triggered, this,
             &frmcurvi::guardarComo);
+    archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea2"));
+    connect(item(archivo, "mnudipolo", tr("Momento &dipolar...")), &QAction::triggered, this,
+            &frmcurvi::momentoDipolar);
     archivo->addSeparator()->setObjectName(QStringLiteral("mnulinea1"));
     mnusalir_ = item(archivo, "mnusalir", tr("&Salir"));
     // The program's one shortcut leaves it; it does not save.
@@ -212,9 +216,7 @@ QWidget* frmcurvi::creaDatos() {
     textdato_->setAccessibleName(textdato_->toolTip());
     textdato_->installEventFilter(this);
     // What may be pasted: one number, or the start of one, as typing allows.
-    textdato_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("\\s*-?[0-9]*([.,][0-9]*)?([eEdD][-+]?[0-9]*)?\\s*")),
-        textdato_));
+    textdato_->setValidator(validadorNumerico(textdato_));
     btdato_ = new QPushButton(tr("Aceptar"), datos);
     btdato_->setObjectName(QStringLiteral("btdato"));
     btdato_->setAutoDefault(false);

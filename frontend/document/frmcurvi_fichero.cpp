@@ -7,6 +7,7 @@
 #include "compartido/dialogos_fichero.h"
 #include "compartido/estado_global.h"
 #include "compartido/mensajes.h"
+#include "dipolo/frmdipolo.h"
 #include "document/frmajuste.h"
 #include "modelo/documento.h"
 #include "modelo/fichero_datos.h"
@@ -155,12 +156,29 @@ bool frmcurvi::abrirfichero(std::optional<QString> ruta) {
         avisar(this, *error, QString(), IconoMensaje::Exclamacion);
         return false;
     }
+    if (!documento_->avisoDipolo().isEmpty()) {
+        avisar(this, documento_->avisoDipolo(), tr("Momento dipolar"), IconoMensaje::Exclamacion);
+    }
     carpetaDocumentos_ = carpetaDeFichero(*ruta);
     textdato_->clear();
     celdaActual(1, 1);
     resultados_.limites = Caja{};
     resultados_.vista = Caja{};
     return true;
+}
+
+frmdipolo* frmcurvi::dipolo() const {
+    return frmdipolo_;
+}
+
+void frmcurvi::momentoDipolar() {
+    if (!frmdipolo_) {
+        frmdipolo_ = frmdipolo::abre(*documento_, carpetaImportacion_, this);
+        return;
+    }
+    frmdipolo_->show();
+    frmdipolo_->raise();
+    frmdipolo_->activateWindow();
 }
 
 } // namespace oscilab

@@ -17,7 +17,7 @@ bool DestinoDocumento::compruebaunidades() {
                titulo, IconoMensaje::Informacion);
         return false;
     }
-    if (documento_.energia() == Energia::SinElegir) {
+    if (tabla_ == TablaImportada::Curva && documento_.energia() == Energia::SinElegir) {
         avisar(padre_,
                QCoreApplication::translate("destino_documento",
                                            "Debes elegir las unidades para la energía"),
@@ -57,18 +57,25 @@ void DestinoDocumento::documentoCambiado() {
         }
         puntos.push_back({*r, *v});
     }
-    if (documento_.numeroPuntos() > 0 &&
-        mensajes().mostrar(
-            padre_,
-            QCoreApplication::translate("destino_documento",
-                                        "El documento ya tiene %1 puntos.\n¿Desea sustituirlos "
-                                        "por los %2 puntos importados?")
-                .arg(documento_.numeroPuntos())
-                .arg(puntos.size()),
-            tituloImportacion(), IconoMensaje::Pregunta, BotonesMensaje::SiNo) != Respuesta::Si) {
+    const bool dipolo = tabla_ == TablaImportada::Dipolo;
+    const int actuales = dipolo ? documento_.numeroPuntosDipolo() : documento_.numeroPuntos();
+    const QString pregunta =
+        dipolo ? QCoreApplication::translate("destino_documento",
+                                             "El momento dipolar ya tiene %1 puntos.\n¿Desea "
+                                             "sustituirlos por los %2 puntos importados?")
+               : QCoreApplication::translate("destino_documento",
+                                             "El documento ya tiene %1 puntos.\n¿Desea "
+                                             "sustituirlos por los %2 puntos importados?");
+    if (actuales > 0 &&
+        mensajes().mostrar(padre_, pregunta.arg(actuales).arg(puntos.size()), tituloImportacion(),
+                           IconoMensaje::Pregunta, BotonesMensaje::SiNo) != Respuesta::Si) {
         return;
     }
-    documento_.importa(puntos);
+    if (dipolo) {
+        documento_.importaDipolo(puntos);
+    } else {
+        documento_.importa(puntos);
+    }
 }
 
 } // namespace oscilab

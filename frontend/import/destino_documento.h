@@ -1,6 +1,6 @@
 // The document as an import sees it: the cells read are gathered, and a complete import
-// replaces the document's points in one undoable step, after asking when the document
-// already has points. Nothing is ever mixed with the old rows.
+// replaces the document's points (or its dipole points) in one undoable step, after asking
+// when there are points already. Nothing is ever mixed with the old rows.
 #pragma once
 
 #include "import/importacion.h"
@@ -12,12 +12,18 @@ namespace oscilab {
 
 class Documento;
 
+// Which of the document's tables an import fills.
+enum class TablaImportada { Curva, Dipolo };
+
 class DestinoDocumento : public DestinoImportacion {
 public:
     // `padre` is the window the messages belong to.
-    DestinoDocumento(QWidget* padre, Documento& documento) : padre_(padre), documento_(documento) {}
+    DestinoDocumento(QWidget* padre, Documento& documento,
+                     TablaImportada tabla = TablaImportada::Curva)
+        : padre_(padre), documento_(documento), tabla_(tabla) {}
 
-    // Both units must be chosen first: the points are read in them.
+    // The units the points are read in must be chosen first: both for the curve, the
+    // distance for the dipole (whose own unit always is).
     bool compruebaunidades() override;
     void escribeCelda(int fila, int columna, const QString& texto) override;
     // Turns the gathered texts into points and replaces the document's, or says which row
@@ -27,6 +33,7 @@ public:
 private:
     QWidget* padre_;
     Documento& documento_;
+    TablaImportada tabla_;
     std::vector<std::array<QString, 2>> filas_;
 };
 

@@ -24,6 +24,19 @@ void ComandoCelda::redo() {
     documento_.aplicaCelda(fila_, columna_, despues_);
 }
 
+ComandoCeldaDipolo::ComandoCeldaDipolo(Documento& documento, int fila, int columna,
+                                       const Celda& antes, const Celda& despues)
+    : QUndoCommand(Documento::tr("edición del momento dipolar")), documento_(documento),
+      fila_(fila), columna_(columna), antes_(antes), despues_(despues) {}
+
+void ComandoCeldaDipolo::undo() {
+    documento_.aplicaCeldaDipolo(fila_, columna_, antes_);
+}
+
+void ComandoCeldaDipolo::redo() {
+    documento_.aplicaCeldaDipolo(fila_, columna_, despues_);
+}
+
 ComandoDocumento::ComandoDocumento(Documento& documento, DatosDocumento antes,
                                    DatosDocumento despues, const QString& nombre, int id)
     : QUndoCommand(nombre), documento_(documento), id_(id), antes_(std::move(antes)),

@@ -13,8 +13,12 @@ DatosDocumento documentoNuevo() {
 }
 
 std::vector<std::array<double, 2>> puntosOrdenados(const DatosDocumento& datos) {
+    return puntosOrdenados(datos.filas);
+}
+
+std::vector<std::array<double, 2>> puntosOrdenados(const std::vector<Fila>& filas) {
     std::vector<std::array<double, 2>> puntos;
-    for (const Fila& f : datos.filas) {
+    for (const Fila& f : filas) {
         if (f[0].valor && f[1].valor) {
             puntos.push_back({*f[0].valor, *f[1].valor});
         }

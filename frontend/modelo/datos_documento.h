@@ -26,6 +26,17 @@ struct Celda {
 
 using Fila = std::array<Celda, 2>; // 0 = R, 1 = V
 
+enum class UnidadDipolo { Debye, UA };
+
+// The dipole-moment points, saved as datos/NAME.dip beside the document: R in the
+// document's distance unit, mu in `unidad`.
+struct DatosDipolo {
+    UnidadDipolo unidad = UnidadDipolo::Debye;
+    std::vector<Fila> filas = std::vector<Fila>(puntosMaximosDipolo); // 0 = R, 1 = mu
+
+    bool operator==(const DatosDipolo&) const = default;
+};
+
 struct DatosDocumento {
     QString titulo;
     std::array<QString, 2> masas; // the mass texts, as typed or chosen in the table
@@ -33,6 +44,7 @@ struct DatosDocumento {
     Energia energia = Energia::SinElegir;
     TablaPotencias potencias{};
     std::vector<Fila> filas = std::vector<Fila>(puntosMaximos);
+    DatosDipolo dipolo;
 
     bool operator==(const DatosDocumento&) const = default;
 };
@@ -43,6 +55,7 @@ DatosDocumento documentoNuevo();
 // The complete rows (R and V both given), sorted by ascending R, equal R in table order:
 // the points as they are written and run.
 std::vector<std::array<double, 2>> puntosOrdenados(const DatosDocumento& datos);
+std::vector<std::array<double, 2>> puntosOrdenados(const std::vector<Fila>& filas);
 
 int numeroPotencias(const TablaPotencias& potencias);
 

@@ -3,11 +3,13 @@
 #include "compartido/textos_numero.h"
 #include "modelo/comandos_documento.h"
 #include "modelo/fichero_datos.h"
+#include "modelo/fichero_dipolo.h"
 #include "modelo/lectura_documento.h"
 #include "modelo/texto_exacto.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -21,8 +23,8 @@ std::size_t indice(int n) {
 
 // Converts one column of every row. A cell converted before and untouched since gets back
 // the exact value it had in the other unit; any other gets the product.
-void convierteColumna(DatosDocumento& d, int columna, Conversion conversion) {
-    for (Fila& fila : d.filas) {
+void convierteColumna(std::vector<Fila>& filas, int columna, Conversion conversion) {
+    for (Fila& fila : filas) {
         Celda& c = fila[indice(columna)];
         if (!c.valor) {
             continue;
@@ -30,6 +32,27 @@ void convierteColumna(DatosDocumento& d, int columna, Conversion conversion) {
         const double actual = *c.valor;
         c.valor = c.otraUnidad ? *c.otraUnidad : convierteValor(actual, conversion);
         c.otraUnidad = actual;
+    }
+}
+
+// The bytes of a file that is there, to put back should a save fail half-way.
+std::optional<QByteArray> contenidoPrevio(const QString& ruta) {
+    QFile fichero(ruta);
+    if (!QFileInfo(ruta).isFile() || !fichero.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return fichero.read(tamanoMaximoFichero);
+}
+
+void restaura(const QString& ruta, const std::optional<QByteArray>& previo) {
+    if (!previo) {
+        QFile::remove(ruta);
+        return;
+    }
+    QSaveFile fichero(ruta);
+    if (fichero.open(QIODevice::WriteOnly)) {
+        fichero.write(*previo);
+        fichero.commit();
     }
 }
 
@@ -96,9 +119,10 @@ void Documento::ponDistancia(Distancia unidad) {
     DatosDocumento d = datos_;
     if (d.distancia != Distancia::SinElegir && unidad != Distancia::SinElegir &&
         unidad != d.distancia) {
-        convierteColumna(d, 1,
-                         unidad == Distancia::Bohr ? Conversion::AngstromABohr
-                                                   : Conversion::BohrAAngstrom);
+        const Conversion c =
+            unidad == Distancia::Bohr ? Conversion::AngstromABohr : Conversion::BohrAAngstrom;
+        convierteColumna(d.filas, 1, c);
+        convierteColumna(d.dipolo.filas, 1, c); // the dipole's R is in the same unit
     }
     d.distancia = unidad;
     cambia(d, tr("cambio de unidades"));
@@ -107,8 +131,9 @@ void Documento::ponDistancia(Distancia unidad) {
 void Documento::ponEnergia(Energia unidad) {
     DatosDocumento d = datos_;
     if (d.energia != Energia::SinElegir && unidad != Energia::SinElegir && unidad != d.energia) {
-        convierteColumna(
-            d, 2, unidad == Energia::Hartree ? Conversion::EvAHartree : Conversion::HartreeAEv);
+        convierteColumna(d.filas, 2,
+                         unidad == Energia::Hartree ? Conversion::EvAHartree
+                                                    : Conversion::HartreeAEv);
     }
     d.energia = unidad;
     cambia(d, tr("cambio de unidades"));
@@ -163,9 +188,54 @@ void Documento::eliminaFila(int fila) {
     cambia(d, tr("eliminación de una fila"));
 }
 
+std::optional<double> Documento::valorDipolo(int fila, int columna) const {
+    return datos_.dipolo.filas[indice(fila)][indice(columna)].valor;
+}
+
+QString Documento::textoCeldaDipolo(int fila, int columna) const {
+    const auto v = valorDipolo(fila, columna);
+    return v ? textoExacto(*v) : QString();
+}
+
+int Documento::numeroPuntosDipolo() const {
+    return static_cast<int>(puntosOrdenados(datos_.dipolo.filas).size());
+}
+
+void Documento::ponCeldaDipolo(int fila, int columna, std::optional<double> valor) {
+    if (valor == valorDipolo(fila, columna)) {
+        return;
+    }
+    pila_.push(new ComandoCeldaDipolo(*this, fila, columna,
+                                      datos_.dipolo.filas[indice(fila)][indice(columna)],
+                                      Celda{valor, std::nullopt}));
+}
+
+void Documento::ponUnidadDipolo(UnidadDipolo unidad) {
+    if (unidad == datos_.dipolo.unidad) {
+        return;
+    }
+    DatosDocumento d = datos_;
+    convierteColumna(d.dipolo.filas, 2,
+                     unidad == UnidadDipolo::UA ? Conversion::DebyeAUA : Conversion::UAADebye);
+    d.dipolo.unidad = unidad;
+    cambia(d, tr("cambio de unidad del momento dipolar"));
+}
+
+void Documento::importaDipolo(const std::vector<std::array<double, 2>>& puntos) {
+    DatosDocumento d = datos_;
+    d.dipolo.filas.assign(puntosMaximosDipolo, Fila{});
+    const std::size_t n = std::min(puntos.size(), d.dipolo.filas.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        d.dipolo.filas[i] = {Celda{puntos[i][0], std::nullopt}, Celda{puntos[i][1], std::nullopt}};
+    }
+    cambia(d, tr("importación del momento dipolar"));
+}
+
 void Documento::nuevo() {
     pila_.clear();
     aplica(documentoNuevo());
+    avisoDipolo_.clear();
+    dipoloRechazado_.clear();
     ponRuta(QString());
     pila_.setClean();
 }
@@ -186,8 +256,21 @@ std::optional<QString> Documento::abre(const QString& ruta) {
     if (const auto* error = std::get_if<ErrorLectura>(&leido)) {
         return tr("El archivo %1 no es un documento de OSCILAB.\n%2").arg(ruta, error->texto());
     }
+    DatosDocumento datos = std::get<DatosDocumento>(leido);
+    const QString rutaDip = rutaDipoloDe(ruta);
+    const LecturaDipolo dipolo = leeDipoloDocumento(rutaDip, datos.distancia);
+    avisoDipolo_.clear();
+    dipoloRechazado_.clear();
+    if (const auto* error = std::get_if<QString>(&dipolo)) {
+        avisoDipolo_ = tr("No se han cargado los puntos del momento dipolar.\n%1\nEl archivo se "
+                          "conserva tal como está; el resto del documento se ha abierto.")
+                           .arg(*error);
+        dipoloRechazado_ = rutaDip;
+    } else {
+        datos.dipolo = std::get<DatosDipolo>(dipolo);
+    }
     pila_.clear();
-    aplica(std::get<DatosDocumento>(leido));
+    aplica(datos);
     ponRuta(ruta);
     pila_.setClean();
     return std::nullopt;
@@ -213,7 +296,7 @@ std::optional<QString> Documento::motivoNoGuardable() const {
     if (datos_.energia == Energia::SinElegir) {
         return tr("Debes elegir las unidades para la energía");
     }
-    return std::nullopt;
+    return motivoDipoloNoGuardable(datos_.dipolo);
 }
 
 ContenidoFichero Documento::contenido() const {
@@ -234,11 +317,33 @@ std::optional<QString> Documento::guarda(const QString& ruta) {
     if (auto motivo = motivoNoGuardable()) {
         return motivo;
     }
+    const std::optional<QByteArray> dipoloPrevio = contenidoPrevio(rutaDipoloDe(ruta));
+    if (auto error = guardaDipolo(ruta)) {
+        return error;
+    }
     if (!escribeFicheroDatos(ruta, contenido())) {
+        restaura(rutaDipoloDe(ruta), dipoloPrevio);
         return tr("Ha ocurrido un error al intentar guardar el fichero ") + ruta;
     }
     ponRuta(ruta);
     pila_.setClean();
+    return std::nullopt;
+}
+
+// The dipole file goes first: when it cannot be written, nothing is; when the document then
+// cannot be, guarda puts the old one back.
+std::optional<QString> Documento::guardaDipolo(const QString& rutaDocumento) const {
+    const QString rutaDip = rutaDipoloDe(rutaDocumento);
+    if (tienePuntosDipolo(datos_.dipolo)) {
+        if (!escribeDipoloDocumento(rutaDip, datos_.dipolo, datos_.distancia)) {
+            return tr("Ha ocurrido un error al intentar guardar el fichero %1").arg(rutaDip);
+        }
+    } else if (rutaDip != dipoloRechazado_ && QFileInfo::exists(rutaDip) &&
+               !QFile::remove(rutaDip)) {
+        return tr("No se puede borrar el fichero de momento dipolar %1, que ya no tiene "
+                  "puntos.")
+            .arg(rutaDip);
+    }
     return std::nullopt;
 }
 
@@ -266,6 +371,14 @@ void Documento::aplica(const DatosDocumento& datos) {
     if (antes.filas != datos_.filas) {
         emit filasCambiadas();
     }
+    if (antes.dipolo != datos_.dipolo) {
+        emit dipoloCambiado();
+    }
+}
+
+void Documento::aplicaCeldaDipolo(int fila, int columna, const Celda& celda) {
+    datos_.dipolo.filas[indice(fila)][indice(columna)] = celda;
+    emit dipoloCambiado();
 }
 
 void Documento::aplicaCelda(int fila, int columna, const Celda& celda) {

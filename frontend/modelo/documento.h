@@ -39,6 +39,15 @@ public:
     bool modificado() const { return !pila_.isClean(); }
     QUndoStack* pila() { return &pila_; }
 
+    // The dipole-moment points (datos/NAME.dip): fila 1..puntosMaximosDipolo, columna 1 (R,
+    // in the document's distance unit) or 2 (mu, in dipolo().unidad).
+    const DatosDipolo& dipolo() const { return datos_.dipolo; }
+    std::optional<double> valorDipolo(int fila, int columna) const;
+    QString textoCeldaDipolo(int fila, int columna) const;
+    int numeroPuntosDipolo() const;
+    // Why the dipole file beside the document last opened was not read, or "".
+    QString avisoDipolo() const { return avisoDipolo_; }
+
     // Undoable edits; fila 1..puntosMaximos, columna 1 (R) or 2 (V). An edit that changes
     // nothing leaves no command.
     void ponCelda(int fila, int columna, std::optional<double> valor);
@@ -57,13 +66,21 @@ public:
     // rows with one value only stay below them.
     void ordena();
     void eliminaFila(int fila);
+    // Undoable edits of the dipole points; another unit converts the mu column.
+    void ponCeldaDipolo(int fila, int columna, std::optional<double> valor);
+    void ponUnidadDipolo(UnidadDipolo unidad);
+    void importaDipolo(const std::vector<std::array<double, 2>>& puntos);
 
     // A new, unmodified document; the undo history goes.
     void nuevo();
     // Reads `ruta`; on failure the document stays as it was and the message is returned.
+    // Its dipole file comes too; a bad one leaves the dipole points empty, says why in
+    // avisoDipolo() and is kept on disk as it is, for the user to mend.
     std::optional<QString> abre(const QString& ruta);
-    // Writes the document to `ruta`. All or nothing: on failure the document, its file
-    // and its modified state stay as they were, and the reason is returned.
+    // Writes the document to `ruta`, and its dipole points to the .dip beside it (with no
+    // points, a .dip there goes, unless it is the refused file of the opening). All or
+    // nothing: on failure the document, its file and its modified state stay as they were,
+    // and the reason is returned.
     std::optional<QString> guarda(const QString& ruta);
     // Why the document cannot be written yet, or std::nullopt.
     std::optional<QString> motivoNoGuardable() const;
@@ -72,6 +89,7 @@ public:
     // The stack's commands use these to apply a state; not for windows.
     void aplica(const DatosDocumento& datos);
     void aplicaCelda(int fila, int columna, const Celda& celda);
+    void aplicaCeldaDipolo(int fila, int columna, const Celda& celda);
 
 signals:
     void celdaCambiada(int fila, int columna);
@@ -80,15 +98,19 @@ signals:
     void masasCambiadas();
     void unidadesCambiadas();
     void potenciasCambiadas();
+    void dipoloCambiado(); // points or unit
     void rutaCambiada(const QString& ruta);
     void modificadoCambiado(bool modificado);
 
 private:
     void cambia(const DatosDocumento& nuevo, const QString& nombre, int id = -1);
     void ponRuta(const QString& ruta);
+    std::optional<QString> guardaDipolo(const QString& rutaDocumento) const;
 
     DatosDocumento datos_ = documentoNuevo();
     QString ruta_;
+    QString avisoDipolo_;
+    QString dipoloRechazado_; // the refused .dip of the last opening, "" when none
     QUndoStack pila_;
 };
 

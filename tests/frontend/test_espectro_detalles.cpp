@@ -112,6 +112,17 @@ TEST(DetallesEspectro, LinesSticksAndAnotherTemperature) {
               tabla->tabla().filas.front()[columnaI]);
     ventana->findChild<QComboBox*>(QStringLiteral("perfil"))->setCurrentIndex(1);
     EXPECT_EQ(ventana->graficoEspectro()->series()[0].tipo, SerieGrafico::Tipo::Linea);
+    // The plot zooms as the main one does, and "Vista completa" goes back.
+    GraficoDetalles* grafico = ventana->graficoEspectro();
+    grafico->resize(400, 300);
+    const QRect a = grafico->area();
+    QTest::mousePress(grafico, Qt::LeftButton, {}, a.center() - QPoint(40, 40));
+    QTest::mouseRelease(grafico, Qt::LeftButton, {}, a.center() + QPoint(40, 40));
+    EXPECT_LT(grafico->vista().rmax - grafico->vista().rmin,
+              0.5 * (grafico->vistaCompleta().rmax - grafico->vistaCompleta().rmin));
+    QTest::mouseClick(ventana->findChild<QWidget*>(QStringLiteral("btvistacompleta")),
+                      Qt::LeftButton);
+    EXPECT_EQ(grafico->vista(), grafico->vistaCompleta());
     // ExoMol from the window: the shown lines, read back beside the levels.
     DialogosGuionizados dialogos;
     dialogos.elegir(d.filePath(QStringLiteral("ventana.states")));

@@ -3,7 +3,9 @@
 // once more on an 800 x 600 screen (VentanasEnPantalla.800x600 in tests/CMakeLists.txt).
 #include "compartido/pantalla.h"
 #include "detalles/frmdetalles.h"
+#include "dipolo/frmdipolo.h"
 #include "explorador/frmexplorador.h"
+#include "modelo/documento.h"
 #include "results/frmescala.h"
 #include "support/resultados_prueba.h"
 #include "windows/ayuda.h"
@@ -71,6 +73,11 @@ TEST(VentanasEnPantalla, DetailsExplorerHelpAtEightHundredBySixHundred) {
     VentanaAyuda ayuda;
     ayuda.setAttribute(Qt::WA_DeleteOnClose, false);
     todoEnPantalla(ayuda);
+    Documento documento;
+    documento.ponDistancia(Distancia::Bohr);
+    frmdipolo dipolo(documento, QString());
+    dipolo.setAttribute(Qt::WA_DeleteOnClose, false);
+    todoEnPantalla(dipolo);
 }
 
 using prueba::VentanaResultados;
