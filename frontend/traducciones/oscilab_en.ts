@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>FicheroDipolo</name>
+    <message>
+        <source>No se puede leer el archivo %1.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>El archivo %1 ocupa más de 1 MB y no es un archivo de momento dipolar.</source>
+        <translation>The file %1 is larger than 1 MB and is not a dipole-moment file.</translation>
+    </message>
+    <message>
+        <source>La fila %1 del momento dipolar tiene un solo valor: escribe el otro o borra la fila.</source>
+        <translation>Row %1 of the dipole moment has only one value: enter the other one or delete the row.</translation>
+    </message>
+    <message>
+        <source>La fila %1 del momento dipolar no es válida: la distancia debe ser positiva y los dos valores, finitos.</source>
+        <translation>Row %1 of the dipole moment is not valid: the distance must be positive and both values finite.</translation>
+    </message>
+    <message>
+        <source>El momento dipolar necesita al menos dos puntos con distancias distintas.</source>
+        <translation>The dipole moment needs at least two points at different distances.</translation>
+    </message>
+</context>
+<context>
+    <name>VistaDipolo</name>
+    <message>
+        <source>Ajuste: polinomio de grado %1 en (R − re), error cuadrático medio %2 D</source>
+        <translation>Fit: polynomial of degree %1 in (R − re), rms error %2 D</translation>
+    </message>
+    <message>
+        <source> (ningún grado baja de 1e-4 D)</source>
+        <translation> (no degree gets below 1e-4 D)</translation>
+    </message>
+    <message>
+        <source>Hacen falta al menos dos puntos con distancias distintas para el ajuste.</source>
+        <translation>The fit needs at least two points at different distances.</translation>
+    </message>
+</context>
+<context>
     <name>ayuda</name>
     <message>
         <source>No se puede mostrar la ayuda. No hay fichero de ayuda asociado a este proyecto.</source>
@@ -157,6 +195,12 @@ Nothing has been imported.</translation>
 ¿Desea sustituirlos por los %2 puntos importados?</source>
         <translation>The document already has %1 points.
 Replace them with the %2 imported points?</translation>
+    </message>
+    <message>
+        <source>El momento dipolar ya tiene %1 puntos.
+¿Desea sustituirlos por los %2 puntos importados?</source>
+        <translation>The dipole moment already has %1 points.
+Do you want to replace them with the %2 imported points?</translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1383,34 @@ Stop it?</translation>
         <source>Ha ocurrido un error al intentar guardar el fichero </source>
         <translation>An error occurred while saving the file </translation>
     </message>
+    <message>
+        <source>edición del momento dipolar</source>
+        <translation>dipole-moment edit</translation>
+    </message>
+    <message>
+        <source>cambio de unidad del momento dipolar</source>
+        <translation>dipole-moment unit change</translation>
+    </message>
+    <message>
+        <source>importación del momento dipolar</source>
+        <translation>dipole-moment import</translation>
+    </message>
+    <message>
+        <source>No se han cargado los puntos del momento dipolar.
+%1
+El archivo se conserva tal como está; el resto del documento se ha abierto.</source>
+        <translation>The dipole-moment points were not loaded.
+%1
+The file is kept as it is; the rest of the document has been opened.</translation>
+    </message>
+    <message>
+        <source>Ha ocurrido un error al intentar guardar el fichero %1</source>
+        <translation>An error occurred while saving the file %1</translation>
+    </message>
+    <message>
+        <source>No se puede borrar el fichero de momento dipolar %1, que ya no tiene puntos.</source>
+        <translation>The dipole-moment file %1, which no longer has points, cannot be deleted.</translation>
+    </message>
 </context>
 <context>
     <name>oscilab::EleccionIsotopos</name>
@@ -1374,6 +1446,25 @@ Stop it?</translation>
     <message>
         <source>Marco de la gráfica</source>
         <translation>Plot frame</translation>
+    </message>
+</context>
+<context>
+    <name>oscilab::ModeloDipolo</name>
+    <message>
+        <source>R (bohr)</source>
+        <translation>R (bohr)</translation>
+    </message>
+    <message>
+        <source>R (Å)</source>
+        <translation>R (Å)</translation>
+    </message>
+    <message>
+        <source>μ (u.a.)</source>
+        <translation>μ (a.u.)</translation>
+    </message>
+    <message>
+        <source>μ (D)</source>
+        <translation>μ (D)</translation>
     </message>
 </context>
 <context>
@@ -1775,6 +1866,14 @@ Save the current changes?</translation>
         <source>El idioma elegido se aplicará la próxima vez que se inicie OSCILAB.</source>
         <translation>The chosen language will apply the next time OSCILAB starts.</translation>
     </message>
+    <message>
+        <source>Momento &amp;dipolar...</source>
+        <translation>&amp;Dipole moment...</translation>
+    </message>
+    <message>
+        <source>Momento dipolar</source>
+        <translation>Dipole moment</translation>
+    </message>
 </context>
 <context>
     <name>oscilab::frmdetalles</name>
@@ -1909,6 +2008,81 @@ Save the current changes?</translation>
     <message>
         <source>Lista de líneas ExoMol (*.states)</source>
         <translation>ExoMol line list (*.states)</translation>
+    </message>
+    <message>
+        <source>Arrastra con el botón izquierdo para ampliar una zona; el botón derecho vuelve a la vista completa.</source>
+        <translation>Drag with the left button to zoom into an area; the right button returns to the full view.</translation>
+    </message>
+    <message>
+        <source>&amp;Vista completa</source>
+        <translation>&amp;Full view</translation>
+    </message>
+    <message>
+        <source>Vuelve a la vista completa tras ampliar una zona arrastrando con el botón izquierdo (también con el botón derecho)</source>
+        <translation>Returns to the full view after zooming into an area by dragging with the left button (the right button does too)</translation>
+    </message>
+</context>
+<context>
+    <name>oscilab::frmdipolo</name>
+    <message>
+        <source>Momento dipolar</source>
+        <translation>Dipole moment</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Debye</source>
+        <translation>Debye</translation>
+    </message>
+    <message>
+        <source>Unidades atómicas</source>
+        <translation>Atomic units</translation>
+    </message>
+    <message>
+        <source>Unidad del momento dipolar</source>
+        <translation>Dipole-moment unit</translation>
+    </message>
+    <message>
+        <source>&amp;Unidad de μ:</source>
+        <translation>μ &amp;unit:</translation>
+    </message>
+    <message>
+        <source>&amp;Cerrar</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Rehacer</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Importar &amp;hoja de cálculo...</source>
+        <translation>Import &amp;spreadsheet...</translation>
+    </message>
+    <message>
+        <source>Importar &amp;texto...</source>
+        <translation>Import &amp;text...</translation>
+    </message>
+    <message>
+        <source>Separador</source>
+        <translation>Separator</translation>
+    </message>
+    <message>
+        <source>Separador de los valores en un archivo de texto</source>
+        <translation>Separator of the values in a text file</translation>
+    </message>
+    <message>
+        <source>Debes elegir las unidades para la distancia: las distancias del momento dipolar se dan en ellas.</source>
+        <translation>You must choose the distance unit: the dipole moment's distances are given in it.</translation>
+    </message>
+    <message>
+        <source>borrado de puntos del momento dipolar</source>
+        <translation>deletion of dipole-moment points</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // user-visible literal outside tr(), and one window of each folder with no Spanish left.
 #include "compartido/idioma.h"
 #include "detalles/frmdetalles.h"
+#include "dipolo/frmdipolo.h"
 #include "document/frmajuste.h"
 #include "explorador/frmexplorador.h"
 #include "modelo/elementos.h"
@@ -167,7 +168,7 @@ protected:
     }
 };
 
-TEST_F(EnIngles, MainWindowDegreeDialogAndPeriodicTableSpeakEnglish) {
+TEST_F(EnIngles, MainWindowDegreeDialogPeriodicTableAndDipoleDialogSpeakEnglish) {
     EXPECT_EQ(idiomaInterfaz(), Idioma::Ingles);
     llenaDocumento(5);
     EXPECT_EQ(hijo<QMenu>(QStringLiteral("mnuarchivo"))->title(), QStringLiteral("&Files"));
@@ -182,6 +183,11 @@ TEST_F(EnIngles, MainWindowDegreeDialogAndPeriodicTableSpeakEnglish) {
     ventana->ajuste()->mostrar();
     EXPECT_EQ(ventana->ajuste()->windowTitle(), QStringLiteral("Powers included in the fit"));
     sinEspanol(*ventana->ajuste());
+    std::unique_ptr<frmdipolo> dipolo(frmdipolo::abre(ventana->documento(), QString(), nullptr));
+    ASSERT_NE(dipolo, nullptr);
+    dipolo->setAttribute(Qt::WA_DeleteOnClose, false);
+    EXPECT_EQ(dipolo->windowTitle(), QStringLiteral("Dipole moment"));
+    sinEspanol(*dipolo);
 }
 
 TEST_F(EnIngles, ResultsDetailsExplorerSplashAndAboutSpeakEnglish) {
