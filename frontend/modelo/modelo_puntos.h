@@ -1,27 +1,23 @@
 // The points of a document as an item model, for the main window's table view: one row
-// per table row (puntosMaximos of them), R and V columns. A value set through the model is
-// read like a typed cell and becomes one undoable edit of the document.
+// per table row (puntosMaximos of them), R and V columns.
 #pragma once
 
-#include <QAbstractTableModel>
+#include "modelo/modelo_tabla.h"
 
 namespace oscilab {
 
 class Documento;
 
-class ModeloPuntos : public QAbstractTableModel {
+class ModeloPuntos : public ModeloTabla {
     Q_OBJECT
 public:
     explicit ModeloPuntos(Documento& documento, QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& padre = {}) const override;
-    int columnCount(const QModelIndex& padre = {}) const override;
-    QVariant data(const QModelIndex& indice, int rol = Qt::DisplayRole) const override;
-    QVariant headerData(int seccion, Qt::Orientation orientacion,
-                        int rol = Qt::DisplayRole) const override;
-    // An empty text empties the cell; a text that is not one whole number is refused.
-    bool setData(const QModelIndex& indice, const QVariant& valor, int rol = Qt::EditRole) override;
-    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+protected:
+    int filas() const override;
+    QString textoCelda(int fila, int columna) const override;
+    QString cabecera(int columna) const override;
+    void ponCelda(int fila, int columna, std::optional<double> valor) override;
 
 private:
     Documento& documento_;
