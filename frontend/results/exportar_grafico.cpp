@@ -1,6 +1,6 @@
 #include "results/exportar_grafico.h"
 
-#include "results/formato_numeros.h"
+#include "compartido/formato_numeros.h"
 #include "results/polinomio.h"
 #include "results/trazado.h"
 
