@@ -42,6 +42,11 @@ def valor_oscilab(res, caso, o):
         return nivel(res, caso, o["sobre_minimo"])["e_cm1"]
     if "bv" in o:
         return nivel(res, caso, o["bv"])["bv_cm1"]
+    if "rotacion" in o:  # E(v, J=1) − E(v, J=0) from the solved levels
+        return nivel(res, caso, o["rotacion"], 1)["e_cm1"] - nivel(res, caso, o["rotacion"])["e_cm1"]
+    if "rotacion_bv" in o:  # the same interval from the level's own Bv, Dv, Hv: 2Bv − 4Dv + 8Hv
+        n = nivel(res, caso, o["rotacion_bv"])
+        return 2 * n["bv_cm1"] - 4 * n["dv_cm1"] + 8 * n["hv_cm1"]
     if "dv" in o:
         return nivel(res, caso, o["dv"])["dv_cm1"]
     if "d0_limite_hartree" in o:  # the level (0, 0) below a known atomic limit
