@@ -12,6 +12,8 @@ constexpr int CAMBIO_COLA_ALTERNATIVA = 2;
 // Matched in curvature, the exponential is as steep as the curve is at RMIN; near the minimum
 // that is steeper than real walls, so the softer alternative falls half as fast.
 constexpr double PARED_BLANDA = 0.5;
+// How far above the inverse-power tail an exponential one may reach before it is no guide.
+constexpr double SUBIDA_EXPONENCIAL_MAXIMA = 20.0;
 
 } // namespace
 
@@ -121,6 +123,19 @@ std::vector<std::function<double(double)>> cambiosAlternativos(const ExtremoCurv
     for (const ExtensionExterior& cola : colasAlternativas(exterior, e)) {
         cambios.push_back([cola, x = *e.exterior, RMAX = exterior.R](double R) {
             return R > RMAX ? cola.valor(R) - x.valor(R) : 0.0;
+        });
+    }
+    // A chemical bond's curve may reach its asymptote exponentially, as a Morse curve does,
+    // long before any inverse power takes over: A - B exp(-c (R - RMAX)) matched in value,
+    // slope and curvature, possible once the data end past the inflection (V'' < 0). Just
+    // past it c is tiny and the asymptote it implies unbounded: that says nothing, and is
+    // left out when it rises more than SUBIDA_EXPONENCIAL_MAXIMA times the tail's own rise.
+    const double c = exterior.dV > 0.0 ? -exterior.d2V / exterior.dV : 0.0;
+    if (e.exterior && c > 0.0 &&
+        exterior.dV / c <= SUBIDA_EXPONENCIAL_MAXIMA * (e.exterior->Vinf - exterior.V)) {
+        const double B = exterior.dV / c, A = exterior.V + B;
+        cambios.push_back([=, x = *e.exterior, RMAX = exterior.R](double R) {
+            return R > RMAX ? A - B * std::exp(-c * (R - RMAX)) - x.valor(R) : 0.0;
         });
     }
     return cambios;

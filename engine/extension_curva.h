@@ -61,7 +61,8 @@ Potencial potencialExtendido(const Potencial& ajustada, double RMIN, double RMAX
 // The alternatives that measure how far a level depends on the extensions, as the change of
 // the potential they make (zero inside the data): the inner wall as A' + B'/R^12 and as an
 // exponential half as steep, both matched in value and slope, then the tail with n - 2 and
-// n + 2 (an exponent below 1 is left out).
+// n + 2 (an exponent below 1 is left out), and past the curve's inflection a tail reaching
+// its asymptote exponentially, matched in value, slope and curvature.
 std::vector<std::function<double(double)>> cambiosAlternativos(const ExtremoCurva& interior,
                                                                const ExtremoCurva& exterior,
                                                                const Extensiones& e);
