@@ -123,7 +123,9 @@ ResultadoImportacion importarcsv(const QString& ruta) {
             QCoreApplication::translate("importar_csv", "No se puede abrir: %1.")
                 .arg(fichero.errorString()));
     }
-    QByteArray datos = fichero.read(kLecturaMaxima + 1);
+    // Asked for no more than the file holds: read(n) sets aside n bytes first, and a
+    // megabyte per import was most of the work for a file of a few lines.
+    QByteArray datos = fichero.read(std::min(fichero.size(), kLecturaMaxima) + 1);
     if (fichero.error() != QFileDevice::NoError) {
         return importacionFallida(
             QCoreApplication::translate("importar_csv", "No se puede leer: %1.")

@@ -8,7 +8,10 @@
 namespace oscilab {
 
 QStringView atributo(const QXmlStreamReader& xml, QStringView nombre) {
-    for (const QXmlStreamAttribute& a : xml.attributes()) {
+    // Held as const: a range-for over the temporary would detach it and copy every
+    // attribute, on every lookup.
+    const QXmlStreamAttributes atributos = xml.attributes();
+    for (const QXmlStreamAttribute& a : atributos) {
         if (a.name() == nombre) {
             return a.value();
         }

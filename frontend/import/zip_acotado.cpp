@@ -83,7 +83,7 @@ std::unique_ptr<QIODevice> ArchivoZip::abreParte(const QString& nombre, qint64 m
     if (fichero == nullptr) {
         return nullptr;
     }
-    auto parte = std::make_unique<ParteZip>(fichero, maximo);
+    auto parte = std::make_unique<ParteZip>(fichero, std::min(maximo, tope_));
     parte->open(QIODevice::ReadOnly);
     return parte;
 }

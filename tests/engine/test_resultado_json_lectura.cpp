@@ -112,6 +112,10 @@ TEST(ResultadoJsonLectura, RefusesLargeDocumentsWhole) {
     EXPECT_NE(leeResultadoJson(largo).error.find("líneas"), std::string::npos);
     const std::string hondo = std::string(100000, '[') + std::string(100000, ']');
     EXPECT_FALSE(leeResultadoJson(hondo).ok());
+    const std::string unoDeMas = std::string(33, '[') + std::string(33, ']');
+    EXPECT_NE(leeResultadoJson(unoDeMas).error.find("niveles"), std::string::npos);
+    // Brackets inside a string, after an escaped quote, are text, not nesting.
+    EXPECT_EQ(errorTras([](J& j) { j["title"] = "\"" + std::string(40, '['); }), "");
     EXPECT_FALSE(leeResultadoJson("{").ok());
     EXPECT_FALSE(leeResultadoJson("").ok());
 }

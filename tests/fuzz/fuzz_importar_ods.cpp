@@ -4,5 +4,5 @@
 #include "import/importar_ods.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
-    return oscilab::fuzz::importaHoja(datos, tamano, "fuzz_XXXXXX.ods", oscilab::importarods);
+    return oscilab::fuzz::importaHoja(datos, tamano, oscilab::importarods);
 }
