@@ -230,6 +230,24 @@ int filasNecesarias(const MallaRadial& malla, const std::vector<double>& V, doub
     return std::min(n, i + malla.orden);
 }
 
+// The first row the level of energy E needs: as filasNecesarias, inwards from the inner turning
+// point. A wall there moves a deep level by less than rounding, and the grid's inner end,
+// placed for the highest level, is far inside the wall for the deep ones.
+int primeraFilaNecesaria(const MallaRadial& malla, const std::vector<double>& V, double E) {
+    const int n = static_cast<int>(V.size());
+    int i = 0;
+    while (i < n && V[static_cast<std::size_t>(i)] > E) {
+        ++i;
+    }
+    double decaido = 0.0;
+    for (; i > 0 && decaido < DECAIMIENTO; --i) {
+        const auto k = static_cast<std::size_t>(i);
+        decaido +=
+            std::sqrt(2.0 * malla.mu * std::max(0.0, V[k - 1] - E)) * (malla.R[k] - malla.R[k - 1]);
+    }
+    return std::max(0, i - malla.orden);
+}
+
 // How many eigenvalues of the tridiagonal matrix (d, e) lie below x: the negative pivots of
 // its LDL^T factorisation (Sturm's count).
 int debajoDe(const std::vector<double>& d, const std::vector<double>& e, double x) {
@@ -318,19 +336,22 @@ int primeraColumna(int g, int orden) {
 // what they solve judges.
 class FactorLDL {
 public:
-    FactorLDL(const MallaRadial& malla, const std::vector<double>& V, int filas, double sigma)
-        : n(filas), kd(malla.orden),
+    // Rows desde .. desde + filas - 1 of the grid; unknowns outside them are zero.
+    FactorLDL(const MallaRadial& malla, const std::vector<double>& V, int filas, double sigma,
+              int desde = 0)
+        : n(filas), kd(malla.orden), desde_(desde),
           // Left unset outside the profile, which nothing reads: clearing it cost as much as
           // the factorisation.
           L(new double[static_cast<std::size_t>(filas * malla.orden)]),
           D(static_cast<std::size_t>(filas)), inversaD(D.size()) {
         std::vector<double> w(D.size()); // L(i, j) D(j) along the row being factorised
         for (int i = 0; i < n; ++i) {
-            const int i0 = primeraColumna(i, kd);
+            const int i0 = primera(i);
             double* Li = fila(i);
-            // Column i of the upper band: Ai[j] = A(j, i).
-            const double* Ai = malla.banda.data() + kd + static_cast<std::ptrdiff_t>(i) * kd;
-            double d = Ai[i] + V[static_cast<std::size_t>(i)] - sigma;
+            // Column desde + i of the upper band, by local row: Ai[j] = A(desde + j, desde + i).
+            const double* Ai =
+                malla.banda.data() + kd + static_cast<std::ptrdiff_t>(desde + i) * kd + desde;
+            double d = Ai[i] + V[static_cast<std::size_t>(desde + i)] - sigma;
             for (int j = i0; j < i; ++j) {
                 const double* Lj = fila(j);
                 double s = Ai[j];
@@ -361,7 +382,7 @@ public:
         for (int i = 0; i < n; ++i) {
             const double* Li = fila(i);
             double s = x[i];
-            for (int j = primeraColumna(i, kd); j < i; ++j) {
+            for (int j = primera(i); j < i; ++j) {
                 s -= Li[j] * x[j];
             }
             x[i] = s;
@@ -373,7 +394,7 @@ public:
         for (int k = n - 1; k > 0; --k) {
             const double* Lk = fila(k);
             const double xk = x[k];
-            for (int j = primeraColumna(k, kd); j < k; ++j) {
+            for (int j = primera(k); j < k; ++j) {
                 x[j] -= Lk[j] * xk;
             }
         }
@@ -386,25 +407,33 @@ private:
         return L.get() + static_cast<std::ptrdiff_t>(i) * (kd - 1) + kd;
     }
 
-    int n, kd;
+    // The first column of local row i's profile.
+    int primera(int i) const { return std::max(0, primeraColumna(desde_ + i, kd) - desde_); }
+
+    int n, kd, desde_;
     std::unique_ptr<double[]> L;
     std::vector<double> D, inversaD;
 };
 
 // The Rayleigh quotient of a normalised x (leading rows only) and its residual's norm.
+// x holds rows desde .. desde + x.size() - 1.
 std::pair<double, double> cocienteRayleigh(const MallaRadial& malla, const std::vector<double>& V,
-                                           const std::vector<double>& x) {
+                                           const std::vector<double>& x, int desde) {
     const int n = static_cast<int>(x.size()), kd = malla.orden, ancho = kd + 1;
     std::vector<double> y(x.size(), 0.0);
     for (int j = 0; j < n; ++j) {
         const auto jj = static_cast<std::size_t>(j);
-        for (int i = primeraColumna(j, kd); i < j; ++i) {
+        const int g = desde + j;
+        for (int i = std::max(0, primeraColumna(g, kd) - desde); i < j; ++i) {
             const auto ii = static_cast<std::size_t>(i);
-            const double a = malla.banda[static_cast<std::size_t>(kd + i - j + j * ancho)];
+            const double a =
+                malla.banda[static_cast<std::size_t>(kd + (desde + i) - g + g * ancho)];
             y[ii] += a * x[jj];
             y[jj] += a * x[ii];
         }
-        y[jj] += (malla.banda[static_cast<std::size_t>(kd + j * ancho)] + V[jj]) * x[jj];
+        y[jj] += (malla.banda[static_cast<std::size_t>(kd + g * ancho)] +
+                  V[static_cast<std::size_t>(g)]) *
+                 x[jj];
     }
     double q = 0.0, r = 0.0;
     for (std::size_t i = 0; i < x.size(); ++i) {
@@ -606,9 +635,12 @@ int autovaloresDebajo(const MallaRadial& malla, const std::vector<double>& V, do
 
 std::optional<Autoestado> refinaAutoestado(const MallaRadial& malla, const std::vector<double>& V,
                                            double E, const std::vector<double>& c, double residuo) {
-    const int filas = filasNecesarias(malla, V, E);
-    std::vector<double> x(c.begin(), c.begin() + std::min<std::ptrdiff_t>(filas, c.size()));
-    x.resize(static_cast<std::size_t>(filas), 0.0);
+    const int hasta = filasNecesarias(malla, V, E);
+    const int desde = std::min(primeraFilaNecesaria(malla, V, E), hasta - 1);
+    std::vector<double> x(static_cast<std::size_t>(hasta - desde), 0.0);
+    for (std::size_t i = 0; i < x.size() && desde + i < c.size(); ++i) {
+        x[i] = c[desde + i];
+    }
     if (std::all_of(x.begin(), x.end(), [](double v) { return v == 0.0; })) {
         std::fill(x.begin(), x.end(), 1.0);
     }
@@ -616,17 +648,18 @@ std::optional<Autoestado> refinaAutoestado(const MallaRadial& malla, const std::
     double sigma = E;
     for (int paso = 0; paso < PASOS_REFINO; ++paso) {
         if (paso == 0 || paso >= PASOS_FIJOS) {
-            factor.emplace(malla, V, filas, sigma);
+            factor.emplace(malla, V, hasta - desde, sigma, desde);
         }
         factor->resuelve(x);
         normaliza(x);
         if (!std::all_of(x.begin(), x.end(), [](double v) { return std::isfinite(v); })) {
             return std::nullopt;
         }
-        const auto [q, r] = cocienteRayleigh(malla, V, x);
+        const auto [q, r] = cocienteRayleigh(malla, V, x, desde);
         if (r <= residuo) {
-            x.resize(malla.R.size(), 0.0);
-            return Autoestado{q, std::move(x)};
+            std::vector<double> completo(malla.R.size(), 0.0);
+            std::copy(x.begin(), x.end(), completo.begin() + desde);
+            return Autoestado{q, std::move(completo)};
         }
         sigma = q;
     }
