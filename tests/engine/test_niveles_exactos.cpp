@@ -221,6 +221,30 @@ TEST(NivelesExactos, ShippedExamplesAgreeWithABruteForceSolution) {
     }
 }
 
+// A hard wall kept low on the inner side: its limit V_J(RMIN) rises with J faster than the
+// levels do, so a J holds levels no lower J had, which following the J = 0 levels up the
+// ladder cannot find; the count sends those J to the whole reduction.
+TEST(NivelesExactos, LevelsThatAppearAtHigherJAreFound) {
+    const double a = 0.8 * RE, b = 2.2 * RE;
+    const auto V = [](double R) { return morse().V(R); };
+    const NivelesExactos n = resuelveNiveles(morse(), MU, a, b, 0.0, 10);
+    std::vector<int> porJ(11, 0);
+    for (const NivelExacto& nivel : n.niveles) {
+        ++porJ[static_cast<std::size_t>(nivel.J)];
+    }
+    ASSERT_GT(porJ[10], porJ[0]) << "the case must have levels appear";
+    for (const int J : {0, 5, 10}) {
+        ASSERT_GT(porJ[static_cast<std::size_t>(J)], 0);
+        for (int v = 0; v < porJ[static_cast<std::size_t>(J)]; ++v) {
+            const NivelExacto* nivel = busca(n, J, v);
+            ASSERT_NE(nivel, nullptr) << "J=" << J << " v=" << v;
+            EXPECT_NEAR(nivel->e_hartree * HARTREE_A_CM1,
+                        referencia(V, MU, J, a, b, v) * HARTREE_A_CM1, 0.01)
+                << "J=" << J << " v=" << v;
+        }
+    }
+}
+
 TEST(NivelesExactos, NarrowScanHoldsNoLevelAndSaysSo) {
     // Points only 0.02 bohr either side of the minimum: far below the zero-point energy.
     const NivelesExactos n = resuelveNiveles(morse(), MU, RE - 0.02, RE + 0.02, 0.0, 5);
