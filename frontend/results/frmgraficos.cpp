@@ -47,9 +47,9 @@ QPushButton* boton(const char* nombre, const QString& texto, QWidget* padre) {
 
 } // namespace
 
-frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estado,
+frmgraficos::frmgraficos(EstadoResultados& resultados, ResultadoCalculo calculo,
                          std::function<int()> chequeadatos, QWidget* principal)
-    : QWidget(principal, Qt::Dialog), resultados_(resultados), estado_(estado),
+    : QWidget(principal, Qt::Dialog), resultados_(resultados), calculo_(std::move(calculo)),
       chequeadatos_(std::move(chequeadatos)) {
     setObjectName(QStringLiteral("frmgraficos"));
     setWindowTitle(tr("Gráficos"));
@@ -171,9 +171,8 @@ void frmgraficos::ajustaEsquinas() {
 }
 
 void frmgraficos::cargaResultados() {
-    const QString ruta = estado_.dirresult + estado_.nombrebase + QStringLiteral(".scs");
     const int npuntos = chequeadatos_ ? chequeadatos_() : 0;
-    LecturaCurva lectura = leecurva(ruta, npuntos);
+    LecturaCurva lectura = leecurva(calculo_.curva, npuntos);
     const DatosCurva& datos = lectura.datos;
     resultados_.coeficientes = datos.coeficientes;
     if (datos.errorenergia) {
@@ -256,7 +255,8 @@ ComposicionGrafico frmgraficos::composicion() const {
 }
 
 void frmgraficos::imprimir() {
-    imprimirResultados(this, textoInforme(), estado_.nombrebase, composicion(), estado_.dirresult);
+    imprimirResultados(this, textoInforme(), calculo_.nombrebase, composicion(),
+                       calculo_.carpeta());
 }
 
 void frmgraficos::abreEscala() {
@@ -286,13 +286,7 @@ void frmgraficos::abreDetalles() {
         return;
     }
     // A window of its own that closes with this one.
-    detalles_ = frmdetalles::abre(datos_, rutaJson_, this);
-}
-
-void frmgraficos::ponResultado(std::shared_ptr<const curvifit::ResultadoEjecucion> datos,
-                               const QString& rutaJson) {
-    datos_ = std::move(datos);
-    rutaJson_ = rutaJson;
+    detalles_ = frmdetalles::abre(calculo_.datos, calculo_.resultado, this);
 }
 
 frmdetalles* frmgraficos::detalles() const {
