@@ -85,6 +85,7 @@ private:
     void muestraVista(const Caja& caja);
     // Fits the corner labels to their whole texts.
     void ajustaEsquinas();
+    void colocaMarcas();
 
     EstadoResultados& resultados_;
     ResultadoCalculo calculo_;
