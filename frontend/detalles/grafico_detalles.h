@@ -4,8 +4,8 @@
 // view, and the pointer's coordinates show in the tooltip.
 #pragma once
 
-#include "results/caja.h"
-#include "results/zoom.h"
+#include "compartido/caja.h"
+#include "compartido/zoom.h"
 
 #include <QColor>
 #include <QPointF>

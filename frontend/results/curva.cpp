@@ -1,6 +1,6 @@
 #include "curva.h"
 
-#include "formato_numeros.h"
+#include "compartido/formato_numeros.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "curva.h"
-#include "caja.h"
+#include "compartido/caja.h"
 
 #include <QString>
 #include <vector>

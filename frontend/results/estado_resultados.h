@@ -4,7 +4,7 @@
 #pragma once
 
 #include "compartido/dimensiones.h"
-#include "caja.h"
+#include "compartido/caja.h"
 
 namespace oscilab {
 

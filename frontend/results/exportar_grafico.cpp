@@ -2,7 +2,7 @@
 
 #include "results/marcas_vista.h"
 
-#include "results/formato_numeros.h"
+#include "compartido/formato_numeros.h"
 #include "results/polinomio.h"
 #include "results/trazado.h"
 

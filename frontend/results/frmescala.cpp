@@ -2,7 +2,7 @@
 
 #include "compartido/campo_numerico.h"
 #include "compartido/textos_numero.h"
-#include "formato_numeros.h"
+#include "compartido/formato_numeros.h"
 #include "polinomio.h"
 #include "compartido/mensajes.h"
 #include "compartido/pantalla.h"

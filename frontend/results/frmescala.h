@@ -2,7 +2,7 @@
 // range, or the R range alone with the V(R) range found from the fitted curve.
 #pragma once
 
-#include "caja.h"
+#include "compartido/caja.h"
 #include "compartido/dimensiones.h"
 
 #include <QDialog>

@@ -4,7 +4,7 @@
 #include "diagnostico.h"
 #include "esquinas.h"
 #include "disposicion_graficos.h"
-#include "formato_numeros.h"
+#include "compartido/formato_numeros.h"
 #include "frmescala.h"
 #include "grafico_curva.h"
 #include "impresion.h"

@@ -5,7 +5,7 @@
 #include "curva.h"
 #include "estado_resultados.h"
 #include "trazado.h"
-#include "zoom.h"
+#include "compartido/zoom.h"
 
 #include <QColor>
 #include <QImage>

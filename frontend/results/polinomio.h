@@ -3,7 +3,7 @@
 #pragma once
 
 #include "curva.h"
-#include "caja.h"
+#include "compartido/caja.h"
 
 #include <array>
 #include <optional>

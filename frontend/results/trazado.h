@@ -3,7 +3,7 @@
 #pragma once
 
 #include "polinomio.h"
-#include "caja.h"
+#include "compartido/caja.h"
 
 #include <QLineF>
 #include <QRect>

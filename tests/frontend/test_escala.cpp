@@ -1,6 +1,6 @@
 // The scale dialog over a results window loaded with the H2 example.
 #include "compartido/textos_numero.h"
-#include "results/formato_numeros.h"
+#include "compartido/formato_numeros.h"
 #include "results/frmescala.h"
 #include "results/grafico_curva.h"
 #include "results/polinomio.h"

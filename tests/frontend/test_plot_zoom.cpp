@@ -1,7 +1,7 @@
 // The zoom state machine, the plot geometry and the plot widget under the mouse.
 #include "results/grafico_curva.h"
 #include "results/trazado.h"
-#include "results/zoom.h"
+#include "compartido/zoom.h"
 #include "support/guiones.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // The results window on the screen: centred, resizable, and corner labels that show their
 // whole text.
-#include "results/formato_numeros.h"
+#include "compartido/formato_numeros.h"
 #include "results/frmescala.h"
 #include "results/grafico_curva.h"
 #include "support/resultados_prueba.h"

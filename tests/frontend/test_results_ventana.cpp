@@ -1,6 +1,6 @@
 // The results window: layout, loading, report, diagnostics, buttons.
 #include "compartido/pantalla.h"
-#include "results/formato_numeros.h"
+#include "compartido/formato_numeros.h"
 #include "results/grafico_curva.h"
 #include "results/marcas_vista.h"
 #include "support/resultados_prueba.h"
