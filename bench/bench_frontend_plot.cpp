@@ -15,7 +15,6 @@ namespace {
 using namespace oscilab;
 
 void redibujoCompleto(benchmark::State& state) {
-    EstadoGlobal estado;
     EstadoResultados resultados;
     // Every power from -15 to 14 takes part, small enough to stay finite over the view.
     for (int k = potenciaMinima; k <= potenciaMaxima; ++k) {
@@ -31,7 +30,7 @@ void redibujoCompleto(benchmark::State& state) {
         datos.niveles.push_back(-1.17 + 0.001 * v);
     }
     datos.anchonivel = 0.5;
-    frmgraficos ventana(resultados, estado, [] { return 0; });
+    frmgraficos ventana(resultados, ResultadoCalculo{}, [] { return 0; });
     GraficoCurva& grafico = *ventana.grafico();
     grafico.ponCurva(datos);
     resultados.limites = *calculalimites(datos.puntos, resultados.coeficientes,

@@ -1,6 +1,6 @@
-// State shared by the front end's windows: the program folders, the file of the open
-// document and the name of the last run. One object, owned by the application and handed
-// to the windows that need it; the document itself is the main window's Documento.
+// State shared by the front end's windows: the program folders, and nothing else. One
+// object, owned by the application and handed to the windows that need it; the document
+// and its file are the main window's Documento, a run's files travel with its result.
 #pragma once
 
 #include <QString>
@@ -11,8 +11,6 @@ struct EstadoGlobal {
     QString dirprograma; // program folder, always ending in "/"
     QString dirdatos;    // dirprograma + "datos/"
     QString dirresult;   // dirprograma + "result/"
-    QString fichero;     // full path of the current data file; "" if never saved or opened
-    QString nombrebase;  // bare name of the file last run
 };
 
 } // namespace oscilab

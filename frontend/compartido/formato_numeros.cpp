@@ -1,4 +1,4 @@
-#include "formato_numeros.h"
+#include "compartido/formato_numeros.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "zoom.h"
+#include "compartido/zoom.h"
 
-#include "formato_numeros.h"
+#include "compartido/formato_numeros.h"
 
 namespace oscilab {
 

@@ -3,7 +3,7 @@
 // buttons asks for the pointer's coordinates in the tooltip.
 #pragma once
 
-#include "caja.h"
+#include "compartido/caja.h"
 
 #include <QString>
 #include <optional>

@@ -78,7 +78,6 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
     creaMenusYBarra();
     creaControles();
 
-    estado_.fichero.clear();
     atomoactivo_ = 1;
     titulodoc_ = sinTitulo();
     ponTitulo(titulodoc_);
@@ -238,15 +237,14 @@ void frmcurvi::ejecutar() {
     if (calculo_->enMarcha()) {
         return;
     }
-    const NombreEjecucion nombre = nombreDeEjecucion(estado_.fichero, estado_.dirdatos);
+    const NombreEjecucion nombre = nombreDeEjecucion(documento_->ruta(), estado_.dirdatos);
     if (!nombre.error.isEmpty()) {
         avisar(this, nombre.error, QString(), IconoMensaje::Exclamacion);
         return;
     }
     // The window of an earlier run shows that run's results: it goes before this one.
     delete frmgraficos_.data();
-    estado_.nombrebase = nombre.nombrebase;
-    calculo_->ejecutarCalculo(estado_);
+    calculo_->ejecutarCalculo(*documento_, estado_);
     actualizaEjecutar();
 }
 
@@ -258,8 +256,7 @@ void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
         return;
     }
     frmgraficos_ = new frmgraficos(
-        resultados_, estado_, [n = resultado.puntos] { return n; }, this);
-    frmgraficos_->ponResultado(resultado.datos, resultado.resultado);
+        resultados_, resultado, [n = resultado.puntos] { return n; }, this);
     frmgraficos_->cargaResultados();
     frmgraficos_->cargaInforme(resultado.informe);
     frmgraficos_->show();
@@ -319,7 +316,7 @@ void frmcurvi::guardar() {
     if (!hayCambios()) {
         return;
     }
-    if (estado_.fichero.isEmpty()) {
+    if (documento_->ruta().isEmpty()) {
         guardaComo();
     } else {
         guardarfichero();

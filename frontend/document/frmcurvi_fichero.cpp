@@ -84,7 +84,7 @@ bool frmcurvi::preguntarguardarcambios() {
 }
 
 frmcurvi::Guardado frmcurvi::guardarfichero() {
-    return escribeEn(estado_.fichero);
+    return escribeEn(documento_->ruta());
 }
 
 // Checks, asks before overwriting, then writes. Only a written file changes the
@@ -118,7 +118,7 @@ frmcurvi::Guardado frmcurvi::escribeEn(const QString& ruta) {
 }
 
 bool frmcurvi::guardaComo() {
-    const QString carpeta = estado_.fichero.isEmpty() ? estado_.dirdatos : carpetaDocumentos_;
+    const QString carpeta = documento_->ruta().isEmpty() ? estado_.dirdatos : carpetaDocumentos_;
     const auto ruta = dialogosFichero().guardar(
         this, tr("Guardar como"), carpeta + nombrePropuesto(documento_->titulo()), filtroDatos());
     if (!ruta) {

@@ -27,7 +27,6 @@ void frmcurvi::conectaDocumento() {
     connect(documento_, &Documento::unidadesCambiadas, this, &frmcurvi::muestraUnidades);
     connect(documento_, &Documento::potenciasCambiadas, this, &frmcurvi::muestraPotenciasDocumento);
     connect(documento_, &Documento::rutaCambiada, this, [this](const QString& ruta) {
-        estado_.fichero = ruta;
         titulodoc_ = ruta.isEmpty() ? sinTitulo() : ruta;
         ponTitulo(titulodoc_);
     });

@@ -15,6 +15,9 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <atomic>
 
 namespace oscilab {
 
@@ -22,6 +25,25 @@ namespace {
 
 // The progress bar appears only when the ranking takes longer than this.
 constexpr int RETRASO_PROGRESO_MS = 100;
+
+// The ranking as a pool task: its progress and its cancellation go through the promise,
+// which the engine sees as its counter and its stop flag.
+void clasifica(QPromise<std::vector<curvifit::EvaluacionCandidato>>& promesa,
+               const curvifit::DatosEntrada& datos) {
+    std::atomic<bool> cancelar = false;
+    curvifit::OpcionesExploracion opciones;
+    opciones.cancelar = &cancelar;
+    opciones.progreso = [&promesa, &cancelar](int hechos, int total) {
+        promesa.setProgressRange(0, total);
+        promesa.setProgressValue(hechos);
+        if (promesa.isCanceled()) {
+            cancelar = true;
+        }
+    };
+    if (auto ranking = curvifit::exploraAjustes(datos, opciones)) {
+        promesa.addResult(std::move(*ranking));
+    }
+}
 
 QString avisoSinMinimo() {
     return QCoreApplication::translate(
@@ -101,13 +123,13 @@ frmexplorador::~frmexplorador() {
 }
 
 void frmexplorador::detiene() {
-    if (cancelar_) {
-        *cancelar_ = true;
+    if (vigilante_ != nullptr) {
+        vigilante_->disconnect();
+        vigilante_->cancel();
+        vigilante_->waitForFinished();
+        vigilante_->deleteLater();
+        vigilante_ = nullptr;
     }
-    if (hilo_.joinable()) {
-        hilo_.join();
-    }
-    terminado_ = true;
     retrasoProgreso_->stop();
     progreso_->hide();
 }
@@ -119,7 +141,6 @@ void frmexplorador::closeEvent(QCloseEvent* evento) {
 
 void frmexplorador::explora(const DocumentoExplorado& documento) {
     detiene();
-    ++generacion_;
     filas_.clear();
     datos_.reset();
     modelo_->clear();
@@ -138,47 +159,27 @@ void frmexplorador::explora(const DocumentoExplorado& documento) {
     tabla_->setHorizontalHeaderLabels(cabecerasExplorador(*datos_));
     progreso_->setValue(0);
     retrasoProgreso_->start(RETRASO_PROGRESO_MS);
-    cancelar_ = std::make_shared<std::atomic<bool>>(false);
-    terminado_ = false;
-    // The worker owns copies of what it reads; the window outlives it (detiene joins it), so
-    // posting to the window from it is safe, and the generation drops stale posts.
-    hilo_ = std::thread([this, datos = *datos_, cancelar = cancelar_, generacion = generacion_] {
-        curvifit::OpcionesExploracion opciones;
-        opciones.cancelar = cancelar.get();
-        opciones.progreso = [this, generacion](int hechos, int total) {
-            QMetaObject::invokeMethod(
-                this, [this, generacion, hechos, total] { progresa(generacion, hechos, total); },
-                Qt::QueuedConnection);
-        };
-        auto ranking = curvifit::exploraAjustes(datos, opciones);
-        if (ranking) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, generacion, r = std::move(*ranking)]() mutable {
-                    recibe(generacion, std::move(r));
-                },
-                Qt::QueuedConnection);
+    // The task owns a copy of the points; the watcher belongs to this window and goes with
+    // the ranking it watches, so a stale ranking's signals never arrive.
+    vigilante_ = new QFutureWatcher<Clasificacion>(this);
+    connect(vigilante_, &QFutureWatcherBase::progressRangeChanged, progreso_,
+            &QProgressBar::setRange);
+    connect(vigilante_, &QFutureWatcherBase::progressValueChanged, progreso_,
+            &QProgressBar::setValue);
+    connect(vigilante_, &QFutureWatcherBase::finished, this, [this] {
+        const QFuture<Clasificacion> futuro = vigilante_->future();
+        vigilante_->deleteLater();
+        vigilante_ = nullptr;
+        retrasoProgreso_->stop();
+        progreso_->hide();
+        if (futuro.resultCount() > 0) {
+            recibe(futuro.result());
         }
     });
+    vigilante_->setFuture(QtConcurrent::run(clasifica, *datos_));
 }
 
-void frmexplorador::progresa(int generacion, int hechos, int total) {
-    if (generacion == generacion_) {
-        progreso_->setMaximum(total);
-        progreso_->setValue(hechos);
-    }
-}
-
-void frmexplorador::recibe(int generacion, std::vector<curvifit::EvaluacionCandidato> ranking) {
-    if (generacion != generacion_) {
-        return;
-    }
-    if (hilo_.joinable()) {
-        hilo_.join();
-    }
-    terminado_ = true;
-    retrasoProgreso_->stop();
-    progreso_->hide();
+void frmexplorador::recibe(const Clasificacion& ranking) {
     filas_ = filasExplorador(ranking, *datos_);
     modelo_->setText(textoIncertidumbreModelo(ranking, *datos_));
     modelo_->setVisible(!modelo_->text().isEmpty());

@@ -1,15 +1,14 @@
 // The fit explorer window: candidate power sets for the current table's points, ranked in
-// a worker thread by how well they predict points they were not fitted to. Choosing a row
+// Qt's thread pool by how well they predict points they were not fitted to. Choosing a row
 // and "Usar estas potencias" hands its powers to the document.
 #pragma once
 
 #include "explorador/explorador_logica.h"
 
+#include <QFutureWatcher>
 #include <QWidget>
 
-#include <atomic>
-#include <memory>
-#include <thread>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -30,7 +29,7 @@ public:
 
     // Ranks the document's points; a ranking still running is abandoned first.
     void explora(const DocumentoExplorado& documento);
-    bool ocupado() const { return hilo_.joinable() && !terminado_; }
+    bool ocupado() const { return vigilante_ != nullptr; }
 
     QTableWidget* tabla() const { return tabla_; }
 
@@ -44,9 +43,11 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    using Clasificacion = std::vector<curvifit::EvaluacionCandidato>;
+
+    // Cancels the ranking under way, waits for it and drops whatever it still reports.
     void detiene();
-    void recibe(int generacion, std::vector<curvifit::EvaluacionCandidato> ranking);
-    void progresa(int generacion, int hechos, int total);
+    void recibe(const Clasificacion& ranking);
     void llenaTabla();
     void seleccionCambiada();
     void usar();
@@ -62,10 +63,8 @@ private:
     QProgressBar* progreso_ = nullptr;
     QTimer* retrasoProgreso_ = nullptr;
 
-    std::thread hilo_;
-    std::shared_ptr<std::atomic<bool>> cancelar_;
-    bool terminado_ = true;
-    int generacion_ = 0;
+    // The ranking under way, null when none: only its own watcher's signals are heard.
+    QFutureWatcher<Clasificacion>* vigilante_ = nullptr;
 
     std::optional<curvifit::DatosEntrada> datos_;
     std::vector<FilaExplorador> filas_;

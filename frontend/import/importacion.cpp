@@ -7,6 +7,7 @@
 #include "compartido/dialogos_fichero.h"
 #include "compartido/mensajes.h"
 #include "import/importar_xlsx.h"
+#include "import/lector_xls.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -42,22 +43,43 @@ QString filtroImportacion(OrigenImportacion origen) {
                                        "Todos los archivos (*)");
 }
 
+namespace {
+
+// A FIFO or a device would block the window for ever, as Open knows; a folder holds no
+// points. Checked before any reader opens it.
+std::optional<ResultadoImportacion> noEsNormal(const QString& ruta) {
+    const QFileInfo info(ruta);
+    if (!info.exists() || info.isFile()) {
+        return std::nullopt;
+    }
+    ResultadoImportacion noNormal;
+    noNormal.fallo = true;
+    noNormal.causa = QCoreApplication::translate(
+                         "importacion", "%1 no es un archivo normal (es una carpeta, una tubería "
+                                        "o un dispositivo).")
+                         .arg(ruta);
+    return noNormal;
+}
+
+// The spreadsheet import of a file without the extension of another reader: an .xls
+// workbook, for the helper.
+bool esLibroXls(OrigenImportacion origen, const QString& ruta) {
+    const QString extension = QFileInfo(ruta).suffix().toLower();
+    return origen == OrigenImportacion::Excel && extension != u"xlsx" && extension != u"ods" &&
+           extension != u"csv";
+}
+
+} // namespace
+
 ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& ruta,
                                     const QString& delimitador) {
-    // A FIFO or a device would block the window for ever, as Open knows; a folder holds no
-    // points. Checked before any reader opens it.
-    const QFileInfo info(ruta);
-    if (info.exists() && !info.isFile()) {
-        ResultadoImportacion noNormal;
-        noNormal.fallo = true;
-        noNormal.causa =
-            QCoreApplication::translate("importacion",
-                                        "%1 no es un archivo normal (es una carpeta, una tubería "
-                                        "o un dispositivo).")
-                .arg(ruta);
-        return noNormal;
+    if (auto fallo = noEsNormal(ruta)) {
+        return *fallo;
     }
-    const QString extension = info.suffix().toLower();
+    if (esLibroXls(origen, ruta)) {
+        return importarexcel(ruta);
+    }
+    const QString extension = QFileInfo(ruta).suffix().toLower();
     if (extension == u"xlsx") {
         return importarxlsx(ruta);
     }
@@ -67,8 +89,15 @@ ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& rut
     if (extension == u"csv") {
         return importarcsv(ruta);
     }
-    return origen == OrigenImportacion::Excel ? importarexcel(ruta)
-                                              : importartexto(ruta, delimitador);
+    return importartexto(ruta, delimitador);
+}
+
+ResultadoImportacion leeImportacionSinBloquear(QWidget* padre, OrigenImportacion origen,
+                                               const QString& ruta, const QString& delimitador) {
+    if (esLibroXls(origen, ruta) && !noEsNormal(ruta)) {
+        return leeXlsSinBloquear(padre, ruta);
+    }
+    return leeImportacion(origen, ruta, delimitador);
 }
 
 std::optional<QString> importarDatos(QWidget* padre, OrigenImportacion origen,
@@ -99,7 +128,7 @@ void importarFicheroDado(QWidget* padre, OrigenImportacion origen, const QString
 
 void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& ruta,
                     const QString& delimitador, DestinoImportacion& destino) {
-    const ResultadoImportacion leido = leeImportacion(origen, ruta, delimitador);
+    const ResultadoImportacion leido = leeImportacionSinBloquear(padre, origen, ruta, delimitador);
     // All or nothing, whatever the format: a file that fails half-way leaves the table as
     // it was, and the message says why.
     if (leido.fallo) {

@@ -41,6 +41,11 @@ QString filtroImportacion(OrigenImportacion origen);
 ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& ruta,
                                     const QString& delimitador);
 
+// The same, with an .xls workbook read by the helper while the window keeps painting, behind
+// a progress dialog over `padre` that can stop it.
+ResultadoImportacion leeImportacionSinBloquear(QWidget* padre, OrigenImportacion origen,
+                                               const QString& ruta, const QString& delimitador);
+
 // Runs one import command. `carpetaInicial` is the folder the dialog starts in; `delimitador` is
 // the delimiter box's current text (used by the text import only). Returns the file chosen, whose
 // folder the next import may start in.

@@ -11,11 +11,6 @@ namespace oscilab {
 
 namespace {
 
-// A workbook of 500 rows reads in milliseconds; the helper stops itself after 5 s of CPU.
-constexpr int kEsperaMaximaMs = 20000;
-// 100 cells of text; far more means the output is not what the helper writes.
-constexpr qint64 kSalidaMaxima = 16 * 1024 * 1024;
-
 QString textoCelda(const leexls::CeldaLibro& celda) {
     switch (celda.tipo) {
     case leexls::TipoCelda::Vacia:
@@ -49,32 +44,48 @@ ResultadoImportacion importarexcel(const QString& ruta, const QString& programa)
     lector.setStandardInputFile(QProcess::nullDevice());
     lector.setStandardErrorFile(QProcess::nullDevice());
     lector.start(programa, {ruta});
-    if (!lector.waitForStarted() || !lector.waitForFinished(kEsperaMaximaMs)) {
-        const bool iniciado = lector.state() != QProcess::NotRunning;
+    ResultadoLanzamiento lanzamiento;
+    lanzamiento.iniciado = lector.waitForStarted();
+    const bool agotado = lanzamiento.iniciado && !lector.waitForFinished(kEsperaMaximaMs);
+    if (agotado) {
         lector.kill();
         lector.waitForFinished();
-        return fallida(
-            iniciado ? QCoreApplication::translate("importar_excel",
-                                                   "El lector de libros .xls no ha terminado en "
-                                                   "%1 s.")
-                           .arg(kEsperaMaximaMs / 1000)
-                     : QCoreApplication::translate("importar_excel",
-                                                   "No se puede iniciar el lector de libros "
-                                                   ".xls %1.")
+    }
+    lanzamiento.terminoBien = lector.exitStatus() == QProcess::NormalExit;
+    lanzamiento.codigoSalida = lector.exitCode();
+    lanzamiento.salidaEstandar = lector.readAllStandardOutput();
+    lanzamiento.salidaDesbordada = lanzamiento.salidaEstandar.size() > kSalidaMaxima;
+    return interpretaLeexls(lanzamiento, programa, agotado);
+}
+
+ResultadoImportacion interpretaLeexls(const ResultadoLanzamiento& lanzamiento,
+                                      const QString& programa, bool agotado) {
+    if (!lanzamiento.iniciado) {
+        return fallida(QCoreApplication::translate(
+                           "importar_excel", "No se puede iniciar el lector de libros .xls %1.")
                            .arg(programa));
     }
-    const QByteArray salida = lector.readAllStandardOutput();
+    if (agotado) {
+        return fallida(QCoreApplication::translate(
+                           "importar_excel", "El lector de libros .xls no ha terminado en %1 s.")
+                           .arg(kEsperaMaximaMs / 1000));
+    }
+    if (lanzamiento.detenido) {
+        return fallida(QCoreApplication::translate(
+            "importar_excel", "La lectura del libro .xls se ha detenido a petición del usuario."));
+    }
+    const QByteArray& salida = lanzamiento.salidaEstandar;
     // Status 0: every cell; status 1: the cells read before the workbook's fault. Anything
     // else (a crash, a limit reached, output not in the helper's form) is a plain failure.
-    const bool terminado = lector.exitStatus() == QProcess::NormalExit &&
-                           (lector.exitCode() == 0 || lector.exitCode() == 1);
-    if (!terminado || salida.size() > kSalidaMaxima) {
+    const bool terminado =
+        lanzamiento.terminoBien && (lanzamiento.codigoSalida == 0 || lanzamiento.codigoSalida == 1);
+    if (!terminado || lanzamiento.salidaDesbordada) {
         return fallida(QCoreApplication::translate(
             "importar_excel", "El lector de libros .xls ha fallado al leerlo (se ha "
                               "detenido, ha pasado de sus límites o no lo reconoce)."));
     }
     const auto lectura = leexls::leeSalida(std::string_view(salida.constData(), salida.size()));
-    if (!lectura || lectura->completa != (lector.exitCode() == 0)) {
+    if (!lectura || lectura->completa != (lanzamiento.codigoSalida == 0)) {
         return fallida(QCoreApplication::translate(
             "importar_excel", "El lector de libros .xls ha dado una respuesta ilegible."));
     }

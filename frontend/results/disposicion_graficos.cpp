@@ -1,5 +1,6 @@
 #include "disposicion_graficos.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace oscilab {
@@ -36,15 +37,15 @@ DisposicionGraficos disposicionGraficos(QSize ventana, QSize boton, QSize etique
     d.escala = d.imprimir.translated(0, salto);
     d.aceptar = d.escala.translated(0, salto);
 
-    // Captions: V(R) in the strip left of the plot area, R centred under it.
+    // Captions: V(R) above the plot area, from its left edge; R centred at the bottom of the
+    // strip under it. The ticks' labels take the rest of both strips.
     const int izquierdaGrafico = d.grafico.left();
     const int abajoGrafico = d.grafico.top() + altoGrafico;
     const int franjaInferior = altoMarco - abajoGrafico;
-    d.lby = QRect(redondea((izquierdaGrafico - etiquetaY.width()) / 2.0),
-                  redondea(altoGrafico / 2.0), etiquetaY.width(), etiquetaY.height());
+    d.lby = QRect(izquierdaGrafico, std::max(0, (d.grafico.top() - etiquetaY.height()) / 2),
+                  etiquetaY.width(), etiquetaY.height());
     d.lbx = QRect(d.grafico.left() + redondea((anchoGrafico - etiquetaX.width()) / 2.0),
-                  abajoGrafico + redondea((franjaInferior - etiquetaX.height()) / 2.0),
-                  etiquetaX.width(), etiquetaX.height());
+                  altoMarco - etiquetaX.height() - 2, etiquetaX.width(), etiquetaX.height());
 
     // Corner labels: V at the left edge of the frame, R below the plot area's ends.
     const int anchoEsquinaV = redondea(0.9 * izquierdaGrafico);

@@ -1,5 +1,7 @@
 #include "results/exportar_grafico.h"
 
+#include "results/marcas_vista.h"
+
 #include "compartido/formato_numeros.h"
 #include "results/polinomio.h"
 #include "results/trazado.h"
@@ -93,12 +95,16 @@ void dibujaGrafico(QPainter& p, const QRectF& zona, const DibujoGrafico& d) {
     fuente.setPixelSize(std::max(8, qRound(zona.height() / 45.0)));
     p.setFont(fuente);
     const QFontMetricsF medidas(fuente, p.device());
-    const QString vmin = formatoEsquina(d.caja.vmin);
-    const QString vmax = formatoEsquina(d.caja.vmax);
     const double alto = medidas.height();
     const double marca = alto / 2.0;
-    const double izquierda =
-        std::max(medidas.horizontalAdvance(vmin), medidas.horizontalAdvance(vmax)) + marca * 2;
+    // Every tick at a round value of the view, each labelled (results/marcas_vista.h).
+    const MarcasVista etiquetas =
+        marcasVista(Escala(d.caja, QSizeF(1.0, 1.0))); // the texts only, to size the V strip
+    double anchoV = 0.0;
+    for (const MarcaVista& m : etiquetas.v) {
+        anchoV = std::max(anchoV, medidas.horizontalAdvance(m.texto));
+    }
+    const double izquierda = anchoV + marca * 2;
     // Room for the V caption above and the R values and caption below.
     const QRectF area(zona.left() + izquierda, zona.top() + alto * 2,
                       zona.width() - izquierda - alto * 2, zona.height() - alto * 5);
@@ -117,22 +123,21 @@ void dibujaGrafico(QPainter& p, const QRectF& zona, const DibujoGrafico& d) {
     p.setPen(QPen(Qt::black, grosor));
     p.setBrush(Qt::NoBrush);
     p.drawRect(area);
-    for (int i = 0; i <= 10; ++i) {
-        const double y = area.top() + i * area.height() / 10.0;
-        p.drawLine(QPointF(area.left() - marca, y), QPointF(area.left(), y));
-        const double x = area.left() + i * area.width() / 10.0;
-        p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + marca));
-    }
+    const MarcasVista marcas = marcasVista(Escala(d.caja, area.size()));
     const double margen = marca * 1.5;
-    const Qt::Alignment derecha = Qt::AlignRight | Qt::AlignVCenter;
-    p.drawText(QRectF(zona.left(), area.top() - alto / 2, izquierda - margen, alto), derecha, vmax);
-    p.drawText(QRectF(zona.left(), area.bottom() - alto / 2, izquierda - margen, alto), derecha,
-               vmin);
     const double filaR = area.bottom() + marca + alto * 0.2;
-    p.drawText(QRectF(area.left(), filaR, area.width() / 2, alto), Qt::AlignLeft,
-               formatoEsquina(d.caja.rmin));
-    p.drawText(QRectF(area.center().x(), filaR, area.width() / 2, alto), Qt::AlignRight,
-               formatoEsquina(d.caja.rmax));
+    for (const MarcaVista& m : marcas.v) {
+        const double y = area.top() + m.pixel;
+        p.drawLine(QPointF(area.left() - marca, y), QPointF(area.left(), y));
+        p.drawText(QRectF(zona.left(), y - alto / 2, izquierda - margen, alto),
+                   Qt::AlignRight | Qt::AlignVCenter, m.texto);
+    }
+    for (const MarcaVista& m : marcas.r) {
+        const double x = area.left() + m.pixel;
+        p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + marca));
+        const double ancho = medidas.horizontalAdvance(m.texto);
+        p.drawText(QRectF(x - ancho / 2, filaR, ancho, alto), Qt::AlignHCenter, m.texto);
+    }
     p.drawText(QRectF(area.left(), filaR + alto, area.width(), alto), Qt::AlignHCenter,
                QCoreApplication::translate("exportar_grafico", "R (u.a.)"));
     p.drawText(QRectF(zona.left(), zona.top() + alto * 0.5, zona.width(), alto), Qt::AlignLeft,

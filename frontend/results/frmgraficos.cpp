@@ -9,6 +9,7 @@
 #include "grafico_curva.h"
 #include "impresion.h"
 #include "marco_grafica.h"
+#include "marcas_vista.h"
 #include "polinomio.h"
 #include "compartido/mensajes.h"
 #include "compartido/pantalla.h"
@@ -47,9 +48,9 @@ QPushButton* boton(const char* nombre, const QString& texto, QWidget* padre) {
 
 } // namespace
 
-frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estado,
+frmgraficos::frmgraficos(EstadoResultados& resultados, ResultadoCalculo calculo,
                          std::function<int()> chequeadatos, QWidget* principal)
-    : QWidget(principal, Qt::Dialog), resultados_(resultados), estado_(estado),
+    : QWidget(principal, Qt::Dialog), resultados_(resultados), calculo_(std::move(calculo)),
       chequeadatos_(std::move(chequeadatos)) {
     setObjectName(QStringLiteral("frmgraficos"));
     setWindowTitle(tr("Gráficos"));
@@ -63,8 +64,10 @@ frmgraficos::frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estad
     x0y0y_ = etiqueta("x0y0y", QStringLiteral("Label1"), Qt::AlignRight, marco_);
     x0y0x_ = etiqueta("x0y0x", QStringLiteral("Label1"), Qt::AlignLeft, marco_);
     x1y0_ = etiqueta("x1y0", QStringLiteral("Label3"), Qt::AlignRight, marco_);
+    // The view's extents, kept for reading; every tick is labelled in the frame instead.
     for (QLabel* esquina : {x0y1_, x0y0y_, x0y0x_, x1y0_}) {
         esquina->setFont(pequena);
+        esquina->hide();
     }
     lby_ = etiqueta("lby", tr("V(R) (u.a.)"), Qt::AlignHCenter, marco_);
     lbx_ = etiqueta("lbx", tr("R (u.a.)"), Qt::AlignHCenter, marco_);
@@ -138,10 +141,29 @@ void frmgraficos::disponControles() {
                      qMax(d.aceptar.width(), btdetalles_->sizeHint().width()));
     btdetalles_->setGeometry(detalles);
 
-    const double margen = 50.0 * logicalDpiX() / 1440.0; // 50 twips
-    marco_->ponMarcas(
-        marcasEjes(d.grafico, d.x0y1.width(), d.marco.height(), d.lbx.height(), margen));
     ajustaEsquinas();
+    colocaMarcas();
+}
+
+// Ticks at round values of the view drawn, each labelled: V in the strip left of the plot,
+// R under it, above the R caption.
+void frmgraficos::colocaMarcas() {
+    const QRect plot = grafico_->geometry();
+    // The plot's box at the plot's size now, which a hidden window has not yet given it.
+    const MarcasVista marcas = marcasVista(Escala(grafico_->escala().caja(), QSizeF(plot.size())));
+    const double largo = 100.0 * logicalDpiX() / 1440.0; // 100 twips, as printed
+    const int finV = plot.left() - qRound(largo) - 2;
+    QStringList textosV;
+    for (const MarcaVista& m : marcas.v) {
+        textosV << m.texto;
+    }
+    // A long value takes a smaller font, the same for all, rather than losing digits.
+    const QFont fuente = fuenteQueCabe(x0y0x_->font(), textosV, finV);
+    const int abajo = plot.top() + plot.height();
+    marco_->ponMarcas(lineasMarcas(plot, marcas, plot.left() - largo, abajo + largo),
+                      etiquetasMarcas(plot, marcas, QFontMetrics(fuente), finV,
+                                      abajo + qRound(largo) + 1, marco_->width()),
+                      fuente);
 }
 
 void frmgraficos::muestraVista(const Caja& caja) {
@@ -150,6 +172,7 @@ void frmgraficos::muestraVista(const Caja& caja) {
     x0y0y_->setText(formatoEsquina(caja.vmin));
     x0y1_->setText(formatoEsquina(caja.vmax));
     ajustaEsquinas();
+    colocaMarcas();
 }
 
 void frmgraficos::ajustaEsquinas() {
@@ -171,9 +194,8 @@ void frmgraficos::ajustaEsquinas() {
 }
 
 void frmgraficos::cargaResultados() {
-    const QString ruta = estado_.dirresult + estado_.nombrebase + QStringLiteral(".scs");
     const int npuntos = chequeadatos_ ? chequeadatos_() : 0;
-    LecturaCurva lectura = leecurva(ruta, npuntos);
+    LecturaCurva lectura = leecurva(calculo_.curva, npuntos);
     const DatosCurva& datos = lectura.datos;
     resultados_.coeficientes = datos.coeficientes;
     if (datos.errorenergia) {
@@ -244,19 +266,18 @@ ComposicionGrafico frmgraficos::composicion() const {
     c.imagenGrafico = grafico_->imagen();
     c.marco = marco_->size();
     c.areaGrafico = grafico_->geometry();
-    c.x0y1 = etiquetaImpresa(x0y1_);
-    c.x0y0y = etiquetaImpresa(x0y0y_);
-    c.x0y0x = etiquetaImpresa(x0y0x_);
-    c.x1y0 = etiquetaImpresa(x1y0_);
+    c.marcas = marco_->marcas();
+    c.etiquetasMarcas = marco_->etiquetas();
     c.lbx = etiquetaImpresa(lbx_);
     c.lby = etiquetaImpresa(lby_);
-    c.fuenteEtiquetas = x0y1_->font();
+    c.fuenteEtiquetas = marco_->fuente();
     c.puntosPorPulgada = logicalDpiX();
     return c;
 }
 
 void frmgraficos::imprimir() {
-    imprimirResultados(this, textoInforme(), estado_.nombrebase, composicion(), estado_.dirresult);
+    imprimirResultados(this, textoInforme(), calculo_.nombrebase, composicion(),
+                       calculo_.carpeta());
 }
 
 void frmgraficos::abreEscala() {
@@ -286,13 +307,7 @@ void frmgraficos::abreDetalles() {
         return;
     }
     // A window of its own that closes with this one.
-    detalles_ = frmdetalles::abre(datos_, rutaJson_, this);
-}
-
-void frmgraficos::ponResultado(std::shared_ptr<const curvifit::ResultadoEjecucion> datos,
-                               const QString& rutaJson) {
-    datos_ = std::move(datos);
-    rutaJson_ = rutaJson;
+    detalles_ = frmdetalles::abre(calculo_.datos, calculo_.resultado, this);
 }
 
 frmdetalles* frmgraficos::detalles() const {

@@ -3,13 +3,13 @@
 //
 // Use: create it after a calculation (it lays itself out at 800 by 600 pixels, its
 // minimum size, centred on the screen, and draws the tick marks), call cargaResultados() (reads and
-// deletes the curve file of estado.nombrebase, draws, warns about a poor fit), cargaInforme() with
-// the report's path, then show() it. It is not modal and destroys itself on "&Aceptar".
+// deletes the run's curve file, draws, warns about a poor fit), cargaInforme() with the report's
+// path, then show() it. It is not modal and destroys itself on "&Aceptar".
 #pragma once
 
-#include "compartido/estado_global.h"
 #include "results/estado_resultados.h"
 #include "results/impresion_grafico.h"
+#include "run/resultado_calculo.h"
 
 #include <QImage>
 #include <QPointer>
@@ -21,10 +21,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace curvifit {
-struct ResultadoEjecucion;
-}
-
 namespace oscilab {
 
 class GraficoCurva;
@@ -35,18 +31,17 @@ class frmescala;
 class frmgraficos : public QWidget {
     Q_OBJECT
 public:
-    // `resultados` receives what is loaded; `estado` names the files. `chequeadatos` gives
-    // the run's point count: the engine's, from result/NAME.json, never the table's.
-    frmgraficos(EstadoResultados& resultados, const EstadoGlobal& estado,
+    // `resultados` receives what is loaded; `calculo` is the run shown, with its files and
+    // its result for "Resultados detallados". `chequeadatos` gives the run's point count:
+    // the engine's, from result/NAME.json, never the table's.
+    frmgraficos(EstadoResultados& resultados, ResultadoCalculo calculo,
                 std::function<int()> chequeadatos, QWidget* principal = nullptr);
     ~frmgraficos() override;
 
     // The load sequence: leecurva, calculalimites, the full view with points and levels,
     // and the fit diagnostics (at most one warning).
     void cargaResultados();
-    // The run's result as read once from `rutaJson`, for "Resultados detallados".
-    void ponResultado(std::shared_ptr<const curvifit::ResultadoEjecucion> datos,
-                      const QString& rutaJson);
+    const ResultadoCalculo& calculo() const { return calculo_; }
     // Shows the report file, Latin-1 text, in the report box; false after a message when
     // it cannot be read.
     bool cargaInforme(const QString& ruta);
@@ -76,7 +71,7 @@ public slots:
     void abreEscala();
     // "Exportar gráfico...": PNG, SVG or PDF, by the name chosen (frmgraficos_exportar.cpp).
     void exportarGrafico();
-    // Opens "Resultados detallados" on the result given to ponResultado().
+    // Opens "Resultados detallados" on the run's result.
     void abreDetalles();
 
 protected:
@@ -90,9 +85,10 @@ private:
     void muestraVista(const Caja& caja);
     // Fits the corner labels to their whole texts.
     void ajustaEsquinas();
+    void colocaMarcas();
 
     EstadoResultados& resultados_;
-    const EstadoGlobal& estado_;
+    ResultadoCalculo calculo_;
     std::function<int()> chequeadatos_;
     MarcoGrafica* marco_ = nullptr;
     GraficoCurva* grafico_ = nullptr;
@@ -110,8 +106,6 @@ private:
     QPushButton* btdetalles_ = nullptr;
     QPointer<frmescala> escala_;
     QPointer<frmdetalles> detalles_;
-    std::shared_ptr<const curvifit::ResultadoEjecucion> datos_;
-    QString rutaJson_;
 };
 
 } // namespace oscilab

@@ -12,7 +12,7 @@
 namespace oscilab {
 
 void frmgraficos::exportarGrafico() {
-    const QString propuesto = QDir(estado_.dirresult).filePath(estado_.nombrebase + ".png");
+    const QString propuesto = QDir(calculo_.carpeta()).filePath(calculo_.nombrebase + ".png");
     const auto ruta =
         dialogosFichero().guardar(this, tr("Exportar gráfico"), propuesto, filtroExportacion());
     if (!ruta || ruta->isEmpty()) {

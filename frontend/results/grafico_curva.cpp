@@ -89,8 +89,9 @@ bool GraficoCurva::redibuja(bool esVista) {
 
 double GraficoCurva::dibujacurva(const Caja& caja) {
     ajustaImagen();
-    emit vistaDibujada(caja);
+    // The scale first: what follows the signal (the ticks) reads it.
     escala_ = Escala(caja, QSizeF(imagen_.size()));
+    emit vistaDibujada(caja);
     imagen_.fill(Qt::white);
     conCurva_ = true;
     conPuntos_ = false;

@@ -12,6 +12,10 @@ double pixeles(const ComposicionGrafico& c, double twips) {
 }
 
 void dibujaMarcas(QPainter& p, const ComposicionGrafico& c) {
+    if (!c.marcas.empty()) {
+        p.drawLines(c.marcas.data(), static_cast<int>(c.marcas.size()));
+        return;
+    }
     const QRectF a(c.areaGrafico);
     const double finVertical = c.lbx.rect.top() - pixeles(c, 50.0);
     for (int i = 0; i <= 10; ++i) {
@@ -55,6 +59,9 @@ const QImage& ComponedorGrafico::componer(const ComposicionGrafico& c, double es
     const double ascenso = QFontMetricsF(c.fuenteEtiquetas).ascent();
     for (const EtiquetaGrafico* e : {&c.x0y1, &c.x0y0x, &c.x0y0y, &c.x1y0, &c.lbx, &c.lby}) {
         p.drawText(QPointF(e->rect.left(), e->rect.top() + ascenso), e->texto);
+    }
+    for (const EtiquetaGrafico& e : c.etiquetasMarcas) {
+        p.drawText(QPointF(e.rect.left(), e.rect.top() + ascenso), e.texto);
     }
     return lienzo_;
 }

@@ -6,8 +6,10 @@
 
 #include <QFont>
 #include <QImage>
+#include <QLineF>
 #include <QRect>
 #include <QString>
+#include <vector>
 
 namespace oscilab {
 
@@ -23,6 +25,9 @@ struct ComposicionGrafico {
     QSize marco;          // size of the frame picture `pctgrafica`
     QRect areaGrafico;    // the plot area `pctgrafico` within the frame
     EtiquetaGrafico x0y1, x0y0y, x0y0x, x1y0, lbx, lby;
+    // The view's ticks and their labels; without them, the axes are cut in tenths.
+    std::vector<QLineF> marcas;
+    std::vector<EtiquetaGrafico> etiquetasMarcas;
     QFont fuenteEtiquetas;
     double puntosPorPulgada = 96.0; // the window's logical DPI (for twips)
 

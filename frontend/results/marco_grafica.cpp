@@ -15,8 +15,11 @@ MarcoGrafica::MarcoGrafica(QWidget* padre) : QFrame(padre) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
 
-void MarcoGrafica::ponMarcas(std::vector<QLineF> marcas) {
+void MarcoGrafica::ponMarcas(std::vector<QLineF> marcas, std::vector<EtiquetaGrafico> etiquetas,
+                             const QFont& fuente) {
     marcas_ = std::move(marcas);
+    etiquetas_ = std::move(etiquetas);
+    fuente_ = fuente;
     update();
 }
 
@@ -30,6 +33,11 @@ void MarcoGrafica::paintEvent(QPaintEvent* evento) {
     if (!marcas_.empty()) {
         pintor.setPen(QPen(Qt::black, 0));
         pintor.drawLines(marcas_.data(), static_cast<int>(marcas_.size()));
+    }
+    pintor.setFont(fuente_);
+    const int ascenso = QFontMetrics(fuente_).ascent();
+    for (const EtiquetaGrafico& e : etiquetas_) {
+        pintor.drawText(QPoint(e.rect.left(), e.rect.top() + ascenso), e.texto);
     }
 }
 

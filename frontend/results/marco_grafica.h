@@ -1,6 +1,10 @@
-// The frame picture `pctgrafica` around the plot area: white, with the tick marks.
+// The frame picture `pctgrafica` around the plot area: white, with the tick marks and
+// their labels.
 #pragma once
 
+#include "results/impresion_grafico.h"
+
+#include <QFont>
 #include <QFrame>
 #include <QLineF>
 #include <vector>
@@ -12,9 +16,12 @@ class MarcoGrafica : public QFrame {
 public:
     explicit MarcoGrafica(QWidget* padre = nullptr);
 
-    // Drawn once, at load; they do not follow the view.
-    void ponMarcas(std::vector<QLineF> marcas);
+    // The view's ticks and their labels, in `fuente`, drawn as the printed plot draws them.
+    void ponMarcas(std::vector<QLineF> marcas, std::vector<EtiquetaGrafico> etiquetas,
+                   const QFont& fuente);
     const std::vector<QLineF>& marcas() const { return marcas_; }
+    const std::vector<EtiquetaGrafico>& etiquetas() const { return etiquetas_; }
+    const QFont& fuente() const { return fuente_; }
     // The plot area gets a thin outline, so that it stands out of the white frame.
     void ponAreaGrafico(const QRect& area) { area_ = area; }
 
@@ -23,6 +30,8 @@ protected:
 
 private:
     std::vector<QLineF> marcas_;
+    std::vector<EtiquetaGrafico> etiquetas_;
+    QFont fuente_;
     QRect area_;
 };
 

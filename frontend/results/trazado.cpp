@@ -211,24 +211,4 @@ std::optional<QLineF> barraEntreRetornos(const Escala& escala, const Polinomio& 
                    zonaDeRecorte(escala));
 }
 
-std::vector<QLineF> marcasEjes(const QRect& plot, int anchoEtiquetaY, int altoMarco,
-                               int altoEtiquetaX, double margen) {
-    std::vector<QLineF> marcas;
-    const double izquierda = plot.x();
-    const double arriba = plot.y();
-    const double ancho = plot.width();
-    const double alto = plot.height();
-    const double abajo = arriba + alto;
-    for (int i = 0; i <= 10; ++i) {
-        const double y = arriba + i * alto / 10.0;
-        marcas.emplace_back(anchoEtiquetaY + margen, y, izquierda + margen, y);
-    }
-    const double fin = abajo + (altoMarco - abajo - altoEtiquetaX) / 2.0 - margen;
-    for (int i = 0; i <= 10; ++i) {
-        const double x = izquierda + i * ancho / 10.0;
-        marcas.emplace_back(x, abajo, x, fin);
-    }
-    return marcas;
-}
-
 } // namespace oscilab

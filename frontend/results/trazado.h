@@ -79,9 +79,4 @@ std::pair<double, double> intervaloR(const std::vector<Punto>& puntos);
 std::optional<QLineF> barraEntreRetornos(const Escala& escala, const Polinomio& f, double rcentro,
                                          double nivel, double rmin, double rmax, double anchonivel);
 
-// Tick marks on the frame: eleven rows left of the plot area and eleven columns below
-// it, dividing it in ten parts. `margen` is 50 twips in pixels.
-std::vector<QLineF> marcasEjes(const QRect& plot, int anchoEtiquetaY, int altoMarco,
-                               int altoEtiquetaX, double margen);
-
 } // namespace oscilab

@@ -4,6 +4,7 @@
 #include "coherencia_resultado.h"
 #include "compartido/idioma.h"
 #include "compartido/mensajes.h"
+#include "modelo/documento.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -194,31 +195,31 @@ Calculo::Calculo(QObject* padre) : QObject(padre) {
     });
 }
 
-void Calculo::ejecutarCalculo(const EstadoGlobal& estado) {
+void Calculo::ejecutarCalculo(const Documento& documento, const EstadoGlobal& estado) {
     if (enMarcha()) {
         return;
     }
-    enCurso_ = {};
-    enCurso_.informe = estado.dirresult + estado.nombrebase + QStringLiteral(".res");
-    enCurso_.curva = estado.dirresult + estado.nombrebase + QStringLiteral(".scs");
-    enCurso_.resultado = estado.dirresult + estado.nombrebase + QStringLiteral(".json");
-    borraResultadosAnteriores({enCurso_.informe, enCurso_.curva, enCurso_.resultado},
-                              enCurso_.fallo);
-    if (!enCurso_.fallo.isEmpty()) {
+    const NombreEjecucion nombre = nombreDeEjecucion(documento.ruta(), estado.dirdatos);
+    enCurso_ = ficherosDeCalculo(estado.dirresult, nombre.nombrebase);
+    enCurso_.fallo = nombre.error;
+    if (enCurso_.exito()) {
+        borraResultadosAnteriores({enCurso_.informe, enCurso_.curva, enCurso_.resultado},
+                                  enCurso_.fallo);
+    }
+    if (!enCurso_.exito()) {
         emit terminado(enCurso_);
         return;
     }
     QDir trabajo(estado.dirdatos); // the engine works in the folder above datos/
     trabajo.cdUp();
     motor_ = estado.dirprograma + QStringLiteral("curvifit");
-    nombreEnCurso_ = estado.nombrebase;
     // "--": a document named like an option ("--help.qvd") is still run.
     // The engine's warnings in the interface's language; its files stay as they are.
     QStringList argumentos;
     if (idiomaInterfaz() != Idioma::Espanol) {
         argumentos << QStringLiteral("--lang") << codigoIdioma(idiomaInterfaz());
     }
-    argumentos << QStringLiteral("--") << estado.nombrebase;
+    argumentos << QStringLiteral("--") << enCurso_.nombrebase;
     lanzador_.lanza(motor_, argumentos, trabajo.absolutePath());
 }
 
@@ -237,7 +238,7 @@ void Calculo::motorTerminado(const ResultadoLanzamiento& lanzamiento) {
         } else {
             // A JSON that another run left beside this report must not pass for its details.
             enCurso_.fallo = comprobacionResultado(*lectura.resultado, enCurso_.resultado,
-                                                   enCurso_.informe, nombreEnCurso_);
+                                                   enCurso_.informe, enCurso_.nombrebase);
         }
         if (enCurso_.exito()) {
             enCurso_.puntos = static_cast<int>(lectura.resultado->puntos.size());

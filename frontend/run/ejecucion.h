@@ -4,6 +4,7 @@
 
 #include "compartido/estado_global.h"
 #include "lanzador.h"
+#include "resultado_calculo.h"
 
 #include "resultado_json.h"
 
@@ -14,6 +15,8 @@
 #include <optional>
 
 namespace oscilab {
+
+class Documento;
 
 // The bare name the engine is given for a data file, or why the file cannot be run.
 // The engine opens datos/NAME.qvd under its working folder, so the file must lie directly
@@ -42,29 +45,18 @@ QString comprobacionResultado(const curvifit::ResultadoEjecucion& resultado,
                               const QString& rutaResultado, const QString& informe,
                               const QString& nombrebase);
 
-// What a run left: the report and the curve file to show, or why there are none.
-struct ResultadoCalculo {
-    QString informe;   // result/NAME.res
-    QString curva;     // result/NAME.scs
-    QString resultado; // result/NAME.json
-    // result/NAME.json as read once, for every window of this run; null on failure.
-    std::shared_ptr<const curvifit::ResultadoEjecucion> datos;
-    int puntos = 0; // the points the engine read, from result/NAME.json
-    QString fallo;  // "" when the engine wrote all three
-    bool exito() const { return fallo.isEmpty(); }
-};
-
 // The calculation on a saved document, run without waiting for the engine.
 class Calculo : public QObject {
     Q_OBJECT
 public:
     explicit Calculo(QObject* padre = nullptr);
 
-    // Removes the results files of an earlier run of estado.nombrebase, so that they are
-    // never shown, and starts estado.dirprograma + "curvifit" with the bare name after "--",
-    // in the folder that holds datos/ and result/. `terminado` follows once, also
-    // when the old files cannot be removed (then nothing is started).
-    void ejecutarCalculo(const EstadoGlobal& estado);
+    // Runs the document as saved at its path: removes the results files of an earlier run
+    // of its bare name, so that they are never shown, and starts estado.dirprograma +
+    // "curvifit" with the bare name after "--", in the folder that holds datos/ and result/.
+    // `terminado` follows once, also when the document cannot be run or the old files
+    // cannot be removed (then nothing is started).
+    void ejecutarCalculo(const Documento& documento, const EstadoGlobal& estado);
     bool enMarcha() const { return lanzador_.enMarcha(); }
     Lanzador& lanzador() { return lanzador_; }
 
@@ -76,7 +68,6 @@ private:
 
     Lanzador lanzador_;
     QString motor_;
-    QString nombreEnCurso_;
     ResultadoCalculo enCurso_;
 };
 

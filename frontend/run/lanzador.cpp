@@ -14,7 +14,13 @@ void Lanzador::lanza(const QString& programa, const QStringList& argumentos,
     proceso_->setProgram(programa);
     proceso_->setArguments(argumentos);
     proceso_->setWorkingDirectory(directorio);
-    proceso_->setStandardOutputFile(QProcess::nullDevice());
+    salida_.clear();
+    desbordada_ = false;
+    if (salidaMaxima_ > 0) {
+        connect(proceso_, &QProcess::readyReadStandardOutput, this, &Lanzador::leeSalida);
+    } else {
+        proceso_->setStandardOutputFile(QProcess::nullDevice());
+    }
     proceso_->setStandardInputFile(QProcess::nullDevice());
     connect(proceso_, &QProcess::finished, this, &Lanzador::termina);
     // A crash raises an error too, before `finished`; only a failed start ends here.
@@ -46,9 +52,25 @@ void Lanzador::detener() {
     }
 }
 
+void Lanzador::leeSalida() {
+    if (proceso_ == nullptr || desbordada_) {
+        return;
+    }
+    salida_ += proceso_->readAllStandardOutput();
+    // Read as it comes, so that a runaway program cannot fill the memory first.
+    if (salida_.size() > salidaMaxima_) {
+        desbordada_ = true;
+        salida_.clear();
+        proceso_->kill();
+    }
+}
+
 void Lanzador::termina() {
     if (proceso_ == nullptr) {
         return;
+    }
+    if (salidaMaxima_ > 0) {
+        leeSalida();
     }
     QProcess* proceso = proceso_;
     proceso_ = nullptr;
@@ -56,6 +78,8 @@ void Lanzador::termina() {
     proceso->deleteLater();
     ResultadoLanzamiento resultado;
     resultado.detenido = detenido_;
+    resultado.salidaEstandar = std::move(salida_);
+    resultado.salidaDesbordada = desbordada_;
     if (proceso->error() == QProcess::FailedToStart) {
         resultado.errorInicio = proceso->errorString();
     } else {

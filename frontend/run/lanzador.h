@@ -15,12 +15,14 @@ class QTimer;
 namespace oscilab {
 
 struct ResultadoLanzamiento {
-    bool iniciado = false;    // the program could be started
-    bool terminoBien = false; // it ended by itself (no crash, no signal)
-    int codigoSalida = -1;    // its exit status when it ended by itself
-    QString errorInicio;      // why it could not be started or why it crashed
-    QByteArray errorEstandar; // what it wrote on standard error
-    bool detenido = false;    // stopped by detener()
+    bool iniciado = false;         // the program could be started
+    bool terminoBien = false;      // it ended by itself (no crash, no signal)
+    int codigoSalida = -1;         // its exit status when it ended by itself
+    QString errorInicio;           // why it could not be started or why it crashed
+    QByteArray errorEstandar;      // what it wrote on standard error
+    QByteArray salidaEstandar;     // what it wrote on standard output, when captured
+    bool salidaDesbordada = false; // stopped for writing more than the capture takes
+    bool detenido = false;         // stopped by detener()
 
     bool exito() const { return iniciado && terminoBien && codigoSalida == 0; }
 };
@@ -41,6 +43,9 @@ public:
     void detener();
     std::chrono::milliseconds espera() const { return espera_; }
     void ponEspera(std::chrono::milliseconds espera) { espera_ = espera; }
+    // Keeps up to `maximo` bytes of the standard output of the programs started from now
+    // on; one that writes more is killed, with `salidaDesbordada` set. 0: discarded.
+    void capturaSalida(qint64 maximo) { salidaMaxima_ = maximo; }
 
 signals:
     void terminado(const oscilab::ResultadoLanzamiento& resultado);
@@ -48,11 +53,15 @@ signals:
 
 private:
     void termina();
+    void leeSalida();
 
     QProcess* proceso_ = nullptr;
     QTimer* reloj_ = nullptr;
     std::chrono::milliseconds espera_{std::chrono::seconds(60)};
     bool detenido_ = false;
+    qint64 salidaMaxima_ = 0;
+    QByteArray salida_;
+    bool desbordada_ = false;
 };
 
 } // namespace oscilab

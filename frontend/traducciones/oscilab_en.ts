@@ -1087,6 +1087,10 @@ Messages from the calculation program:
         <source>La celda %1%2 de la hoja activa no se puede leer.</source>
         <translation>Cell %1%2 of the active sheet cannot be read.</translation>
     </message>
+    <message>
+        <source>La lectura del libro .xls se ha detenido a petición del usuario.</source>
+        <translation>Reading the .xls workbook was stopped at the user&apos;s request.</translation>
+    </message>
 </context>
 <context>
     <name>importar_ods</name>
@@ -1220,6 +1224,17 @@ Messages from the calculation program:
     <message>
         <source>Los datos de isótopos %1 no se pueden leer (línea %2): %3</source>
         <translation>The isotope data %1 cannot be read (line %2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>lector_xls</name>
+    <message>
+        <source>Leyendo el libro .xls...</source>
+        <translation>Reading the .xls workbook...</translation>
+    </message>
+    <message>
+        <source>Detener</source>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
@@ -2078,7 +2093,7 @@ Save the current changes?</translation>
     </message>
     <message>
         <source>Debes elegir las unidades para la distancia: las distancias del momento dipolar se dan en ellas.</source>
-        <translation>You must choose the distance unit: the dipole moment's distances are given in it.</translation>
+        <translation>You must choose the distance unit: the dipole moment&apos;s distances are given in it.</translation>
     </message>
     <message>
         <source>borrado de puntos del momento dipolar</source>

@@ -1,6 +1,7 @@
 // Files dropped on the main window and named on the command line.
 #include "aplicacion/arranque.h"
 #include "document/arrastre.h"
+#include "modelo/documento.h"
 #include "support/ventana_prueba.h"
 
 #include <QDir>
@@ -81,7 +82,7 @@ TEST_F(ArrastreVentana, DroppedDocumentOpensAfterTheUnsavedChangesQuestion) {
     EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Pregunta);
     EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("Hidrogeno"));
     EXPECT_EQ(celda(6, 1), QStringLiteral("1.5"));
-    EXPECT_EQ(estado.fichero, ruta(QStringLiteral("H2.qvd")));
+    EXPECT_EQ(ventana->documento().ruta(), ruta(QStringLiteral("H2.qvd")));
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_TRUE(dialogos.iniciales.size() == 1); // only the Save-as: no open dialog
 }
@@ -107,7 +108,7 @@ TEST_F(ArrastreVentana, CommandLineDocumentOpensInTheNewMainWindow) {
     const auto principal = abreVentanaPrincipal(otro, ruta(QStringLiteral("H2.qvd")));
     EXPECT_TRUE(principal->isVisible());
     EXPECT_EQ(principal->textoCelda(5, 1), QStringLiteral("1.4"));
-    EXPECT_EQ(otro.fichero, ruta(QStringLiteral("H2.qvd")));
+    EXPECT_EQ(principal->documento().ruta(), ruta(QStringLiteral("H2.qvd")));
     EXPECT_TRUE(principal->windowTitle().contains(QStringLiteral("H2.qvd")));
 }
 

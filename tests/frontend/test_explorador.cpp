@@ -110,6 +110,39 @@ TEST(ExploradorLogica, MissingUnitsMassesOrPointsAreSaidInSpanish) {
                              "potencias; la tabla tiene 4."));
 }
 
+// A ranking started over one under way replaces it: only the newer one is shown, once.
+// Closing the window stops the ranking under way, and nothing of it arrives afterwards.
+TEST(ExploradorVentana, ANewRankingReplacesTheOneUnderWayAndClosingStopsIt) {
+    frmexplorador ventana;
+    QSignalSpy terminado(&ventana, &frmexplorador::exploracionTerminada);
+    const DocumentoExplorado todos = morseAngstromEv();
+    DocumentoExplorado doce = todos;
+    for (std::size_t i = 0; i < 4; ++i) {
+        doce.celdas[i] = {};
+    }
+    ventana.explora(todos);
+    ventana.explora(doce);
+    EXPECT_TRUE(ventana.ocupado());
+    ASSERT_TRUE(terminado.wait(10000));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(terminado.count(), 1);
+    EXPECT_FALSE(ventana.ocupado());
+    const auto* estado = ventana.findChild<QLabel*>(QStringLiteral("lbestado"));
+    EXPECT_TRUE(estado->text().contains(QStringLiteral("para 12 puntos")))
+        << estado->text().toStdString();
+    EXPECT_GT(ventana.tabla()->rowCount(), 0);
+
+    ventana.explora(todos);
+    EXPECT_TRUE(ventana.ocupado());
+    ventana.close();
+    EXPECT_FALSE(ventana.ocupado());
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(terminado.count(), 1);
+    EXPECT_EQ(ventana.tabla()->rowCount(), 0);
+}
+
 using Explorador = VentanaPrueba;
 
 TEST_F(Explorador, UsarEstasPotenciasSetsThePowersAsTickingThemWould) {

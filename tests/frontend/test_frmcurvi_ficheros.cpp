@@ -25,7 +25,7 @@ TEST_F(Guardar, SaveAsWritesTheFileByteForByteAndEnablesRun) {
     llenaDocumento(7, QStringLiteral("H2 test"));
     guardaComo(QStringLiteral("h2test"));
     const QString fichero = ruta(QStringLiteral("h2test.qvd"));
-    EXPECT_EQ(estado.fichero, fichero);
+    EXPECT_EQ(ventana->documento().ruta(), fichero);
     // The title stays as typed; the proposed name has "_" for its blank.
     EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("H2 test"));
     EXPECT_EQ(dialogos.iniciales.value(0), estado.dirdatos + QStringLiteral("H2_test"));
@@ -87,8 +87,8 @@ TEST_F(Guardar, NameWithoutExtensionGetsQvdEvenInsideADottedFolder) {
     QDir(carpeta.path()).mkdir(QStringLiteral("mis.datos"));
     llenaDocumento(7);
     guardaComo(QStringLiteral("mis.datos/molecula"));
-    EXPECT_EQ(estado.fichero, ruta(QStringLiteral("mis.datos/molecula.qvd")));
-    EXPECT_TRUE(QFile::exists(estado.fichero));
+    EXPECT_EQ(ventana->documento().ruta(), ruta(QStringLiteral("mis.datos/molecula.qvd")));
+    EXPECT_TRUE(QFile::exists(ventana->documento().ruta()));
 }
 
 TEST_F(Guardar, PlainSaveOfAnUnchangedDocumentDoesNothing) {
@@ -188,7 +188,7 @@ TEST_F(Guardar, CancellingSaveAsIsSilent) {
     // The title stays as typed; only the proposed file name has "_" for blanks.
     EXPECT_EQ(caja(QStringLiteral("textnombre"))->text(), QStringLiteral("a b"));
     EXPECT_EQ(dialogos.iniciales.last(), ruta(QStringLiteral("a_b")));
-    EXPECT_TRUE(estado.fichero.isEmpty());
+    EXPECT_TRUE(ventana->documento().ruta().isEmpty());
 }
 
 using Abrir = VentanaPrueba;
@@ -294,7 +294,7 @@ TEST_F(Abrir, UnreadableFileIsReported) {
     EXPECT_EQ(mensajes.textos(),
               QStringList{ruta(QStringLiteral("no-existe.qvd")) +
                           QStringLiteral(" no es un archivo normal; no se puede abrir.")});
-    EXPECT_TRUE(estado.fichero.isEmpty());
+    EXPECT_TRUE(ventana->documento().ruta().isEmpty());
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("OSCILAB-(Sin Título)"));
     EXPECT_FALSE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
@@ -329,7 +329,7 @@ TEST_F(PreguntaCambios, NewWithYesSavesFirst) {
     accion(QStringLiteral("Toolbar1_nuevo"))->trigger();
     EXPECT_TRUE(QFile::exists(ruta(QStringLiteral("guardado.qvd"))));
     EXPECT_TRUE(caja(QStringLiteral("textnombre"))->text().isEmpty());
-    EXPECT_TRUE(estado.fichero.isEmpty());
+    EXPECT_TRUE(ventana->documento().ruta().isEmpty());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
 }
 
@@ -479,7 +479,7 @@ TEST_F(Modelo, SaveAsProposesASafeNameInDatosAndARefusedSaveKeepsName) {
     // A write that fails leaves name, caption and the next plain save as they were.
     guardaComo(QStringLiteral("no/existe/c.qvd"));
     EXPECT_EQ(ventana->windowTitle(), caption);
-    EXPECT_EQ(estado.fichero, ruta(QStringLiteral("bueno.qvd")));
+    EXPECT_EQ(ventana->documento().ruta(), ruta(QStringLiteral("bueno.qvd")));
     EXPECT_TRUE(ventana->hayCambios());
     mensajes.responder(Respuesta::Si); // overwrite bueno.qvd
     accion(QStringLiteral("mnuguardar"))->trigger();

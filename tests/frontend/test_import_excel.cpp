@@ -1,8 +1,13 @@
 #include "compartido/textos_numero.h"
 #include "compartido/dimensiones.h"
 #include "import/importar_excel.h"
+#include "import/lector_xls.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -201,6 +206,58 @@ TEST(ImportExcel, CellsReadBeforeTheWorkbooksFaultAreKept) {
     EXPECT_EQ(texto(r, 1, 2), "a\\b");
     // The cause names the first cell that was not read.
     EXPECT_TRUE(r.causa.contains(QStringLiteral("La celda A2 "))) << r.causa.toStdString();
+}
+
+// The window's reading goes through the launcher and says the same as the waiting one, for
+// workbooks, damaged workbooks and misbehaving readers alike.
+TEST(ImportExcelSinBloquear, SaysWhatTheWaitingReadingSays) {
+    QTemporaryDir dir;
+    std::vector<std::pair<QString, QString>> casos; // workbook, reader
+    for (const char* libro : {"doce_puntos.xls", "segunda_hoja_activa.xls", "truncado.xls"}) {
+        casos.emplace_back(fixture(libro), programaLeexls());
+    }
+    const char* guiones[] = {"#!/bin/sh\nkill -SEGV $$\n",
+                             "#!/bin/sh\nprintf '1 1 real 0.5\\nfin incompleta\\n'\nexit 1\n",
+                             "#!/bin/sh\necho 'basura'\nexit 1\n"};
+    int n = 0;
+    for (const char* guion : guiones) {
+        casos.emplace_back(fixture("doce_puntos.xls"),
+                           escribe(dir, QStringLiteral("lector%1.sh").arg(n++), guion, true));
+    }
+    casos.emplace_back(fixture("doce_puntos.xls"), dir.filePath("no_existe"));
+    for (const auto& [libro, programa] : casos) {
+        const ResultadoImportacion esperado = importarexcel(libro, programa);
+        const ResultadoImportacion r = leeXlsSinBloquear(nullptr, libro, programa);
+        EXPECT_EQ(r.fallo, esperado.fallo) << programa.toStdString();
+        EXPECT_EQ(r.causa, esperado.causa) << programa.toStdString();
+        EXPECT_EQ(r.celdas, esperado.celdas) << programa.toStdString();
+    }
+}
+
+// A slow reader: the progress dialog shows, and "Detener" stops it with its own message.
+TEST(ImportExcelSinBloquear, TheProgressDialogStopsASlowReader) {
+    QTemporaryDir dir;
+    const QString lento = escribe(dir, "lento.sh", "#!/bin/sh\nexec sleep 30\n", true);
+    bool visto = false;
+    QTimer vigia;
+    QObject::connect(&vigia, &QTimer::timeout, [&visto] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialogo = qobject_cast<QProgressDialog*>(w);
+            if (dialogo != nullptr && dialogo->objectName() == u"progresoxls" &&
+                dialogo->isVisible()) {
+                visto = true;
+                EXPECT_EQ(dialogo->labelText(), QStringLiteral("Leyendo el libro .xls..."));
+                dialogo->findChild<QPushButton*>()->click();
+            }
+        }
+    });
+    vigia.start(20);
+    const ResultadoImportacion r = leeXlsSinBloquear(nullptr, fixture("doce_puntos.xls"), lento);
+    EXPECT_TRUE(visto);
+    EXPECT_TRUE(r.fallo);
+    EXPECT_TRUE(r.celdas.empty());
+    EXPECT_EQ(r.causa,
+              QStringLiteral("La lectura del libro .xls se ha detenido a petición del usuario."));
 }
 
 } // namespace

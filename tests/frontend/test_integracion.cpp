@@ -127,7 +127,8 @@ TEST_F(ProgramaCompleto, TypedDocumentSavedInDatosRunsAndShowsItsResults) {
     frmgraficos* resultados = ventana->graficos();
     ASSERT_NE(resultados, nullptr) << mensajes.textos().join(QStringLiteral(" | ")).toStdString();
     EXPECT_TRUE(resultados->isVisible());
-    EXPECT_EQ(estado.nombrebase, QStringLiteral("Morse"));
+    EXPECT_EQ(resultados->calculo().nombrebase, QStringLiteral("Morse"));
+    EXPECT_EQ(resultados->calculo().informe, estado.dirresult + QStringLiteral("Morse.res"));
     EXPECT_TRUE(
         resultados->textoInforme().contains(QStringLiteral("PARAMETROS MOLECULARES CALCULADOS:")));
     EXPECT_TRUE(resultados->textoInforme().contains(QStringLiteral("MINIMOCUADRÁTICO")));

@@ -2,6 +2,7 @@
 #include "compartido/pantalla.h"
 #include "compartido/formato_numeros.h"
 #include "results/grafico_curva.h"
+#include "results/marcas_vista.h"
 #include "support/resultados_prueba.h"
 
 #include <QFontInfo>
@@ -99,20 +100,20 @@ TEST_F(VentanaResultados, LoadingReadsTheCurveFileOnceAndDrawsTheFullView) {
     EXPECT_GT(rojos, 14 * 10);
 }
 
-TEST_F(VentanaResultados, ThePrintedRLabelsStandAtTheEndsOfTheAxis) {
+// The frame's ticks follow the view, at round values, each labelled; the printed plot
+// carries the same ticks and labels, and prints every label.
+TEST_F(VentanaResultados, EveryTickIsLabelledOnScreenAndInPrint) {
     ventana->cargaResultados();
     const ComposicionGrafico c = ventana->composicion();
-    // On screen: R min from the plot's left edge, R max up to its right edge.
-    EXPECT_EQ(c.x0y0x.rect.left(), c.areaGrafico.left());
-    EXPECT_EQ(c.x1y0.rect.right(), c.areaGrafico.right());
-    // Printed from each label's left edge, R max must end at the axis' right end too, not
-    // start a quarter of the axis before it.
+    const QRect& area = c.areaGrafico;
+    const MarcasVista esperadas = marcasVista(ventana->grafico()->escala());
+    ASSERT_EQ(c.etiquetasMarcas.size(), esperadas.r.size() + esperadas.v.size());
+    ASSERT_EQ(c.marcas.size(), c.etiquetasMarcas.size());
     ComponedorGrafico comp;
     const QImage& img = comp.componer(c, 1.0);
-    const QRect& area = c.areaGrafico;
-    auto tinta = [&](int x0, int x1) {
-        for (int x = x0; x <= x1; ++x) {
-            for (int y = c.x1y0.rect.top(); y <= c.x1y0.rect.bottom(); ++y) {
+    auto tinta = [&](const QRect& r) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
                 if (img.pixelColor(x, y) != QColor(Qt::white)) {
                     return true;
                 }
@@ -120,14 +121,24 @@ TEST_F(VentanaResultados, ThePrintedRLabelsStandAtTheEndsOfTheAxis) {
         }
         return false;
     };
-    EXPECT_TRUE(tinta(area.right() - 8, area.right() - 1));
-    // Between the ticks at 7/10 and 8/10 of the axis, where a wide label used to begin.
-    EXPECT_FALSE(
-        tinta(area.left() + area.width() * 755 / 1000, area.left() + area.width() * 785 / 1000));
-    // A narrower view keeps the right edge.
+    for (const EtiquetaGrafico& e : c.etiquetasMarcas) {
+        EXPECT_FALSE(e.texto.isEmpty());
+        EXPECT_TRUE(tinta(e.rect)) << e.texto.toStdString();
+        // Beside the plot area, never over it.
+        EXPECT_FALSE(e.rect.intersects(area)) << e.texto.toStdString();
+    }
+    // The extents are no labels of their own any more.
+    EXPECT_TRUE(c.x0y0x.texto.isEmpty());
+    EXPECT_TRUE(c.x1y0.texto.isEmpty());
+    // A narrower view gets its own round values.
     resultados.vista = Caja{1.0, -1.2, 1.5, -1.0};
     ventana->grafico()->dibujaVista();
-    EXPECT_EQ(ventana->composicion().x1y0.rect.right(), area.right());
+    const ComposicionGrafico vista = ventana->composicion();
+    const MarcasVista nuevas = marcasVista(ventana->grafico()->escala());
+    ASSERT_FALSE(nuevas.r.empty());
+    EXPECT_EQ(nuevas.r.front().texto, QStringLiteral("1.00"));
+    EXPECT_EQ(vista.etiquetasMarcas.size(), nuevas.r.size() + nuevas.v.size());
+    EXPECT_EQ(vista.etiquetasMarcas.back().texto, nuevas.r.back().texto);
 }
 
 TEST_F(VentanaResultados, AtMostOneDiagnosticWarning) {

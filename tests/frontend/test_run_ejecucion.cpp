@@ -1,6 +1,7 @@
 // The Run command with a stand-in engine, and end to end with the real curvifit.
 #include "compartido/idioma.h"
 #include "document/frmcurvi.h"
+#include "modelo/documento.h"
 #include "results/frmgraficos.h"
 #include "run/ejecucion.h"
 #include "support/guiones.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace oscilab {
 namespace {
@@ -42,14 +44,18 @@ protected:
         estado.dirprograma = base;
         estado.dirdatos = base + QStringLiteral("datos/");
         estado.dirresult = base + QStringLiteral("result/");
-        estado.fichero = estado.dirdatos + QStringLiteral("H2.qvd");
+        fichero = estado.dirdatos + QStringLiteral("H2.qvd");
         // The 20-point H2 document that the report and curve file beside it come from.
-        ASSERT_TRUE(QFile::copy(ejemplo("H2.qvd"), estado.fichero));
+        ASSERT_TRUE(QFile::copy(ejemplo("H2.qvd"), fichero));
         principal = std::make_unique<frmcurvi>(estado);
-        // The document open in the main window, as if just saved.
-        dialogos.elegir(estado.dirdatos + QStringLiteral("H2.qvd"));
-        principal->abrir();
+        abre(fichero);
         ASSERT_EQ(principal->chequeadatos(), 20);
+    }
+    // The document open in the main window, as if just saved there.
+    void abre(const QString& ruta) {
+        dialogos.elegir(ruta);
+        principal->abrir();
+        ASSERT_EQ(principal->documento().ruta(), ruta);
         mensajes.mostrados.clear();
     }
     void TearDown() override { principal.reset(); }
@@ -89,13 +95,14 @@ protected:
         ventana = principal->graficos();
         return terminado && ventana != nullptr;
     }
-    QString res() const { return estado.dirresult + estado.nombrebase + QStringLiteral(".res"); }
-    QString scs() const { return estado.dirresult + estado.nombrebase + QStringLiteral(".scs"); }
+    QString res() const { return estado.dirresult + QStringLiteral("H2.res"); }
+    QString scs() const { return estado.dirresult + QStringLiteral("H2.scs"); }
 
     QTemporaryDir dir;
     prueba::MensajesGuionizados mensajes;
     prueba::DialogosGuionizados dialogos;
     EstadoGlobal estado;
+    QString fichero; // the document open in the main window
     std::unique_ptr<frmcurvi> principal;
     QPointer<frmgraficos> ventana;
     bool arrancado = false;
@@ -147,6 +154,34 @@ TEST(NombreDeEjecucion, NamesTheEngineWouldChangeAreRefused) {
     // Bytes count, as the engine cuts its argument: 51 two-byte letters are too many.
     EXPECT_FALSE(nombreDeEjecucion(datos + QString(51, QChar(0xF1)) + QStringLiteral(".qvd"), datos)
                      .error.isEmpty());
+}
+
+TEST(CalculoDelDocumento, TheRunsFilesSitInTheResultsFolderUnderItsName) {
+    const ResultadoCalculo r =
+        ficherosDeCalculo(QStringLiteral("/p/result/"), QStringLiteral("mi H2.v1"));
+    EXPECT_EQ(r.nombrebase, QStringLiteral("mi H2.v1"));
+    EXPECT_EQ(r.informe, QStringLiteral("/p/result/mi H2.v1.res"));
+    EXPECT_EQ(r.curva, QStringLiteral("/p/result/mi H2.v1.scs"));
+    EXPECT_EQ(r.resultado, QStringLiteral("/p/result/mi H2.v1.json"));
+    EXPECT_EQ(r.carpeta(), QStringLiteral("/p/result/"));
+}
+
+// The run reads the document's own path: one never saved ends at once, with its reason.
+TEST(CalculoDelDocumento, AnUnsavedDocumentEndsAtOnceWithoutStartingTheEngine) {
+    QTemporaryDir dir;
+    EstadoGlobal estado;
+    estado.dirprograma = dir.path() + QStringLiteral("/");
+    estado.dirdatos = estado.dirprograma + QStringLiteral("datos/");
+    estado.dirresult = estado.dirprograma + QStringLiteral("result/");
+    Documento documento;
+    Calculo calculo;
+    std::optional<ResultadoCalculo> fin;
+    QObject::connect(&calculo, &Calculo::terminado, [&fin](const ResultadoCalculo& r) { fin = r; });
+    calculo.ejecutarCalculo(documento, estado);
+    ASSERT_TRUE(fin);
+    EXPECT_FALSE(calculo.enMarcha());
+    EXPECT_EQ(fin->fallo, nombreDeEjecucion(QString(), estado.dirdatos).error);
+    EXPECT_FALSE(fin->fallo.isEmpty());
 }
 
 TEST_F(Ejecucion, ThePointCountComesFromTheResultFileNotTheTable) {
@@ -209,7 +244,12 @@ TEST_F(Ejecucion, ASlowEngineMayBeStopped) {
 TEST_F(Ejecucion, SuccessShowsTheNewResultsAndConsumesTheCurveFile) {
     motorCorrecto();
     ASSERT_TRUE(ejecuta());
-    EXPECT_EQ(estado.nombrebase, QStringLiteral("H2"));
+    // The window shows this run's files, as the run named them.
+    EXPECT_EQ(ventana->calculo().nombrebase, QStringLiteral("H2"));
+    EXPECT_EQ(ventana->calculo().informe, res());
+    EXPECT_EQ(ventana->calculo().resultado, estado.dirresult + QStringLiteral("H2.json"));
+    ASSERT_TRUE(ventana->calculo().datos);
+    EXPECT_EQ(ventana->calculo().datos->puntos.size(), 20u);
     EXPECT_EQ(llamada(), QByteArray("2|--|H2|") +
                              QFile::encodeName(QDir(estado.dirprograma).canonicalPath()) + "\n");
     EXPECT_TRUE(principal->ejecutarHabilitado());
@@ -229,8 +269,8 @@ TEST_F(Ejecucion, SuccessShowsTheNewResultsAndConsumesTheCurveFile) {
 
 TEST_F(Ejecucion, ANameWithBlanksIsOneArgument) {
     const QString otro = estado.dirdatos + QStringLiteral("H2 con blancos.qvd");
-    ASSERT_TRUE(QFile::rename(estado.fichero, otro));
-    estado.fichero = otro;
+    ASSERT_TRUE(QFile::rename(fichero, otro));
+    abre(otro);
     motorCorrecto();
     ASSERT_TRUE(ejecuta());
     EXPECT_TRUE(llamada().startsWith("2|--|H2 con blancos|"));
@@ -298,8 +338,8 @@ TEST_F(Ejecucion, AnEngineThatCannotStartOrCrashesIsAFailure) {
 
 TEST_F(Ejecucion, ADocumentOutsideTheDataFolderIsRefusedWithoutRunning) {
     const QString fuera = dir.filePath(QStringLiteral("H2.qvd"));
-    ASSERT_TRUE(QFile::copy(estado.fichero, fuera));
-    estado.fichero = fuera;
+    ASSERT_TRUE(QFile::copy(fichero, fuera));
+    abre(fuera);
     motorCorrecto();
     EXPECT_FALSE(ejecuta());
     EXPECT_TRUE(llamada().isEmpty());
@@ -360,7 +400,7 @@ TEST_F(Ejecucion, RealEngineOnH2) {
 TEST_F(Ejecucion, RealEngineFailingOnABadDataFile) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(OSCILAB_PROGRAM_DIR "/curvifit"),
                             estado.dirprograma + QStringLiteral("curvifit")));
-    ASSERT_TRUE(escribe(estado.fichero, "Roto\r\n0 1 2 \r\nuno dos\r\n"));
+    ASSERT_TRUE(escribe(fichero, "Roto\r\n0 1 2 \r\nuno dos\r\n"));
     EXPECT_FALSE(ejecuta());
     EXPECT_FALSE(ventana);
     ASSERT_EQ(mensajes.mostrados.size(), 1u);

@@ -26,8 +26,9 @@ QString guion(const QTemporaryDir& dir, const QString& nombre, const QByteArray&
 
 // Starts the program and runs the event loop until its end is reported.
 ResultadoLanzamiento lanzaryesperar(const QString& programa, const QStringList& argumentos,
-                                    const QString& directorio) {
+                                    const QString& directorio, qint64 captura = 0) {
     Lanzador lanzador;
+    lanzador.capturaSalida(captura);
     std::optional<ResultadoLanzamiento> fin;
     QObject::connect(&lanzador, &Lanzador::terminado,
                      [&fin](const ResultadoLanzamiento& r) { fin = r; });
@@ -60,6 +61,26 @@ TEST(LanzarYEsperar, ReturnsTheExitStatusAndTheStandardError) {
     EXPECT_EQ(r.codigoSalida, 3);
     EXPECT_FALSE(r.exito());
     EXPECT_EQ(r.errorEstandar, QByteArray("No se puede abrir datos/X.qvd\n"));
+}
+
+// Standard output is kept only when asked for, and only up to the size asked for: a program
+// that writes more is stopped, whatever its exit would have been.
+TEST(LanzarYEsperar, StandardOutputIsCapturedUpToItsLimit) {
+    QTemporaryDir dir;
+    const QString linea = guion(dir, QStringLiteral("linea"), "printf '0123456789\\n'; exit 0");
+    EXPECT_TRUE(lanzaryesperar(linea, {}, dir.path()).salidaEstandar.isEmpty());
+    ResultadoLanzamiento r = lanzaryesperar(linea, {}, dir.path(), 11);
+    EXPECT_EQ(r.salidaEstandar, QByteArray("0123456789\n"));
+    EXPECT_FALSE(r.salidaDesbordada);
+    EXPECT_TRUE(r.exito());
+    r = lanzaryesperar(linea, {}, dir.path(), 10);
+    EXPECT_TRUE(r.salidaDesbordada);
+    EXPECT_TRUE(r.salidaEstandar.isEmpty());
+    const QString sinFin =
+        guion(dir, QStringLiteral("sinfin"), "while :; do echo 0123456789; done");
+    r = lanzaryesperar(sinFin, {}, dir.path(), 4096);
+    EXPECT_TRUE(r.salidaDesbordada);
+    EXPECT_FALSE(r.exito());
 }
 
 TEST(LanzarYEsperar, PassesEachArgumentAsIsInTheWorkingFolder) {

@@ -193,10 +193,10 @@ TEST_F(EnIngles, MainWindowDegreeDialogPeriodicTableAndDipoleDialogSpeakEnglish)
 TEST_F(EnIngles, ResultsDetailsExplorerSplashAndAboutSpeakEnglish) {
     prueba::MensajesGuionizados mensajes;
     EstadoResultados resultados;
-    estado.nombrebase = QStringLiteral("H2");
     ASSERT_TRUE(QFile::copy(prueba::ejemploResultados("H2.scs"), ruta(QStringLiteral("H2.scs"))));
     {
-        frmgraficos graficos(resultados, estado, [] { return 20; });
+        frmgraficos graficos(resultados, ficherosDeCalculo(estado.dirresult, QStringLiteral("H2")),
+                             [] { return 20; });
         EXPECT_EQ(graficos.findChild<QPushButton*>(QStringLiteral("btescala"))->text(),
                   QStringLiteral("S&cale"));
         sinEspanol(graficos);

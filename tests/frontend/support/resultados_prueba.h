@@ -1,6 +1,7 @@
 // A results window loaded with the example curve file of H2 in a temporary folder.
 #pragma once
 
+#include "compartido/estado_global.h"
 #include "results/frmgraficos.h"
 #include "support/guiones.h"
 
@@ -23,12 +24,12 @@ protected:
         ASSERT_TRUE(dir.isValid());
         estado.dirprograma = dir.path() + QStringLiteral("/");
         estado.dirresult = estado.dirprograma;
-        estado.nombrebase = QStringLiteral("H2");
         ASSERT_TRUE(QFile::copy(ejemploResultados("H2.scs"), rutaCurva()));
-        ventana = new frmgraficos(resultados, estado, [this] {
-            ++llamadasChequeo;
-            return puntosDocumento;
-        });
+        ventana = new frmgraficos(
+            resultados, ficherosDeCalculo(estado.dirresult, QStringLiteral("H2")), [this] {
+                ++llamadasChequeo;
+                return puntosDocumento;
+            });
     }
     void TearDown() override { delete ventana.data(); }
 
