@@ -7,34 +7,39 @@
 
 namespace oscilab {
 
-ComandoCelda::ComandoCelda(Documento& documento, int fila, int columna, const Celda& antes,
-                           const Celda& despues)
-    : QUndoCommand(QCoreApplication::translate("comandos_documento", "edición de la celda %1-%2")
-                       .arg(columna == 1
-                                ? QCoreApplication::translate("comandos_documento", "Distancia")
-                                : QCoreApplication::translate("comandos_documento", "Energía"))
-                       .arg(fila)),
-      documento_(documento), fila_(fila), columna_(columna), antes_(antes), despues_(despues) {}
+namespace {
+
+QString nombreCelda(ComandoCelda::Tabla tabla, int fila, int columna) {
+    if (tabla == ComandoCelda::Tabla::Dipolo) {
+        return Documento::tr("edición del momento dipolar");
+    }
+    return QCoreApplication::translate("comandos_documento", "edición de la celda %1-%2")
+        .arg(columna == 1 ? QCoreApplication::translate("comandos_documento", "Distancia")
+                          : QCoreApplication::translate("comandos_documento", "Energía"))
+        .arg(fila);
+}
+
+} // namespace
+
+ComandoCelda::ComandoCelda(Documento& documento, Tabla tabla, int fila, int columna,
+                           const Celda& antes, const Celda& despues)
+    : QUndoCommand(nombreCelda(tabla, fila, columna)), documento_(documento), tabla_(tabla),
+      fila_(fila), columna_(columna), antes_(antes), despues_(despues) {}
 
 void ComandoCelda::undo() {
-    documento_.aplicaCelda(fila_, columna_, antes_);
+    aplica(antes_);
 }
 
 void ComandoCelda::redo() {
-    documento_.aplicaCelda(fila_, columna_, despues_);
+    aplica(despues_);
 }
 
-ComandoCeldaDipolo::ComandoCeldaDipolo(Documento& documento, int fila, int columna,
-                                       const Celda& antes, const Celda& despues)
-    : QUndoCommand(Documento::tr("edición del momento dipolar")), documento_(documento),
-      fila_(fila), columna_(columna), antes_(antes), despues_(despues) {}
-
-void ComandoCeldaDipolo::undo() {
-    documento_.aplicaCeldaDipolo(fila_, columna_, antes_);
-}
-
-void ComandoCeldaDipolo::redo() {
-    documento_.aplicaCeldaDipolo(fila_, columna_, despues_);
+void ComandoCelda::aplica(const Celda& celda) {
+    if (tabla_ == Tabla::Dipolo) {
+        documento_.aplicaCeldaDipolo(fila_, columna_, celda);
+    } else {
+        documento_.aplicaCelda(fila_, columna_, celda);
+    }
 }
 
 ComandoDocumento::ComandoDocumento(Documento& documento, DatosDocumento antes,

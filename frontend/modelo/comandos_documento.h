@@ -11,31 +11,21 @@ namespace oscilab {
 
 class Documento;
 
+// A typed cell of the curve's points or of the dipole's.
 class ComandoCelda : public QUndoCommand {
 public:
-    ComandoCelda(Documento& documento, int fila, int columna, const Celda& antes,
+    enum class Tabla { Puntos, Dipolo };
+
+    ComandoCelda(Documento& documento, Tabla tabla, int fila, int columna, const Celda& antes,
                  const Celda& despues);
     void undo() override;
     void redo() override;
 
 private:
-    Documento& documento_;
-    int fila_;
-    int columna_;
-    Celda antes_;
-    Celda despues_;
-};
+    void aplica(const Celda& celda);
 
-// A typed cell of the dipole points.
-class ComandoCeldaDipolo : public QUndoCommand {
-public:
-    ComandoCeldaDipolo(Documento& documento, int fila, int columna, const Celda& antes,
-                       const Celda& despues);
-    void undo() override;
-    void redo() override;
-
-private:
     Documento& documento_;
+    Tabla tabla_;
     int fila_;
     int columna_;
     Celda antes_;

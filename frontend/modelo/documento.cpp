@@ -87,7 +87,7 @@ void Documento::ponCelda(int fila, int columna, std::optional<double> valor) {
     if (antes.valor == despues.valor) {
         return;
     }
-    pila_.push(new ComandoCelda(*this, fila, columna, antes, despues));
+    pila_.push(new ComandoCelda(*this, ComandoCelda::Tabla::Puntos, fila, columna, antes, despues));
 }
 
 void Documento::cambia(const DatosDocumento& nuevo, const QString& nombre, int id) {
@@ -205,9 +205,9 @@ void Documento::ponCeldaDipolo(int fila, int columna, std::optional<double> valo
     if (valor == valorDipolo(fila, columna)) {
         return;
     }
-    pila_.push(new ComandoCeldaDipolo(*this, fila, columna,
-                                      datos_.dipolo.filas[indice(fila)][indice(columna)],
-                                      Celda{valor, std::nullopt}));
+    pila_.push(new ComandoCelda(*this, ComandoCelda::Tabla::Dipolo, fila, columna,
+                                datos_.dipolo.filas[indice(fila)][indice(columna)],
+                                Celda{valor, std::nullopt}));
 }
 
 void Documento::ponUnidadDipolo(UnidadDipolo unidad) {
