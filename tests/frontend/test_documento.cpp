@@ -261,6 +261,46 @@ TEST_F(DocumentoPrueba, EveryExampleDocumentOpensAndSavesItsPointsUnchanged) {
     }
 }
 
+TEST_F(DocumentoPrueba, PowersMinusOneToTwoInAngstromAndEvAreWrittenAsTheEngineReadsThem) {
+    doc.ponTitulo(QStringLiteral("H2"));
+    doc.ponMasa(1, QStringLiteral("1.0079"));
+    doc.ponMasa(2, QStringLiteral("1.0079"));
+    doc.ponDistancia(Distancia::Angstrom);
+    doc.ponEnergia(Energia::Ev);
+    TablaPotencias potencias{};
+    for (const int p : {-1, 0, 1, 2}) {
+        potencias[static_cast<std::size_t>(indicePotencia(p))] = 1;
+    }
+    doc.ponPotencias(potencias);
+    for (int i = 1; i <= 6; ++i) {
+        doc.ponCelda(i, 1, i);
+        doc.ponCelda(i, 2, -2.0);
+    }
+    ASSERT_FALSE(doc.guarda(ruta(QStringLiteral("p.qvd"))));
+    EXPECT_EQ(bytesDe(ruta(QStringLiteral("p.qvd"))),
+              QByteArray("H2\r\n-1 0 1 2 \r\n1.0079   1.0079\r\nAngstrom   eV\r\n1   -2\r\n"
+                         "2   -2\r\n3   -2\r\n4   -2\r\n5   -2\r\n6   -2\r\n"));
+}
+
+TEST_F(DocumentoPrueba, SaveThenReopenGivesTheSameDocumentAndTheSameBytes) {
+    llena(9);
+    TablaPotencias potencias = doc.potencias();
+    potencias[10] = 1;
+    doc.ponPotencias(potencias);
+    doc.ponEnergia(Energia::Ev);
+    ASSERT_FALSE(doc.guarda(ruta(QStringLiteral("ida.qvd"))));
+    Documento otro;
+    ASSERT_FALSE(otro.abre(ruta(QStringLiteral("ida.qvd"))));
+    EXPECT_EQ(otro.potencias(), doc.potencias());
+    EXPECT_EQ(otro.energia(), Energia::Ev);
+    EXPECT_EQ(otro.distancia(), Distancia::Bohr);
+    EXPECT_EQ(otro.numeroPuntos(), 9);
+    EXPECT_FALSE(otro.modificado());
+    ASSERT_FALSE(otro.guarda(ruta(QStringLiteral("vuelta.qvd"))));
+    EXPECT_EQ(bytesDe(ruta(QStringLiteral("vuelta.qvd"))),
+              bytesDe(ruta(QStringLiteral("ida.qvd"))));
+}
+
 TEST_F(DocumentoPrueba, UndoingAHundredEditsRestoresTheFileByteForByte) {
     llena(30);
     ASSERT_EQ(doc.guarda(ruta(QStringLiteral("a.qvd"))), std::nullopt);
