@@ -17,6 +17,7 @@
 #include "windows/frmacercade.h"
 #include "compartido/estado_global.h"
 #include "document/arrastre.h"
+#include "dipolo/frmdipolo.h"
 #include "document/frmajuste.h"
 #include "compartido/mensajes.h"
 
@@ -102,7 +103,11 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
 }
 
 frmcurvi::~frmcurvi() {
-    // The document outlives the controls that show it, a child like them.
+    // The document outlives the controls that show it, a child like them; the dialogs that
+    // keep a reference to it go first, since children go in the order they were made and
+    // a dialog still asks its model for headers while it closes.
+    delete frmdipolo_;
+    delete frmajuste_;
     documento_->disconnect(this);
 }
 
