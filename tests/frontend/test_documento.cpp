@@ -282,6 +282,69 @@ TEST_F(DocumentoPrueba, PowersMinusOneToTwoInAngstromAndEvAreWrittenAsTheEngineR
                          "2   -2\r\n3   -2\r\n4   -2\r\n5   -2\r\n6   -2\r\n"));
 }
 
+TEST_F(DocumentoPrueba, SavedFileHasTheLayoutOfTheExampleDocuments) {
+    llena(7);
+    ASSERT_EQ(doc.guarda(ruta(QStringLiteral("forma.qvd"))), std::nullopt);
+    const QList<QByteArray> nuestras = bytesDe(ruta(QStringLiteral("forma.qvd"))).split('\n');
+    const QList<QByteArray> ejemplo =
+        bytesDe(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd")).split('\n');
+    ASSERT_EQ(nuestras.size(), 12);
+    // Powers (the example has 0 to 6), masses and units lines alike; every line ends in CR LF
+    // and a point is R, three blanks, V.
+    EXPECT_EQ(nuestras[0], "H2\r");
+    EXPECT_EQ(nuestras[1], "0 1 2 3 4 \r");
+    EXPECT_TRUE(ejemplo[1].startsWith(nuestras[1].chopped(1)));
+    EXPECT_EQ(nuestras[2], ejemplo[2]);
+    EXPECT_EQ(nuestras[3], ejemplo[3]);
+    EXPECT_EQ(nuestras[4], "1.1   -1.001\r");
+    for (int i = 4; i + 1 < nuestras.size(); ++i) {
+        EXPECT_TRUE(nuestras[i].endsWith('\r')) << i;
+        EXPECT_EQ(nuestras[i].count("   "), 1) << i;
+    }
+    EXPECT_TRUE(nuestras.last().isEmpty());
+}
+
+TEST_F(DocumentoPrueba, UnitWordsInAnyCaseAndThePowersAreRead) {
+    escribe(ruta(QStringLiteral("hcl.qvd")),
+            "HCl\r\n0 1 2 \r\n1.0079   35.453\r\nua   eV\r\n1   -1\r\n2   -2\r\n");
+    ASSERT_EQ(doc.abre(ruta(QStringLiteral("hcl.qvd"))), std::nullopt);
+    EXPECT_EQ(doc.distancia(), Distancia::Bohr);
+    EXPECT_EQ(doc.energia(), Energia::Ev);
+    EXPECT_EQ(numeroPotencias(doc.potencias()), 3);
+    EXPECT_EQ(doc.masa(2), QStringLiteral("35.453"));
+    EXPECT_EQ(doc.textoCelda(2, 2), QStringLiteral("-2"));
+    EXPECT_EQ(doc.numeroPuntos(), 2);
+
+    // LF alone, no points, a single power.
+    escribe(ruta(QStringLiteral("pesados.qvd")), "x\n0 \n210   1.5\nAngstrom   UA\n");
+    ASSERT_EQ(doc.abre(ruta(QStringLiteral("pesados.qvd"))), std::nullopt);
+    EXPECT_EQ(doc.distancia(), Distancia::Angstrom);
+    EXPECT_EQ(doc.energia(), Energia::Hartree);
+    EXPECT_EQ(numeroPotencias(doc.potencias()), 1);
+    EXPECT_EQ(doc.potencias()[static_cast<std::size_t>(indicePotencia(0))], 1);
+    EXPECT_EQ(doc.numeroPuntos(), 0);
+    EXPECT_FALSE(doc.modificado());
+}
+
+TEST_F(DocumentoPrueba, TypedTextsComeBackAfterAUnitRoundTripAndEmptyCellsStayEmpty) {
+    llena(0);
+    doc.ponCelda(1, 1, 2.0);
+    doc.ponCelda(2, 1, 1.5E-05);
+    doc.ponCelda(1, 2, -2987.0419);
+    doc.ponDistancia(Distancia::Angstrom);
+    doc.ponEnergia(Energia::Ev);
+    EXPECT_EQ(doc.textoCelda(1, 1), textoExacto(2.0 * 0.529177210903));
+    EXPECT_EQ(doc.textoCelda(2, 1), textoExacto(1.5E-05 * 0.529177210903));
+    EXPECT_EQ(doc.textoCelda(1, 2), textoExacto(-2987.0419 * 27.211386245988));
+    EXPECT_TRUE(doc.textoCelda(3, 1).isEmpty());
+    EXPECT_TRUE(doc.textoCelda(2, 2).isEmpty());
+    doc.ponDistancia(Distancia::Bohr);
+    doc.ponEnergia(Energia::Hartree);
+    EXPECT_EQ(doc.textoCelda(1, 1), QStringLiteral("2"));
+    EXPECT_EQ(doc.textoCelda(2, 1), QStringLiteral("1.5E-05"));
+    EXPECT_EQ(doc.textoCelda(1, 2), QStringLiteral("-2987.0419"));
+}
+
 TEST_F(DocumentoPrueba, SaveThenReopenGivesTheSameDocumentAndTheSameBytes) {
     llena(9);
     TablaPotencias potencias = doc.potencias();
