@@ -1,4 +1,5 @@
 #include "document/frmcurvi.h"
+#include "document/caja_masa.h"
 
 #include "compartido/campo_numerico.h"
 #include "compartido/carpetas.h"

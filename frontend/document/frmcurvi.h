@@ -25,6 +25,7 @@ class QToolButton;
 namespace oscilab {
 
 struct EstadoGlobal;
+class CajaMasa;
 class Calculo;
 class frmajuste;
 class frmdipolo;
@@ -187,7 +188,7 @@ private:
     ModeloPuntos* modeloPuntos_ = nullptr;
 
     QLineEdit* textnombre_ = nullptr;
-    std::array<QLineEdit*, 2> textmatom_{};
+    std::array<CajaMasa*, 2> textmatom_{};
     std::array<QLabel*, 2> lbato_{};
     QPushButton* btejecuta_ = nullptr;
     QLabel* lbcelda_ = nullptr;

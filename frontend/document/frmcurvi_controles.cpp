@@ -1,6 +1,7 @@
 // Building the main window's menus, toolbar and controls, with the names, captions and
 // tooltips by which the rest of the program and its tests find them.
 #include "document/frmcurvi.h"
+#include "document/caja_masa.h"
 
 #include "compartido/idioma.h"
 #include "document/menu_idioma.h"
@@ -182,13 +183,15 @@ QWidget* frmcurvi::creaMasas() {
         auto* etiqueta = new QLabel(tr("Atomo %1:").arg(i + 1), masas);
         etiqueta->setObjectName(QStringLiteral("lbato(%1)").arg(i + 1));
         etiqueta->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Praseodimio ")));
-        auto* caja = new QLineEdit(masas);
+        auto* caja = new CajaMasa(masas);
         caja->setObjectName(QStringLiteral("textmatom(%1)").arg(i + 1));
         caja->setToolTip(
             tr("Haz click en esta casilla y seleccina un átomo de la tabla periódica."));
         caja->setAccessibleName(etiqueta->text());
         caja->installEventFilter(this);
-        caja->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000.00000")) + 12);
+        // Room for the isotope and the data file's digits: "³⁵Cl 34.96885268".
+        caja->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("²⁰⁰Hg 000.0000000")) +
+                              12);
         auto* umas = new QLabel(tr("UMAS"), masas);
         umas->setObjectName(QStringLiteral("Label%1").arg(i + 2));
         // Columns 0-2 hold atom 1, 4-6 atom 2; column 3 keeps "UMAS" apart from the next name.

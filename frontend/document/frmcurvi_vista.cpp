@@ -1,6 +1,7 @@
 // The main window as a view of its document: each signal of the document sets the
 // controls that show that part, and the run command says why it is off.
 #include "document/frmcurvi.h"
+#include "document/caja_masa.h"
 
 #include "compartido/estado_global.h"
 #include "compartido/isotopos.h"
@@ -62,6 +63,7 @@ void frmcurvi::muestraMasas() {
         // An isotope's exact mass names the isotope ("Cloro ³⁵Cl"), an old weight its element.
         const QString nombre = nombreDeMasa(masa, TablaIsotopos::delSistema());
         lbato_[i]->setText(!nombre.isEmpty() ? nombre : tr("Atomo %1").arg(a));
+        textmatom_[i]->ponIsotopo(isotopoDeMasa(masa, TablaIsotopos::delSistema()));
     }
     mostrando_ = false;
 }

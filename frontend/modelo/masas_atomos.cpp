@@ -82,6 +82,15 @@ QString nombreDeMasa(const QString& textoMasa, const TablaIsotopos* datos) {
     return z != 0 ? elemento(z).nombre : QString();
 }
 
+QString isotopoDeMasa(const QString& textoMasa, const TablaIsotopos* datos) {
+    const std::optional<double> valor = valorCompleto(textoMasa);
+    if (!valor || datos == nullptr) {
+        return {};
+    }
+    const auto i = datos->porMasa(*valor);
+    return i ? etiquetaIsotopo(i->isotopo.A, elemento(i->z).simbolo) : QString();
+}
+
 int elementoDeMasa(double masa, const TablaIsotopos* datos) {
     if (datos != nullptr) {
         if (const auto i = datos->porMasa(masa)) {

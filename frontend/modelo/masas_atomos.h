@@ -31,6 +31,10 @@ QString ayudaElemento(int z, const TablaIsotopos* datos);
 // is, as a document has always been read; empty when it matches none.
 QString nombreDeMasa(const QString& textoMasa, const TablaIsotopos* datos);
 
+// The isotope a mass is, as the mass box shows it before the number ("³⁵Cl"); empty when
+// the mass matches no isotope to 1e-6 u.
+QString isotopoDeMasa(const QString& textoMasa, const TablaIsotopos* datos);
+
 // The atomic number the same reading gives a mass; 0 when it matches none.
 int elementoDeMasa(double masa, const TablaIsotopos* datos);
 

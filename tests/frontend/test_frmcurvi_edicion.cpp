@@ -1,5 +1,6 @@
 #include "modelo/elementos.h"
 #include "modelo/texto_exacto.h"
+#include "document/caja_masa.h"
 #include "document/tabla_periodica.h"
 #include "compartido/textos_numero.h"
 #include "modelo/documento.h"
@@ -453,32 +454,15 @@ TEST_F(Unidades, SwitchingDistanceUnitConvertsTheColumn) {
     ventana->grid()->setCurrentIndex(ventana->grid()->model()->index(4, 1));
     ventana->marcaGuardado();
     opcion(QStringLiteral("optdist(2)"))->setChecked(true);
+    // The model converts (its own test); the view shows it and keeps the current cell.
     EXPECT_EQ(celda(1, 1), textoExacto(2.0 * 0.529177210903));
-    EXPECT_EQ(celda(2, 1), textoExacto(1.5E-05 * 0.529177210903));
     EXPECT_EQ(celda(1, 2), QStringLiteral("-1"));
-    EXPECT_TRUE(celda(3, 1).isEmpty());
     EXPECT_EQ(ventana->grid()->currentIndex().row(), 4);
     EXPECT_TRUE(ventana->hayCambios());
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     opcion(QStringLiteral("optdist(1)"))->setChecked(true);
     EXPECT_EQ(celda(1, 1), QStringLiteral("2"));
     EXPECT_EQ(celda(2, 1), QStringLiteral("1.5E-05"));
-}
-
-TEST_F(Unidades, TypedValuesComeBackAfterSwitchingEnergyThereAndBack) {
-    opcion(QStringLiteral("optdist(1)"))->setChecked(true);
-    opcion(QStringLiteral("optener(2)"))->setChecked(true);
-    QLineEdit* dato = caja(QStringLiteral("textdato"));
-    for (const char* texto : {"1.4", "-2987.0419", "2.5", "-0.5"}) {
-        QTest::keyClicks(dato, QString::fromLatin1(texto));
-        QTest::keyClick(dato, Qt::Key_Return);
-    }
-    opcion(QStringLiteral("optener(1)"))->setChecked(true);
-    EXPECT_EQ(celda(1, 2), textoExacto(-2987.0419 / 27.211386245988));
-    opcion(QStringLiteral("optener(2)"))->setChecked(true);
-    EXPECT_EQ(celda(1, 2), QStringLiteral("-2987.0419"));
-    EXPECT_EQ(celda(2, 2), QStringLiteral("-0.5"));
-    EXPECT_EQ(celda(1, 1), QStringLiteral("1.4"));
 }
 
 using TablaElementos = VentanaPrueba;
@@ -513,6 +497,15 @@ TEST_F(TablaElementos, ClickingOxygenFillsTheActiveMassBox) {
     menu->actions()[1]->trigger();
     EXPECT_EQ(caja(QStringLiteral("textmatom(2)"))->text(), QStringLiteral("36.96590259"));
     EXPECT_EQ(etiqueta(QStringLiteral("lbventmato"))->text(), QStringLiteral("³⁷Cl 36.96590259"));
+    // The box itself shows which isotope it holds; its text stays the number.
+    auto* masa2 = qobject_cast<CajaMasa*>(caja(QStringLiteral("textmatom(2)")));
+    ASSERT_NE(masa2, nullptr);
+    EXPECT_EQ(masa2->textoMostrado(), QStringLiteral("³⁷Cl 36.96590259"));
+    EXPECT_GT(masa2->textMargins().left(), 0);
+    // A weight that is no isotope's shows the number alone.
+    menu->actions()[2]->trigger();
+    EXPECT_TRUE(masa2->isotopo().isEmpty());
+    EXPECT_EQ(masa2->textMargins().left(), 0);
     // The panel is wide enough for the whole mass.
     EXPECT_GE(tabla->panel()->width(), tabla->panel()->sizeHint().width());
     tabla->menuMasas(17)->actions()[2]->trigger();
