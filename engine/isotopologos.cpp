@@ -14,10 +14,10 @@ DatosEntrada datosConMasas(const DatosEntrada& datos, const MasasIsotopologo& ma
     return copia;
 }
 
-Isotopologo calculaIsotopologo(const DatosEntrada& datos, const Resultado& resultado,
-                               const MasasIsotopologo& masas, int JMAX,
-                               const OpcionesNiveles& opciones) {
-    const DatosEntrada especie = datosConMasas(datos, masas);
+namespace {
+
+// The constants of one species; its levels are left to the caller.
+Isotopologo constantesIsotopologo(const DatosEntrada& especie, const Resultado& resultado) {
     Isotopologo isotopologo;
     isotopologo.MASA1 = especie.MASA1;
     isotopologo.MASA2 = especie.MASA2;
@@ -26,17 +26,35 @@ Isotopologo calculaIsotopologo(const DatosEntrada& datos, const Resultado& resul
     Constantes& k = isotopologo.constantes;
     k = constantesEquilibrio(especie, resultado.ajuste, resultado.constantes.XEQ);
     constantesRotacion(k, especie.MASARED);
-    isotopologo.exactos = nivelesExactos(especie, resultado.ajuste, k, JMAX, opciones);
+    return isotopologo;
+}
+
+} // namespace
+
+Isotopologo calculaIsotopologo(const DatosEntrada& datos, const Resultado& resultado,
+                               const MasasIsotopologo& masas, int JMAX,
+                               const OpcionesNiveles& opciones) {
+    const DatosEntrada especie = datosConMasas(datos, masas);
+    Isotopologo isotopologo = constantesIsotopologo(especie, resultado);
+    isotopologo.exactos =
+        nivelesExactos(especie, resultado.ajuste, isotopologo.constantes, JMAX, opciones);
     return isotopologo;
 }
 
 std::vector<Isotopologo> calculaIsotopologos(const DatosEntrada& datos, const Resultado& resultado,
                                              const std::vector<MasasIsotopologo>& masas, int JMAX,
-                                             const OpcionesNiveles& opciones) {
+                                             const OpcionesNiveles& opciones,
+                                             const NivelesExactos* propios) {
     // The species share nothing but read-only inputs, and a heavier one needs a finer grid,
     // so they are solved side by side on the machine's cores.
     std::vector<Isotopologo> especies(masas.size());
     enParalelo(masas.size(), [&](std::size_t i) {
+        const DatosEntrada especie = datosConMasas(datos, masas[i]);
+        if (propios != nullptr && propios->JMAX == JMAX && especie.MASARED == datos.MASARED) {
+            especies[i] = constantesIsotopologo(especie, resultado);
+            especies[i].exactos = *propios;
+            return;
+        }
         especies[i] = calculaIsotopologo(datos, resultado, masas[i], JMAX, opciones);
     });
     return especies;

@@ -32,9 +32,13 @@ Isotopologo calculaIsotopologo(const DatosEntrada& datos, const Resultado& resul
                                const MasasIsotopologo& masas, int JMAX,
                                const OpcionesNiveles& opciones = {});
 
-// Every species in the order given, each as calculaIsotopologo computes it.
+// Every species in the order given, each as calculaIsotopologo computes it. `propios`, the
+// run's own exact levels (same JMAX and options), serve every species of the run's reduced
+// mass: the usual choice of isotopes includes the document's own species, and its levels
+// would come out the same to the last bit.
 std::vector<Isotopologo> calculaIsotopologos(const DatosEntrada& datos, const Resultado& resultado,
                                              const std::vector<MasasIsotopologo>& masas, int JMAX,
-                                             const OpcionesNiveles& opciones = {});
+                                             const OpcionesNiveles& opciones = {},
+                                             const NivelesExactos* propios = nullptr);
 
 } // namespace curvifit

@@ -64,8 +64,8 @@ int main(int argc, char** argv) {
         opciones.cola = argumentos.cola;
         const NivelesExactos exactos = nivelesExactos(datos, resultado.ajuste, resultado.constantes,
                                                       argumentos.jmax, opciones);
-        const std::vector<Isotopologo> isotopologos =
-            calculaIsotopologos(datos, resultado, argumentos.masas, argumentos.jmax, opciones);
+        const std::vector<Isotopologo> isotopologos = calculaIsotopologos(
+            datos, resultado, argumentos.masas, argumentos.jmax, opciones, &exactos);
         const EspectroDelResultado espectro = espectroDelDocumento(
             rutaDipolo(rutas.FICHDATOS), exactos, resultado.constantes.XEQ, argumentos.temperatura);
         if (argumentos.exomol && espectro.espectro) {

@@ -125,6 +125,29 @@ TEST(Isotopologos, ResultFileMember) {
                 std::sqrt(razon), 1e-9);
 }
 
+TEST(Isotopologos, TheDocumentsOwnSpeciesReusesTheRunsLevelsBitForBit) {
+    const Corrida c = corre(textoHF(), 2);
+    // Its masses in either order; the other species is solved as always.
+    const std::vector<MasasIsotopologo> masas = {
+        {c.datos.MASA1, c.datos.MASA2}, {c.datos.MASA2, c.datos.MASA1}, {H2, F19}};
+    const auto reusadas = calculaIsotopologos(c.datos, c.resultado, masas, 2, {}, &c.exactos);
+    const auto resueltas = calculaIsotopologos(c.datos, c.resultado, masas, 2);
+    ASSERT_EQ(reusadas.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto& a = reusadas[i].exactos.niveles;
+        const auto& b = resueltas[i].exactos.niveles;
+        ASSERT_EQ(a.size(), b.size()) << i;
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            EXPECT_EQ(a[k].e_cm1, b[k].e_cm1) << i << " " << k;
+            EXPECT_EQ(a[k].incertidumbre_cm1, b[k].incertidumbre_cm1) << i << " " << k;
+        }
+        EXPECT_EQ(reusadas[i].constantes.WE, resueltas[i].constantes.WE);
+    }
+    // Levels of another JMAX are not the ones asked for: solved anew.
+    const auto otraJ = calculaIsotopologos(c.datos, c.resultado, {masas[0]}, 3, {}, &c.exactos);
+    EXPECT_GT(otraJ[0].exactos.niveles.size(), c.exactos.niveles.size());
+}
+
 TEST(Isotopologos, MasasOption) {
     const Argumentos a = leeArgumentos({"HF", "--masas", "1.00782503,18.99840322", "--jmax", "4",
                                         "--masas", "2.01410178,18.99840322"});
