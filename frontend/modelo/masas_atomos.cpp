@@ -16,8 +16,7 @@ QString textoAbundancia(double porCiento) {
 
 OpcionMasa opcionIsotopo(const Elemento& e, const Isotopo& i) {
     const QString etiqueta = etiquetaIsotopo(i.A, e.simbolo);
-    OpcionMasa o{i.textoMasa, e.nombre + QLatin1Char(' ') + etiqueta,
-                 etiqueta + QLatin1Char(' ') + i.textoMasa, QString()};
+    OpcionMasa o{i.textoMasa, e.nombre, etiqueta + QLatin1Char(' ') + i.textoMasa, QString()};
     o.descripcion = o.etiqueta + QStringLiteral(" u");
     if (i.abundancia) {
         o.descripcion += QStringLiteral("   (") + textoAbundancia(*i.abundancia) + QLatin1Char(')');
@@ -75,7 +74,7 @@ QString nombreDeMasa(const QString& textoMasa, const TablaIsotopos* datos) {
     }
     if (datos != nullptr) {
         if (const auto i = datos->porMasa(*valor)) {
-            return opcionIsotopo(elemento(i->z), i->isotopo).nombre;
+            return elemento(i->z).nombre;
         }
     }
     const int z = elementoDeMasa(*valor, datos);

@@ -13,7 +13,7 @@ class TablaIsotopos;
 
 struct OpcionMasa {
     QString masa;        // the text that goes into the mass box, "34.96885268"
-    QString nombre;      // the atom's name beside the box, "Cloro ³⁵Cl"
+    QString nombre;      // the atom's name beside the box, "Cloro"
     QString etiqueta;    // what the panel and the menu show, "³⁵Cl 34.96885268"
     QString descripcion; // the menu's line, with the abundance
 };
@@ -26,9 +26,9 @@ std::vector<OpcionMasa> opcionesMasa(int z, const TablaIsotopos* datos);
 // The hover text of element z: its name, standard atomic weight and natural isotopes.
 QString ayudaElemento(int z, const TablaIsotopos* datos);
 
-// The name of the atom whose mass a document holds: an isotope's ("Cloro ³⁵Cl") when the
-// mass matches one to 1e-6 u, otherwise the element whose old table or standard weight it
-// is, as a document has always been read; empty when it matches none.
+// The name of the atom whose mass a document holds: the element of the isotope it matches
+// to 1e-6 u (the box itself shows which isotope), otherwise the element whose old table or
+// standard weight it is, as a document has always been read; empty when it matches none.
 QString nombreDeMasa(const QString& textoMasa, const TablaIsotopos* datos);
 
 // The isotope a mass is, as the mass box shows it before the number ("³⁵Cl"); empty when
