@@ -345,6 +345,33 @@ TEST_F(DocumentoPrueba, TypedTextsComeBackAfterAUnitRoundTripAndEmptyCellsStayEm
     EXPECT_EQ(doc.textoCelda(1, 2), QStringLiteral("-2987.0419"));
 }
 
+TEST_F(DocumentoPrueba, SortingCompactsThePointsByRAndKeepsHalfRowsBelowThem) {
+    llena(0);
+    doc.ponCelda(1, 1, 3.0);
+    doc.ponCelda(1, 2, -0.30);
+    doc.ponCelda(2, 2, -7.0); // a V alone: no point, never lost
+    doc.ponCelda(4, 1, 1.0);
+    doc.ponCelda(4, 2, -1E-05);
+    doc.ponCelda(6, 1, 2.0);
+    doc.ponCelda(6, 2, 0.0); // a V of 0 is a point
+    doc.ponCelda(9, 1, 2.0);
+    doc.ponCelda(9, 2, 5.0); // equal R keep their order
+    doc.ordena();
+    const QString esperadas[][2] = {{"1", "-1E-05"}, {"2", "0"}, {"2", "5"},
+                                    {"3", "-0.3"},   {"", "-7"}, {"", ""}};
+    for (int fila = 1; fila <= 6; ++fila) {
+        for (int columna = 1; columna <= 2; ++columna) {
+            EXPECT_EQ(doc.textoCelda(fila, columna), esperadas[fila - 1][columna - 1])
+                << fila << " " << columna;
+        }
+    }
+    EXPECT_EQ(doc.numeroPuntos(), 4);
+    EXPECT_EQ(doc.pila()->undoText(), QStringLiteral("ordenación de los puntos"));
+    doc.pila()->undo();
+    EXPECT_EQ(doc.textoCelda(2, 2), QStringLiteral("-7"));
+    EXPECT_EQ(doc.textoCelda(9, 2), QStringLiteral("5"));
+}
+
 TEST_F(DocumentoPrueba, SaveThenReopenGivesTheSameDocumentAndTheSameBytes) {
     llena(9);
     TablaPotencias potencias = doc.potencias();
