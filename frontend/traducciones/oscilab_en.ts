@@ -970,14 +970,6 @@ Messages from the calculation program:
 <context>
     <name>exportar_grafico</name>
     <message>
-        <source>R (u.a.)</source>
-        <translation>R (a.u.)</translation>
-    </message>
-    <message>
-        <source>V(R) (u.a.)</source>
-        <translation>V(R) (a.u.)</translation>
-    </message>
-    <message>
         <source>El nombre del fichero debe terminar en .png, .svg o .pdf</source>
         <translation>The file name must end in .png, .svg or .pdf</translation>
     </message>
@@ -2201,14 +2193,6 @@ Save the current changes?</translation>
         <translation>Plots</translation>
     </message>
     <message>
-        <source>V(R) (u.a.)</source>
-        <translation>V(R) (a.u.)</translation>
-    </message>
-    <message>
-        <source>R (u.a.)</source>
-        <translation>R (a.u.)</translation>
-    </message>
-    <message>
         <source>Informe de resultados</source>
         <translation>Results report</translation>
     </message>
@@ -2268,6 +2252,17 @@ Choose another range</translation>
     <message>
         <source>El intervalo en el eje y es nulo o no está definido; no se puede dibujar la gráfica.</source>
         <translation>The range on the y axis is empty or undefined; the plot cannot be drawn.</translation>
+    </message>
+</context>
+<context>
+    <name>unidades_grafico</name>
+    <message>
+        <source>R (%1)</source>
+        <translation>R (%1)</translation>
+    </message>
+    <message>
+        <source>V(R) (%1)</source>
+        <translation>V(R) (%1)</translation>
     </message>
 </context>
 <context>

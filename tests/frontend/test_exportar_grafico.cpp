@@ -83,7 +83,7 @@ TEST_F(ExportarGrafico, PdfIsWritten) {
 
 TEST(ExportaGrafico, RefusesOtherNamesAndSizes) {
     QTemporaryDir dir;
-    const DibujoGrafico dibujo{{}, {}, Caja{1, -1, 2, 1}, 1.5};
+    const DibujoGrafico dibujo{{}, {}, Caja{1, -1, 2, 1}, 1.5, {}};
     EXPECT_FALSE(
         exportaGrafico(dibujo, dir.filePath(QStringLiteral("a.jpg")), {800, 600}).isEmpty());
     EXPECT_FALSE(
