@@ -219,12 +219,7 @@ QWidget* frmdetalles::pestanaNiveles() {
         nota = tr("No hay niveles exactos dentro del intervalo de distancias de los "
                   "datos: amplíe el intervalo de distancias.");
     }
-    bool hayExtrapolados = false;
-    for (const FilaNivel& f : filasNiveles(*resultado_)) {
-        hayExtrapolados = hayExtrapolados || f.extrapolado;
-    }
-    pintaExtrapolados();
-    if (hayExtrapolados) {
+    if (pintaExtrapolados()) {
         nota += tr(" En <span style=\"color:%1\">este color</span>, los niveles "
                    "extrapolados: un punto de retorno cae fuera de los datos y su "
                    "energía depende de cómo se prolonga la curva (véase la "
@@ -248,15 +243,18 @@ QWidget* frmdetalles::pestanaNiveles() {
     return pestana;
 }
 
-void frmdetalles::pintaExtrapolados() {
+bool frmdetalles::pintaExtrapolados() {
     const std::vector<FilaNivel> filas = filasNiveles(*resultado_);
+    bool alguno = false;
     for (std::size_t f = 0; f < filas.size(); ++f) {
+        alguno = alguno || filas[f].extrapolado;
         for (int c = 0; filas[f].extrapolado && c < tablaNiveles_->columnCount(); ++c) {
             if (auto* celda = tablaNiveles_->item(static_cast<int>(f), c)) {
                 celda->setForeground(COLOR_EXTRAPOLADO);
             }
         }
     }
+    return alguno;
 }
 
 void frmdetalles::dibujaNiveles() {

@@ -73,7 +73,8 @@ private:
     // document's units are already those.
     QWidget* conCasillaAtomicas(QCheckBox*& casilla, const QString& nombre, QWidget* contenido);
     static EleccionUnidades eleccion(const QCheckBox* casilla);
-    void pintaExtrapolados();
+    // Colours the extrapolated levels' rows; whether there are any.
+    bool pintaExtrapolados();
 
     std::shared_ptr<const curvifit::ResultadoEjecucion> resultado_;
     QString rutaJson_;
