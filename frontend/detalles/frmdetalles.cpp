@@ -213,7 +213,7 @@ QWidget* frmdetalles::pestanaNiveles() {
                       "a la fórmula del informe, G(v) = ωe(v+½) − ωexe(v+½)². "
                       "Elija una fila para ver χ² del nivel.");
     if (const std::string cuentas = notaCuentaNiveles(*resultado_); !cuentas.empty()) {
-        nota += QStringLiteral("\n") + QString::fromStdString(cuentas);
+        nota += QStringLiteral("<br>") + QString::fromStdString(cuentas).toHtmlEscaped();
     }
     if (tablaNiveles_->rowCount() == 0) {
         nota = tr("No hay niveles exactos dentro del intervalo de distancias de los "
@@ -226,7 +226,11 @@ QWidget* frmdetalles::pestanaNiveles() {
                    "incertidumbre).")
                     .arg(COLOR_EXTRAPOLADO.name());
     }
-    izquierda->addWidget(conExportar(tablaNiveles_, titulo(nota, this)));
+    // Rich text throughout: Qt guesses it from the first line only, which has no tag.
+    QLabel* encima = titulo(nota, this);
+    encima->setTextFormat(Qt::RichText);
+    encima->setObjectName(QStringLiteral("notaniveles"));
+    izquierda->addWidget(conExportar(tablaNiveles_, encima));
     izquierda->addWidget(conExportar(
         tabla(tablaConstantesNiveles(*resultado_), QStringLiteral("constantes_niveles"))));
     graficoNiveles_ = new GraficoDetalles(this);

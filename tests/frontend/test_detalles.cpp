@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -304,6 +305,12 @@ TEST_F(DetallesCO, EachTabsSwitchRedrawsItsTableAndPlotInAtomicUnits) {
     const std::vector<SerieGrafico>& series = ventana->graficoNiveles()->series();
     ASSERT_EQ(series.size(), 7u); // still with the selected level's chi^2
     EXPECT_EQ(series[0].puntos, seriesNiveles(r, -1, {}, EleccionUnidades::Atomicas)[0].puntos);
+    // The note's colour tag after its line break is drawn, not shown as text.
+    auto* nota = ventana->findChild<QLabel*>(QStringLiteral("notaniveles"));
+    ASSERT_NE(nota, nullptr);
+    EXPECT_TRUE(nota->text().contains(QStringLiteral("<br>")) &&
+                nota->text().contains(QStringLiteral("<span")));
+    EXPECT_EQ(nota->textFormat(), Qt::RichText);
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
 
