@@ -85,6 +85,9 @@ TEST_F(DetallesCO, ConstantsShowValueAndErrorInBothDistanceUnits) {
                 1e-15);
     EXPECT_NEAR(comoNumero(fila("dR(J=1)", "bohr")[4]) * 0.529177210903, dr["stderr"].get<double>(),
                 1e-17);
+    // CO's energies are in eV: the minimum also in eV.
+    EXPECT_NEAR(comoNumero(fila("E(re)", "eV")[3]),
+                j["constants"]["e_eq_hartree"]["value"].get<double>() * 27.211386245988, 1e-9);
 }
 
 TEST_F(DetallesCO, PointsComeBackInTheDocumentsUnits) {
