@@ -57,7 +57,8 @@ void EleccionIsotopos::actualiza() {
             isotopos_[a][k].marcado = casillas_[a][k]->isChecked();
         }
     }
-    tabla_->ponTabla(tablaIsotopologos(filasIsotopologos(resultado_, combinaciones(isotopos_))));
+    tabla_->ponTabla(tablaIsotopologos(filasIsotopologos(resultado_, combinaciones(isotopos_)),
+                                       unidadesMostradas(resultado_)));
 }
 
 } // namespace oscilab

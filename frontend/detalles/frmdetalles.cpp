@@ -3,6 +3,7 @@
 #include "compartido/dialogos_fichero.h"
 #include "compartido/mensajes.h"
 #include "compartido/pantalla.h"
+#include "detalles/avisos_detalles.h"
 #include "detalles/eleccion_isotopos.h"
 #include "detalles/espectro_detalles.h"
 #include "errores.h"
@@ -23,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -144,34 +146,64 @@ QWidget* frmdetalles::pestanaConstantes() {
     return todo;
 }
 
+QWidget* frmdetalles::conCasillaAtomicas(QCheckBox*& casilla, const QString& nombre,
+                                         QWidget* contenido) {
+    auto* caja = new QWidget(this);
+    casilla = new QCheckBox(tr("Unidades &atómicas (bohr, hartree)"), caja);
+    casilla->setObjectName(nombre);
+    casilla->setEnabled(resultado_->angstrom || resultado_->ev);
+    casilla->setToolTip(tr("Muestra las distancias y energías de esta pestaña en bohr y "
+                           "hartree en lugar de las unidades del documento"));
+    auto* v = new QVBoxLayout(caja);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(casilla);
+    v->addWidget(contenido, 1);
+    return caja;
+}
+
+EleccionUnidades frmdetalles::eleccion(const QCheckBox* casilla) {
+    return casilla != nullptr && casilla->isChecked() ? EleccionUnidades::Atomicas
+                                                      : EleccionUnidades::Documento;
+}
+
 QWidget* frmdetalles::pestanaAjuste() {
-    auto* grafico = new GraficoDetalles(this);
-    grafico->setObjectName(QStringLiteral("graficoResiduos"));
-    const QString d = QString::fromStdString(resultado_->unidadDistancia());
-    const QString e = QString::fromStdString(resultado_->unidadEnergia());
-    grafico->ponSeries(seriesResiduos(*resultado_), tr("R (%1)").arg(d),
-                       tr("E calculada − E dato (%1)").arg(e));
-    auto* avisos = new QPlainTextEdit(this);
-    avisos->setObjectName(QStringLiteral("avisos"));
-    avisos->setReadOnly(true);
-    for (const curvifit::AvisoResultado& a : resultado_->avisos) {
-        avisos->appendPlainText(QString::fromStdString(a.texto));
-    }
-    if (resultado_->avisos.empty()) {
-        avisos->setPlainText(tr("Sin advertencias."));
-    }
+    graficoResiduos_ = new GraficoDetalles(this);
+    graficoResiduos_->setObjectName(QStringLiteral("graficoResiduos"));
+    avisos_ = new QPlainTextEdit(this);
+    avisos_->setObjectName(QStringLiteral("avisos"));
+    avisos_->setReadOnly(true);
     auto* derecha = new QSplitter(Qt::Vertical, this);
     derecha->addWidget(tabla(tablaSingulares(*resultado_), QStringLiteral("singulares")));
-    derecha->addWidget(avisos);
+    derecha->addWidget(avisos_);
+    tablaPuntos_ = tabla(Tabla{}, QStringLiteral("puntos"));
     auto* abajo = new QSplitter(Qt::Horizontal, this);
-    abajo->addWidget(conExportar(tabla(tablaPuntos(*resultado_), QStringLiteral("puntos"))));
+    abajo->addWidget(conExportar(tablaPuntos_));
     abajo->addWidget(derecha);
     abajo->setStretchFactor(0, 3);
     abajo->setStretchFactor(1, 2);
     auto* todo = new QSplitter(Qt::Vertical, this);
-    todo->addWidget(grafico);
+    todo->addWidget(graficoResiduos_);
     todo->addWidget(abajo);
-    return todo;
+    QWidget* pestana = conCasillaAtomicas(atomicasAjuste_, QStringLiteral("atomicasAjuste"), todo);
+    connect(atomicasAjuste_, &QCheckBox::toggled, this, &frmdetalles::dibujaAjuste);
+    dibujaAjuste();
+    return pestana;
+}
+
+void frmdetalles::dibujaAjuste() {
+    const EleccionUnidades e = eleccion(atomicasAjuste_);
+    const UnidadesMostradas u = unidadesMostradas(*resultado_, e);
+    graficoResiduos_->ponSeries(
+        seriesResiduos(*resultado_, e), tr("R (%1)").arg(QString::fromStdString(u.nombreDistancia)),
+        tr("E calculada − E dato (%1)").arg(QString::fromStdString(u.nombreEnergia)));
+    tablaPuntos_->ponTabla(tablaPuntos(*resultado_, e));
+    avisos_->clear();
+    for (const std::string& aviso : textosAvisos(*resultado_, e)) {
+        avisos_->appendPlainText(QString::fromStdString(aviso));
+    }
+    if (resultado_->avisos.empty()) {
+        avisos_->setPlainText(tr("Sin advertencias."));
+    }
 }
 
 QWidget* frmdetalles::pestanaNiveles() {
@@ -181,43 +213,66 @@ QWidget* frmdetalles::pestanaNiveles() {
                       "a la fórmula del informe, G(v) = ωe(v+½) − ωexe(v+½)². "
                       "Elija una fila para ver χ² del nivel.");
     if (const std::string cuentas = notaCuentaNiveles(*resultado_); !cuentas.empty()) {
-        nota += QStringLiteral("\n") + QString::fromStdString(cuentas);
+        nota += QStringLiteral("<br>") + QString::fromStdString(cuentas).toHtmlEscaped();
     }
     if (tablaNiveles_->rowCount() == 0) {
         nota = tr("No hay niveles exactos dentro del intervalo de distancias de los "
                   "datos: amplíe el intervalo de distancias.");
     }
-    const std::vector<FilaNivel> filas = filasNiveles(*resultado_);
-    bool hayExtrapolados = false;
-    for (std::size_t f = 0; f < filas.size(); ++f) {
-        if (filas[f].extrapolado) {
-            hayExtrapolados = true;
-            for (int c = 0; c < tablaNiveles_->columnCount(); ++c) {
-                if (auto* celda = tablaNiveles_->item(static_cast<int>(f), c)) {
-                    celda->setForeground(COLOR_EXTRAPOLADO);
-                }
-            }
-        }
-    }
-    if (hayExtrapolados) {
+    if (pintaExtrapolados()) {
         nota += tr(" En <span style=\"color:%1\">este color</span>, los niveles "
                    "extrapolados: un punto de retorno cae fuera de los datos y su "
                    "energía depende de cómo se prolonga la curva (véase la "
                    "incertidumbre).")
                     .arg(COLOR_EXTRAPOLADO.name());
     }
-    izquierda->addWidget(conExportar(tablaNiveles_, titulo(nota, this)));
+    // Rich text throughout: Qt guesses it from the first line only, which has no tag.
+    QLabel* encima = titulo(nota, this);
+    encima->setTextFormat(Qt::RichText);
+    encima->setObjectName(QStringLiteral("notaniveles"));
+    izquierda->addWidget(conExportar(tablaNiveles_, encima));
     izquierda->addWidget(conExportar(
         tabla(tablaConstantesNiveles(*resultado_), QStringLiteral("constantes_niveles"))));
     graficoNiveles_ = new GraficoDetalles(this);
     graficoNiveles_->setObjectName(QStringLiteral("graficoNiveles"));
     connect(tablaNiveles_, &QTableWidget::currentCellChanged, this,
             [this](int fila) { muestraNivel(fila); });
-    muestraNivel(-1);
     auto* todo = new QSplitter(Qt::Horizontal, this);
     todo->addWidget(izquierda);
     todo->addWidget(graficoNiveles_);
-    return todo;
+    QWidget* pestana =
+        conCasillaAtomicas(atomicasNiveles_, QStringLiteral("atomicasNiveles"), todo);
+    connect(atomicasNiveles_, &QCheckBox::toggled, this, &frmdetalles::dibujaNiveles);
+    muestraNivel(-1);
+    return pestana;
+}
+
+bool frmdetalles::pintaExtrapolados() {
+    const std::vector<FilaNivel> filas = filasNiveles(*resultado_);
+    bool alguno = false;
+    for (std::size_t f = 0; f < filas.size(); ++f) {
+        alguno = alguno || filas[f].extrapolado;
+        for (int c = 0; filas[f].extrapolado && c < tablaNiveles_->columnCount(); ++c) {
+            if (auto* celda = tablaNiveles_->item(static_cast<int>(f), c)) {
+                celda->setForeground(COLOR_EXTRAPOLADO);
+            }
+        }
+    }
+    return alguno;
+}
+
+void frmdetalles::dibujaNiveles() {
+    const int fila = tablaNiveles_->currentRow();
+    {
+        // One redraw of the plot below, not one per change of the table.
+        const QSignalBlocker quieta(tablaNiveles_);
+        tablaNiveles_->ponTabla(tablaNiveles(*resultado_, eleccion(atomicasNiveles_)));
+        pintaExtrapolados();
+        if (fila >= 0) {
+            tablaNiveles_->setCurrentCell(fila, 0);
+        }
+    }
+    muestraNivel(fila);
 }
 
 QWidget* frmdetalles::pestanaEnergias() {
@@ -260,10 +315,11 @@ void frmdetalles::muestraNivel(int fila) {
                                      resultado_->exactos->extensiones, resultado_->masaReducida,
                                      resultado_->exactos->RMIN, resultado_->exactos->RMAX, v, 0);
     }
-    graficoNiveles_->ponSeries(
-        seriesNiveles(*resultado_, v, onda),
-        tr("R (%1)").arg(QString::fromStdString(resultado_->unidadDistancia())),
-        tr("V(R) (%1)").arg(QString::fromStdString(resultado_->unidadEnergia())));
+    const EleccionUnidades e = eleccion(atomicasNiveles_);
+    const UnidadesMostradas u = unidadesMostradas(*resultado_, e);
+    graficoNiveles_->ponSeries(seriesNiveles(*resultado_, v, onda, e),
+                               tr("R (%1)").arg(QString::fromStdString(u.nombreDistancia)),
+                               tr("V(R) (%1)").arg(QString::fromStdString(u.nombreEnergia)));
 }
 
 void frmdetalles::guardarJson() {

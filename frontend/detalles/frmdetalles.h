@@ -3,6 +3,7 @@
 // modal; it destroys itself when closed.
 #pragma once
 
+#include "compartido/unidades_mostradas.h"
 #include "detalles/resultado_detallado.h"
 
 #include <QWidget>
@@ -15,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QPlainTextEdit;
 class QTabWidget;
 
 namespace oscilab {
@@ -37,6 +39,7 @@ public:
     const curvifit::ResultadoEjecucion& resultado() const { return *resultado_; }
     QTabWidget* pestanas() const { return pestanas_; }
     GraficoDetalles* graficoNiveles() const { return graficoNiveles_; }
+    GraficoDetalles* graficoResiduos() const { return graficoResiduos_; }
     GraficoDetalles* graficoEspectro() const { return graficoEspectro_; }
     // The spectrum as the window shows it, at the temperature chosen there.
     const std::optional<curvifit::Espectro>& espectro() const { return espectro_; }
@@ -52,6 +55,9 @@ public slots:
     // Writes the shown lines and the bound levels as NAME.states and NAME.trans (ExoMol) where
     // the user chooses; every line of the run comes from curvifit NAME --exomol.
     void exportarExomol();
+    // Each tab's switch to bohr and hartree redraws that tab's tables, plot and warnings.
+    void dibujaAjuste();
+    void dibujaNiveles();
 
 private:
     QWidget* pestanaConstantes();
@@ -63,6 +69,12 @@ private:
     void dibujaEspectro();
     TablaDetalles* tabla(const Tabla& t, const QString& nombre);
     QWidget* conExportar(TablaDetalles* tabla, QWidget* encima = nullptr);
+    // "Unidades atómicas (bohr, hartree)" above a tab's `contenido`; disabled when the
+    // document's units are already those.
+    QWidget* conCasillaAtomicas(QCheckBox*& casilla, const QString& nombre, QWidget* contenido);
+    static EleccionUnidades eleccion(const QCheckBox* casilla);
+    // Colours the extrapolated levels' rows; whether there are any.
+    bool pintaExtrapolados();
 
     std::shared_ptr<const curvifit::ResultadoEjecucion> resultado_;
     QString rutaJson_;
@@ -71,6 +83,11 @@ private:
     QTabWidget* pestanas_ = nullptr;
     GraficoDetalles* graficoNiveles_ = nullptr;
     TablaDetalles* tablaNiveles_ = nullptr;
+    QCheckBox* atomicasNiveles_ = nullptr;
+    GraficoDetalles* graficoResiduos_ = nullptr;
+    TablaDetalles* tablaPuntos_ = nullptr;
+    QPlainTextEdit* avisos_ = nullptr;
+    QCheckBox* atomicasAjuste_ = nullptr;
     GraficoDetalles* graficoEspectro_ = nullptr;
     TablaDetalles* tablaLineas_ = nullptr;
     QLabel* particion_ = nullptr;

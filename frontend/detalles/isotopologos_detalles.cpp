@@ -6,6 +6,7 @@
 #include "modelo/elementos.h"
 #include "modelo/masas_atomos.h"
 
+#include "constantes_fisicas.h"
 #include "incertidumbres.h"
 #include "leedatos.h"
 #include "texto_incertidumbre.h"
@@ -132,11 +133,12 @@ std::vector<FilaIsotopologo> filasIsotopologos(const curvifit::ResultadoEjecucio
     return filas;
 }
 
-Tabla tablaIsotopologos(const std::vector<FilaIsotopologo>& filas) {
+Tabla tablaIsotopologos(const std::vector<FilaIsotopologo>& filas,
+                        const UnidadesMostradas& unidades) {
     Tabla t;
     t.cabecera = {textoDetalles(QT_TRANSLATE_NOOP("detalles", "Especie")),
                   "μ (u)",
-                  "re (Angstrom)",
+                  "re (" + unidades.nombreDistancia + ")",
                   "ωe (1/cm)",
                   "ωexe (1/cm)",
                   "Be (1/cm)",
@@ -151,8 +153,14 @@ Tabla tablaIsotopologos(const std::vector<FilaIsotopologo>& filas) {
     for (const FilaIsotopologo& f : filas) {
         const FilaIsotopologo& ref = filas.front();
         std::vector<std::string> fila = {
-            f.etiqueta,        cifras(f.mu, 8), cifras(f.reAngstrom, 6), cifras(f.we, 4),
-            cifras(f.wexe, 4), cifras(f.be, 6), cifras(f.alfa, 6),       significativas(f.de, 6)};
+            f.etiqueta,
+            cifras(f.mu, 8),
+            cifras(f.reAngstrom / curvifit::ANGSTROM_POR_BOHR * unidades.distancia, 6),
+            cifras(f.we, 4),
+            cifras(f.wexe, 4),
+            cifras(f.be, 6),
+            cifras(f.alfa, 6),
+            significativas(f.de, 6)};
         for (const auto& g : f.G) {
             fila.push_back(g ? cifras(*g, 4) : "");
         }

@@ -3,6 +3,7 @@
 // the fitted curve of the result file, which serves every isotopic species alike.
 #pragma once
 
+#include "compartido/unidades_mostradas.h"
 #include "detalles/tablas_detalles.h"
 
 #include "isotopologos.h"
@@ -52,7 +53,9 @@ std::vector<FilaIsotopologo> filasIsotopologos(const curvifit::ResultadoEjecucio
                                                const std::vector<Combinacion>& especies);
 
 // One row per species; the first is the reference of the ratios, shown beside the mass
-// scaling they should follow: we/we(ref) by sqrt(mu_ref/mu), Be/Be(ref) by mu_ref/mu.
-Tabla tablaIsotopologos(const std::vector<FilaIsotopologo>& filas);
+// scaling they should follow: we/we(ref) by sqrt(mu_ref/mu), Be/Be(ref) by mu_ref/mu. re in
+// the distance unit of `unidades`.
+Tabla tablaIsotopologos(const std::vector<FilaIsotopologo>& filas,
+                        const UnidadesMostradas& unidades);
 
 } // namespace oscilab

@@ -19,13 +19,14 @@ constexpr double ALCANCE_EXTERIOR = 2.5;
 
 // The extensions, dashed, from the data's ends out to the J = 0 levels' turning points, and
 // the asymptote.
-std::vector<SerieGrafico> seriesExtensiones(const curvifit::ResultadoEjecucion& r) {
+std::vector<SerieGrafico> seriesExtensiones(const curvifit::ResultadoEjecucion& r,
+                                            const UnidadesMostradas& u) {
     std::vector<SerieGrafico> series;
     if (!r.exactos) {
         return series;
     }
     const curvifit::NivelesExactos& x = *r.exactos;
-    const double fd = r.factorDistancia(), fe = r.factorEnergia();
+    const double fd = u.distancia, fe = u.energia;
     const curvifit::Potencial V =
         curvifit::potencialExtendido(potencialAjustado(r), x.RMIN, x.RMAX, x.extensiones);
     double dentro = x.RMIN, fuera = x.RMAX;
@@ -63,8 +64,10 @@ std::vector<SerieGrafico> seriesExtensiones(const curvifit::ResultadoEjecucion& 
 
 } // namespace
 
-std::vector<SerieGrafico> seriesResiduos(const curvifit::ResultadoEjecucion& r) {
-    const double fd = r.factorDistancia(), fe = r.factorEnergia();
+std::vector<SerieGrafico> seriesResiduos(const curvifit::ResultadoEjecucion& r,
+                                         EleccionUnidades eleccion) {
+    const UnidadesMostradas u = unidadesMostradas(r, eleccion);
+    const double fd = u.distancia, fe = u.energia;
     SerieGrafico marcas{SerieGrafico::Tipo::Marcas, {}, COLOR_PUNTOS, true};
     double rMin = INFINITY, rMax = -INFINITY;
     for (const curvifit::PuntoResultado& p : r.puntos) {
@@ -80,8 +83,10 @@ std::vector<SerieGrafico> seriesResiduos(const curvifit::ResultadoEjecucion& r) 
 }
 
 std::vector<SerieGrafico> seriesNiveles(const curvifit::ResultadoEjecucion& r, int v,
-                                        const curvifit::FuncionOnda& onda) {
-    const double fd = r.factorDistancia(), fe = r.factorEnergia();
+                                        const curvifit::FuncionOnda& onda,
+                                        EleccionUnidades eleccion) {
+    const UnidadesMostradas u = unidadesMostradas(r, eleccion);
+    const double fd = u.distancia, fe = u.energia;
     const curvifit::Potencial V = potencialAjustado(r);
     SerieGrafico puntos{SerieGrafico::Tipo::Marcas, {}, COLOR_PUNTOS, true};
     double a = INFINITY, b = -INFINITY;
@@ -111,7 +116,7 @@ std::vector<SerieGrafico> seriesNiveles(const curvifit::ResultadoEjecucion& r, i
         }
     }
     std::vector<SerieGrafico> series{curva, niveles, puntos};
-    for (SerieGrafico& s : seriesExtensiones(r)) {
+    for (SerieGrafico& s : seriesExtensiones(r, u)) {
         series.push_back(std::move(s));
     }
     const std::size_t k = static_cast<std::size_t>(v);

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <string_view>
 
 namespace oscilab {
 
@@ -128,20 +129,28 @@ Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r) {
             {},
             3};
     for (const Mostrada& m : constantesMostradas()) {
-        if (const auto c = r.constante(m.nombre)) {
-            t.filas.push_back(filaConstante(m.etiqueta, m.unidad, *c, m.factor));
+        const auto c = r.constante(m.nombre);
+        if (!c) {
+            continue;
         }
+        // A chemist with eV data reads the minimum in eV as well.
+        if (r.ev && std::string_view(m.nombre) == "e_eq_hartree") {
+            t.filas.push_back(filaConstante(m.etiqueta, "eV", *c, r.factorEnergia()));
+        }
+        t.filas.push_back(filaConstante(m.etiqueta, m.unidad, *c, m.factor));
     }
     return t;
 }
 
-Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r) {
-    const std::string d = r.unidadDistancia(), e = r.unidadEnergia();
-    Tabla t{{"R (" + d + ")", textoDetalles(QT_TRANSLATE_NOOP("detalles", "E dato (%1)"), {e}),
+Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r, EleccionUnidades eleccion) {
+    const UnidadesMostradas u = unidadesMostradas(r, eleccion);
+    const std::string& e = u.nombreEnergia;
+    Tabla t{{"R (" + u.nombreDistancia + ")",
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "E dato (%1)"), {e}),
              textoDetalles(QT_TRANSLATE_NOOP("detalles", "E calculada (%1)"), {e}),
              textoDetalles(QT_TRANSLATE_NOOP("detalles", "E calculada − E dato (%1)"), {e})},
             {}};
-    const double fd = r.factorDistancia(), fe = r.factorEnergia();
+    const double fd = u.distancia, fe = u.energia;
     for (const curvifit::PuntoResultado& p : r.puntos) {
         t.filas.push_back({significativo(p.r_bohr * fd, 10), significativo(p.e_hartree * fe, 12),
                            significativo(p.ajuste_hartree * fe, 12),
@@ -190,12 +199,14 @@ std::vector<FilaNivel> filasNiveles(const curvifit::ResultadoEjecucion& r) {
     return filas;
 }
 
-Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r) {
+Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r, EleccionUnidades eleccion) {
+    const UnidadesMostradas u = unidadesMostradas(r, eleccion);
     Tabla t{{"v", textoDetalles(QT_TRANSLATE_NOOP("detalles", "G(v) exacta (1/cm)")),
              textoDetalles(QT_TRANSLATE_NOOP("detalles", "G(v) fórmula (1/cm)")),
              textoDetalles(QT_TRANSLATE_NOOP("detalles", "Diferencia (1/cm)")), "ΔG(v+½) (1/cm)",
-             "Bv (1/cm)", textoDetalles(QT_TRANSLATE_NOOP("detalles", "R interior (bohr)")),
-             textoDetalles(QT_TRANSLATE_NOOP("detalles", "R exterior (bohr)")),
+             "Bv (1/cm)",
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "R interior (%1)"), {u.nombreDistancia}),
+             textoDetalles(QT_TRANSLATE_NOOP("detalles", "R exterior (%1)"), {u.nombreDistancia}),
              textoDetalles(QT_TRANSLATE_NOOP("detalles", "Cerca de pared")),
              textoDetalles(QT_TRANSLATE_NOOP("detalles", "Incertidumbre (1/cm)")),
              textoDetalles(QT_TRANSLATE_NOOP("detalles", "Extrapolado"))},
@@ -204,7 +215,7 @@ Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r) {
         t.filas.push_back(
             {std::to_string(f.v), fijo(f.exacta, 4), fijo(f.formula, 4),
              fijo(f.exacta - f.formula, 4), opcional(f.salto, 4), opcional(f.bv, 6),
-             fijo(f.rInterior, 6), fijo(f.rExterior, 6),
+             fijo(f.rInterior * u.distancia, 6), fijo(f.rExterior * u.distancia, 6),
              f.cercaPared ? textoDetalles(QT_TRANSLATE_NOOP("detalles", "sí")) : "",
              significativo(f.incertidumbre, 2),
              f.extrapolado ? textoDetalles(QT_TRANSLATE_NOOP("detalles", "sí")) : ""});
@@ -292,12 +303,17 @@ Tabla tablaDisociacion(const curvifit::ResultadoEjecucion& r) {
     }
     const curvifit::Disociacion& d = *r.exactos->disociacion;
     const std::string u = significativo(d.incertidumbre_cm1, 2);
-    t.filas = {
-        {textoDetalles(QT_TRANSLATE_NOOP("detalles", "V∞ (asíntota)")), fijo(d.v_inf_hartree, 8),
-         "", "hartree"},
+    const std::string asintota = textoDetalles(QT_TRANSLATE_NOOP("detalles", "V∞ (asíntota)"));
+    const UnidadesMostradas documento = unidadesMostradas(r);
+    t.filas.push_back(
+        {asintota, fijo(d.v_inf_hartree * documento.energia, 8), "", documento.nombreEnergia});
+    if (documento.energia != 1.0) {
+        t.filas.push_back({asintota, fijo(d.v_inf_hartree, 8), "", "hartree"});
+    }
+    t.filas.push_back(
         {textoDetalles(QT_TRANSLATE_NOOP("detalles", "De = V∞ − V(re) (profundidad del pozo)")),
-         fijo(d.de_cm1, 2), u, "1/cm"},
-        {"D0 = V∞ − E(v=0, J=0)", fijo(d.d0_cm1, 2), u, "1/cm"}};
+         fijo(d.de_cm1, 2), u, "1/cm"});
+    t.filas.push_back({"D0 = V∞ − E(v=0, J=0)", fijo(d.d0_cm1, 2), u, "1/cm"});
     return t;
 }
 

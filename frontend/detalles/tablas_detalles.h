@@ -2,6 +2,7 @@
 // forms: plain logic that the window only shows. Numbers always take a "." decimal point.
 #pragma once
 
+#include "compartido/unidades_mostradas.h"
 #include "detalles/resultado_detallado.h"
 
 #include <QCoreApplication>
@@ -25,11 +26,13 @@ struct Tabla {
 };
 
 // Each constant: name, value(stderr) in the digits the error allows, unit; then the full
-// value and stderr, for copies and scripts. Distances appear in bohr and in Angstrom.
+// value and stderr, for copies and scripts. Distances appear in bohr and in Angstrom, E(re)
+// in hartree and, for an eV document, in eV too.
 Tabla tablaConstantes(const curvifit::ResultadoEjecucion& r);
-// The points in the document's units: R, E, the fitted E and the residual, labelled
+// The points in the units chosen: R, E, the fitted E and the residual, labelled
 // "E calculada − E dato".
-Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r);
+Tabla tablaPuntos(const curvifit::ResultadoEjecucion& r,
+                  EleccionUnidades eleccion = EleccionUnidades::Documento);
 // The singular values of the scaled fit, marking the discarded ones.
 Tabla tablaSingulares(const curvifit::ResultadoEjecucion& r);
 
@@ -46,7 +49,9 @@ struct FilaNivel {
 };
 // G(v) = we (v+1/2) - wexe (v+1/2)^2 with the report's we_cm1 and wexe_cm1.
 std::vector<FilaNivel> filasNiveles(const curvifit::ResultadoEjecucion& r);
-Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r);
+// The energies in 1/cm, as spectroscopists give them; the turning points in the units chosen.
+Tabla tablaNiveles(const curvifit::ResultadoEjecucion& r,
+                   EleccionUnidades eleccion = EleccionUnidades::Documento);
 // The constants from the exact levels beside the report's perturbative ones; the header says
 // which levels were fitted.
 Tabla tablaConstantesNiveles(const curvifit::ResultadoEjecucion& r);
@@ -55,7 +60,8 @@ Tabla tablaConstantesNiveles(const curvifit::ResultadoEjecucion& r);
 Tabla tablaEnergiasVJ(const curvifit::ResultadoEjecucion& r);
 inline constexpr const char* MARCA_CUASILIGADO = " *";
 
-// V_inf, De and D0 with their uncertainties; no rows without an asymptote.
+// V_inf (in the document's energy unit, and in hartree when that is another), De and D0
+// with their uncertainties; no rows without an asymptote.
 Tabla tablaDisociacion(const curvifit::ResultadoEjecucion& r);
 // A plain sentence on where De and D0 come from (the data or an extrapolation).
 std::string notaDisociacion(const curvifit::ResultadoEjecucion& r);

@@ -19,7 +19,8 @@ struct DisposicionGraficos {
 };
 
 // `boton`, `etiquetaX`, `etiquetaY` and `esquina` are the sizes the controls need:
-// a button, the captions "R (u.a.)" and "V(R) (u.a.)", and the height of a corner label.
+// a button, the captions "R (Å)" and "V(R) (eV)" (in the document's units), and the height
+// of a corner label.
 DisposicionGraficos disposicionGraficos(QSize ventana, QSize boton, QSize etiquetaX,
                                         QSize etiquetaY, int altoEsquina);
 

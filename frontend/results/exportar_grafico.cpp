@@ -5,6 +5,7 @@
 #include "compartido/formato_numeros.h"
 #include "results/polinomio.h"
 #include "results/trazado.h"
+#include "results/unidades_grafico.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -99,7 +100,7 @@ void dibujaGrafico(QPainter& p, const QRectF& zona, const DibujoGrafico& d) {
     const double marca = alto / 2.0;
     // Every tick at a round value of the view, each labelled (results/marcas_vista.h).
     const MarcasVista etiquetas =
-        marcasVista(Escala(d.caja, QSizeF(1.0, 1.0))); // the texts only, to size the V strip
+        marcasVista(Escala(d.caja, QSizeF(1.0, 1.0)), d.unidades); // the texts, to size the V strip
     double anchoV = 0.0;
     for (const MarcaVista& m : etiquetas.v) {
         anchoV = std::max(anchoV, medidas.horizontalAdvance(m.texto));
@@ -123,7 +124,7 @@ void dibujaGrafico(QPainter& p, const QRectF& zona, const DibujoGrafico& d) {
     p.setPen(QPen(Qt::black, grosor));
     p.setBrush(Qt::NoBrush);
     p.drawRect(area);
-    const MarcasVista marcas = marcasVista(Escala(d.caja, area.size()));
+    const MarcasVista marcas = marcasVista(Escala(d.caja, area.size()), d.unidades);
     const double margen = marca * 1.5;
     const double filaR = area.bottom() + marca + alto * 0.2;
     for (const MarcaVista& m : marcas.v) {
@@ -139,9 +140,9 @@ void dibujaGrafico(QPainter& p, const QRectF& zona, const DibujoGrafico& d) {
         p.drawText(QRectF(x - ancho / 2, filaR, ancho, alto), Qt::AlignHCenter, m.texto);
     }
     p.drawText(QRectF(area.left(), filaR + alto, area.width(), alto), Qt::AlignHCenter,
-               QCoreApplication::translate("exportar_grafico", "R (u.a.)"));
+               tituloEjeR(d.unidades));
     p.drawText(QRectF(zona.left(), zona.top() + alto * 0.5, zona.width(), alto), Qt::AlignLeft,
-               QCoreApplication::translate("exportar_grafico", "V(R) (u.a.)"));
+               tituloEjeV(d.unidades));
     p.restore();
 }
 

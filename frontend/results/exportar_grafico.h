@@ -2,6 +2,7 @@
 // size, an SVG drawing or a PDF page, from the same geometry the plot area draws with.
 #pragma once
 
+#include "compartido/unidades_mostradas.h"
 #include "results/curva.h"
 #include "results/estado_resultados.h"
 
@@ -24,7 +25,8 @@ struct DibujoGrafico {
     CoeficientesPotencia coeficientes{};
     DatosCurva curva;
     Caja caja;
-    double rcentro = 0.0; // R at which the level bars are centred
+    double rcentro = 0.0;       // R at which the level bars are centred
+    UnidadesMostradas unidades; // of the ticks and captions, as on screen
 };
 
 // Draws the plot with its frame, tick marks, corner values and axis captions, filling

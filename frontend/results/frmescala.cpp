@@ -4,6 +4,7 @@
 #include "compartido/textos_numero.h"
 #include "compartido/formato_numeros.h"
 #include "polinomio.h"
+#include "unidades_grafico.h"
 #include "compartido/mensajes.h"
 #include "compartido/pantalla.h"
 
@@ -55,9 +56,14 @@ frmescala::frmescala(const Caja& vista, const Caja& limites,
         lb->setBuddy(campo);
         rejilla->addWidget(lb, i, 0);
         rejilla->addWidget(campo, i, 1);
+        auto* unidad = new QLabel(this);
+        unidad->setObjectName(QStringLiteral("unidad%1").arg(i + 1));
+        rejilla->addWidget(unidad, i, 2);
+        nombresUnidades_[static_cast<std::size_t>(i)] = unidad;
         etiquetas_[static_cast<std::size_t>(i)] = lb;
         txtmm_[static_cast<std::size_t>(i)] = campo;
     }
+    ponUnidades(unidades_); // bohr and hartree, the widest names, before the size is fixed
     chky_ = new QCheckBox(tr("Escala V(R) automática"), this);
     chky_->setObjectName(QStringLiteral("chky"));
     btaceptar_ = new QPushButton(tr("&Aceptar"), this);
@@ -83,11 +89,19 @@ frmescala::frmescala(const Caja& vista, const Caja& limites,
     aplicaCasilla();
 }
 
+void frmescala::ponUnidades(const UnidadesMostradas& unidades) {
+    unidades_ = unidades;
+    for (std::size_t i = 0; i < nombresUnidades_.size(); ++i) {
+        nombresUnidades_[i]->setText(
+            QString::fromStdString(i < 2 ? unidades_.nombreDistancia : unidades_.nombreEnergia));
+    }
+}
+
 void frmescala::abre() {
     if (vista_.esNula()) {
         vista_ = limites_;
     }
-    const Caja& v = vista_;
+    const Caja v = cajaMostrada(vista_, unidades_);
     txtmm(1)->setText(formatoBorde(v.rmin, v.rmax - v.rmin));
     txtmm(2)->setText(formatoBorde(v.rmax, v.rmax - v.rmin));
     txtmm(3)->setText(formatoBorde(v.vmin, v.vmax - v.vmin));
@@ -131,12 +145,14 @@ void frmescala::aceptar() {
             return;
         }
     }
+    // The fields are in the units shown; the view is in bohr and hartree.
+    const Caja escrita = cajaAtomica({rmin, vmin, rmax, vmax}, unidades_);
     Caja& vista = vista_;
-    vista.rmin = rmin;
-    vista.rmax = rmax;
+    vista.rmin = escrita.rmin;
+    vista.rmax = escrita.rmax;
     if (automatica == Qt::Unchecked) {
-        vista.vmin = vmin;
-        vista.vmax = vmax;
+        vista.vmin = escrita.vmin;
+        vista.vmax = escrita.vmax;
     } else if (automatica == Qt::Checked) {
         if (!ajustaVAlIntervaloR(vista, coeficientes_, muestras_)) {
             escalaauto(vista, coeficientes_, muestras_);

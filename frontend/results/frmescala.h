@@ -3,6 +3,7 @@
 #pragma once
 
 #include "compartido/caja.h"
+#include "compartido/unidades_mostradas.h"
 #include "compartido/dimensiones.h"
 
 #include <QDialog>
@@ -23,6 +24,10 @@ public:
     // with the automatic V(R) range from the curve of `coeficientes` sampled `muestras` times.
     frmescala(const Caja& vista, const Caja& limites, const CoeficientesPotencia& coeficientes,
               int muestras, QWidget* padre);
+
+    // The units of the fields (atomic units until set); the views given and returned stay in
+    // bohr and hartree.
+    void ponUnidades(const UnidadesMostradas& unidades);
 
     // Fills the fields with the view, ticks the automatic V(R) range and shows the dialog
     // without blocking.
@@ -48,7 +53,9 @@ private:
     Caja limites_;
     CoeficientesPotencia coeficientes_;
     int muestras_;
+    UnidadesMostradas unidades_;
     std::array<QLabel*, 4> etiquetas_{};
+    std::array<QLabel*, 4> nombresUnidades_{};
     std::array<QLineEdit*, 4> txtmm_{};
     QCheckBox* chky_ = nullptr;
     QPushButton* btaceptar_ = nullptr;

@@ -11,6 +11,7 @@
 #include "marco_grafica.h"
 #include "marcas_vista.h"
 #include "polinomio.h"
+#include "unidades_grafico.h"
 #include "compartido/mensajes.h"
 #include "compartido/pantalla.h"
 #include "detalles/frmdetalles.h"
@@ -51,6 +52,7 @@ QPushButton* boton(const char* nombre, const QString& texto, QWidget* padre) {
 frmgraficos::frmgraficos(EstadoResultados& resultados, ResultadoCalculo calculo,
                          std::function<int()> chequeadatos, QWidget* principal)
     : QWidget(principal, Qt::Dialog), resultados_(resultados), calculo_(std::move(calculo)),
+      unidades_(calculo_.datos ? unidadesMostradas(*calculo_.datos) : UnidadesMostradas{}),
       chequeadatos_(std::move(chequeadatos)) {
     setObjectName(QStringLiteral("frmgraficos"));
     setWindowTitle(tr("Gráficos"));
@@ -58,6 +60,7 @@ frmgraficos::frmgraficos(EstadoResultados& resultados, ResultadoCalculo calculo,
 
     marco_ = new MarcoGrafica(this);
     grafico_ = new GraficoCurva(resultados_, marco_);
+    grafico_->ponUnidades(unidades_);
     QFont pequena = font();
     pequena.setPointSize(8);
     x0y1_ = etiqueta("x0y1", QStringLiteral("Label2"), Qt::AlignRight, marco_);
@@ -69,8 +72,8 @@ frmgraficos::frmgraficos(EstadoResultados& resultados, ResultadoCalculo calculo,
         esquina->setFont(pequena);
         esquina->hide();
     }
-    lby_ = etiqueta("lby", tr("V(R) (u.a.)"), Qt::AlignHCenter, marco_);
-    lbx_ = etiqueta("lbx", tr("R (u.a.)"), Qt::AlignHCenter, marco_);
+    lby_ = etiqueta("lby", tituloEjeV(unidades_), Qt::AlignHCenter, marco_);
+    lbx_ = etiqueta("lbx", tituloEjeR(unidades_), Qt::AlignHCenter, marco_);
 
     rtxtdatos_ = new QPlainTextEdit(this);
     rtxtdatos_->setObjectName(QStringLiteral("rtxtdatos"));
@@ -150,7 +153,8 @@ void frmgraficos::disponControles() {
 void frmgraficos::colocaMarcas() {
     const QRect plot = grafico_->geometry();
     // The plot's box at the plot's size now, which a hidden window has not yet given it.
-    const MarcasVista marcas = marcasVista(Escala(grafico_->escala().caja(), QSizeF(plot.size())));
+    const MarcasVista marcas =
+        marcasVista(Escala(grafico_->escala().caja(), QSizeF(plot.size())), unidades_);
     const double largo = 100.0 * logicalDpiX() / 1440.0; // 100 twips, as printed
     const int finV = plot.left() - qRound(largo) - 2;
     QStringList textosV;
@@ -166,7 +170,8 @@ void frmgraficos::colocaMarcas() {
                       fuente);
 }
 
-void frmgraficos::muestraVista(const Caja& caja) {
+void frmgraficos::muestraVista(const Caja& vista) {
+    const Caja caja = cajaMostrada(vista, unidades_);
     x0y0x_->setText(formatoEsquina(caja.rmin));
     x1y0_->setText(formatoEsquina(caja.rmax));
     x0y0y_->setText(formatoEsquina(caja.vmin));
@@ -261,6 +266,8 @@ EtiquetaGrafico etiquetaImpresa(const QLabel* etiqueta) {
 
 } // namespace
 
+// The printed page copies the screen: its ticks, their labels and the captions name the
+// document's units as the window does.
 ComposicionGrafico frmgraficos::composicion() const {
     ComposicionGrafico c;
     c.imagenGrafico = grafico_->imagen();
@@ -297,6 +304,7 @@ void frmgraficos::abreEscala() {
     // The window takes no input while the dialog is open, whichever way it closes.
     connect(escala_, &QDialog::finished, this, [this] { ponHabilitada(true); });
     ponHabilitada(false);
+    escala_->ponUnidades(unidades_);
     escala_->abre();
 }
 

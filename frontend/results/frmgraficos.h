@@ -7,6 +7,7 @@
 // path, then show() it. It is not modal and destroys itself on "&Aceptar".
 #pragma once
 
+#include "compartido/unidades_mostradas.h"
 #include "results/estado_resultados.h"
 #include "results/impresion_grafico.h"
 #include "run/resultado_calculo.h"
@@ -42,6 +43,8 @@ public:
     // and the fit diagnostics (at most one warning).
     void cargaResultados();
     const ResultadoCalculo& calculo() const { return calculo_; }
+    // The document's units, in which the plot shows R and V(R); atomic units without a result.
+    const UnidadesMostradas& unidades() const { return unidades_; }
     // Shows the report file, Latin-1 text, in the report box; false after a message when
     // it cannot be read.
     bool cargaInforme(const QString& ruta);
@@ -89,6 +92,7 @@ private:
 
     EstadoResultados& resultados_;
     ResultadoCalculo calculo_;
+    UnidadesMostradas unidades_;
     std::function<int()> chequeadatos_;
     MarcoGrafica* marco_ = nullptr;
     GraficoCurva* grafico_ = nullptr;

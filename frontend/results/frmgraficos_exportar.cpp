@@ -31,6 +31,7 @@ void frmgraficos::exportarGrafico() {
     dibujo.curva = grafico_->curva();
     dibujo.caja = grafico_->escala().caja();
     dibujo.rcentro = resultados_.rcentro;
+    dibujo.unidades = unidades_;
     const QString error = exportaGrafico(dibujo, *ruta, tamano);
     if (!error.isEmpty()) {
         avisar(this, error, tr("Exportar gráfico"), IconoMensaje::Stop);

@@ -185,24 +185,26 @@ std::pair<double, double> GraficoCurva::coordenadas(const QPointF& posicion) con
 
 void GraficoCurva::mousePressEvent(QMouseEvent* evento) {
     const auto [r, v] = coordenadas(evento->position());
-    aplica(zoom_.pulsar(codigoBotones(evento->button()), r, v));
+    aplica(zoom_.pulsar(codigoBotones(evento->button()), r, v), r, v);
 }
 
 void GraficoCurva::mouseMoveEvent(QMouseEvent* evento) {
     const auto [r, v] = coordenadas(evento->position());
-    aplica(zoom_.mover(codigoBotones(evento->buttons()), r, v));
+    aplica(zoom_.mover(codigoBotones(evento->buttons()), r, v), r, v);
 }
 
 void GraficoCurva::mouseReleaseEvent(QMouseEvent* evento) {
     const auto [r, v] = coordenadas(evento->position());
-    aplica(zoom_.soltar(codigoBotones(evento->button()), r, v));
+    aplica(zoom_.soltar(codigoBotones(evento->button()), r, v), r, v);
 }
 
-void GraficoCurva::aplica(const AccionRaton& accion) {
+void GraficoCurva::aplica(const AccionRaton& accion, double r, double v) {
     if (accion.tooltip) {
-        setToolTip(*accion.tooltip);
+        // The zoom works in bohr and hartree; the reader sees the document's units.
+        const QString texto = textoCoordenadas(r * unidades_.distancia, v * unidades_.energia);
+        setToolTip(texto);
         if (QToolTip::isVisible()) {
-            QToolTip::showText(QCursor::pos(), *accion.tooltip, this); // follow the pointer
+            QToolTip::showText(QCursor::pos(), texto, this); // follow the pointer
         }
     }
     if (accion.redibujar && dibujaVista() && accion.conPuntosYNiveles) {

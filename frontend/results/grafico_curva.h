@@ -5,6 +5,7 @@
 #include "curva.h"
 #include "estado_resultados.h"
 #include "trazado.h"
+#include "compartido/unidades_mostradas.h"
 #include "compartido/zoom.h"
 
 #include <QColor>
@@ -18,6 +19,10 @@ class GraficoCurva : public QWidget {
 public:
     // The zoom writes resultados.vista; a redraw writes back the box it drew and rcentro.
     GraficoCurva(EstadoResultados& resultados, QWidget* padre = nullptr);
+
+    // The units of the pointer's coordinates in the tooltip; the plot itself stays in bohr
+    // and hartree.
+    void ponUnidades(const UnidadesMostradas& unidades) { unidades_ = unidades; }
 
     // Points, levels and bar width of the loaded curve file.
     void ponCurva(DatosCurva datos) { datos_ = std::move(datos); }
@@ -59,12 +64,13 @@ private:
     // Draws again, at the new size, what the picture held.
     void redibujaTrazado();
     bool redibuja(bool esVista);
-    void aplica(const AccionRaton& accion);
+    void aplica(const AccionRaton& accion, double r, double v);
     // Pointer position in plot coordinates, at single precision as the mouse gives them.
     std::pair<double, double> coordenadas(const QPointF& posicion) const;
     void trazaLineas(const std::vector<QLineF>& lineas, const QColor& color);
 
     EstadoResultados& resultados_;
+    UnidadesMostradas unidades_;
     DatosCurva datos_;
     QImage imagen_;
     Escala escala_;

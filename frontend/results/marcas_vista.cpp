@@ -1,6 +1,7 @@
 #include "results/marcas_vista.h"
 
 #include "compartido/marcas_eje.h"
+#include "results/unidades_grafico.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,13 +30,14 @@ QString textoMarca(double valor, double paso) {
     return QString::number(valor, 'f', decimales);
 }
 
-MarcasVista marcasVista(const Escala& escala, int maximo) {
+MarcasVista marcasVista(const Escala& escala, const UnidadesMostradas& unidades, int maximo) {
     const Caja& c = escala.caja();
+    const Caja s = cajaMostrada(c, unidades);
     MarcasVista m;
-    m.r = marcasDe(marcasEje(c.rmin, c.rmax, maximo), c.rmax - c.rmin,
-                   [&](double r) { return escala.aPixel(r, c.vmin).x(); });
-    m.v = marcasDe(marcasEje(c.vmin, c.vmax, maximo), c.vmax - c.vmin,
-                   [&](double v) { return escala.aPixel(c.rmin, v).y(); });
+    m.r = marcasDe(marcasEje(s.rmin, s.rmax, maximo), s.rmax - s.rmin,
+                   [&](double r) { return escala.aPixel(r / unidades.distancia, c.vmin).x(); });
+    m.v = marcasDe(marcasEje(s.vmin, s.vmax, maximo), s.vmax - s.vmin,
+                   [&](double v) { return escala.aPixel(c.rmin, v / unidades.energia).y(); });
     return m;
 }
 

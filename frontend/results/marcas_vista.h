@@ -2,6 +2,7 @@
 // scale puts it and labelled, so that a reader can interpolate between round numbers.
 #pragma once
 
+#include "compartido/unidades_mostradas.h"
 #include "results/impresion_grafico.h"
 #include "results/trazado.h"
 
@@ -13,7 +14,7 @@
 namespace oscilab {
 
 struct MarcaVista {
-    double valor = 0.0;
+    double valor = 0.0; // in the units shown
     double pixel = 0.0; // along the axis in the plot area's pixels: x for R, y for V
     QString texto;
 };
@@ -22,8 +23,10 @@ struct MarcasVista {
     std::vector<MarcaVista> r, v;
 };
 
-// At most `maximo` ticks a side, inside the scale's box.
-MarcasVista marcasVista(const Escala& escala, int maximo = 11);
+// At most `maximo` ticks a side, inside the scale's box (bohr and hartree), at round values
+// of the units shown.
+MarcasVista marcasVista(const Escala& escala, const UnidadesMostradas& unidades = {},
+                        int maximo = 11);
 
 // `valor`, a multiple of `paso`, with the decimals the step needs and no more.
 QString textoMarca(double valor, double paso);

@@ -282,14 +282,6 @@ Do you want to replace them with the %2 imported points?</translation>
         <translation>Difference (1/cm)</translation>
     </message>
     <message>
-        <source>R interior (bohr)</source>
-        <translation>R inner (bohr)</translation>
-    </message>
-    <message>
-        <source>R exterior (bohr)</source>
-        <translation>R outer (bohr)</translation>
-    </message>
-    <message>
         <source>Cerca de pared</source>
         <translation>Near the wall</translation>
     </message>
@@ -372,6 +364,22 @@ Do you want to replace them with the %2 imported points?</translation>
     <message>
         <source>El informe cuenta %1 niveles de vibración con la fórmula de segundo orden, mientras G(v) crece; aquí se listan los %2 niveles exactos (J = 0) ligados dentro del intervalo de distancias de los datos.</source>
         <translation>The report counts %1 vibrational levels with the second-order formula, while G(v) increases; listed here are the %2 exact bound levels (J = 0) within the data&apos;s distance range.</translation>
+    </message>
+    <message>
+        <source>El residuo cuadrático medio del ajuste (%1 %2) supera el 1 % del intervalo de energías de los datos (%3 %2).</source>
+        <translation>The fit&apos;s root-mean-square residual (%1 %2) exceeds 1 % of the data&apos;s energy range (%3 %2).</translation>
+    </message>
+    <message>
+        <source>La distancia de equilibrio (%1 %2) queda fuera del intervalo de distancias de los datos (%3 a %4 %2): es una extrapolación.</source>
+        <translation>The equilibrium distance (%1 %2) lies outside the data&apos;s distance range (%3 to %4 %2): it is an extrapolation.</translation>
+    </message>
+    <message>
+        <source>R interior (%1)</source>
+        <translation>R inner (%1)</translation>
+    </message>
+    <message>
+        <source>R exterior (%1)</source>
+        <translation>R outer (%1)</translation>
     </message>
 </context>
 <context>
@@ -961,14 +969,6 @@ Messages from the calculation program:
 </context>
 <context>
     <name>exportar_grafico</name>
-    <message>
-        <source>R (u.a.)</source>
-        <translation>R (a.u.)</translation>
-    </message>
-    <message>
-        <source>V(R) (u.a.)</source>
-        <translation>V(R) (a.u.)</translation>
-    </message>
     <message>
         <source>El nombre del fichero debe terminar en .png, .svg o .pdf</source>
         <translation>The file name must end in .png, .svg or .pdf</translation>
@@ -2036,6 +2036,14 @@ Save the current changes?</translation>
         <source>Vuelve a la vista completa tras ampliar una zona arrastrando con el botón izquierdo (también con el botón derecho)</source>
         <translation>Returns to the full view after zooming into an area by dragging with the left button (the right button does too)</translation>
     </message>
+    <message>
+        <source>Unidades &amp;atómicas (bohr, hartree)</source>
+        <translation>&amp;Atomic units (bohr, hartree)</translation>
+    </message>
+    <message>
+        <source>Muestra las distancias y energías de esta pestaña en bohr y hartree en lugar de las unidades del documento</source>
+        <translation>Shows this tab&apos;s distances and energies in bohr and hartree instead of the document&apos;s units</translation>
+    </message>
 </context>
 <context>
     <name>oscilab::frmdipolo</name>
@@ -2185,14 +2193,6 @@ Save the current changes?</translation>
         <translation>Plots</translation>
     </message>
     <message>
-        <source>V(R) (u.a.)</source>
-        <translation>V(R) (a.u.)</translation>
-    </message>
-    <message>
-        <source>R (u.a.)</source>
-        <translation>R (a.u.)</translation>
-    </message>
-    <message>
         <source>Informe de resultados</source>
         <translation>Results report</translation>
     </message>
@@ -2252,6 +2252,17 @@ Choose another range</translation>
     <message>
         <source>El intervalo en el eje y es nulo o no está definido; no se puede dibujar la gráfica.</source>
         <translation>The range on the y axis is empty or undefined; the plot cannot be drawn.</translation>
+    </message>
+</context>
+<context>
+    <name>unidades_grafico</name>
+    <message>
+        <source>R (%1)</source>
+        <translation>R (%1)</translation>
+    </message>
+    <message>
+        <source>V(R) (%1)</source>
+        <translation>V(R) (%1)</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,9 @@
 // "Resultados detallados" on the real engine's result for the CO example: the rows against
 // the JSON read on its own, the clipboard and CSV texts, refused files, and the window.
+#include "detalles/avisos_detalles.h"
 #include "detalles/frmdetalles.h"
 #include "detalles/grafico_detalles.h"
+#include "detalles/series_detalles.h"
 #include "detalles/tabla_detalles.h"
 #include "detalles/tablas_detalles.h"
 #include "support/guiones.h"
@@ -9,6 +11,8 @@
 #include "texto_incertidumbre.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -81,12 +85,15 @@ TEST_F(DetallesCO, ConstantsShowValueAndErrorInBothDistanceUnits) {
                 1e-15);
     EXPECT_NEAR(comoNumero(fila("dR(J=1)", "bohr")[4]) * 0.529177210903, dr["stderr"].get<double>(),
                 1e-17);
+    // CO's energies are in eV: the minimum also in eV.
+    EXPECT_NEAR(comoNumero(fila("E(re)", "eV")[3]),
+                j["constants"]["e_eq_hartree"]["value"].get<double>() * 27.211386245988, 1e-9);
 }
 
 TEST_F(DetallesCO, PointsComeBackInTheDocumentsUnits) {
     const Tabla t = tablaPuntos(r);
     ASSERT_EQ(t.filas.size(), 28u);
-    EXPECT_EQ(t.cabecera[0], "R (Angstrom)");
+    EXPECT_EQ(t.cabecera[0], "R (Å)");
     // The first point of datos/CO.qvd as typed.
     EXPECT_NEAR(comoNumero(t.filas[0][0]), 0.8996013233, 1e-9);
     EXPECT_NEAR(comoNumero(t.filas[0][1]), -3073.20417298, 1e-7);
@@ -97,6 +104,59 @@ TEST_F(DetallesCO, PointsComeBackInTheDocumentsUnits) {
     const Tabla s = tablaSingulares(r);
     ASSERT_EQ(s.filas.size(), 5u);
     EXPECT_EQ(s.filas.back()[2], "usado");
+}
+
+// CO's data are in Angstrom and eV: every distance and energy column follows them, and the
+// tabs' switch gives bohr and hartree. The factors are CODATA 2018's, typed here.
+TEST_F(DetallesCO, DistancesAndEnergiesInTheDocumentsUnitsOrInAtomicUnits) {
+    constexpr double A = 0.529177210903, EV = 27.211386245988;
+    const Tabla doc = tablaPuntos(r), ua = tablaPuntos(r, EleccionUnidades::Atomicas);
+    EXPECT_EQ(doc.cabecera[3], "E calculada − E dato (eV)");
+    EXPECT_EQ(ua.cabecera[0], "R (bohr)");
+    EXPECT_EQ(ua.cabecera[3], "E calculada − E dato (hartree)");
+    const auto& p = j["points"][5];
+    EXPECT_NEAR(comoNumero(doc.filas[5][0]), p["r_bohr"].get<double>() * A, 1e-9);
+    EXPECT_NEAR(comoNumero(ua.filas[5][0]), p["r_bohr"].get<double>(), 1e-9);
+    EXPECT_NEAR(comoNumero(ua.filas[5][1]), p["e_hartree"].get<double>(), 1e-8);
+    const double residuo = p["residual_hartree"];
+    EXPECT_NEAR(comoNumero(doc.filas[5][3]), residuo * EV, 1e-3 * std::fabs(residuo * EV));
+
+    const Tabla nd = tablaNiveles(r), nu = tablaNiveles(r, EleccionUnidades::Atomicas);
+    EXPECT_EQ(nd.cabecera[6], "R interior (Å)");
+    EXPECT_EQ(nu.cabecera[7], "R exterior (bohr)");
+    EXPECT_EQ(nd.cabecera[1], nu.cabecera[1]); // level energies stay in 1/cm
+    const auto& n = j["levels_exact"]["levels"][0];
+    ASSERT_EQ(n["J"], 0);
+    EXPECT_NEAR(comoNumero(nd.filas[0][6]), n["r_inner_bohr"].get<double>() * A, 1e-6);
+    EXPECT_NEAR(comoNumero(nu.filas[0][7]), n["r_outer_bohr"].get<double>(), 1e-6);
+
+    const std::vector<SerieGrafico> sd = seriesResiduos(r);
+    const std::vector<SerieGrafico> su = seriesResiduos(r, EleccionUnidades::Atomicas);
+    EXPECT_NEAR(sd[1].puntos[5].x(), su[1].puntos[5].x() * A, 1e-12);
+    EXPECT_NEAR(sd[1].puntos[5].y(), su[1].puntos[5].y() * EV, 1e-12);
+}
+
+// The engine's two warnings that quote bohr or hartree come back in the tab's units; the
+// others keep the engine's text.
+TEST(DetallesAvisos, RmsAndEquilibriumDistanceInTheUnitsShown) {
+    curvifit::ResultadoEjecucion r;
+    r.angstrom = r.ev = true;
+    r.puntos = {{2.0, -1.0, 0.0, 0.0}, {4.0, -0.5, 0.0, 0.0}};
+    r.rms_hartree = 0.01;
+    r.constantes = {{"re_bohr", {5.0, 0.1}}};
+    r.avisos = {{"rms_above_one_percent", "motor"},
+                {"re_outside_data", "motor"},
+                {"singular_values_discarded", "tal cual"}};
+    const std::vector<std::string> doc = textosAvisos(r);
+    ASSERT_EQ(doc.size(), 3u);
+    EXPECT_NE(doc[0].find("(0.2721 eV)"), std::string::npos) << doc[0];
+    EXPECT_NE(doc[0].find("(13.61 eV)"), std::string::npos) << doc[0];
+    EXPECT_NE(doc[1].find("(2.646 Å)"), std::string::npos) << doc[1];
+    EXPECT_NE(doc[1].find("(1.058 a 2.117 Å)"), std::string::npos) << doc[1];
+    EXPECT_EQ(doc[2], "tal cual");
+    const std::vector<std::string> ua = textosAvisos(r, EleccionUnidades::Atomicas);
+    EXPECT_NE(ua[0].find("(0.01 hartree)"), std::string::npos) << ua[0];
+    EXPECT_NE(ua[1].find("(2 a 4 bohr)"), std::string::npos) << ua[1];
 }
 
 TEST_F(DetallesCO, LevelsBesideTheReportsFormula) {
@@ -138,9 +198,13 @@ TEST_F(DetallesCO, DissociationUncertaintiesAndQuasiboundMarksFromTheExtendedCur
     const nlohmann::json& d = j["levels_exact"]["dissociation"];
     ASSERT_TRUE(d.is_object());
     const Tabla disociacion = tablaDisociacion(r);
-    ASSERT_EQ(disociacion.filas.size(), 3u);
-    EXPECT_NEAR(comoNumero(disociacion.filas[1][1]), d["de_cm1"].get<double>(), 0.01);
-    EXPECT_NEAR(comoNumero(disociacion.filas[2][1]), d["d0_cm1"].get<double>(), 0.01);
+    ASSERT_EQ(disociacion.filas.size(), 4u); // V_inf in eV, as the data, and in hartree
+    EXPECT_NEAR(comoNumero(disociacion.filas[0][1]),
+                d["v_inf_hartree"].get<double>() * 27.211386245988, 1e-7);
+    EXPECT_EQ(disociacion.filas[0][3], "eV");
+    EXPECT_EQ(disociacion.filas[1][3], "hartree");
+    EXPECT_NEAR(comoNumero(disociacion.filas[2][1]), d["de_cm1"].get<double>(), 0.01);
+    EXPECT_NEAR(comoNumero(disociacion.filas[3][1]), d["d0_cm1"].get<double>(), 0.01);
     // The CO scan stops far below dissociation: the note must say De is extrapolated.
     EXPECT_EQ(d["source"], "extrapolated");
     EXPECT_NE(notaDisociacion(r).find("extrapolad"), std::string::npos);
@@ -216,6 +280,40 @@ TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
     QFile c(copia);
     ASSERT_TRUE(c.open(QIODevice::ReadOnly));
     EXPECT_EQ(c.readAll().toStdString(), *texto);
+    EXPECT_TRUE(mensajes.mostrados.empty());
+}
+
+TEST_F(DetallesCO, EachTabsSwitchRedrawsItsTableAndPlotInAtomicUnits) {
+    MensajesGuionizados mensajes;
+    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(
+        std::make_shared<const curvifit::ResultadoEjecucion>(r), rutaJson(), nullptr));
+    ASSERT_NE(ventana, nullptr);
+    ventana->setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* puntos = ventana->findChild<TablaDetalles*>(QStringLiteral("tablapuntos"));
+    auto* niveles = ventana->findChild<TablaDetalles*>(QStringLiteral("tablaniveles"));
+    auto* ajuste = ventana->findChild<QCheckBox*>(QStringLiteral("atomicasAjuste"));
+    auto* deNiveles = ventana->findChild<QCheckBox*>(QStringLiteral("atomicasNiveles"));
+    ASSERT_TRUE(puntos && niveles && ajuste && deNiveles);
+    EXPECT_EQ(textoCsv(puntos->tabla()), textoCsv(tablaPuntos(r)));
+    ajuste->setChecked(true);
+    EXPECT_EQ(textoCsv(puntos->tabla()), textoCsv(tablaPuntos(r, EleccionUnidades::Atomicas)));
+    EXPECT_EQ(ventana->graficoResiduos()->series()[1].puntos,
+              seriesResiduos(r, EleccionUnidades::Atomicas)[1].puntos);
+    EXPECT_EQ(textoCsv(niveles->tabla()), textoCsv(tablaNiveles(r))); // the other tab's own
+
+    niveles->selectRow(2);
+    deNiveles->setChecked(true);
+    EXPECT_EQ(textoCsv(niveles->tabla()), textoCsv(tablaNiveles(r, EleccionUnidades::Atomicas)));
+    EXPECT_EQ(niveles->currentRow(), 2);
+    const std::vector<SerieGrafico>& series = ventana->graficoNiveles()->series();
+    ASSERT_EQ(series.size(), 7u); // still with the selected level's chi^2
+    EXPECT_EQ(series[0].puntos, seriesNiveles(r, -1, {}, EleccionUnidades::Atomicas)[0].puntos);
+    // The note's colour tag after its line break is drawn, not shown as text.
+    auto* nota = ventana->findChild<QLabel*>(QStringLiteral("notaniveles"));
+    ASSERT_NE(nota, nullptr);
+    EXPECT_TRUE(nota->text().contains(QStringLiteral("<br>")) &&
+                nota->text().contains(QStringLiteral("<span")));
+    EXPECT_EQ(nota->textFormat(), Qt::RichText);
     EXPECT_TRUE(mensajes.mostrados.empty());
 }
 

@@ -145,6 +145,37 @@ TEST_F(DialogoEscala, ManualRangeSetsTheViewAndDrawsTheCurveAlone) {
     EXPECT_EQ(verdes, 0);
 }
 
+// An Angstrom/eV document: captions and fields in its units, the view kept in bohr and hartree.
+TEST_F(DialogoEscala, AnAngstromEvDocumentIsShownAndScaledInItsUnits) {
+    constexpr double A = 0.529177210903, EV = 27.211386245988;
+    delete ventana.data();
+    ASSERT_TRUE(QFile::copy(prueba::ejemploResultados("H2.scs"), rutaCurva()));
+    ResultadoCalculo calculo = ficherosDeCalculo(estado.dirresult, QStringLiteral("H2"));
+    auto datos = std::make_shared<curvifit::ResultadoEjecucion>();
+    datos->angstrom = datos->ev = true;
+    calculo.datos = datos;
+    ventana = new frmgraficos(resultados, calculo, [this] { return puntosDocumento; });
+    ventana->cargaResultados();
+    ventana->show();
+    EXPECT_EQ(ventana->findChild<QLabel*>(QStringLiteral("lbx"))->text(), QStringLiteral("R (Å)"));
+    EXPECT_EQ(ventana->findChild<QLabel*>(QStringLiteral("lby"))->text(),
+              QStringLiteral("V(R) (eV)"));
+    frmescala* d = abre();
+    const Caja l = resultados.limites;
+    EXPECT_NEAR(valorInicial(d->txtmm(2)->text()), l.rmax * A, 1e-3 * (l.rmax - l.rmin));
+    EXPECT_NEAR(valorInicial(d->txtmm(3)->text()), l.vmin * EV, 1e-3 * (l.vmax - l.vmin) * EV);
+    EXPECT_EQ(d->findChild<QLabel*>(QStringLiteral("unidad1"))->text(), QStringLiteral("Å"));
+    EXPECT_EQ(d->findChild<QLabel*>(QStringLiteral("unidad4"))->text(), QStringLiteral("eV"));
+    casilla(d)->click();
+    escribe(d->txtmm(1), QStringLiteral("0.6"));
+    escribe(d->txtmm(2), QStringLiteral("1.2"));
+    escribe(d->txtmm(3), QStringLiteral("-32"));
+    escribe(d->txtmm(4), QStringLiteral("-30"));
+    pulsa(d, "btaceptar");
+    EXPECT_NEAR(resultados.vista.rmin, 0.6 / A, 1e-12);
+    EXPECT_NEAR(resultados.vista.vmax, -30 / EV, 1e-12);
+}
+
 TEST_F(DialogoEscala, RangesThatAreNotIncreasingAreRefusedAndTheDialogStays) {
     resultados.vista = Caja{1.25, -1.2, 2.5, -1.1};
     frmescala* d = abre();

@@ -52,6 +52,20 @@ TEST_F(ExportarGrafico, SvgParsesAndHoldsCurvePointsAndLevels) {
     }
 }
 
+// The exported drawing names the units it is drawn in, as the window's captions do.
+TEST(ExportaGrafico, CaptionsNameTheDocumentsUnits) {
+    QTemporaryDir dir;
+    DibujoGrafico dibujo{
+        {}, {}, Caja{1, -1, 2, 1}, 1.5, {0.529177210903, 27.211386245988, "Å", "eV"}};
+    const QString ruta = dir.filePath(QStringLiteral("u.svg"));
+    ASSERT_TRUE(exportaGrafico(dibujo, ruta, {800, 600}).isEmpty());
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(svg.contains(QStringLiteral("R (Å)")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("V(R) (eV)")));
+}
+
 TEST_F(ExportarGrafico, PngHasTheSizeChosenInTheDialog) {
     QTimer::singleShot(0, [] {
         QWidget* d = QApplication::activeModalWidget();
@@ -83,7 +97,7 @@ TEST_F(ExportarGrafico, PdfIsWritten) {
 
 TEST(ExportaGrafico, RefusesOtherNamesAndSizes) {
     QTemporaryDir dir;
-    const DibujoGrafico dibujo{{}, {}, Caja{1, -1, 2, 1}, 1.5};
+    const DibujoGrafico dibujo{{}, {}, Caja{1, -1, 2, 1}, 1.5, {}};
     EXPECT_FALSE(
         exportaGrafico(dibujo, dir.filePath(QStringLiteral("a.jpg")), {800, 600}).isEmpty());
     EXPECT_FALSE(

@@ -78,12 +78,17 @@ TEST_F(IsotopologosHF, DefaultSpeciesAgreeWithTheEngine) {
         }
         EXPECT_EQ(*filas[s].b0, niveles[0]["bv_cm1"].get<double>());
     }
-    const Tabla t = tablaIsotopologos(filas);
+    const UnidadesMostradas u = unidadesMostradas(r);
+    const Tabla t = tablaIsotopologos(filas, u);
     ASSERT_EQ(t.filas.size(), 2u);
     const auto columna = [&t](const std::string& nombre) {
         return static_cast<std::size_t>(std::find(t.cabecera.begin(), t.cabecera.end(), nombre) -
                                         t.cabecera.begin());
     };
+    // re in the document's distance unit, whatever it is.
+    ASSERT_LT(columna("re (" + u.nombreDistancia + ")"), t.cabecera.size());
+    EXPECT_NEAR(std::stod(t.filas[1][columna("re (" + u.nombreDistancia + ")")]),
+                r.constante("re_bohr")->valor * r.factorDistancia(), 1e-5);
     EXPECT_EQ(t.filas[1][0], "²H¹⁹F");
     EXPECT_EQ(t.filas[0][columna("ωe/ωe(ref)")], "1.00000000");
     // The harmonic constants follow the mass scaling exactly.

@@ -1,5 +1,6 @@
 // The results plot's ticks: round values of the view, placed as the curve is, each labelled.
 #include "results/marcas_vista.h"
+#include "results/unidades_grafico.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -34,6 +35,36 @@ TEST(MarcasVista, RoundValuesPlacedAsTheScalePlacesTheCurve) {
     // Independent of the scale: the pixel by the linear map of the box.
     EXPECT_NEAR(m.r.front().pixel, (1.0 - 0.91) / (3.09 - 0.91) * 612, 1e-9);
     EXPECT_NEAR(m.v.front().pixel, (-0.93 + 1.15) / (-0.93 + 1.18) * 240, 1e-9);
+}
+
+// An Angstrom/eV document: the box stays in bohr and hartree, the ticks fall on round
+// Angstrom and eV and sit where their value in atomic units is drawn.
+TEST(MarcasVista, RoundValuesInTheDocumentsUnitsAtTheirAtomicPlace) {
+    constexpr double A = 0.529177210903, EV = 27.211386245988;
+    const UnidadesMostradas u{A, EV, "Å", "eV"};
+    EXPECT_EQ(tituloEjeR(u), QStringLiteral("R (Å)"));
+    EXPECT_EQ(tituloEjeV(u), QStringLiteral("V(R) (eV)"));
+    EXPECT_EQ(tituloEjeR({}), QStringLiteral("R (bohr)"));
+    const Caja caja{1.5, -1.17, 3.9, -0.96};
+    const Caja mostrada = cajaMostrada(caja, u);
+    EXPECT_NEAR(mostrada.rmax, 3.9 * A, 1e-12);
+    EXPECT_NEAR(mostrada.vmin, -1.17 * EV, 1e-12);
+    const Caja vuelta = cajaAtomica(mostrada, u);
+    EXPECT_NEAR(vuelta.rmin, caja.rmin, 1e-14);
+    EXPECT_NEAR(vuelta.vmax, caja.vmax, 1e-14);
+
+    const Escala e(caja, QSizeF(600, 240));
+    const MarcasVista m = marcasVista(e, u);
+    ASSERT_GE(m.r.size(), 4u);
+    EXPECT_EQ(m.r.front().texto, QStringLiteral("0.8")); // 0.79 to 2.06 Angstrom by 0.2
+    EXPECT_EQ(m.r.back().texto, QStringLiteral("2.0"));
+    EXPECT_EQ(m.v.front().texto, QStringLiteral("-31.5")); // -31.8 to -26.1 eV by 0.5
+    for (const MarcaVista& t : m.r) {
+        EXPECT_NEAR(t.pixel, (t.valor / A - caja.rmin) / (caja.rmax - caja.rmin) * 600, 1e-9);
+    }
+    for (const MarcaVista& t : m.v) {
+        EXPECT_NEAR(t.pixel, (caja.vmax - t.valor / EV) / (caja.vmax - caja.vmin) * 240, 1e-9);
+    }
 }
 
 TEST(MarcasVista, LabelsShowTheDigitsOfTheStepOnly) {

@@ -52,9 +52,10 @@ TEST_F(VentanaResultados, LayoutAtEightHundredBySixHundred) {
         ASSERT_NE(lb, nullptr) << nombre;
         EXPECT_EQ(lb->parentWidget(), marco);
     }
-    EXPECT_EQ(marco->findChild<QLabel*>(QStringLiteral("lbx"))->text(), QStringLiteral("R (u.a.)"));
+    // Without a run's result, atomic units, named.
+    EXPECT_EQ(marco->findChild<QLabel*>(QStringLiteral("lbx"))->text(), QStringLiteral("R (bohr)"));
     EXPECT_EQ(marco->findChild<QLabel*>(QStringLiteral("lby"))->text(),
-              QStringLiteral("V(R) (u.a.)"));
+              QStringLiteral("V(R) (hartree)"));
     EXPECT_EQ(marco->findChild<QLabel*>(QStringLiteral("x0y1"))->geometry().top(), 20);
     EXPECT_EQ(marco->findChild<QLabel*>(QStringLiteral("x0y0y"))->geometry().bottom() + 1, 260);
     EXPECT_EQ(marco->findChild<QLabel*>(QStringLiteral("x0y0x"))->geometry().left(), 81);
