@@ -202,12 +202,14 @@ std::optional<double> retorno(const Polinomio& f, double desde, double hasta, do
 std::optional<QLineF> barraEntreRetornos(const Escala& escala, const Polinomio& f, double rcentro,
                                          double nivel, double rmin, double rmax,
                                          double anchonivel) {
-    const auto interior = retorno(f, rcentro, rmin, nivel);
-    const auto exterior = retorno(f, rcentro, rmax, nivel);
-    if (!interior || !exterior) {
+    if (!(f(rcentro) < nivel)) { // not above the well's bottom: nothing to span
         return barraNivel(escala, rcentro, anchonivel, nivel);
     }
-    return recorta(escala.aPixel(*interior, nivel), escala.aPixel(*exterior, nivel),
+    // A side whose turning point lies past the points keeps the level up to the points' end:
+    // the fit says nothing beyond, and the level does reach that far.
+    const double interior = retorno(f, rcentro, rmin, nivel).value_or(rmin);
+    const double exterior = retorno(f, rcentro, rmax, nivel).value_or(rmax);
+    return recorta(escala.aPixel(interior, nivel), escala.aPixel(exterior, nivel),
                    zonaDeRecorte(escala));
 }
 

@@ -74,8 +74,8 @@ std::optional<QLineF> barraNivel(const Escala& escala, double rcentro, double an
 std::pair<double, double> intervaloR(const std::vector<Punto>& puntos);
 
 // The level at energy `nivel` drawn between its turning points: where V(R) = nivel on
-// either side of `rcentro` (inside the well) within [rmin, rmax], the points' R range. The
-// short bar of barraNivel where a side has none, as for a level above the curve's end.
+// either side of `rcentro` (inside the well) within [rmin, rmax], the points' R range. A side
+// with none there, as for a level above the curve's end, ends at rmin or rmax.
 std::optional<QLineF> barraEntreRetornos(const Escala& escala, const Polinomio& f, double rcentro,
                                          double nivel, double rmin, double rmax, double anchonivel);
 

@@ -186,9 +186,13 @@ TEST(Marcas, LevelsGoFromTurningPointToTurningPoint) {
     EXPECT_NEAR(barra->x1(), 50.0, 1e-6);
     EXPECT_NEAR(barra->x2(), 150.0, 1e-6);
     EXPECT_NEAR(barra->y1(), 75.0, 1e-9);
-    // Above the curve's end at R = 1.9 (V = 0.81) the outer side has no turning point: the
-    // short bar is drawn instead.
-    EXPECT_EQ(*barraEntreRetornos(e, f, 1.0, 0.9, 0.1, 1.9, 0.4), *barraNivel(e, 1.0, 0.4, 0.9));
+    // Above the points' end at R = 1.9 (V = 0.81) the outer turning point lies past the data:
+    // the level runs to R = 1.9; its inner one (R = 0.05) lies before R = 0.1 alike.
+    const auto alta = barraEntreRetornos(e, f, 1.0, 0.9, 0.1, 1.9, 0.4);
+    ASSERT_TRUE(alta);
+    EXPECT_NEAR(alta->x1(), 10.0, 1e-6);
+    EXPECT_NEAR(alta->x2(), 190.0, 1e-6);
+    EXPECT_NEAR(alta->y1(), 10.0, 1e-9);
     EXPECT_EQ(intervaloR({{1.5, 0}, {0.7, 0}, {2.5, 0}}), std::make_pair(0.7, 2.5));
 }
 
