@@ -216,7 +216,7 @@ bool frmcurvi::ponTextoCelda(int fila, int columna, const QString& texto) {
     return true;
 }
 
-ResultadoChequeo frmcurvi::chequea() {
+ResultadoChequeo frmcurvi::chequeadatos() {
     documento_->ordena();
     celdaActual(1, 1);
     const ResultadoChequeo r =

@@ -48,9 +48,9 @@ public:
     void marcaGuardado();
     void marcaCambio();
 
-    // Compacts and sorts the points, then checks the document. Returns 100, 200 or 300
-    // (title, mass 1, mass 2 missing; already reported) or the number of points.
-    int chequeadatos() { return chequea().codigo; }
+    // Compacts and sorts the points, then checks the document; what the check says is shown,
+    // and the first missing title or mass takes the focus.
+    ResultadoChequeo chequeadatos();
     // False, after saying which, when a distance or an energy unit is still to be chosen.
     bool compruebaunidades();
     // The run command: button btejecuta and toolbar button "ejecutar", always together.
@@ -147,8 +147,6 @@ private:
     bool abrirfichero(std::optional<QString> ruta = std::nullopt);
     Guardado escribeEn(const QString& ruta);
 
-    // chequeadatos with its whole result.
-    ResultadoChequeo chequea();
     void ponTitulo(const QString& nombre);
 
     void celdaActual(int fila, int columna);

@@ -90,14 +90,14 @@ frmcurvi::Guardado frmcurvi::guardarfichero() {
 // Checks, asks before overwriting, then writes. Only a written file changes the
 // document's name: a refused save leaves name, caption and folders as they were.
 frmcurvi::Guardado frmcurvi::escribeEn(const QString& ruta) {
-    if (!chequea().completo()) {
+    if (!chequeadatos().completo()) {
         return Guardado::Invalido;
     }
     if (!compruebaunidades()) {
         return Guardado::Invalido;
     }
-    if (const auto motivo = documento_->motivoNoGuardable()) {
-        avisar(this, *motivo, QString(), IconoMensaje::Exclamacion);
+    if (const auto guardable = documento_->guardable(); !guardable.ok()) {
+        avisar(this, guardable.fallo().texto(), QString(), IconoMensaje::Exclamacion);
         enfoca(FocoChequeo::Titulo);
         return Guardado::Invalido;
     }
@@ -109,8 +109,8 @@ frmcurvi::Guardado frmcurvi::escribeEn(const QString& ruta) {
             return Guardado::NoSobrescrito;
         }
     }
-    if (const auto error = documento_->guarda(ruta)) {
-        avisar(this, *error, QString(), IconoMensaje::Exclamacion);
+    if (const auto guardado = documento_->guarda(ruta); !guardado.ok()) {
+        avisar(this, guardado.fallo().texto(), QString(), IconoMensaje::Exclamacion);
         return Guardado::Error;
     }
     celdaActual(1, 1);
@@ -152,8 +152,8 @@ bool frmcurvi::abrirfichero(std::optional<QString> ruta) {
         avisar(this, tr("Seleccion cancelada"), QString(), IconoMensaje::Informacion);
         return false;
     }
-    if (const auto error = documento_->abre(*ruta)) {
-        avisar(this, *error, QString(), IconoMensaje::Exclamacion);
+    if (const auto abierto = documento_->abre(*ruta); !abierto.ok()) {
+        avisar(this, abierto.fallo().texto(), QString(), IconoMensaje::Exclamacion);
         return false;
     }
     if (!documento_->avisoDipolo().isEmpty()) {

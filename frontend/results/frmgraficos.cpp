@@ -216,10 +216,10 @@ void frmgraficos::cargaResultados() {
         grafico_->dibujapuntos();
         grafico_->dibujaniveles();
     }
-    const Diagnostico aviso = diagnostico(datos.puntos, datos.niveles.size(), resultados_.limites,
-                                          resultados_.errorenergia);
-    if (aviso.codigo != 0) {
-        avisar(this, aviso.mensaje, tr("Advertencia"), IconoMensaje::Stop);
+    const QString aviso = diagnostico(datos.puntos, datos.niveles.size(), resultados_.limites,
+                                      resultados_.errorenergia);
+    if (!aviso.isEmpty()) {
+        avisar(this, aviso, tr("Advertencia"), IconoMensaje::Stop);
     }
 }
 

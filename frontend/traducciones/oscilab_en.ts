@@ -1369,12 +1369,6 @@ Stop it?</translation>
         <translation>The file %1 cannot be read.</translation>
     </message>
     <message>
-        <source>El archivo %1 no es un documento de OSCILAB.
-%2</source>
-        <translation>The file %1 is not an OSCILAB document.
-%2</translation>
-    </message>
-    <message>
         <source>Debes escribir un título</source>
         <translation>Enter a title</translation>
     </message>
@@ -1425,6 +1419,10 @@ The file is kept as it is; the rest of the document has been opened.</translatio
     <message>
         <source>No se puede borrar el fichero de momento dipolar %1, que ya no tiene puntos.</source>
         <translation>The dipole-moment file %1, which no longer has points, cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>El archivo %1 no es un documento de OSCILAB.</source>
+        <translation>The file %1 is not an OSCILAB document.</translation>
     </message>
 </context>
 <context>

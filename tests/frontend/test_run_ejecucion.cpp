@@ -49,7 +49,7 @@ protected:
         ASSERT_TRUE(QFile::copy(ejemplo("H2.qvd"), fichero));
         principal = std::make_unique<frmcurvi>(estado);
         abre(fichero);
-        ASSERT_EQ(principal->chequeadatos(), 20);
+        ASSERT_EQ(principal->chequeadatos().puntos, 20);
     }
     // The document open in the main window, as if just saved there.
     void abre(const QString& ruta) {
