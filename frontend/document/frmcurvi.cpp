@@ -18,6 +18,7 @@
 #include "compartido/estado_global.h"
 #include "document/arrastre.h"
 #include "dipolo/frmdipolo.h"
+#include "explorador/frmexplorador.h"
 #include "document/frmajuste.h"
 #include "compartido/mensajes.h"
 
@@ -103,11 +104,13 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
 }
 
 frmcurvi::~frmcurvi() {
-    // The document outlives the controls that show it, a child like them; the dialogs that
-    // keep a reference to it go first, since children go in the order they were made and
-    // a dialog still asks its model for headers while it closes.
-    delete frmdipolo_;
-    delete frmajuste_;
+    // The document and the results state outlive the windows that show them: children go in
+    // the order they were made, after the members, and a dialog still asks its model for
+    // headers while it closes. So the windows this one opened go first.
+    for (QWidget* ventana : std::initializer_list<QWidget*>{
+             frmgraficos_, frmexplorador_, frmdipolo_, frmajuste_, ayuda_, acercade_}) {
+        delete ventana;
+    }
     documento_->disconnect(this);
 }
 
@@ -292,11 +295,40 @@ void frmcurvi::importarFichero(const QString& ruta) {
 }
 
 void frmcurvi::muestraayuda() {
-    oscilab::muestraayuda(ficheroAyuda(estado_.dirprograma), this);
+    const QString ruta = ficheroAyuda(estado_.dirprograma);
+    if (const auto legible = compruebaAyuda(ruta); !legible.ok()) {
+        avisar(this, legible.fallo().texto(), windowTitle(), IconoMensaje::Informacion);
+        return;
+    }
+    if (!ayuda_) {
+        ayuda_ = new VentanaAyuda(this);
+    }
+    ayuda_->muestraIndice(ruta);
+    ayuda_->show();
+    ayuda_->raise();
+    ayuda_->activateWindow();
+}
+
+frmajuste* frmcurvi::ajuste() const {
+    return frmajuste_;
+}
+
+VentanaAyuda* frmcurvi::ayuda() const {
+    return ayuda_;
 }
 
 void frmcurvi::acercade() {
-    muestraAcercade(leeDatosInstalacion(ficheroInstalacion(estado_.dirprograma)), this);
+    if (!acercade_) {
+        acercade_ =
+            new frmacercade(leeDatosInstalacion(ficheroInstalacion(estado_.dirprograma)), this);
+    }
+    acercade_->show();
+    acercade_->raise();
+    acercade_->activateWindow();
+}
+
+frmacercade* frmcurvi::acercaDe() const {
+    return acercade_;
 }
 
 void frmcurvi::nuevo() {

@@ -26,11 +26,13 @@ namespace oscilab {
 
 struct EstadoGlobal;
 class Calculo;
+class frmacercade;
 class frmajuste;
 class frmdipolo;
 class frmexplorador;
 class frmgraficos;
 class TablaPeriodica;
+class VentanaAyuda;
 class Documento;
 class ModeloPuntos;
 struct ResultadoCalculo;
@@ -67,13 +69,16 @@ public:
     QString textoCelda(int fila, int columna) const;
     // Sets a cell as typed: a number, or "" to empty it; anything else is refused.
     bool ponTextoCelda(int fila, int columna, const QString& texto);
-    frmajuste* ajuste() const { return frmajuste_; }
+    frmajuste* ajuste() const;
     // The fit explorer, once opened from the degree dialog.
     frmexplorador* explorador() const;
     // The results window of the last run, while it is open.
     frmgraficos* graficos() const;
     // The dipole-moment dialog, while it is open.
     frmdipolo* dipolo() const;
+    // The help window and the about box, while they are open.
+    VentanaAyuda* ayuda() const;
+    frmacercade* acercaDe() const;
     // The engine run started by the Run command.
     Calculo* calculo() const { return calculo_; }
     // The field delimiter of the text import: the current text of CMBlimitador.
@@ -202,10 +207,14 @@ private:
     std::array<QRadioButton*, 2> optener_{};
     QLabel* lbpot_ = nullptr;
     QPushButton* btgrado_ = nullptr;
-    frmajuste* frmajuste_ = nullptr;
-    QPointer<frmgraficos> frmgraficos_; // results of the last run, while open
+    // The windows this one opens are its children, each held while it is open; opening one
+    // again raises it.
+    QPointer<frmajuste> frmajuste_;
+    QPointer<frmgraficos> frmgraficos_; // results of the last run
     QPointer<frmexplorador> frmexplorador_;
     QPointer<frmdipolo> frmdipolo_;
+    QPointer<VentanaAyuda> ayuda_;
+    QPointer<frmacercade> acercade_;
     Calculo* calculo_ = nullptr;
     QAction* barraEjecutar_ = nullptr; // the toolbar's run button
     QAction* mnusalir_ = nullptr;

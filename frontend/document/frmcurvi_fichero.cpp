@@ -173,7 +173,12 @@ frmdipolo* frmcurvi::dipolo() const {
 
 void frmcurvi::momentoDipolar() {
     if (!frmdipolo_) {
-        frmdipolo_ = frmdipolo::abre(*documento_, carpetaImportacion_, this);
+        auto abierto = frmdipolo::abre(*documento_, carpetaImportacion_, this);
+        if (!abierto.ok()) {
+            avisar(this, abierto.fallo().texto(), frmdipolo::titulo(), IconoMensaje::Informacion);
+            return;
+        }
+        frmdipolo_ = abierto.valor();
         return;
     }
     frmdipolo_->show();

@@ -307,7 +307,12 @@ void frmgraficos::abreDetalles() {
         return;
     }
     // A window of its own that closes with this one.
-    detalles_ = frmdetalles::abre(calculo_.datos, calculo_.resultado, this);
+    auto abierto = frmdetalles::abre(calculo_.datos, calculo_.resultado, this);
+    if (!abierto.ok()) {
+        avisar(this, abierto.fallo().texto(), frmdetalles::tituloDeVentana(), IconoMensaje::Stop);
+        return;
+    }
+    detalles_ = abierto.valor();
 }
 
 frmdetalles* frmgraficos::detalles() const {

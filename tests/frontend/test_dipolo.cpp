@@ -175,8 +175,10 @@ TEST_F(DipoloPrueba, ABadDipFileIsRefusedAndTheDocumentAndTheFileStayIntact) {
 
 TEST_F(DipoloPrueba, TheDialogPlotsThePointsAndTheEnginesFitAndImportsIntoTheDipoleOnly) {
     Documento sinUnidades;
-    EXPECT_EQ(frmdipolo::abre(sinUnidades, QString(), nullptr), nullptr);
-    ASSERT_EQ(mensajes.mostrados.size(), 1u);
+    EXPECT_TRUE(frmdipolo::abre(sinUnidades, QString(), nullptr)
+                    .fallo()
+                    .texto()
+                    .startsWith(QStringLiteral("Debes elegir las unidades para la distancia")));
     frmdipolo dialogo(doc, carpeta.path());
     tecleaPuntos(*static_cast<ModeloDipolo*>(dialogo.tabla()->model()));
     const auto& series = dialogo.grafico()->series();
