@@ -245,9 +245,8 @@ void frmcurvi::ejecutar() {
     if (calculo_->enMarcha()) {
         return;
     }
-    const NombreEjecucion nombre = nombreDeEjecucion(documento_->ruta(), estado_.dirdatos);
-    if (!nombre.error.isEmpty()) {
-        avisar(this, nombre.error, QString(), IconoMensaje::Exclamacion);
+    if (const auto nombre = nombreDeEjecucion(documento_->ruta(), estado_.dirdatos); !nombre.ok()) {
+        avisar(this, nombre.fallo().texto(), QString(), IconoMensaje::Exclamacion);
         return;
     }
     // The window of an earlier run shows that run's results: it goes before this one.
@@ -257,12 +256,13 @@ void frmcurvi::ejecutar() {
 }
 
 // One message on failure; on success the results window, and the document is unchanged.
-void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
+void frmcurvi::calculoTerminado(const CalculoTerminado& terminado) {
     actualizaEjecutar();
-    if (!resultado.exito()) {
-        avisar(this, resultado.fallo, QString(), IconoMensaje::Stop);
+    if (!terminado.ok()) {
+        avisar(this, terminado.fallo().texto(), QString(), IconoMensaje::Stop);
         return;
     }
+    const ResultadoCalculo& resultado = terminado.valor();
     frmgraficos_ = new frmgraficos(
         resultados_, resultado, [n = resultado.puntos] { return n; }, this);
     frmgraficos_->cargaResultados();

@@ -6,6 +6,7 @@
 #include "compartido/textos_numero.h"
 #include "modelo/chequeo_datos.h"
 #include "results/estado_resultados.h"
+#include "run/resultado_calculo.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -35,7 +36,6 @@ class TablaPeriodica;
 class VentanaAyuda;
 class Documento;
 class ModeloPuntos;
-struct ResultadoCalculo;
 
 class frmcurvi : public QMainWindow {
     Q_OBJECT
@@ -167,7 +167,7 @@ private:
     void enfoca(FocoChequeo foco);
     // Files dropped anywhere on the window reach the window (frmcurvi_arrastre.cpp).
     void aceptaArrastres();
-    void calculoTerminado(const ResultadoCalculo& resultado);
+    void calculoTerminado(const CalculoTerminado& terminado);
 
     static QString sinTitulo() { return tr("(Sin Título)"); }
     // A new document fits the powers 0 to gradoInicial_.

@@ -131,10 +131,9 @@ bool frmcurvi::guardaComo() {
     }
     // In the data folder, a name the engine would not run is refused before anything is
     // written.
-    const NombreEjecucion nombre = nombreDeEjecucion(fichero, estado_.dirdatos);
-    if (mismaCarpeta(QFileInfo(fichero).absolutePath(), estado_.dirdatos) &&
-        !nombre.error.isEmpty()) {
-        avisar(this, nombre.error, QString(), IconoMensaje::Exclamacion);
+    const auto nombre = nombreDeEjecucion(fichero, estado_.dirdatos);
+    if (mismaCarpeta(QFileInfo(fichero).absolutePath(), estado_.dirdatos) && !nombre.ok()) {
+        avisar(this, nombre.fallo().texto(), QString(), IconoMensaje::Exclamacion);
         return false;
     }
     if (escribeEn(fichero) != Guardado::Escrito) {

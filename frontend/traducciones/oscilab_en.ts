@@ -459,14 +459,8 @@ Do you want to replace them with the %2 imported points?</translation>
         <translation>the curve file</translation>
     </message>
     <message>
-        <source>
-
-Mensajes del programa de cálculo:
-</source>
-        <translation>
-
-Messages from the calculation program:
-</translation>
+        <source>Mensajes del programa de cálculo:</source>
+        <translation>Messages from the calculation program:</translation>
     </message>
 </context>
 <context>
@@ -1310,12 +1304,8 @@ No stable isotopes</translation>
 Stop it?</translation>
     </message>
     <message>
-        <source>El programa de cálculo no ha escrito un fichero de resultados legible; no hay resultados que mostrar.
-
-%1</source>
-        <translation>The calculation program did not write a readable results file; there are no results to show.
-
-%1</translation>
+        <source>El programa de cálculo no ha escrito un fichero de resultados legible; no hay resultados que mostrar.</source>
+        <translation>The calculation program did not write a readable results file; there are no results to show.</translation>
     </message>
 </context>
 <context>

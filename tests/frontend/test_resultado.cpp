@@ -1,5 +1,7 @@
 #include "compartido/resultado.h"
+#include "modelo/chequeo_datos.h"
 #include "modelo/documento.h"
+#include "run/ejecucion.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -50,6 +52,39 @@ TEST(Resultado, AFailedSaveNamesTheFileAndKeepsTheSystemsText) {
               QStringLiteral("Ha ocurrido un error al intentar guardar el fichero ") + ruta);
     EXPECT_FALSE(guardado.fallo().sistema.isEmpty());
     EXPECT_TRUE(guardado.fallo().texto().endsWith(guardado.fallo().sistema));
+}
+
+// A run that ends with an error: the engine's own words are kept as the system's text, under
+// a line that says whose they are; a clean run is done.
+TEST(Resultado, AFailedRunKeepsTheEnginesWords) {
+    ResultadoLanzamiento lanzamiento;
+    lanzamiento.iniciado = true;
+    lanzamiento.terminoBien = true;
+    lanzamiento.codigoSalida = 5;
+    lanzamiento.errorEstandar = "DATOS NO ADMITIDOS: R = 0\n";
+    const Resultado<void> r =
+        compruebaLanzamiento(lanzamiento, QStringLiteral("curvifit"), true, true);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().texto(),
+              QStringLiteral("El programa de cálculo ha terminado con un error (código 5); el "
+                             "cálculo no se ha completado.\nMensajes del programa de cálculo:\n"
+                             "DATOS NO ADMITIDOS: R = 0"));
+    lanzamiento.codigoSalida = 0;
+    EXPECT_TRUE(compruebaLanzamiento(lanzamiento, QStringLiteral("curvifit"), true, true).ok());
+    EXPECT_FALSE(compruebaLanzamiento(lanzamiento, QStringLiteral("curvifit"), true, false).ok());
+}
+
+// The check before a save says what is missing by its message and the control to fill, not by
+// a number; what it says of the points does not stop the save.
+TEST(Resultado, TheCheckNamesWhatIsMissingWithoutCodes) {
+    const ResultadoChequeo sinMasa = evaluaChequeo(9, 5, true, true, false);
+    EXPECT_FALSE(sinMasa.completo());
+    EXPECT_EQ(sinMasa.foco, FocoChequeo::Masa2);
+    EXPECT_EQ(sinMasa.puntos, 9);
+    const ResultadoChequeo pocos = evaluaChequeo(4, 5, true, true, true);
+    EXPECT_TRUE(pocos.completo());
+    EXPECT_FALSE(pocos.permiteEjecutar);
+    EXPECT_FALSE(pocos.mensaje.isEmpty());
 }
 
 } // namespace oscilab
