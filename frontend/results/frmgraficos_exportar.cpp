@@ -31,9 +31,8 @@ void frmgraficos::exportarGrafico() {
     dibujo.curva = grafico_->curva();
     dibujo.caja = grafico_->escala().caja();
     dibujo.rcentro = resultados_.rcentro;
-    const QString error = exportaGrafico(dibujo, *ruta, tamano);
-    if (!error.isEmpty()) {
-        avisar(this, error, tr("Exportar gráfico"), IconoMensaje::Stop);
+    if (const auto exportado = exportaGrafico(dibujo, *ruta, tamano); !exportado.ok()) {
+        avisar(this, exportado.fallo().texto(), tr("Exportar gráfico"), IconoMensaje::Stop);
     }
 }
 

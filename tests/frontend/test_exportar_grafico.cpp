@@ -84,12 +84,9 @@ TEST_F(ExportarGrafico, PdfIsWritten) {
 TEST(ExportaGrafico, RefusesOtherNamesAndSizes) {
     QTemporaryDir dir;
     const DibujoGrafico dibujo{{}, {}, Caja{1, -1, 2, 1}, 1.5};
-    EXPECT_FALSE(
-        exportaGrafico(dibujo, dir.filePath(QStringLiteral("a.jpg")), {800, 600}).isEmpty());
-    EXPECT_FALSE(
-        exportaGrafico(dibujo, dir.filePath(QStringLiteral("a.png")), {800, 20000}).isEmpty());
-    EXPECT_FALSE(
-        exportaGrafico(dibujo, QStringLiteral("/no/such/dir/a.png"), {800, 600}).isEmpty());
+    EXPECT_FALSE(exportaGrafico(dibujo, dir.filePath(QStringLiteral("a.jpg")), {800, 600}).ok());
+    EXPECT_FALSE(exportaGrafico(dibujo, dir.filePath(QStringLiteral("a.png")), {800, 20000}).ok());
+    EXPECT_FALSE(exportaGrafico(dibujo, QStringLiteral("/no/such/dir/a.png"), {800, 600}).ok());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
