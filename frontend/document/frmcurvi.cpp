@@ -162,6 +162,7 @@ void frmcurvi::conectaControles() {
     });
     connect(btejecuta_, &QPushButton::clicked, this, &frmcurvi::ejecutar);
     connect(calculo_, &Calculo::terminado, this, &frmcurvi::calculoTerminado);
+    connect(&calculo_->lanzador(), &Lanzador::tardando, this, &frmcurvi::preguntaSiDetener);
     connect(btexcel_, &QToolButton::clicked, this, &frmcurvi::importarHoja);
     connect(btimport_, &QToolButton::clicked, this, &frmcurvi::importarTexto);
 }
@@ -253,6 +254,20 @@ void frmcurvi::ejecutar() {
     delete frmgraficos_.data();
     calculo_->ejecutarCalculo(*documento_, estado_);
     actualizaEjecutar();
+}
+
+// Each time the engine has run a while longer, the user may stop it.
+void frmcurvi::preguntaSiDetener() {
+    const auto segundos =
+        std::chrono::duration_cast<std::chrono::seconds>(calculo_->lanzador().espera()).count();
+    const Respuesta r = mensajes().mostrar(this,
+                                           tr("El programa de cálculo lleva más de %1 s en "
+                                              "marcha.\n¿Desea detenerlo?")
+                                               .arg(segundos),
+                                           QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
+    if (r == Respuesta::Si) {
+        calculo_->lanzador().detener();
+    }
 }
 
 // One message on failure; on success the results window, and the document is unchanged.

@@ -168,6 +168,7 @@ private:
     // Files dropped anywhere on the window reach the window (frmcurvi_arrastre.cpp).
     void aceptaArrastres();
     void calculoTerminado(const CalculoTerminado& terminado);
+    void preguntaSiDetener();
 
     static QString sinTitulo() { return tr("(Sin Título)"); }
     // A new document fits the powers 0 to gradoInicial_.

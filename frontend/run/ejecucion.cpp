@@ -3,7 +3,6 @@
 #include "abre_fich.h"
 #include "coherencia_resultado.h"
 #include "compartido/idioma.h"
-#include "compartido/mensajes.h"
 #include "modelo/documento.h"
 
 #include <QCoreApplication>
@@ -181,17 +180,6 @@ Resultado<void> compruebaLanzamiento(const ResultadoLanzamiento& resultado, cons
 
 Calculo::Calculo(QObject* padre) : QObject(padre) {
     connect(&lanzador_, &Lanzador::terminado, this, &Calculo::motorTerminado);
-    connect(&lanzador_, &Lanzador::tardando, this, [this] {
-        const Respuesta r = mensajes().mostrar(
-            nullptr,
-            tr("El programa de cálculo lleva más de %1 s en marcha.\n"
-               "¿Desea detenerlo?")
-                .arg(std::chrono::duration_cast<std::chrono::seconds>(lanzador_.espera()).count()),
-            QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
-        if (r == Respuesta::Si) {
-            lanzador_.detener();
-        }
-    });
 }
 
 void Calculo::ejecutarCalculo(const Documento& documento, const EstadoGlobal& estado) {

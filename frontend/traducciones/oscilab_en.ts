@@ -1298,12 +1298,6 @@ No stable isotopes</translation>
 <context>
     <name>oscilab::Calculo</name>
     <message>
-        <source>El programa de cálculo lleva más de %1 s en marcha.
-¿Desea detenerlo?</source>
-        <translation>The calculation program has been running for more than %1 s.
-Stop it?</translation>
-    </message>
-    <message>
         <source>El programa de cálculo no ha escrito un fichero de resultados legible; no hay resultados que mostrar.</source>
         <translation>The calculation program did not write a readable results file; there are no results to show.</translation>
     </message>
@@ -1876,6 +1870,12 @@ Save the current changes?</translation>
     <message>
         <source>Momento dipolar</source>
         <translation>Dipole moment</translation>
+    </message>
+    <message>
+        <source>El programa de cálculo lleva más de %1 s en marcha.
+¿Desea detenerlo?</source>
+        <translation>The calculation program has been running for more than %1 s.
+Stop it?</translation>
     </message>
 </context>
 <context>
