@@ -16,10 +16,11 @@ namespace {
 using PorNumero = std::map<int, ElementoIsotopos>;
 
 Fallo noSeAbre(const QFile& fichero) {
-    return {QCoreApplication::translate("isotopos", "No se pueden leer los datos de isótopos %1")
-                .arg(fichero.fileName()),
-            {},
-            fichero.errorString()};
+    return Fallo{
+        QCoreApplication::translate("isotopos", "No se pueden leer los datos de isótopos %1")
+            .arg(fichero.fileName()),
+        {},
+        fichero.errorString()};
 }
 
 Resultado<void> compruebaLectura(const QXmlStreamReader& xml, const QFile& fichero) {

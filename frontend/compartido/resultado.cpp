@@ -16,7 +16,7 @@ QString Fallo::texto() const {
 
 Fallo Fallo::dentroDe(const QString& mensajeMayor) const {
     const QString interior = sistema.isEmpty() ? texto() : Fallo{mensaje, causa, {}}.texto();
-    return {mensajeMayor, interior, sistema};
+    return Fallo{mensajeMayor, interior, sistema};
 }
 
 const Fallo& falloVacio() {

@@ -14,7 +14,8 @@ namespace oscilab {
 
 struct Fallo {
     Fallo() = default;
-    Fallo(QString mensaje_, QString causa_ = {}, QString sistema_ = {})
+    // Explicit, so that no stray text becomes a failure on its way out of a function.
+    explicit Fallo(QString mensaje_, QString causa_ = {}, QString sistema_ = {})
         : mensaje(std::move(mensaje_)), causa(std::move(causa_)), sistema(std::move(sistema_)) {}
 
     QString mensaje; // what could not be done: "No se puede leer el archivo x.qvd."
@@ -35,7 +36,7 @@ struct Fallo {
 const Fallo& falloVacio();
 
 // A value of type T or the Fallo that stopped it. There is no conversion to bool on purpose:
-// the former optional error meant "true when it failed", and a silent inversion must not compile.
+// `if (resultado)` could be read either way; ok() says which.
 template <class T> class [[nodiscard]] Resultado {
 public:
     Resultado(T valor) : contenido_(std::move(valor)) {}

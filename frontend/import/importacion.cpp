@@ -23,7 +23,7 @@ QString mensajeSeleccionCancelada() {
 }
 
 Fallo importacionFallida(const QString& causa, const QString& sistema) {
-    return {mensajeErrorImportacion(), causa, sistema};
+    return Fallo{mensajeErrorImportacion(), causa, sistema};
 }
 
 QString mensajeErrorImportacion() {

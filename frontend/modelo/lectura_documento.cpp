@@ -11,7 +11,7 @@ namespace {
 
 // What is wrong with the file, told at its line: "Línea 2: ...".
 Fallo enLinea(int linea, const QString& motivo) {
-    return {
+    return Fallo{
         QCoreApplication::translate("lectura_documento", "Línea %1: %2.").arg(linea).arg(motivo)};
 }
 
