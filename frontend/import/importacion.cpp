@@ -26,6 +26,10 @@ Fallo importacionFallida(const QString& causa, const QString& sistema) {
     return Fallo{mensajeErrorImportacion(), causa, sistema};
 }
 
+QString tituloUnidades() {
+    return QCoreApplication::translate("destino_documento", "Unidades");
+}
+
 QString mensajeErrorImportacion() {
     return QCoreApplication::translate("importacion",
                                        "Se ha producido un error al abrir el archivo");
@@ -104,7 +108,8 @@ ResultadoImportacion leeImportacionSinBloquear(QWidget* padre, OrigenImportacion
 std::optional<QString> importarDatos(QWidget* padre, OrigenImportacion origen,
                                      const QString& carpetaInicial, const QString& delimitador,
                                      DestinoImportacion& destino) {
-    if (!destino.compruebaunidades()) {
+    if (const auto unidades = destino.unidadesElegidas(); !unidades.ok()) {
+        avisar(padre, unidades.fallo().texto(), tituloUnidades(), IconoMensaje::Informacion);
         return std::nullopt;
     }
     const auto ruta =
@@ -122,9 +127,11 @@ std::optional<QString> importarDatos(QWidget* padre, OrigenImportacion origen,
 
 void importarFicheroDado(QWidget* padre, OrigenImportacion origen, const QString& ruta,
                          const QString& delimitador, DestinoImportacion& destino) {
-    if (destino.compruebaunidades()) {
-        importaFichero(padre, origen, ruta, delimitador, destino);
+    if (const auto unidades = destino.unidadesElegidas(); !unidades.ok()) {
+        avisar(padre, unidades.fallo().texto(), tituloUnidades(), IconoMensaje::Informacion);
+        return;
     }
+    importaFichero(padre, origen, ruta, delimitador, destino);
 }
 
 void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& ruta,
@@ -149,7 +156,9 @@ void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& rut
     while (visitada < celdas.filasVisitadas.size()) {
         destino.filaActual(celdas.filasVisitadas[visitada++]);
     }
-    destino.documentoCambiado();
+    if (const auto cambiado = destino.documentoCambiado(); !cambiado.ok()) {
+        avisar(padre, cambiado.fallo().texto(), tituloImportacion(), IconoMensaje::Exclamacion);
+    }
 }
 
 } // namespace oscilab

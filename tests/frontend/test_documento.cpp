@@ -174,31 +174,32 @@ TEST_F(DocumentoPrueba, AnImportAsksBeforeReplacingAndRefusesRowsThatAreNoPoints
     prueba::MensajesGuionizados mensajes;
     const auto importa = [this](const std::vector<std::array<const char*, 2>>& filas) {
         DestinoDocumento destino(nullptr, doc);
-        EXPECT_TRUE(destino.compruebaunidades());
+        EXPECT_TRUE(destino.unidadesElegidas().ok());
         for (std::size_t i = 0; i < filas.size(); ++i) {
             destino.escribeCelda(static_cast<int>(i) + 1, 1, QString::fromLatin1(filas[i][0]));
             destino.escribeCelda(static_cast<int>(i) + 1, 2, QString::fromLatin1(filas[i][1]));
         }
-        destino.documentoCambiado();
+        return destino.documentoCambiado();
     };
     llena(20);
     const DatosDocumento antes = doc.datos();
     mensajes.responder(Respuesta::No);
-    importa({{"1,5", "-1,1"}, {"", ""}, {"2", "-1.2"}});
+    EXPECT_TRUE(importa({{"1,5", "-1,1"}, {"", ""}, {"2", "-1.2"}}).ok());
     EXPECT_EQ(doc.datos(), antes); // cancelled: nothing replaced, nothing mixed
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("20 puntos")));
     mensajes.responder(Respuesta::Si);
-    importa({{"1,5", "-1,1"}, {"", ""}, {"2", "-1.2"}});
+    EXPECT_TRUE(importa({{"1,5", "-1,1"}, {"", ""}, {"2", "-1.2"}}).ok());
     EXPECT_EQ(doc.numeroPuntos(), 2);
     EXPECT_EQ(doc.valor(1, 1), 1.5);
     EXPECT_EQ(doc.valor(2, 2), -1.2); // the empty row is no row
-    importa({{"1", "-1"}, {"x", "-2"}});
+    const Resultado<void> noPunto = importa({{"1", "-1"}, {"x", "-2"}});
     EXPECT_EQ(doc.numeroPuntos(), 2); // a row that is no point: nothing is imported
-    EXPECT_TRUE(mensajes.textos().last().contains(QStringLiteral("La fila 2")));
+    EXPECT_TRUE(noPunto.fallo().texto().startsWith(QStringLiteral("La fila 2")));
     doc.ponEnergia(Energia::SinElegir);
     DestinoDocumento sinUnidad(nullptr, doc);
-    EXPECT_FALSE(sinUnidad.compruebaunidades());
+    EXPECT_EQ(sinUnidad.unidadesElegidas().fallo().texto(),
+              QStringLiteral("Debes elegir las unidades para la energía"));
 }
 
 TEST_F(DocumentoPrueba, ARefusedSaveLeavesFileNameAndModifiedStateAlone) {

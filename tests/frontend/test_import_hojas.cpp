@@ -125,9 +125,12 @@ TEST(ColectorFilas, ASheetWithoutNumbersFailsWithNothingWritten) {
 // The main window's table as the import command sees it: counts what reaches it.
 class TablaContada : public DestinoImportacion {
 public:
-    bool compruebaunidades() override { return true; }
+    Resultado<void> unidadesElegidas() const override { return {}; }
     void escribeCelda(int, int, const QString&) override { ++escritas; }
-    void documentoCambiado() override { cambiado = true; }
+    Resultado<void> documentoCambiado() override {
+        cambiado = true;
+        return {};
+    }
     int escritas = 0;
     bool cambiado = false;
 };
