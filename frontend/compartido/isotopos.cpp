@@ -8,7 +8,6 @@
 #include <cmath>
 #include <map>
 #include <memory>
-#include <stdexcept>
 
 namespace oscilab {
 
@@ -16,31 +15,31 @@ namespace {
 
 using PorNumero = std::map<int, ElementoIsotopos>;
 
-QXmlStreamReader abre(QFile& fichero) {
-    if (!fichero.open(QIODevice::ReadOnly)) {
-        throw std::runtime_error(
-            QCoreApplication::translate("isotopos", "No se pueden leer los datos de isótopos %1")
-                .arg(fichero.fileName())
-                .toStdString());
-    }
-    return QXmlStreamReader(&fichero);
+Fallo noSeAbre(const QFile& fichero) {
+    return Fallo{
+        QCoreApplication::translate("isotopos", "No se pueden leer los datos de isótopos %1")
+            .arg(fichero.fileName()),
+        {},
+        fichero.errorString()};
 }
 
-void compruebaLectura(const QXmlStreamReader& xml, const QFile& fichero) {
+Resultado<void> compruebaLectura(const QXmlStreamReader& xml, const QFile& fichero) {
     if (xml.hasError()) {
-        throw std::runtime_error(
-            QCoreApplication::translate("isotopos",
-                                        "Los datos de isótopos %1 no se pueden leer (línea %2): %3")
-                .arg(fichero.fileName())
-                .arg(xml.lineNumber())
-                .arg(xml.errorString())
-                .toStdString());
+        return Fallo{QCoreApplication::translate(
+                         "isotopos", "Los datos de isótopos %1 no se pueden leer (línea %2): %3")
+                         .arg(fichero.fileName())
+                         .arg(xml.lineNumber())
+                         .arg(xml.errorString())};
     }
+    return {};
 }
 
-void leeIsotopos(const QString& ruta, PorNumero& elementos) {
+Resultado<void> leeIsotopos(const QString& ruta, PorNumero& elementos) {
     QFile fichero(ruta);
-    QXmlStreamReader xml = abre(fichero);
+    if (!fichero.open(QIODevice::ReadOnly)) {
+        return noSeAbre(fichero);
+    }
+    QXmlStreamReader xml(&fichero);
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement() || xml.name() != QLatin1String("isotope")) {
@@ -71,12 +70,15 @@ void leeIsotopos(const QString& ruta, PorNumero& elementos) {
             elementos[z].isotopos.push_back(isotopo);
         }
     }
-    compruebaLectura(xml, fichero);
+    return compruebaLectura(xml, fichero);
 }
 
-void leeElementos(const QString& ruta, PorNumero& elementos) {
+Resultado<void> leeElementos(const QString& ruta, PorNumero& elementos) {
     QFile fichero(ruta);
-    QXmlStreamReader xml = abre(fichero);
+    if (!fichero.open(QIODevice::ReadOnly)) {
+        return noSeAbre(fichero);
+    }
+    QXmlStreamReader xml(&fichero);
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement() || xml.name() != QLatin1String("atom")) {
@@ -104,15 +106,20 @@ void leeElementos(const QString& ruta, PorNumero& elementos) {
             destino.textoPeso = e.textoPeso;
         }
     }
-    compruebaLectura(xml, fichero);
+    return compruebaLectura(xml, fichero);
 }
 
 } // namespace
 
-TablaIsotopos TablaIsotopos::lee(const QString& ficheroIsotopos, const QString& ficheroElementos) {
+Resultado<TablaIsotopos> TablaIsotopos::lee(const QString& ficheroIsotopos,
+                                            const QString& ficheroElementos) {
     PorNumero porNumero;
-    leeIsotopos(ficheroIsotopos, porNumero);
-    leeElementos(ficheroElementos, porNumero);
+    if (auto leidos = leeIsotopos(ficheroIsotopos, porNumero); !leidos.ok()) {
+        return leidos.fallo();
+    }
+    if (auto leidos = leeElementos(ficheroElementos, porNumero); !leidos.ok()) {
+        return leidos.fallo();
+    }
     TablaIsotopos tabla;
     for (auto& [z, e] : porNumero) {
         if (z < 1 || e.simbolo.isEmpty()) {
@@ -130,12 +137,9 @@ TablaIsotopos TablaIsotopos::lee(const QString& ficheroIsotopos, const QString& 
 const TablaIsotopos* TablaIsotopos::delSistema() {
     static const std::unique_ptr<TablaIsotopos> tabla = []() -> std::unique_ptr<TablaIsotopos> {
         const QString carpeta = QString::fromLatin1(CARPETA_BODR);
-        try {
-            return std::make_unique<TablaIsotopos>(lee(carpeta + QStringLiteral("/isotopes.xml"),
-                                                       carpeta + QStringLiteral("/elements.xml")));
-        } catch (const std::runtime_error&) {
-            return nullptr;
-        }
+        Resultado<TablaIsotopos> leida = lee(carpeta + QStringLiteral("/isotopes.xml"),
+                                             carpeta + QStringLiteral("/elements.xml"));
+        return leida.ok() ? std::make_unique<TablaIsotopos>(std::move(leida).valor()) : nullptr;
     }();
     return tabla.get();
 }

@@ -3,6 +3,8 @@
 // MIT licence) that open chemistry programs share.
 #pragma once
 
+#include "compartido/resultado.h"
+
 #include <QString>
 
 #include <optional>
@@ -39,9 +41,10 @@ struct IsotopoDeMasa {
 
 class TablaIsotopos {
 public:
-    // Reads isotopes.xml and elements.xml. Throws std::runtime_error with a Spanish message
-    // when a file cannot be opened or is not well-formed XML.
-    static TablaIsotopos lee(const QString& ficheroIsotopos, const QString& ficheroElementos);
+    // Reads isotopes.xml and elements.xml, or says why not: a file cannot be opened or is not
+    // well-formed XML.
+    static Resultado<TablaIsotopos> lee(const QString& ficheroIsotopos,
+                                        const QString& ficheroElementos);
 
     // The system's data in CARPETA_BODR, read on first use; none when they cannot be read.
     static const TablaIsotopos* delSistema();

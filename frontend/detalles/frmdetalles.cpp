@@ -88,12 +88,15 @@ frmdetalles::frmdetalles(std::shared_ptr<const curvifit::ResultadoEjecucion> res
     colocaEnPantalla(*this, QSize(1000, 700));
 }
 
-frmdetalles* frmdetalles::abre(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
-                               const QString& rutaJson, QWidget* padre) {
+QString frmdetalles::tituloDeVentana() {
+    return tituloVentana();
+}
+
+Resultado<frmdetalles*>
+frmdetalles::abre(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
+                  const QString& rutaJson, QWidget* padre) {
     if (!resultado) {
-        avisar(padre, tr("No hay resultados detallados de este cálculo (%1).").arg(rutaJson),
-               tituloVentana(), IconoMensaje::Stop);
-        return nullptr;
+        return Fallo{tr("No hay resultados detallados de este cálculo (%1).").arg(rutaJson)};
     }
     auto* ventana = new frmdetalles(std::move(resultado), rutaJson, padre);
     ventana->show();

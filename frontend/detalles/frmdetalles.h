@@ -3,6 +3,7 @@
 // modal; it destroys itself when closed.
 #pragma once
 
+#include "compartido/resultado.h"
 #include "compartido/unidades_mostradas.h"
 #include "detalles/resultado_detallado.h"
 
@@ -32,9 +33,12 @@ public:
     frmdetalles(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
                 const QString& rutaJson, QWidget* padre = nullptr);
 
-    // Shows the window on a run's result; nullptr after a message when there is none.
-    static frmdetalles* abre(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado,
-                             const QString& rutaJson, QWidget* padre);
+    // Shows the window on a run's result, or says that there is none.
+    static Resultado<frmdetalles*>
+    abre(std::shared_ptr<const curvifit::ResultadoEjecucion> resultado, const QString& rutaJson,
+         QWidget* padre);
+    // "Resultados detallados": the title of the window and of its messages.
+    static QString tituloDeVentana();
 
     const curvifit::ResultadoEjecucion& resultado() const { return *resultado_; }
     QTabWidget* pestanas() const { return pestanas_; }

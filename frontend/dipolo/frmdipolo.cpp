@@ -38,7 +38,7 @@ frmdipolo::frmdipolo(Documento& documento, const QString& carpetaImportacion, QW
     : QDialog(padre), documento_(documento), carpetaImportacion_(carpetaImportacion) {
     setObjectName(QStringLiteral("frmdipolo"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Momento dipolar"));
+    setWindowTitle(titulo());
     modelo_ = new ModeloDipolo(documento_, this);
     tabla_ = new QTableView(this);
     tabla_->setObjectName(QStringLiteral("tabladipolo"));
@@ -125,14 +125,11 @@ QWidget* frmdipolo::creaBotonesImportacion() {
     return caja;
 }
 
-frmdipolo* frmdipolo::abre(Documento& documento, const QString& carpetaImportacion,
-                           QWidget* padre) {
+Resultado<frmdipolo*> frmdipolo::abre(Documento& documento, const QString& carpetaImportacion,
+                                      QWidget* padre) {
     if (documento.distancia() == Distancia::SinElegir) {
-        avisar(padre,
-               tr("Debes elegir las unidades para la distancia: las distancias del momento "
-                  "dipolar se dan en ellas."),
-               tr("Momento dipolar"), IconoMensaje::Informacion);
-        return nullptr;
+        return Fallo{tr("Debes elegir las unidades para la distancia: las distancias del momento "
+                        "dipolar se dan en ellas.")};
     }
     auto* ventana = new frmdipolo(documento, carpetaImportacion, padre);
     ventana->show();

@@ -5,6 +5,8 @@
 // closed.
 #pragma once
 
+#include "compartido/resultado.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -24,9 +26,11 @@ public:
     // `carpetaImportacion`: where the first import's file dialog starts.
     frmdipolo(Documento& documento, const QString& carpetaImportacion, QWidget* padre = nullptr);
 
-    // Shows the dialog over `documento`; nullptr after a message when its distance unit is
-    // still to be chosen, for R is given in it.
-    static frmdipolo* abre(Documento& documento, const QString& carpetaImportacion, QWidget* padre);
+    // Shows the dialog over `documento`, or says why not: its distance unit is still to be
+    // chosen, and R is given in it.
+    static Resultado<frmdipolo*> abre(Documento& documento, const QString& carpetaImportacion,
+                                      QWidget* padre);
+    static QString titulo() { return tr("Momento dipolar"); }
 
     QTableView* tabla() const { return tabla_; }
     GraficoDetalles* grafico() const { return grafico_; }

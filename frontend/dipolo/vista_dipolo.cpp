@@ -84,8 +84,8 @@ VistaDipolo vistaDipolo(const DatosDipolo& dipolo, Distancia distancia) {
             "VistaDipolo", "Hacen falta al menos dos puntos con distancias distintas para el "
                            "ajuste.");
     }
-    if (const auto motivo = motivoDipoloNoGuardable(dipolo)) {
-        v.resumen = *motivo;
+    if (const auto guardable = dipoloGuardable(dipolo); !guardable.ok()) {
+        v.resumen = guardable.fallo().texto();
     }
     return v;
 }

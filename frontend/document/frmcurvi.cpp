@@ -19,6 +19,7 @@
 #include "compartido/estado_global.h"
 #include "document/arrastre.h"
 #include "dipolo/frmdipolo.h"
+#include "explorador/frmexplorador.h"
 #include "document/frmajuste.h"
 #include "compartido/mensajes.h"
 
@@ -104,11 +105,13 @@ frmcurvi::frmcurvi(EstadoGlobal& estado, QWidget* parent)
 }
 
 frmcurvi::~frmcurvi() {
-    // The document outlives the controls that show it, a child like them; the dialogs that
-    // keep a reference to it go first, since children go in the order they were made and
-    // a dialog still asks its model for headers while it closes.
-    delete frmdipolo_;
-    delete frmajuste_;
+    // The document and the results state outlive the windows that show them: children go in
+    // the order they were made, after the members, and a dialog still asks its model for
+    // headers while it closes. So the windows this one opened go first.
+    for (QWidget* ventana : std::initializer_list<QWidget*>{
+             frmgraficos_, frmexplorador_, frmdipolo_, frmajuste_, ayuda_, acercade_}) {
+        delete ventana;
+    }
     documento_->disconnect(this);
 }
 
@@ -160,6 +163,7 @@ void frmcurvi::conectaControles() {
     });
     connect(btejecuta_, &QPushButton::clicked, this, &frmcurvi::ejecutar);
     connect(calculo_, &Calculo::terminado, this, &frmcurvi::calculoTerminado);
+    connect(&calculo_->lanzador(), &Lanzador::tardando, this, &frmcurvi::preguntaSiDetener);
     connect(btexcel_, &QToolButton::clicked, this, &frmcurvi::importarHoja);
     connect(btimport_, &QToolButton::clicked, this, &frmcurvi::importarTexto);
 }
@@ -217,7 +221,7 @@ bool frmcurvi::ponTextoCelda(int fila, int columna, const QString& texto) {
     return true;
 }
 
-ResultadoChequeo frmcurvi::chequea() {
+ResultadoChequeo frmcurvi::chequeadatos() {
     documento_->ordena();
     celdaActual(1, 1);
     const ResultadoChequeo r =
@@ -243,9 +247,8 @@ void frmcurvi::ejecutar() {
     if (calculo_->enMarcha()) {
         return;
     }
-    const NombreEjecucion nombre = nombreDeEjecucion(documento_->ruta(), estado_.dirdatos);
-    if (!nombre.error.isEmpty()) {
-        avisar(this, nombre.error, QString(), IconoMensaje::Exclamacion);
+    if (const auto nombre = nombreDeEjecucion(documento_->ruta(), estado_.dirdatos); !nombre.ok()) {
+        avisar(this, nombre.fallo().texto(), QString(), IconoMensaje::Exclamacion);
         return;
     }
     // The window of an earlier run shows that run's results: it goes before this one.
@@ -254,13 +257,28 @@ void frmcurvi::ejecutar() {
     actualizaEjecutar();
 }
 
+// Each time the engine has run a while longer, the user may stop it.
+void frmcurvi::preguntaSiDetener() {
+    const auto segundos =
+        std::chrono::duration_cast<std::chrono::seconds>(calculo_->lanzador().espera()).count();
+    const Respuesta r = mensajes().mostrar(this,
+                                           tr("El programa de cálculo lleva más de %1 s en "
+                                              "marcha.\n¿Desea detenerlo?")
+                                               .arg(segundos),
+                                           QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
+    if (r == Respuesta::Si) {
+        calculo_->lanzador().detener();
+    }
+}
+
 // One message on failure; on success the results window, and the document is unchanged.
-void frmcurvi::calculoTerminado(const ResultadoCalculo& resultado) {
+void frmcurvi::calculoTerminado(const CalculoTerminado& terminado) {
     actualizaEjecutar();
-    if (!resultado.exito()) {
-        avisar(this, resultado.fallo, QString(), IconoMensaje::Stop);
+    if (!terminado.ok()) {
+        avisar(this, terminado.fallo().texto(), QString(), IconoMensaje::Stop);
         return;
     }
+    const ResultadoCalculo& resultado = terminado.valor();
     frmgraficos_ = new frmgraficos(
         resultados_, resultado, [n = resultado.puntos] { return n; }, this);
     frmgraficos_->cargaResultados();
@@ -293,11 +311,40 @@ void frmcurvi::importarFichero(const QString& ruta) {
 }
 
 void frmcurvi::muestraayuda() {
-    oscilab::muestraayuda(ficheroAyuda(estado_.dirprograma), this);
+    const QString ruta = ficheroAyuda(estado_.dirprograma);
+    if (const auto legible = compruebaAyuda(ruta); !legible.ok()) {
+        avisar(this, legible.fallo().texto(), windowTitle(), IconoMensaje::Informacion);
+        return;
+    }
+    if (!ayuda_) {
+        ayuda_ = new VentanaAyuda(this);
+    }
+    ayuda_->muestraIndice(ruta);
+    ayuda_->show();
+    ayuda_->raise();
+    ayuda_->activateWindow();
+}
+
+frmajuste* frmcurvi::ajuste() const {
+    return frmajuste_;
+}
+
+VentanaAyuda* frmcurvi::ayuda() const {
+    return ayuda_;
 }
 
 void frmcurvi::acercade() {
-    muestraAcercade(leeDatosInstalacion(ficheroInstalacion(estado_.dirprograma)), this);
+    if (!acercade_) {
+        acercade_ =
+            new frmacercade(leeDatosInstalacion(ficheroInstalacion(estado_.dirprograma)), this);
+    }
+    acercade_->show();
+    acercade_->raise();
+    acercade_->activateWindow();
+}
+
+frmacercade* frmcurvi::acercaDe() const {
+    return acercade_;
 }
 
 void frmcurvi::nuevo() {

@@ -6,6 +6,7 @@
 #include "compartido/textos_numero.h"
 #include "modelo/chequeo_datos.h"
 #include "results/estado_resultados.h"
+#include "run/resultado_calculo.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -27,14 +28,15 @@ namespace oscilab {
 struct EstadoGlobal;
 class CajaMasa;
 class Calculo;
+class frmacercade;
 class frmajuste;
 class frmdipolo;
 class frmexplorador;
 class frmgraficos;
 class TablaPeriodica;
+class VentanaAyuda;
 class Documento;
 class ModeloPuntos;
-struct ResultadoCalculo;
 
 class frmcurvi : public QMainWindow {
     Q_OBJECT
@@ -49,9 +51,9 @@ public:
     void marcaGuardado();
     void marcaCambio();
 
-    // Compacts and sorts the points, then checks the document. Returns 100, 200 or 300
-    // (title, mass 1, mass 2 missing; already reported) or the number of points.
-    int chequeadatos() { return chequea().codigo; }
+    // Compacts and sorts the points, then checks the document; what the check says is shown,
+    // and the first missing title or mass takes the focus.
+    ResultadoChequeo chequeadatos();
     // False, after saying which, when a distance or an energy unit is still to be chosen.
     bool compruebaunidades();
     // The run command: button btejecuta and toolbar button "ejecutar", always together.
@@ -68,13 +70,16 @@ public:
     QString textoCelda(int fila, int columna) const;
     // Sets a cell as typed: a number, or "" to empty it; anything else is refused.
     bool ponTextoCelda(int fila, int columna, const QString& texto);
-    frmajuste* ajuste() const { return frmajuste_; }
+    frmajuste* ajuste() const;
     // The fit explorer, once opened from the degree dialog.
     frmexplorador* explorador() const;
     // The results window of the last run, while it is open.
     frmgraficos* graficos() const;
     // The dipole-moment dialog, while it is open.
     frmdipolo* dipolo() const;
+    // The help window and the about box, while they are open.
+    VentanaAyuda* ayuda() const;
+    frmacercade* acercaDe() const;
     // The engine run started by the Run command.
     Calculo* calculo() const { return calculo_; }
     // The field delimiter of the text import: the current text of CMBlimitador.
@@ -148,8 +153,6 @@ private:
     bool abrirfichero(std::optional<QString> ruta = std::nullopt);
     Guardado escribeEn(const QString& ruta);
 
-    // chequeadatos with its whole result.
-    ResultadoChequeo chequea();
     void ponTitulo(const QString& nombre);
 
     void celdaActual(int fila, int columna);
@@ -165,7 +168,8 @@ private:
     void enfoca(FocoChequeo foco);
     // Files dropped anywhere on the window reach the window (frmcurvi_arrastre.cpp).
     void aceptaArrastres();
-    void calculoTerminado(const ResultadoCalculo& resultado);
+    void calculoTerminado(const CalculoTerminado& terminado);
+    void preguntaSiDetener();
 
     static QString sinTitulo() { return tr("(Sin Título)"); }
     // A new document fits the powers 0 to gradoInicial_.
@@ -205,10 +209,14 @@ private:
     std::array<QRadioButton*, 2> optener_{};
     QLabel* lbpot_ = nullptr;
     QPushButton* btgrado_ = nullptr;
-    frmajuste* frmajuste_ = nullptr;
-    QPointer<frmgraficos> frmgraficos_; // results of the last run, while open
+    // The windows this one opens are its children, each held while it is open; opening one
+    // again raises it.
+    QPointer<frmajuste> frmajuste_;
+    QPointer<frmgraficos> frmgraficos_; // results of the last run
     QPointer<frmexplorador> frmexplorador_;
     QPointer<frmdipolo> frmdipolo_;
+    QPointer<VentanaAyuda> ayuda_;
+    QPointer<frmacercade> acercade_;
     Calculo* calculo_ = nullptr;
     QAction* barraEjecutar_ = nullptr; // the toolbar's run button
     QAction* mnusalir_ = nullptr;

@@ -90,14 +90,14 @@ frmcurvi::Guardado frmcurvi::guardarfichero() {
 // Checks, asks before overwriting, then writes. Only a written file changes the
 // document's name: a refused save leaves name, caption and folders as they were.
 frmcurvi::Guardado frmcurvi::escribeEn(const QString& ruta) {
-    if (!chequea().completo()) {
+    if (!chequeadatos().completo()) {
         return Guardado::Invalido;
     }
     if (!compruebaunidades()) {
         return Guardado::Invalido;
     }
-    if (const auto motivo = documento_->motivoNoGuardable()) {
-        avisar(this, *motivo, QString(), IconoMensaje::Exclamacion);
+    if (const auto guardable = documento_->guardable(); !guardable.ok()) {
+        avisar(this, guardable.fallo().texto(), QString(), IconoMensaje::Exclamacion);
         enfoca(FocoChequeo::Titulo);
         return Guardado::Invalido;
     }
@@ -109,8 +109,8 @@ frmcurvi::Guardado frmcurvi::escribeEn(const QString& ruta) {
             return Guardado::NoSobrescrito;
         }
     }
-    if (const auto error = documento_->guarda(ruta)) {
-        avisar(this, *error, QString(), IconoMensaje::Exclamacion);
+    if (const auto guardado = documento_->guarda(ruta); !guardado.ok()) {
+        avisar(this, guardado.fallo().texto(), QString(), IconoMensaje::Exclamacion);
         return Guardado::Error;
     }
     celdaActual(1, 1);
@@ -131,10 +131,9 @@ bool frmcurvi::guardaComo() {
     }
     // In the data folder, a name the engine would not run is refused before anything is
     // written.
-    const NombreEjecucion nombre = nombreDeEjecucion(fichero, estado_.dirdatos);
-    if (mismaCarpeta(QFileInfo(fichero).absolutePath(), estado_.dirdatos) &&
-        !nombre.error.isEmpty()) {
-        avisar(this, nombre.error, QString(), IconoMensaje::Exclamacion);
+    const auto nombre = nombreDeEjecucion(fichero, estado_.dirdatos);
+    if (mismaCarpeta(QFileInfo(fichero).absolutePath(), estado_.dirdatos) && !nombre.ok()) {
+        avisar(this, nombre.fallo().texto(), QString(), IconoMensaje::Exclamacion);
         return false;
     }
     if (escribeEn(fichero) != Guardado::Escrito) {
@@ -152,8 +151,8 @@ bool frmcurvi::abrirfichero(std::optional<QString> ruta) {
         avisar(this, tr("Seleccion cancelada"), QString(), IconoMensaje::Informacion);
         return false;
     }
-    if (const auto error = documento_->abre(*ruta)) {
-        avisar(this, *error, QString(), IconoMensaje::Exclamacion);
+    if (const auto abierto = documento_->abre(*ruta); !abierto.ok()) {
+        avisar(this, abierto.fallo().texto(), QString(), IconoMensaje::Exclamacion);
         return false;
     }
     if (!documento_->avisoDipolo().isEmpty()) {
@@ -173,7 +172,12 @@ frmdipolo* frmcurvi::dipolo() const {
 
 void frmcurvi::momentoDipolar() {
     if (!frmdipolo_) {
-        frmdipolo_ = frmdipolo::abre(*documento_, carpetaImportacion_, this);
+        auto abierto = frmdipolo::abre(*documento_, carpetaImportacion_, this);
+        if (!abierto.ok()) {
+            avisar(this, abierto.fallo().texto(), frmdipolo::titulo(), IconoMensaje::Informacion);
+            return;
+        }
+        frmdipolo_ = abierto.valor();
         return;
     }
     frmdipolo_->show();

@@ -96,10 +96,7 @@ QString frmcurvi::motivoSinEjecutar() const {
     if (documento_->modificado() || documento_->ruta().isEmpty()) {
         return tr("Guarde el documento para ejecutar");
     }
-    if (documento_->motivoNoGuardable()) {
-        return *documento_->motivoNoGuardable();
-    }
-    return QString();
+    return documento_->guardable().fallo().texto();
 }
 
 void frmcurvi::actualizaEjecutar() {

@@ -34,30 +34,26 @@ QString unidadDistancia(const curvifit::UnidadesExplorador& u) {
 
 } // namespace
 
-PuntosExplorados puntosParaExplorar(const DocumentoExplorado& documento) {
-    PuntosExplorados r;
+Resultado<curvifit::DatosEntrada> puntosParaExplorar(const DocumentoExplorado& documento) {
     if (!(documento.angstrom || documento.bohr) || !(documento.ev || documento.hartree)) {
-        r.error = QCoreApplication::translate(
-            "explorador_logica", "Elija primero las unidades de distancia y de energía.");
-        return r;
+        return Fallo{QCoreApplication::translate(
+            "explorador_logica", "Elija primero las unidades de distancia y de energía.")};
     }
     const double masa1 = valorInicial(documento.masa1);
     const double masa2 = valorInicial(documento.masa2);
     if (!(masa1 > 0.0) || !(masa2 > 0.0)) {
-        r.error = QCoreApplication::translate(
+        return Fallo{QCoreApplication::translate(
             "explorador_logica", "Escriba primero las masas de los dos átomos: sin ellas no "
-                                 "hay constantes moleculares.");
-        return r;
+                                 "hay constantes moleculares.")};
     }
     const PuntosOrdenados puntos = ordenaPuntos(documento.celdas);
     if (puntos.n < PUNTOS_MINIMOS_EXPLORADOR) {
-        r.error =
+        return Fallo{
             QCoreApplication::translate("explorador_logica",
                                         "Hacen falta al menos %1 puntos para comparar conjuntos de "
                                         "potencias; la tabla tiene %2.")
                 .arg(PUNTOS_MINIMOS_EXPLORADOR)
-                .arg(puntos.n);
-        return r;
+                .arg(puntos.n)};
     }
     curvifit::DatosEntrada unidades;
     const std::string distancia = documento.angstrom ? "ANGSTROM" : "UA";
@@ -70,10 +66,10 @@ PuntosExplorados puntosParaExplorar(const DocumentoExplorado& documento) {
         R.push_back(valorInicial(fila[0]) / unidades.FACDIST);
         E.push_back(valorInicial(fila[1]) / unidades.FACENER);
     }
-    r.datos = curvifit::datosDePuntos(std::move(R), std::move(E), documento.potencias,
-                                      curvifit::masaReducida(masa1, masa2));
-    curvifit::fijaUnidades(*r.datos, distancia, energia);
-    return r;
+    curvifit::DatosEntrada datos = curvifit::datosDePuntos(
+        std::move(R), std::move(E), documento.potencias, curvifit::masaReducida(masa1, masa2));
+    curvifit::fijaUnidades(datos, distancia, energia);
+    return datos;
 }
 
 QStringList cabecerasExplorador(const curvifit::DatosEntrada& datos) {

@@ -2,6 +2,8 @@
 // would read them from the saved file, and the ranked table's rows in the document's units.
 #pragma once
 
+#include "compartido/resultado.h"
+
 #include "compartido/dimensiones.h"
 #include "modelo/chequeo_datos.h"
 #include "explorador.h"
@@ -33,12 +35,7 @@ struct DocumentoExplorado {
 // The points compacted and sorted as chequeadatos does (the table itself is not touched),
 // converted to bohr and hartree, with the document's units and its ticked powers; or, when
 // they cannot be ranked, the Spanish reason.
-struct PuntosExplorados {
-    std::optional<curvifit::DatosEntrada> datos;
-    QString error;
-};
-
-PuntosExplorados puntosParaExplorar(const DocumentoExplorado& documento);
+Resultado<curvifit::DatosEntrada> puntosParaExplorar(const DocumentoExplorado& documento);
 
 enum ColumnaExplorador {
     ColOrden,

@@ -147,13 +147,13 @@ void frmexplorador::explora(const DocumentoExplorado& documento) {
     pocosPuntos_->clear();
     llenaTabla();
     grafico_->ponPuntos({}, QString());
-    const PuntosExplorados puntos = puntosParaExplorar(documento);
-    if (!puntos.datos) {
-        estado_->setText(puntos.error);
+    Resultado<curvifit::DatosEntrada> puntos = puntosParaExplorar(documento);
+    if (!puntos.ok()) {
+        estado_->setText(puntos.fallo().texto());
         emit exploracionTerminada();
         return;
     }
-    datos_ = puntos.datos;
+    datos_ = std::move(puntos).valor();
     estado_->setText(
         tr("Clasificando los conjuntos de potencias para %1 puntos...").arg(datos_->NPUNTOS()));
     tabla_->setHorizontalHeaderLabels(cabecerasExplorador(*datos_));

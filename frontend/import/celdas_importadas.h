@@ -1,6 +1,8 @@
-// What an import leaves in the point table: the cell texts it wrote, in the order it
-// wrote them, and whether it stopped on an error after those writes.
+// What an import leaves in the point table: the cell texts it writes, in the order it writes
+// them, or why the file cannot be imported.
 #pragma once
+
+#include "compartido/resultado.h"
 
 #include <QString>
 #include <vector>
@@ -14,11 +16,9 @@ struct CeldaImportada {
     friend bool operator==(const CeldaImportada&, const CeldaImportada&) = default;
 };
 
-struct ResultadoImportacion {
-    std::vector<CeldaImportada> celdas; // written before any failure, in order
+struct CeldasImportadas {
+    std::vector<CeldaImportada> celdas; // in the order they are written
     std::vector<int> filasVisitadas;    // rows made current, in order (text import)
-    bool fallo = false;
-    QString causa; // what failed, naming the file's line, when the reader can tell
 
     // The last text written into (fila, columna) by this import; nullptr if none.
     const CeldaImportada* celda(int fila, int columna) const {
@@ -31,5 +31,13 @@ struct ResultadoImportacion {
         return encontrada;
     }
 };
+
+// All or nothing: a file that fails half-way writes no cell. The Fallo's message is
+// mensajeErrorImportacion(); its cause names the file's line or part when the reader can tell.
+using ResultadoImportacion = Resultado<CeldasImportadas>;
+
+// A failed import: `causa` says why, in Spanish, naming the part or row where there is one;
+// `sistema` keeps the system's words when a file could not be read.
+Fallo importacionFallida(const QString& causa = QString(), const QString& sistema = QString());
 
 } // namespace oscilab

@@ -8,23 +8,16 @@
 
 namespace oscilab {
 
-bool DestinoDocumento::compruebaunidades() {
-    const QString titulo = QCoreApplication::translate("destino_documento", "Unidades");
+Resultado<void> DestinoDocumento::unidadesElegidas() const {
     if (documento_.distancia() == Distancia::SinElegir) {
-        avisar(padre_,
-               QCoreApplication::translate("destino_documento",
-                                           "Debes elegir las unidades para la distancia"),
-               titulo, IconoMensaje::Informacion);
-        return false;
+        return Fallo{QCoreApplication::translate("destino_documento",
+                                                 "Debes elegir las unidades para la distancia")};
     }
     if (tabla_ == TablaImportada::Curva && documento_.energia() == Energia::SinElegir) {
-        avisar(padre_,
-               QCoreApplication::translate("destino_documento",
-                                           "Debes elegir las unidades para la energía"),
-               titulo, IconoMensaje::Informacion);
-        return false;
+        return Fallo{QCoreApplication::translate("destino_documento",
+                                                 "Debes elegir las unidades para la energía")};
     }
-    return true;
+    return {};
 }
 
 void DestinoDocumento::escribeCelda(int fila, int columna, const QString& texto) {
@@ -35,7 +28,7 @@ void DestinoDocumento::escribeCelda(int fila, int columna, const QString& texto)
     filas_[i][static_cast<std::size_t>(columna - 1)] = texto;
 }
 
-void DestinoDocumento::documentoCambiado() {
+Resultado<void> DestinoDocumento::documentoCambiado() {
     std::vector<std::array<double, 2>> puntos;
     for (std::size_t i = 0; i < filas_.size(); ++i) {
         const auto& [textoR, textoV] = filas_[i];
@@ -45,15 +38,12 @@ void DestinoDocumento::documentoCambiado() {
         const auto r = valorCompleto(textoR);
         const auto v = valorCompleto(textoV);
         if (!r || !v) {
-            avisar(padre_,
-                   QCoreApplication::translate(
-                       "destino_documento",
-                       "La fila %1 de los datos leídos no es un punto: «%2» «%3».\n"
-                       "No se ha importado nada.")
-                       .arg(i + 1)
-                       .arg(textoR, textoV),
-                   tituloImportacion(), IconoMensaje::Exclamacion);
-            return;
+            return Fallo{QCoreApplication::translate(
+                             "destino_documento",
+                             "La fila %1 de los datos leídos no es un punto: «%2» «%3».\n"
+                             "No se ha importado nada.")
+                             .arg(i + 1)
+                             .arg(textoR, textoV)};
         }
         puntos.push_back({*r, *v});
     }
@@ -69,13 +59,14 @@ void DestinoDocumento::documentoCambiado() {
     if (actuales > 0 &&
         mensajes().mostrar(padre_, pregunta.arg(actuales).arg(puntos.size()), tituloImportacion(),
                            IconoMensaje::Pregunta, BotonesMensaje::SiNo) != Respuesta::Si) {
-        return;
+        return {}; // the user keeps the points: nothing failed
     }
     if (dipolo) {
         documento_.importaDipolo(puntos);
     } else {
         documento_.importa(puntos);
     }
+    return {};
 }
 
 } // namespace oscilab

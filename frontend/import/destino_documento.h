@@ -17,18 +17,18 @@ enum class TablaImportada { Curva, Dipolo };
 
 class DestinoDocumento : public DestinoImportacion {
 public:
-    // `padre` is the window the messages belong to.
+    // `padre` is the window the replace question belongs to.
     DestinoDocumento(QWidget* padre, Documento& documento,
                      TablaImportada tabla = TablaImportada::Curva)
         : padre_(padre), documento_(documento), tabla_(tabla) {}
 
     // The units the points are read in must be chosen first: both for the curve, the
     // distance for the dipole (whose own unit always is).
-    bool compruebaunidades() override;
+    Resultado<void> unidadesElegidas() const override;
     void escribeCelda(int fila, int columna, const QString& texto) override;
-    // Turns the gathered texts into points and replaces the document's, or says which row
-    // is no point and leaves the document alone.
-    void documentoCambiado() override;
+    // Turns the gathered texts into points and replaces the document's (after asking, when it
+    // has points), or says which row is no point and leaves the document alone.
+    Resultado<void> documentoCambiado() override;
 
 private:
     QWidget* padre_;

@@ -54,26 +54,18 @@ ResultadoImportacion ColectorFilas::resultado() const {
         return importacionFallida(QCoreApplication::translate(
             "filas_hoja", "Ninguna fila tiene un número en sus dos primeras columnas."));
     }
-    ResultadoImportacion resultado;
+    if (sobran_) {
+        return importacionFallida(
+            QCoreApplication::translate("filas_hoja", "Hay más de %1 puntos: la tabla admite %1.")
+                .arg(puntosMaximos));
+    }
+    CeldasImportadas resultado;
     for (std::size_t i = 0; i < static_cast<std::size_t>(puntosMaximos); ++i) {
         const int fila = static_cast<int>(i) + 1;
         const bool leida = i < filas_.size();
         resultado.celdas.push_back({fila, 1, leida ? filas_[i].a : QString()});
         resultado.celdas.push_back({fila, 2, leida ? filas_[i].b : QString()});
     }
-    resultado.fallo = sobran_;
-    if (sobran_) {
-        resultado.causa =
-            QCoreApplication::translate("filas_hoja", "Hay más de %1 puntos: la tabla admite %1.")
-                .arg(puntosMaximos);
-    }
-    return resultado;
-}
-
-ResultadoImportacion importacionFallida(const QString& causa) {
-    ResultadoImportacion resultado;
-    resultado.fallo = true;
-    resultado.causa = causa;
     return resultado;
 }
 

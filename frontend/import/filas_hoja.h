@@ -36,7 +36,8 @@ public:
     // Whether a row with a number has been met: without one there is nothing to import.
     bool hayPuntos() const { return empezado_; }
 
-    // The cells to write. A sheet without any number fails with nothing written.
+    // The cells to write. A sheet without any number, or with more points than the table
+    // holds, fails.
     ResultadoImportacion resultado() const;
 
 private:
@@ -44,9 +45,5 @@ private:
     bool empezado_ = false;
     bool sobran_ = false; // a non-empty row beyond the last
 };
-
-// A failed import with nothing written: the file could not be read as a sheet; `causa`
-// says why, in Spanish, naming the part or row where there is one.
-ResultadoImportacion importacionFallida(const QString& causa = QString());
 
 } // namespace oscilab

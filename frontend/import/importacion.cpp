@@ -22,6 +22,14 @@ QString mensajeSeleccionCancelada() {
     return QCoreApplication::translate("importacion", "Seleccion cancelada");
 }
 
+Fallo importacionFallida(const QString& causa, const QString& sistema) {
+    return Fallo{mensajeErrorImportacion(), causa, sistema};
+}
+
+QString tituloUnidades() {
+    return QCoreApplication::translate("destino_documento", "Unidades");
+}
+
 QString mensajeErrorImportacion() {
     return QCoreApplication::translate("importacion",
                                        "Se ha producido un error al abrir el archivo");
@@ -47,18 +55,15 @@ namespace {
 
 // A FIFO or a device would block the window for ever, as Open knows; a folder holds no
 // points. Checked before any reader opens it.
-std::optional<ResultadoImportacion> noEsNormal(const QString& ruta) {
+Resultado<void> esNormal(const QString& ruta) {
     const QFileInfo info(ruta);
     if (!info.exists() || info.isFile()) {
-        return std::nullopt;
+        return {};
     }
-    ResultadoImportacion noNormal;
-    noNormal.fallo = true;
-    noNormal.causa = QCoreApplication::translate(
-                         "importacion", "%1 no es un archivo normal (es una carpeta, una tubería "
-                                        "o un dispositivo).")
-                         .arg(ruta);
-    return noNormal;
+    return importacionFallida(
+        QCoreApplication::translate("importacion", "%1 no es un archivo normal (es una carpeta, "
+                                                   "una tubería o un dispositivo).")
+            .arg(ruta));
 }
 
 // The spreadsheet import of a file without the extension of another reader: an .xls
@@ -73,8 +78,8 @@ bool esLibroXls(OrigenImportacion origen, const QString& ruta) {
 
 ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& ruta,
                                     const QString& delimitador) {
-    if (auto fallo = noEsNormal(ruta)) {
-        return *fallo;
+    if (auto normal = esNormal(ruta); !normal.ok()) {
+        return normal.fallo();
     }
     if (esLibroXls(origen, ruta)) {
         return importarexcel(ruta);
@@ -94,7 +99,7 @@ ResultadoImportacion leeImportacion(OrigenImportacion origen, const QString& rut
 
 ResultadoImportacion leeImportacionSinBloquear(QWidget* padre, OrigenImportacion origen,
                                                const QString& ruta, const QString& delimitador) {
-    if (esLibroXls(origen, ruta) && !noEsNormal(ruta)) {
+    if (esLibroXls(origen, ruta) && esNormal(ruta).ok()) {
         return leeXlsSinBloquear(padre, ruta);
     }
     return leeImportacion(origen, ruta, delimitador);
@@ -103,7 +108,8 @@ ResultadoImportacion leeImportacionSinBloquear(QWidget* padre, OrigenImportacion
 std::optional<QString> importarDatos(QWidget* padre, OrigenImportacion origen,
                                      const QString& carpetaInicial, const QString& delimitador,
                                      DestinoImportacion& destino) {
-    if (!destino.compruebaunidades()) {
+    if (const auto unidades = destino.unidadesElegidas(); !unidades.ok()) {
+        avisar(padre, unidades.fallo().texto(), tituloUnidades(), IconoMensaje::Informacion);
         return std::nullopt;
     }
     const auto ruta =
@@ -121,9 +127,11 @@ std::optional<QString> importarDatos(QWidget* padre, OrigenImportacion origen,
 
 void importarFicheroDado(QWidget* padre, OrigenImportacion origen, const QString& ruta,
                          const QString& delimitador, DestinoImportacion& destino) {
-    if (destino.compruebaunidades()) {
-        importaFichero(padre, origen, ruta, delimitador, destino);
+    if (const auto unidades = destino.unidadesElegidas(); !unidades.ok()) {
+        avisar(padre, unidades.fallo().texto(), tituloUnidades(), IconoMensaje::Informacion);
+        return;
     }
+    importaFichero(padre, origen, ruta, delimitador, destino);
 }
 
 void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& ruta,
@@ -131,24 +139,26 @@ void importaFichero(QWidget* padre, OrigenImportacion origen, const QString& rut
     const ResultadoImportacion leido = leeImportacionSinBloquear(padre, origen, ruta, delimitador);
     // All or nothing, whatever the format: a file that fails half-way leaves the table as
     // it was, and the message says why.
-    if (leido.fallo) {
-        const QString causa = leido.causa.isEmpty() ? QString() : QLatin1Char('\n') + leido.causa;
-        avisar(padre, mensajeErrorImportacion() + causa, tituloImportacion(), IconoMensaje::Stop);
+    if (!leido.ok()) {
+        avisar(padre, leido.fallo().texto(), tituloImportacion(), IconoMensaje::Stop);
         return;
     }
+    const CeldasImportadas& celdas = leido.valor();
     // Rows are made current and written in the order the reader met them.
     std::size_t visitada = 0;
-    for (const auto& celda : leido.celdas) {
-        while (visitada < leido.filasVisitadas.size() &&
-               leido.filasVisitadas[visitada] <= celda.fila) {
-            destino.filaActual(leido.filasVisitadas[visitada++]);
+    for (const auto& celda : celdas.celdas) {
+        while (visitada < celdas.filasVisitadas.size() &&
+               celdas.filasVisitadas[visitada] <= celda.fila) {
+            destino.filaActual(celdas.filasVisitadas[visitada++]);
         }
         destino.escribeCelda(celda.fila, celda.columna, celda.texto);
     }
-    while (visitada < leido.filasVisitadas.size()) {
-        destino.filaActual(leido.filasVisitadas[visitada++]);
+    while (visitada < celdas.filasVisitadas.size()) {
+        destino.filaActual(celdas.filasVisitadas[visitada++]);
     }
-    destino.documentoCambiado();
+    if (const auto cambiado = destino.documentoCambiado(); !cambiado.ok()) {
+        avisar(padre, cambiado.fallo().texto(), tituloImportacion(), IconoMensaje::Exclamacion);
+    }
 }
 
 } // namespace oscilab

@@ -16,14 +16,15 @@ namespace oscilab {
 class DestinoImportacion {
 public:
     virtual ~DestinoImportacion() = default;
-    // The unit check; shows its own message and returns false when a unit is missing.
-    virtual bool compruebaunidades() = 0;
+    // Whether the units the points are read in are chosen, or which one is missing.
+    virtual Resultado<void> unidadesElegidas() const = 0;
     // Makes (fila, column 0) the table's current cell before that row is written.
     virtual void filaActual(int fila) { (void)fila; }
     // Writes one cell: fila 1..500, columna 1 (R) or 2 (V(R)).
     virtual void escribeCelda(int fila, int columna, const QString& texto) = 0;
-    // After a successful import: disable the run command and set `cambios`.
-    virtual void documentoCambiado() = 0;
+    // After a successful reading: the written cells become the document's points, or the
+    // Fallo says why they cannot.
+    virtual Resultado<void> documentoCambiado() = 0;
 };
 
 enum class OrigenImportacion { Excel, Texto };
@@ -31,6 +32,7 @@ enum class OrigenImportacion { Excel, Texto };
 QString tituloImportacion();         // "Importar datos"
 QString mensajeSeleccionCancelada(); // "Seleccion cancelada"
 QString mensajeErrorImportacion();   // "Se ha producido un error al abrir el archivo"
+QString tituloUnidades();            // "Unidades", the title of a missing unit's message
 // The tooltip of the text-import button for the delimiter last chosen from the list.
 QString tooltipImportarTexto(const QString& delimitador);
 // The open dialog's filter for each import.

@@ -147,7 +147,7 @@ ResultadoImportacion importarcsv(const QString& ruta) {
                 .arg(kTextoCeldaMaximo));
     }
     ResultadoImportacion resultado = colector.resultado();
-    if (!completo && !resultado.fallo) {
+    if (!completo && resultado.ok()) {
         // The part read did not reach the points' end.
         return importacionFallida(QCoreApplication::translate(
                                       "importar_csv", "Pasa de %1 bytes sin que acaben los puntos.")

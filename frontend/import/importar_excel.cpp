@@ -25,13 +25,6 @@ QString textoCelda(const leexls::CeldaLibro& celda) {
     return QString();
 }
 
-ResultadoImportacion fallida(const QString& causa) {
-    ResultadoImportacion resultado;
-    resultado.fallo = true;
-    resultado.causa = causa;
-    return resultado;
-}
-
 } // namespace
 
 QString programaLeexls() {
@@ -61,17 +54,19 @@ ResultadoImportacion importarexcel(const QString& ruta, const QString& programa)
 ResultadoImportacion interpretaLeexls(const ResultadoLanzamiento& lanzamiento,
                                       const QString& programa, bool agotado) {
     if (!lanzamiento.iniciado) {
-        return fallida(QCoreApplication::translate(
-                           "importar_excel", "No se puede iniciar el lector de libros .xls %1.")
-                           .arg(programa));
+        return importacionFallida(
+            QCoreApplication::translate("importar_excel",
+                                        "No se puede iniciar el lector de libros .xls %1.")
+                .arg(programa));
     }
     if (agotado) {
-        return fallida(QCoreApplication::translate(
-                           "importar_excel", "El lector de libros .xls no ha terminado en %1 s.")
-                           .arg(kEsperaMaximaMs / 1000));
+        return importacionFallida(
+            QCoreApplication::translate("importar_excel",
+                                        "El lector de libros .xls no ha terminado en %1 s.")
+                .arg(kEsperaMaximaMs / 1000));
     }
     if (lanzamiento.detenido) {
-        return fallida(QCoreApplication::translate(
+        return importacionFallida(QCoreApplication::translate(
             "importar_excel", "La lectura del libro .xls se ha detenido a petición del usuario."));
     }
     const QByteArray& salida = lanzamiento.salidaEstandar;
@@ -80,31 +75,30 @@ ResultadoImportacion interpretaLeexls(const ResultadoLanzamiento& lanzamiento,
     const bool terminado =
         lanzamiento.terminoBien && (lanzamiento.codigoSalida == 0 || lanzamiento.codigoSalida == 1);
     if (!terminado || lanzamiento.salidaDesbordada) {
-        return fallida(QCoreApplication::translate(
+        return importacionFallida(QCoreApplication::translate(
             "importar_excel", "El lector de libros .xls ha fallado al leerlo (se ha "
                               "detenido, ha pasado de sus límites o no lo reconoce)."));
     }
     const auto lectura = leexls::leeSalida(std::string_view(salida.constData(), salida.size()));
     if (!lectura || lectura->completa != (lanzamiento.codigoSalida == 0)) {
-        return fallida(QCoreApplication::translate(
+        return importacionFallida(QCoreApplication::translate(
             "importar_excel", "El lector de libros .xls ha dado una respuesta ilegible."));
     }
-    ResultadoImportacion resultado;
-    for (const auto& celda : lectura->celdas) {
-        resultado.celdas.push_back({celda.fila, celda.columna, textoCelda(celda)});
-    }
-    resultado.fallo = !lectura->completa;
-    if (resultado.fallo) {
+    if (!lectura->completa) {
         // The cells come in table order: the first one missing is where the reading stopped.
         const int leidas = static_cast<int>(lectura->celdas.size());
-        resultado.causa =
+        return importacionFallida(
             leidas == 0 ? QCoreApplication::translate(
                               "importar_excel",
                               "No es un libro .xls legible, o su hoja activa no se puede leer.")
                         : QCoreApplication::translate(
                               "importar_excel", "La celda %1%2 de la hoja activa no se puede leer.")
                               .arg(QLatin1Char(leidas % 2 == 0 ? 'A' : 'B'))
-                              .arg(leidas / 2 + 1);
+                              .arg(leidas / 2 + 1));
+    }
+    CeldasImportadas resultado;
+    for (const auto& celda : lectura->celdas) {
+        resultado.celdas.push_back({celda.fila, celda.columna, textoCelda(celda)});
     }
     return resultado;
 }

@@ -143,17 +143,14 @@ QString delimitadorReal(const QString& elegido) {
 }
 
 ResultadoImportacion importartexto(const QString& ruta, const QString& delimitador) {
-    ResultadoImportacion resultado;
+    CeldasImportadas resultado;
     QFile fichero(ruta); // closed by its destructor on every path
     if (!fichero.open(QIODevice::ReadOnly)) {
-        resultado.fallo = true;
-        return resultado;
+        return importacionFallida({}, fichero.errorString());
     }
     QString d = delimitadorReal(delimitador);
-    const auto falla = [&resultado](int linea, const QString& que) {
-        resultado.fallo = true;
-        resultado.causa = causaLinea(linea, que);
-        return resultado;
+    const auto falla = [](int linea, const QString& que) {
+        return importacionFallida(causaLinea(linea, que));
     };
     LectorLineas lector(fichero);
     int linea = 0;

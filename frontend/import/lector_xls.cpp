@@ -48,7 +48,7 @@ ResultadoImportacion leeXlsSinBloquear(QWidget* padre, const QString& ruta,
     progreso.setAutoClose(false);
     QObject::connect(&progreso, &QProgressDialog::canceled, &lector, &LectorXls::detener);
 
-    ResultadoImportacion resultado;
+    ResultadoImportacion resultado = CeldasImportadas{};
     bool terminado = false;
     QEventLoop bucle;
     QObject::connect(&lector, &LectorXls::leido, &bucle, [&](const ResultadoImportacion& leido) {

@@ -94,35 +94,27 @@ QString mensajeCeldaNoNumerica(const CeldaNoNumerica& celda) {
 
 ResultadoChequeo evaluaChequeo(int n, int m, bool hayTitulo, bool hayMasa1, bool hayMasa2) {
     ResultadoChequeo r;
-    r.codigo = n;
     r.puntos = n;
-    if (!hayMasa2) {
-        r.codigo = 300;
+    // The first of title, mass 1 and mass 2 still missing stops the check.
+    const auto falta = [&r](FocoChequeo foco, const char* mensaje) {
+        r.foco = foco;
+        r.mensaje = QCoreApplication::translate("chequeo_datos", mensaje);
+        return r;
+    };
+    if (!hayTitulo) {
+        return falta(
+            FocoChequeo::Titulo,
+            QT_TRANSLATE_NOOP("chequeo_datos", "Debes introducir un título para el archivo"));
     }
     if (!hayMasa1) {
-        r.codigo = 200;
+        return falta(
+            FocoChequeo::Masa1,
+            QT_TRANSLATE_NOOP("chequeo_datos", "Debes introducir la masa atómica del átomo1"));
     }
-    if (!hayTitulo) {
-        r.codigo = 100;
-    }
-    switch (r.codigo) {
-    case 100:
-        r.mensaje = QCoreApplication::translate("chequeo_datos",
-                                                "Debes introducir un título para el archivo");
-        r.foco = FocoChequeo::Titulo;
-        return r;
-    case 200:
-        r.mensaje = QCoreApplication::translate("chequeo_datos",
-                                                "Debes introducir la masa atómica del átomo1");
-        r.foco = FocoChequeo::Masa1;
-        return r;
-    case 300:
-        r.mensaje = QCoreApplication::translate("chequeo_datos",
-                                                "Debes introducir la masa atómica del átomo2");
-        r.foco = FocoChequeo::Masa2;
-        return r;
-    default:
-        break;
+    if (!hayMasa2) {
+        return falta(
+            FocoChequeo::Masa2,
+            QT_TRANSLATE_NOOP("chequeo_datos", "Debes introducir la masa atómica del átomo2"));
     }
     r.permiteEjecutar = n >= m;
     if (n == m + 1) {

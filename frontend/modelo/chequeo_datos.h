@@ -34,9 +34,6 @@ struct CeldaNoNumerica {
     QString texto;
 };
 
-// The check's result when a cell is not a number: the save stops, like for 100, 200, 300.
-constexpr int codigoCeldaNoNumerica = 400;
-
 // The first non-empty cell, row by row, whose text is not a complete number.
 std::optional<CeldaNoNumerica> celdaNoNumerica(const CeldasTabla& celdas);
 
@@ -47,9 +44,8 @@ QString mensajeCeldaNoNumerica(const CeldaNoNumerica& celda);
 enum class FocoChequeo { Ninguno, Titulo, Masa1, Masa2, Celda };
 
 struct ResultadoChequeo {
-    int codigo = 0;  // 100, 200, 300, 400, or the number of points
     int puntos = 0;  // the number of points
-    QString mensaje; // empty when nothing is to be said
+    QString mensaje; // the missing title or mass, or a word on the points; empty when none
     bool permiteEjecutar = false;
     FocoChequeo foco = FocoChequeo::Ninguno; // the first of title and masses still missing
 

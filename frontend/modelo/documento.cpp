@@ -240,63 +240,64 @@ void Documento::nuevo() {
     pila_.setClean();
 }
 
-std::optional<QString> Documento::abre(const QString& ruta) {
+Resultado<void> Documento::abre(const QString& ruta) {
     const QFileInfo info(ruta);
     if (!info.isFile()) {
-        return tr("%1 no es un archivo normal; no se puede abrir.").arg(ruta);
+        return Fallo{tr("%1 no es un archivo normal; no se puede abrir.").arg(ruta)};
     }
     if (info.size() > tamanoMaximoFichero) {
-        return tr("El archivo %1 ocupa más de 1 MB y no es un documento de OSCILAB.").arg(ruta);
+        return Fallo{
+            tr("El archivo %1 ocupa más de 1 MB y no es un documento de OSCILAB.").arg(ruta)};
     }
     QFile fichero(ruta);
     if (!fichero.open(QIODevice::ReadOnly)) {
-        return tr("No se puede leer el archivo %1.").arg(ruta);
+        return Fallo{tr("No se puede leer el archivo %1.").arg(ruta), {}, fichero.errorString()};
     }
-    const LecturaDocumento leido = leeDocumento(fichero.read(tamanoMaximoFichero));
-    if (const auto* error = std::get_if<ErrorLectura>(&leido)) {
-        return tr("El archivo %1 no es un documento de OSCILAB.\n%2").arg(ruta, error->texto());
+    Resultado<DatosDocumento> leido = leeDocumento(fichero.read(tamanoMaximoFichero));
+    if (!leido.ok()) {
+        return leido.fallo().dentroDe(tr("El archivo %1 no es un documento de OSCILAB.").arg(ruta));
     }
-    DatosDocumento datos = std::get<DatosDocumento>(leido);
+    DatosDocumento datos = std::move(leido).valor();
     const QString rutaDip = rutaDipoloDe(ruta);
-    const LecturaDipolo dipolo = leeDipoloDocumento(rutaDip, datos.distancia);
+    Resultado<DatosDipolo> dipolo = leeDipoloDocumento(rutaDip, datos.distancia);
     avisoDipolo_.clear();
     dipoloRechazado_.clear();
-    if (const auto* error = std::get_if<QString>(&dipolo)) {
+    if (!dipolo.ok()) {
         avisoDipolo_ = tr("No se han cargado los puntos del momento dipolar.\n%1\nEl archivo se "
                           "conserva tal como está; el resto del documento se ha abierto.")
-                           .arg(*error);
+                           .arg(dipolo.fallo().texto());
         dipoloRechazado_ = rutaDip;
     } else {
-        datos.dipolo = std::get<DatosDipolo>(dipolo);
+        datos.dipolo = std::move(dipolo).valor();
     }
     pila_.clear();
     aplica(datos);
     ponRuta(ruta);
     pila_.setClean();
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> Documento::motivoNoGuardable() const {
+Resultado<void> Documento::guardable() const {
     if (datos_.titulo.isEmpty()) {
-        return tr("Debes escribir un título");
+        return Fallo{tr("Debes escribir un título")};
     }
     if (const auto c = caracterFueraDeLatin1(datos_.titulo)) {
-        return tr("El título contiene el carácter «%1», que el archivo de datos no "
-                  "puede guardar. Cámbialo antes de guardar.")
-            .arg(*c);
+        return Fallo{tr("El título contiene el carácter «%1», que el archivo de datos no "
+                        "puede guardar. Cámbialo antes de guardar.")
+                         .arg(*c)};
     }
     for (int a = 1; a <= 2; ++a) {
         if (!valorCompleto(masa(a))) {
-            return tr("Debes introducir la masa del átomo %1").arg(a);
+            return Fallo{tr("Debes introducir la masa del átomo %1").arg(a)};
         }
     }
     if (datos_.distancia == Distancia::SinElegir) {
-        return tr("Debes elegir las unidades para la distancia");
+        return Fallo{tr("Debes elegir las unidades para la distancia")};
     }
     if (datos_.energia == Energia::SinElegir) {
-        return tr("Debes elegir las unidades para la energía");
+        return Fallo{tr("Debes elegir las unidades para la energía")};
     }
-    return motivoDipoloNoGuardable(datos_.dipolo);
+    return dipoloGuardable(datos_.dipolo);
 }
 
 ContenidoFichero Documento::contenido() const {
@@ -313,38 +314,45 @@ ContenidoFichero Documento::contenido() const {
     return c;
 }
 
-std::optional<QString> Documento::guarda(const QString& ruta) {
-    if (auto motivo = motivoNoGuardable()) {
-        return motivo;
+Resultado<void> Documento::guarda(const QString& ruta) {
+    if (auto hecho = guardable(); !hecho.ok()) {
+        return hecho;
     }
     const std::optional<QByteArray> dipoloPrevio = contenidoPrevio(rutaDipoloDe(ruta));
-    if (auto error = guardaDipolo(ruta)) {
-        return error;
+    if (auto hecho = guardaDipolo(ruta); !hecho.ok()) {
+        return hecho;
     }
-    if (!escribeFicheroDatos(ruta, contenido())) {
+    if (auto escrito = escribeFicheroDatos(ruta, contenido()); !escrito.ok()) {
         restaura(rutaDipoloDe(ruta), dipoloPrevio);
-        return tr("Ha ocurrido un error al intentar guardar el fichero ") + ruta;
+        return escrito.fallo().dentroDe(tr("Ha ocurrido un error al intentar guardar el fichero ") +
+                                        ruta);
     }
     ponRuta(ruta);
     pila_.setClean();
-    return std::nullopt;
+    return {};
 }
 
 // The dipole file goes first: when it cannot be written, nothing is; when the document then
 // cannot be, guarda puts the old one back.
-std::optional<QString> Documento::guardaDipolo(const QString& rutaDocumento) const {
+Resultado<void> Documento::guardaDipolo(const QString& rutaDocumento) const {
     const QString rutaDip = rutaDipoloDe(rutaDocumento);
     if (tienePuntosDipolo(datos_.dipolo)) {
-        if (!escribeDipoloDocumento(rutaDip, datos_.dipolo, datos_.distancia)) {
-            return tr("Ha ocurrido un error al intentar guardar el fichero %1").arg(rutaDip);
+        if (auto escrito = escribeDipoloDocumento(rutaDip, datos_.dipolo, datos_.distancia);
+            !escrito.ok()) {
+            return escrito.fallo().dentroDe(
+                tr("Ha ocurrido un error al intentar guardar el fichero %1").arg(rutaDip));
         }
-    } else if (rutaDip != dipoloRechazado_ && QFileInfo::exists(rutaDip) &&
-               !QFile::remove(rutaDip)) {
-        return tr("No se puede borrar el fichero de momento dipolar %1, que ya no tiene "
-                  "puntos.")
-            .arg(rutaDip);
+    } else if (rutaDip != dipoloRechazado_ && QFileInfo::exists(rutaDip)) {
+        QFile viejo(rutaDip);
+        if (!viejo.remove()) {
+            return Fallo{tr("No se puede borrar el fichero de momento dipolar %1, que ya no tiene "
+                            "puntos.")
+                             .arg(rutaDip),
+                         {},
+                         viejo.errorString()};
+        }
     }
-    return std::nullopt;
+    return {};
 }
 
 void Documento::ponRuta(const QString& ruta) {

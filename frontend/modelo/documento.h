@@ -4,6 +4,7 @@
 // its edits and follow its signals.
 #pragma once
 
+#include "compartido/resultado.h"
 #include "modelo/datos_documento.h"
 
 #include <QObject>
@@ -73,17 +74,17 @@ public:
 
     // A new, unmodified document; the undo history goes.
     void nuevo();
-    // Reads `ruta`; on failure the document stays as it was and the message is returned.
+    // Reads `ruta`; on failure the document stays as it was and the Fallo says why.
     // Its dipole file comes too; a bad one leaves the dipole points empty, says why in
     // avisoDipolo() and is kept on disk as it is, for the user to mend.
-    std::optional<QString> abre(const QString& ruta);
+    Resultado<void> abre(const QString& ruta);
     // Writes the document to `ruta`, and its dipole points to the .dip beside it (with no
     // points, a .dip there goes, unless it is the refused file of the opening). All or
     // nothing: on failure the document, its file and its modified state stay as they were,
     // and the reason is returned.
-    std::optional<QString> guarda(const QString& ruta);
-    // Why the document cannot be written yet, or std::nullopt.
-    std::optional<QString> motivoNoGuardable() const;
+    Resultado<void> guarda(const QString& ruta);
+    // Whether the document can be written yet, or why not.
+    Resultado<void> guardable() const;
     ContenidoFichero contenido() const;
 
     // The stack's commands use these to apply a state; not for windows.
@@ -105,7 +106,7 @@ signals:
 private:
     void cambia(const DatosDocumento& nuevo, const QString& nombre, int id = -1);
     void ponRuta(const QString& ruta);
-    std::optional<QString> guardaDipolo(const QString& rutaDocumento) const;
+    Resultado<void> guardaDipolo(const QString& rutaDocumento) const;
 
     DatosDocumento datos_ = documentoNuevo();
     QString ruta_;

@@ -54,18 +54,22 @@ QByteArray bytesFicheroDatos(const ContenidoFichero& c) {
     return bytes;
 }
 
-bool escribeFicheroDatos(const QString& ruta, const ContenidoFichero& contenido) {
+Resultado<void> escribeFicheroDatos(const QString& ruta, const ContenidoFichero& contenido) {
     QSaveFile fichero(ruta);
     fichero.setDirectWriteFallback(false);
     if (!fichero.open(QIODevice::WriteOnly)) {
-        return false;
+        return Fallo{{}, {}, fichero.errorString()};
     }
     const QByteArray bytes = bytesFicheroDatos(contenido);
     if (fichero.write(bytes) != bytes.size()) {
+        const QString sistema = fichero.errorString();
         fichero.cancelWriting();
-        return false;
+        return Fallo{{}, {}, sistema};
     }
-    return fichero.commit();
+    if (!fichero.commit()) {
+        return Fallo{{}, {}, fichero.errorString()};
+    }
+    return {};
 }
 
 QString textoPotencias(const TablaPotencias& potencias) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "compartido/dimensiones.h"
+#include "compartido/resultado.h"
 
 #include <QByteArray>
 #include <QString>
@@ -35,8 +36,9 @@ std::optional<QString> caracterFueraDeLatin1(const QString& texto);
 QByteArray bytesFicheroDatos(const ContenidoFichero& contenido);
 
 // Writes the file through a temporary file that replaces the old one only when complete,
-// so that a failed save leaves the previous file as it was.
-bool escribeFicheroDatos(const QString& ruta, const ContenidoFichero& contenido);
+// so that a failed save leaves the previous file as it was. A failure carries the system's text
+// only; the caller names the file.
+Resultado<void> escribeFicheroDatos(const QString& ruta, const ContenidoFichero& contenido);
 
 // The powers label: one blank before each included power, ascending.
 QString textoPotencias(const TablaPotencias& potencias);

@@ -27,28 +27,30 @@ QString rutaDipoloDe(const QString& rutaDocumento) {
     return QString::fromStdString(curvifit::rutaDipolo(rutaDocumento.toStdString()));
 }
 
-LecturaDipolo leeDipoloDocumento(const QString& ruta, Distancia distancia) {
+Resultado<DatosDipolo> leeDipoloDocumento(const QString& ruta, Distancia distancia) {
     DatosDipolo datos;
     if (!QFileInfo::exists(ruta)) {
         return datos;
     }
     QFile fichero(ruta);
     if (!fichero.open(QIODevice::ReadOnly)) {
-        return QCoreApplication::translate("FicheroDipolo", "No se puede leer el archivo %1.")
-            .arg(ruta);
+        return Fallo{QCoreApplication::translate("FicheroDipolo", "No se puede leer el archivo %1.")
+                         .arg(ruta),
+                     {},
+                     fichero.errorString()};
     }
     if (fichero.size() > tamanoMaximoFichero) {
-        return QCoreApplication::translate(
-                   "FicheroDipolo",
-                   "El archivo %1 ocupa más de 1 MB y no es un archivo de momento dipolar.")
-            .arg(ruta);
+        return Fallo{QCoreApplication::translate(
+                         "FicheroDipolo",
+                         "El archivo %1 ocupa más de 1 MB y no es un archivo de momento dipolar.")
+                         .arg(ruta)};
     }
     std::istringstream texto(fichero.readAll().toStdString());
     curvifit::FicheroDipolo leido;
     try {
         leido = curvifit::leeFicheroDipolo(texto, ruta.toStdString());
     } catch (const curvifit::ErrorMotor& e) {
-        return QString::fromStdString(e.what());
+        return Fallo{QString::fromStdString(e.what())};
     }
     datos.unidad = leido.dipoloUA ? UnidadDipolo::UA : UnidadDipolo::Debye;
     const bool convierte =
@@ -74,7 +76,7 @@ bool tienePuntosDipolo(const DatosDipolo& dipolo) {
     return false;
 }
 
-std::optional<QString> motivoDipoloNoGuardable(const DatosDipolo& dipolo) {
+Resultado<void> dipoloGuardable(const DatosDipolo& dipolo) {
     int completas = 0;
     std::optional<double> primeraR;
     bool distintas = false;
@@ -85,32 +87,34 @@ std::optional<QString> motivoDipoloNoGuardable(const DatosDipolo& dipolo) {
             continue;
         }
         if (!f[0].valor || !f[1].valor) {
-            return QCoreApplication::translate(
-                       "FicheroDipolo",
-                       "La fila %1 del momento dipolar tiene un solo valor: escribe el otro o "
-                       "borra la fila.")
-                .arg(fila);
+            return Fallo{
+                QCoreApplication::translate(
+                    "FicheroDipolo",
+                    "La fila %1 del momento dipolar tiene un solo valor: escribe el otro o "
+                    "borra la fila.")
+                    .arg(fila)};
         }
         if (!(*f[0].valor > 0.0) || !std::isfinite(*f[0].valor) || !std::isfinite(*f[1].valor)) {
-            return QCoreApplication::translate(
-                       "FicheroDipolo",
-                       "La fila %1 del momento dipolar no es válida: la distancia debe ser "
-                       "positiva y los dos valores, finitos.")
-                .arg(fila);
+            return Fallo{QCoreApplication::translate(
+                             "FicheroDipolo",
+                             "La fila %1 del momento dipolar no es válida: la distancia debe ser "
+                             "positiva y los dos valores, finitos.")
+                             .arg(fila)};
         }
         ++completas;
         distintas = distintas || (primeraR && *primeraR != *f[0].valor);
         primeraR = primeraR.value_or(*f[0].valor);
     }
     if (completas > 0 && !distintas) {
-        return QCoreApplication::translate(
+        return Fallo{QCoreApplication::translate(
             "FicheroDipolo",
-            "El momento dipolar necesita al menos dos puntos con distancias distintas.");
+            "El momento dipolar necesita al menos dos puntos con distancias distintas.")};
     }
-    return std::nullopt;
+    return {};
 }
 
-bool escribeDipoloDocumento(const QString& ruta, const DatosDipolo& dipolo, Distancia distancia) {
+Resultado<void> escribeDipoloDocumento(const QString& ruta, const DatosDipolo& dipolo,
+                                       Distancia distancia) {
     curvifit::FicheroDipolo f;
     f.distanciaUA = enUA(distancia);
     f.dipoloUA = dipolo.unidad == UnidadDipolo::UA;
@@ -120,11 +124,14 @@ bool escribeDipoloDocumento(const QString& ruta, const DatosDipolo& dipolo, Dist
     }
     QSaveFile fichero(ruta);
     if (!fichero.open(QIODevice::WriteOnly)) {
-        return false;
+        return Fallo{{}, {}, fichero.errorString()};
     }
     const std::string texto = curvifit::textoFicheroDipolo(f);
     fichero.write(texto.data(), static_cast<qint64>(texto.size()));
-    return fichero.commit();
+    if (!fichero.commit()) {
+        return Fallo{{}, {}, fichero.errorString()};
+    }
+    return {};
 }
 
 } // namespace oscilab

@@ -3,12 +3,10 @@
 // curvifit agree on every file.
 #pragma once
 
+#include "compartido/resultado.h"
 #include "modelo/datos_documento.h"
 
 #include <QString>
-
-#include <optional>
-#include <variant>
 
 namespace oscilab {
 
@@ -18,17 +16,17 @@ QString rutaDipoloDe(const QString& rutaDocumento);
 // The points of the file at `ruta`, or why it is refused (its line named). A missing file
 // gives no points. Values in the file's own distance unit are kept as the cells' other unit,
 // so that a save writes them back unchanged.
-using LecturaDipolo = std::variant<DatosDipolo, QString>;
-LecturaDipolo leeDipoloDocumento(const QString& ruta, Distancia distancia);
+Resultado<DatosDipolo> leeDipoloDocumento(const QString& ruta, Distancia distancia);
 
-// Why the points cannot become a file the engine reads, or std::nullopt. No points at all
-// is no reason: the document then has no dipole file.
-std::optional<QString> motivoDipoloNoGuardable(const DatosDipolo& dipolo);
+// Whether the points can become a file the engine reads, or why not. No points at all is no
+// reason: the document then has no dipole file.
+Resultado<void> dipoloGuardable(const DatosDipolo& dipolo);
 
 bool tienePuntosDipolo(const DatosDipolo& dipolo);
 
 // Writes the complete points, by ascending R, through a temporary file that replaces the old
-// one only when complete. False when it could not be written.
-bool escribeDipoloDocumento(const QString& ruta, const DatosDipolo& dipolo, Distancia distancia);
+// one only when complete. A failure carries the system's text only; the caller names the file.
+Resultado<void> escribeDipoloDocumento(const QString& ruta, const DatosDipolo& dipolo,
+                                       Distancia distancia);
 
 } // namespace oscilab

@@ -9,6 +9,12 @@ namespace oscilab {
 
 namespace {
 
+// What is wrong with the file, told at its line: "Línea 2: ...".
+Fallo enLinea(int linea, const QString& motivo) {
+    return Fallo{
+        QCoreApplication::translate("lectura_documento", "Línea %1: %2.").arg(linea).arg(motivo)};
+}
+
 QStringList palabras(const QString& linea) {
     return linea.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
@@ -56,66 +62,60 @@ std::optional<Energia> energiaDe(const QString& palabra) {
 }
 
 // Reads the lines after the title into `d`; the first failure is returned.
-std::optional<ErrorLectura> leeCabecera(const QList<QString>& lineas, DatosDocumento& d) {
+Resultado<void> leeCabecera(const QList<QString>& lineas, DatosDocumento& d) {
     // The first of lines 2 to 4 that is missing, if it is line `i`.
-    const auto falta = [&lineas](int i) -> std::optional<ErrorLectura> {
+    const auto falta = [&lineas](int i) -> Resultado<void> {
         const char* partes[] = {"potencias", "masas", "unidades"};
         if (lineas.size() >= i) {
-            return std::nullopt;
+            return {};
         }
-        return ErrorLectura{
-            i, QCoreApplication::translate("lectura_documento",
-                                           "el archivo termina antes de la línea de %1")
-                   .arg(QLatin1String(partes[i - 2]))};
+        return enLinea(i, QCoreApplication::translate("lectura_documento",
+                                                      "el archivo termina antes de la línea de %1")
+                              .arg(QLatin1String(partes[i - 2])));
     };
-    if (auto error = falta(2)) {
-        return error;
+    if (auto hecho = falta(2); !hecho.ok()) {
+        return hecho;
     }
     d.potencias = {};
     for (const QString& palabra : palabras(lineas[1])) {
         const auto p = potencia(palabra);
         if (!p) {
-            return ErrorLectura{
-                2, QCoreApplication::translate("lectura_documento",
-                                               "«%1» no es una potencia entera de %2 a %3")
-                       .arg(palabra)
-                       .arg(potenciaMinima)
-                       .arg(potenciaMaxima)};
+            return enLinea(2, QCoreApplication::translate(
+                                  "lectura_documento", "«%1» no es una potencia entera de %2 a %3")
+                                  .arg(palabra)
+                                  .arg(potenciaMinima)
+                                  .arg(potenciaMaxima));
         }
         dePotencia(d.potencias, *p) = 1;
     }
-    if (auto error = falta(3)) {
-        return error;
+    if (auto hecho = falta(3); !hecho.ok()) {
+        return hecho;
     }
     const QStringList masas = palabras(lineas[2]);
     if (masas.size() != 2 || !valorCompleto(masas[0]) || !valorCompleto(masas[1])) {
-        return ErrorLectura{3, QCoreApplication::translate("lectura_documento",
-                                                           "se esperaban las dos masas atómicas")};
+        return enLinea(3, QCoreApplication::translate("lectura_documento",
+                                                      "se esperaban las dos masas atómicas"));
     }
     d.masas = {masas[0], masas[1]};
-    if (auto error = falta(4)) {
-        return error;
+    if (auto hecho = falta(4); !hecho.ok()) {
+        return hecho;
     }
     const QStringList unidades = palabras(lineas[3]);
     const auto distancia = unidades.size() == 2 ? distanciaDe(unidades[0]) : std::nullopt;
     const auto energia = unidades.size() == 2 ? energiaDe(unidades[1]) : std::nullopt;
     if (!distancia || !energia) {
-        return ErrorLectura{
+        return enLinea(
             4, QCoreApplication::translate("lectura_documento",
-                                           "se esperaban las unidades (UA o Angstrom, UA o eV)")};
+                                           "se esperaban las unidades (UA o Angstrom, UA o eV)"));
     }
     d.distancia = *distancia;
     d.energia = *energia;
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
 
-QString ErrorLectura::texto() const {
-    return QCoreApplication::translate("lectura_documento", "Línea %1: %2.").arg(linea).arg(motivo);
-}
-
-LecturaDocumento leeDocumento(const QByteArray& bytes) {
+Resultado<DatosDocumento> leeDocumento(const QByteArray& bytes) {
     QList<QString> lineas;
     const QList<QByteArray> crudas = bytes.split('\n');
     for (qsizetype i = 0; i < crudas.size(); ++i) {
@@ -124,10 +124,9 @@ LecturaDocumento leeDocumento(const QByteArray& bytes) {
             linea.chop(1);
         }
         if (!esTexto(linea)) {
-            return ErrorLectura{
-                static_cast<int>(i) + 1,
-                QCoreApplication::translate("lectura_documento",
-                                            "no es texto: el archivo no es un documento")};
+            return enLinea(static_cast<int>(i) + 1,
+                           QCoreApplication::translate(
+                               "lectura_documento", "no es texto: el archivo no es un documento"));
         }
         // The empty piece after the last line end is no line.
         if (i + 1 < crudas.size() || !linea.isEmpty()) {
@@ -135,13 +134,13 @@ LecturaDocumento leeDocumento(const QByteArray& bytes) {
         }
     }
     if (lineas.isEmpty()) {
-        return ErrorLectura{
-            1, QCoreApplication::translate("lectura_documento", "el archivo está vacío")};
+        return enLinea(1,
+                       QCoreApplication::translate("lectura_documento", "el archivo está vacío"));
     }
     DatosDocumento d;
     d.titulo = lineas[0];
-    if (auto error = leeCabecera(lineas, d)) {
-        return *error;
+    if (auto cabecera = leeCabecera(lineas, d); !cabecera.ok()) {
+        return cabecera.fallo();
     }
     std::size_t fila = 0;
     for (qsizetype i = 4; i < lineas.size(); ++i) {
@@ -153,14 +152,14 @@ LecturaDocumento leeDocumento(const QByteArray& bytes) {
         const auto r = punto.size() == 2 ? valorCompleto(punto[0]) : std::nullopt;
         const auto v = punto.size() == 2 ? valorCompleto(punto[1]) : std::nullopt;
         if (!r || !v) {
-            return ErrorLectura{
-                numero, QCoreApplication::translate("lectura_documento",
-                                                    "se esperaba un punto, dos números R V")};
+            return enLinea(numero,
+                           QCoreApplication::translate("lectura_documento",
+                                                       "se esperaba un punto, dos números R V"));
         }
         if (fila == d.filas.size()) {
-            return ErrorLectura{
-                numero, QCoreApplication::translate("lectura_documento", "hay más de %1 puntos")
-                            .arg(puntosMaximos)};
+            return enLinea(numero,
+                           QCoreApplication::translate("lectura_documento", "hay más de %1 puntos")
+                               .arg(puntosMaximos));
         }
         d.filas[fila++] = {Celda{*r, std::nullopt}, Celda{*v, std::nullopt}};
     }

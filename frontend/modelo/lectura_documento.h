@@ -3,28 +3,16 @@
 // it reaches the open document.
 #pragma once
 
+#include "compartido/resultado.h"
 #include "modelo/datos_documento.h"
 
 #include <QByteArray>
-#include <QString>
-
-#include <variant>
 
 namespace oscilab {
 
-struct ErrorLectura {
-    int linea = 0; // 1-based
-    QString motivo;
-
-    // "Línea 2: ..." as the message tells it.
-    QString texto() const;
-};
-
-using LecturaDocumento = std::variant<DatosDocumento, ErrorLectura>;
-
 // Line 1 the title, line 2 the powers (integers from -15 to 14), line 3 the two masses,
 // line 4 the two units, then one point "R V" a line; CR LF or LF line ends, blank lines
-// ignored after line 4.
-LecturaDocumento leeDocumento(const QByteArray& bytes);
+// ignored after line 4. A refused file's Fallo names the line at fault: "Línea 2: ...".
+Resultado<DatosDocumento> leeDocumento(const QByteArray& bytes);
 
 } // namespace oscilab

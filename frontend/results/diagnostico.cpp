@@ -5,27 +5,12 @@
 
 namespace oscilab {
 
-QString mensajeDiagnostico(int codigo) {
-    switch (codigo) {
-    case 2:
-        return QCoreApplication::translate(
-            "diagnostico", "Intervalo demasiado corto. El ajuste puede ser inadecuado");
-    case 3:
-        return QCoreApplication::translate(
-            "diagnostico", "Los datos no están bien equilibrados. El ajuste puede ser inadecuado");
-    case 4:
-        return QCoreApplication::translate(
-            "diagnostico", "Demasiado error en las energías. El ajuste puede ser inadecuado");
-    default:
-        return {};
-    }
-}
-
-Diagnostico diagnostico(const std::vector<Punto>& puntos, std::size_t nniveles, const Caja& limites,
-                        double errorenergia) {
-    int codigo = 0;
+QString diagnostico(const std::vector<Punto>& puntos, std::size_t nniveles, const Caja& limites,
+                    double errorenergia) {
+    const char* aviso = nullptr;
     if (nniveles < 3) {
-        codigo = 2;
+        aviso = QT_TRANSLATE_NOOP("diagnostico",
+                                  "Intervalo demasiado corto. El ajuste puede ser inadecuado");
     }
     if (!puntos.empty()) {
         // First and last point in file order, measured from the bottom of the plot box.
@@ -34,13 +19,16 @@ Diagnostico diagnostico(const std::vector<Punto>& puntos, std::size_t nniveles, 
         const double pequena = d1 <= dn ? d1 : dn;
         const double grande = d1 <= dn ? dn : d1;
         if (2.0 * pequena <= grande) {
-            codigo = 3;
+            aviso = QT_TRANSLATE_NOOP(
+                "diagnostico",
+                "Los datos no están bien equilibrados. El ajuste puede ser inadecuado");
         }
     }
     if (std::abs(limites.vmin - limites.vmax) / 4.0 < errorenergia) {
-        codigo = 4;
+        aviso = QT_TRANSLATE_NOOP(
+            "diagnostico", "Demasiado error en las energías. El ajuste puede ser inadecuado");
     }
-    return {codigo, mensajeDiagnostico(codigo)};
+    return aviso ? QCoreApplication::translate("diagnostico", aviso) : QString();
 }
 
 } // namespace oscilab

@@ -9,15 +9,10 @@
 
 namespace oscilab {
 
-struct Diagnostico {
-    int codigo = 0;  // 0 (none), 2 (few levels), 3 (unbalanced points), 4 (energy error)
-    QString mensaje; // "" for code 0
-};
-
+// The warning about the fit, or "" when it looks sound: too few levels, points unbalanced
+// about the bottom of the plot box, or an energy error larger than a quarter of its height.
 // Later tests overwrite earlier ones, so only the last warning that holds is given.
-Diagnostico diagnostico(const std::vector<Punto>& puntos, std::size_t nniveles, const Caja& limites,
-                        double errorenergia);
-
-QString mensajeDiagnostico(int codigo);
+QString diagnostico(const std::vector<Punto>& puntos, std::size_t nniveles, const Caja& limites,
+                    double errorenergia);
 
 } // namespace oscilab

@@ -146,18 +146,18 @@ void dibujaGrafico(QPainter& p, const QRectF& zona, const DibujoGrafico& d) {
     p.restore();
 }
 
-QString exportaGrafico(const DibujoGrafico& dibujo, const QString& ruta, QSize tamano) {
+Resultado<void> exportaGrafico(const DibujoGrafico& dibujo, const QString& ruta, QSize tamano) {
     const auto formato = formatoDeFichero(ruta);
     if (!formato) {
-        return QCoreApplication::translate(
-            "exportar_grafico", "El nombre del fichero debe terminar en .png, .svg o .pdf");
+        return Fallo{QCoreApplication::translate(
+            "exportar_grafico", "El nombre del fichero debe terminar en .png, .svg o .pdf")};
     }
     if (tamano.width() < ladoPngMinimo || tamano.height() < ladoPngMinimo ||
         tamano.width() > ladoPngMaximo || tamano.height() > ladoPngMaximo) {
-        return QCoreApplication::translate("exportar_grafico",
-                                           "El tamaño debe estar entre %1 y %2 píxeles por lado")
-            .arg(ladoPngMinimo)
-            .arg(ladoPngMaximo);
+        return Fallo{QCoreApplication::translate(
+                         "exportar_grafico", "El tamaño debe estar entre %1 y %2 píxeles por lado")
+                         .arg(ladoPngMinimo)
+                         .arg(ladoPngMaximo)};
     }
     const QRectF zona(QPointF(0, 0), QSizeF(tamano));
     bool escrito = false;
@@ -204,11 +204,11 @@ QString exportaGrafico(const DibujoGrafico& dibujo, const QString& ruta, QSize t
     }
     }
     if (!escrito || !QFileInfo(ruta).isFile()) {
-        return QCoreApplication::translate("exportar_grafico",
-                                           "No se ha podido escribir el gráfico %1 en %2")
-            .arg(nombreFormato(*formato), ruta);
+        return Fallo{QCoreApplication::translate("exportar_grafico",
+                                                 "No se ha podido escribir el gráfico %1 en %2")
+                         .arg(nombreFormato(*formato), ruta)};
     }
-    return QString();
+    return {};
 }
 
 QString filtroExportacion() {

@@ -2,7 +2,9 @@
 // size, an SVG drawing or a PDF page, from the same geometry the plot area draws with.
 #pragma once
 
+#include "compartido/resultado.h"
 #include "compartido/unidades_mostradas.h"
+
 #include "results/curva.h"
 #include "results/estado_resultados.h"
 
@@ -38,9 +40,8 @@ inline constexpr int ladoPngMinimo = 200;
 inline constexpr int ladoPngMaximo = 10000;
 
 // Writes the plot to `ruta` in the format of its extension; `tamano` is the PNG's size in
-// pixels (the SVG and PDF keep its proportions). Returns "" or the Spanish reason for
-// failing.
-QString exportaGrafico(const DibujoGrafico& dibujo, const QString& ruta, QSize tamano);
+// pixels (the SVG and PDF keep its proportions). Says why, in Spanish, when it cannot.
+Resultado<void> exportaGrafico(const DibujoGrafico& dibujo, const QString& ruta, QSize tamano);
 
 // The file filter of the export dialog.
 QString filtroExportacion();

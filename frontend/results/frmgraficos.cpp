@@ -221,10 +221,10 @@ void frmgraficos::cargaResultados() {
         grafico_->dibujapuntos();
         grafico_->dibujaniveles();
     }
-    const Diagnostico aviso = diagnostico(datos.puntos, datos.niveles.size(), resultados_.limites,
-                                          resultados_.errorenergia);
-    if (aviso.codigo != 0) {
-        avisar(this, aviso.mensaje, tr("Advertencia"), IconoMensaje::Stop);
+    const QString aviso = diagnostico(datos.puntos, datos.niveles.size(), resultados_.limites,
+                                      resultados_.errorenergia);
+    if (!aviso.isEmpty()) {
+        avisar(this, aviso, tr("Advertencia"), IconoMensaje::Stop);
     }
 }
 
@@ -315,7 +315,12 @@ void frmgraficos::abreDetalles() {
         return;
     }
     // A window of its own that closes with this one.
-    detalles_ = frmdetalles::abre(calculo_.datos, calculo_.resultado, this);
+    auto abierto = frmdetalles::abre(calculo_.datos, calculo_.resultado, this);
+    if (!abierto.ok()) {
+        avisar(this, abierto.fallo().texto(), frmdetalles::tituloDeVentana(), IconoMensaje::Stop);
+        return;
+    }
+    detalles_ = abierto.valor();
 }
 
 frmdetalles* frmgraficos::detalles() const {

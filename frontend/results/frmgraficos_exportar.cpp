@@ -32,9 +32,8 @@ void frmgraficos::exportarGrafico() {
     dibujo.caja = grafico_->escala().caja();
     dibujo.rcentro = resultados_.rcentro;
     dibujo.unidades = unidades_;
-    const QString error = exportaGrafico(dibujo, *ruta, tamano);
-    if (!error.isEmpty()) {
-        avisar(this, error, tr("Exportar gráfico"), IconoMensaje::Stop);
+    if (const auto exportado = exportaGrafico(dibujo, *ruta, tamano); !exportado.ok()) {
+        avisar(this, exportado.fallo().texto(), tr("Exportar gráfico"), IconoMensaje::Stop);
     }
 }
 

@@ -3,7 +3,6 @@
 #include "abre_fich.h"
 #include "coherencia_resultado.h"
 #include "compartido/idioma.h"
-#include "compartido/mensajes.h"
 #include "modelo/documento.h"
 
 #include <QCoreApplication>
@@ -43,16 +42,19 @@ QString textoError(const QByteArray& bytes) {
     return texto;
 }
 
-void borraResultadosAnteriores(const QStringList& rutas, QString& error) {
+Resultado<void> borraResultadosAnteriores(const QStringList& rutas) {
     for (const QString& ruta : rutas) {
-        if (QFile::exists(ruta) && !QFile::remove(ruta)) {
-            error = QCoreApplication::translate(
-                        "ejecucion", "No se puede borrar el fichero de resultados anterior %1; "
-                                     "no se ejecuta el cálculo.")
-                        .arg(ruta);
-            return;
+        QFile fichero(ruta);
+        if (fichero.exists() && !fichero.remove()) {
+            return Fallo{QCoreApplication::translate(
+                             "ejecucion", "No se puede borrar el fichero de resultados anterior "
+                                          "%1; no se ejecuta el cálculo.")
+                             .arg(ruta),
+                         {},
+                         fichero.errorString()};
         }
     }
+    return {};
 }
 
 QByteArray leeTodo(const QString& ruta) {
@@ -62,9 +64,9 @@ QByteArray leeTodo(const QString& ruta) {
 
 } // namespace
 
-QString comprobacionResultado(const curvifit::ResultadoEjecucion& resultado,
-                              const QString& rutaResultado, const QString& informe,
-                              const QString& nombrebase) {
+Resultado<void> comprobacionResultado(const curvifit::ResultadoEjecucion& resultado,
+                                      const QString& rutaResultado, const QString& informe,
+                                      const QString& nombrebase) {
     const auto resumen = leeResumenInforme(leeTodo(informe).toStdString());
     const std::string motivo =
         resumen ? discordanciaResultado(resultado, "datos/" + nombrebase.toStdString() + ".qvd",
@@ -73,10 +75,10 @@ QString comprobacionResultado(const curvifit::ResultadoEjecucion& resultado,
     if (motivo.empty()) {
         return {};
     }
-    return QCoreApplication::translate(
-               "ejecucion", "El fichero de resultados %1 no corresponde al cálculo que se acaba de "
-                            "hacer (%2); no se muestran sus resultados.")
-        .arg(rutaResultado, QString::fromStdString(motivo));
+    return Fallo{QCoreApplication::translate(
+                     "ejecucion", "El fichero de resultados %1 no corresponde al cálculo que se "
+                                  "acaba de hacer (%2); no se muestran sus resultados.")
+                     .arg(rutaResultado, QString::fromStdString(motivo))};
 }
 
 curvifit::LecturaResultadoJson leeResultadoDeEjecucion(const QString& ruta) {
@@ -100,48 +102,43 @@ curvifit::LecturaResultadoJson leeResultadoDeEjecucion(const QString& ruta) {
     return lectura;
 }
 
-NombreEjecucion nombreDeEjecucion(const QString& fichero, const QString& dirdatos) {
-    NombreEjecucion r;
+Resultado<QString> nombreDeEjecucion(const QString& fichero, const QString& dirdatos) {
     if (fichero.isEmpty()) {
-        r.error = QCoreApplication::translate(
-            "ejecucion", "Debes guardar el documento antes de ejecutar el cálculo.");
-        return r;
+        return Fallo{QCoreApplication::translate(
+            "ejecucion", "Debes guardar el documento antes de ejecutar el cálculo.")};
     }
     const QFileInfo info(fichero);
     const QString nombre = info.fileName();
     if (!nombre.endsWith(extension) || nombre.size() == extension.size()) {
-        r.error = QCoreApplication::translate(
-                      "ejecucion", "El fichero de datos %1 debe tener la extensión \".qvd\" para "
-                                   "ejecutar el cálculo. Guárdalo con \"Guardar como...\".")
-                      .arg(fichero);
-        return r;
+        return Fallo{QCoreApplication::translate(
+                         "ejecucion", "El fichero de datos %1 debe tener la extensión \".qvd\" "
+                                      "para ejecutar el cálculo. Guárdalo con \"Guardar "
+                                      "como...\".")
+                         .arg(fichero)};
     }
     if (carpetaNormalizada(info.absolutePath()) != carpetaNormalizada(dirdatos)) {
-        r.error = QCoreApplication::translate(
-                      "ejecucion", "El fichero de datos %1 no está en la carpeta de datos del "
-                                   "programa. Para ejecutar el cálculo, guárdalo con \"Guardar "
-                                   "como...\" en la carpeta %2")
-                      .arg(fichero, QDir::toNativeSeparators(dirdatos));
-        return r;
+        return Fallo{QCoreApplication::translate(
+                         "ejecucion", "El fichero de datos %1 no está en la carpeta de datos del "
+                                      "programa. Para ejecutar el cálculo, guárdalo con "
+                                      "\"Guardar como...\" en la carpeta %2")
+                         .arg(fichero, QDir::toNativeSeparators(dirdatos))};
     }
     const QString base = nombre.left(nombre.size() - extension.size());
     // The engine drops trailing blanks and cuts its argument: it would run another file.
     const std::string argumento = base.toStdString();
     if (curvifit::nombreDocumento(argumento) != argumento) {
-        r.error = QCoreApplication::translate(
-                      "ejecucion", "El programa de cálculo no admite el nombre del fichero %1: no "
-                                   "puede acabar en blanco ni pasar de %2 caracteres. Guárdalo "
-                                   "con otro nombre con \"Guardar como...\".")
-                      .arg(fichero)
-                      .arg(curvifit::ANCHO_ARGUMENTO);
-        return r;
+        return Fallo{QCoreApplication::translate(
+                         "ejecucion", "El programa de cálculo no admite el nombre del fichero "
+                                      "%1: no puede acabar en blanco ni pasar de %2 caracteres. "
+                                      "Guárdalo con otro nombre con \"Guardar como...\".")
+                         .arg(fichero)
+                         .arg(curvifit::ANCHO_ARGUMENTO)};
     }
-    r.nombrebase = base;
-    return r;
+    return base;
 }
 
-QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor, bool hayInforme,
-                     bool hayCurva) {
+Resultado<void> compruebaLanzamiento(const ResultadoLanzamiento& resultado, const QString& motor,
+                                     bool hayInforme, bool hayCurva) {
     QString mensaje;
     if (!resultado.iniciado) {
         mensaje = QCoreApplication::translate(
@@ -171,43 +168,34 @@ QString mensajeFallo(const ResultadoLanzamiento& resultado, const QString& motor
     } else {
         return {};
     }
+    // The engine's own words come last, under a line that says whose they are.
     const QString errores = textoError(resultado.errorEstandar);
-    if (!errores.isEmpty()) {
-        mensaje +=
-            QCoreApplication::translate("ejecucion", "\n\nMensajes del programa de cálculo:\n") +
-            errores;
+    if (errores.isEmpty()) {
+        return Fallo{mensaje};
     }
-    return mensaje;
+    return Fallo{mensaje,
+                 QCoreApplication::translate("ejecucion", "Mensajes del programa de cálculo:"),
+                 errores};
 }
 
 Calculo::Calculo(QObject* padre) : QObject(padre) {
     connect(&lanzador_, &Lanzador::terminado, this, &Calculo::motorTerminado);
-    connect(&lanzador_, &Lanzador::tardando, this, [this] {
-        const Respuesta r = mensajes().mostrar(
-            nullptr,
-            tr("El programa de cálculo lleva más de %1 s en marcha.\n"
-               "¿Desea detenerlo?")
-                .arg(std::chrono::duration_cast<std::chrono::seconds>(lanzador_.espera()).count()),
-            QString(), IconoMensaje::Pregunta, BotonesMensaje::SiNo);
-        if (r == Respuesta::Si) {
-            lanzador_.detener();
-        }
-    });
 }
 
 void Calculo::ejecutarCalculo(const Documento& documento, const EstadoGlobal& estado) {
     if (enMarcha()) {
         return;
     }
-    const NombreEjecucion nombre = nombreDeEjecucion(documento.ruta(), estado.dirdatos);
-    enCurso_ = ficherosDeCalculo(estado.dirresult, nombre.nombrebase);
-    enCurso_.fallo = nombre.error;
-    if (enCurso_.exito()) {
-        borraResultadosAnteriores({enCurso_.informe, enCurso_.curva, enCurso_.resultado},
-                                  enCurso_.fallo);
+    const Resultado<QString> nombre = nombreDeEjecucion(documento.ruta(), estado.dirdatos);
+    if (!nombre.ok()) {
+        emit terminado(nombre.fallo());
+        return;
     }
-    if (!enCurso_.exito()) {
-        emit terminado(enCurso_);
+    enCurso_ = ficherosDeCalculo(estado.dirresult, nombre.valor());
+    if (auto borrados =
+            borraResultadosAnteriores({enCurso_.informe, enCurso_.curva, enCurso_.resultado});
+        !borrados.ok()) {
+        emit terminado(borrados.fallo());
         return;
     }
     QDir trabajo(estado.dirdatos); // the engine works in the folder above datos/
@@ -224,29 +212,34 @@ void Calculo::ejecutarCalculo(const Documento& documento, const EstadoGlobal& es
 }
 
 void Calculo::motorTerminado(const ResultadoLanzamiento& lanzamiento) {
-    enCurso_.fallo = mensajeFallo(lanzamiento, motor_, QFile::exists(enCurso_.informe),
-                                  QFile::exists(enCurso_.curva));
-    if (enCurso_.exito()) {
-        // Read once here; the curve file is read with the engine's own count of points,
-        // never the table's.
-        curvifit::LecturaResultadoJson lectura = leeResultadoDeEjecucion(enCurso_.resultado);
-        if (!lectura.ok()) {
-            enCurso_.fallo = tr("El programa de cálculo no ha escrito un fichero de "
-                                "resultados legible; no hay resultados que "
-                                "mostrar.\n\n%1")
-                                 .arg(QString::fromStdString(lectura.error));
-        } else {
-            // A JSON that another run left beside this report must not pass for its details.
-            enCurso_.fallo = comprobacionResultado(*lectura.resultado, enCurso_.resultado,
-                                                   enCurso_.informe, enCurso_.nombrebase);
-        }
-        if (enCurso_.exito()) {
-            enCurso_.puntos = static_cast<int>(lectura.resultado->puntos.size());
-            enCurso_.datos =
-                std::make_shared<const curvifit::ResultadoEjecucion>(std::move(*lectura.resultado));
-        }
+    emit terminado(resultadoDelMotor(lanzamiento));
+}
+
+Resultado<ResultadoCalculo> Calculo::resultadoDelMotor(const ResultadoLanzamiento& lanzamiento) {
+    if (auto completo = compruebaLanzamiento(lanzamiento, motor_, QFile::exists(enCurso_.informe),
+                                             QFile::exists(enCurso_.curva));
+        !completo.ok()) {
+        return completo.fallo();
     }
-    emit terminado(enCurso_);
+    // Read once here; the curve file is read with the engine's own count of points, never
+    // the table's.
+    curvifit::LecturaResultadoJson lectura = leeResultadoDeEjecucion(enCurso_.resultado);
+    if (!lectura.ok()) {
+        return Fallo{tr("El programa de cálculo no ha escrito un fichero de resultados legible; "
+                        "no hay resultados que mostrar."),
+                     QString::fromStdString(lectura.error)};
+    }
+    // A JSON that another run left beside this report must not pass for its details.
+    if (auto coherente = comprobacionResultado(*lectura.resultado, enCurso_.resultado,
+                                               enCurso_.informe, enCurso_.nombrebase);
+        !coherente.ok()) {
+        return coherente.fallo();
+    }
+    ResultadoCalculo hecho = enCurso_;
+    hecho.puntos = static_cast<int>(lectura.resultado->puntos.size());
+    hecho.datos =
+        std::make_shared<const curvifit::ResultadoEjecucion>(std::move(*lectura.resultado));
+    return hecho;
 }
 
 } // namespace oscilab

@@ -2,6 +2,7 @@
 // its files and its result as read once. No window rebuilds these paths.
 #pragma once
 
+#include "compartido/resultado.h"
 #include "resultado_json.h"
 
 #include <QFileInfo>
@@ -16,14 +17,15 @@ struct ResultadoCalculo {
     QString informe;    // result/NAME.res
     QString curva;      // result/NAME.scs
     QString resultado;  // result/NAME.json
-    // result/NAME.json as read once, for every window of this run; null on failure.
+    // result/NAME.json as read once, for every window of this run.
     std::shared_ptr<const curvifit::ResultadoEjecucion> datos;
     int puntos = 0; // the points the engine read, from result/NAME.json
-    QString fallo;  // "" when the engine wrote all three
-    bool exito() const { return fallo.isEmpty(); }
     // The folder of the run's files, ending in "/".
     QString carpeta() const { return QFileInfo(informe).absolutePath() + QLatin1Char('/'); }
 };
+
+// A finished run: its files and result, or why it has none to show.
+using CalculoTerminado = Resultado<ResultadoCalculo>;
 
 // The files of a run of `nombrebase` in the results folder `dirresult` (ending in "/").
 inline ResultadoCalculo ficherosDeCalculo(const QString& dirresult, const QString& nombrebase) {

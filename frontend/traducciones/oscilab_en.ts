@@ -467,14 +467,8 @@ Do you want to replace them with the %2 imported points?</translation>
         <translation>the curve file</translation>
     </message>
     <message>
-        <source>
-
-Mensajes del programa de cálculo:
-</source>
-        <translation>
-
-Messages from the calculation program:
-</translation>
+        <source>Mensajes del programa de cálculo:</source>
+        <translation>Messages from the calculation program:</translation>
     </message>
 </context>
 <context>
@@ -1304,18 +1298,8 @@ No stable isotopes</translation>
 <context>
     <name>oscilab::Calculo</name>
     <message>
-        <source>El programa de cálculo lleva más de %1 s en marcha.
-¿Desea detenerlo?</source>
-        <translation>The calculation program has been running for more than %1 s.
-Stop it?</translation>
-    </message>
-    <message>
-        <source>El programa de cálculo no ha escrito un fichero de resultados legible; no hay resultados que mostrar.
-
-%1</source>
-        <translation>The calculation program did not write a readable results file; there are no results to show.
-
-%1</translation>
+        <source>El programa de cálculo no ha escrito un fichero de resultados legible; no hay resultados que mostrar.</source>
+        <translation>The calculation program did not write a readable results file; there are no results to show.</translation>
     </message>
 </context>
 <context>
@@ -1369,12 +1353,6 @@ Stop it?</translation>
         <translation>The file %1 cannot be read.</translation>
     </message>
     <message>
-        <source>El archivo %1 no es un documento de OSCILAB.
-%2</source>
-        <translation>The file %1 is not an OSCILAB document.
-%2</translation>
-    </message>
-    <message>
         <source>Debes escribir un título</source>
         <translation>Enter a title</translation>
     </message>
@@ -1425,6 +1403,10 @@ The file is kept as it is; the rest of the document has been opened.</translatio
     <message>
         <source>No se puede borrar el fichero de momento dipolar %1, que ya no tiene puntos.</source>
         <translation>The dipole-moment file %1, which no longer has points, cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>El archivo %1 no es un documento de OSCILAB.</source>
+        <translation>The file %1 is not an OSCILAB document.</translation>
     </message>
 </context>
 <context>
@@ -1888,6 +1870,12 @@ Save the current changes?</translation>
     <message>
         <source>Momento dipolar</source>
         <translation>Dipole moment</translation>
+    </message>
+    <message>
+        <source>El programa de cálculo lleva más de %1 s en marcha.
+¿Desea detenerlo?</source>
+        <translation>The calculation program has been running for more than %1 s.
+Stop it?</translation>
     </message>
 </context>
 <context>

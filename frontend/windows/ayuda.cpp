@@ -2,22 +2,16 @@
 
 #include "compartido/carpetas.h"
 #include "compartido/idioma.h"
-#include "compartido/mensajes.h"
 #include "compartido/pantalla.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace oscilab {
-
-namespace {
-QPointer<VentanaAyuda> g_ventana;
-}
 
 QString ficheroAyuda(const QString& dirprograma) {
     const bool ingles = idiomaInterfaz() == Idioma::Ingles;
@@ -25,7 +19,7 @@ QString ficheroAyuda(const QString& dirprograma) {
            (ingles ? QStringLiteral("help.html") : QStringLiteral("ayuda.html"));
 }
 
-VentanaAyuda::VentanaAyuda() : QWidget(nullptr, Qt::Window) {
+VentanaAyuda::VentanaAyuda(QWidget* padre) : QWidget(padre, Qt::Window) {
     setObjectName(QStringLiteral("frmayuda"));
     setWindowTitle(tr("Ayuda de OSCILAB"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -45,34 +39,21 @@ void VentanaAyuda::muestraIndice(const QString& ruta) {
     navegador_->scrollToAnchor(QStringLiteral("indice"));
 }
 
-VentanaAyuda* muestraayuda(const QString& rutaAyuda, QWidget* ventanaPrincipal) {
-    if (rutaAyuda.isEmpty() || !QFileInfo(rutaAyuda).isFile()) {
-        const QString titulo =
-            ventanaPrincipal != nullptr ? ventanaPrincipal->windowTitle() : QString();
-        avisar(ventanaPrincipal,
-               QCoreApplication::translate(
-                   "ayuda", "No se puede mostrar la ayuda. No hay fichero de ayuda asociado a "
-                            "este proyecto."),
-               titulo, IconoMensaje::Informacion);
-        return nullptr;
+Resultado<void> compruebaAyuda(const QString& ruta) {
+    if (ruta.isEmpty() || !QFileInfo(ruta).isFile()) {
+        return Fallo{QCoreApplication::translate(
+            "ayuda", "No se puede mostrar la ayuda. No hay fichero de ayuda asociado a "
+                     "este proyecto.")};
     }
-    QFile prueba(rutaAyuda);
+    QFile prueba(ruta);
     if (!prueba.open(QIODevice::ReadOnly)) {
-        avisar(ventanaPrincipal,
-               QCoreApplication::translate("ayuda", "No se puede leer el fichero de ayuda %1.")
-                   .arg(rutaAyuda),
-               QString(), IconoMensaje::Ninguno);
-        return nullptr;
+        return Fallo{
+            QCoreApplication::translate("ayuda", "No se puede leer el fichero de ayuda %1.")
+                .arg(ruta),
+            {},
+            prueba.errorString()};
     }
-    prueba.close();
-    if (g_ventana.isNull()) {
-        g_ventana = new VentanaAyuda();
-    }
-    g_ventana->muestraIndice(rutaAyuda);
-    g_ventana->show();
-    g_ventana->raise();
-    g_ventana->activateWindow();
-    return g_ventana.data();
+    return {};
 }
 
 } // namespace oscilab

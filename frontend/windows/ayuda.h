@@ -2,6 +2,8 @@
 // the main window and without blocking it.
 #pragma once
 
+#include "compartido/resultado.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -13,10 +15,14 @@ namespace oscilab {
 // beside the programs, or in the installed shared folder.
 QString ficheroAyuda(const QString& dirprograma);
 
+// Whether the help file at `ruta` can be shown, or why not.
+Resultado<void> compruebaAyuda(const QString& ruta);
+
 class VentanaAyuda : public QWidget {
     Q_OBJECT
 public:
-    VentanaAyuda();
+    // A window of its own, owned by `padre` (the main window) and deleted when closed.
+    explicit VentanaAyuda(QWidget* padre);
     // Loads `ruta` and shows its table of contents.
     void muestraIndice(const QString& ruta);
     QTextBrowser* navegador() const { return navegador_; }
@@ -24,10 +30,5 @@ public:
 private:
     QTextBrowser* navegador_;
 };
-
-// Opens the help file at its table of contents in the help window (one for the program,
-// reused while it is open). A missing file is reported with the main window's title.
-// Returns the help window, or nullptr when nothing could be shown.
-VentanaAyuda* muestraayuda(const QString& rutaAyuda, QWidget* ventanaPrincipal);
 
 } // namespace oscilab

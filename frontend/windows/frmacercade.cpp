@@ -11,7 +11,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -159,17 +158,6 @@ void frmacercade::StartSysInfo() {
     }
     avisar(this, tr("La información del sistema no se puede mostrar en este momento"), QString(),
            IconoMensaje::Ninguno);
-}
-
-frmacercade* muestraAcercade(const DatosInstalacion& datos, QWidget* padre) {
-    static QPointer<frmacercade> abierta;
-    if (abierta.isNull()) {
-        abierta = new frmacercade(datos, padre);
-    }
-    abierta->show();
-    abierta->raise();
-    abierta->activateWindow();
-    return abierta.data();
 }
 
 void frmacercade::showEvent(QShowEvent* evento) {

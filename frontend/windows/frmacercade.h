@@ -41,7 +41,4 @@ private:
     std::function<bool(const QString&)> lanza_;
 };
 
-// Shows the about box without blocking: the open one if there is one, else a new one.
-frmacercade* muestraAcercade(const DatosInstalacion& datos, QWidget* padre = nullptr);
-
 } // namespace oscilab

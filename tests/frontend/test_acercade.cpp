@@ -159,21 +159,6 @@ TEST(AcercaDe, AcceptAndEscapeCloseAndDestroyTheBox) {
     EXPECT_TRUE(b.isNull());
 }
 
-TEST(AcercaDe, OneBoxWhileOpenAndANewOneAfterClosing) {
-    QPointer<frmacercade> primera = muestraAcercade(DatosInstalacion());
-    ASSERT_FALSE(primera.isNull());
-    EXPECT_TRUE(primera->isVisible());
-    EXPECT_FALSE(primera->isModal());
-    EXPECT_EQ(muestraAcercade(DatosInstalacion()), primera.data());
-    primera->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(primera.isNull());
-    QPointer<frmacercade> segunda = muestraAcercade(DatosInstalacion());
-    ASSERT_FALSE(segunda.isNull());
-    segunda->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 TEST(AcercaDe, WithoutASystemInformationProgramTheMessageIsShown) {
     QTemporaryDir vacia;
     PathTemporal path(vacia.path());

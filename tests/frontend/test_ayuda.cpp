@@ -1,8 +1,9 @@
-#include "support/guiones.h"
 #include "windows/ayuda.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -15,43 +16,28 @@ namespace {
 const QString kSinAyuda = QStringLiteral(
     "No se puede mostrar la ayuda. No hay fichero de ayuda asociado a este proyecto.");
 
-TEST(Ayuda, MissingFileIsReportedWithTheMainWindowsTitle) {
-    prueba::MensajesGuionizados mensajes;
-    QWidget principal;
-    principal.setWindowTitle("OSCILAB - H2.qvd");
+TEST(Ayuda, AMissingFileOrAFolderIsNoHelpFile) {
     QTemporaryDir dir;
-    EXPECT_EQ(muestraayuda(ficheroAyuda(dir.path() + "/"), &principal), nullptr);
-    EXPECT_EQ(muestraayuda(QString(), &principal), nullptr);
-    ASSERT_EQ(mensajes.mostrados.size(), 2u);
-    for (const auto& m : mensajes.mostrados) {
-        EXPECT_EQ(m.texto, kSinAyuda);
-        EXPECT_EQ(m.titulo, "OSCILAB - H2.qvd");
-        EXPECT_EQ(m.icono, IconoMensaje::Informacion);
+    for (const QString& ruta : {ficheroAyuda(dir.path() + "/"), QString(), dir.path()}) {
+        const Resultado<void> legible = compruebaAyuda(ruta);
+        ASSERT_FALSE(legible.ok()) << ruta.toStdString();
+        EXPECT_EQ(legible.fallo().texto(), kSinAyuda);
     }
 }
 
-TEST(Ayuda, AFolderIsNotAHelpFile) {
-    prueba::MensajesGuionizados mensajes;
-    QTemporaryDir dir;
-    EXPECT_EQ(muestraayuda(dir.path(), nullptr), nullptr);
-    EXPECT_EQ(mensajes.textos(), QStringList{kSinAyuda});
-}
-
 TEST(Ayuda, InstalledHelpOpensNonModalAtItsTableOfContents) {
-    prueba::MensajesGuionizados mensajes;
     const QString ruta = ficheroAyuda(QStringLiteral(OSCILAB_PROGRAM_DIR "/"));
-    ASSERT_TRUE(QFile::exists(ruta));
-    VentanaAyuda* v = muestraayuda(ruta, nullptr);
-    ASSERT_NE(v, nullptr);
-    EXPECT_TRUE(mensajes.mostrados.empty());
-    EXPECT_TRUE(v->isVisible());
+    ASSERT_TRUE(compruebaAyuda(ruta).ok());
+    QWidget principal;
+    QPointer<VentanaAyuda> v = new VentanaAyuda(&principal);
+    v->muestraIndice(ruta);
+    v->show();
+    EXPECT_TRUE(v->isWindow());
     EXPECT_FALSE(v->isModal());
-    EXPECT_EQ(v->parentWidget(), nullptr);
-    const QString texto = v->navegador()->toPlainText();
-    EXPECT_TRUE(texto.contains("Índice"));
-    // The second call reuses the open window.
-    EXPECT_EQ(muestraayuda(ruta, nullptr), v);
-    v->close();
+    EXPECT_TRUE(v->navegador()->toPlainText().contains("Índice"));
+    v->close(); // deleted when closed
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(v.isNull());
 }
 
 // The Spanish help, or its English twin.

@@ -77,12 +77,14 @@ TEST(CoherenciaResultado, OnlyTheSameRunsJsonAndReportAgree) {
     EXPECT_FALSE(leeResumenInforme("no es un informe\r\n"));
 
     // The front end's own check over the files: refused with the reason, in Spanish.
-    EXPECT_EQ(comprobacionResultado(leido(h2.resultado), carpeta.filePath("result/H2.json"),
-                                    carpeta.filePath("result/H2.res"), QStringLiteral("H2")),
-              "");
+    EXPECT_TRUE(comprobacionResultado(leido(h2.resultado), carpeta.filePath("result/H2.json"),
+                                      carpeta.filePath("result/H2.res"), QStringLiteral("H2"))
+                    .ok());
     const QString rechazo =
         comprobacionResultado(leido(co.resultado), carpeta.filePath("result/CO.json"),
-                              carpeta.filePath("result/H2.res"), QStringLiteral("H2"));
+                              carpeta.filePath("result/H2.res"), QStringLiteral("H2"))
+            .fallo()
+            .texto();
     EXPECT_TRUE(rechazo.contains(QStringLiteral("no corresponde"))) << rechazo.toStdString();
 }
 

@@ -240,8 +240,10 @@ TEST(DetallesTextos, TabSeparatedAndCsvWithHeaderAndQuotes) {
 TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
     MensajesGuionizados mensajes;
     DialogosGuionizados dialogos;
-    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(
-        std::make_shared<const curvifit::ResultadoEjecucion>(r), rutaJson(), nullptr));
+    std::unique_ptr<frmdetalles> ventana(
+        frmdetalles::abre(std::make_shared<const curvifit::ResultadoEjecucion>(r), rutaJson(),
+                          nullptr)
+            .valor());
     ASSERT_NE(ventana, nullptr);
     ventana->setAttribute(Qt::WA_DeleteOnClose, false);
     QTabWidget* pestanas = ventana->pestanas();
@@ -285,8 +287,10 @@ TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
 
 TEST_F(DetallesCO, EachTabsSwitchRedrawsItsTableAndPlotInAtomicUnits) {
     MensajesGuionizados mensajes;
-    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(
-        std::make_shared<const curvifit::ResultadoEjecucion>(r), rutaJson(), nullptr));
+    std::unique_ptr<frmdetalles> ventana(
+        frmdetalles::abre(std::make_shared<const curvifit::ResultadoEjecucion>(r), rutaJson(),
+                          nullptr)
+            .valor());
     ASSERT_NE(ventana, nullptr);
     ventana->setAttribute(Qt::WA_DeleteOnClose, false);
     auto* puntos = ventana->findChild<TablaDetalles*>(QStringLiteral("tablapuntos"));
@@ -319,9 +323,10 @@ TEST_F(DetallesCO, EachTabsSwitchRedrawsItsTableAndPlotInAtomicUnits) {
 
 TEST(DetallesVentana, AMissingResultIsSaidAndNoWindowOpens) {
     MensajesGuionizados mensajes;
-    EXPECT_EQ(frmdetalles::abre(nullptr, QStringLiteral("/nonexistent/X.json"), nullptr), nullptr);
-    ASSERT_EQ(mensajes.mostrados.size(), 1u);
-    EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("X.json")));
+    const auto abierto = frmdetalles::abre(nullptr, QStringLiteral("/nonexistent/X.json"), nullptr);
+    ASSERT_FALSE(abierto.ok());
+    EXPECT_TRUE(abierto.fallo().texto().contains(QStringLiteral("X.json")));
+    EXPECT_TRUE(mensajes.mostrados.empty()); // the opener's slot says it
 }
 
 } // namespace

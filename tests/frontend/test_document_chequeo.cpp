@@ -93,12 +93,12 @@ TEST(OrdenaPuntos, FullTableOfFiveHundredPoints) {
 TEST(EvaluaChequeo, DefaultPowersSevenSixFiveFourPoints) {
     const int m = 5;
     const auto siete = evaluaChequeo(7, m, true, true, true);
-    EXPECT_EQ(siete.codigo, 7);
+    EXPECT_EQ(siete.puntos, 7);
     EXPECT_TRUE(siete.mensaje.isEmpty());
     EXPECT_TRUE(siete.permiteEjecutar);
 
     const auto seis = evaluaChequeo(6, m, true, true, true);
-    EXPECT_EQ(seis.codigo, 6);
+    EXPECT_EQ(seis.puntos, 6);
     EXPECT_EQ(seis.mensaje, QStringLiteral("Pocos puntos. Quizás no sean suficientes para hacer\n"
                                            "significativo es ajuste minimo-cuadrático"));
     EXPECT_TRUE(seis.permiteEjecutar);
@@ -109,7 +109,7 @@ TEST(EvaluaChequeo, DefaultPowersSevenSixFiveFourPoints) {
     EXPECT_TRUE(cinco.permiteEjecutar);
 
     const auto cuatro = evaluaChequeo(4, m, true, true, true);
-    EXPECT_EQ(cuatro.codigo, 4);
+    EXPECT_EQ(cuatro.puntos, 4);
     EXPECT_EQ(cuatro.mensaje,
               QStringLiteral("Para ajustar este polinomio hace falta como mínimo 6 puntos"));
     EXPECT_FALSE(cuatro.permiteEjecutar);
@@ -117,16 +117,13 @@ TEST(EvaluaChequeo, DefaultPowersSevenSixFiveFourPoints) {
 
 TEST(EvaluaChequeo, TitleBeforeMassOneBeforeMassTwo) {
     const auto todo = evaluaChequeo(9, 5, false, false, false);
-    EXPECT_EQ(todo.codigo, 100);
     EXPECT_EQ(todo.mensaje, QStringLiteral("Debes introducir un título para el archivo"));
     EXPECT_EQ(todo.foco, FocoChequeo::Titulo);
     EXPECT_FALSE(todo.permiteEjecutar);
     const auto masas = evaluaChequeo(9, 5, true, false, false);
-    EXPECT_EQ(masas.codigo, 200);
     EXPECT_EQ(masas.mensaje, QStringLiteral("Debes introducir la masa atómica del átomo1"));
     EXPECT_EQ(masas.foco, FocoChequeo::Masa1);
     const auto masa2 = evaluaChequeo(9, 5, true, true, false);
-    EXPECT_EQ(masa2.codigo, 300);
     EXPECT_EQ(masa2.mensaje, QStringLiteral("Debes introducir la masa atómica del átomo2"));
     EXPECT_EQ(masa2.foco, FocoChequeo::Masa2);
     EXPECT_FALSE(masa2.permiteEjecutar);
@@ -134,7 +131,8 @@ TEST(EvaluaChequeo, TitleBeforeMassOneBeforeMassTwo) {
 
 TEST(EvaluaChequeo, NoPowersAndNoPoints) {
     const auto r = evaluaChequeo(0, 0, true, true, true);
-    EXPECT_EQ(r.codigo, 0);
+    EXPECT_EQ(r.puntos, 0);
+    EXPECT_TRUE(r.completo());
     EXPECT_EQ(r.mensaje, QStringLiteral("El número de puntos es mínimo y la curva pasa por ellos"));
 }
 

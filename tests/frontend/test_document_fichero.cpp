@@ -126,11 +126,11 @@ TEST(FicheroDatos, H2ExampleHasTheLayoutTheEngineReads) {
 TEST(FicheroDatos, AtomicWriteCreatesAndReplaces) {
     QTemporaryDir dir;
     const QString ruta = dir.filePath(QStringLiteral("a.qvd"));
-    ASSERT_TRUE(escribeFicheroDatos(ruta, documentoDePrueba()));
+    ASSERT_TRUE(escribeFicheroDatos(ruta, documentoDePrueba()).ok());
     EXPECT_EQ(leeBytes(ruta), bytesFicheroDatos(documentoDePrueba()));
     ContenidoFichero otro = documentoDePrueba();
     otro.puntos.pop_back();
-    ASSERT_TRUE(escribeFicheroDatos(ruta, otro));
+    ASSERT_TRUE(escribeFicheroDatos(ruta, otro).ok());
     EXPECT_EQ(leeBytes(ruta), bytesFicheroDatos(otro));
     // Only the file itself remains: no temporary left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.qvd")});
@@ -139,13 +139,16 @@ TEST(FicheroDatos, AtomicWriteCreatesAndReplaces) {
 TEST(FicheroDatos, FailedWriteLeavesThePreviousFileIntact) {
     QTemporaryDir dir;
     const QString ruta = dir.filePath(QStringLiteral("a.qvd"));
-    ASSERT_TRUE(escribeFicheroDatos(ruta, documentoDePrueba()));
-    EXPECT_FALSE(
-        escribeFicheroDatos(dir.filePath(QStringLiteral("no/existe/b.qvd")), documentoDePrueba()));
+    ASSERT_TRUE(escribeFicheroDatos(ruta, documentoDePrueba()).ok());
+    // The system's own words say why, for the window to show under its message.
+    const auto sinCarpeta =
+        escribeFicheroDatos(dir.filePath(QStringLiteral("no/existe/b.qvd")), documentoDePrueba());
+    ASSERT_FALSE(sinCarpeta.ok());
+    EXPECT_FALSE(sinCarpeta.fallo().sistema.isEmpty());
     // A path that is a folder cannot be replaced by a file.
     QDir(dir.path()).mkdir(QStringLiteral("carpeta.qvd"));
     EXPECT_FALSE(
-        escribeFicheroDatos(dir.filePath(QStringLiteral("carpeta.qvd")), documentoDePrueba()));
+        escribeFicheroDatos(dir.filePath(QStringLiteral("carpeta.qvd")), documentoDePrueba()).ok());
     EXPECT_EQ(leeBytes(ruta), bytesFicheroDatos(documentoDePrueba()));
 }
 

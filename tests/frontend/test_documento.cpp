@@ -119,7 +119,7 @@ TEST_F(DocumentoPrueba, ModifiedIsTheStacksCleanStateAndNoOpEditsLeaveNoCommand)
     EXPECT_EQ(doc.pila()->count(), 0);
     llena(1);
     EXPECT_TRUE(doc.modificado());
-    ASSERT_EQ(doc.guarda(ruta(QStringLiteral("a.qvd"))), std::nullopt);
+    ASSERT_TRUE(doc.guarda(ruta(QStringLiteral("a.qvd"))).ok());
     EXPECT_FALSE(doc.modificado());
     doc.ponCelda(1, 1, 7.0);
     doc.pila()->undo();
@@ -153,9 +153,9 @@ TEST_F(DocumentoPrueba, UnitRoundTripsGiveBackEveryRandomDouble) {
     }
     EXPECT_EQ(*doc.valor(5, 1), 2.0 / 0.529177210903);
     // And the file keeps them: saved and reopened, every double is the same.
-    ASSERT_EQ(doc.guarda(ruta(QStringLiteral("r.qvd"))), std::nullopt);
+    ASSERT_TRUE(doc.guarda(ruta(QStringLiteral("r.qvd"))).ok());
     Documento otro;
-    ASSERT_EQ(otro.abre(ruta(QStringLiteral("r.qvd"))), std::nullopt);
+    ASSERT_TRUE(otro.abre(ruta(QStringLiteral("r.qvd"))).ok());
     EXPECT_EQ(puntosOrdenados(otro.datos()), puntosOrdenados(doc.datos()));
 }
 
@@ -174,51 +174,52 @@ TEST_F(DocumentoPrueba, AnImportAsksBeforeReplacingAndRefusesRowsThatAreNoPoints
     prueba::MensajesGuionizados mensajes;
     const auto importa = [this](const std::vector<std::array<const char*, 2>>& filas) {
         DestinoDocumento destino(nullptr, doc);
-        EXPECT_TRUE(destino.compruebaunidades());
+        EXPECT_TRUE(destino.unidadesElegidas().ok());
         for (std::size_t i = 0; i < filas.size(); ++i) {
             destino.escribeCelda(static_cast<int>(i) + 1, 1, QString::fromLatin1(filas[i][0]));
             destino.escribeCelda(static_cast<int>(i) + 1, 2, QString::fromLatin1(filas[i][1]));
         }
-        destino.documentoCambiado();
+        return destino.documentoCambiado();
     };
     llena(20);
     const DatosDocumento antes = doc.datos();
     mensajes.responder(Respuesta::No);
-    importa({{"1,5", "-1,1"}, {"", ""}, {"2", "-1.2"}});
+    EXPECT_TRUE(importa({{"1,5", "-1,1"}, {"", ""}, {"2", "-1.2"}}).ok());
     EXPECT_EQ(doc.datos(), antes); // cancelled: nothing replaced, nothing mixed
     ASSERT_EQ(mensajes.mostrados.size(), 1u);
     EXPECT_TRUE(mensajes.mostrados[0].texto.contains(QStringLiteral("20 puntos")));
     mensajes.responder(Respuesta::Si);
-    importa({{"1,5", "-1,1"}, {"", ""}, {"2", "-1.2"}});
+    EXPECT_TRUE(importa({{"1,5", "-1,1"}, {"", ""}, {"2", "-1.2"}}).ok());
     EXPECT_EQ(doc.numeroPuntos(), 2);
     EXPECT_EQ(doc.valor(1, 1), 1.5);
     EXPECT_EQ(doc.valor(2, 2), -1.2); // the empty row is no row
-    importa({{"1", "-1"}, {"x", "-2"}});
+    const Resultado<void> noPunto = importa({{"1", "-1"}, {"x", "-2"}});
     EXPECT_EQ(doc.numeroPuntos(), 2); // a row that is no point: nothing is imported
-    EXPECT_TRUE(mensajes.textos().last().contains(QStringLiteral("La fila 2")));
+    EXPECT_TRUE(noPunto.fallo().texto().startsWith(QStringLiteral("La fila 2")));
     doc.ponEnergia(Energia::SinElegir);
     DestinoDocumento sinUnidad(nullptr, doc);
-    EXPECT_FALSE(sinUnidad.compruebaunidades());
+    EXPECT_EQ(sinUnidad.unidadesElegidas().fallo().texto(),
+              QStringLiteral("Debes elegir las unidades para la energía"));
 }
 
 TEST_F(DocumentoPrueba, ARefusedSaveLeavesFileNameAndModifiedStateAlone) {
     llena(3);
-    ASSERT_EQ(doc.guarda(ruta(QStringLiteral("bueno.qvd"))), std::nullopt);
+    ASSERT_TRUE(doc.guarda(ruta(QStringLiteral("bueno.qvd"))).ok());
     doc.ponTitulo(QStringLiteral("Ω"));
     QSignalSpy ruta_(&doc, &Documento::rutaCambiada);
     const auto motivo = doc.guarda(ruta(QStringLiteral("nuevo.qvd")));
-    ASSERT_TRUE(motivo.has_value());
-    EXPECT_TRUE(motivo->contains(QStringLiteral("«Ω»")));
+    ASSERT_FALSE(motivo.ok());
+    EXPECT_TRUE(motivo.fallo().texto().contains(QStringLiteral("«Ω»")));
     EXPECT_EQ(doc.ruta(), ruta(QStringLiteral("bueno.qvd")));
     EXPECT_TRUE(doc.modificado());
     EXPECT_FALSE(QFile::exists(ruta(QStringLiteral("nuevo.qvd"))));
     // A folder that cannot be written refuses too, with the same state kept.
     doc.ponTitulo(QStringLiteral("H2"));
-    EXPECT_TRUE(doc.guarda(ruta(QStringLiteral("no/existe.qvd"))).has_value());
+    EXPECT_FALSE(doc.guarda(ruta(QStringLiteral("no/existe.qvd"))).ok());
     EXPECT_EQ(doc.ruta(), ruta(QStringLiteral("bueno.qvd")));
     EXPECT_EQ(ruta_.count(), 0);
     doc.ponMasa(2, QString());
-    EXPECT_EQ(doc.guarda(ruta(QStringLiteral("bueno.qvd"))),
+    EXPECT_EQ(doc.guarda(ruta(QStringLiteral("bueno.qvd"))).fallo().texto(),
               QStringLiteral("Debes introducir la masa del átomo 2"));
 }
 
@@ -238,12 +239,13 @@ TEST_F(DocumentoPrueba, OpenRefusesWhatIsNoDocumentNamingTheLineAndKeepsTheOpenO
     for (const auto& [bytes, mensaje] : casos) {
         escribe(ruta(QStringLiteral("x.qvd")), bytes);
         const auto error = doc.abre(ruta(QStringLiteral("x.qvd")));
-        ASSERT_TRUE(error.has_value()) << mensaje;
-        EXPECT_TRUE(error->contains(QString::fromUtf8(mensaje))) << error->toStdString();
+        ASSERT_FALSE(error.ok()) << mensaje;
+        EXPECT_TRUE(error.fallo().texto().contains(QString::fromUtf8(mensaje)))
+            << error.fallo().texto().toStdString();
         EXPECT_EQ(doc.datos(), abierto);
         EXPECT_TRUE(doc.modificado());
     }
-    EXPECT_TRUE(doc.abre(carpeta.path()).has_value()); // a folder
+    EXPECT_FALSE(doc.abre(carpeta.path()).ok()); // a folder
 }
 
 TEST_F(DocumentoPrueba, EveryExampleDocumentOpensAndSavesItsPointsUnchanged) {
@@ -251,12 +253,12 @@ TEST_F(DocumentoPrueba, EveryExampleDocumentOpensAndSavesItsPointsUnchanged) {
     const QStringList ejemplos = datos.entryList({QStringLiteral("*.qvd")});
     ASSERT_FALSE(ejemplos.isEmpty());
     for (const QString& nombre : ejemplos) {
-        ASSERT_EQ(doc.abre(datos.filePath(nombre)), std::nullopt) << nombre.toStdString();
+        ASSERT_TRUE(doc.abre(datos.filePath(nombre)).ok()) << nombre.toStdString();
         EXPECT_FALSE(doc.modificado());
         EXPECT_GT(doc.numeroPuntos(), 5) << nombre.toStdString();
-        ASSERT_EQ(doc.guarda(ruta(nombre)), std::nullopt);
+        ASSERT_TRUE(doc.guarda(ruta(nombre)).ok());
         Documento copia;
-        ASSERT_EQ(copia.abre(ruta(nombre)), std::nullopt);
+        ASSERT_TRUE(copia.abre(ruta(nombre)).ok());
         EXPECT_EQ(copia.datos(), doc.datos()) << nombre.toStdString();
     }
 }
@@ -276,7 +278,7 @@ TEST_F(DocumentoPrueba, PowersMinusOneToTwoInAngstromAndEvAreWrittenAsTheEngineR
         doc.ponCelda(i, 1, i);
         doc.ponCelda(i, 2, -2.0);
     }
-    ASSERT_FALSE(doc.guarda(ruta(QStringLiteral("p.qvd"))));
+    ASSERT_TRUE(doc.guarda(ruta(QStringLiteral("p.qvd"))).ok());
     EXPECT_EQ(bytesDe(ruta(QStringLiteral("p.qvd"))),
               QByteArray("H2\r\n-1 0 1 2 \r\n1.0079   1.0079\r\nAngstrom   eV\r\n1   -2\r\n"
                          "2   -2\r\n3   -2\r\n4   -2\r\n5   -2\r\n6   -2\r\n"));
@@ -284,7 +286,7 @@ TEST_F(DocumentoPrueba, PowersMinusOneToTwoInAngstromAndEvAreWrittenAsTheEngineR
 
 TEST_F(DocumentoPrueba, SavedFileHasTheLayoutOfTheExampleDocuments) {
     llena(7);
-    ASSERT_EQ(doc.guarda(ruta(QStringLiteral("forma.qvd"))), std::nullopt);
+    ASSERT_TRUE(doc.guarda(ruta(QStringLiteral("forma.qvd"))).ok());
     const QList<QByteArray> nuestras = bytesDe(ruta(QStringLiteral("forma.qvd"))).split('\n');
     const QList<QByteArray> ejemplo =
         bytesDe(QStringLiteral(OSCILAB_SOURCE_DIR "/datos/H2.qvd")).split('\n');
@@ -307,7 +309,7 @@ TEST_F(DocumentoPrueba, SavedFileHasTheLayoutOfTheExampleDocuments) {
 TEST_F(DocumentoPrueba, UnitWordsInAnyCaseAndThePowersAreRead) {
     escribe(ruta(QStringLiteral("hcl.qvd")),
             "HCl\r\n0 1 2 \r\n1.0079   35.453\r\nua   eV\r\n1   -1\r\n2   -2\r\n");
-    ASSERT_EQ(doc.abre(ruta(QStringLiteral("hcl.qvd"))), std::nullopt);
+    ASSERT_TRUE(doc.abre(ruta(QStringLiteral("hcl.qvd"))).ok());
     EXPECT_EQ(doc.distancia(), Distancia::Bohr);
     EXPECT_EQ(doc.energia(), Energia::Ev);
     EXPECT_EQ(numeroPotencias(doc.potencias()), 3);
@@ -317,7 +319,7 @@ TEST_F(DocumentoPrueba, UnitWordsInAnyCaseAndThePowersAreRead) {
 
     // LF alone, no points, a single power.
     escribe(ruta(QStringLiteral("pesados.qvd")), "x\n0 \n210   1.5\nAngstrom   UA\n");
-    ASSERT_EQ(doc.abre(ruta(QStringLiteral("pesados.qvd"))), std::nullopt);
+    ASSERT_TRUE(doc.abre(ruta(QStringLiteral("pesados.qvd"))).ok());
     EXPECT_EQ(doc.distancia(), Distancia::Angstrom);
     EXPECT_EQ(doc.energia(), Energia::Hartree);
     EXPECT_EQ(numeroPotencias(doc.potencias()), 1);
@@ -378,22 +380,22 @@ TEST_F(DocumentoPrueba, SaveThenReopenGivesTheSameDocumentAndTheSameBytes) {
     potencias[10] = 1;
     doc.ponPotencias(potencias);
     doc.ponEnergia(Energia::Ev);
-    ASSERT_FALSE(doc.guarda(ruta(QStringLiteral("ida.qvd"))));
+    ASSERT_TRUE(doc.guarda(ruta(QStringLiteral("ida.qvd"))).ok());
     Documento otro;
-    ASSERT_FALSE(otro.abre(ruta(QStringLiteral("ida.qvd"))));
+    ASSERT_TRUE(otro.abre(ruta(QStringLiteral("ida.qvd"))).ok());
     EXPECT_EQ(otro.potencias(), doc.potencias());
     EXPECT_EQ(otro.energia(), Energia::Ev);
     EXPECT_EQ(otro.distancia(), Distancia::Bohr);
     EXPECT_EQ(otro.numeroPuntos(), 9);
     EXPECT_FALSE(otro.modificado());
-    ASSERT_FALSE(otro.guarda(ruta(QStringLiteral("vuelta.qvd"))));
+    ASSERT_TRUE(otro.guarda(ruta(QStringLiteral("vuelta.qvd"))).ok());
     EXPECT_EQ(bytesDe(ruta(QStringLiteral("vuelta.qvd"))),
               bytesDe(ruta(QStringLiteral("ida.qvd"))));
 }
 
 TEST_F(DocumentoPrueba, UndoingAHundredEditsRestoresTheFileByteForByte) {
     llena(30);
-    ASSERT_EQ(doc.guarda(ruta(QStringLiteral("a.qvd"))), std::nullopt);
+    ASSERT_TRUE(doc.guarda(ruta(QStringLiteral("a.qvd"))).ok());
     const QByteArray original = bytesDe(ruta(QStringLiteral("a.qvd")));
     std::mt19937 azar(100);
     const int inicio = doc.pila()->index();
@@ -420,7 +422,7 @@ TEST_F(DocumentoPrueba, UndoingAHundredEditsRestoresTheFileByteForByte) {
         doc.pila()->undo();
     }
     EXPECT_FALSE(doc.modificado());
-    ASSERT_EQ(doc.guarda(ruta(QStringLiteral("b.qvd"))), std::nullopt);
+    ASSERT_TRUE(doc.guarda(ruta(QStringLiteral("b.qvd"))).ok());
     EXPECT_EQ(bytesDe(ruta(QStringLiteral("b.qvd"))), original);
 }
 

@@ -20,7 +20,7 @@ namespace oscilab {
 namespace {
 
 struct Resultado {
-    Diagnostico aviso;
+    QString aviso;   // "" for a sound fit
     double re = 0.0; // bohr
     double we = 0.0; // 1/cm
     double wexe = 0.0;
@@ -78,7 +78,7 @@ TEST(Ejemplos, EveryShippedDocumentRunsWithoutAWarning) {
     EXPECT_GE(ejemplos.size(), 5);
     for (const QString& e : ejemplos) {
         const Resultado r = ejecuta(QFileInfo(e).completeBaseName());
-        EXPECT_EQ(r.aviso.codigo, 0) << e.toStdString() << ": " << r.aviso.mensaje.toStdString();
+        EXPECT_TRUE(r.aviso.isEmpty()) << e.toStdString() << ": " << r.aviso.toStdString();
     }
 }
 

@@ -57,9 +57,11 @@ TEST(DetallesEspectro, LinesSticksAndAnotherTemperature) {
     MensajesGuionizados mensajes;
     curvifit::LecturaResultadoJson lectura = leeResultadoDeEjecucion(ruta);
     ASSERT_TRUE(lectura.ok()) << lectura.error;
-    std::unique_ptr<frmdetalles> ventana(frmdetalles::abre(
-        std::make_shared<const curvifit::ResultadoEjecucion>(std::move(*lectura.resultado)), ruta,
-        nullptr));
+    std::unique_ptr<frmdetalles> ventana(
+        frmdetalles::abre(
+            std::make_shared<const curvifit::ResultadoEjecucion>(std::move(*lectura.resultado)),
+            ruta, nullptr)
+            .valor());
     ASSERT_NE(ventana, nullptr);
     ventana->setAttribute(Qt::WA_DeleteOnClose, false);
     ASSERT_EQ(ventana->pestanas()->count(), 6);

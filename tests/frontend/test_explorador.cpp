@@ -46,9 +46,9 @@ DocumentoExplorado morseAngstromEv() {
 
 TEST(ExploradorLogica, PointsAsTheSavedFileGivesThemWithUnitsAndRows) {
     const DocumentoExplorado d = morseAngstromEv();
-    const PuntosExplorados p = puntosParaExplorar(d);
-    ASSERT_TRUE(p.datos) << p.error.toStdString();
-    const curvifit::DatosEntrada& datos = *p.datos;
+    const Resultado<curvifit::DatosEntrada> p = puntosParaExplorar(d);
+    ASSERT_TRUE(p.ok()) << p.fallo().texto().toStdString();
+    const curvifit::DatosEntrada& datos = p.valor();
     ASSERT_EQ(datos.NPUNTOS(), 16);
     EXPECT_NEAR(datos.RDAT.front(), 0.75 * 0.9697 / 0.529177210903, 1e-9);
     EXPECT_NEAR(datos.EDAT.front() * 27.211386245988, d.celdas[17][1].toDouble(), 1e-9);
@@ -97,15 +97,15 @@ TEST(ExploradorLogica, PointsAsTheSavedFileGivesThemWithUnitsAndRows) {
 TEST(ExploradorLogica, MissingUnitsMassesOrPointsAreSaidInSpanish) {
     DocumentoExplorado d = morseAngstromEv();
     d.ev = false;
-    EXPECT_TRUE(puntosParaExplorar(d).error.contains(QStringLiteral("unidades")));
+    EXPECT_TRUE(puntosParaExplorar(d).fallo().texto().contains(QStringLiteral("unidades")));
     d = morseAngstromEv();
     d.masa2.clear();
-    EXPECT_TRUE(puntosParaExplorar(d).error.contains(QStringLiteral("masas")));
+    EXPECT_TRUE(puntosParaExplorar(d).fallo().texto().contains(QStringLiteral("masas")));
     d = morseAngstromEv();
     for (std::size_t i = 4; i < d.celdas.size(); ++i) {
         d.celdas[i] = {};
     }
-    EXPECT_EQ(puntosParaExplorar(d).error,
+    EXPECT_EQ(puntosParaExplorar(d).fallo().texto(),
               QStringLiteral("Hacen falta al menos 5 puntos para comparar conjuntos de "
                              "potencias; la tabla tiene 4."));
 }

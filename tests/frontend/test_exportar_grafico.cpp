@@ -58,7 +58,7 @@ TEST(ExportaGrafico, CaptionsNameTheDocumentsUnits) {
     DibujoGrafico dibujo{
         {}, {}, Caja{1, -1, 2, 1}, 1.5, {0.529177210903, 27.211386245988, "Å", "eV"}};
     const QString ruta = dir.filePath(QStringLiteral("u.svg"));
-    ASSERT_TRUE(exportaGrafico(dibujo, ruta, {800, 600}).isEmpty());
+    ASSERT_TRUE(exportaGrafico(dibujo, ruta, {800, 600}).ok());
     QFile f(ruta);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString svg = QString::fromUtf8(f.readAll());
@@ -98,12 +98,9 @@ TEST_F(ExportarGrafico, PdfIsWritten) {
 TEST(ExportaGrafico, RefusesOtherNamesAndSizes) {
     QTemporaryDir dir;
     const DibujoGrafico dibujo{{}, {}, Caja{1, -1, 2, 1}, 1.5, {}};
-    EXPECT_FALSE(
-        exportaGrafico(dibujo, dir.filePath(QStringLiteral("a.jpg")), {800, 600}).isEmpty());
-    EXPECT_FALSE(
-        exportaGrafico(dibujo, dir.filePath(QStringLiteral("a.png")), {800, 20000}).isEmpty());
-    EXPECT_FALSE(
-        exportaGrafico(dibujo, QStringLiteral("/no/such/dir/a.png"), {800, 600}).isEmpty());
+    EXPECT_FALSE(exportaGrafico(dibujo, dir.filePath(QStringLiteral("a.jpg")), {800, 600}).ok());
+    EXPECT_FALSE(exportaGrafico(dibujo, dir.filePath(QStringLiteral("a.png")), {800, 20000}).ok());
+    EXPECT_FALSE(exportaGrafico(dibujo, QStringLiteral("/no/such/dir/a.png"), {800, 600}).ok());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 

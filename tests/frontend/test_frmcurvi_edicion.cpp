@@ -281,7 +281,7 @@ TEST_F(EditorCeldas, ACellThatIsNoNumberIsNeverTaken) {
                              "Corrígela antes de guardar."));
     EXPECT_EQ(celda(3, 2), QStringLiteral("-1.3"));
     ventana->ponTextoCelda(2, 1, QString());
-    EXPECT_EQ(ventana->chequeadatos(), 6);
+    EXPECT_EQ(ventana->chequeadatos().puntos, 6);
     EXPECT_FALSE(ventana->ejecutarHabilitado());
 }
 
@@ -699,7 +699,7 @@ TEST_F(Chequeo, CountsAndMessagesForDefaultPowers) {
         ventana->ponTextoCelda(caso.puntos + 1, 2, QString());
         llenaDocumento(caso.puntos);
         mensajes.mostrados.clear();
-        EXPECT_EQ(ventana->chequeadatos(), caso.puntos);
+        EXPECT_EQ(ventana->chequeadatos().puntos, caso.puntos);
         if (caso.mensaje == nullptr) {
             EXPECT_TRUE(mensajes.mostrados.empty());
         } else {
@@ -721,15 +721,15 @@ TEST_F(Chequeo, MissingTitleIsReportedFirstAndTakesTheFocus) {
     llenaDocumento(7, QString());
     caja(QStringLiteral("textmatom(1)"))->clear();
     ventana->activateWindow();
-    EXPECT_EQ(ventana->chequeadatos(), 100);
+    EXPECT_EQ(ventana->chequeadatos().foco, FocoChequeo::Titulo);
     EXPECT_EQ(mensajes.textos().last(),
               QStringLiteral("Debes introducir un título para el archivo"));
     EXPECT_FALSE(ventana->ejecutarHabilitado());
     caja(QStringLiteral("textnombre"))->setText(QStringLiteral("t"));
-    EXPECT_EQ(ventana->chequeadatos(), 200);
+    EXPECT_EQ(ventana->chequeadatos().foco, FocoChequeo::Masa1);
     caja(QStringLiteral("textmatom(1)"))->setText(QStringLiteral("1"));
     caja(QStringLiteral("textmatom(2)"))->clear();
-    EXPECT_EQ(ventana->chequeadatos(), 300);
+    EXPECT_EQ(ventana->chequeadatos().foco, FocoChequeo::Masa2);
     EXPECT_EQ(mensajes.textos().last(),
               QStringLiteral("Debes introducir la masa atómica del átomo2"));
 }
@@ -743,7 +743,7 @@ TEST_F(Chequeo, TableIsCompactedSortedAndRewritten) {
     ventana->ponTextoCelda(4, 1, QStringLiteral("2"));
     ventana->ponTextoCelda(4, 2, QStringLiteral("0"));
     ventana->grid()->setCurrentIndex(ventana->grid()->model()->index(10, 1));
-    EXPECT_EQ(ventana->chequeadatos(), 3); // a V of 0 is a point
+    EXPECT_EQ(ventana->chequeadatos().puntos, 3); // a V of 0 is a point
     EXPECT_EQ(celda(1, 1), QStringLiteral("1"));
     EXPECT_EQ(celda(1, 2), QStringLiteral("-1E-05"));
     EXPECT_EQ(celda(2, 1), QStringLiteral("2"));

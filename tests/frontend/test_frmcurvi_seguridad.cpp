@@ -44,7 +44,7 @@ TEST_F(Seguridad, AZeroEnergyIsAPointAndTooFewPointsAreNotRunAfterOpen) {
     dialogos.elegir(ruta(QStringLiteral("cero.qvd")));
     accion(QStringLiteral("mnuabrir"))->trigger();
     EXPECT_TRUE(ventana->ejecutarHabilitado());
-    EXPECT_EQ(ventana->chequeadatos(), 5);
+    EXPECT_EQ(ventana->chequeadatos().puntos, 5);
 
     escribeBytes(ruta(QStringLiteral("pocos.qvd")), documento(3, "0 1 2 3 4 "));
     dialogos.elegir(ruta(QStringLiteral("pocos.qvd")));

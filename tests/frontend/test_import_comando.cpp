@@ -14,24 +14,25 @@ namespace {
 // A stand-in for the main window's table and document state.
 class TablaDePrueba : public DestinoImportacion {
 public:
-    bool compruebaunidades() override {
+    Resultado<void> unidadesElegidas() const override {
         ++comprobaciones;
-        return unidadesElegidas;
+        return unidades ? Resultado<void>() : Fallo{QStringLiteral("Faltan las unidades")};
     }
     void filaActual(int fila) override { filasActuales.push_back(fila); }
     void escribeCelda(int fila, int columna, const QString& texto) override {
         celdas.at(static_cast<std::size_t>(fila)).at(static_cast<std::size_t>(columna)) = texto;
     }
-    void documentoCambiado() override {
+    Resultado<void> documentoCambiado() override {
         cambios = true;
         ejecutarHabilitado = false;
+        return {};
     }
     const QString& celda(int f, int c) const {
         return celdas.at(static_cast<std::size_t>(f)).at(static_cast<std::size_t>(c));
     }
 
-    bool unidadesElegidas = true;
-    int comprobaciones = 0;
+    bool unidades = true;
+    mutable int comprobaciones = 0;
     bool cambios = false;
     bool ejecutarHabilitado = true;
     std::vector<int> filasActuales;
@@ -104,12 +105,15 @@ TEST_F(ImportComando, CancelShowsSeleccionCanceladaAndChangesNothing) {
     EXPECT_TRUE(tabla_.ejecutarHabilitado);
 }
 
-TEST_F(ImportComando, MissingUnitStopsBeforeTheDialog) {
-    tabla_.unidadesElegidas = false;
+TEST_F(ImportComando, MissingUnitStopsBeforeTheDialogSayingWhich) {
+    tabla_.unidades = false;
     importarDatos(nullptr, OrigenImportacion::Excel, "/prog/", ",", tabla_);
     EXPECT_EQ(tabla_.comprobaciones, 1);
     EXPECT_TRUE(dialogos_.iniciales.isEmpty());
-    EXPECT_TRUE(mensajes_.mostrados.empty());
+    ASSERT_EQ(mensajes_.mostrados.size(), 1u);
+    EXPECT_EQ(mensajes_.mostrados[0].texto, QStringLiteral("Faltan las unidades"));
+    EXPECT_EQ(mensajes_.mostrados[0].titulo, QStringLiteral("Unidades"));
+    EXPECT_EQ(mensajes_.mostrados[0].icono, IconoMensaje::Informacion);
 }
 
 // All or nothing: a file that fails on its second line changes no cell.

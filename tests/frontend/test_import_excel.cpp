@@ -19,14 +19,14 @@ QString fixture(const char* nombre) {
 }
 
 QString texto(const ResultadoImportacion& r, int fila, int columna) {
-    const auto* c = r.celda(fila, columna);
+    const auto* c = r.valor().celda(fila, columna);
     return c != nullptr ? c->texto : QStringLiteral("<nada>");
 }
 
 TEST(ImportExcel, TwelvePointsFillRowsOneToTwelveAndEmptyTheRest) {
     const auto r = importarexcel(fixture("doce_puntos.xls"));
-    ASSERT_FALSE(r.fallo);
-    ASSERT_EQ(r.celdas.size(), 2u * puntosMaximos);
+    ASSERT_TRUE(r.ok());
+    ASSERT_EQ(r.valor().celdas.size(), 2u * puntosMaximos);
     EXPECT_EQ(texto(r, 1, 1), "0.8");
     EXPECT_EQ(texto(r, 1, 2), "-1.0202");
     EXPECT_EQ(texto(r, 4, 1), "1.4");
@@ -43,16 +43,16 @@ TEST(ImportExcel, TwelvePointsFillRowsOneToTwelveAndEmptyTheRest) {
 
 TEST(ImportExcel, CellsAreWrittenRowByRowRThenV) {
     const auto r = importarexcel(fixture("doce_puntos.xls"));
-    ASSERT_EQ(r.celdas.size(), 2u * puntosMaximos);
-    for (std::size_t i = 0; i < r.celdas.size(); ++i) {
-        EXPECT_EQ(r.celdas[i].fila, static_cast<int>(i / 2) + 1);
-        EXPECT_EQ(r.celdas[i].columna, static_cast<int>(i % 2) + 1);
+    ASSERT_EQ(r.valor().celdas.size(), 2u * puntosMaximos);
+    for (std::size_t i = 0; i < r.valor().celdas.size(); ++i) {
+        EXPECT_EQ(r.valor().celdas[i].fila, static_cast<int>(i / 2) + 1);
+        EXPECT_EQ(r.valor().celdas[i].columna, static_cast<int>(i % 2) + 1);
     }
 }
 
 TEST(ImportExcel, TheActiveSecondSheetIsTheOneRead) {
     const auto r = importarexcel(fixture("segunda_hoja_activa.xls"));
-    ASSERT_FALSE(r.fallo);
+    ASSERT_TRUE(r.ok());
     EXPECT_EQ(texto(r, 1, 1), "0.8");
     EXPECT_EQ(texto(r, 3, 2), "-1.1647");
     EXPECT_EQ(texto(r, 4, 1), ""); // the first sheet has 99 down to row 30
@@ -61,7 +61,7 @@ TEST(ImportExcel, TheActiveSecondSheetIsTheOneRead) {
 
 TEST(ImportExcel, TextCellsAreTakenAsTheyStandAndEmptyCellsAreEmpty) {
     const auto r = importarexcel(fixture("celdas_de_texto.xls"));
-    ASSERT_FALSE(r.fallo);
+    ASSERT_TRUE(r.ok());
     EXPECT_EQ(texto(r, 1, 1), "R");
     EXPECT_EQ(texto(r, 1, 2), "V");
     EXPECT_EQ(texto(r, 2, 1), "1,5");
@@ -75,8 +75,7 @@ TEST(ImportExcel, TextCellsAreTakenAsTheyStandAndEmptyCellsAreEmpty) {
 TEST(ImportExcel, CorruptOrMissingWorkbooksFailWithoutCells) {
     for (const char* nombre : {"truncado.xls", "firma_sin_contenido.xls", "no_existe.xls"}) {
         const auto r = importarexcel(fixture(nombre));
-        EXPECT_TRUE(r.fallo) << nombre;
-        EXPECT_TRUE(r.celdas.empty()) << nombre;
+        EXPECT_FALSE(r.ok()) << nombre;
     }
 }
 
@@ -87,7 +86,7 @@ TEST(ImportExcel, TextFileNamedXlsFails) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("1.5;2\r\n");
     f.close();
-    EXPECT_TRUE(importarexcel(ruta).fallo);
+    EXPECT_FALSE(importarexcel(ruta).ok());
 }
 
 } // namespace
@@ -112,8 +111,7 @@ TEST(ImportExcel, DamagedWorkbooksNeverCrash) {
         f.write(contenido);
         f.close();
         const auto r = importarexcel(ruta);
-        EXPECT_TRUE(r.fallo || r.celdas.size() == 2u * puntosMaximos);
-        EXPECT_LE(r.celdas.size(), 2u * puntosMaximos);
+        EXPECT_TRUE(!r.ok() || r.valor().celdas.size() == 2u * puntosMaximos);
     };
     std::uint32_t semilla = 12345;
     auto aleatorio = [&semilla] {
@@ -165,7 +163,7 @@ TEST(ImportExcel, TheWorkbookThatOverReadsFreexlIsReadOnlyByTheHelper) {
     bytes[0x1441] = '\x68';
     QTemporaryDir dir;
     const auto r = importarexcel(escribe(dir, "danado.xls", bytes));
-    EXPECT_TRUE(r.fallo || r.celdas.size() == 2u * puntosMaximos);
+    EXPECT_TRUE(!r.ok() || r.valor().celdas.size() == 2u * puntosMaximos);
     // FreeXL is not even loaded into this process.
     EXPECT_FALSE(bytesDe(QStringLiteral("/proc/self/maps")).contains("libfreexl"));
 }
@@ -184,28 +182,25 @@ TEST(ImportExcel, AReaderThatCrashesHangsOrBabblesIsAFailureWithoutCells) {
     for (const char* guion : guiones) {
         const QString programa = escribe(dir, QStringLiteral("lector%1.sh").arg(n++), guion, true);
         const auto r = importarexcel(libro, programa);
-        EXPECT_TRUE(r.fallo) << guion;
-        EXPECT_TRUE(r.celdas.empty()) << guion;
-        EXPECT_TRUE(r.causa.contains(QStringLiteral("lector de libros .xls"))) << guion;
+        EXPECT_FALSE(r.ok()) << guion;
+        EXPECT_TRUE(r.fallo().causa.contains(QStringLiteral("lector de libros .xls"))) << guion;
     }
     const auto sinPrograma = importarexcel(libro, dir.filePath("no_existe"));
-    EXPECT_TRUE(sinPrograma.fallo);
-    EXPECT_TRUE(sinPrograma.causa.contains(QStringLiteral("No se puede iniciar")));
+    EXPECT_FALSE(sinPrograma.ok());
+    EXPECT_TRUE(sinPrograma.fallo().causa.contains(QStringLiteral("No se puede iniciar")));
 }
 
-TEST(ImportExcel, CellsReadBeforeTheWorkbooksFaultAreKept) {
+TEST(ImportExcel, AWorkbookReadHalfWayFailsNamingTheFirstCellNotRead) {
     QTemporaryDir dir;
     const QString programa = escribe(
         dir, "lector.sh",
         "#!/bin/sh\nprintf '1 1 real 0.5\\n1 2 texto a\\\\\\\\b\\nfin incompleta\\n'\nexit 1\n",
         true);
     const auto r = importarexcel(fixture("doce_puntos.xls"), programa);
-    EXPECT_TRUE(r.fallo);
-    ASSERT_EQ(r.celdas.size(), 2u);
-    EXPECT_EQ(texto(r, 1, 1), "0.5");
-    EXPECT_EQ(texto(r, 1, 2), "a\\b");
-    // The cause names the first cell that was not read.
-    EXPECT_TRUE(r.causa.contains(QStringLiteral("La celda A2 "))) << r.causa.toStdString();
+    // All or nothing: no cell of it is written, and the cause names the first one not read.
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.fallo().causa.contains(QStringLiteral("La celda A2 ")))
+        << r.fallo().causa.toStdString();
 }
 
 // The window's reading goes through the launcher and says the same as the waiting one, for
@@ -228,9 +223,11 @@ TEST(ImportExcelSinBloquear, SaysWhatTheWaitingReadingSays) {
     for (const auto& [libro, programa] : casos) {
         const ResultadoImportacion esperado = importarexcel(libro, programa);
         const ResultadoImportacion r = leeXlsSinBloquear(nullptr, libro, programa);
-        EXPECT_EQ(r.fallo, esperado.fallo) << programa.toStdString();
-        EXPECT_EQ(r.causa, esperado.causa) << programa.toStdString();
-        EXPECT_EQ(r.celdas, esperado.celdas) << programa.toStdString();
+        ASSERT_EQ(r.ok(), esperado.ok()) << programa.toStdString();
+        EXPECT_EQ(r.fallo(), esperado.fallo()) << programa.toStdString();
+        if (r.ok()) {
+            EXPECT_EQ(r.valor().celdas, esperado.valor().celdas) << programa.toStdString();
+        }
     }
 }
 
@@ -254,9 +251,8 @@ TEST(ImportExcelSinBloquear, TheProgressDialogStopsASlowReader) {
     vigia.start(20);
     const ResultadoImportacion r = leeXlsSinBloquear(nullptr, fixture("doce_puntos.xls"), lento);
     EXPECT_TRUE(visto);
-    EXPECT_TRUE(r.fallo);
-    EXPECT_TRUE(r.celdas.empty());
-    EXPECT_EQ(r.causa,
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().causa,
               QStringLiteral("La lectura del libro .xls se ha detenido a petición del usuario."));
 }
 

@@ -24,7 +24,7 @@ QString fixture(const QString& nombre) {
 }
 
 QString texto(const ResultadoImportacion& r, int fila, int columna) {
-    const auto* c = r.celda(fila, columna);
+    const auto* c = r.valor().celda(fila, columna);
     return c != nullptr ? c->texto : QStringLiteral("<nada>");
 }
 
@@ -33,9 +33,9 @@ QString texto(const ResultadoImportacion& r, int fila, int columna) {
 void mismosPuntosQueElTexto(const ResultadoImportacion& hoja) {
     const ResultadoImportacion txt =
         importartexto(fixture(QStringLiteral("doce_puntos.txt")), QStringLiteral(";"));
-    ASSERT_FALSE(txt.fallo);
-    ASSERT_FALSE(hoja.fallo);
-    ASSERT_EQ(hoja.celdas.size(), 1000u);
+    ASSERT_TRUE(txt.ok());
+    ASSERT_TRUE(hoja.ok());
+    ASSERT_EQ(hoja.valor().celdas.size(), 1000u);
     for (int fila = 1; fila <= 12; ++fila) {
         for (int columna = 1; columna <= 2; ++columna) {
             const auto esperado = numeroDeTexto(texto(txt, fila, columna));
@@ -77,7 +77,7 @@ TEST(ImportHojas, TheCommandReadsEachFormatByItsExtension) {
     for (const char* nombre : {"doce_puntos.xlsx", "doce_puntos.ods", "doce_puntos.csv"}) {
         const auto r = leeImportacion(OrigenImportacion::Texto,
                                       fixture(QString::fromLatin1(nombre)), QStringLiteral(","));
-        EXPECT_FALSE(r.fallo) << nombre;
+        EXPECT_TRUE(r.ok()) << nombre;
         EXPECT_EQ(texto(r, 1, 1), "0.8") << nombre;
     }
 }
@@ -97,21 +97,21 @@ TEST(ColectorFilas, SkipsLeadingRowsWithoutANumberAndKeepsEmptyRowsBetweenPoints
     EXPECT_TRUE(c.anade(fila("2", "-1")));
     EXPECT_TRUE(c.anade(fila("", ""), std::numeric_limits<qint64>::max()));
     const auto r = c.resultado();
-    EXPECT_FALSE(r.fallo);
+    EXPECT_TRUE(r.ok());
     EXPECT_EQ(texto(r, 1, 2), "x");
     EXPECT_EQ(texto(r, 2, 1), "");
     EXPECT_EQ(texto(r, 4, 1), "2");
-    EXPECT_EQ(r.celdas.size(), 1000u);
+    EXPECT_EQ(r.valor().celdas.size(), 1000u);
 }
 
-TEST(ColectorFilas, ARowPastTheTableFailsAfterItsRowsAreWritten) {
+TEST(ColectorFilas, ARowPastTheTableFails) {
     ColectorFilas c;
     // A huge repeat count is taken without materialising the rows.
     EXPECT_FALSE(c.anade(fila("1", "2"), std::numeric_limits<qint64>::max()));
     const auto r = c.resultado();
-    EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 1000u);
-    EXPECT_EQ(texto(r, 500, 2), "2");
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().texto(), QStringLiteral("Se ha producido un error al abrir el archivo\n"
+                                                "Hay más de 500 puntos: la tabla admite 500."));
 }
 
 TEST(ColectorFilas, ASheetWithoutNumbersFailsWithNothingWritten) {
@@ -119,16 +119,18 @@ TEST(ColectorFilas, ASheetWithoutNumbersFailsWithNothingWritten) {
     c.anade(fila("R", "V"));
     c.anade(fila("1,5,2", "nan")); // two commas: no decimal sign
     const auto r = c.resultado();
-    EXPECT_TRUE(r.fallo);
-    EXPECT_TRUE(r.celdas.empty());
+    EXPECT_FALSE(r.ok());
 }
 
 // The main window's table as the import command sees it: counts what reaches it.
 class TablaContada : public DestinoImportacion {
 public:
-    bool compruebaunidades() override { return true; }
+    Resultado<void> unidadesElegidas() const override { return {}; }
     void escribeCelda(int, int, const QString&) override { ++escritas; }
-    void documentoCambiado() override { cambiado = true; }
+    Resultado<void> documentoCambiado() override {
+        cambiado = true;
+        return {};
+    }
     int escritas = 0;
     bool cambiado = false;
 };

@@ -21,9 +21,9 @@ protected:
     // Imports one line (CR LF ended) and returns the texts of row 1.
     std::pair<QString, QString> fila1(const QByteArray& linea, const QString& d) {
         const auto r = importartexto(fichero(linea + "\r\n"), d);
-        EXPECT_FALSE(r.fallo) << linea.constData();
-        const auto* a = r.celda(1, 1);
-        const auto* b = r.celda(1, 2);
+        EXPECT_TRUE(r.ok()) << linea.constData();
+        const auto* a = r.valor().celda(1, 1);
+        const auto* b = r.valor().celda(1, 2);
         return {a ? a->texto : QStringLiteral("<nada>"), b ? b->texto : QStringLiteral("<nada>")};
     }
     using Par = std::pair<QString, QString>;
@@ -42,17 +42,17 @@ TEST_F(ImportTexto, SpanishFilesSplitAtTheSemicolonAndKeepTheirDecimalCommas) {
     f.write("R (bohr);V (hartree)\r\n1,5;-0,25\r\n\"2,0\";\"-0,5\"\r\n");
     f.close();
     const auto r = importarcsv(csv);
-    EXPECT_FALSE(r.fallo) << r.causa.toStdString();
-    ASSERT_NE(r.celda(2, 2), nullptr);
-    EXPECT_EQ(r.celda(1, 1)->texto, QStringLiteral("1,5"));
-    EXPECT_EQ(r.celda(2, 2)->texto, QStringLiteral("-0,5"));
+    EXPECT_TRUE(r.ok()) << r.fallo().causa.toStdString();
+    ASSERT_NE(r.valor().celda(2, 2), nullptr);
+    EXPECT_EQ(r.valor().celda(1, 1)->texto, QStringLiteral("1,5"));
+    EXPECT_EQ(r.valor().celda(2, 2)->texto, QStringLiteral("-0,5"));
     EXPECT_EQ(numeroDeTexto(u"-0,25"), -0.25);
     EXPECT_EQ(numeroDeTexto(u"1,234.5"), std::nullopt); // grouping is no decimal sign
     // A sheet without a single number says so.
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write("R;V\r\na;b\r\n");
     f.close();
-    EXPECT_EQ(importarcsv(csv).causa,
+    EXPECT_EQ(importarcsv(csv).fallo().causa,
               QStringLiteral("Ninguna fila tiene un número en sus dos primeras columnas."));
 }
 
@@ -100,8 +100,9 @@ TEST_F(ImportTexto, AHeadingWithADigitIsImportedAsText) {
 TEST_F(ImportTexto, DelimiterIsMatchedAsAWholeTextIgnoringCase) {
     EXPECT_EQ(fila1("1.5xY-2", "Xy"), Par("1.5", "-2"));
     const auto r = importartexto(fichero("1.5x-2\r\n"), "xy");
-    EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celda(1, 1)->texto, "1.5x-2");
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().causa,
+              QStringLiteral("Línea 1: «1.5x-2» no tiene dos valores separados por «xy»"));
 }
 
 TEST_F(ImportTexto, OnlyBlanksAreTrimmedNotTabs) {
@@ -110,60 +111,59 @@ TEST_F(ImportTexto, OnlyBlanksAreTrimmedNotTabs) {
 
 TEST_F(ImportTexto, ThreeSpacesWithSpaceDelimiterGiveZeros) {
     const auto r = importartexto(fichero("1 2\r\n   \r\n"), " ");
-    EXPECT_FALSE(r.fallo);
-    EXPECT_EQ(r.celda(2, 1)->texto, "0");
-    EXPECT_EQ(r.celda(2, 2)->texto, "0");
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.valor().celda(2, 1)->texto, "0");
+    EXPECT_EQ(r.valor().celda(2, 2)->texto, "0");
 }
 
 TEST_F(ImportTexto, LfOnlyFileImportsOneRowPerLine) {
     const auto r = importartexto(fichero("1.4;-1.1\n1.5;-1.2\n1.6;-1.3\n"), ";");
-    EXPECT_FALSE(r.fallo);
-    ASSERT_EQ(r.celdas.size(), 6u);
-    EXPECT_EQ(r.celda(1, 1)->texto, "1.4");
-    EXPECT_EQ(r.celda(1, 2)->texto, "-1.1");
-    EXPECT_EQ(r.celda(3, 1)->texto, "1.6");
-    EXPECT_EQ(r.celda(3, 2)->texto, "-1.3");
-    EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(r.ok());
+    ASSERT_EQ(r.valor().celdas.size(), 6u);
+    EXPECT_EQ(r.valor().celda(1, 1)->texto, "1.4");
+    EXPECT_EQ(r.valor().celda(1, 2)->texto, "-1.1");
+    EXPECT_EQ(r.valor().celda(3, 1)->texto, "1.6");
+    EXPECT_EQ(r.valor().celda(3, 2)->texto, "-1.3");
+    EXPECT_EQ(r.valor().filasVisitadas, (std::vector<int>{1, 2, 3}));
 }
 
 TEST_F(ImportTexto, CrCrLfAndLfEachEndOneLine) {
     const auto r = importartexto(fichero("1;2\r3;4\r\n5;6\n7;8"), ";");
-    EXPECT_FALSE(r.fallo);
-    ASSERT_EQ(r.celdas.size(), 8u);
-    EXPECT_EQ(r.celda(2, 1)->texto, "3");
-    EXPECT_EQ(r.celda(2, 2)->texto, "4"); // CR LF is one line end, not two
-    EXPECT_EQ(r.celda(3, 2)->texto, "6");
-    EXPECT_EQ(r.celda(4, 1)->texto, "7");
-    EXPECT_EQ(r.celda(4, 2)->texto, "8");
+    EXPECT_TRUE(r.ok());
+    ASSERT_EQ(r.valor().celdas.size(), 8u);
+    EXPECT_EQ(r.valor().celda(2, 1)->texto, "3");
+    EXPECT_EQ(r.valor().celda(2, 2)->texto, "4"); // CR LF is one line end, not two
+    EXPECT_EQ(r.valor().celda(3, 2)->texto, "6");
+    EXPECT_EQ(r.valor().celda(4, 1)->texto, "7");
+    EXPECT_EQ(r.valor().celda(4, 2)->texto, "8");
 }
 
 TEST_F(ImportTexto, LfThenCrAreTwoLineEnds) {
     const auto r = importartexto(fichero("1;2\n\r3;4\n"), ";");
-    EXPECT_TRUE(r.fallo); // the empty line between them yields no field
-    EXPECT_EQ(r.celdas.size(), 2u);
-    EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2}));
+    EXPECT_FALSE(r.ok()); // the empty line between them yields no field
+    EXPECT_EQ(r.fallo().causa, QStringLiteral("Línea 2: está vacía"));
 }
 
 TEST_F(ImportTexto, LfLastLineWithOrWithoutLineBreakImportsWithoutError) {
-    EXPECT_FALSE(importartexto(fichero("1;2\n3;4\n"), ";").fallo);
-    EXPECT_FALSE(importartexto(fichero("1;2\n3;4"), ";").fallo);
-    EXPECT_FALSE(importartexto(fichero("1;2\r3;4\r"), ";").fallo);
+    EXPECT_TRUE(importartexto(fichero("1;2\n3;4\n"), ";").ok());
+    EXPECT_TRUE(importartexto(fichero("1;2\n3;4"), ";").ok());
+    EXPECT_TRUE(importartexto(fichero("1;2\r3;4\r"), ";").ok());
 }
 
 TEST_F(ImportTexto, LeadingLinesWithoutANumberAreSkipped) {
     const auto r = importartexto(fichero("\xEF\xBB\xBFR  V\r\n\r\nDistancia;Energía\r\n"
                                          "1.4;-1.1\r\n1.5;-1.2\r\n"),
                                  ";");
-    EXPECT_FALSE(r.fallo);
-    ASSERT_EQ(r.celdas.size(), 4u);
-    EXPECT_EQ(r.celda(1, 1)->texto, "1.4");
-    EXPECT_EQ(r.celda(2, 2)->texto, "-1.2");
-    EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(r.ok());
+    ASSERT_EQ(r.valor().celdas.size(), 4u);
+    EXPECT_EQ(r.valor().celda(1, 1)->texto, "1.4");
+    EXPECT_EQ(r.valor().celda(2, 2)->texto, "-1.2");
+    EXPECT_EQ(r.valor().filasVisitadas, (std::vector<int>{1, 2}));
     // Only before the points: a heading between them fails, naming its line of the file.
     const auto m = importartexto(fichero("R V\n1;2\nR V\n"), ";");
-    EXPECT_TRUE(m.fallo);
-    EXPECT_EQ(m.celda(2, 1)->texto, "R V");
-    EXPECT_EQ(m.causa, QStringLiteral("Línea 3: «R V» no tiene dos valores separados por «;»"));
+    EXPECT_FALSE(m.ok());
+    EXPECT_EQ(m.fallo().causa,
+              QStringLiteral("Línea 3: «R V» no tiene dos valores separados por «;»"));
 }
 
 TEST_F(ImportTexto, TabIsTheTabCharacter) {
@@ -171,9 +171,10 @@ TEST_F(ImportTexto, TabIsTheTabCharacter) {
     EXPECT_EQ(delimitadorReal(QStringLiteral(";")), QStringLiteral(";"));
     EXPECT_EQ(fila1("1.5\t-2.25", QStringLiteral("Tab")), Par("1.5", "-2.25"));
     const auto r = importartexto(fichero("1.5 -2.25\n"), QStringLiteral("Tab"));
-    EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.causa, QStringLiteral("Línea 1: «1.5 -2.25» no tiene dos valores separados por "
-                                      "«Tab»"));
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().causa,
+              QStringLiteral("Línea 1: «1.5 -2.25» no tiene dos valores separados por "
+                             "«Tab»"));
 }
 
 TEST_F(ImportTexto, TheFailureNamesTheLineOfTheFile) {
@@ -181,62 +182,54 @@ TEST_F(ImportTexto, TheFailureNamesTheLineOfTheFile) {
     for (int i = 1; i <= 501; ++i) {
         contenido += QByteArray::number(i) + ";1\n";
     }
-    EXPECT_EQ(importartexto(fichero(contenido), ";").causa,
+    EXPECT_EQ(importartexto(fichero(contenido), ";").fallo().causa,
               QStringLiteral("Línea 502: la tabla admite 500 puntos como máximo"));
-    EXPECT_EQ(importartexto(fichero("1;2\n\n"), ";").causa, QStringLiteral("Línea 2: está vacía"));
+    EXPECT_EQ(importartexto(fichero("1;2\n\n"), ";").fallo().causa,
+              QStringLiteral("Línea 2: está vacía"));
 }
 
 TEST_F(ImportTexto, LfTrailingBlankLineFailsAfterTheEarlierLines) {
     const auto r = importartexto(fichero("1;2\n3;4\n\n"), ";");
-    EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 4u);
-    EXPECT_EQ(r.celda(2, 2)->texto, "4");
-    EXPECT_EQ(r.celda(3, 1), nullptr);
-    EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2, 3}));
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().causa, QStringLiteral("Línea 3: está vacía"));
 }
 
-TEST_F(ImportTexto, LfMoreLinesThanRowsFillTheTableThenFail) {
+TEST_F(ImportTexto, LfMoreLinesThanRowsFailAtTheFirstOneOver) {
     QByteArray contenido;
     for (int i = 1; i <= 510; ++i) {
         contenido += QByteArray::number(i) + " " + QByteArray::number(-i) + "\n";
     }
     const auto r = importartexto(fichero(contenido), " ");
-    EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 1000u);
-    EXPECT_EQ(r.celda(500, 2)->texto, "-500");
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().causa, QStringLiteral("Línea 501: la tabla admite 500 puntos como máximo"));
 }
 
 TEST_F(ImportTexto, RowsAreWrittenInFileOrderRForEachRowFirst) {
     const auto r = importartexto(fichero("1;2\r\n3;4\r\n"), ";");
     const std::vector<CeldaImportada> esperadas{{1, 1, "1"}, {1, 2, "2"}, {2, 1, "3"}, {2, 2, "4"}};
-    EXPECT_EQ(r.celdas, esperadas);
-    EXPECT_EQ(r.filasVisitadas, (std::vector<int>{1, 2}));
+    EXPECT_EQ(r.valor().celdas, esperadas);
+    EXPECT_EQ(r.valor().filasVisitadas, (std::vector<int>{1, 2}));
 }
 
 TEST_F(ImportTexto, LastLineWithOrWithoutLineBreakImportsWithoutError) {
-    EXPECT_FALSE(importartexto(fichero("1;2\r\n3;4\r\n"), ";").fallo);
-    EXPECT_FALSE(importartexto(fichero("1;2\r\n3;4"), ";").fallo);
+    EXPECT_TRUE(importartexto(fichero("1;2\r\n3;4\r\n"), ";").ok());
+    EXPECT_TRUE(importartexto(fichero("1;2\r\n3;4"), ";").ok());
 }
 
 TEST_F(ImportTexto, TrailingBlankLineFailsAfterTheEarlierLines) {
     const auto r = importartexto(fichero("1;2\r\n3;4\r\n\r\n"), ";");
-    EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 4u);
-    EXPECT_EQ(r.celda(2, 2)->texto, "4");
-    EXPECT_EQ(r.celda(3, 1), nullptr);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().causa, QStringLiteral("Línea 3: está vacía"));
 }
 
-TEST_F(ImportTexto, MoreLinesThanRowsFillTheTableThenFail) {
+TEST_F(ImportTexto, MoreLinesThanRowsFailAtTheFirstOneOver) {
     QByteArray contenido;
     for (int i = 1; i <= 510; ++i) {
         contenido += QByteArray::number(i) + ";" + QByteArray::number(-i) + "\r\n";
     }
     const auto r = importartexto(fichero(contenido), ";");
-    EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 1000u);
-    EXPECT_EQ(r.celda(500, 1)->texto, "500");
-    EXPECT_EQ(r.celda(500, 2)->texto, "-500");
-    EXPECT_EQ(r.filasVisitadas.back(), 500);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().causa, QStringLiteral("Línea 501: la tabla admite 500 puntos como máximo"));
 }
 
 TEST_F(ImportTexto, FiveHundredLinesAreTheMostThatImportCleanly) {
@@ -244,33 +237,33 @@ TEST_F(ImportTexto, FiveHundredLinesAreTheMostThatImportCleanly) {
     for (int i = 1; i <= 500; ++i) {
         contenido += QByteArray::number(i) + ";1\r\n";
     }
-    EXPECT_FALSE(importartexto(fichero(contenido), ";").fallo);
+    EXPECT_TRUE(importartexto(fichero(contenido), ";").ok());
 }
 
-TEST_F(ImportTexto, LineWithoutTheDelimiterWritesRThenFails) {
+TEST_F(ImportTexto, LineWithoutTheDelimiterFailsNamingIt) {
     const auto r = importartexto(fichero("1;2\r\n3 4\r\n5;6\r\n"), ";");
-    EXPECT_TRUE(r.fallo);
-    ASSERT_EQ(r.celdas.size(), 3u);
-    EXPECT_EQ(r.celda(2, 1)->texto, "3 4");
-    EXPECT_EQ(r.celda(2, 2), nullptr);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().causa,
+              QStringLiteral("Línea 2: «3 4» no tiene dos valores separados por «;»"));
 }
 
 TEST_F(ImportTexto, EmptyDelimiterFailsOnTheFirstLine) {
     const auto r = importartexto(fichero("1;2\r\n"), "");
-    EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celda(1, 2), nullptr);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.fallo().causa.startsWith(QStringLiteral("Línea 1: ")));
 }
 
 TEST_F(ImportTexto, EmptyFileImportsNothingWithoutError) {
     const auto r = importartexto(fichero(""), ";");
-    EXPECT_FALSE(r.fallo);
-    EXPECT_TRUE(r.celdas.empty());
+    EXPECT_TRUE(r.ok());
+    EXPECT_TRUE(r.valor().celdas.empty());
 }
 
-TEST_F(ImportTexto, MissingFileFails) {
+TEST_F(ImportTexto, MissingFileFailsWithTheSystemsWords) {
     const auto r = importartexto(dir_.filePath("no_existe.txt"), ";");
-    EXPECT_TRUE(r.fallo);
-    EXPECT_TRUE(r.celdas.empty());
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().mensaje, QStringLiteral("Se ha producido un error al abrir el archivo"));
+    EXPECT_FALSE(r.fallo().sistema.isEmpty());
 }
 
 TEST_F(ImportTexto, Latin1AndUtf8AccentsAreBothKept) {
@@ -298,8 +291,7 @@ TEST_F(ImportTexto, BinaryFileWithoutLineEndsFailsWithoutHanging) {
         basura += c == '\r' || c == '\n' ? 'x' : c;
     }
     const auto r = importartexto(fichero(basura), ";");
-    EXPECT_TRUE(r.fallo);
-    EXPECT_TRUE(r.celdas.empty());
+    EXPECT_FALSE(r.ok());
 }
 
 TEST_F(ImportTexto, HugeFileStopsAtTheLinePastTheTable) {
@@ -310,8 +302,8 @@ TEST_F(ImportTexto, HugeFileStopsAtTheLinePastTheTable) {
         contenido += linea;
     }
     const auto r = importartexto(fichero(contenido), ";");
-    EXPECT_TRUE(r.fallo);
-    EXPECT_EQ(r.celdas.size(), 1000u);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.fallo().causa, QStringLiteral("Línea 501: la tabla admite 500 puntos como máximo"));
 }
 
 TEST(CamposDeLinea, EmptyLineYieldsNoField) {

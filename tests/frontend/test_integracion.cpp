@@ -50,11 +50,10 @@ protected:
         ventana->show();
     }
     void TearDown() override {
+        // The help and about windows are the main window's: none outlives it.
         ventana.reset();
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<VentanaAyuda*>(w) != nullptr || qobject_cast<frmacercade*>(w)) {
-                delete w;
-            }
+            EXPECT_FALSE(qobject_cast<VentanaAyuda*>(w) || qobject_cast<frmacercade*>(w));
         }
     }
 
@@ -222,15 +221,30 @@ TEST_F(ProgramaCompleto, HelpOpensBesideTheMainWindow) {
     ASSERT_NE(ayuda, nullptr);
     EXPECT_FALSE(ayuda->isModal());
     EXPECT_FALSE(ayuda->navegador()->toPlainText().isEmpty());
+    // The main window's own, raised again by the toolbar rather than opened twice.
+    EXPECT_EQ(ayuda->parent(), ventana.get());
+    hijo<QAction>(QStringLiteral("Toolbar1_ayuda"))->trigger();
+    EXPECT_EQ(ventana->ayuda(), ayuda);
+    EXPECT_EQ(ventana->findChildren<VentanaAyuda*>().size(), 1);
 }
 
-TEST_F(ProgramaCompleto, AboutBoxOpensWithoutBlocking) {
+TEST_F(ProgramaCompleto, AboutBoxOpensWithoutBlockingOnceWhileOpen) {
     hijo<QAction>(QStringLiteral("Toolbar1_acercade"))->trigger();
-    frmacercade* acerca = ventanaSuperior<frmacercade>();
+    QPointer<frmacercade> acerca = ventanaSuperior<frmacercade>();
     ASSERT_NE(acerca, nullptr);
     EXPECT_EQ(acerca->windowTitle(), QStringLiteral("Acerca de OSCILAB"));
     EXPECT_FALSE(acerca->isModal());
     EXPECT_TRUE(ventana->isEnabled());
+    EXPECT_EQ(acerca->parent(), ventana.get());
+    hijo<QAction>(QStringLiteral("mnuacercade"))->trigger();
+    EXPECT_EQ(ventana->acercaDe(), acerca.data());
+    EXPECT_EQ(ventana->findChildren<frmacercade*>().size(), 1);
+    // Closed, it goes; the command then opens a new one.
+    acerca->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(acerca.isNull());
+    hijo<QAction>(QStringLiteral("mnuacercade"))->trigger();
+    EXPECT_NE(ventana->acercaDe(), nullptr);
 }
 
 TEST_F(ProgramaCompleto, TextImportFillsTheTableAndMarksTheDocumentChanged) {

@@ -95,12 +95,9 @@ TEST(Isotopos, UnreadableFilesGiveAMessage) {
     std::ofstream(roto.toStdString()) << "<cml><isotopeList><isotope number=\"1\">";
     const QString elementos = QString::fromLatin1(CARPETA_BODR) + "/elements.xml";
     for (const QString& isotopos : {roto, carpeta.filePath(QStringLiteral("no_existe.xml"))}) {
-        try {
-            TablaIsotopos::lee(isotopos, elementos);
-            ADD_FAILURE() << isotopos.toStdString();
-        } catch (const std::runtime_error& error) {
-            EXPECT_NE(std::string(error.what()).find("datos de isótopos"), std::string::npos);
-        }
+        const auto leida = TablaIsotopos::lee(isotopos, elementos);
+        ASSERT_FALSE(leida.ok()) << isotopos.toStdString();
+        EXPECT_TRUE(leida.fallo().mensaje.contains(QStringLiteral("datos de isótopos")));
     }
 }
 

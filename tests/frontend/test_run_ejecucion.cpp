@@ -49,7 +49,7 @@ protected:
         ASSERT_TRUE(QFile::copy(ejemplo("H2.qvd"), fichero));
         principal = std::make_unique<frmcurvi>(estado);
         abre(fichero);
-        ASSERT_EQ(principal->chequeadatos(), 20);
+        ASSERT_EQ(principal->chequeadatos().puntos, 20);
     }
     // The document open in the main window, as if just saved there.
     void abre(const QString& ruta) {
@@ -112,13 +112,13 @@ TEST(NombreDeEjecucion, BareNameOfAFileDirectlyInTheDataFolder) {
     QTemporaryDir dir;
     const QString datos = dir.path() + QStringLiteral("/datos/");
     QDir().mkpath(datos);
-    EXPECT_EQ(nombreDeEjecucion(datos + QStringLiteral("H2.qvd"), datos).nombrebase,
+    EXPECT_EQ(nombreDeEjecucion(datos + QStringLiteral("H2.qvd"), datos).valor(),
               QStringLiteral("H2"));
-    EXPECT_EQ(nombreDeEjecucion(datos + QStringLiteral("mi molécula v1.2.qvd"), datos).nombrebase,
+    EXPECT_EQ(nombreDeEjecucion(datos + QStringLiteral("mi molécula v1.2.qvd"), datos).valor(),
               QStringLiteral("mi molécula v1.2"));
     // The same folder written differently.
     EXPECT_EQ(
-        nombreDeEjecucion(dir.path() + QStringLiteral("/datos/../datos//CO.qvd"), datos).nombrebase,
+        nombreDeEjecucion(dir.path() + QStringLiteral("/datos/../datos//CO.qvd"), datos).valor(),
         QStringLiteral("CO"));
 }
 
@@ -126,34 +126,35 @@ TEST(NombreDeEjecucion, FilesElsewhereOrWithoutTheExtensionAreRefused) {
     QTemporaryDir dir;
     const QString datos = dir.path() + QStringLiteral("/datos/");
     QDir().mkpath(datos + QStringLiteral("sub"));
-    NombreEjecucion n = nombreDeEjecucion(datos + QStringLiteral("sub/H2.qvd"), datos);
-    EXPECT_TRUE(n.nombrebase.isEmpty());
-    EXPECT_TRUE(n.error.contains(QStringLiteral("Guardar como")));
-    EXPECT_TRUE(n.error.contains(datos)) << n.error.toStdString();
-    EXPECT_FALSE(nombreDeEjecucion(QStringLiteral("/tmp/H2.qvd"), datos).error.isEmpty());
-    EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral("H2.QVD"), datos).error.isEmpty());
-    EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral("H2.txt"), datos).error.isEmpty());
-    EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral(".qvd"), datos).error.isEmpty());
-    EXPECT_FALSE(nombreDeEjecucion(QString(), datos).error.isEmpty());
+    const auto n = nombreDeEjecucion(datos + QStringLiteral("sub/H2.qvd"), datos);
+    ASSERT_FALSE(n.ok());
+    EXPECT_TRUE(n.fallo().texto().contains(QStringLiteral("Guardar como")));
+    EXPECT_TRUE(n.fallo().texto().contains(datos)) << n.fallo().texto().toStdString();
+    EXPECT_FALSE(nombreDeEjecucion(QStringLiteral("/tmp/H2.qvd"), datos).ok());
+    EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral("H2.QVD"), datos).ok());
+    EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral("H2.txt"), datos).ok());
+    EXPECT_FALSE(nombreDeEjecucion(datos + QStringLiteral(".qvd"), datos).ok());
+    EXPECT_FALSE(nombreDeEjecucion(QString(), datos).ok());
 }
 
 TEST(NombreDeEjecucion, NamesTheEngineWouldChangeAreRefused) {
     QTemporaryDir dir;
     const QString datos = dir.path() + QStringLiteral("/datos/");
     QDir().mkpath(datos);
-    const NombreEjecucion blanco = nombreDeEjecucion(datos + QStringLiteral("X .qvd"), datos);
-    EXPECT_TRUE(blanco.nombrebase.isEmpty());
-    EXPECT_TRUE(blanco.error.contains(QStringLiteral("\"Guardar como...\"")));
+    const auto blanco = nombreDeEjecucion(datos + QStringLiteral("X .qvd"), datos);
+    ASSERT_FALSE(blanco.ok());
+    EXPECT_TRUE(blanco.fallo().texto().contains(QStringLiteral("\"Guardar como...\"")));
     EXPECT_EQ(
         nombreDeEjecucion(datos + QString(100, QLatin1Char('a')) + QStringLiteral(".qvd"), datos)
-            .nombrebase.size(),
+            .valor()
+            .size(),
         100);
     EXPECT_FALSE(
         nombreDeEjecucion(datos + QString(101, QLatin1Char('a')) + QStringLiteral(".qvd"), datos)
-            .error.isEmpty());
+            .ok());
     // Bytes count, as the engine cuts its argument: 51 two-byte letters are too many.
-    EXPECT_FALSE(nombreDeEjecucion(datos + QString(51, QChar(0xF1)) + QStringLiteral(".qvd"), datos)
-                     .error.isEmpty());
+    EXPECT_FALSE(
+        nombreDeEjecucion(datos + QString(51, QChar(0xF1)) + QStringLiteral(".qvd"), datos).ok());
 }
 
 TEST(CalculoDelDocumento, TheRunsFilesSitInTheResultsFolderUnderItsName) {
@@ -175,13 +176,15 @@ TEST(CalculoDelDocumento, AnUnsavedDocumentEndsAtOnceWithoutStartingTheEngine) {
     estado.dirresult = estado.dirprograma + QStringLiteral("result/");
     Documento documento;
     Calculo calculo;
-    std::optional<ResultadoCalculo> fin;
-    QObject::connect(&calculo, &Calculo::terminado, [&fin](const ResultadoCalculo& r) { fin = r; });
+    std::optional<CalculoTerminado> fin;
+    QObject::connect(&calculo, &Calculo::terminado,
+                     [&fin](const CalculoTerminado& r) { fin.emplace(r); });
     calculo.ejecutarCalculo(documento, estado);
     ASSERT_TRUE(fin);
     EXPECT_FALSE(calculo.enMarcha());
-    EXPECT_EQ(fin->fallo, nombreDeEjecucion(QString(), estado.dirdatos).error);
-    EXPECT_FALSE(fin->fallo.isEmpty());
+    ASSERT_FALSE(fin->ok());
+    EXPECT_EQ(fin->fallo(), nombreDeEjecucion(QString(), estado.dirdatos).fallo());
+    EXPECT_FALSE(fin->fallo().texto().isEmpty());
 }
 
 TEST_F(Ejecucion, ThePointCountComesFromTheResultFileNotTheTable) {

@@ -183,7 +183,8 @@ TEST_F(EnIngles, MainWindowDegreeDialogPeriodicTableAndDipoleDialogSpeakEnglish)
     ventana->ajuste()->mostrar();
     EXPECT_EQ(ventana->ajuste()->windowTitle(), QStringLiteral("Powers included in the fit"));
     sinEspanol(*ventana->ajuste());
-    std::unique_ptr<frmdipolo> dipolo(frmdipolo::abre(ventana->documento(), QString(), nullptr));
+    std::unique_ptr<frmdipolo> dipolo(
+        frmdipolo::abre(ventana->documento(), QString(), nullptr).valor());
     ASSERT_NE(dipolo, nullptr);
     dipolo->setAttribute(Qt::WA_DeleteOnClose, false);
     EXPECT_EQ(dipolo->windowTitle(), QStringLiteral("Dipole moment"));
@@ -206,7 +207,8 @@ TEST_F(EnIngles, ResultsDetailsExplorerSplashAndAboutSpeakEnglish) {
     ASSERT_TRUE(resultado);
     std::unique_ptr<frmdetalles> detalles(
         frmdetalles::abre(std::make_shared<const curvifit::ResultadoEjecucion>(*resultado),
-                          prueba::ejemploResultados("H2.json"), nullptr));
+                          prueba::ejemploResultados("H2.json"), nullptr)
+            .valor());
     ASSERT_NE(detalles, nullptr);
     detalles->setAttribute(Qt::WA_DeleteOnClose, false);
     EXPECT_TRUE(detalles->windowTitle().startsWith(QStringLiteral("Detailed results")));

@@ -70,7 +70,7 @@ TEST(VentanasEnPantalla, DetailsExplorerHelpAtEightHundredBySixHundred) {
     todoEnPantalla(detalles);
     frmexplorador explorador;
     todoEnPantalla(explorador);
-    VentanaAyuda ayuda;
+    VentanaAyuda ayuda(nullptr);
     ayuda.setAttribute(Qt::WA_DeleteOnClose, false);
     todoEnPantalla(ayuda);
     Documento documento;

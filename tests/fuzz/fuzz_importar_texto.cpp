@@ -24,7 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     fichero.write(fin < 0 ? entrada : entrada.mid(fin + 1));
     fichero.flush();
     const ResultadoImportacion r = importartexto(fichero.fileName(), delimitador);
-    for (const auto& celda : r.celdas) {
+    if (!r.ok()) {
+        return 0;
+    }
+    for (const auto& celda : r.valor().celdas) {
         if (celda.fila < 1 || celda.fila > puntosMaximos || celda.columna < 1 ||
             celda.columna > 2) {
             __builtin_trap();

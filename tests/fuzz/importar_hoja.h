@@ -51,14 +51,17 @@ int importaHoja(const std::uint8_t* datos, std::size_t tamano, Lector lector) {
     ArchivoZip::acotaPartes(kTopeParteFuzz);
     static const FicheroDeEntrada fichero;
     const ResultadoImportacion r = lector(fichero.escribe(datos, tamano));
-    for (const CeldaImportada& celda : r.celdas) {
+    if (!r.ok()) {
+        if (r.fallo().causa.isEmpty()) {
+            __builtin_trap();
+        }
+        return 0;
+    }
+    for (const CeldaImportada& celda : r.valor().celdas) {
         if (celda.fila < 1 || celda.fila > puntosMaximos || celda.columna < 1 ||
             celda.columna > 2) {
             __builtin_trap();
         }
-    }
-    if (r.fallo && r.causa.isEmpty()) {
-        __builtin_trap();
     }
     return 0;
 }
