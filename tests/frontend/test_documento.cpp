@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QSignalSpy>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -345,6 +346,13 @@ TEST_F(DocumentoPrueba, TypedTextsComeBackAfterAUnitRoundTripAndEmptyCellsStayEm
     EXPECT_EQ(doc.textoCelda(1, 1), QStringLiteral("2"));
     EXPECT_EQ(doc.textoCelda(2, 1), QStringLiteral("1.5E-05"));
     EXPECT_EQ(doc.textoCelda(1, 2), QStringLiteral("-2987.0419"));
+    // A decimal-comma locale changes no text: files and cells keep the point.
+    const QLocale antes;
+    QLocale::setDefault(QLocale(QLocale::German));
+    doc.ponCelda(3, 1, 1.5);
+    doc.ponDistancia(Distancia::Angstrom);
+    EXPECT_EQ(doc.textoCelda(3, 1), QStringLiteral("0.7937658163544999"));
+    QLocale::setDefault(antes);
 }
 
 TEST_F(DocumentoPrueba, SortingCompactsThePointsByRAndKeepsHalfRowsBelowThem) {

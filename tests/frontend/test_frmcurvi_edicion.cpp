@@ -680,40 +680,35 @@ TEST_F(Ajuste, UncheckingEverythingLeavesAnEmptyLabel) {
 
 using Chequeo = VentanaPrueba;
 
-TEST_F(Chequeo, CountsAndMessagesForDefaultPowers) {
+// The counts and their messages are the check's own test; here, that the window shows them
+// and says why the run waits.
+TEST_F(Chequeo, TheCheckMessageIsShownAndTheRunSaysWhyItWaits) {
     const struct {
         int puntos;
         const char* mensaje;
-        bool ejecutar;
+        const char* motivo;
     } casos[] = {
-        {7, nullptr, true},
         {6,
          "Pocos puntos. Quizás no sean suficientes para hacer\nsignificativo es ajuste "
          "minimo-cuadrático",
-         true},
-        {5, "El número de puntos es mínimo y la curva pasa por ellos", true},
-        {4, "Para ajustar este polinomio hace falta como mínimo 6 puntos", false},
+         "Guarde el documento para ejecutar"},
+        {4, "Para ajustar este polinomio hace falta como mínimo 6 puntos",
+         "Faltan puntos: 4 para 5 potencias"},
     };
     for (const auto& caso : casos) {
-        ventana->ponTextoCelda(caso.puntos + 1, 1, QString());
-        ventana->ponTextoCelda(caso.puntos + 1, 2, QString());
+        for (int fila = caso.puntos + 1; fila <= 6; ++fila) { // the rows of the case before
+            ventana->ponTextoCelda(fila, 1, QString());
+            ventana->ponTextoCelda(fila, 2, QString());
+        }
         llenaDocumento(caso.puntos);
         mensajes.mostrados.clear();
         EXPECT_EQ(ventana->chequeadatos().puntos, caso.puntos);
-        if (caso.mensaje == nullptr) {
-            EXPECT_TRUE(mensajes.mostrados.empty());
-        } else {
-            ASSERT_EQ(mensajes.mostrados.size(), 1u);
-            EXPECT_EQ(mensajes.mostrados[0].texto, QString::fromUtf8(caso.mensaje));
-            EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Exclamacion);
-            EXPECT_TRUE(mensajes.mostrados[0].titulo.isEmpty());
-        }
-        // Unsaved, it may not run; with too few points saving would not help either.
+        ASSERT_EQ(mensajes.mostrados.size(), 1u);
+        EXPECT_EQ(mensajes.mostrados[0].texto, QString::fromUtf8(caso.mensaje));
+        EXPECT_EQ(mensajes.mostrados[0].icono, IconoMensaje::Exclamacion);
+        EXPECT_TRUE(mensajes.mostrados[0].titulo.isEmpty());
         EXPECT_FALSE(ventana->ejecutarHabilitado());
-        EXPECT_EQ(ventana->motivoSinEjecutar(),
-                  caso.ejecutar ? QStringLiteral("Guarde el documento para ejecutar")
-                                : QStringLiteral("Faltan puntos: 4 para 5 potencias"))
-            << caso.puntos;
+        EXPECT_EQ(ventana->motivoSinEjecutar(), QString::fromUtf8(caso.motivo)) << caso.puntos;
     }
 }
 
@@ -734,27 +729,24 @@ TEST_F(Chequeo, MissingTitleIsReportedFirstAndTakesTheFocus) {
               QStringLiteral("Debes introducir la masa atómica del átomo2"));
 }
 
-TEST_F(Chequeo, TableIsCompactedSortedAndRewritten) {
+// Sorting is the document's own test; the view goes back to the first cell, shown in the
+// data box.
+TEST_F(Chequeo, TheCheckSortsTheTableAndReturnsToItsFirstCell) {
     llenaDocumento(0);
     ventana->ponTextoCelda(1, 1, QStringLiteral("3.0"));
     ventana->ponTextoCelda(1, 2, QStringLiteral("-0.30"));
     ventana->ponTextoCelda(3, 1, QStringLiteral("1"));
     ventana->ponTextoCelda(3, 2, QStringLiteral("-.00001"));
-    ventana->ponTextoCelda(4, 1, QStringLiteral("2"));
-    ventana->ponTextoCelda(4, 2, QStringLiteral("0"));
     ventana->grid()->setCurrentIndex(ventana->grid()->model()->index(10, 1));
-    EXPECT_EQ(ventana->chequeadatos().puntos, 3); // a V of 0 is a point
+    EXPECT_EQ(ventana->chequeadatos().puntos, 2);
     EXPECT_EQ(celda(1, 1), QStringLiteral("1"));
     EXPECT_EQ(celda(1, 2), QStringLiteral("-1E-05"));
-    EXPECT_EQ(celda(2, 1), QStringLiteral("2"));
-    EXPECT_EQ(celda(2, 2), QStringLiteral("0"));
-    EXPECT_EQ(celda(3, 1), QStringLiteral("3"));
     EXPECT_EQ(ventana->grid()->currentIndex().row(), 0);
     EXPECT_EQ(ventana->grid()->currentIndex().column(), 0);
     EXPECT_EQ(caja(QStringLiteral("textdato"))->text(), QStringLiteral("1"));
 }
 
-TEST_F(Chequeo, NumbersKeepThePointUnderADecimalCommaLocale) {
+TEST_F(Chequeo, TypingKeepsThePointUnderADecimalCommaLocale) {
     const QLocale antes;
     QLocale::setDefault(QLocale(QLocale::German));
     llenaDocumento(0);
@@ -763,11 +755,8 @@ TEST_F(Chequeo, NumbersKeepThePointUnderADecimalCommaLocale) {
     QTest::keyClick(dato, Qt::Key_Return);
     QTest::keyClicks(dato, QStringLiteral("-0.125"));
     QTest::keyClick(dato, Qt::Key_Return);
-    ventana->chequeadatos();
-    EXPECT_EQ(celda(1, 1), QStringLiteral("1.5"));
+    EXPECT_EQ(ventana->documento().valor(1, 1), 1.5);
     EXPECT_EQ(celda(1, 2), QStringLiteral("-0.125"));
-    opcion(QStringLiteral("optdist(2)"))->setChecked(true);
-    EXPECT_EQ(celda(1, 1), QStringLiteral("0.7937658163544999"));
     QLocale::setDefault(antes);
 }
 
