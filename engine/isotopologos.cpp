@@ -4,6 +4,9 @@
 #include "leedatos.h"
 #include "paralelo.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace curvifit {
 
 DatosEntrada datosConMasas(const DatosEntrada& datos, const MasasIsotopologo& masas) {
@@ -45,10 +48,18 @@ std::vector<Isotopologo> calculaIsotopologos(const DatosEntrada& datos, const Re
                                              const std::vector<MasasIsotopologo>& masas, int JMAX,
                                              const OpcionesNiveles& opciones,
                                              const NivelesExactos* propios) {
-    // The species share nothing but read-only inputs, and a heavier one needs a finer grid,
-    // so they are solved side by side on the machine's cores.
+    // The species share nothing but read-only inputs, so they are solved side by side on the
+    // machine's cores. A heavier one needs a finer grid and has more levels: the heaviest are
+    // started first, so that the light ones fill the cores at the end instead of one heavy
+    // species running late alone.
+    std::vector<std::size_t> orden(masas.size());
+    std::iota(orden.begin(), orden.end(), std::size_t{0});
+    std::stable_sort(orden.begin(), orden.end(), [&](std::size_t a, std::size_t b) {
+        return masaReducida(masas[a][0], masas[a][1]) > masaReducida(masas[b][0], masas[b][1]);
+    });
     std::vector<Isotopologo> especies(masas.size());
-    enParalelo(masas.size(), [&](std::size_t i) {
+    enParalelo(masas.size(), [&](std::size_t k) {
+        const std::size_t i = orden[k];
         const DatosEntrada especie = datosConMasas(datos, masas[i]);
         if (propios != nullptr && propios->JMAX == JMAX && especie.MASARED == datos.MASARED) {
             especies[i] = constantesIsotopologo(especie, resultado);
