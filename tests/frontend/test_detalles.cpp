@@ -51,6 +51,17 @@ protected:
         delete texto;
     }
     static QString rutaJson() { return carpeta->filePath(QStringLiteral("result/CO.json")); }
+    // The window over this run, kept by the test rather than deleted on close.
+    std::unique_ptr<frmdetalles> abreVentana() const {
+        std::unique_ptr<frmdetalles> ventana(
+            frmdetalles::abre(std::make_shared<const curvifit::ResultadoEjecucion>(r), rutaJson(),
+                              nullptr)
+                .valor());
+        if (ventana) {
+            ventana->setAttribute(Qt::WA_DeleteOnClose, false);
+        }
+        return ventana;
+    }
 
     static inline QTemporaryDir* carpeta = nullptr;
     static inline std::string* texto = nullptr;
@@ -240,12 +251,8 @@ TEST(DetallesTextos, TabSeparatedAndCsvWithHeaderAndQuotes) {
 TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
     MensajesGuionizados mensajes;
     DialogosGuionizados dialogos;
-    std::unique_ptr<frmdetalles> ventana(
-        frmdetalles::abre(std::make_shared<const curvifit::ResultadoEjecucion>(r), rutaJson(),
-                          nullptr)
-            .valor());
+    const std::unique_ptr<frmdetalles> ventana = abreVentana();
     ASSERT_NE(ventana, nullptr);
-    ventana->setAttribute(Qt::WA_DeleteOnClose, false);
     QTabWidget* pestanas = ventana->pestanas();
     ASSERT_EQ(pestanas->count(), 5);
     EXPECT_EQ(pestanas->tabText(3), QStringLiteral("E(v,J)"));
@@ -287,12 +294,8 @@ TEST_F(DetallesCO, WindowCopiesExportsAndDrawsTheSelectedLevel) {
 
 TEST_F(DetallesCO, EachTabsSwitchRedrawsItsTableAndPlotInAtomicUnits) {
     MensajesGuionizados mensajes;
-    std::unique_ptr<frmdetalles> ventana(
-        frmdetalles::abre(std::make_shared<const curvifit::ResultadoEjecucion>(r), rutaJson(),
-                          nullptr)
-            .valor());
+    const std::unique_ptr<frmdetalles> ventana = abreVentana();
     ASSERT_NE(ventana, nullptr);
-    ventana->setAttribute(Qt::WA_DeleteOnClose, false);
     auto* puntos = ventana->findChild<TablaDetalles*>(QStringLiteral("tablapuntos"));
     auto* niveles = ventana->findChild<TablaDetalles*>(QStringLiteral("tablaniveles"));
     auto* ajuste = ventana->findChild<QCheckBox*>(QStringLiteral("atomicasAjuste"));

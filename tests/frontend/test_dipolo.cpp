@@ -8,6 +8,7 @@
 #include "modelo/documento.h"
 #include "modelo/fichero_dipolo.h"
 #include "modelo/modelo_dipolo.h"
+#include "support/ficheros_prueba.h"
 #include "support/guiones.h"
 #include "support/ventana_prueba.h"
 
@@ -23,6 +24,9 @@
 
 namespace oscilab {
 namespace {
+
+using prueba::bytesDe;
+using prueba::escribeBytes;
 
 class DipoloPrueba : public ::testing::Test {
 protected:
@@ -48,15 +52,6 @@ protected:
         }
     }
     QString ruta(const QString& nombre) const { return carpeta.filePath(nombre); }
-    static QByteArray bytesDe(const QString& ruta) {
-        QFile f(ruta);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void escribe(const QString& ruta, const QByteArray& bytes) {
-        QFile f(ruta);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
 
     prueba::MensajesGuionizados mensajes;
     QTemporaryDir carpeta;
@@ -125,7 +120,7 @@ TEST_F(DipoloPrueba, SavingWritesTheDipFileAndOpeningReadsTheSameValuesBack) {
         }
     }
     // A file in bohr read into an angstrom document comes back exactly in bohr.
-    escribe(ruta(QStringLiteral("hcl.dip")), "UA Debye\r\n2.0787 0.4\r\n2.5 0.9\r\n\r\n");
+    escribeBytes(ruta(QStringLiteral("hcl.dip")), "UA Debye\r\n2.0787 0.4\r\n2.5 0.9\r\n\r\n");
     ASSERT_TRUE(otro.abre(ruta(QStringLiteral("hcl.qvd"))).ok());
     EXPECT_NEAR(*otro.valorDipolo(1, 1), 2.0787 * 0.529177210903, 1e-9);
     otro.ponDistancia(Distancia::Bohr);
@@ -133,7 +128,7 @@ TEST_F(DipoloPrueba, SavingWritesTheDipFileAndOpeningReadsTheSameValuesBack) {
     // A document that cannot be written leaves the dipole file beside it as it was.
     const QByteArray previo = bytesDe(ruta(QStringLiteral("hcl.dip")));
     ASSERT_TRUE(QDir(carpeta.path()).mkdir(QStringLiteral("otro.qvd")));
-    escribe(ruta(QStringLiteral("otro.dip")), previo);
+    escribeBytes(ruta(QStringLiteral("otro.dip")), previo);
     otro.ponCeldaDipolo(1, 2, 0.7);
     EXPECT_FALSE(otro.guarda(ruta(QStringLiteral("otro.qvd"))).ok());
     EXPECT_EQ(bytesDe(ruta(QStringLiteral("otro.dip"))), previo);
@@ -147,7 +142,7 @@ TEST_F(DipoloPrueba, SavingWritesTheDipFileAndOpeningReadsTheSameValuesBack) {
 TEST_F(DipoloPrueba, ABadDipFileIsRefusedAndTheDocumentAndTheFileStayIntact) {
     ASSERT_TRUE(doc.guarda(ruta(QStringLiteral("hcl.qvd"))).ok());
     const QByteArray malo = "Angstrom Debye\n1.1 0.9\n1.2 x\n";
-    escribe(ruta(QStringLiteral("hcl.dip")), malo);
+    escribeBytes(ruta(QStringLiteral("hcl.dip")), malo);
     Documento otro;
     ASSERT_TRUE(otro.abre(ruta(QStringLiteral("hcl.qvd"))).ok());
     EXPECT_EQ(otro.titulo(), QStringLiteral("HCl"));
@@ -205,7 +200,7 @@ TEST_F(DipoloPrueba, TheDialogPlotsThePointsAndTheEnginesFitAndImportsIntoTheDip
     ASSERT_NE(linea, nullptr);
     QTest::keyClicks(linea, QStringLiteral("-1x,5e3"));
     EXPECT_EQ(linea->text(), QStringLiteral("-1,5e3"));
-    escribe(ruta(QStringLiteral("mu.csv")), "1.0,0.5\n1.5,1.5\n2.0,2.0\n3.0,2.1\n");
+    escribeBytes(ruta(QStringLiteral("mu.csv")), "1.0,0.5\n1.5,1.5\n2.0,2.0\n3.0,2.1\n");
     DestinoDocumento destino(&dialogo, doc, TablaImportada::Dipolo);
     mensajes.responder(Respuesta::Si);
     importaFichero(&dialogo, OrigenImportacion::Texto, ruta(QStringLiteral("mu.csv")),

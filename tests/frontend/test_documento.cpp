@@ -6,6 +6,7 @@
 #include "modelo/lectura_documento.h"
 #include "modelo/modelo_puntos.h"
 #include "modelo/texto_exacto.h"
+#include "support/ficheros_prueba.h"
 #include "support/guiones.h"
 
 #include <QAction>
@@ -24,6 +25,9 @@
 namespace oscilab {
 namespace {
 
+using prueba::bytesDe;
+using prueba::escribeBytes;
+
 class DocumentoPrueba : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(carpeta.isValid()); }
@@ -41,15 +45,6 @@ protected:
         }
     }
     QString ruta(const QString& nombre) const { return carpeta.filePath(nombre); }
-    static QByteArray bytesDe(const QString& ruta) {
-        QFile f(ruta);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void escribe(const QString& ruta, const QByteArray& bytes) {
-        QFile f(ruta);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
 
     QTemporaryDir carpeta;
     Documento doc;
@@ -238,7 +233,7 @@ TEST_F(DocumentoPrueba, OpenRefusesWhatIsNoDocumentNamingTheLineAndKeepsTheOpenO
         {"", "Línea 1: el archivo está vacío"},
     };
     for (const auto& [bytes, mensaje] : casos) {
-        escribe(ruta(QStringLiteral("x.qvd")), bytes);
+        escribeBytes(ruta(QStringLiteral("x.qvd")), bytes);
         const auto error = doc.abre(ruta(QStringLiteral("x.qvd")));
         ASSERT_FALSE(error.ok()) << mensaje;
         EXPECT_TRUE(error.fallo().texto().contains(QString::fromUtf8(mensaje)))
@@ -308,8 +303,8 @@ TEST_F(DocumentoPrueba, SavedFileHasTheLayoutOfTheExampleDocuments) {
 }
 
 TEST_F(DocumentoPrueba, UnitWordsInAnyCaseAndThePowersAreRead) {
-    escribe(ruta(QStringLiteral("hcl.qvd")),
-            "HCl\r\n0 1 2 \r\n1.0079   35.453\r\nua   eV\r\n1   -1\r\n2   -2\r\n");
+    escribeBytes(ruta(QStringLiteral("hcl.qvd")),
+                 "HCl\r\n0 1 2 \r\n1.0079   35.453\r\nua   eV\r\n1   -1\r\n2   -2\r\n");
     ASSERT_TRUE(doc.abre(ruta(QStringLiteral("hcl.qvd"))).ok());
     EXPECT_EQ(doc.distancia(), Distancia::Bohr);
     EXPECT_EQ(doc.energia(), Energia::Ev);
@@ -319,7 +314,7 @@ TEST_F(DocumentoPrueba, UnitWordsInAnyCaseAndThePowersAreRead) {
     EXPECT_EQ(doc.numeroPuntos(), 2);
 
     // LF alone, no points, a single power.
-    escribe(ruta(QStringLiteral("pesados.qvd")), "x\n0 \n210   1.5\nAngstrom   UA\n");
+    escribeBytes(ruta(QStringLiteral("pesados.qvd")), "x\n0 \n210   1.5\nAngstrom   UA\n");
     ASSERT_TRUE(doc.abre(ruta(QStringLiteral("pesados.qvd"))).ok());
     EXPECT_EQ(doc.distancia(), Distancia::Angstrom);
     EXPECT_EQ(doc.energia(), Energia::Hartree);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/frmcurvi.h"
+#include "support/ficheros_prueba.h"
 #include "support/guiones.h"
 #include "compartido/estado_global.h"
 
@@ -42,16 +43,6 @@ protected:
     QString celda(int fila, int columna) const { return ventana->textoCelda(fila, columna); }
 
     QString ruta(const QString& nombre) const { return carpeta.filePath(nombre); }
-
-    static QByteArray bytesDe(const QString& ruta) {
-        QFile f(ruta);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void escribeBytes(const QString& ruta, const QByteArray& bytes) {
-        QFile f(ruta);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
 
     // Title, two hydrogen masses, atomic units and `puntos` points R = 1, 1.1, ...
     void llenaDocumento(int puntos, const QString& titulo = QStringLiteral("H2")) {
